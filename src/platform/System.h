@@ -1,0 +1,90 @@
+// Files, processes, clock, shell, the instance channel and the environment.
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/WindowHandle.h"
+
+namespace zlt::platform {
+
+// Paths are Windows paths in UTF-8 ("C:\\Apps\\ZLT\\user\\0.txt").
+class IFileSystem {
+ public:
+  virtual ~IFileSystem() = default;
+  // The whole file as bytes, or nullopt when it cannot be read.
+  virtual std::optional<std::string> ReadAll(std::string_view path) const = 0;
+  // Writes a temporary file in the same folder, flushes it and renames it over
+  // path, so path holds either the old or the new bytes at every moment.
+  virtual bool ReplaceAtomically(std::string_view path, std::string_view bytes) = 0;
+  virtual bool FileExists(std::string_view path) const = 0;
+  virtual bool RemoveFile(std::string_view path) = 0;
+  // Creates the last level only; false when it exists already or cannot be made.
+  virtual bool CreateFolder(std::string_view path) = 0;
+  // Names (no folder) of the plain files in folder, in no particular order.
+  virtual std::vector<std::string> ListFiles(std::string_view folder) const = 0;
+};
+
+class IProcesses {
+ public:
+  virtual ~IProcesses() = default;
+  // Starts program (a full path, run exactly) with commandLine as the child
+  // sees it, minimised and not activated; does not wait.
+  virtual void StartMinimisedNoActivate(std::string_view program, std::string_view commandLine) = 0;
+  // Ends this process at once; no window's handlers run.
+  [[noreturn]] virtual void EndNow() = 0;
+};
+
+struct LocalTime {
+  int year = 0;
+  int month = 0;  // 1..12
+  int day = 0;    // 1..31
+  int hour = 0;   // 0..23
+  int minute = 0;
+  int second = 0;
+  int weekday = 0;  // 0 Sunday .. 6 Saturday
+};
+
+class IClock {
+ public:
+  virtual ~IClock() = default;
+  virtual LocalTime Now() const = 0;
+};
+
+class IShell {
+ public:
+  virtual ~IShell() = default;
+  // Opens an address with its default program ("open" verb); result not reported.
+  virtual void Open(std::string_view address) = 0;
+};
+
+// How a second start finds the first and hands it a command.
+class IInstanceChannel {
+ public:
+  virtual ~IInstanceChannel() = default;
+  // Atomic across processes of this session: true for exactly one process
+  // while it runs.
+  virtual bool ClaimFirstInstance() = 0;
+  // Polls for a top-level window with this exact caption until it appears or
+  // the time is up; kNoWindow when it never does.
+  virtual WindowHandle WaitForWindow(std::string_view caption, std::chrono::milliseconds timeout) = 0;
+  // Sends WM_COPYDATA (dwData 0, these bytes as cbData and lpData) and waits
+  // until the receiver has handled it. False when it could not be sent.
+  virtual bool SendCopyData(WindowHandle target, WindowHandle sender, std::string_view bytes) = 0;
+};
+
+class IEnvironment {
+ public:
+  virtual ~IEnvironment() = default;
+  // Folder of the executable, as the system gives it (a drive root ends in "\\").
+  virtual std::string AppFolder() const = 0;
+  // The login name, or nullopt when it cannot be read.
+  virtual std::optional<std::string> UserName() const = 0;
+  // What follows the program name on the command line, UTF-8, untrimmed.
+  virtual std::string CommandLine() const = 0;
+};
+
+}  // namespace zlt::platform
