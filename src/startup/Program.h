@@ -3,12 +3,18 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "platform/Platform.h"
 
 namespace zlt {
 
+namespace manager {
 class Controller;
+}
+class CopyDataHook;
+class FocusHelperWindow;
 struct ProgramState;
 
 class Program {
@@ -24,12 +30,22 @@ class Program {
 
   // For tests and benchmarks: the program-wide values and the controller.
   ProgramState& State();
-  Controller* FusenController();
+  manager::Controller* FusenController();
+  CopyDataHook& Hook();
 
  private:
+  void LoadUserName();
+  void LoadAllMemos();
+  void RunForwardedSwitch(std::string_view command);
+  // Removes the hook and ends the process at once; no window's handlers run.
+  [[noreturn]] void End();
+
   platform::Platform& platform_;
   std::unique_ptr<ProgramState> state_;
-  std::unique_ptr<Controller> controller_;
+  std::unique_ptr<CopyDataHook> hook_;
+  std::unique_ptr<manager::Controller> controller_;
+  std::unique_ptr<FocusHelperWindow> focusHelper_;
+  std::string appTitle_;
 };
 
 }  // namespace zlt

@@ -1,0 +1,200 @@
+#include "manager/Controller.h"
+
+#include <algorithm>
+
+namespace zlt::manager {
+
+namespace {
+
+// The information window's client area.
+constexpr platform::TwipsRect kInformationClient{0, 0, 4590, 2550};
+
+}  // namespace
+
+Controller::Controller(platform::Platform& platform, ProgramState& state, EndProgram endProgram,
+                       std::string_view caption)
+    : platform_(platform),
+      state_(state),
+      endProgram_(std::move(endProgram)),
+      list_(platform.files) {
+  platform::FormSpec spec;
+  spec.caption = caption;
+  spec.style = platform::FormStyle::Dialog;
+  spec.bounds = kInformationClient;
+  form_ = platform_.windows.CreateForm(spec, *this);
+  menu_ = platform_.windows.CreatePopupMenu(FusenMenuItems());
+  Form_Load();
+}
+
+Controller::~Controller() {
+  // Notes go first: they may still ask the controller while being destroyed.
+  notes_.clear();
+}
+
+void Controller::Form_Load() {
+  const auto screen = platform_.windows.Screen();
+  auto bounds = form_->Bounds();
+  bounds.left = screen.width / 2 - bounds.width / 2;
+  bounds.top = screen.height / 2 - bounds.height / 2;
+  form_->SetBounds(bounds);
+}
+
+bool Controller::MemoListLoad() {
+  list_.SetPath(state_.DataFolder);
+  return list_.ListCount() != 0;
+}
+
+void Controller::NewMemo_Click() {
+  // The start-up chain asks for the next window from inside a note's load;
+  // running it as a loop here keeps the stack flat for any number of notes.
+  if (creatingNotes_) {
+    nextNoteWanted_ = true;
+    return;
+  }
+  creatingNotes_ = true;
+  std::string chainFirstPath;
+  bool chained = false;
+  do {
+    nextNoteWanted_ = false;
+    CreateNote();
+    if (nextNoteWanted_ && !chained) {
+      chained = true;
+      chainFirstPath = state_.FrmPath;
+    }
+  } while (nextNoteWanted_);
+  creatingNotes_ = false;
+  // Nested loads finish innermost first, so the first note of the chain is the
+  // one whose path stays recorded.
+  if (chained) state_.FrmPath = chainFirstPath;
+}
+
+void Controller::CreateNote() {
+  notes_.push_back(std::make_unique<note::FusenshiWindow>(platform_, state_, *this));
+  auto& note = *notes_.back();
+  note.Form_Load();
+  note.Show();
+}
+
+void Controller::ReView_Click() {
+  list_.SetPath(state_.DataFolder);
+  const int count = list_.ListCount();
+  if (count <= 0) return;
+  for (int i = 0; i < count; ++i) {
+    const std::string path = list_.Path() + "\\" + list_.FileName(i);
+    bool found = false;
+    for (const auto& note : notes_) {
+      if (note->LoadFileNameCaption() == path) found = true;
+      note->Form().SetVisible(true);
+    }
+    if (!found) {
+      state_.ReViewLoad = true;
+      state_.ReViewIndex = i;
+      NewMemo_Click();
+    }
+  }
+}
+
+void Controller::PluginInfo_Click() {
+  form_->SetVisible(true);
+  form_->SetEnabled(true);
+  form_->Activate();
+}
+
+void Controller::ShowInformation() {
+  form_->SetVisible(true);
+  form_->Activate();
+}
+
+void Controller::SaveAllNotes() {
+  for (const auto& note : notes_) note->Form_QueryUnload();
+}
+
+long Controller::OnCloseRequest() {
+  SaveAllNotes();
+  // The controller is never unloaded: it only hides.
+  form_->SetVisible(false);
+  return 0;
+}
+
+void Controller::OnEndSession() {
+  // Each note saves itself on its own end-session message; nothing else to keep.
+}
+
+void Controller::OnCopyData(std::string_view bytes) {
+  if (copyDataHandler_) copyDataHandler_(bytes);
+}
+
+void Controller::SetCopyDataHandler(std::function<void(std::string_view)> handler) {
+  copyDataHandler_ = std::move(handler);
+}
+
+void Controller::RecordThisNote(std::string_view caption, std::string_view title) {
+  FrmObject = caption;
+  FrmTitle = title;
+}
+
+void Controller::SetTemaeViewChecked(bool checked) {
+  menu_->SetChecked(MenuId(MenuItem::TemaeView), checked);
+}
+bool Controller::TemaeViewChecked() const { return menu_->Checked(MenuId(MenuItem::TemaeView)); }
+void Controller::SetToumeiChecked(bool checked) {
+  menu_->SetChecked(MenuId(MenuItem::Toumei), checked);
+}
+bool Controller::ToumeiChecked() const { return menu_->Checked(MenuId(MenuItem::Toumei)); }
+
+void Controller::ShowFusenMenu(platform::IForm& owner) {
+  const auto chosen = menu_->TrackAtCursor(owner);
+  if (chosen) RunMenuCommand(static_cast<MenuItem>(*chosen));
+}
+
+note::FusenshiWindow* Controller::NoteByHandle(platform::WindowHandle window) {
+  if (window == platform::kNoWindow) return nullptr;
+  for (const auto& note : notes_) {
+    if (note->Handle() == window) return note.get();
+  }
+  return nullptr;
+}
+
+void Controller::NoteClosed(note::FusenshiWindow& note, std::string_view path) {
+  closedNotePath_ = std::string(path);
+  const auto found = std::find_if(notes_.begin(), notes_.end(),
+                                  [&](const auto& held) { return held.get() == &note; });
+  if (found != notes_.end()) notes_.erase(found);
+}
+
+void Controller::RunMenuCommand(MenuItem item) {
+  switch (item) {
+    case MenuItem::NewMemo:
+      NewMemo_Click();
+      break;
+    case MenuItem::ReView:
+      ReView_Click();
+      break;
+    case MenuItem::PluginInfo:
+      PluginInfo_Click();
+      break;
+    case MenuItem::MemoDelete:
+      MemoDelete_Click();
+      break;
+    case MenuItem::AllMemoDelete:
+      AllMemoDelete_Click();
+      break;
+    case MenuItem::MemoShade:
+      MemoShade_Click();
+      break;
+    case MenuItem::AllMemoShade:
+      AllMemoShade_Click();
+      break;
+    case MenuItem::MemoClose:
+      MemoClose_Click();
+      break;
+    case MenuItem::AllMemoClose:
+      AllMemoClose_Click();
+      break;
+    default:
+      // Arranging, the display options and snapping are not built yet.
+      break;
+  }
+}
+
+}  // namespace zlt::manager

@@ -1,0 +1,102 @@
+// The hidden controller window ("frmFusen"): owns the note windows, the note
+// list and the popup menu, runs every command on one note or on all notes and
+// doubles as the information window.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "manager/FusenMenu.h"
+#include "manager/NoteList.h"
+#include "note/FusenshiWindow.h"
+#include "note/NoteHost.h"
+#include "platform/Platform.h"
+#include "startup/ProgramState.h"
+
+namespace zlt::manager {
+
+class Controller final : public platform::IFormEvents, public note::NoteHost {
+ public:
+  static constexpr std::string_view kCaption = "ZLT付箋紙プラグイン";
+
+  // Ends the process: the owner removes the hook first.
+  using EndProgram = std::function<void()>;
+
+  Controller(platform::Platform& platform, ProgramState& state, EndProgram endProgram,
+             std::string_view caption = kCaption);
+  ~Controller() override;
+  Controller(const Controller&) = delete;
+  Controller& operator=(const Controller&) = delete;
+
+  platform::IForm& Form() { return *form_; }
+  platform::IPopupMenu& FusenMenu() { return *menu_; }
+
+  // Public members the notes and the commands share.
+  std::string FrmObject;
+  std::string FrmTitle;
+  long rc = 0;
+
+  bool MemoListLoad();
+  void NewMemo_Click() override;
+  void ReView_Click();
+  void PluginInfo_Click();
+  // The information window as the "/S" switch shows it.
+  void ShowInformation();
+
+  // Hide, close and delete.
+  void MemoShade_Click();
+  void AllMemoShade_Click();
+  void MemoClose_Click() override;
+  void AllMemoClose_Click();
+  void MemoDelete_Click();
+  void AllMemoDelete_Click();
+
+  // Runs a menu command by its item.
+  void RunMenuCommand(MenuItem item);
+
+  // The note windows in the order they were loaded.
+  const std::vector<std::unique_ptr<note::FusenshiWindow>>& Notes() const { return notes_; }
+
+  // NoteHost
+  const std::string& NoteListPath() const override { return list_.Path(); }
+  int NoteListCount() const override { return list_.ListCount(); }
+  std::string NoteListFileName(int index) const override { return list_.FileName(index); }
+  void RecordThisNote(std::string_view caption, std::string_view title) override;
+  void SetTemaeViewChecked(bool checked) override;
+  bool TemaeViewChecked() const override;
+  void SetToumeiChecked(bool checked) override;
+  bool ToumeiChecked() const override;
+  void ShowFusenMenu(platform::IForm& owner) override;
+  note::FusenshiWindow* NoteByHandle(platform::WindowHandle window) override;
+  void NoteClosed(note::FusenshiWindow& note, std::string_view path) override;
+
+  // IFormEvents of the controller window
+  long OnCloseRequest() override;
+  void OnCopyData(std::string_view bytes) override;
+  void OnEndSession() override;
+
+  // The forwarded-command receiver installed by the start-up code.
+  void SetCopyDataHandler(std::function<void(std::string_view)> handler);
+
+ private:
+  void Form_Load();
+  void SaveAllNotes();
+  void CreateNote();
+
+  platform::Platform& platform_;
+  ProgramState& state_;
+  EndProgram endProgram_;
+  std::unique_ptr<platform::IForm> form_;
+  std::unique_ptr<platform::IPopupMenu> menu_;
+  NoteList list_;
+  std::vector<std::unique_ptr<note::FusenshiWindow>> notes_;
+  std::function<void(std::string_view)> copyDataHandler_;
+  bool creatingNotes_ = false;
+  bool nextNoteWanted_ = false;
+  std::optional<std::string> closedNotePath_;
+};
+
+}  // namespace zlt::manager

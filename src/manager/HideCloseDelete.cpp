@@ -1,0 +1,63 @@
+// The six commands that take notes off the screen: hide, close and delete,
+// for this note or for all.
+#include "manager/Controller.h"
+
+namespace zlt::manager {
+
+namespace {
+
+constexpr std::string_view kDeleteOneText = "この付箋紙データを削除します。よろしいですか";
+constexpr std::string_view kDeleteAllText = "全ての付箋紙データを削除します。よろしいですか";
+constexpr std::string_view kDeleteTitle = "付箋紙削除確認";
+
+}  // namespace
+
+void Controller::MemoShade_Click() {
+  const auto window = platform_.windows.FindWindowByCaption(FrmObject);
+  if (auto* note = NoteByHandle(window)) note->Form().SetVisible(false);
+}
+
+void Controller::AllMemoShade_Click() {
+  for (const auto& note : notes_) note->Form().SetVisible(false);
+}
+
+void Controller::MemoClose_Click() {
+  const auto window = platform_.windows.FindWindowByCaption(FrmObject);
+  if (window == platform::kNoWindow) return;
+  rc = platform_.windows.SendClose(window);
+  --state_.OpenMemoCount;
+  if (state_.OpenMemoCount <= 0) endProgram_();
+}
+
+void Controller::AllMemoClose_Click() {
+  SaveAllNotes();
+  endProgram_();
+}
+
+void Controller::MemoDelete_Click() {
+  const auto window = platform_.windows.FindWindowByCaption(FrmObject);
+  const auto answer = platform_.windows.AskYesNo(kDeleteOneText, kDeleteTitle);
+  rc = static_cast<long>(answer);
+  if (answer != platform::Answer::Yes || window == platform::kNoWindow) return;
+
+  closedNotePath_.reset();
+  rc = platform_.windows.SendClose(window);
+  // The note's own close may just have given it a file: delete the file it
+  // really has, which in ordinary use is the one recorded as last pressed.
+  const std::string path = closedNotePath_ ? *closedNotePath_ : state_.FrmPath;
+  if (!path.empty() && platform_.files.FileExists(path)) platform_.files.RemoveFile(path);
+  --state_.OpenMemoCount;
+  if (state_.OpenMemoCount <= 0) endProgram_();
+}
+
+void Controller::AllMemoDelete_Click() {
+  const auto answer = platform_.windows.AskYesNo(kDeleteAllText, kDeleteTitle);
+  rc = static_cast<long>(answer);
+  if (answer != platform::Answer::Yes) return;
+  for (const auto& name : platform_.files.ListFiles(state_.DataFolder)) {
+    if (IsNoteFileName(name)) platform_.files.RemoveFile(state_.DataFolder + "\\" + name);
+  }
+  endProgram_();
+}
+
+}  // namespace zlt::manager

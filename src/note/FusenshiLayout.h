@@ -1,0 +1,54 @@
+// The controls of a note window: numbers, positions, colours and texts.
+#pragma once
+
+#include <vector>
+
+#include "platform/Controls.h"
+#include "platform/Geometry.h"
+
+namespace zlt::note {
+
+enum NoteControl : int {
+  lblTitle = 1,
+  txtTitle,
+  Frame1,
+  loadFileName,
+  AlmCheck,
+  txtDateNo,
+  txtTime0,
+  Label1_0,
+  txtTime1,
+  Label2,
+  AlmMusic,
+  ToumeiCheck,
+  TemaeCheck,
+  cmdSave0,
+  cmdSave1,
+  txtData,
+  frame2Kage,
+};
+
+enum NoteTimer : int {
+  FormMoveTimer = 1,
+  AlarmTimer = 2,
+};
+
+namespace layout {
+constexpr platform::Twips kCollapsedWidth = 3360;
+constexpr platform::Twips kCollapsedHeight = 480;
+constexpr platform::Twips kDetailsWidth = 6495;
+constexpr platform::Twips kDetailsHeight = 5190;
+constexpr platform::Twips kDetailsShift = 3135;      // the details view stands this far left
+constexpr platform::Twips kDetailsOpenWidth = 6490;  // this wide or more: details are open
+constexpr platform::Twips kNewNoteDrop = 500;        // a new note starts this far below the last
+constexpr std::uint8_t kTranslucentAlpha = 150;
+constexpr int kAlarmTimerMs = 250;
+constexpr platform::Colour kNoteColour = platform::Rgb(255, 255, 192);
+}  // namespace layout
+
+// The title strip: what a collapsed note shows.
+std::vector<platform::ControlSpec> TitleStripControls();
+// The details frame and what it holds, created when first shown.
+std::vector<platform::ControlSpec> DetailsControls();
+
+}  // namespace zlt::note

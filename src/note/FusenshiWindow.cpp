@@ -1,0 +1,452 @@
+#include "note/FusenshiWindow.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "note/FusenshiLayout.h"
+#include "note/MemoFile.h"
+#include "startup/Text.h"
+
+namespace zlt::note {
+
+using platform::TwipsRect;
+
+namespace {
+
+constexpr std::string_view kCaptionPrefix = "ＺＬＴ付箋紙プラグインNo.";
+constexpr int kEnterKey = 13;
+constexpr platform::Twips kCollapsedTallest = 481;  // taller than this: the details are open
+constexpr int kOutlineEllipsePx = 10;
+
+int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+
+std::string TwoDigits(int value) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d", value);
+  return text;
+}
+
+}  // namespace
+
+std::string NoteCaption(int number) { return std::string(kCaptionPrefix) + std::to_string(number); }
+
+FusenshiWindow::FusenshiWindow(platform::Platform& platform, ProgramState& state, NoteHost& host)
+    : platform_(platform),
+      state_(state),
+      host_(host),
+      strip_(TitleStripControls()),
+      details_(DetailsControls()) {
+  // A new note starts with both display options on.
+  details_.SetChecked(ToumeiCheck, true);
+  details_.SetChecked(TemaeCheck, true);
+}
+
+FusenshiWindow::~FusenshiWindow() = default;
+
+platform::WindowHandle FusenshiWindow::Handle() const {
+  return form_ ? form_->Handle() : platform::kNoWindow;
+}
+
+std::string FusenshiWindow::Caption() const { return form_ ? form_->Caption() : std::string(); }
+
+std::string FusenshiWindow::LoadFileNameCaption() const { return details_.Text(loadFileName); }
+bool FusenshiWindow::TemaeChecked() const { return details_.Checked(TemaeCheck); }
+bool FusenshiWindow::ToumeiChecked() const { return details_.Checked(ToumeiCheck); }
+void FusenshiWindow::SetTemaeChecked(bool checked) { details_.SetChecked(TemaeCheck, checked); }
+void FusenshiWindow::SetToumeiChecked(bool checked) { details_.SetChecked(ToumeiCheck, checked); }
+bool FusenshiWindow::DetailsOpen() const { return details_.Visible(Frame1); }
+std::string FusenshiWindow::Title() const { return strip_.Text(txtTitle); }
+std::string FusenshiWindow::Details() const { return details_.Text(txtData); }
+
+bool FusenshiWindow::HasContent() const {
+  return !TrimSpaces(Title()).empty() || !TrimSpaces(Details()).empty() ||
+         details_.Checked(AlmCheck);
+}
+
+void FusenshiWindow::Form_Load() {
+  using namespace layout;
+  // The last pressed note decides where a new one starts.
+  TwipsRect bounds;
+  bounds.top = state_.FrmTop + kNewNoteDrop;
+  bounds.left =
+      state_.FrmWidth < kDetailsOpenWidth ? state_.FrmLeft - kDetailsShift : state_.FrmLeft;
+  bounds.width = kCollapsedWidth;
+  bounds.height = kCollapsedHeight;
+
+  ++state_.MemoCount;
+  ++state_.OpenMemoCount;
+  number_ = state_.MemoCount;
+
+  platform::FormSpec spec;
+  spec.caption = NoteCaption(number_);
+  spec.style = platform::FormStyle::Borderless;
+  spec.bounds = bounds;
+  spec.backColour = kNoteColour;
+  form_ = platform_.windows.CreateForm(spec, *this);
+  lastSize_ = form_->Bounds();
+  strip_.Materialise(*form_);
+  Form_Resize();
+
+  if (state_.StartupLoad) {
+    const auto name = host_.NoteListFileName(state_.OpenMemoCount - 1);
+    if (!name.empty()) memoPath_ = state_.DataFolder + "\\" + name;
+    LoadFromFile();
+    // The controller runs the chain as a loop: this asks for the next window.
+    if (state_.MemoCount < host_.NoteListCount()) {
+      host_.NewMemo_Click();
+    } else {
+      state_.StartupLoad = false;
+    }
+    state_.FrmPath = memoPath_;
+    return;
+  }
+  if (state_.ReViewLoad) {
+    state_.ReViewLoad = false;
+    const auto name = host_.NoteListFileName(state_.ReViewIndex);
+    if (!name.empty()) memoPath_ = state_.DataFolder + "\\" + name;
+    LoadFromFile();
+    return;
+  }
+
+  // A brand-new note opens its details view at once.
+  if (!HasContent() && TrimSpaces(details_.Text(txtTime0)) == "00" &&
+      TrimSpaces(details_.Text(txtTime1)) == "00" &&
+      TrimSpaces(details_.Text(txtDateNo)) == "0000/00/00") {
+    auto open = form_->Bounds();
+    open.height = kDetailsHeight;
+    open.width = kDetailsWidth;
+    if (state_.OpenMemoCount == 1) {
+      open.top = 0;
+      open.left = platform_.windows.Screen().width - open.width;
+    } else if (open.left < 0) {
+      open.left = 0;
+    }
+    SetBounds(open);
+    ShowDetailsFrame();
+  }
+}
+
+void FusenshiWindow::LoadFromFile() {
+  const auto values = ReadMemoFile(platform_.files, memoPath_);
+  if (!values) return;  // not a usable note file: the window stays empty at its place
+
+  SetAlarmChecked(values->alarm != 0);
+  details_.SetText(loadFileName, memoPath_);
+  const bool armed = details_.Checked(AlmCheck);
+  if (armed) {
+    form_->StartTimer(AlarmTimer, layout::kAlarmTimerMs);
+  } else {
+    form_->StopTimer(AlarmTimer);
+  }
+  details_.SetEnabled(AlmMusic, armed);
+  details_.SetChecked(AlmMusic, values->alarmMusic != 0);
+  details_.SetText(txtDateNo, values->date);
+  details_.SetText(txtTime0, values->time0);
+  details_.SetText(txtTime1, values->time1);
+  details_.SetVisible(frame2Kage, false);
+
+  auto bounds = form_->Bounds();
+  bounds.left = values->left;
+  bounds.top = values->top;
+  SetBounds(bounds);
+
+  state_.TemaeFlag.Set(number_, values->temae);
+  SetTemaeChecked(values->temae);
+  if (values->temae) form_->SetTopmost(true);
+
+  state_.ToumeiFlag.Set(number_, values->toumei);
+  SetToumeiChecked(values->toumei);
+  if (values->toumei) form_->SetLayeredAlpha(layout::kTranslucentAlpha);
+
+  // The title just read is what the file holds: storing it back would only
+  // rewrite every note file at start-up.
+  strip_.SetText(txtTitle, values->title);
+  if (values->details) details_.SetText(txtData, *values->details);
+}
+
+void FusenshiWindow::Show() {
+  form_->SetVisible(true);
+  form_->Activate();
+  Form_Activate();
+}
+
+void FusenshiWindow::Form_Activate() {
+  host_.RecordThisNote(Caption(), Title());
+  state_.FrmPath = memoPath_;
+}
+
+void FusenshiWindow::WriteWholeFile(float left) {
+  MemoFileContent content;
+  content.alarm = details_.Checked(AlmCheck) ? 1 : 0;
+  content.alarmMusic = details_.Checked(AlmMusic) ? 1 : 0;
+  content.date = details_.Text(txtDateNo);
+  content.time0 = details_.Text(txtTime0);
+  content.time1 = details_.Text(txtTime1);
+  content.left = left;
+  content.top = static_cast<float>(form_->Bounds().top);
+  content.temae = TemaeChecked() ? 1 : 0;
+  content.toumei = ToumeiChecked() ? 1 : 0;
+  content.title = Title();
+  content.details = Details();
+  WriteMemoFile(platform_.files, memoPath_, content);
+}
+
+void FusenshiWindow::cmdSave_Click(int index) {
+  if (index == 0) {
+    if (memoPath_.empty()) {
+      const auto path = NewMemoFilePath(platform_.files, state_.DataFolder + "\\");
+      if (path) memoPath_ = *path;
+    }
+    if (!memoPath_.empty()) {
+      details_.SetText(loadFileName, memoPath_);
+      // The file is replaced in one step, so no other event can see it gone.
+      WriteWholeFile(static_cast<float>(form_->Bounds().left + layout::kDetailsShift));
+    }
+    ArmAlarmTimer();
+    CollapseAndApplyOptions();
+    return;
+  }
+
+  SetTitleText(restore_.title);
+  details_.SetText(txtData, restore_.details);
+  details_.SetText(txtDateNo, restore_.date);
+  SetAlarmChecked(restore_.alarm);
+  details_.SetChecked(AlmMusic, restore_.music);
+  details_.SetText(txtTime0, std::to_string(restore_.hour));
+  details_.SetText(txtTime1, std::to_string(restore_.minute));
+  SetTemaeChecked(restore_.temae);
+  SetToumeiChecked(restore_.toumei);
+  if (!HasContent()) {
+    host_.MemoClose_Click();  // this note may be gone now
+    return;
+  }
+  CollapseAndApplyOptions();
+}
+
+std::string FusenshiWindow::AlarmStamp() const {
+  const auto date = details_.Text(txtDateNo);
+  std::string stamp(LeftChars(date, 4));
+  stamp += LeftChars(RightChars(date, 5), 2);
+  stamp += RightChars(date, 2);
+  stamp += details_.Text(txtTime0);
+  stamp += details_.Text(txtTime1);
+  return stamp;
+}
+
+std::string FusenshiWindow::PresentStamp() const {
+  const auto now = platform_.clock.Now();
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d%02d%02d%02d%02d", now.year, now.month, now.day, now.hour,
+                now.minute);
+  return text;
+}
+
+void FusenshiWindow::ArmAlarmTimer() {
+  if (AlarmStamp() > PresentStamp() && details_.Checked(AlmCheck)) {
+    form_->StartTimer(AlarmTimer, layout::kAlarmTimerMs);
+  } else {
+    form_->StopTimer(AlarmTimer);
+  }
+}
+
+void FusenshiWindow::CollapseAndApplyOptions() {
+  details_.SetVisible(Frame1, false);
+  auto bounds = form_->Bounds();
+  bounds.height = layout::kCollapsedHeight;
+  bounds.width = layout::kCollapsedWidth;
+  // A note pushed to the screen edge when it opened stays at the edge.
+  if (bounds.left != 0) bounds.left += layout::kDetailsShift;
+  SetBounds(bounds);
+
+  state_.ToumeiFlag.Set(number_, ToumeiChecked());
+  host_.SetToumeiChecked(ToumeiChecked());
+  state_.TemaeFlag.Set(number_, TemaeChecked());
+  host_.SetTemaeViewChecked(TemaeChecked());
+
+  if (host_.ToumeiChecked()) form_->SetLayeredAlpha(layout::kTranslucentAlpha);
+  if (host_.TemaeViewChecked()) {
+    form_->SetTopmost(true);
+  } else {
+    form_->SetTopmost(false);
+    state_.TemaeFlag.Set(number_, false);
+    ReassertTopmostNotes();
+  }
+  if (auto* title = strip_.Live(txtTitle)) title->SetSelection(0, 0);
+}
+
+void FusenshiWindow::ReassertTopmostNotes() {
+  // Taking one note off the top layer must leave the others that belong
+  // there in front.
+  for (int i = 1; i <= state_.MemoCount; ++i) {
+    if (!state_.TemaeFlag.Get(i)) continue;
+    const auto window = platform_.windows.FindWindowByCaption(NoteCaption(i));
+    if (auto* note = host_.NoteByHandle(window)) note->Form().SetTopmost(true);
+  }
+}
+
+void FusenshiWindow::Form_QueryUnload() {
+  if (!HasContent()) return;
+  if (memoPath_.empty()) {
+    // Typed but never saved: keep it under a new name rather than lose it.
+    const auto path = NewMemoFilePath(platform_.files, state_.DataFolder + "\\");
+    if (!path) return;
+    memoPath_ = *path;
+    details_.SetText(loadFileName, memoPath_);
+  }
+  WriteWholeFile(static_cast<float>(form_->Bounds().left));
+}
+
+long FusenshiWindow::OnCloseRequest() {
+  Form_QueryUnload();
+  const std::string path = memoPath_;
+  host_.NoteClosed(*this, path);  // destroys this window
+  return 0;
+}
+
+void FusenshiWindow::OnEndSession() { Form_QueryUnload(); }
+
+void FusenshiWindow::OnActivate() { Form_Activate(); }
+
+void FusenshiWindow::OpenDetails() {
+  auto bounds = form_->Bounds();
+  if (bounds.width >= layout::kDetailsOpenWidth) return;
+  bounds.height = layout::kDetailsHeight;
+  bounds.width = layout::kDetailsWidth;
+  bounds.left -= layout::kDetailsShift;  // the right edge stays where it was
+  if (bounds.left < 0) bounds.left = 0;
+  SetBounds(bounds);
+  ShowDetailsFrame();
+
+  restore_.title = Title();
+  restore_.details = Details();
+  restore_.date = details_.Text(txtDateNo);
+  restore_.alarm = details_.Checked(AlmCheck);
+  restore_.music = details_.Checked(AlmMusic);
+  restore_.hour = static_cast<int>(ParseWholeNumber(details_.Text(txtTime0)).value_or(0));
+  restore_.minute = static_cast<int>(ParseWholeNumber(details_.Text(txtTime1)).value_or(0));
+  restore_.temae = TemaeChecked();
+  restore_.toumei = ToumeiChecked();
+
+  if (auto* data = details_.Live(txtData)) data->Focus();
+  form_->SetLayeredAlpha(std::nullopt);
+}
+
+void FusenshiWindow::ShowDetailsFrame() {
+  details_.Materialise(*form_);
+  details_.SetVisible(Frame1, true);
+}
+
+void FusenshiWindow::AlmCheck_Click() {
+  const bool on = details_.Checked(AlmCheck);
+  details_.SetEnabled(AlmMusic, on);
+  details_.SetEnabled(txtDateNo, on);
+  details_.SetEnabled(txtTime0, on);
+  details_.SetEnabled(txtTime1, on);
+  if (on) {
+    const auto now = platform_.clock.Now();
+    char today[16];
+    std::snprintf(today, sizeof today, "%04d/%02d/%02d", now.year, now.month, now.day);
+    details_.SetText(txtDateNo, today);
+  } else {
+    details_.SetVisible(frame2Kage, false);
+    details_.SetChecked(AlmMusic, false);
+    details_.SetText(txtDateNo, "0000/00/00");
+  }
+  details_.SetText(txtTime0, TwoDigits(0));
+  details_.SetText(txtTime1, TwoDigits(0));
+}
+
+void FusenshiWindow::SetAlarmChecked(bool checked) {
+  if (details_.Checked(AlmCheck) == checked) return;
+  details_.SetChecked(AlmCheck, checked);
+  AlmCheck_Click();
+}
+
+void FusenshiWindow::SetTitleText(const std::string& title) {
+  if (Title() == title) return;
+  strip_.SetText(txtTitle, title);
+  txtTitle_Change();
+}
+
+void FusenshiWindow::txtTitle_Change() { WriteKey("Title", OneLineTitle(Title())); }
+
+void FusenshiWindow::WriteKey(std::string_view key, std::string_view value) {
+  // A note without a file yet skips single-key writes; its first save or
+  // close writes everything.
+  if (memoPath_.empty()) return;
+  WriteMemoKey(platform_.files, memoPath_, key, value);
+}
+
+void FusenshiWindow::SetBounds(const TwipsRect& bounds) {
+  form_->SetBounds(bounds);
+  const auto now = form_->Bounds();
+  if (now.width != lastSize_.width || now.height != lastSize_.height) Form_Resize();
+  lastSize_ = now;
+}
+
+void FusenshiWindow::Form_Resize() {
+  const auto screen = platform_.windows.Screen();
+  const auto bounds = form_->Bounds();
+  form_->SetRoundRegion(RoundHalfEven(double(bounds.width) / screen.twipsPerPixelX),
+                        RoundHalfEven(double(bounds.height) / screen.twipsPerPixelY),
+                        kOutlineEllipsePx);
+}
+
+void FusenshiWindow::lblTitle_MouseDown(const platform::MouseDown& press) {
+  const auto bounds = form_->Bounds();
+  state_.FrmPath = memoPath_;
+  state_.FrmTop = bounds.top;
+  state_.FrmLeft = bounds.left;
+  state_.FrmWidth = bounds.width;
+  state_.FrmHeight = bounds.height;
+  host_.RecordThisNote(Caption(), Title());
+
+  if (press.buttons == platform::mouse::kRight) {
+    const bool temae = state_.TemaeFlag.Get(number_);
+    const bool toumei = state_.ToumeiFlag.Get(number_);
+    host_.SetTemaeViewChecked(temae);
+    host_.SetToumeiChecked(toumei);
+    if (HasContent()) {
+      WriteKey("Temae", temae ? "True" : "False");
+      WriteKey("Toumei", toumei ? "True" : "False");
+    }
+    host_.ShowFusenMenu(*form_);  // the chosen command may close this note
+  }
+}
+
+void FusenshiWindow::OnMouseDown(int controlId, const platform::MouseDown& press) {
+  if (controlId == lblTitle || controlId == platform::kFormItself) lblTitle_MouseDown(press);
+}
+
+void FusenshiWindow::OnClick(int controlId) {
+  switch (controlId) {
+    case cmdSave0:
+      cmdSave_Click(0);
+      break;
+    case cmdSave1:
+      cmdSave_Click(1);
+      break;
+    case AlmCheck:
+      AlmCheck_Click();
+      break;
+    default:
+      break;
+  }
+}
+
+void FusenshiWindow::OnDblClick(int controlId) {
+  if (controlId == txtTitle && platform_.windows.ShiftDown()) OpenDetails();
+}
+
+void FusenshiWindow::OnKeyDown(int controlId, int keyCode, int /*shift*/) {
+  if (controlId == txtTitle && keyCode == kEnterKey &&
+      form_->Bounds().height > kCollapsedTallest) {
+    cmdSave_Click(0);
+  }
+}
+
+void FusenshiWindow::OnChange(int controlId) {
+  if (controlId == txtTitle) txtTitle_Change();
+}
+
+}  // namespace zlt::note

@@ -1,0 +1,108 @@
+// One sticky note window ("frmFusenshi"): its file, load, save, cancel, close.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "note/LazyControls.h"
+#include "note/NoteHost.h"
+#include "platform/Form.h"
+#include "platform/Platform.h"
+#include "startup/ProgramState.h"
+
+namespace zlt::note {
+
+// What cancel puts back: the values when the details view was opened.
+struct RestoreCopy {
+  std::string title;
+  std::string details;
+  std::string date;
+  bool alarm = false;
+  bool music = false;
+  int hour = 0;
+  int minute = 0;
+  bool temae = false;
+  bool toumei = false;
+};
+
+// "ＺＬＴ付箋紙プラグインNo." and the note number.
+std::string NoteCaption(int number);
+
+class FusenshiWindow final : public platform::IFormEvents {
+ public:
+  FusenshiWindow(platform::Platform& platform, ProgramState& state, NoteHost& host);
+  ~FusenshiWindow() override;
+  FusenshiWindow(const FusenshiWindow&) = delete;
+  FusenshiWindow& operator=(const FusenshiWindow&) = delete;
+
+  // Creates the window and runs its load; the window stays hidden until Show.
+  void Form_Load();
+  // Shows the window and makes it the active note.
+  void Show();
+
+  // Writes the note to its file when it has content, without closing.
+  void Form_QueryUnload();
+  void Form_Activate();
+  // Index 0 saves, index 1 cancels.
+  void cmdSave_Click(int index);
+  // Opens the details view (Shift + double click on the title).
+  void OpenDetails();
+
+  // What the controller reads of a note.
+  platform::IForm& Form() { return *form_; }
+  platform::WindowHandle Handle() const;
+  std::string Caption() const;
+  int NoteNumber() const { return number_; }
+  const std::string& MemoPath() const { return memoPath_; }
+  std::string LoadFileNameCaption() const;
+  bool TemaeChecked() const;
+  bool ToumeiChecked() const;
+  void SetTemaeChecked(bool checked);
+  void SetToumeiChecked(bool checked);
+  bool DetailsOpen() const;
+  bool HasContent() const;
+  std::string Title() const;
+  std::string Details() const;
+
+  // IFormEvents
+  void OnMouseDown(int controlId, const platform::MouseDown& press) override;
+  void OnDblClick(int controlId) override;
+  void OnClick(int controlId) override;
+  void OnKeyDown(int controlId, int keyCode, int shift) override;
+  void OnChange(int controlId) override;
+  void OnActivate() override;
+  long OnCloseRequest() override;
+  void OnEndSession() override;
+
+ private:
+  void LoadFromFile();
+  void WriteWholeFile(float left);
+  void ArmAlarmTimer();
+  void CollapseAndApplyOptions();
+  void ReassertTopmostNotes();
+  void AlmCheck_Click();
+  void txtTitle_Change();
+  void lblTitle_MouseDown(const platform::MouseDown& press);
+  void SetAlarmChecked(bool checked);  // runs AlmCheck_Click when the value changes
+  void SetTitleText(const std::string& title);  // runs txtTitle_Change when it changes
+  void SetBounds(const platform::TwipsRect& bounds);
+  void Form_Resize();
+  void ShowDetailsFrame();
+  std::string AlarmStamp() const;
+  std::string PresentStamp() const;
+  void WriteKey(std::string_view key, std::string_view value);
+
+  platform::Platform& platform_;
+  ProgramState& state_;
+  NoteHost& host_;
+  std::unique_ptr<platform::IForm> form_;
+  LazyControls strip_;
+  LazyControls details_;
+  int number_ = 0;
+  std::string memoPath_;
+  RestoreCopy restore_;
+  platform::TwipsRect lastSize_{};
+};
+
+}  // namespace zlt::note

@@ -1,0 +1,46 @@
+// The receiver of forwarded commands on the controller window.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace zlt {
+
+namespace manager {
+class Controller;
+}
+
+class CopyDataHook {
+ public:
+  // What a recognised switch does: "/S", "/P", "/V" or "/N".
+  using Dispatch = std::function<void(std::string_view forwardedSwitch)>;
+
+  explicit CopyDataHook(Dispatch dispatch) : dispatch_(std::move(dispatch)) {}
+
+  // Installs the receiver on the controller window; Unhook removes it.
+  void Hook(manager::Controller& controller);
+  void Unhook(manager::Controller& controller);
+  bool Hooked() const { return hooked_; }
+
+  // Examines one forwarded payload. A payload that arrives while another is
+  // being handled waits its turn instead of being dropped.
+  void CopyDataProc(std::string_view bytes);
+  bool HookBusy() const { return busy_; }
+
+ private:
+  void Examine(std::string_view bytes);
+
+  Dispatch dispatch_;
+  bool hooked_ = false;
+  bool busy_ = false;
+  std::deque<std::string> waiting_;
+};
+
+// The switch a forwarded payload carries, or "" when it carries none: the
+// payload is code page 932 text cut at its first NUL; its first two
+// characters after trimming are compared case-sensitively.
+std::string ForwardedSwitch(std::string_view bytes);
+
+}  // namespace zlt

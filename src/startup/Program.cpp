@@ -1,0 +1,105 @@
+#include "startup/Program.h"
+
+#include <chrono>
+
+#include "manager/Controller.h"
+#include "platform/Cp932.h"
+#include "startup/CopyDataHook.h"
+#include "startup/FocusHelperWindow.h"
+#include "startup/ProgramState.h"
+#include "startup/SecondInstance.h"
+#include "startup/Settings.h"
+#include "startup/Text.h"
+
+namespace zlt {
+
+namespace {
+
+constexpr std::string_view kAppTitle = "ZLT付箋紙プラグイン";
+
+}  // namespace
+
+Program::Program(platform::Platform& platform)
+    : platform_(platform),
+      state_(std::make_unique<ProgramState>()),
+      hook_(std::make_unique<CopyDataHook>(
+          [this](std::string_view command) { RunForwardedSwitch(command); })) {}
+
+Program::~Program() {
+  // Nothing may run a handler on the way out.
+  controller_.reset();
+  focusHelper_.reset();
+}
+
+ProgramState& Program::State() { return *state_; }
+manager::Controller* Program::FusenController() { return controller_.get(); }
+CopyDataHook& Program::Hook() { return *hook_; }
+
+void Program::Main() {
+  state_->StartupLoad = false;
+  if (!platform_.instance.ClaimFirstInstance()) RunSecondInstance(platform_);
+
+  appTitle_ = kAppTitle;
+  controller_ = std::make_unique<manager::Controller>(platform_, *state_, [this] { End(); });
+  hook_->Hook(*controller_);
+
+  LoadUserName();
+  auto& folder = state_->AppFolder;
+  folder = platform_.environment.AppFolder();
+  state_->DataFolder = folder;
+  if (state_->DataFolder.empty() || state_->DataFolder.back() != '\\') state_->DataFolder += '\\';
+  state_->DataFolder += state_->UserName;
+  platform_.files.CreateFolder(state_->DataFolder);
+
+  if (const auto snap = ReadKyuchaku(platform_.files, state_->DataFolder)) {
+    controller_->FusenMenu().SetChecked(manager::MenuId(manager::MenuItem::Kyuchaku), *snap);
+  }
+
+  const std::string command(TrimBlanks(platform_.environment.CommandLine()));
+  if (command == "/*") {
+    state_->StartupLoad = true;
+    LoadAllMemos();
+  } else if (command == "/N") {
+    controller_->NewMemo_Click();
+  } else if (command == "/V") {
+    controller_->ReView_Click();
+  } else if (command == "/S") {
+    controller_->ShowInformation();
+  } else {
+    End();
+  }
+}
+
+void Program::LoadUserName() {
+  const auto name = platform_.environment.UserName();
+  // An empty name would put the notes straight into the program's folder.
+  state_->UserName = name && !name->empty() ? std::string(TrimNull(*name)) : "DEFAULT";
+}
+
+void Program::LoadAllMemos() {
+  if (controller_->MemoListLoad()) {
+    controller_->NewMemo_Click();
+  } else {
+    End();
+  }
+}
+
+void Program::RunForwardedSwitch(std::string_view command) {
+  if (command == "/S") {
+    controller_->PluginInfo_Click();
+  } else if (command == "/P") {
+    if (!focusHelper_) focusHelper_ = std::make_unique<FocusHelperWindow>(platform_);
+    focusHelper_->Flash();
+  } else if (command == "/V") {
+    controller_->ReView_Click();
+  } else if (command == "/N") {
+    controller_->NewMemo_Click();
+  }
+}
+
+void Program::End() {
+  if (controller_) hook_->Unhook(*controller_);
+  platform_.processes.EndNow();
+}
+
+}  // namespace zlt

@@ -1,0 +1,23 @@
+// The settings file "ZLTFusen.ini": one key, the snap-to-edge option.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/System.h"
+
+namespace zlt {
+
+inline constexpr std::string_view kSettingsSection = "ZLT付箋紙プラグイン";
+inline constexpr std::string_view kSettingsFile = "ZLTFusen.ini";
+
+// "Kyuchaku" as yes/no; nullopt when the value converts to neither, which
+// leaves the menu item as it was. A missing file or key reads as "True".
+std::optional<bool> ReadKyuchaku(const platform::IFileSystem& files, std::string_view dataFolder);
+
+// Text to a truth value: "True"/"False" in any letter case, or a number
+// (0 is no); nullopt otherwise.
+std::optional<bool> TruthValue(std::string_view text);
+
+}  // namespace zlt

@@ -1,0 +1,103 @@
+#include "startup/Text.h"
+
+#include <charconv>
+
+namespace zlt {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+}  // namespace
+
+std::string_view TrimNull(std::string_view text) {
+  const auto nul = text.find('\0');
+  return nul == std::string_view::npos ? text : text.substr(0, nul);
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+std::string_view TrimSpaces(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+std::string StripQuotes(std::string_view commandLine) {
+  std::string text(TrimBlanks(commandLine));
+  for (auto quote = text.find('"'); quote != std::string::npos; quote = text.find('"')) {
+    const std::string_view whole(text);
+    std::string joined(TrimBlanks(whole.substr(0, quote)));
+    joined += ' ';
+    joined += TrimBlanks(whole.substr(quote + 1));
+    text = std::move(joined);
+  }
+  return std::string(TrimBlanks(text));
+}
+
+std::string_view FirstCharacters(std::string_view text, int n) {
+  std::size_t end = 0;
+  for (int count = 0; count < n && end < text.size(); ++count) {
+    ++end;  // past the lead byte, then past its continuation bytes
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+  }
+  return text.substr(0, end);
+}
+
+std::optional<int> NoteNumberFromCaption(std::string_view caption) {
+  const auto at = caption.find("No.");
+  if (at == std::string_view::npos) return std::nullopt;
+  const std::string_view digits = caption.substr(at + 3);
+  int number = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+  if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
+  return number;
+}
+
+}  // namespace zlt
+
+namespace zlt {
+
+namespace {
+
+std::size_t CountChars(std::string_view text) {
+  std::size_t count = 0;
+  for (const char c : text) {
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
+  }
+  return count;
+}
+
+}  // namespace
+
+std::string_view LeftChars(std::string_view text, int n) { return FirstCharacters(text, n); }
+
+std::string_view RightChars(std::string_view text, int n) {
+  const auto total = CountChars(text);
+  if (n <= 0) return text.substr(text.size());
+  if (static_cast<std::size_t>(n) >= total) return text;
+  const auto skip = FirstCharacters(text, static_cast<int>(total) - n).size();
+  return text.substr(skip);
+}
+
+std::optional<long> ParseWholeNumber(std::string_view text) {
+  text = TrimBlanks(text);
+  bool negative = false;
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  if (text.empty() || text.size() > 9) return std::nullopt;
+  long value = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return negative ? -value : value;
+}
+
+}  // namespace zlt

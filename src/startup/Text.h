@@ -1,0 +1,43 @@
+// Small text helpers shared by start-up, forwarding and the windows.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zlt {
+
+// The text before the first NUL, or all of it.
+std::string_view TrimNull(std::string_view text);
+
+// Removes leading and trailing blanks (spaces and tabs).
+std::string_view TrimBlanks(std::string_view text);
+
+// Removes only the space character at both ends, as the note's emptiness
+// tests do: a text of line breaks is not empty.
+std::string_view TrimSpaces(std::string_view text);
+
+// The second start's clean-up of a command line: every double quote becomes one
+// space between the trimmed parts around it, then the whole is trimmed.
+std::string StripQuotes(std::string_view commandLine);
+
+// The first n characters (UTF-8 code points) of text.
+std::string_view FirstCharacters(std::string_view text, int n);
+
+// The decimal number after the first "No." of a note caption; nullopt if none.
+std::optional<int> NoteNumberFromCaption(std::string_view caption);
+
+}  // namespace zlt
+
+namespace zlt {
+
+// Basic-style Left$ and Right$ over characters: a count beyond the text gives
+// the whole text.
+std::string_view LeftChars(std::string_view text, int n);
+std::string_view RightChars(std::string_view text, int n);
+
+// A whole number from text as a Basic integer conversion would take it
+// ("09" is 9); nullopt when the text is not a number.
+std::optional<long> ParseWholeNumber(std::string_view text);
+
+}  // namespace zlt
