@@ -1,0 +1,16 @@
+// Starting other programs and ending this one.
+#pragma once
+
+#include <string_view>
+
+#include "platform/System.h"
+
+namespace zlt::win32 {
+
+class Win32Processes final : public platform::IProcesses {
+ public:
+  void StartMinimisedNoActivate(std::string_view program, std::string_view commandLine) override;
+  [[noreturn]] void EndNow() override;
+};
+
+}  // namespace zlt::win32

@@ -1,0 +1,18 @@
+// UTF-8 (the program's text) to UTF-16 (the W calls) and back.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zlt::win32 {
+
+// Invalid UTF-8 becomes U+FFFD; it never fails.
+std::wstring ToWide(std::string_view text);
+// Unpaired surrogates become U+FFFD; it never fails.
+std::string FromWide(std::wstring_view text);
+// A path for a W call, or nullopt when it is empty or holds a NUL (which would
+// silently cut it and name a different file).
+std::optional<std::wstring> ToWidePath(std::string_view path);
+
+}  // namespace zlt::win32
