@@ -1,0 +1,137 @@
+#include "FusenFixture.h"
+
+#include <algorithm>
+#include <atomic>
+#include <unistd.h>
+
+#include "platform/Cp932.h"
+
+namespace zlt::test {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path MakeRoot() {
+  static std::atomic<int> counter{0};
+  auto root = fs::temp_directory_path() /
+              ("zlt-behaviour-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  fs::remove_all(root);
+  fs::create_directories(root / "Apps" / "ZLTFusen");
+  return root;
+}
+
+}  // namespace
+
+FusenTest::FusenTest() : root_(MakeRoot()) {}
+
+FusenTest::~FusenTest() {
+  for (auto& run : processes_) Stop(*run);
+  processes_.clear();
+  std::error_code ignored;
+  fs::remove_all(root_, ignored);
+}
+
+Running& FusenTest::Start(const std::string& commandLine, std::string appFolder,
+                          std::optional<std::string> userName) {
+  auto running = std::make_unique<Running>();
+  sim::Instance::Config config;
+  config.appFolder = std::move(appFolder);
+  config.userName = std::move(userName);
+  config.commandLine = commandLine;
+  config.hostRoot = root_.string();
+  running->instance = std::make_unique<sim::Instance>(desktop_, config);
+  running->program = std::make_unique<Program>(running->instance->Platform());
+  auto* raw = running.get();
+  raw->instance->OnEnded([raw] { raw->program.reset(); });
+  raw->instance->RunAsProcess([raw] { raw->program->Main(); });
+  processes_.push_back(std::move(running));
+  return *raw;
+}
+
+void FusenTest::Stop(Running& run) {
+  run.program.reset();
+  run.instance.reset();
+}
+
+void FusenTest::WriteNoteFile(const std::string& name, const std::string& bytes) {
+  fs::create_directories(DataDir());
+  std::ofstream(DataDir() / name, std::ios::binary) << bytes;
+}
+
+std::string FusenTest::ReadNoteFile(const std::string& name) const {
+  std::ifstream in(DataDir() / name, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+bool FusenTest::NoteFileExists(const std::string& name) const {
+  return fs::exists(DataDir() / name);
+}
+
+std::vector<std::string> FusenTest::NoteFiles() const {
+  std::vector<std::string> names;
+  if (!fs::exists(DataDir())) return names;
+  for (const auto& entry : fs::directory_iterator(DataDir())) {
+    if (entry.path().extension() == ".txt") names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+sim::SimForm* FusenTest::Note(int number) {
+  return desktop_.FindForm(note::NoteCaption(number));
+}
+
+sim::SimForm& FusenTest::MustNote(int number) {
+  auto* note = Note(number);
+  if (note == nullptr) throw std::runtime_error("no note No." + std::to_string(number));
+  return *note;
+}
+
+std::vector<sim::SimForm*> FusenTest::VisibleForms() {
+  std::vector<sim::SimForm*> visible;
+  for (auto* form : desktop_.Forms()) {
+    if (form->Visible()) visible.push_back(form);
+  }
+  return visible;
+}
+
+void FusenTest::TypeTitle(sim::SimForm& note, const std::string& title) {
+  desktop_.Type(note, note::txtTitle, title);
+}
+
+void FusenTest::TypeDetails(sim::SimForm& note, const std::string& details) {
+  desktop_.Type(note, note::txtData, details);
+}
+
+void FusenTest::Save(sim::SimForm& note) { desktop_.Click(note, note::cmdSave0); }
+void FusenTest::Cancel(sim::SimForm& note) { desktop_.Click(note, note::cmdSave1); }
+
+void FusenTest::RightPress(sim::SimForm& note) {
+  desktop_.MouseDown(note, note::lblTitle, platform::MouseDown{platform::mouse::kRight, 0, 30, 30});
+}
+
+void FusenTest::ShiftDoubleClickTitle(sim::SimForm& note) {
+  desktop_.SetShift(true);
+  desktop_.DblClick(note, note::txtTitle);
+  desktop_.SetShift(false);
+}
+
+void FusenTest::Choose(sim::SimForm& note, manager::MenuItem item) {
+  desktop_.ChooseNextMenuItem(manager::MenuId(item));
+  RightPress(note);
+}
+
+std::string Sjis(const std::string& utf8) { return platform::Utf8ToCp932(utf8); }
+
+std::string NoteBytes(const std::string& title, int left, int top, const std::string& details,
+                      int temae, int toumei) {
+  std::string text = "[ZLT付箋紙プラグイン]\r\nAlarm=0\r\nAlarmMusic=0\r\nDate=0000/00/00\r\n"
+                     "Time0=00\r\nTime1=00\r\n";
+  text += "Left=" + std::to_string(left) + "\r\nTop=" + std::to_string(top) + "\r\n";
+  text += "Temae=" + std::to_string(temae) + "\r\nToumei=" + std::to_string(toumei) + "\r\n";
+  text += "Title=" + title + "\r\ntxtData=" + details + "\r\n";
+  return Sjis(text);
+}
+
+}  // namespace zlt::test

@@ -1,0 +1,77 @@
+// Runs the real program on the sim desktop, the way the host and the user do:
+// processes started with a switch, notes clicked and typed into, files on disk.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "manager/Controller.h"
+#include "note/FusenshiLayout.h"
+#include "platform/sim/SimDesktop.h"
+#include "startup/Program.h"
+#include "startup/ProgramState.h"
+
+namespace zlt::test {
+
+// One program process on the desktop.
+struct Running {
+  std::unique_ptr<sim::Instance> instance;
+  std::unique_ptr<Program> program;
+
+  bool Ended() const { return instance->Ended(); }
+  ProgramState& State() { return program->State(); }
+  manager::Controller& Controller() { return *program->FusenController(); }
+};
+
+class FusenTest : public ::testing::Test {
+ protected:
+  FusenTest();
+  ~FusenTest() override;
+
+  // Starts ZLTFusen with this command line and runs its start-up.
+  Running& Start(const std::string& commandLine, std::string appFolder = "C:\\Apps\\ZLTFusen",
+                 std::optional<std::string> userName = "taro");
+
+  // Ends a process the way a logoff would: no handler runs.
+  void Stop(Running& run);
+
+  // The data folder of the default start, on the host.
+  std::filesystem::path DataDir() const { return root_ / "Apps" / "ZLTFusen" / "taro"; }
+  std::string DataFolder() const { return "C:\\Apps\\ZLTFusen\\taro"; }
+  void WriteNoteFile(const std::string& name, const std::string& bytes);
+  std::string ReadNoteFile(const std::string& name) const;
+  bool NoteFileExists(const std::string& name) const;
+  std::vector<std::string> NoteFiles() const;  // sorted
+
+  sim::SimForm* Note(int number);
+  sim::SimForm& MustNote(int number);
+  std::vector<sim::SimForm*> VisibleForms();
+
+  // What a user does to a note.
+  void TypeTitle(sim::SimForm& note, const std::string& title);
+  void TypeDetails(sim::SimForm& note, const std::string& details);
+  void Save(sim::SimForm& note);
+  void Cancel(sim::SimForm& note);
+  void RightPress(sim::SimForm& note);
+  void ShiftDoubleClickTitle(sim::SimForm& note);
+  // Opens the menu on note and chooses item.
+  void Choose(sim::SimForm& note, manager::MenuItem item);
+
+  std::filesystem::path root_;
+  sim::Desktop desktop_;
+  std::vector<std::unique_ptr<Running>> processes_;
+};
+
+// Code page 932 bytes of a UTF-8 text.
+std::string Sjis(const std::string& utf8);
+
+// A note file as the program writes it.
+std::string NoteBytes(const std::string& title, int left, int top, const std::string& details = "",
+                      int temae = 0, int toumei = 0);
+
+}  // namespace zlt::test

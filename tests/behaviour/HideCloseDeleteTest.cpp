@@ -1,0 +1,127 @@
+// Hide, close and delete, one note or all, with their confirmations and the
+// ways the program ends.
+#include "FusenFixture.h"
+
+namespace zlt::test {
+namespace {
+
+using manager::MenuItem;
+using platform::Answer;
+
+class HideCloseDeleteTest : public FusenTest {
+ protected:
+  Running& StartWithNotes(int count) {
+    for (int i = 0; i < count; ++i) {
+      WriteNoteFile(std::to_string(i) + ".txt",
+                    NoteBytes("note" + std::to_string(i), 9000, 600 * i));
+    }
+    return Start("/*");
+  }
+};
+
+TEST_F(HideCloseDeleteTest, HidingKeepsWindowsTimersAndTheProgram) {
+  auto& run = StartWithNotes(2);
+  Choose(MustNote(2), MenuItem::MemoShade);
+  EXPECT_FALSE(MustNote(2).Visible());
+  EXPECT_TRUE(MustNote(1).Visible());
+  Choose(MustNote(1), MenuItem::AllMemoShade);
+  EXPECT_FALSE(MustNote(1).Visible());
+  EXPECT_EQ(run.State().OpenMemoCount, 2);
+  EXPECT_FALSE(run.Ended());
+}
+
+TEST_F(HideCloseDeleteTest, ClosingTheLastNoteSavesItThenEnds) {
+  auto& run = StartWithNotes(2);
+  auto& second = MustNote(2);
+  ShiftDoubleClickTitle(second);
+  TypeDetails(second, "saved on close");
+  Choose(second, MenuItem::MemoClose);
+  EXPECT_EQ(Note(2), nullptr);
+  EXPECT_NE(ReadNoteFile("1.txt").find("txtData=saved on close"), std::string::npos);
+  EXPECT_EQ(run.State().OpenMemoCount, 1);
+  EXPECT_FALSE(run.Ended());
+  Choose(MustNote(1), MenuItem::MemoClose);
+  EXPECT_TRUE(run.Ended());
+  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt"}));
+}
+
+TEST_F(HideCloseDeleteTest, ACommandOnANoteClosedMeanwhileDoesNothing) {
+  auto& run = StartWithNotes(2);
+  auto& first = MustNote(1);
+  RightPress(first);  // recorded as this note, menu dismissed
+  desktop_.RequestClose(first);  // closed by other means: not counted
+  run.Controller().MemoShade_Click();
+  run.Controller().MemoClose_Click();
+  EXPECT_EQ(run.State().OpenMemoCount, 2);
+  desktop_.AnswerNextMessageBox(Answer::Yes);
+  run.Controller().MemoDelete_Click();
+  ASSERT_EQ(desktop_.MessageBoxes().size(), 1u) << "the question is still asked";
+  EXPECT_EQ(run.State().OpenMemoCount, 2);
+  EXPECT_TRUE(NoteFileExists("0.txt"));
+  EXPECT_FALSE(run.Ended());
+}
+
+TEST_F(HideCloseDeleteTest, CloseAllSavesEveryNoteAndEnds) {
+  auto& run = StartWithNotes(3);
+  ShiftDoubleClickTitle(MustNote(3));
+  TypeDetails(MustNote(3), "third");
+  Choose(MustNote(1), MenuItem::AllMemoClose);
+  EXPECT_TRUE(run.Ended());
+  EXPECT_NE(ReadNoteFile("2.txt").find("txtData=third"), std::string::npos);
+  Stop(run);
+  auto& again = Start("/*");
+  EXPECT_EQ(again.State().MemoCount, 3);
+}
+
+TEST_F(HideCloseDeleteTest, DeleteAsksFirstAndNoChangesNothing) {
+  auto& run = StartWithNotes(2);
+  desktop_.AnswerNextMessageBox(Answer::No);
+  Choose(MustNote(1), MenuItem::MemoDelete);
+  ASSERT_EQ(desktop_.MessageBoxes().size(), 1u);
+  EXPECT_EQ(desktop_.MessageBoxes()[0].text, "この付箋紙データを削除します。よろしいですか");
+  EXPECT_EQ(desktop_.MessageBoxes()[0].title, "付箋紙削除確認");
+  EXPECT_NE(Note(1), nullptr);
+  EXPECT_TRUE(NoteFileExists("0.txt"));
+  EXPECT_EQ(run.Controller().rc, 7);
+
+  desktop_.AnswerNextMessageBox(Answer::Yes);
+  Choose(MustNote(1), MenuItem::MemoDelete);
+  EXPECT_EQ(Note(1), nullptr);
+  EXPECT_FALSE(NoteFileExists("0.txt"));
+  EXPECT_TRUE(NoteFileExists("1.txt"));
+  EXPECT_EQ(run.State().OpenMemoCount, 1);
+
+  desktop_.AnswerNextMessageBox(Answer::Yes);
+  Choose(MustNote(2), MenuItem::MemoDelete);
+  EXPECT_TRUE(run.Ended());
+  EXPECT_TRUE(NoteFiles().empty());
+}
+
+TEST_F(HideCloseDeleteTest, DeletingANoteFirstSavedByItsOwnCloseRemovesThatFile) {
+  auto& run = StartWithNotes(1);
+  Choose(MustNote(1), MenuItem::NewMemo);
+  auto& fresh = MustNote(2);
+  TypeTitle(fresh, "typed, then deleted");
+  desktop_.AnswerNextMessageBox(Answer::Yes);
+  Choose(fresh, MenuItem::MemoDelete);
+  EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"});
+  EXPECT_EQ(run.State().OpenMemoCount, 1);
+}
+
+TEST_F(HideCloseDeleteTest, DeleteAllRemovesEveryNoteFileButTheSettings) {
+  auto& run = StartWithNotes(2);
+  WriteNoteFile("7.txt", NoteBytes("closed earlier", 0, 0));
+  WriteNoteFile("ZLTFusen.ini", "[ZLT付箋紙プラグイン]\r\nKyuchaku=False\r\n");
+  desktop_.AnswerNextMessageBox(Answer::No);
+  Choose(MustNote(1), MenuItem::AllMemoDelete);
+  EXPECT_EQ(NoteFiles().size(), 3u);
+  desktop_.AnswerNextMessageBox(Answer::Yes);
+  Choose(MustNote(1), MenuItem::AllMemoDelete);
+  EXPECT_EQ(desktop_.MessageBoxes().back().text, "全ての付箋紙データを削除します。よろしいですか");
+  EXPECT_TRUE(run.Ended());
+  EXPECT_TRUE(NoteFiles().empty());
+  EXPECT_TRUE(std::filesystem::exists(DataDir() / "ZLTFusen.ini"));
+}
+
+}  // namespace
+}  // namespace zlt::test

@@ -1,0 +1,100 @@
+// Start-up: the switches, the data folder, the settings file and the end paths.
+#include "FusenFixture.h"
+
+namespace zlt::test {
+namespace {
+
+using manager::MenuId;
+using manager::MenuItem;
+
+constexpr std::string_view kControllerCaption = "ZLT付箋紙プラグイン";
+
+TEST_F(FusenTest, NoSwitchCreatesTheDataFolderThenEndsWithoutAWindow) {
+  auto& run = Start("");
+  EXPECT_TRUE(run.Ended());
+  EXPECT_TRUE(std::filesystem::is_directory(DataDir()));
+  EXPECT_TRUE(VisibleForms().empty());
+  EXPECT_TRUE(NoteFiles().empty());
+}
+
+TEST_F(FusenTest, UnrecognisedSwitchesEndAFirstStart) {
+  for (const char* line : {"/n", "/N more", "\"/N\"", "/X", "/*x", "-N"}) {
+    auto& run = Start(line);
+    EXPECT_TRUE(run.Ended()) << line;
+  }
+  EXPECT_TRUE(desktop_.Forms().empty());
+}
+
+TEST_F(FusenTest, RestoreAllWithNoNoteFileEndsAtOnce) {
+  std::filesystem::create_directories(DataDir());
+  WriteNoteFile("notes.TXT.bak", "x");  // not a note file
+  auto& run = Start("/*");
+  EXPECT_TRUE(run.Ended());
+  EXPECT_TRUE(desktop_.Forms().empty());
+}
+
+TEST_F(FusenTest, ShowHiddenWithNoNotesKeepsRunningInvisibly) {
+  auto& run = Start("/V");
+  EXPECT_FALSE(run.Ended());
+  EXPECT_TRUE(VisibleForms().empty());
+  // The hidden controller window is what a second start looks for.
+  ASSERT_NE(desktop_.FindForm(kControllerCaption), nullptr);
+  EXPECT_EQ(run.State().MemoCount, 0);
+}
+
+TEST_F(FusenTest, InformationSwitchWithBlanksShowsTheCentredControllerWindow) {
+  auto& run = Start("  /S\t ");
+  EXPECT_FALSE(run.Ended());
+  auto* info = desktop_.FindForm(kControllerCaption);
+  ASSERT_NE(info, nullptr);
+  EXPECT_TRUE(info->Visible());
+  const auto bounds = info->Bounds();
+  const auto screen = run.instance->Platform().windows.Screen();
+  // Centred: both margins equal to within a pixel of rounding.
+  EXPECT_NEAR(bounds.left, screen.width - (bounds.left + bounds.width), 30);
+  EXPECT_NEAR(bounds.top, screen.height - (bounds.top + bounds.height), 30);
+  EXPECT_GE(bounds.width, 4590);
+  EXPECT_GE(bounds.height, 2550);
+}
+
+TEST_F(FusenTest, DataFolderIsTheUserNameBesideTheProgram) {
+  auto& atRoot = Start("/V", "C:\\", "hanako");
+  EXPECT_EQ(atRoot.State().DataFolder, "C:\\hanako");
+  EXPECT_TRUE(std::filesystem::is_directory(root_ / "hanako"));
+  Stop(atRoot);
+
+  auto& run = Start("/V");
+  EXPECT_EQ(run.State().DataFolder, DataFolder());
+}
+
+TEST_F(FusenTest, UnreadableUserNameGivesTheDefaultFolder) {
+  auto& run = Start("/V", "C:\\Apps\\ZLTFusen", std::nullopt);
+  EXPECT_EQ(run.State().UserName, "DEFAULT");
+  EXPECT_TRUE(std::filesystem::is_directory(root_ / "Apps" / "ZLTFusen" / "DEFAULT"));
+}
+
+TEST_F(FusenTest, SnapOptionComesFromTheSettingsFile) {
+  struct Case {
+    const char* file;  // nullptr: no settings file
+    bool checked;
+  };
+  const Case cases[] = {{nullptr, true},
+                        {"[ZLT付箋紙プラグイン]\r\nKyuchaku=False\r\n", false},
+                        {"[ZLT付箋紙プラグイン]\r\nKyuchaku=0\r\n", false},
+                        {"[ZLT付箋紙プラグイン]\r\nkyuchaku = true\r\n", true},
+                        {"[ZLT付箋紙プラグイン]\r\nKyuchaku=1\r\n", true},
+                        {"[ZLT付箋紙プラグイン]\r\nKyuchaku=maybe\r\n", true},
+                        {"[other]\r\nKyuchaku=False\r\n", true}};
+  for (const auto& c : cases) {
+    std::filesystem::remove(DataDir() / "ZLTFusen.ini");
+    if (c.file != nullptr) WriteNoteFile("ZLTFusen.ini", Sjis(c.file));
+    auto& run = Start("/V");
+    EXPECT_EQ(run.Controller().FusenMenu().Checked(MenuId(MenuItem::Kyuchaku)), c.checked)
+        << (c.file ? c.file : "(no file)");
+    // The running first start would make every later start a second one.
+    Stop(run);
+  }
+}
+
+}  // namespace
+}  // namespace zlt::test
