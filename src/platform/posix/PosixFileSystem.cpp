@@ -1,0 +1,200 @@
+#include "platform/posix/PosixFileSystem.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <memory>
+#include <utility>
+
+namespace zlt::posix {
+namespace {
+
+// An open file descriptor, closed exactly once.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  FileDescriptor(FileDescriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+  FileDescriptor& operator=(FileDescriptor&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      fd_ = std::exchange(other.fd_, -1);
+    }
+    return *this;
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  ~FileDescriptor() { Reset(); }
+
+  bool Valid() const { return fd_ >= 0; }
+  int Get() const { return fd_; }
+  // Closes now and reports whether the close succeeded: a failed close can
+  // mean data that never reached the disk.
+  bool Close() {
+    if (fd_ < 0) return false;
+    return ::close(std::exchange(fd_, -1)) == 0;
+  }
+
+ private:
+  void Reset() {
+    if (fd_ >= 0) ::close(std::exchange(fd_, -1));
+  }
+  int fd_ = -1;
+};
+
+struct DirectoryCloser {
+  void operator()(DIR* directory) const { ::closedir(directory); }
+};
+using DirectoryHandle = std::unique_ptr<DIR, DirectoryCloser>;
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+}  // namespace
+
+PosixFileSystem::PosixFileSystem(std::string hostRootForDriveC)
+    : root_(std::move(hostRootForDriveC)) {
+  while (root_.size() > 1 && root_.back() == '/') root_.pop_back();
+}
+
+std::optional<std::string> PosixFileSystem::HostPath(std::string_view path) const {
+  if (root_.empty() || path.find('\0') != std::string_view::npos) return std::nullopt;
+
+  std::string result = root_ == "/" ? std::string() : root_;
+  if (path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == ':') {
+    const char drive = static_cast<char>(path[0] & ~0x20);  // upper case
+    if (drive != 'C') {
+      result += '/';
+      result += drive;
+    }
+    path.remove_prefix(2);
+  }
+
+  std::vector<std::string_view> parts;
+  while (!path.empty()) {
+    std::size_t end = 0;
+    while (end < path.size() && !IsSeparator(path[end])) ++end;
+    const std::string_view part = path.substr(0, end);
+    path.remove_prefix(end == path.size() ? end : end + 1);
+    if (part.empty() || part == ".") continue;
+    if (part == "..") {
+      if (!parts.empty()) parts.pop_back();
+      continue;
+    }
+    parts.push_back(part);
+  }
+  for (const std::string_view part : parts) {
+    result += '/';
+    result += part;
+  }
+  if (result.empty()) result = "/";
+  return result;
+}
+
+std::optional<std::string> PosixFileSystem::ReadAll(std::string_view path) const {
+  const auto host = HostPath(path);
+  if (!host) return std::nullopt;
+  FileDescriptor file(::open(host->c_str(), O_RDONLY | O_CLOEXEC));
+  if (!file.Valid()) return std::nullopt;
+  struct stat info {};
+  // Only plain files: a folder cannot be read on Windows and a pipe could block.
+  if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(info.st_size));
+  char buffer[16384];
+  for (;;) {
+    const ssize_t got = ::read(file.Get(), buffer, sizeof buffer);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return std::nullopt;
+    }
+    if (got == 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(got));
+  }
+  return bytes;
+}
+
+bool PosixFileSystem::ReplaceAtomically(std::string_view path, std::string_view bytes) {
+  const auto target = HostPath(path);
+  if (!target) return false;
+  const std::size_t slash = target->rfind('/');
+  const std::string folder = slash == 0 ? std::string("/") : target->substr(0, slash);
+  const std::string name = target->substr(slash + 1);
+  if (name.empty()) return false;
+
+  // The temporary lives beside the target so that the rename never crosses a
+  // file system; O_EXCL makes sure it is ours alone.
+  std::string temporary;
+  FileDescriptor file(-1);
+  for (int attempt = 0; attempt < 100 && !file.Valid(); ++attempt) {
+    temporary = folder + "/." + name + "." + std::to_string(::getpid()) + "." +
+                std::to_string(temporaryCounter_++) + ".tmp";
+    file = FileDescriptor(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (!file.Valid() && errno != EEXIST) return false;
+  }
+  if (!file.Valid()) return false;
+
+  const bool written = WriteAll(file.Get(), bytes) && ::fsync(file.Get()) == 0;
+  if (!file.Close() || !written || ::rename(temporary.c_str(), target->c_str()) != 0) {
+    ::unlink(temporary.c_str());
+    return false;
+  }
+
+  // The rename itself must reach the disk too. The new bytes are in place
+  // already, so a folder that cannot be synced does not make this a failure.
+  FileDescriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (directory.Valid()) ::fsync(directory.Get());
+  return true;
+}
+
+bool PosixFileSystem::FileExists(std::string_view path) const {
+  const auto host = HostPath(path);
+  struct stat info {};
+  return host && ::stat(host->c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool PosixFileSystem::RemoveFile(std::string_view path) {
+  const auto host = HostPath(path);
+  return host && ::unlink(host->c_str()) == 0;
+}
+
+bool PosixFileSystem::CreateFolder(std::string_view path) {
+  const auto host = HostPath(path);
+  return host && ::mkdir(host->c_str(), 0777) == 0;
+}
+
+std::vector<std::string> PosixFileSystem::ListFiles(std::string_view folder) const {
+  std::vector<std::string> names;
+  const auto host = HostPath(folder);
+  if (!host) return names;
+  DirectoryHandle directory(::opendir(host->c_str()));
+  if (!directory) return names;
+  while (const dirent* entry = ::readdir(directory.get())) {
+    const std::string_view name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    struct stat info {};
+    if (::fstatat(::dirfd(directory.get()), entry->d_name, &info, 0) == 0 &&
+        S_ISREG(info.st_mode)) {
+      names.emplace_back(name);
+    }
+  }
+  return names;
+}
+
+}  // namespace zlt::posix

@@ -1,0 +1,496 @@
+#include "platform/sim/SimDesktop.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "platform/sim/SimInstance.h"
+
+namespace zlt::sim {
+namespace {
+
+// The shortest interval the window system allows (USER_TIMER_MINIMUM).
+constexpr int kShortestTimerMs = 10;
+
+long long OverlapArea(const platform::PixelRect& a, const platform::PixelRect& b) {
+  const long long width = std::min(a.right, b.right) - std::max(a.left, b.left);
+  const long long height = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
+  return width > 0 && height > 0 ? width * height : 0;
+}
+
+bool InRect(const platform::PixelRect& rect, platform::PixelPoint point) {
+  return point.x >= rect.left && point.x < rect.right && point.y >= rect.top &&
+         point.y < rect.bottom;
+}
+
+// Inside the outline CreateRoundRectRgn(0, 0, width, height, ellipse, ellipse)
+// describes: a rectangle whose corners are quarters of an ellipse x ellipse.
+bool InRoundRegion(const RoundRegion& region, int x, int y) {
+  if (x < 0 || y < 0 || x >= region.widthPx || y >= region.heightPx) return false;
+  const double radiusX = std::min(region.ellipsePx, region.widthPx) / 2.0;
+  const double radiusY = std::min(region.ellipsePx, region.heightPx) / 2.0;
+  if (radiusX < 1.0 || radiusY < 1.0) return true;
+  const double px = x + 0.5;
+  const double py = y + 0.5;
+  const double centreX = px < radiusX                    ? radiusX
+                         : px > region.widthPx - radiusX ? region.widthPx - radiusX
+                                                         : px;
+  const double centreY = py < radiusY                     ? radiusY
+                         : py > region.heightPx - radiusY ? region.heightPx - radiusY
+                                                          : py;
+  const double dx = (px - centreX) / radiusX;
+  const double dy = (py - centreY) / radiusY;
+  return dx * dx + dy * dy <= 1.0;
+}
+
+}  // namespace
+
+Desktop::Desktop(DesktopConfig config) : config_(std::move(config)), clock_(config_.start) {
+  if (config_.twipsPerPixel <= 0) config_.twipsPerPixel = 15;
+}
+
+Desktop::~Desktop() {
+  // Form objects the program still holds must not call back into a desktop
+  // that is gone.
+  for (auto& [handle, form] : forms_) form->Detach();
+  forms_.clear();
+}
+
+platform::ScreenMetrics Desktop::Screen() const {
+  return {config_.widthPx * config_.twipsPerPixel, config_.heightPx * config_.twipsPerPixel,
+          config_.twipsPerPixel, config_.twipsPerPixel};
+}
+
+std::vector<platform::PixelRect> Desktop::Monitors() const {
+  if (!config_.monitors.empty()) return config_.monitors;
+  return {platform::PixelRect{0, 0, config_.widthPx, config_.heightPx}};
+}
+
+// --- Time ------------------------------------------------------------------
+
+void Desktop::Advance(std::chrono::milliseconds duration) {
+  const std::int64_t target = clock_.Ticks() + std::max<std::int64_t>(0, duration.count());
+  while (!ticks_.empty() && ticks_.top().due <= target) {
+    const QueuedTick tick = ticks_.top();
+    ticks_.pop();
+    const auto found = timers_.find({tick.handle, tick.timerId});
+    if (found == timers_.end() || found->second.generation != tick.generation) continue;
+    Timer& timer = found->second;
+    clock_.AdvanceTo(tick.due);
+    // Scheduled before the handler runs: the handler may stop or restart it,
+    // or destroy the whole form.
+    timer.due = tick.due + timer.intervalMs;
+    ticks_.push({timer.due, timer.order, tick.handle, tick.timerId, timer.generation});
+    const int timerId = tick.timerId;
+    DeliverTo(tick.handle, [timerId](platform::IFormEvents& events) { events.OnTimer(timerId); });
+  }
+  clock_.AdvanceTo(target);
+}
+
+void Desktop::StartTimer(const SimForm& form, int timerId, int intervalMs) {
+  if (form.owner_ != nullptr && form.owner_->ended_) return;
+  Timer& timer = timers_[{form.handle_, timerId}];
+  timer.intervalMs = std::max(intervalMs, kShortestTimerMs);
+  timer.due = clock_.Ticks() + timer.intervalMs;
+  timer.order = nextTimerOrder_++;
+  timer.generation = ++nextTimerGeneration_;
+  ticks_.push({timer.due, timer.order, form.handle_, timerId, timer.generation});
+}
+
+void Desktop::StopTimer(const SimForm& form, int timerId) {
+  timers_.erase({form.handle_, timerId});
+}
+
+std::optional<int> Desktop::TimerInterval(const SimForm& form, int timerId) const {
+  const auto found = timers_.find({form.handle_, timerId});
+  if (found == timers_.end()) return std::nullopt;
+  return found->second.intervalMs;
+}
+
+// --- Instances and the delivery guard -----------------------------------------
+
+int Desktop::RegisterInstance(Instance& instance) {
+  const int id = nextInstanceId_++;
+  instances_[id] = &instance;
+  return id;
+}
+
+void Desktop::UnregisterInstance(Instance& instance) {
+  std::erase_if(claimedNames_, [&](const auto& claim) { return claim.second == instance.id_; });
+  std::vector<SimForm*> owned;
+  for (const auto& [handle, form] : forms_) {
+    if (form->owner_ == &instance) owned.push_back(form);
+  }
+  for (SimForm* form : owned) {
+    Unregister(*form);
+    form->Detach();
+  }
+  instances_.erase(instance.id_);
+}
+
+Instance* Desktop::FindInstance(int id) const {
+  const auto found = instances_.find(id);
+  return found == instances_.end() ? nullptr : found->second;
+}
+
+void Desktop::MarkEnded(Instance& instance) {
+  if (instance.ended_) return;
+  instance.ended_ = true;
+  instance.cleanupDue_ = true;
+  std::erase_if(claimedNames_, [&](const auto& claim) { return claim.second == instance.id_; });
+  // Its windows are gone with the process, whenever the program objects go.
+  std::erase_if(timers_, [&](const auto& entry) {
+    const auto form = forms_.find(entry.first.first);
+    return form != forms_.end() && form->second->owner_ == &instance;
+  });
+  const auto ownedBy = [&](platform::WindowHandle handle) {
+    const auto form = forms_.find(handle);
+    return form != forms_.end() && form->second->owner_ == &instance;
+  };
+  if (ownedBy(active_)) active_ = platform::kNoWindow;
+  if (focus_ && ownedBy(focus_->first)) focus_.reset();
+}
+
+void Desktop::RunPendingCleanups() {
+  if (runningCleanups_) return;
+  runningCleanups_ = true;
+  struct Reset {
+    bool& flag;
+    ~Reset() { flag = false; }
+  } reset{runningCleanups_};
+  for (bool ran = true; ran;) {
+    ran = false;
+    std::vector<int> ids;
+    for (const auto& [id, instance] : instances_) ids.push_back(id);
+    for (const int id : ids) {
+      Instance* instance = FindInstance(id);
+      if (instance == nullptr || !instance->cleanupDue_ || !instance->cleanup_) continue;
+      instance->cleanupDue_ = false;
+      const std::function<void()> cleanup = std::move(instance->cleanup_);
+      instance->cleanup_ = nullptr;
+      cleanup();
+      ran = true;
+    }
+  }
+}
+
+bool Desktop::Guarded(Instance* owner, const std::function<void()>& call) {
+  if (owner != nullptr && owner->ended_) return false;
+  struct Depth {
+    Desktop& desktop;
+    Instance* instance;
+    Depth(Desktop& d, Instance* i) : desktop(d), instance(i) {
+      ++desktop.depth_;
+      if (instance != nullptr) ++instance->depth_;
+    }
+    ~Depth() {
+      --desktop.depth_;
+      if (instance != nullptr) --instance->depth_;
+    }
+  };
+  {
+    Depth depth(*this, owner);
+    try {
+      call();
+    } catch (const ProcessEnded& ended) {
+      Instance* who = FindInstance(ended.InstanceId());
+      if (who == nullptr) who = owner;
+      if (who != nullptr) MarkEnded(*who);
+    }
+  }
+  if (depth_ == 0) RunPendingCleanups();
+  return true;
+}
+
+void Desktop::ReturnInto(Instance& caller) const {
+  // The process died while it waited for another window: its code never runs on.
+  if (caller.ended_ && caller.depth_ > 0) throw ProcessEnded(caller.id_);
+}
+
+SimForm* Desktop::LiveForm(platform::WindowHandle handle) const {
+  const auto found = forms_.find(handle);
+  if (found == forms_.end()) return nullptr;
+  SimForm* form = found->second;
+  return form->owner_ != nullptr && form->owner_->ended_ ? nullptr : form;
+}
+
+bool Desktop::DeliverTo(platform::WindowHandle handle,
+                        const std::function<void(platform::IFormEvents&)>& call) {
+  SimForm* form = LiveForm(handle);
+  if (form == nullptr) return false;
+  // Taken now: the handler may destroy the form.
+  platform::IFormEvents* events = form->events_;
+  return Guarded(form->owner_, [&] { call(*events); });
+}
+
+bool Desktop::Reachable(const SimForm& form, int controlId) const {
+  if (LiveForm(form.handle_) != &form || !form.visible_ || !form.enabled_) return false;
+  if (controlId == platform::kFormItself) return true;
+  const auto control = form.controlsById_.find(controlId);
+  return control != form.controlsById_.end() && control->second->EffectiveVisible() &&
+         control->second->EffectiveEnabled();
+}
+
+// --- Windows --------------------------------------------------------------------
+
+std::unique_ptr<SimForm> Desktop::CreateForm(Instance* owner, const platform::FormSpec& spec,
+                                             platform::IFormEvents& events) {
+  const platform::WindowHandle handle = nextHandle_;
+  nextHandle_ += 4;
+  std::unique_ptr<SimForm> form(new SimForm(*this, owner, handle, spec, events));
+  forms_[handle] = form.get();
+  normalBand_.insert(normalBand_.begin(), handle);
+  return form;
+}
+
+void Desktop::Unregister(SimForm& form) {
+  const platform::WindowHandle handle = form.handle_;
+  forms_.erase(handle);
+  std::erase(topmostBand_, handle);
+  std::erase(normalBand_, handle);
+  timers_.erase(timers_.lower_bound({handle, INT_MIN}), timers_.upper_bound({handle, INT_MAX}));
+  if (active_ == handle) active_ = platform::kNoWindow;
+  if (focus_ && focus_->first == handle) focus_.reset();
+}
+
+std::vector<platform::WindowHandle>& Desktop::BandOf(const SimForm& form) {
+  return form.topmost_ ? topmostBand_ : normalBand_;
+}
+
+void Desktop::BringToTop(const SimForm& form) {
+  auto& band = BandOf(form);
+  std::erase(band, form.handle_);
+  band.insert(band.begin(), form.handle_);
+}
+
+void Desktop::MoveBand(const SimForm& form, bool topmost) {
+  std::erase(topmostBand_, form.handle_);
+  std::erase(normalBand_, form.handle_);
+  auto& band = topmost ? topmostBand_ : normalBand_;
+  band.insert(band.begin(), form.handle_);
+}
+
+SimForm* Desktop::FindForm(std::string_view caption) {
+  for (SimForm* form : ZOrder()) {
+    if (form->caption_ == caption) return form;
+  }
+  return nullptr;
+}
+
+SimForm* Desktop::FormFromHandle(platform::WindowHandle handle) { return LiveForm(handle); }
+
+std::vector<SimForm*> Desktop::Forms() {
+  std::vector<SimForm*> forms;
+  for (const auto& [handle, form] : forms_) {
+    if (LiveForm(handle) != nullptr) forms.push_back(form);
+  }
+  return forms;
+}
+
+std::vector<SimForm*> Desktop::ZOrder() {
+  std::vector<SimForm*> forms;
+  for (const auto* band : {&topmostBand_, &normalBand_}) {
+    for (const platform::WindowHandle handle : *band) {
+      if (SimForm* form = LiveForm(handle)) forms.push_back(form);
+    }
+  }
+  return forms;
+}
+
+SimForm* Desktop::ActiveForm() { return LiveForm(active_); }
+
+SimForm& Desktop::OpenForeignWindow(const platform::FormSpec& spec) {
+  foreignForms_.push_back(CreateForm(nullptr, spec, noEvents_));
+  SimForm& form = *foreignForms_.back();
+  form.SetVisible(true);
+  return form;
+}
+
+void Desktop::CloseForeignWindow(SimForm& form) {
+  std::erase_if(foreignForms_, [&](const auto& owned) { return owned.get() == &form; });
+}
+
+bool Desktop::Contains(const SimForm& form, platform::PixelPoint point) const {
+  const platform::PixelRect rect = form.RectPx();
+  if (!InRect(rect, point)) return false;
+  return !form.region_ || InRoundRegion(*form.region_, point.x - rect.left, point.y - rect.top);
+}
+
+platform::WindowHandle Desktop::WindowFromPoint(platform::PixelPoint point) {
+  for (const SimForm* form : ZOrder()) {
+    // Hidden and disabled windows are passed over, as are fully transparent ones.
+    if (!form->visible_ || !form->enabled_ || form->alpha_ == 0) continue;
+    if (Contains(*form, point)) return form->handle_;
+  }
+  return platform::kNoWindow;
+}
+
+std::optional<platform::PixelRect> Desktop::MonitorRectOf(platform::WindowHandle handle) const {
+  const SimForm* form = LiveForm(handle);
+  if (form == nullptr) return std::nullopt;
+  const platform::PixelRect rect = form->RectPx();
+  std::optional<platform::PixelRect> best;
+  long long bestArea = 0;
+  const auto monitors = Monitors();
+  for (const auto& monitor : monitors) {
+    const long long area = OverlapArea(rect, monitor);
+    if (area > bestArea) {
+      bestArea = area;
+      best = monitor;
+    }
+  }
+  if (!best && (rect.right <= rect.left || rect.bottom <= rect.top)) {
+    // An empty window counts by its corner.
+    for (const auto& monitor : monitors) {
+      if (InRect(monitor, {rect.left, rect.top})) return monitor;
+    }
+  }
+  return best;
+}
+
+// --- What a user or the system does ----------------------------------------------
+
+bool Desktop::MouseDown(SimForm& form, int controlId, platform::MouseDown press) {
+  if (!Reachable(form, controlId)) return false;
+  return DeliverTo(form.handle_,
+                   [&](platform::IFormEvents& events) { events.OnMouseDown(controlId, press); });
+}
+
+bool Desktop::Click(SimForm& form, int controlId) {
+  if (!Reachable(form, controlId)) return false;
+  if (controlId != platform::kFormItself) {
+    SimControl& control = form.Control(controlId);
+    if (control.Kind() == platform::ControlKind::CheckBox) control.SetChecked(!control.Checked());
+  }
+  return DeliverTo(form.handle_, [&](platform::IFormEvents& events) { events.OnClick(controlId); });
+}
+
+bool Desktop::DblClick(SimForm& form, int controlId) {
+  if (!Reachable(form, controlId)) return false;
+  return DeliverTo(form.handle_,
+                   [&](platform::IFormEvents& events) { events.OnDblClick(controlId); });
+}
+
+bool Desktop::Type(SimForm& form, int controlId, std::string_view text) {
+  if (!Reachable(form, controlId) || controlId == platform::kFormItself) return false;
+  SimControl& control = form.Control(controlId);
+  if (!control.IsTextBox()) return false;
+  control.SetText(text);
+  control.SetSelection(CharacterCount(text), 0);
+  return DeliverTo(form.handle_,
+                   [&](platform::IFormEvents& events) { events.OnChange(controlId); });
+}
+
+bool Desktop::KeyDown(SimForm& form, int controlId, int keyCode, int shift) {
+  if (!Reachable(form, controlId)) return false;
+  return DeliverTo(form.handle_, [&](platform::IFormEvents& events) {
+    events.OnKeyDown(controlId, keyCode, shift);
+  });
+}
+
+int Desktop::KeyPress(SimForm& form, int controlId, int keyAscii) {
+  if (!Reachable(form, controlId)) return 0;
+  int code = keyAscii;
+  const bool delivered = DeliverTo(
+      form.handle_, [&](platform::IFormEvents& events) { events.OnKeyPress(controlId, code); });
+  return delivered ? code : 0;
+}
+
+bool Desktop::Focus(SimForm& form, int controlId) {
+  if (!Reachable(form, controlId)) return false;
+  const platform::WindowHandle handle = form.handle_;
+  const auto target = std::make_pair(handle, controlId);
+  if (focus_ == target) return true;
+  const auto previous = focus_;
+  focus_ = target;
+  if (previous) {
+    const int previousId = previous->second;
+    DeliverTo(previous->first,
+              [&](platform::IFormEvents& events) { events.OnLostFocus(previousId); });
+  }
+  DeliverTo(handle, [&](platform::IFormEvents& events) { events.OnGotFocus(controlId); });
+  return true;
+}
+
+long Desktop::RequestClose(SimForm& form) {
+  long result = 0;
+  DeliverTo(form.handle_, [&](platform::IFormEvents& events) { result = events.OnCloseRequest(); });
+  return result;
+}
+
+bool Desktop::Activate(SimForm& form) {
+  if (LiveForm(form.handle_) != &form) return false;
+  BringToTop(form);
+  active_ = form.handle_;
+  return DeliverTo(form.handle_, [](platform::IFormEvents& events) { events.OnActivate(); });
+}
+
+void Desktop::EndSession() {
+  std::vector<platform::WindowHandle> handles;
+  for (const SimForm* form : Forms()) handles.push_back(form->handle_);
+  for (const platform::WindowHandle handle : handles) {
+    DeliverTo(handle, [](platform::IFormEvents& events) { events.OnEndSession(); });
+  }
+}
+
+void Desktop::DeferCopyData(platform::WindowHandle target, std::string bytes) {
+  Defer([this, target, bytes = std::move(bytes)] {
+    DeliverTo(target, [&](platform::IFormEvents& events) { events.OnCopyData(bytes); });
+  });
+}
+
+int Desktop::RunDeferred() {
+  // Only what was waiting when the call began, so an action that defers
+  // another cannot loop for ever.
+  const std::size_t waiting = deferred_.size();
+  int ran = 0;
+  for (std::size_t i = 0; i < waiting && !deferred_.empty(); ++i) {
+    const std::function<void()> action = std::move(deferred_.front());
+    deferred_.pop_front();
+    action();
+    ++ran;
+  }
+  return ran;
+}
+
+// --- Scripts and records ------------------------------------------------------------
+
+platform::Answer Desktop::AskYesNo(std::string_view text, std::string_view title) {
+  platform::Answer answer = platform::Answer::No;
+  if (!messageBoxScript_.empty()) {
+    answer = messageBoxScript_.front();
+    messageBoxScript_.pop_front();
+  }
+  messageBoxes_.push_back({std::string(text), std::string(title), answer});
+  return answer;
+}
+
+std::optional<int> Desktop::TrackMenu(const std::vector<platform::MenuItemSpec>& items,
+                                      platform::WindowHandle owner) {
+  std::optional<int> chosen;
+  if (!menuScript_.empty()) {
+    chosen = menuScript_.front();
+    menuScript_.pop_front();
+  }
+  // The user can only choose what the menu offers.
+  if (chosen && std::none_of(items.begin(), items.end(), [&](const platform::MenuItemSpec& item) {
+        return item.id == *chosen && item.caption != "-";
+      })) {
+    chosen.reset();
+  }
+  menus_.push_back({items, cursor_, owner, chosen});
+  return chosen;
+}
+
+std::pair<int, int> Desktop::NextMove() {
+  if (moveScript_.empty()) return {0, 0};
+  const auto move = moveScript_.front();
+  moveScript_.pop_front();
+  return move;
+}
+
+bool Desktop::ClaimName(const std::string& name, int instanceId) {
+  const auto [entry, inserted] = claimedNames_.emplace(name, instanceId);
+  return inserted || entry->second == instanceId;
+}
+
+}  // namespace zlt::sim

@@ -1,0 +1,172 @@
+#include "platform/sim/SimForm.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "platform/sim/SimDesktop.h"
+
+namespace zlt::sim {
+namespace {
+
+// The nearest whole pixel, halves away from zero (as MulDiv rounds).
+int PixelsFromTwips(platform::Twips twips, int twipsPerPixel) {
+  const long long doubled = 2LL * twips;
+  const long long step = 2LL * twipsPerPixel;
+  return static_cast<int>(twips >= 0 ? (doubled + twipsPerPixel) / step
+                                     : -((-doubled + twipsPerPixel) / step));
+}
+
+bool IsContainer(platform::ControlKind kind) {
+  return kind == platform::ControlKind::Frame || kind == platform::ControlKind::PictureBox;
+}
+
+}  // namespace
+
+SimForm::SimForm(Desktop& desktop, Instance* owner, platform::WindowHandle handle,
+                 const platform::FormSpec& spec, platform::IFormEvents& events)
+    : desktop_(&desktop),
+      owner_(owner),
+      handle_(handle),
+      spec_(spec),
+      events_(&events),
+      twipsPerPixel_(desktop.TwipsPerPixel()),
+      caption_(spec.caption) {
+  if (spec.style == platform::FormStyle::Dialog || spec.style == platform::FormStyle::ToolDialog) {
+    frameWidthPx_ = 2 * desktop.Config().dialogBorderPx;
+    frameHeightPx_ = 2 * desktop.Config().dialogBorderPx + desktop.Config().captionPx;
+  }
+  const int twipsPerPixel = twipsPerPixel_;
+  leftPx_ = PixelsFromTwips(spec.bounds.left, twipsPerPixel);
+  topPx_ = PixelsFromTwips(spec.bounds.top, twipsPerPixel);
+  // A dialog is described by its client area; the window system adds the frame.
+  widthPx_ = PixelsFromTwips(spec.bounds.width, twipsPerPixel) + frameWidthPx_;
+  heightPx_ = PixelsFromTwips(spec.bounds.height, twipsPerPixel) + frameHeightPx_;
+}
+
+SimForm::~SimForm() {
+  if (desktop_ != nullptr) desktop_->Unregister(*this);
+}
+
+void SimForm::Detach() {
+  desktop_ = nullptr;
+  owner_ = nullptr;
+}
+
+SimControl& SimForm::AddControl(const platform::ControlSpec& spec) {
+  if (spec.id == platform::kFormItself || controlsById_.count(spec.id) != 0) {
+    throw std::invalid_argument("control id " + std::to_string(spec.id) + " used twice");
+  }
+  SimControl* parent = nullptr;
+  if (spec.parentId != platform::kFormItself) {
+    const auto found = controlsById_.find(spec.parentId);
+    if (found == controlsById_.end() || !IsContainer(found->second->Kind())) {
+      throw std::invalid_argument("control " + std::to_string(spec.id) + " has no container " +
+                                  std::to_string(spec.parentId));
+    }
+    parent = found->second;
+  }
+  controls_.push_back(std::make_unique<SimControl>(*this, parent, spec));
+  SimControl& control = *controls_.back();
+  controlsById_[spec.id] = &control;
+  return control;
+}
+
+bool SimForm::HasControl(int id) const { return controlsById_.count(id) != 0; }
+
+SimControl& SimForm::Control(int id) {
+  const auto found = controlsById_.find(id);
+  if (found == controlsById_.end()) {
+    throw std::out_of_range("no control " + std::to_string(id) + " on \"" + caption_ + "\"");
+  }
+  return *found->second;
+}
+
+const SimControl& SimForm::Control(int id) const { return const_cast<SimForm*>(this)->Control(id); }
+
+void SimForm::SetCaption(std::string_view caption) { caption_ = caption; }
+
+platform::TwipsRect SimForm::Bounds() const {
+  const int twipsPerPixel = twipsPerPixel_;
+  return {leftPx_ * twipsPerPixel, topPx_ * twipsPerPixel, widthPx_ * twipsPerPixel,
+          heightPx_ * twipsPerPixel};
+}
+
+void SimForm::SetBounds(const platform::TwipsRect& bounds) {
+  const int twipsPerPixel = twipsPerPixel_;
+  leftPx_ = PixelsFromTwips(bounds.left, twipsPerPixel);
+  topPx_ = PixelsFromTwips(bounds.top, twipsPerPixel);
+  widthPx_ = PixelsFromTwips(bounds.width, twipsPerPixel);
+  heightPx_ = PixelsFromTwips(bounds.height, twipsPerPixel);
+}
+
+platform::PixelRect SimForm::RectPx() const {
+  return {leftPx_, topPx_, leftPx_ + widthPx_, topPx_ + heightPx_};
+}
+
+int SimForm::ClientWidthPx() const { return widthPx_ - frameWidthPx_; }
+int SimForm::ClientHeightPx() const { return heightPx_ - frameHeightPx_; }
+
+void SimForm::SetVisible(bool visible) {
+  const bool shown = visible && !visible_;
+  visible_ = visible;
+  if (shown && desktop_ != nullptr) desktop_->BringToTop(*this);
+}
+
+void SimForm::SetEnabled(bool enabled) { enabled_ = enabled; }
+
+void SimForm::Activate() {
+  if (desktop_ == nullptr) return;
+  desktop_->BringToTop(*this);
+  desktop_->SetActiveSilently(handle_);
+}
+
+void SimForm::SetTopmost(bool topmost) {
+  topmost_ = topmost;
+  if (desktop_ != nullptr) desktop_->MoveBand(*this, topmost);
+}
+
+void SimForm::SetLayeredAlpha(std::optional<std::uint8_t> alpha) { alpha_ = alpha; }
+
+void SimForm::SetRoundRegion(int widthPx, int heightPx, int ellipsePx) {
+  region_ = RoundRegion{widthPx, heightPx, ellipsePx};
+  ++regionSetCount_;
+}
+
+void SimForm::StartTimer(int timerId, int intervalMs) {
+  if (desktop_ != nullptr) desktop_->StartTimer(*this, timerId, intervalMs);
+}
+
+void SimForm::StopTimer(int timerId) {
+  if (desktop_ != nullptr) desktop_->StopTimer(*this, timerId);
+}
+
+bool SimForm::TimerRunning(int timerId) const { return TimerInterval(timerId).has_value(); }
+
+std::optional<int> SimForm::TimerInterval(int timerId) const {
+  return desktop_ != nullptr ? desktop_->TimerInterval(*this, timerId) : std::nullopt;
+}
+
+void SimForm::RunSystemMove() {
+  ++systemMoveCount_;
+  if (desktop_ == nullptr) return;
+  const auto [dx, dy] = desktop_->NextMove();
+  leftPx_ += dx;
+  topPx_ += dy;
+}
+
+std::vector<SimControl*> SimForm::Controls() const {
+  std::vector<SimControl*> controls;
+  controls.reserve(controls_.size());
+  for (const auto& control : controls_) controls.push_back(control.get());
+  return controls;
+}
+
+bool SimForm::HasFocus() const {
+  if (desktop_ == nullptr) return false;
+  const auto focus = desktop_->Focused();
+  return focus && focus->first == handle_;
+}
+
+bool SimForm::Active() const { return desktop_ != nullptr && desktop_->active_ == handle_; }
+
+}  // namespace zlt::sim
