@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Everything CI checks, from a fresh clone on Debian 12: installs the packages, builds the
+# linux, linux-asan and mingw presets, then runs every test (unit, sim, behaviour, fuzz, and
+# the real program under Wine) and the sanitizer run. Exits non-zero if anything failed.
+set -uo pipefail
+
+cd "$(dirname "$0")/.."
+export DEBIAN_FRONTEND=noninteractive
+
+failures=()
+section() { printf '\n======== %s ========\n' "$*"; }
+step_failed() {
+  failures+=("$1")
+  printf '>>> FAILED: %s\n' "$1"
+}
+
+section "Packages"
+bash scripts/deps.sh || {
+  step_failed "installing packages"
+  section "Summary"
+  echo "cannot go on without the packages"
+  exit 1
+}
+
+built=()
+for preset in linux linux-asan mingw; do
+  section "Configure and build: $preset"
+  if cmake --preset "$preset" && cmake --build "build/$preset" -j2; then
+    built+=("$preset")
+  else
+    step_failed "build $preset"
+  fi
+done
+
+is_built() {
+  local p
+  for p in "${built[@]}"; do [[ $p == "$1" ]] && return 0; done
+  return 1
+}
+
+# The Wine tests in build/linux run the programs of build/mingw; if that build failed they
+# report it themselves.
+section "Tests: unit, sim, behaviour, fuzz and Wine (build/linux)"
+if is_built linux; then
+  ctest --test-dir build/linux --output-on-failure </dev/null || step_failed "tests in build/linux"
+else
+  step_failed "tests in build/linux (not built)"
+fi
+
+section "Tests under AddressSanitizer and UBSan (build/linux-asan)"
+if is_built linux-asan; then
+  ctest --test-dir build/linux-asan --output-on-failure -LE wine </dev/null ||
+    step_failed "tests in build/linux-asan"
+else
+  step_failed "tests in build/linux-asan (not built)"
+fi
+
+section "Summary"
+if ((${#failures[@]})); then
+  printf 'FAILED: %s\n' "${failures[@]}"
+  exit 1
+fi
+echo "all builds and tests passed"

@@ -1,0 +1,324 @@
+# Shared helpers for the integration tests that run the real ZLTFusen.exe under Wine and Xvfb.
+#
+# A test script sources this file, calls `setup`, then drives the program with `start_app`,
+# observes it with `probe`, and checks with the assert_* helpers. Each test gets its own copy
+# of the base prefix (so its own wineserver), its own Xvfb display and its own application
+# folder, so tests are independent of each other and of their order.
+#
+# Environment given by CTest (tests/wine/CMakeLists.txt):
+#   ZLT_EXE          ZLTFusen.exe of the MinGW build
+#   ZLT_PROBE        zltprobe.exe of the MinGW build
+#   ZLT_PREFIX_BASE  ready-made Wine prefix (made by make_prefix.sh), copied per test
+# Optional: KEEP=1 keeps the test's temporary folder; ZLT_TIMEOUT caps each program start (s).
+
+set -euo pipefail
+
+ZLT_TEST_NAME=${ZLT_TEST_NAME:-$(basename "${BASH_SOURCE[-1]}" .sh)}
+ZLT_SCREEN_W=1920
+ZLT_SCREEN_H=1080
+ZLT_TIMEOUT=${ZLT_TIMEOUT:-60}
+# The texts the program shows; they identify its windows.
+ZLT_CONTROLLER_CAPTION="ZLT付箋紙プラグイン"
+ZLT_NOTE_CAPTION_PREFIX="ＺＬＴ付箋紙プラグインNo."
+
+ZLT_TMP=""
+ZLT_XVFB_PID=""
+ZLT_APP_PIDS=()
+ZLT_APP_LANG=${ZLT_APP_LANG:-ja_JP.UTF-8}
+LAST_PID=""
+
+say() { printf '[%s] %s\n' "$ZLT_TEST_NAME" "$*"; }
+
+# Exit code 77 tells CTest the test was skipped (SKIP_RETURN_CODE), not passed.
+skip() {
+  say "SKIPPED: $*"
+  exit 77
+}
+
+fail() {
+  printf '[%s] FAIL: %s\n' "$ZLT_TEST_NAME" "$*" >&2
+  zlt_dump_state >&2 || true
+  exit 1
+}
+
+# What the screen held when a check failed: the windows, and a screenshot kept beside the log.
+zlt_dump_state() {
+  [[ -n $ZLT_TMP && -n ${DISPLAY:-} && -f ${ZLT_PROBE:-} ]] || return 0
+  echo "--- windows at failure (hwnd pid visible class caption l t r b cw ch top layered alpha rgn ex)"
+  probe list 2>/dev/null | awk -F '\t' '$3 == 1 || $5 ~ /ZLT|ＺＬＴ/' || true
+  if [[ -f $ZLT_TMP/app.log && -s $ZLT_TMP/app.log ]]; then
+    echo "--- program output"
+    tail -n 40 "$ZLT_TMP/app.log"
+  fi
+  local shot="${ZLT_ARTIFACT_DIR:-$ZLT_TMP}/${ZLT_TEST_NAME}-failure.png"
+  screenshot "$shot" 2>/dev/null && echo "--- screenshot: $shot"
+}
+
+need_tools() {
+  local t
+  for t in "$@"; do
+    command -v "$t" >/dev/null 2>&1 || skip "$t is not installed (scripts/deps.sh installs it)"
+  done
+}
+
+# Starts a private X server on a free display and exports DISPLAY.
+start_xvfb() {
+  local fdfile="$1/display"
+  : >"$fdfile"
+  Xvfb -displayfd 3 -screen 0 "${ZLT_SCREEN_W}x${ZLT_SCREEN_H}x24" -nolisten tcp -noreset \
+    3>"$fdfile" >/dev/null 2>&1 &
+  ZLT_XVFB_PID=$!
+  local i
+  for ((i = 0; i < 100; i++)); do
+    if [[ -s $fdfile ]]; then
+      export DISPLAY=":$(tr -d '[:space:]' <"$fdfile")"
+      return 0
+    fi
+    kill -0 "$ZLT_XVFB_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  fail "Xvfb did not start"
+}
+
+wine_env() {
+  export WINEARCH=win64 WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+}
+
+# A private copy of the base prefix in a fresh temporary folder, cleaned up on exit.
+setup_prefix() {
+  need_tools wine wineserver
+  [[ -n ${ZLT_PREFIX_BASE:-} && -f $ZLT_PREFIX_BASE/.zlt-ready ]] ||
+    fail "no base Wine prefix at ${ZLT_PREFIX_BASE:-unset} (the wine_prefix fixture makes it)"
+  ZLT_TMP=$(mktemp -d "${TMPDIR:-/tmp}/zlt-${ZLT_TEST_NAME}.XXXXXX")
+  trap teardown EXIT
+  trap 'exit 130' INT TERM
+  wine_env
+  cp -a "$ZLT_PREFIX_BASE" "$ZLT_TMP/prefix"
+  export WINEPREFIX="$ZLT_TMP/prefix"
+}
+
+# Everything a test of the program needs: prefix, display, and the program in its own folder.
+setup() {
+  need_tools wine wineserver Xvfb import
+  [[ -n ${ZLT_EXE:-} && -f $ZLT_EXE ]] ||
+    fail "ZLTFusen.exe not found (${ZLT_EXE:-unset}); build it: cmake --preset mingw && cmake --build build/mingw -j2"
+  [[ -n ${ZLT_PROBE:-} && -f $ZLT_PROBE ]] ||
+    fail "zltprobe.exe not found (${ZLT_PROBE:-unset}); build it: cmake --build build/mingw -j2 --target zltprobe"
+  setup_prefix
+  start_xvfb "$ZLT_TMP"
+
+  # The program makes its data folder beside the executable, named after the Windows user.
+  APP_DIR="$WINEPREFIX/drive_c/ZLTFusen"
+  APP_WIN_DIR='C:\ZLTFusen'
+  mkdir -p "$APP_DIR"
+  cp "$ZLT_EXE" "$APP_DIR/ZLTFusen.exe"
+  WIN_USER=$(cat "$ZLT_PREFIX_BASE/.zlt-username")
+  [[ -n $WIN_USER ]] || fail "the base prefix does not know the Windows user name"
+  DATA_DIR="$APP_DIR/$WIN_USER"
+  say "prefix $WINEPREFIX, display $DISPLAY, data folder $DATA_DIR"
+}
+
+teardown() {
+  local rc=$?
+  set +e
+  if [[ -n ${WINEPREFIX:-} ]]; then
+    timeout 10 wineserver -k >/dev/null 2>&1
+  fi
+  local pid
+  for pid in "${ZLT_APP_PIDS[@]}"; do
+    kill "$pid" 2>/dev/null
+  done
+  if [[ -n $ZLT_XVFB_PID ]]; then
+    kill "$ZLT_XVFB_PID" 2>/dev/null
+    wait "$ZLT_XVFB_PID" 2>/dev/null
+  fi
+  if [[ -n $ZLT_TMP ]]; then
+    if [[ ${KEEP:-0} == 1 ]]; then
+      say "kept $ZLT_TMP"
+    else
+      rm -rf "$ZLT_TMP"
+    fi
+  fi
+  if ((rc == 0)); then
+    say "PASS"
+  fi
+  exit "$rc"
+}
+
+# Runs the program with the given arguments in the background, under a time limit.
+# Wine quotes arguments that hold blanks or quotes; use start_app_raw for an exact command line.
+# LAST_PID is the process to wait for; it lives as long as the Windows process does.
+start_app() {
+  say "start: ZLTFusen.exe $*"
+  (
+    cd "$APP_DIR"
+    export LANG=$ZLT_APP_LANG LC_ALL=$ZLT_APP_LANG
+    exec timeout "$ZLT_TIMEOUT" wine "$APP_WIN_DIR\\ZLTFusen.exe" "$@"
+  ) >>"$ZLT_TMP/app.log" 2>&1 &
+  LAST_PID=$!
+  ZLT_APP_PIDS+=("$LAST_PID")
+}
+
+# Runs the program with exactly this text after its name on the command line, as a host that
+# calls CreateProcess does. cmd runs the line from a batch file and waits for the program.
+start_app_raw() {
+  local tail="$1"
+  say "start (raw command line): ZLTFusen.exe${tail}"
+  # The batch file lies outside the application folder, which must hold only the program's own.
+  local bat
+  bat="start$((${#ZLT_APP_PIDS[@]} + 1)).bat"
+  printf '@%s\\ZLTFusen.exe%s\r\n' "$APP_WIN_DIR" "$tail" >"$WINEPREFIX/drive_c/$bat"
+  (
+    cd "$APP_DIR"
+    export LANG=$ZLT_APP_LANG LC_ALL=$ZLT_APP_LANG
+    # cmd prints in code page 932; nothing of it is needed.
+    exec timeout "$ZLT_TIMEOUT" wine cmd /c "C:\\$bat" >/dev/null 2>&1
+  ) &
+  LAST_PID=$!
+  ZLT_APP_PIDS+=("$LAST_PID")
+}
+
+# Runs the probe in the test's prefix; prints its UTF-8 output, returns its exit code.
+# Always under the Japanese locale: Wine garbles Japanese arguments under LANG=C.
+probe() {
+  LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 timeout 60 wine "$ZLT_PROBE" "$@" 2>>"$ZLT_TMP/probe.log"
+}
+
+is_running() { kill -0 "$1" 2>/dev/null; }
+
+# Waits up to <seconds> for the background process <pid> to end; 0 if it ended.
+wait_gone() {
+  local pid=$1 secs=$2 i
+  for ((i = 0; i < secs * 10; i++)); do
+    is_running "$pid" || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Collects the exit status of an ended background process into REAPED_RC. Not in $(...):
+# only this shell can wait for its children.
+reap() {
+  REAPED_RC=0
+  wait "$1" 2>/dev/null || REAPED_RC=$?
+}
+
+screenshot() {
+  import -window root "$1"
+}
+
+# Field <n> (1-based, see the probe's list format) of a window line.
+field() { printf '%s\n' "$1" | cut -f "$2"; }
+
+# Waits for a window by exact caption; prints its line. Extra first argument --visible.
+window_line() {
+  probe wait "$@"
+}
+
+# Count of top-level windows with this caption; visible ones only with --visible.
+count_windows() {
+  local visible=0
+  if [[ $1 == --visible ]]; then
+    visible=1
+    shift
+  fi
+  probe list | awk -F '\t' -v c="$1" -v v="$visible" '$5 == c && (v == 0 || $3 == 1) { n++ } END { print n + 0 }'
+}
+
+# The visible top-level windows, one line each.
+visible_windows() {
+  probe list | awk -F '\t' '$3 == 1'
+}
+
+# ---- assertions: each prints what it checks and fails with what it found ----
+
+check() { say "check: $*"; }
+
+assert_eq() {
+  local want=$1 got=$2 what=$3
+  check "$what"
+  [[ $got == "$want" ]] || fail "$what: expected '$want', got '$got'"
+}
+
+assert_near() {
+  local want=$1 got=$2 tol=$3 what=$4
+  check "$what ($got, expected $want ± $tol)"
+  local d=$((got - want))
+  ((d < 0)) && d=$((-d))
+  ((d <= tol)) || fail "$what: expected $want ± $tol, got $got"
+}
+
+assert_running() {
+  check "$2 is still running"
+  if ! is_running "$1"; then
+    reap "$1"
+    fail "$2 ended (exit status $REAPED_RC)"
+  fi
+}
+
+assert_ends_within() {
+  local pid=$1 secs=$2 what=$3
+  check "$what ends within ${secs}s"
+  wait_gone "$pid" "$secs" || fail "$what still runs after ${secs}s"
+  reap "$pid"
+  ((REAPED_RC != 124)) || fail "$what was stopped by the time limit"
+}
+
+# Waits up to <ms> for a window; prints its line on stdout for the caller.
+#   assert_window [--visible] <caption> <ms>
+assert_window() {
+  local kind="window" line
+  [[ $1 == --visible ]] && kind="visible window"
+  check "a $kind captioned '${*: -2:1}' appears" >&2
+  line=$(probe wait "$@") || fail "no $kind captioned '${*: -2:1}' within ${*: -1} ms"
+  printf '%s\n' "$line"
+}
+
+assert_no_visible_window() {
+  check "$1: no window is visible"
+  local v
+  v=$(visible_windows)
+  [[ -z $v ]] || fail "$1: visible windows: $v"
+}
+
+# Keeps checking for <seconds> that nothing becomes visible.
+assert_stays_invisible() {
+  local secs=$1 what=$2 i v
+  check "$what: nothing becomes visible for ${secs}s"
+  for ((i = 0; i < secs * 2; i++)); do
+    v=$(visible_windows)
+    [[ -z $v ]] || fail "$what: a window became visible: $v"
+    sleep 0.5
+  done
+}
+
+assert_dir() {
+  check "folder $1 exists"
+  [[ -d $1 ]] || fail "folder $1 does not exist; $(dirname "$1") holds: $(ls -A "$(dirname "$1")")"
+}
+
+# The folder holds exactly these names (sorted, blank-separated), nothing else.
+assert_dir_holds() {
+  local dir=$1 want=$2 got
+  check "$dir holds exactly: ${want:-nothing}"
+  got=$(cd "$dir" && find . -mindepth 1 -maxdepth 1 -printf '%f\n' | LC_ALL=C sort | tr '\n' ' ')
+  got=${got% }
+  [[ $got == "$want" ]] || fail "$dir holds '$got', expected '${want}'"
+}
+
+# The process ends within <seconds> and shows no window at any time before that.
+assert_ends_unseen() {
+  local pid=$1 secs=$2 what=$3 i v
+  check "$what ends within ${secs}s and shows no window meanwhile"
+  for ((i = 0; i < secs * 4; i++)); do
+    v=$(visible_windows)
+    [[ -z $v ]] || fail "$what: a window became visible: $v"
+    is_running "$pid" || break
+    sleep 0.25
+  done
+  is_running "$pid" && fail "$what still runs after ${secs}s"
+  reap "$pid"
+  ((REAPED_RC != 124)) || fail "$what was stopped by the time limit"
+}
