@@ -1,0 +1,61 @@
+// list, find, wait, children: what windows exist and how they stand.
+#include "Commands.h"
+#include "Output.h"
+#include "Text.h"
+#include "WindowQueries.h"
+
+namespace zlt::probe {
+
+int ListCommand(const Args& args) {
+  if (!args.empty()) return kUsage;
+  for (HWND window : TopLevelWindows()) PrintFields(DescribeTopLevel(window));
+  return kOk;
+}
+
+int FindCommand(const Args& args) {
+  if (args.size() != 1) return kUsage;
+  const auto found = WindowsCaptioned(args[0], false);
+  for (HWND window : found) PrintFields(DescribeTopLevel(window));
+  return found.empty() ? kFailed : kOk;
+}
+
+int WaitCommand(const Args& args) {
+  size_t at = 0;
+  const bool visibleOnly = args.size() == 3 && args[0] == L"--visible";
+  if (visibleOnly) at = 1;
+  if (args.size() != at + 2) return kUsage;
+  const auto timeout = ParseInteger(args[at + 1]);
+  if (!timeout || *timeout < 0 || *timeout > MAXDWORD) return kUsage;
+  const std::wstring& caption = args[at];
+  HWND window = PollFor(
+      [&] {
+        const auto found = WindowsCaptioned(caption, visibleOnly);
+        return found.empty() ? nullptr : found.front();
+      },
+      static_cast<DWORD>(*timeout));
+  if (window == nullptr) return kFailed;
+  PrintFields(DescribeTopLevel(window));
+  return kOk;
+}
+
+int ChildrenCommand(const Args& args) {
+  if (args.size() != 1) return kUsage;
+  const auto found = WindowsCaptioned(args[0], false);
+  if (found.empty()) return kFailed;
+  const HWND top = found.front();
+  for (HWND child : ChildWindows(top)) {
+    RECT box{};
+    GetWindowRect(child, &box);
+    // Relative to the top window's client area, at any depth, so a test can
+    // compare places without knowing which frame holds a control.
+    MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&box), 2);
+    PrintFields({Hex(reinterpret_cast<ULONG_PTR>(child)), EscapeField(ClassOf(child)),
+                 EscapeField(ControlTextOf(child)), Number(box.left), Number(box.top),
+                 Number(box.right), Number(box.bottom), Flag(IsWindowVisible(child)),
+                 Flag(IsWindowEnabled(child)), Number(GetDlgCtrlID(child)),
+                 Hex(reinterpret_cast<ULONG_PTR>(GetParent(child)))});
+  }
+  return kOk;
+}
+
+}  // namespace zlt::probe
