@@ -24,7 +24,8 @@ constexpr Command kCommands[] = {
      L"right bottom client-width client-height topmost layered alpha(-1 none) region('l t r b'|-) "
      L"exstyle"},
     {L"find", FindCommand, L"find <caption>            the windows with exactly this caption"},
-    {L"wait", WaitCommand, L"wait [--visible] <caption> <ms>   first such window, once it exists"},
+    {L"wait", WaitCommand,
+     L"wait [--visible] <caption> <ms> [--visible]   first such window, once it exists"},
     {L"children", ChildrenCommand,
      L"children <caption>        hwnd class text left top right bottom (client of the window) "
      L"visible enabled id parent"},

@@ -20,13 +20,20 @@ int FindCommand(const Args& args) {
 }
 
 int WaitCommand(const Args& args) {
-  size_t at = 0;
-  const bool visibleOnly = args.size() == 3 && args[0] == L"--visible";
-  if (visibleOnly) at = 1;
-  if (args.size() != at + 2) return kUsage;
-  const auto timeout = ParseInteger(args[at + 1]);
+  // "--visible" may stand first or last: callers write it both ways.
+  Args rest;
+  bool visibleOnly = false;
+  for (const std::wstring& arg : args) {
+    if (arg == L"--visible" && !visibleOnly) {
+      visibleOnly = true;
+    } else {
+      rest.push_back(arg);
+    }
+  }
+  if (rest.size() != 2) return kUsage;
+  const auto timeout = ParseInteger(rest[1]);
   if (!timeout || *timeout < 0 || *timeout > MAXDWORD) return kUsage;
-  const std::wstring& caption = args[at];
+  const std::wstring& caption = rest[0];
   HWND window = PollFor(
       [&] {
         const auto found = WindowsCaptioned(caption, visibleOnly);
