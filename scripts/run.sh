@@ -72,11 +72,11 @@ fi
 export DISPLAY=$display
 
 echo "run.sh: starting ZLTFusen.exe /N on $DISPLAY"
-(cd "$app" && exec setsid wine ZLTFusen.exe /N </dev/null >>"$app/wine.log" 2>&1) &
+(cd "$app" && exec setsid wine ZLTFusen.exe /N </dev/null >>"$root/build/run-wine.log" 2>&1) &
 
 note="ＺＬＴ付箋紙プラグインNo.1"
 if ! timeout 60 wine "$probe_exe" wait --visible "$note" 15000; then
-  echo "run.sh: the note window '$note' did not appear; see $app/wine.log" >&2
+  echo "run.sh: the note window '$note' did not appear; see $root/build/run-wine.log" >&2
   exit 1
 fi
 sleep 0.5 # let the window finish painting
