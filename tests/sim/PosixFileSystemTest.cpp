@@ -1,1 +1,159 @@
+// The program's Windows paths on real POSIX files: the mapping, atomic
+// replacement that never loses the old file, and listings of plain files.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/posix/PosixFileSystem.h"
+
+namespace zlt::posix {
+namespace {
+
+namespace fs = std::filesystem;
+using Strings = std::vector<std::string>;
+
+class SimPosixFileSystem : public ::testing::Test {
+ protected:
+  SimPosixFileSystem()
+      : root_(fs::temp_directory_path() /
+              ("zlt-simfs-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name())),
+        files_((fs::remove_all(root_), fs::create_directories(root_ / "Apps" / "ZLT"),
+                root_.string())) {}
+  ~SimPosixFileSystem() override {
+    std::error_code ignored;
+    fs::permissions(root_ / "Apps" / "ZLT", fs::perms::owner_all, ignored);
+    fs::remove_all(root_, ignored);
+  }
+
+  std::string Slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  void Put(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+  Strings Sorted(Strings names) {
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  fs::path root_;
+  PosixFileSystem files_;
+};
+
+TEST_F(SimPosixFileSystem, WindowsPathsMapIntoTheHostRoot) {
+  const std::string r = root_.string();
+  EXPECT_EQ(files_.HostPath("C:\\Apps\\ZLT\\taro\\0.txt"), r + "/Apps/ZLT/taro/0.txt");
+  EXPECT_EQ(files_.HostPath("c:\\Apps"), r + "/Apps");
+  EXPECT_EQ(files_.HostPath("C:\\"), r);
+  EXPECT_EQ(files_.HostPath("C:"), r);
+  EXPECT_EQ(files_.HostPath("D:\\data\\x.txt"), r + "/D/data/x.txt");
+  EXPECT_EQ(files_.HostPath("d:\\data"), r + "/D/data");
+  EXPECT_EQ(files_.HostPath("Apps\\ZLT"), r + "/Apps/ZLT");  // no drive: from the root
+  EXPECT_EQ(files_.HostPath("C:\\Apps\\\\ZLT\\"), r + "/Apps/ZLT");
+  EXPECT_EQ(files_.HostPath("C:/Apps/ZLT"), r + "/Apps/ZLT");
+  EXPECT_EQ(files_.HostPath("C:\\Apps\\.\\x\\..\\ZLT"), r + "/Apps/ZLT");
+  // Nothing climbs out of the drive, as on Windows.
+  EXPECT_EQ(files_.HostPath("C:\\..\\..\\etc\\passwd"), r + "/etc/passwd");
+  EXPECT_EQ(files_.HostPath(std::string("C:\\a\0b", 6)), std::nullopt);
+  EXPECT_EQ(PosixFileSystem("").HostPath("C:\\x"), std::nullopt);
+  EXPECT_EQ(PosixFileSystem("/tmp/x/").HostPath("C:\\y"), "/tmp/x/y");
+}
+
+TEST_F(SimPosixFileSystem, ReplaceWritesEveryByteAndLeavesNoTemporary) {
+  const std::string path = "C:\\Apps\\ZLT\\1.txt";
+  const std::string bytes("[a]\r\nTitle=\x83\x5c\0end\r\n", 18);
+  ASSERT_TRUE(files_.ReplaceAtomically(path, bytes));
+  EXPECT_EQ(files_.ReadAll(path), bytes);
+  ASSERT_TRUE(files_.ReplaceAtomically(path, "short"));
+  EXPECT_EQ(Slurp(root_ / "Apps" / "ZLT" / "1.txt"), "short");
+  ASSERT_TRUE(files_.ReplaceAtomically(path, ""));
+  EXPECT_EQ(files_.ReadAll(path), "");
+  EXPECT_EQ(files_.ListFiles("C:\\Apps\\ZLT"), Strings{"1.txt"});
+}
+
+TEST_F(SimPosixFileSystem, ReplaceIntoAMissingFolderFails) {
+  EXPECT_FALSE(files_.ReplaceAtomically("C:\\Apps\\ZLT\\nobody\\1.txt", "x"));
+  EXPECT_FALSE(files_.ReplaceAtomically("C:\\", "x"));
+  EXPECT_FALSE(fs::exists(root_ / "Apps" / "ZLT" / "nobody"));
+}
+
+TEST_F(SimPosixFileSystem, ReplaceOverAFolderFailsAndLeavesIt) {
+  fs::create_directory(root_ / "Apps" / "ZLT" / "2.txt");
+  Put(root_ / "Apps" / "ZLT" / "2.txt" / "inside", "kept");
+  EXPECT_FALSE(files_.ReplaceAtomically("C:\\Apps\\ZLT\\2.txt", "new"));
+  EXPECT_TRUE(fs::is_directory(root_ / "Apps" / "ZLT" / "2.txt"));
+  EXPECT_EQ(Slurp(root_ / "Apps" / "ZLT" / "2.txt" / "inside"), "kept");
+  EXPECT_TRUE(files_.ListFiles("C:\\Apps\\ZLT").empty());  // no temporary left behind
+}
+
+TEST_F(SimPosixFileSystem, ReplaceInAReadOnlyFolderKeepsTheOldFile) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  Put(root_ / "Apps" / "ZLT" / "3.txt", "old");
+  fs::permissions(root_ / "Apps" / "ZLT", fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_FALSE(files_.ReplaceAtomically("C:\\Apps\\ZLT\\3.txt", "new"));
+  EXPECT_EQ(files_.ReadAll("C:\\Apps\\ZLT\\3.txt"), "old");
+  EXPECT_FALSE(files_.CreateFolder("C:\\Apps\\ZLT\\sub"));
+}
+
+TEST_F(SimPosixFileSystem, AWriteThatFailsHalfwayKeepsTheOldFile) {
+  // A file size limit makes the write fail part of the way through, even for
+  // root: the disk filling up, as far as the writer can tell.
+  Put(root_ / "Apps" / "ZLT" / "4.txt", "old bytes");
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 64;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool replaced = files_.ReplaceAtomically("C:\\Apps\\ZLT\\4.txt", std::string(4096, 'n'));
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+
+  EXPECT_FALSE(replaced);
+  EXPECT_EQ(Slurp(root_ / "Apps" / "ZLT" / "4.txt"), "old bytes");
+  EXPECT_EQ(files_.ListFiles("C:\\Apps\\ZLT"), Strings{"4.txt"});
+}
+
+TEST_F(SimPosixFileSystem, ListFilesNamesPlainFilesOnly) {
+  Put(root_ / "Apps" / "ZLT" / "1.txt", "a");
+  Put(root_ / "Apps" / "ZLT" / "ZLTFusen.ini", "b");
+  fs::create_directory(root_ / "Apps" / "ZLT" / "folder.txt");
+  fs::create_symlink("1.txt", root_ / "Apps" / "ZLT" / "link.txt");
+  fs::create_symlink("missing", root_ / "Apps" / "ZLT" / "dangling.txt");
+  EXPECT_EQ(Sorted(files_.ListFiles("C:\\Apps\\ZLT")),
+            (Strings{"1.txt", "ZLTFusen.ini", "link.txt"}));
+  EXPECT_EQ(Sorted(files_.ListFiles("C:\\Apps\\ZLT\\")),
+            (Strings{"1.txt", "ZLTFusen.ini", "link.txt"}));
+  EXPECT_TRUE(files_.ListFiles("C:\\Apps\\missing").empty());
+  EXPECT_TRUE(files_.ListFiles("C:\\Apps\\ZLT\\1.txt").empty());
+}
+
+TEST_F(SimPosixFileSystem, ExistsReadRemoveAndFolders) {
+  Put(root_ / "Apps" / "ZLT" / "1.txt", "a");
+  EXPECT_TRUE(files_.FileExists("C:\\Apps\\ZLT\\1.txt"));
+  EXPECT_FALSE(files_.FileExists("C:\\Apps\\ZLT"));  // a folder is no file
+  EXPECT_EQ(files_.ReadAll("C:\\Apps\\ZLT"), std::nullopt);
+  EXPECT_EQ(files_.ReadAll("C:\\Apps\\ZLT\\2.txt"), std::nullopt);
+
+  EXPECT_TRUE(files_.CreateFolder("C:\\Apps\\ZLT\\taro"));
+  EXPECT_FALSE(files_.CreateFolder("C:\\Apps\\ZLT\\taro"));   // exists already
+  EXPECT_FALSE(files_.CreateFolder("C:\\Apps\\none\\taro"));  // last level only
+  EXPECT_FALSE(fs::exists(root_ / "Apps" / "none"));
+
+  EXPECT_FALSE(files_.RemoveFile("C:\\Apps\\ZLT\\taro"));  // folders stay
+  EXPECT_TRUE(files_.RemoveFile("C:\\Apps\\ZLT\\1.txt"));
+  EXPECT_FALSE(files_.RemoveFile("C:\\Apps\\ZLT\\1.txt"));
+  EXPECT_FALSE(files_.FileExists("C:\\Apps\\ZLT\\1.txt"));
+}
+
+}  // namespace
+}  // namespace zlt::posix

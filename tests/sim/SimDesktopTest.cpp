@@ -1,1 +1,529 @@
+// The sim desktop keeps its promises about windows: z-order bands, whole
+// pixels, timers in virtual time, scripted answers, what a user can reach.
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "FakeEvents.h"
+#include "platform/sim/SimDesktop.h"
+#include "platform/sim/SimPopupMenu.h"
+
+namespace zlt::sim {
+namespace {
+
+using platform::ControlKind;
+using platform::FormSpec;
+using platform::FormStyle;
+using platform::kFormItself;
+using std::chrono::milliseconds;
+using test::FakeEvents;
+
+DesktopConfig WithTwipsPerPixel(int twipsPerPixel) {
+  DesktopConfig config;
+  config.twipsPerPixel = twipsPerPixel;
+  return config;
+}
+
+DesktopConfig WithMonitors(std::vector<platform::PixelRect> monitors) {
+  DesktopConfig config;
+  config.monitors = std::move(monitors);
+  return config;
+}
+
+platform::ControlSpec Spec(ControlKind kind, int id, int parentId = kFormItself,
+                           std::string text = "", bool visible = true) {
+  platform::ControlSpec spec;
+  spec.kind = kind;
+  spec.id = id;
+  spec.parentId = parentId;
+  spec.text = std::move(text);
+  spec.visible = visible;
+  return spec;
+}
+
+class SimDesktopTest : public ::testing::Test {
+ protected:
+  explicit SimDesktopTest(DesktopConfig config = {})
+      : desktop_(std::move(config)), instance_(desktop_, {}) {}
+
+  // A borderless window of left, top, width, height in pixels (15 twips each).
+  SimForm& Make(const std::string& caption, int left = 0, int top = 0, int width = 100,
+                int height = 50, FormStyle style = FormStyle::Borderless) {
+    events_.push_back(std::make_unique<FakeEvents>());
+    owned_.push_back(instance_.Platform().windows.CreateForm(
+        FormSpec{caption, style, {left * 15, top * 15, width * 15, height * 15}, std::nullopt},
+        *events_.back()));
+    return static_cast<SimForm&>(*owned_.back());
+  }
+  FakeEvents& EventsOf(std::size_t index) { return *events_.at(index); }
+
+  std::vector<std::string> Captions(const std::vector<SimForm*>& forms) {
+    std::vector<std::string> captions;
+    for (const SimForm* form : forms) captions.push_back(form->Caption());
+    return captions;
+  }
+  std::vector<std::string> ZOrder() { return Captions(desktop_.ZOrder()); }
+
+  Desktop desktop_;
+  Instance instance_;
+  std::vector<std::unique_ptr<FakeEvents>> events_;
+  std::vector<std::unique_ptr<platform::IForm>> owned_;
+};
+
+using Strings = std::vector<std::string>;
+
+// --- z-order ----------------------------------------------------------------------
+
+TEST_F(SimDesktopTest, ZOrderKeepsTheTopmostBandAboveTheNormalBand) {
+  SimForm& a = Make("a");
+  SimForm& b = Make("b");
+  Make("c");
+  EXPECT_EQ(ZOrder(), (Strings{"c", "b", "a"}));  // new windows go on top
+
+  a.SetTopmost(true);
+  EXPECT_EQ(ZOrder(), (Strings{"a", "c", "b"}));
+  Make("d");  // a new window stays below the topmost band
+  EXPECT_EQ(ZOrder(), (Strings{"a", "d", "c", "b"}));
+
+  b.SetTopmost(true);
+  EXPECT_EQ(ZOrder(), (Strings{"b", "a", "d", "c"}));
+  a.SetTopmost(true);  // again: back to the top of its band
+  EXPECT_EQ(ZOrder(), (Strings{"a", "b", "d", "c"}));
+  a.SetTopmost(false);  // to the top of the normal band, not the bottom
+  EXPECT_EQ(ZOrder(), (Strings{"b", "a", "d", "c"}));
+  EXPECT_FALSE(a.Topmost());
+  EXPECT_TRUE(b.Topmost());
+}
+
+TEST_F(SimDesktopTest, ShowingAndActivatingBringAWindowToTheTopOfItsBand) {
+  SimForm& a = Make("a");
+  SimForm& b = Make("b");
+  SimForm& top = Make("top");
+  top.SetTopmost(true);
+  b.SetVisible(true);
+  a.SetVisible(true);
+  EXPECT_EQ(ZOrder(), (Strings{"top", "a", "b"}));
+  b.SetVisible(true);  // already shown: stays where it is
+  EXPECT_EQ(ZOrder(), (Strings{"top", "a", "b"}));
+
+  b.Activate();  // the program activating: no event
+  EXPECT_EQ(ZOrder(), (Strings{"top", "b", "a"}));
+  EXPECT_TRUE(b.Active());
+  EXPECT_TRUE(EventsOf(1).log.empty());
+
+  EXPECT_TRUE(desktop_.Activate(a));  // the user activating: the event
+  EXPECT_EQ(ZOrder(), (Strings{"top", "a", "b"}));
+  EXPECT_EQ(desktop_.ActiveForm(), &a);
+  EXPECT_EQ(EventsOf(0).log, Strings{"activate"});
+}
+
+TEST_F(SimDesktopTest, FindsCaptionsExactlyAcrossHiddenWindowsTopFirst) {
+  SimForm& hidden = Make("ZLT付箋紙プラグイン");
+  EXPECT_EQ(desktop_.FindForm("ZLT付箋紙プラグイン"), &hidden);  // hidden windows count
+  EXPECT_EQ(instance_.Platform().windows.FindWindowByCaption("ZLT付箋紙プラグイン"),
+            hidden.Handle());
+  EXPECT_EQ(desktop_.FindForm("ZLT付箋紙"), nullptr);  // no prefix match
+  EXPECT_EQ(desktop_.FindForm("zlt付箋紙プラグイン"), nullptr);
+  EXPECT_EQ(instance_.Platform().windows.FindWindowByCaption("nothing"), platform::kNoWindow);
+
+  SimForm& twin = Make("ZLT付箋紙プラグイン");
+  EXPECT_EQ(desktop_.FindForm("ZLT付箋紙プラグイン"), &twin);
+  hidden.SetTopmost(true);
+  EXPECT_EQ(desktop_.FindForm("ZLT付箋紙プラグイン"), &hidden);
+  hidden.SetCaption("ZLTFusenCheck");
+  EXPECT_EQ(desktop_.FindForm("ZLT付箋紙プラグイン"), &twin);
+  EXPECT_EQ(desktop_.FindForm("ZLTFusenCheck"), &hidden);
+}
+
+TEST_F(SimDesktopTest, ADestroyedWindowLeavesEveryList) {
+  Make("a");
+  SimForm& b = Make("b");
+  const platform::WindowHandle handle = b.Handle();
+  b.StartTimer(1, 100);
+  desktop_.Activate(b);
+  owned_.pop_back();
+  EXPECT_EQ(Captions(desktop_.Forms()), Strings{"a"});
+  EXPECT_EQ(ZOrder(), Strings{"a"});
+  EXPECT_EQ(desktop_.FormFromHandle(handle), nullptr);
+  EXPECT_EQ(desktop_.ActiveForm(), nullptr);
+  EXPECT_EQ(instance_.Platform().windows.SendClose(handle), 0);
+  desktop_.Advance(milliseconds(1000));  // its timer is gone with it
+}
+
+// --- whole pixels -------------------------------------------------------------
+
+TEST_F(SimDesktopTest, BoundsAreKeptAsWholePixels) {
+  SimForm& form = Make("f");
+  form.SetBounds({7, 8, 22, 23});  // 0.47, 0.53, 1.47, 1.53 pixels
+  EXPECT_EQ(form.Bounds(), (platform::TwipsRect{0, 15, 15, 30}));
+  EXPECT_EQ(form.RectPx(), (platform::PixelRect{0, 1, 1, 3}));
+  form.SetBounds({-7, -8, 3360, 480});
+  EXPECT_EQ(form.Bounds(), (platform::TwipsRect{0, -15, 3360, 480}));
+  form.SetBounds({-3360, 0, 6495, 5190});  // 433 px exactly; 346 px exactly
+  EXPECT_EQ(form.Bounds(), (platform::TwipsRect{-3360, 0, 6495, 5190}));
+}
+
+class SimDesktop120Dpi : public SimDesktopTest {
+ protected:
+  SimDesktop120Dpi() : SimDesktopTest(WithTwipsPerPixel(12)) {}
+};
+
+TEST_F(SimDesktop120Dpi, HalfPixelsRoundAwayFromZero) {
+  SimForm& form = Make("f");
+  form.SetBounds({6, -6, 18, 17});  // 0.5, -0.5, 1.5, 1.42 pixels
+  EXPECT_EQ(form.RectPx(), (platform::PixelRect{1, -1, 3, 0}));
+  EXPECT_EQ(form.Bounds(), (platform::TwipsRect{12, -12, 24, 12}));
+  EXPECT_EQ(desktop_.Screen().width, 1920 * 12);
+  EXPECT_EQ(desktop_.Screen().twipsPerPixelY, 12);
+}
+
+TEST_F(SimDesktopTest, DialogsAddTheirFrameToTheClientArea) {
+  SimForm& dialog = Make("info", 10, 20, 300, 200, FormStyle::Dialog);
+  const int border = desktop_.Config().dialogBorderPx;
+  const int caption = desktop_.Config().captionPx;
+  EXPECT_EQ(dialog.RectPx(),
+            (platform::PixelRect{10, 20, 10 + 300 + 2 * border, 20 + 200 + 2 * border + caption}));
+  EXPECT_EQ(dialog.ClientWidthPx(), 300);
+  EXPECT_EQ(dialog.ClientHeightPx(), 200);
+  SimForm& note = Make("note", 10, 20, 300, 200);
+  EXPECT_EQ(note.RectPx(), (platform::PixelRect{10, 20, 310, 220}));
+}
+
+// --- timers in virtual time ---------------------------------------------------
+
+TEST_F(SimDesktopTest, TimersFireInVirtualTimeOrderAcrossForms) {
+  SimForm& fast = Make("fast");
+  SimForm& slow = Make("slow");
+  Strings fired;
+  EventsOf(0).onTimer = [&](int id) {
+    fired.push_back("fast" + std::to_string(id) + "@" + std::to_string(desktop_.Ticks()));
+  };
+  EventsOf(1).onTimer = [&](int id) {
+    fired.push_back("slow" + std::to_string(id) + "@" + std::to_string(desktop_.Ticks()));
+  };
+  fast.StartTimer(7, 250);
+  slow.StartTimer(8, 500);
+  EXPECT_TRUE(fast.TimerRunning(7));
+  EXPECT_EQ(slow.TimerInterval(8), 500);
+  EXPECT_FALSE(fast.TimerRunning(8));
+
+  desktop_.Advance(milliseconds(249));
+  EXPECT_TRUE(fired.empty());
+  desktop_.Advance(milliseconds(751));
+  EXPECT_EQ(fired, (Strings{"fast7@250", "fast7@500", "slow8@500", "fast7@750", "fast7@1000",
+                            "slow8@1000"}));
+  EXPECT_EQ(desktop_.Now().second, 1);
+
+  fired.clear();
+  slow.StopTimer(8);
+  fast.StartTimer(7, 400);  // a restart counts from now with the new interval
+  desktop_.Advance(milliseconds(800));
+  EXPECT_EQ(fired, (Strings{"fast7@1400", "fast7@1800"}));
+  EXPECT_FALSE(slow.TimerRunning(8));
+}
+
+TEST_F(SimDesktopTest, AFormDestroyedInItsOwnTickStopsOnlyItsTimers) {
+  Make("doomed");
+  SimForm& other = Make("other");
+  int doomedTicks = 0;
+  int otherTicks = 0;
+  EventsOf(0).onTimer = [&](int) {
+    ++doomedTicks;
+    owned_[0].reset();  // the note closing itself from its own timer
+  };
+  EventsOf(1).onTimer = [&](int) { ++otherTicks; };
+  static_cast<SimForm&>(*owned_[0]).StartTimer(1, 100);
+  static_cast<SimForm&>(*owned_[0]).StartTimer(2, 100);  // due at the same moment
+  other.StartTimer(1, 100);
+  desktop_.Advance(milliseconds(1000));
+  EXPECT_EQ(doomedTicks, 1);
+  EXPECT_EQ(otherTicks, 10);
+  EXPECT_EQ(Captions(desktop_.Forms()), Strings{"other"});
+}
+
+TEST_F(SimDesktopTest, ATickCanStopAndRestartTimers) {
+  SimForm& form = Make("f");
+  int ticks = 0;
+  EventsOf(0).onTimer = [&](int) {
+    if (++ticks == 2) form.StopTimer(1);
+  };
+  form.StartTimer(1, 0);  // the window system's shortest interval applies
+  EXPECT_EQ(form.TimerInterval(1), 10);
+  desktop_.Advance(milliseconds(1000));
+  EXPECT_EQ(ticks, 2);
+}
+
+// --- scripts and records --------------------------------------------------------
+
+TEST_F(SimDesktopTest, MessageBoxesAnswerAsScriptedThenNo) {
+  auto& windows = instance_.Platform().windows;
+  desktop_.AnswerNextMessageBox(platform::Answer::Yes);
+  EXPECT_EQ(windows.AskYesNo("削除しますか？", "確認"), platform::Answer::Yes);
+  EXPECT_EQ(windows.AskYesNo("again", "t"), platform::Answer::No);
+  ASSERT_EQ(desktop_.MessageBoxes().size(), 2u);
+  EXPECT_EQ(desktop_.MessageBoxes()[0].text, "削除しますか？");
+  EXPECT_EQ(desktop_.MessageBoxes()[0].title, "確認");
+  EXPECT_EQ(desktop_.MessageBoxes()[1].answer, platform::Answer::No);
+}
+
+TEST_F(SimDesktopTest, MenusRecordTheirCheckMarksAsShownAndTakeTheScript) {
+  SimForm& owner = Make("owner");
+  auto menu = instance_.Platform().windows.CreatePopupMenu(
+      {{1, "新規", false}, {0, "-", false}, {2, "手前", false}});
+  menu->SetChecked(2, true);
+  menu->SetChecked(99, true);  // not there: ignored
+  EXPECT_TRUE(menu->Checked(2));
+  EXPECT_FALSE(menu->Checked(99));
+
+  desktop_.SetCursor({40, 50});
+  desktop_.ChooseNextMenuItem(2);
+  EXPECT_EQ(menu->TrackAtCursor(owner), 2);
+  menu->SetChecked(2, false);
+  EXPECT_EQ(menu->TrackAtCursor(owner), std::nullopt);  // unscripted: dismissed
+  desktop_.ChooseNextMenuItem(0);                       // the separator
+  EXPECT_EQ(menu->TrackAtCursor(owner), std::nullopt);
+  desktop_.ChooseNextMenuItem(5);  // not offered
+  EXPECT_EQ(menu->TrackAtCursor(owner), std::nullopt);
+  desktop_.ChooseNextMenuItem(std::nullopt);
+  EXPECT_EQ(menu->TrackAtCursor(owner), std::nullopt);
+
+  const auto& menus = desktop_.Menus();
+  ASSERT_EQ(menus.size(), 5u);
+  EXPECT_TRUE(menus[0].items[2].checked);  // as it was shown, not as it is now
+  EXPECT_FALSE(menus[1].items[2].checked);
+  EXPECT_EQ(menus[0].at, (platform::PixelPoint{40, 50}));
+  EXPECT_EQ(menus[0].owner, owner.Handle());
+  EXPECT_EQ(menus[0].chosen, 2);
+  EXPECT_EQ(menus[1].chosen, std::nullopt);
+}
+
+TEST_F(SimDesktopTest, SystemMovesFollowTheScript) {
+  SimForm& form = Make("f", 100, 100);
+  desktop_.ScriptNextMove(30, -20);
+  form.RunSystemMove();
+  EXPECT_EQ(form.RectPx(), (platform::PixelRect{130, 80, 230, 130}));
+  form.RunSystemMove();  // unscripted: the user let go where they pressed
+  EXPECT_EQ(form.RectPx(), (platform::PixelRect{130, 80, 230, 130}));
+  EXPECT_EQ(form.SystemMoveCount(), 2);
+}
+
+TEST_F(SimDesktopTest, ProcessesAddressesAndMouseInjectionsAreRecorded) {
+  auto& platform = instance_.Platform();
+  platform.processes.StartMinimisedNoActivate("C:\\Apps\\vokrelay.exe", "vokrelay.exe /m text");
+  platform.shell.Open("http://example.invalid/");
+  platform.windows.InjectMouse(platform::MouseInjection::LeftUp);
+  platform.windows.InjectMouse(platform::MouseInjection::LeftDown);
+  ASSERT_EQ(desktop_.StartedProcesses().size(), 1u);
+  EXPECT_EQ(desktop_.StartedProcesses()[0].program, "C:\\Apps\\vokrelay.exe");
+  EXPECT_EQ(desktop_.StartedProcesses()[0].commandLine, "vokrelay.exe /m text");
+  EXPECT_TRUE(desktop_.StartedProcesses()[0].minimisedNoActivate);
+  EXPECT_EQ(desktop_.OpenedAddresses(), Strings{"http://example.invalid/"});
+  EXPECT_EQ(desktop_.InjectedMouse(),
+            (std::vector<platform::MouseInjection>{platform::MouseInjection::LeftUp,
+                                                   platform::MouseInjection::LeftDown}));
+}
+
+// --- screen, monitors and hit testing --------------------------------------------
+
+TEST_F(SimDesktopTest, WindowFromPointTakesTheTopmostShownEnabledWindow) {
+  SimForm& below = Make("below", 0, 0, 200, 200);
+  SimForm& above = Make("above", 50, 50, 100, 30);
+  below.SetVisible(true);
+  above.SetVisible(true);
+  auto& windows = instance_.Platform().windows;
+  EXPECT_EQ(windows.WindowFromPoint({60, 60}), above.Handle());
+  EXPECT_EQ(windows.WindowFromPoint({149, 79}), above.Handle());
+  EXPECT_EQ(windows.WindowFromPoint({150, 60}), below.Handle());  // right edge is outside
+  EXPECT_EQ(windows.WindowFromPoint({300, 300}), platform::kNoWindow);
+
+  above.SetEnabled(false);
+  EXPECT_EQ(windows.WindowFromPoint({60, 60}), below.Handle());
+  above.SetEnabled(true);
+  above.SetVisible(false);
+  EXPECT_EQ(windows.WindowFromPoint({60, 60}), below.Handle());
+  above.SetVisible(true);
+
+  // A rounded outline leaves its corners to the window beneath.
+  above.SetRoundRegion(100, 30, 10);
+  EXPECT_EQ(above.Region(), (RoundRegion{100, 30, 10}));
+  EXPECT_EQ(above.RegionSetCount(), 1);
+  EXPECT_EQ(windows.WindowFromPoint({50, 50}), below.Handle());
+  EXPECT_EQ(windows.WindowFromPoint({149, 79}), below.Handle());
+  EXPECT_EQ(windows.WindowFromPoint({55, 55}), above.Handle());
+  EXPECT_EQ(windows.WindowFromPoint({100, 50}), above.Handle());
+}
+
+class SimDesktopTwoMonitors : public SimDesktopTest {
+ protected:
+  SimDesktopTwoMonitors()
+      : SimDesktopTest(WithMonitors({{0, 0, 1920, 1080}, {1920, 0, 3200, 1024}})) {}
+};
+
+TEST_F(SimDesktopTwoMonitors, MonitorOfAWindowHoldsMostOfIt) {
+  auto& windows = instance_.Platform().windows;
+  SimForm& form = Make("f", 1800, 10, 224, 32);  // 120 px on the first, 104 on the second
+  EXPECT_EQ(windows.MonitorRectOf(form.Handle()), (platform::PixelRect{0, 0, 1920, 1080}));
+  form.SetBounds({1830 * 15, 10 * 15, 224 * 15, 32 * 15});
+  EXPECT_EQ(windows.MonitorRectOf(form.Handle()), (platform::PixelRect{1920, 0, 3200, 1024}));
+  form.SetBounds({-224 * 15, -32 * 15, 224 * 15, 32 * 15});  // mirrored off screen
+  EXPECT_EQ(windows.MonitorRectOf(form.Handle()), std::nullopt);
+  form.SetBounds({2000 * 15, 1030 * 15, 224 * 15, 32 * 15});  // below the second monitor
+  EXPECT_EQ(windows.MonitorRectOf(form.Handle()), std::nullopt);
+  EXPECT_EQ(windows.MonitorRectOf(platform::kNoWindow), std::nullopt);
+}
+
+TEST_F(SimDesktopTest, ScreenAndInputStateComeFromTheDesktop) {
+  auto& windows = instance_.Platform().windows;
+  EXPECT_EQ(windows.Screen().width, 1920 * 15);
+  EXPECT_EQ(windows.Screen().height, 1080 * 15);
+  EXPECT_EQ(windows.MonitorRectOf(Make("f").Handle()), (platform::PixelRect{0, 0, 1920, 1080}));
+  EXPECT_FALSE(windows.ShiftDown());
+  desktop_.SetShift(true);
+  EXPECT_TRUE(windows.ShiftDown());
+  desktop_.SetCursor({3, 4});
+  EXPECT_EQ(windows.CursorPos(), (platform::PixelPoint{3, 4}));
+}
+
+// --- controls and what a user can reach ---------------------------------------------
+
+class SimControlsTest : public SimDesktopTest {
+ protected:
+  enum Id { kFrame = 1, kCheck, kTitle, kLabel, kInner, kBox, kData };
+  SimControlsTest() : form_(Make("form")) {
+    form_.AddControl(Spec(ControlKind::TextBox, kTitle, kFormItself, "title"));
+    form_.AddControl(Spec(ControlKind::Label, kLabel, kFormItself, "label"));
+    form_.AddControl(Spec(ControlKind::Frame, kFrame, kFormItself, "", false));
+    form_.AddControl(Spec(ControlKind::PictureBox, kBox, kFrame));
+    form_.AddControl(Spec(ControlKind::CheckBox, kCheck, kBox));
+    form_.AddControl(Spec(ControlKind::MultiLineTextBox, kData, kFrame));
+    form_.SetVisible(true);
+  }
+  FakeEvents& Events() { return EventsOf(0); }
+  SimForm& form_;
+};
+
+TEST_F(SimControlsTest, ControlsKeepWhatTheProgramSetsWithoutEvents) {
+  SimControl& title = form_.Control(kTitle);
+  title.SetText("新しい題名");
+  title.SetSelection(1, 100);
+  EXPECT_EQ(title.SelectionStart(), 1);
+  EXPECT_EQ(title.SelectionLength(), 4);  // characters, not bytes
+  EXPECT_EQ(title.SelectedText(), "しい題名");
+  title.SetSelection(-3, -1);
+  EXPECT_EQ(title.SelectionStart(), 0);
+  EXPECT_EQ(title.SelectionLength(), 0);
+  title.SetSelection(2, 1);
+  title.SetText("x");  // the caret goes back to the start
+  EXPECT_EQ(title.SelectionStart(), 0);
+
+  form_.Control(kCheck).SetChecked(true);
+  form_.Control(kLabel).SetBackColour(platform::Rgb(0, 255, 0));
+  form_.Control(kTitle).Focus();
+  EXPECT_TRUE(form_.Control(kTitle).HasFocus());
+  EXPECT_TRUE(form_.Control(kCheck).Checked());
+  EXPECT_EQ(form_.Control(kLabel).BackColour(), 0x00FF00u);
+  EXPECT_EQ(form_.Control(kTitle).BackColour(), 0xFFFFFFu);  // the system's window colour
+  EXPECT_TRUE(Events().log.empty());
+}
+
+TEST_F(SimControlsTest, VisibilityFollowsEveryContainer) {
+  SimControl& check = form_.Control(kCheck);
+  EXPECT_TRUE(check.Visible());
+  EXPECT_FALSE(check.EffectiveVisible());  // the frame is hidden
+  form_.Control(kFrame).SetVisible(true);
+  EXPECT_TRUE(check.EffectiveVisible());
+  form_.Control(kBox).SetVisible(false);
+  EXPECT_FALSE(check.EffectiveVisible());
+  EXPECT_TRUE(form_.Control(kData).EffectiveVisible());
+  EXPECT_EQ(check.Parent(), &form_.Control(kBox));
+}
+
+TEST_F(SimControlsTest, AFormRejectsControlsItCannotHold) {
+  EXPECT_THROW(form_.AddControl(Spec(ControlKind::Label, kTitle)), std::invalid_argument);
+  EXPECT_THROW(form_.AddControl(Spec(ControlKind::Label, 50, kLabel)), std::invalid_argument);
+  EXPECT_THROW(form_.AddControl(Spec(ControlKind::Label, 51, 77)), std::invalid_argument);
+  EXPECT_THROW(form_.Control(77), std::out_of_range);
+  EXPECT_FALSE(form_.HasControl(50));
+}
+
+TEST_F(SimControlsTest, ACheckBoxClickTogglesBeforeTheHandlerRuns) {
+  form_.Control(kFrame).SetVisible(true);
+  bool seen = false;
+  Events().onClick = [&](int) { seen = form_.Control(kCheck).Checked(); };
+  EXPECT_TRUE(desktop_.Click(form_, kCheck));
+  EXPECT_TRUE(seen);
+  EXPECT_TRUE(desktop_.Click(form_, kCheck));
+  EXPECT_FALSE(seen);
+  EXPECT_EQ(Events().log, (Strings{"click 2", "click 2"}));
+}
+
+TEST_F(SimControlsTest, AUserCannotReachWhatIsHiddenOrDisabled) {
+  EXPECT_FALSE(desktop_.Click(form_, kCheck));  // inside the hidden frame
+  EXPECT_FALSE(form_.Control(kCheck).Checked());
+  EXPECT_FALSE(desktop_.Type(form_, kData, "x"));
+  EXPECT_EQ(desktop_.KeyPress(form_, kData, 'a'), 0);
+  EXPECT_FALSE(desktop_.Click(form_, 99));  // no such control
+
+  form_.Control(kTitle).SetEnabled(false);
+  EXPECT_FALSE(desktop_.Type(form_, kTitle, "x"));
+  EXPECT_EQ(form_.Control(kTitle).Text(), "title");
+  form_.Control(kTitle).SetEnabled(true);
+
+  form_.SetEnabled(false);
+  EXPECT_FALSE(desktop_.MouseDown(form_, kFormItself, {platform::mouse::kLeft, 0, 0, 0}));
+  form_.SetEnabled(true);
+  form_.SetVisible(false);
+  EXPECT_FALSE(desktop_.DblClick(form_, kLabel));
+  EXPECT_TRUE(Events().log.empty());
+
+  // The system still reaches a hidden window.
+  EXPECT_EQ(desktop_.RequestClose(form_), 0);
+  EXPECT_EQ(Events().log, Strings{"close"});
+}
+
+TEST_F(SimControlsTest, TypingReplacesTheTextThenReportsTheChange) {
+  std::string seen;
+  EXPECT_TRUE(desktop_.Type(form_, kTitle, "買い物"));
+  EXPECT_EQ(form_.Control(kTitle).Text(), "買い物");
+  EXPECT_EQ(form_.Control(kTitle).SelectionStart(), 3);  // the caret at the end
+  EXPECT_FALSE(desktop_.Type(form_, kLabel, "no"));      // a label takes no typing
+  EXPECT_EQ(form_.Control(kLabel).Text(), "label");
+  EXPECT_EQ(Events().log, Strings{"change 3"});
+}
+
+TEST_F(SimControlsTest, KeysMouseAndFocusReachTheHandlers) {
+  Events().onKeyPress = [](int& key) {
+    if (key == 13) key = 0;
+  };
+  EXPECT_EQ(desktop_.KeyPress(form_, kTitle, 13), 0);
+  EXPECT_EQ(desktop_.KeyPress(form_, kTitle, 'a'), 'a');
+  EXPECT_TRUE(desktop_.KeyDown(form_, kTitle, 0x71, platform::shift::kShift));
+  EXPECT_TRUE(desktop_.MouseDown(form_, kLabel, {platform::mouse::kRight, 0, 30, 30}));
+  EXPECT_TRUE(desktop_.Focus(form_, kTitle));
+  EXPECT_TRUE(desktop_.Focus(form_, kTitle));  // has it already: no events
+  EXPECT_TRUE(desktop_.Focus(form_, kLabel));
+  EXPECT_TRUE(form_.Control(kLabel).HasFocus());
+  EXPECT_FALSE(form_.Control(kTitle).HasFocus());
+  EXPECT_EQ(Events().log, (Strings{"keypress 3 13", "keypress 3 97", "keydown 3 113 1", "down 4 b2",
+                                   "gotfocus 3", "lostfocus 3", "gotfocus 4"}));
+}
+
+TEST_F(SimControlsTest, EndSessionReachesEveryWindowOfEveryInstance) {
+  Instance second(desktop_, {});
+  FakeEvents otherEvents;
+  FormSpec spec;
+  spec.caption = "other";
+  auto other = second.Platform().windows.CreateForm(spec, otherEvents);
+  SimForm& later = Make("later");
+  desktop_.EndSession();
+  EXPECT_EQ(Events().log, Strings{"endsession"});
+  EXPECT_EQ(otherEvents.log, Strings{"endsession"});
+  EXPECT_EQ(EventsOf(1).log, Strings{"endsession"});
+  EXPECT_EQ(later.Owner(), &instance_);
+  EXPECT_EQ(static_cast<SimForm&>(*other).Owner(), &second);
+}
+
+}  // namespace
+}  // namespace zlt::sim

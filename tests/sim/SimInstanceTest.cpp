@@ -1,1 +1,276 @@
+// Instances on one desktop: an instance ends through EndNow without the
+// exception reaching the test, its cleanup runs only when none of its
+// handlers is on the stack, and a second start reaches the first.
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "FakeEvents.h"
+#include "platform/sim/SimDesktop.h"
+
+namespace zlt::sim {
+namespace {
+
+using platform::FormSpec;
+using platform::kFormItself;
+using std::chrono::milliseconds;
+using test::FakeEvents;
+using Strings = std::vector<std::string>;
+
+// One process: its instance, its windows, and a cleanup that drops them as
+// a test drops its program object.
+struct Process {
+  Process(Desktop& desktop, Instance::Config config = {})
+      : instance(std::make_unique<Instance>(desktop, std::move(config))) {
+    instance->OnEnded([this] {
+      ++cleanups;
+      cleanedWhileBusy = busy > 0;
+      forms.clear();
+    });
+  }
+  SimForm& Open(const std::string& caption, bool visible = true) {
+    events.push_back(std::make_unique<FakeEvents>());
+    FormSpec spec;
+    spec.caption = caption;
+    spec.bounds = {0, 0, 1500, 750};
+    forms.push_back(instance->Platform().windows.CreateForm(spec, *events.back()));
+    forms.back()->SetVisible(visible);
+    return static_cast<SimForm&>(*forms.back());
+  }
+  platform::Platform& Platform() { return instance->Platform(); }
+
+  std::unique_ptr<Instance> instance;
+  std::vector<std::unique_ptr<FakeEvents>> events;
+  std::vector<std::unique_ptr<platform::IForm>> forms;
+  int busy = 0;  // handlers of this process on the stack
+  int cleanups = 0;
+  bool cleanedWhileBusy = false;
+};
+
+// Marks a handler as running for as long as it is on the stack.
+struct Busy {
+  explicit Busy(Process& p) : process(p) { ++process.busy; }
+  ~Busy() { --process.busy; }
+  Process& process;
+};
+
+// --- ending through EndNow ---------------------------------------------------------
+
+TEST(SimInstanceEnd, EndNowInAHandlerEndsTheInstanceAndCleansUpAfterwards) {
+  Desktop desktop;
+  Process process(desktop);
+  SimForm& form = process.Open("note");
+  process.Open("other").StartTimer(1, 100);
+  bool ranOn = false;
+  process.events[0]->onClick = [&](int) {
+    Busy busy(process);
+    process.Platform().processes.EndNow();
+    ranOn = true;
+  };
+
+  EXPECT_TRUE(desktop.Click(form, kFormItself));  // no exception reaches the test
+  EXPECT_FALSE(ranOn);
+  EXPECT_TRUE(process.instance->Ended());
+  EXPECT_EQ(process.cleanups, 1);
+  EXPECT_FALSE(process.cleanedWhileBusy);
+  EXPECT_TRUE(desktop.Forms().empty());
+  desktop.Advance(milliseconds(1000));  // its timers are gone
+  EXPECT_EQ(process.cleanups, 1);
+}
+
+TEST(SimInstanceEnd, AnEndedInstanceIsDeafAndItsWindowsAreGoneBeforeCleanup) {
+  Desktop desktop;
+  Process process(desktop);
+  process.instance->OnEnded(nullptr);  // the test keeps the windows alive
+  SimForm& form = process.Open("note");
+  const platform::WindowHandle handle = form.Handle();
+  form.StartTimer(1, 100);
+  process.events[0]->onTimer = [&](int) { process.Platform().processes.EndNow(); };
+
+  desktop.Advance(milliseconds(1000));
+  EXPECT_TRUE(process.instance->Ended());
+  EXPECT_EQ(process.events[0]->log, Strings{"timer 1"});
+  EXPECT_EQ(desktop.FindForm("note"), nullptr);
+  EXPECT_EQ(desktop.FormFromHandle(handle), nullptr);
+  EXPECT_TRUE(desktop.ZOrder().empty());
+  EXPECT_FALSE(desktop.Click(form, kFormItself));
+  EXPECT_EQ(desktop.RequestClose(form), 0);
+  bool ran = false;
+  process.instance->RunAsProcess([&] { ran = true; });
+  EXPECT_FALSE(ran);
+  EXPECT_EQ(process.events[0]->log, Strings{"timer 1"});
+
+  // A cleanup given after the end runs at once.
+  process.instance->OnEnded([&] { process.forms.clear(); });
+  EXPECT_TRUE(process.forms.empty());
+}
+
+TEST(SimInstanceEnd, RunAsProcessSwallowsTheEndAndFreesTheFirstInstanceClaim) {
+  Desktop desktop;
+  Process first(desktop);
+  Process second(desktop);
+  first.instance->RunAsProcess([&] {
+    EXPECT_TRUE(first.Platform().instance.ClaimFirstInstance());
+    EXPECT_TRUE(first.Platform().instance.ClaimFirstInstance());  // still its own
+  });
+  EXPECT_FALSE(second.Platform().instance.ClaimFirstInstance());
+  first.instance->RunAsProcess([&] { first.Platform().processes.EndNow(); });
+  EXPECT_TRUE(first.instance->Ended());
+  EXPECT_FALSE(second.instance->Ended());
+  EXPECT_FALSE(first.Platform().instance.ClaimFirstInstance());
+  EXPECT_TRUE(second.Platform().instance.ClaimFirstInstance());
+
+  // Destroying the holder frees the claim too.
+  Process third(desktop);
+  second.forms.clear();
+  second.instance.reset();
+  EXPECT_TRUE(third.Platform().instance.ClaimFirstInstance());
+}
+
+TEST(SimInstanceEnd, AnInstanceEndedWhileItWaitsNeverRunsOn) {
+  // B's click handler forwards to A; A's handler closes B's other window,
+  // whose close handler ends B. B's first handler is still on the stack then:
+  // it must not run on, and B's cleanup must wait until it is unwound.
+  Desktop desktop;
+  Process a(desktop);
+  Process b(desktop);
+  SimForm& receiver = a.Open("A");
+  SimForm& button = b.Open("B");
+  b.Open("B close");
+  bool bRanOn = false;
+  long closeAnswer = -1;
+  b.events[0]->onClick = [&](int) {
+    Busy busy(b);
+    b.Platform().instance.SendCopyData(receiver.Handle(), button.Handle(), "/N");
+    bRanOn = true;
+  };
+  a.events[0]->onCopyData = [&](std::string_view) {
+    Busy busy(a);
+    closeAnswer = a.Platform().windows.SendClose(desktop.FindForm("B close")->Handle());
+    EXPECT_EQ(b.cleanups, 0);  // B's click handler is still on the stack
+  };
+  b.events[1]->onClose = [&]() -> long {
+    Busy busy(b);
+    b.Platform().processes.EndNow();
+    return 1;  // never reached
+  };
+
+  EXPECT_TRUE(desktop.Click(button, kFormItself));
+  EXPECT_TRUE(b.instance->Ended());
+  EXPECT_FALSE(a.instance->Ended());
+  EXPECT_FALSE(bRanOn);
+  EXPECT_EQ(closeAnswer, 0);  // the window died instead of answering
+  EXPECT_EQ(b.cleanups, 1);
+  EXPECT_FALSE(b.cleanedWhileBusy);
+  EXPECT_EQ(a.events[0]->log, Strings{"copydata /N"});
+}
+
+TEST(SimInstanceEnd, DestroyingAnInstanceLeavesItsFormObjectsInert) {
+  Desktop desktop;
+  Process process(desktop);
+  SimForm& form = process.Open("note");
+  form.AddControl(platform::ControlSpec{});
+  process.instance.reset();
+  EXPECT_TRUE(desktop.Forms().empty());
+  // The program still holds the object: using or destroying it is harmless.
+  form.SetCaption("still here");
+  form.StartTimer(1, 10);
+  form.SetTopmost(true);
+  form.Activate();
+  EXPECT_FALSE(form.TimerRunning(1));
+  EXPECT_EQ(form.Owner(), nullptr);
+  desktop.Advance(milliseconds(100));
+  process.forms.clear();
+}
+
+// --- forwarding between two instances ------------------------------------------------
+
+TEST(SimForwarding, ASecondStartFindsTheFirstAndHandsItsCommandOver) {
+  Desktop desktop;
+  Process first(desktop);
+  Process second(desktop);
+  first.instance->RunAsProcess([&] { first.Platform().instance.ClaimFirstInstance(); });
+  SimForm& controller = first.Open("ZLT付箋紙プラグイン", false);  // hidden
+  SimForm& own = second.Open("ZLTFusenCheck", false);
+
+  bool claimed = true;
+  second.instance->RunAsProcess([&] {
+    claimed = second.Platform().instance.ClaimFirstInstance();
+    const auto target =
+        second.Platform().instance.WaitForWindow("ZLT付箋紙プラグイン", milliseconds(5000));
+    EXPECT_EQ(target, controller.Handle());
+    EXPECT_TRUE(
+        second.Platform().instance.SendCopyData(target, own.Handle(), std::string("/N\0", 3)));
+    second.Platform().processes.EndNow();
+  });
+  EXPECT_FALSE(claimed);
+  EXPECT_TRUE(second.instance->Ended());
+  EXPECT_EQ(desktop.Ticks(), 0);  // waiting takes no virtual time
+
+  ASSERT_EQ(first.events[0]->log.size(), 1u);
+  EXPECT_EQ(first.events[0]->log[0], std::string("copydata /N\0", 12));
+  EXPECT_EQ(second.instance->CopyDataSent(), Strings{std::string("/N\0", 3)});
+  EXPECT_TRUE(first.instance->CopyDataSent().empty());
+}
+
+TEST(SimForwarding, NothingIsSentWithoutAWindowToReceiveIt) {
+  Desktop desktop;
+  Process first(desktop);
+  Process second(desktop);
+  SimForm& controller = first.Open("ZLT付箋紙プラグイン", false);
+  const platform::WindowHandle handle = controller.Handle();
+  auto& channel = second.Platform().instance;
+  EXPECT_EQ(channel.WaitForWindow("missing", milliseconds(100)), platform::kNoWindow);
+  EXPECT_FALSE(channel.SendCopyData(platform::kNoWindow, platform::kNoWindow, "/S"));
+
+  first.instance->RunAsProcess([&] { first.Platform().processes.EndNow(); });
+  EXPECT_EQ(channel.WaitForWindow("ZLT付箋紙プラグイン", milliseconds(100)), platform::kNoWindow);
+  EXPECT_FALSE(channel.SendCopyData(handle, platform::kNoWindow, "/S"));
+  EXPECT_TRUE(second.instance->CopyDataSent().empty());
+}
+
+TEST(SimForwarding, ACopyDataArrivingDuringDoEventsWaitsForIt) {
+  Desktop desktop;
+  Process first(desktop);
+  SimForm& controller = first.Open("controller", false);
+  desktop.DeferCopyData(controller.Handle(), "/V");
+  EXPECT_TRUE(first.events[0]->log.empty());
+  first.instance->RunAsProcess([&] { first.Platform().windows.DoEvents(); });
+  EXPECT_EQ(first.events[0]->log, Strings{"copydata /V"});
+  EXPECT_EQ(desktop.RunDeferred(), 0);
+}
+
+TEST(SimForwarding, SendCloseReturnsTheAnswerOfTheWindow) {
+  Desktop desktop;
+  Process first(desktop);
+  Process second(desktop);
+  first.Open("note");
+  first.events[0]->onClose = [] { return 42L; };
+  EXPECT_EQ(second.Platform().windows.SendClose(desktop.FindForm("note")->Handle()), 42);
+  EXPECT_EQ(second.Platform().windows.SendClose(platform::kNoWindow), 0);
+}
+
+TEST(SimForwarding, EachInstanceSeesItsOwnEnvironment) {
+  Desktop desktop;
+  Instance::Config config;
+  config.appFolder = "D:\\";
+  config.userName = std::nullopt;
+  config.commandLine = "  \"/V\"  ";
+  Instance instance(desktop, config);
+  Instance other(desktop, {});
+  EXPECT_EQ(instance.Platform().environment.AppFolder(), "D:\\");
+  EXPECT_EQ(instance.Platform().environment.UserName(), std::nullopt);
+  EXPECT_EQ(instance.Platform().environment.CommandLine(), "  \"/V\"  ");
+  EXPECT_EQ(other.Platform().environment.UserName(), "taro");
+  desktop.Advance(std::chrono::minutes(61));
+  EXPECT_EQ(instance.Platform().clock.Now().hour, 10);
+  EXPECT_EQ(other.Platform().clock.Now().minute, 1);
+  // Without a host folder there is no drive C: at all.
+  EXPECT_FALSE(instance.Platform().files.ReplaceAtomically("C:\\x.txt", "x"));
+  EXPECT_EQ(instance.Platform().files.ReadAll("C:\\x.txt"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace zlt::sim
