@@ -4,7 +4,7 @@
 # the real program under Wine) and the sanitizer run. Exits non-zero if anything failed.
 set -uo pipefail
 
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 1
 export DEBIAN_FRONTEND=noninteractive
 
 failures=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the code page 932 vector runner of the Windows build under Wine: it prints each vector
 # the Windows conversion gets wrong and exits 0 only when all pass.
-ZLT_TEST_NAME=cp932_vectors
+export ZLT_TEST_NAME=cp932_vectors
 source "$(dirname "$0")/lib.sh"
 
 runner=${1:?usage: cp932_vectors.sh <cp932_vectors.exe>}

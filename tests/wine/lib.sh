@@ -17,8 +17,10 @@ ZLT_TEST_NAME=${ZLT_TEST_NAME:-$(basename "${BASH_SOURCE[-1]}" .sh)}
 ZLT_SCREEN_W=1920
 ZLT_SCREEN_H=1080
 ZLT_TIMEOUT=${ZLT_TIMEOUT:-60}
-# The texts the program shows; they identify its windows.
+# The texts the program shows; they identify its windows. Used by the test scripts.
+# shellcheck disable=SC2034
 ZLT_CONTROLLER_CAPTION="ZLT付箋紙プラグイン"
+# shellcheck disable=SC2034
 ZLT_NOTE_CAPTION_PREFIX="ＺＬＴ付箋紙プラグインNo."
 
 ZLT_TMP=""
@@ -71,7 +73,8 @@ start_xvfb() {
   local i
   for ((i = 0; i < 100; i++)); do
     if [[ -s $fdfile ]]; then
-      export DISPLAY=":$(tr -d '[:space:]' <"$fdfile")"
+      DISPLAY=":$(tr -d '[:space:]' <"$fdfile")"
+      export DISPLAY
       return 0
     fi
     kill -0 "$ZLT_XVFB_PID" 2>/dev/null || break

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 base=${1:?usage: make_prefix.sh <folder>}
-ZLT_TEST_NAME=wine_prefix
+export ZLT_TEST_NAME=wine_prefix
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 

@@ -12,7 +12,7 @@ second=$LAST_PID
 
 check "one of the two starts ends within 15s"
 for ((i = 0; i < 150; i++)); do
-  is_running "$first" && is_running "$second" || break
+  if ! is_running "$first" || ! is_running "$second"; then break; fi
   sleep 0.1
 done
 if is_running "$first" && is_running "$second"; then
@@ -22,7 +22,7 @@ if is_running "$first"; then running=$first ended=$second; else running=$second 
 reap "$ended"
 ((REAPED_RC != 124)) || fail "the ended start was stopped by the time limit"
 
-line=$(assert_window --visible "$ZLT_CONTROLLER_CAPTION" 5000)
+assert_window --visible "$ZLT_CONTROLLER_CAPTION" 5000 >/dev/null
 sleep 0.5
 assert_eq 1 "$(count_windows "$ZLT_CONTROLLER_CAPTION")" "exactly one controller window exists"
 assert_eq 1 "$(count_windows --visible "$ZLT_CONTROLLER_CAPTION")" "the information window is shown"

@@ -20,4 +20,4 @@ assert_eq 1 "$(count_windows --visible "$ZLT_CONTROLLER_CAPTION")" "exactly one 
 
 shot="$ZLT_ARTIFACT_DIR/startup_info.png"
 check "a screenshot can be taken ($shot)"
-screenshot "$shot" && [[ -s $shot ]] || fail "no screenshot"
+if ! screenshot "$shot" || [[ ! -s $shot ]]; then fail "no screenshot"; fi
