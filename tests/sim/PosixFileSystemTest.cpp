@@ -68,6 +68,20 @@ TEST_F(SimPosixFileSystem, WindowsPathsMapIntoTheHostRoot) {
   EXPECT_EQ(PosixFileSystem("/tmp/x/").HostPath("C:\\y"), "/tmp/x/y");
 }
 
+TEST_F(SimPosixFileSystem, ExistingNamesMatchWithoutRegardToCase) {
+  Put(root_ / "Apps" / "ZLT" / "ZLTFusen.ini", "[s]\r\n");
+  EXPECT_TRUE(files_.FileExists("C:\\apps\\zlt\\zltfusen.INI"));
+  EXPECT_EQ(files_.ReadAll("C:\\APPS\\ZLT\\ZLTFUSEN.INI"), "[s]\r\n");
+  ASSERT_TRUE(files_.ReplaceAtomically("C:\\Apps\\ZLT\\zltfusen.ini", "new"));
+  EXPECT_EQ(files_.ListFiles("C:\\Apps\\zlt"), Strings{"ZLTFusen.ini"});  // one file, same name
+  EXPECT_EQ(Slurp(root_ / "Apps" / "ZLT" / "ZLTFusen.ini"), "new");
+  // A new name keeps the spelling it was given.
+  ASSERT_TRUE(files_.ReplaceAtomically("C:\\apps\\zlt\\New.TXT", "n"));
+  EXPECT_TRUE(fs::exists(root_ / "Apps" / "ZLT" / "New.TXT"));
+  EXPECT_TRUE(files_.RemoveFile("C:\\Apps\\ZLT\\NEW.txt"));
+  EXPECT_FALSE(fs::exists(root_ / "Apps" / "ZLT" / "New.TXT"));
+}
+
 TEST_F(SimPosixFileSystem, ReplaceWritesEveryByteAndLeavesNoTemporary) {
   const std::string path = "C:\\Apps\\ZLT\\1.txt";
   const std::string bytes("[a]\r\nTitle=\x83\x5c\0end\r\n", 18);

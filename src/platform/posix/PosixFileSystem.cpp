@@ -53,6 +53,30 @@ bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
 bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
+bool SameIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    if (fold(a[i]) != fold(b[i])) return false;
+  }
+  return true;
+}
+
+// Windows finds "ZLTFUSEN.INI" when "ZLTFusen.ini" exists: the name of an
+// existing entry of folder that matches part without regard to ASCII case,
+// or part itself when there is none.
+std::string ExistingSpelling(const std::string& folder, std::string_view part) {
+  struct stat info {};
+  const std::string exact = folder + "/" + std::string(part);
+  if (::lstat(exact.c_str(), &info) == 0 || errno != ENOENT) return std::string(part);
+  DirectoryHandle directory(::opendir(folder.empty() ? "/" : folder.c_str()));
+  if (!directory) return std::string(part);
+  while (const dirent* entry = ::readdir(directory.get())) {
+    if (SameIgnoringAsciiCase(entry->d_name, part)) return entry->d_name;
+  }
+  return std::string(part);
+}
+
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -99,8 +123,9 @@ std::optional<std::string> PosixFileSystem::HostPath(std::string_view path) cons
     parts.push_back(part);
   }
   for (const std::string_view part : parts) {
+    const std::string spelling = ExistingSpelling(result, part);
     result += '/';
-    result += part;
+    result += spelling;
   }
   if (result.empty()) result = "/";
   return result;

@@ -20,7 +20,8 @@ class PosixFileSystem final : public platform::IFileSystem {
 
   // The host path a program path stands for, or nullopt when it has none.
   // "." and ".." are resolved by name and never climb above a drive's root,
-  // as on Windows.
+  // and names of existing entries match without regard to ASCII case, as on
+  // Windows.
   std::optional<std::string> HostPath(std::string_view path) const;
 
   std::optional<std::string> ReadAll(std::string_view path) const override;
