@@ -22,37 +22,40 @@ bash scripts/deps.sh || {
   exit 1
 }
 
-built=()
+# A failed build still leaves whatever did build: its tests run too, and the missing ones
+# show up as failures of their own.
+configured=()
 for preset in linux linux-asan mingw; do
   section "Configure and build: $preset"
-  if cmake --preset "$preset" && cmake --build "build/$preset" -j2; then
-    built+=("$preset")
+  if cmake --preset "$preset"; then
+    configured+=("$preset")
+    cmake --build "build/$preset" -j2 || step_failed "build $preset"
   else
-    step_failed "build $preset"
+    step_failed "configure $preset"
   fi
 done
 
-is_built() {
+is_configured() {
   local p
-  for p in "${built[@]}"; do [[ $p == "$1" ]] && return 0; done
+  for p in "${configured[@]}"; do [[ $p == "$1" ]] && return 0; done
   return 1
 }
 
-# The Wine tests in build/linux run the programs of build/mingw; if that build failed they
-# report it themselves.
+# The Wine tests in build/linux run the programs of build/mingw; when those are missing the
+# tests say so.
 section "Tests: unit, sim, behaviour, fuzz and Wine (build/linux)"
-if is_built linux; then
+if is_configured linux; then
   ctest --test-dir build/linux --output-on-failure </dev/null || step_failed "tests in build/linux"
 else
-  step_failed "tests in build/linux (not built)"
+  step_failed "tests in build/linux (not configured)"
 fi
 
 section "Tests under AddressSanitizer and UBSan (build/linux-asan)"
-if is_built linux-asan; then
+if is_configured linux-asan; then
   ctest --test-dir build/linux-asan --output-on-failure -LE wine </dev/null ||
     step_failed "tests in build/linux-asan"
 else
-  step_failed "tests in build/linux-asan (not built)"
+  step_failed "tests in build/linux-asan (not configured)"
 fi
 
 section "Summary"
