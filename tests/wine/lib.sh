@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared helpers for the integration tests that run the real ZLTFusen.exe under Wine and Xvfb.
 #
 # A test script sources this file, calls `setup`, then drives the program with `start_app`,
@@ -324,4 +325,67 @@ assert_ends_unseen() {
   is_running "$pid" && fail "$what still runs after ${secs}s"
   reap "$pid"
   ((REAPED_RC != 124)) || fail "$what was stopped by the time limit"
+}
+
+# ---- driving the program: real input, dialogs, files ----
+
+# Real X input, as a user gives it. Button: left (default), right, double.
+xclick() {
+  local x=$1 y=$2 how=${3:-left}
+  case $how in
+    left) xdotool mousemove "$x" "$y" click 1 ;;
+    right) xdotool mousemove "$x" "$y" click 3 ;;
+    double) xdotool mousemove "$x" "$y" click --repeat 2 --delay 80 1 ;;
+    *) fail "xclick: unknown button '$how'" ;;
+  esac
+}
+
+# Shift+drag with real input (the note's move loop follows the mouse).
+xshiftdrag() {
+  local x1=$1 y1=$2 x2=$3 y2=$4
+  xdotool mousemove "$x1" "$y1" keydown shift mousedown 1 sleep 0.2 \
+    mousemove "$x2" "$y2" sleep 0.2 mouseup 1 keyup shift
+}
+
+xshiftclick() {
+  xdotool mousemove "$1" "$2" keydown shift click 1 keyup shift
+}
+
+# Answers the next message box (yes|no) within <ms>; prints its title and text.
+answer_msgbox() {
+  probe msgbox "$1" "$2" || fail "no message box appeared within $2 ms"
+}
+
+# Rectangle "left top right bottom" of the window with this caption.
+window_rect() {
+  local line
+  line=$(probe find "$1") || fail "no window captioned '$1'"
+  printf '%s\n' "$line" | head -n 1 | cut -f 6-9 | tr '\t' ' '
+}
+
+# Writes UTF-8 text (from stdin) to <file> as the program's files are: code page 932, CR LF.
+write_cp932() {
+  sed 's/\r*$/\r/' | iconv -f UTF-8 -t CP932 >"$1" || fail "cannot write $1 in code page 932"
+}
+
+# Prints a code page 932 file as UTF-8 with LF line ends.
+read_cp932() {
+  iconv -f CP932 -t UTF-8 <"$1" | tr -d '\r'
+}
+
+# Waits up to <seconds> for a file to exist.
+wait_file() {
+  local path=$1 secs=$2 i
+  for ((i = 0; i < secs * 10; i++)); do
+    [[ -e $path ]] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+assert_file_has() {
+  local file=$1 want=$2
+  check "$(basename "$file") holds '$want'"
+  [[ -f $file ]] || fail "$file does not exist"
+  read_cp932 "$file" | grep -qxF -- "$want" || fail "$file lacks the line '$want'; it holds: $(read_cp932 "$file")"
 }
