@@ -61,8 +61,9 @@ class SimForm final : public platform::IForm {
   platform::FormStyle Style() const { return spec_.style; }
   bool Enabled() const { return enabled_; }
   bool Topmost() const { return topmost_; }
-  // nullopt: not layered.
-  std::optional<std::uint8_t> LayeredAlpha() const { return alpha_; }
+  // The layered style's alpha; nullopt: not layered (extended style 0).
+  std::optional<std::uint8_t> Alpha() const { return alpha_; }
+  bool Layered() const { return alpha_.has_value(); }
   std::optional<RoundRegion> Region() const { return region_; }
   int RegionSetCount() const { return regionSetCount_; }
   int RefreshCount() const { return refreshCount_; }
