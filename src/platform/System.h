@@ -2,6 +2,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,6 +38,13 @@ class IProcesses {
   // Ends this process at once; no window's handlers run.
   [[noreturn]] virtual void EndNow() = 0;
 };
+
+// Ends the process through p; the attribute does not travel through a virtual
+// call, so this says it for the caller.
+[[noreturn]] inline void EndProcess(IProcesses& processes) {
+  processes.EndNow();
+  std::abort();  // never reached: EndNow does not return
+}
 
 struct LocalTime {
   int year = 0;

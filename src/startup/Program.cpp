@@ -99,7 +99,7 @@ void Program::RunForwardedSwitch(std::string_view command) {
 
 void Program::End() {
   if (controller_) hook_->Unhook(*controller_);
-  platform_.processes.EndNow();
+  platform::EndProcess(platform_.processes);
 }
 
 }  // namespace zlt

@@ -27,7 +27,7 @@ std::string ForwardPayload(std::string_view commandLine) {
 
 void RunSecondInstance(platform::Platform& platform) {
   const std::string commandLine = platform.environment.CommandLine();
-  if (commandLine.empty()) platform.processes.EndNow();
+  if (commandLine.empty()) platform::EndProcess(platform.processes);
 
   SenderWindow events;
   platform::FormSpec spec;
@@ -41,7 +41,7 @@ void RunSecondInstance(platform::Platform& platform) {
   const auto first = platform.instance.WaitForWindow(
       kFirstCaption, std::chrono::milliseconds(kFirstInstanceWaitMs));
   if (first != platform::kNoWindow) platform.instance.SendCopyData(first, sender->Handle(), payload);
-  platform.processes.EndNow();
+  platform::EndProcess(platform.processes);
 }
 
 }  // namespace zlt

@@ -79,7 +79,7 @@ TEST_F(ForwardingTest, ForwardedShowHiddenReopensClosedNotes) {
 TEST_F(ForwardingTest, PayloadsAreExaminedSafely) {
   auto& first = Start("/V");
   SendRaw("");                                 // cbData 0
-  SendRaw("   \0", 4);                         // blanks only
+  SendRaw(std::string("   \0", 4));            // blanks only
   SendRaw(std::string("/\0N", 3));             // NUL inside: only "/" is examined
   SendRaw("/N");                               // no closing NUL at all
   EXPECT_EQ(first.State().MemoCount, 1);

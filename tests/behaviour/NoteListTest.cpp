@@ -27,7 +27,7 @@ TEST_F(FusenTest, RestoreAllOpensEveryNoteFileInTextOrder) {
     EXPECT_TRUE(note.Visible());
     EXPECT_EQ(note.Bounds().width, 3360) << "collapsed";
   }
-  EXPECT_EQ(MustNote(3).Bounds().top, 1000);
+  EXPECT_EQ(MustNote(3).Bounds().top, 1005) << "1000 twips held as 67 whole pixels";
   // The chain leaves the first note's file recorded as the one last loaded.
   EXPECT_EQ(run.State().FrmPath, DataFolder() + "\\0.txt");
 }

@@ -55,9 +55,10 @@ TEST_F(FusenTest, NoteMadeFromTheMenuOpensBelowTheNotePressed) {
   EXPECT_EQ(third.Bounds(), (TwipsRect{9120, 1500, 3360, 480}));
   EXPECT_FALSE(third.Topmost());
 
-  // Too close to the left edge: the details view stops at the edge.
+  // Too close to the left edge: the details view stops at the edge. Windows
+  // keep whole pixels: 3500 twips is 233 pixels at 15 twips each.
   Choose(MustNote(2), MenuItem::NewMemo);
-  EXPECT_EQ(MustNote(4).Bounds(), (TwipsRect{0, 3500, 6495, 5190}));
+  EXPECT_EQ(MustNote(4).Bounds(), (TwipsRect{0, 3495, 6495, 5190}));
 }
 
 TEST_F(FusenTest, SavingAtTheLeftEdgeStoresTheCollapsedLeftButStaysAtTheEdge) {
@@ -68,7 +69,8 @@ TEST_F(FusenTest, SavingAtTheLeftEdgeStoresTheCollapsedLeftButStaysAtTheEdge) {
   ASSERT_EQ(note.Bounds().left, 0);
   TypeTitle(note, "edge");
   Save(note);
-  EXPECT_EQ(ReadNoteFile("1.txt"), NoteBytes("edge", 3135, 500, "", 1, 1));
+  // 500 twips below the top is 33 whole pixels, 495 twips.
+  EXPECT_EQ(ReadNoteFile("1.txt"), NoteBytes("edge", 3135, 495, "", 1, 1));
   EXPECT_EQ(note.Bounds().left, 0);
 }
 
