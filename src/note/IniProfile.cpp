@@ -1,0 +1,368 @@
+#include "note/IniProfile.h"
+
+#include <utility>
+
+#include "platform/Cp932.h"
+#include "platform/Cp932Backend.h"
+
+namespace zlt::note {
+namespace {
+
+constexpr std::string_view kLineBreak = "\r\n";
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+std::string_view StripOuterQuotes(std::string_view value) {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front()) {
+    return value.substr(1, value.size() - 2);
+  }
+  return value;
+}
+
+char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// ---- UTF-16 files -------------------------------------------------------
+
+void AppendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// Decodes one UTF-8 character at text[at]; advances at. Invalid bytes give
+// nullopt and advance by one.
+std::optional<char32_t> NextUtf8(std::string_view text, std::size_t& at) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char first = byte(at);
+  std::size_t length = 0;
+  char32_t c = 0;
+  if (first < 0x80) {
+    ++at;
+    return first;
+  } else if (first >= 0xC2 && first <= 0xDF) {
+    length = 2;
+    c = first & 0x1F;
+  } else if (first >= 0xE0 && first <= 0xEF) {
+    length = 3;
+    c = first & 0x0F;
+  } else if (first >= 0xF0 && first <= 0xF4) {
+    length = 4;
+    c = first & 0x07;
+  }
+  bool valid = length > 0 && at + length <= text.size();
+  for (std::size_t i = 1; valid && i < length; ++i) {
+    valid = (byte(at + i) & 0xC0) == 0x80;
+    c = (c << 6) | (byte(at + i) & 0x3F);
+  }
+  valid = valid && !(length == 3 && (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF))) &&
+          !(length == 4 && (c < 0x10000 || c > 0x10FFFF));
+  if (!valid) {
+    ++at;
+    return std::nullopt;
+  }
+  at += length;
+  return c;
+}
+
+// Unpaired surrogates and an odd final byte become U+FFFD.
+std::string Utf16LeToUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  const auto unit = [&](std::size_t i) {
+    return static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                 (static_cast<unsigned char>(bytes[i + 1]) << 8));
+  };
+  std::size_t at = 0;
+  while (at + 1 < bytes.size()) {
+    const char16_t first = unit(at);
+    at += 2;
+    if (first >= 0xD800 && first <= 0xDBFF && at + 1 < bytes.size()) {
+      const char16_t second = unit(at);
+      if (second >= 0xDC00 && second <= 0xDFFF) {
+        at += 2;
+        AppendUtf8(out, 0x10000 + ((first - 0xD800) << 10) + (second - 0xDC00));
+        continue;
+      }
+    }
+    AppendUtf8(out, (first >= 0xD800 && first <= 0xDFFF) ? kReplacement : first);
+  }
+  if (at < bytes.size()) AppendUtf8(out, kReplacement);
+  return out;
+}
+
+std::string Utf8ToUtf16Le(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() * 2);
+  const auto put = [&](char32_t u) {
+    out += static_cast<char>(u & 0xFF);
+    out += static_cast<char>((u >> 8) & 0xFF);
+  };
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const char32_t c = NextUtf8(text, at).value_or(kReplacement);
+    if (c >= 0x10000) {
+      put(0xD800 + ((c - 0x10000) >> 10));
+      put(0xDC00 + ((c - 0x10000) & 0x3FF));
+    } else {
+      put(c);
+    }
+  }
+  return out;
+}
+
+// Invalid UTF-8 from a caller becomes "?", so the UTF-8 held for a UTF-16
+// file stays valid.
+std::string SanitizedUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const std::size_t start = at;
+    if (NextUtf8(text, at)) {
+      out += text.substr(start, at - start);
+    } else {
+      out += '?';
+    }
+  }
+  return out;
+}
+
+// ---- Lines --------------------------------------------------------------
+
+struct Line {
+  std::size_t begin = 0;
+  std::size_t end = 0;   // before the line break
+  std::size_t next = 0;  // after the line break
+};
+
+// CR and LF are below every trail byte, so lines split the same in any text.
+Line LineAt(std::string_view text, std::size_t begin) {
+  Line line{begin, text.find_first_of("\r\n", begin), 0};
+  if (line.end == std::string_view::npos) line.end = text.size();
+  line.next = line.end;
+  if (line.next < text.size()) {
+    line.next +=
+        (text[line.next] == '\r' && line.next + 1 < text.size() && text[line.next + 1] == '\n') ? 2
+                                                                                                : 1;
+  }
+  return line;
+}
+
+}  // namespace
+
+// What one pass over the file found out about a section and one key in it.
+struct IniText::SectionScan {
+  bool sectionFound = false;
+  bool keyFound = false;
+  Line keyLine;
+  std::string_view fileKey;  // the key's spelling in the file
+  std::string_view value;    // trimmed, quotes not yet stripped
+  std::size_t insertAt = 0;  // after the section's last key line (or its header)
+  bool insertNeedsBreak = false;
+  std::optional<std::size_t> multiLineBegin;  // the line that begins with "txtData="
+};
+
+namespace {
+
+enum class LineKind { kBlank, kComment, kSection, kKey, kOther };
+
+struct ParsedLine {
+  LineKind kind = LineKind::kBlank;
+  std::string_view name;   // section or key name, trimmed
+  std::string_view value;  // trimmed
+};
+
+// byteWise: the text is UTF-8, where no byte of a longer character can be
+// taken for ASCII; otherwise 932 character candidates are stepped over whole.
+std::size_t Find(std::string_view text, char wanted, bool byteWise) {
+  std::size_t at = 0;
+  while (at < text.size()) {
+    if (text[at] == wanted) return at;
+    at += byteWise ? 1 : platform::cp932::CandidateLength(text, at);
+  }
+  return std::string_view::npos;
+}
+
+ParsedLine ParseLine(std::string_view content, bool byteWise) {
+  const std::string_view trimmed = TrimBlanks(content);
+  if (trimmed.empty()) return {};
+  if (trimmed.front() == ';') return {LineKind::kComment, {}, {}};
+  if (trimmed.front() == '[') {
+    const std::string_view inside = trimmed.substr(1);
+    const std::size_t close = Find(inside, ']', byteWise);
+    // Without a closing bracket it is no header, just a line with no key.
+    if (close == std::string_view::npos) return {LineKind::kOther, {}, {}};
+    return {LineKind::kSection, TrimBlanks(inside.substr(0, close)), {}};
+  }
+  const std::size_t equals = Find(trimmed, '=', byteWise);
+  if (equals == std::string_view::npos) return {LineKind::kOther, {}, {}};
+  return {LineKind::kKey, TrimBlanks(trimmed.substr(0, equals)),
+          TrimBlanks(trimmed.substr(equals + 1))};
+}
+
+// ASCII letters fold; the bytes of a double-byte character must match exactly
+// (a trail byte can look like a letter).
+bool NamesMatch(std::string_view a, std::string_view b, bool byteWise) {
+  if (a.size() != b.size()) return false;
+  std::size_t at = 0;
+  while (at < a.size()) {
+    const std::size_t length = byteWise ? 1 : platform::cp932::CandidateLength(a, at);
+    if (length == 1) {
+      if (FoldAscii(a[at]) != FoldAscii(b[at])) return false;
+    } else if (a.substr(at, length) != b.substr(at, length)) {
+      return false;
+    }
+    at += length;
+  }
+  return true;
+}
+
+std::string MultiLinePrefix() { return std::string(kMultiLineKey) + "="; }
+
+}  // namespace
+
+IniText IniText::Parse(std::string bytes) {
+  if (bytes.starts_with(kUtf16LeMark)) {
+    return IniText(Utf16LeToUtf8(std::string_view(bytes).substr(kUtf16LeMark.size())),
+                   Encoding::kUtf16Le);
+  }
+  return IniText(std::move(bytes), Encoding::kCp932);
+}
+
+std::string IniText::Bytes() const {
+  if (encoding_ == Encoding::kUtf16Le) return std::string(kUtf16LeMark) + Utf8ToUtf16Le(text_);
+  return text_;
+}
+
+std::string IniText::ToUtf8(std::string_view stored) const {
+  if (encoding_ == Encoding::kUtf16Le) return std::string(stored);
+  return platform::Cp932ToUtf8(stored);
+}
+
+std::string IniText::FromUtf8(std::string_view utf8) const {
+  if (encoding_ == Encoding::kUtf16Le) return SanitizedUtf8(utf8);
+  return platform::Utf8ToCp932(utf8);
+}
+
+IniText::SectionScan IniText::Scan(std::string_view section, std::string_view key) const {
+  const bool byteWise = encoding_ == Encoding::kUtf16Le;
+  const std::string_view text = text_;
+  const std::string prefix = MultiLinePrefix();
+  SectionScan scan;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const Line line = LineAt(text, at);
+    at = line.next;
+    const std::string_view content = text.substr(line.begin, line.end - line.begin);
+    const ParsedLine parsed = ParseLine(content, byteWise);
+    if (parsed.kind == LineKind::kSection) {
+      if (scan.sectionFound) break;  // only the first matching section counts
+      if (NamesMatch(parsed.name, section, byteWise)) {
+        scan.sectionFound = true;
+        scan.insertAt = line.next;
+        scan.insertNeedsBreak = line.next == line.end;
+      }
+      continue;
+    }
+    if (!scan.sectionFound) continue;
+    if (parsed.kind != LineKind::kKey && parsed.kind != LineKind::kOther) continue;
+    const bool multiLine = content.starts_with(prefix);
+    if (parsed.kind == LineKind::kKey && !key.empty() && NamesMatch(parsed.name, key, byteWise)) {
+      scan.keyFound = true;
+      scan.keyLine = line;
+      scan.fileKey = parsed.name;
+      scan.value = parsed.value;
+    }
+    if (multiLine) {
+      scan.multiLineBegin = line.begin;
+      break;  // the rest of the file is the details text
+    }
+    if (scan.keyFound) break;
+    scan.insertAt = line.next;
+    scan.insertNeedsBreak = line.next == line.end;
+  }
+  return scan;
+}
+
+std::optional<std::string> IniText::Get(std::string_view section, std::string_view key) const {
+  if (key.empty()) return std::nullopt;
+  const SectionScan scan = Scan(FromUtf8(section), FromUtf8(key));
+  if (!scan.keyFound) return std::nullopt;
+  return ToUtf8(StripOuterQuotes(scan.value));
+}
+
+void IniText::Set(std::string_view section, std::string_view key, std::string_view value) {
+  if (key.empty()) return;
+  const std::string storedSection = FromUtf8(section);
+  const std::string storedKey = FromUtf8(key);
+  const std::string storedValue = FromUtf8(value);
+  const SectionScan scan = Scan(storedSection, storedKey);
+  if (scan.keyFound) {
+    const std::string replacement = std::string(scan.fileKey) + "=" + storedValue;
+    text_.replace(scan.keyLine.begin, scan.keyLine.end - scan.keyLine.begin, replacement);
+    return;
+  }
+  const std::string keyLine = storedKey + "=" + storedValue + std::string(kLineBreak);
+  if (scan.sectionFound) {
+    if (scan.multiLineBegin) {
+      text_.insert(*scan.multiLineBegin, keyLine);
+    } else if (scan.insertNeedsBreak) {
+      text_.insert(scan.insertAt, std::string(kLineBreak) + keyLine);
+    } else {
+      text_.insert(scan.insertAt, keyLine);
+    }
+    return;
+  }
+  if (!text_.empty() && text_.back() != '\r' && text_.back() != '\n') text_ += kLineBreak;
+  text_ += "[" + storedSection + "]" + std::string(kLineBreak) + keyLine;
+}
+
+std::optional<std::string> IniText::MultiLineValue(std::string_view section) const {
+  const SectionScan scan = Scan(FromUtf8(section), {});
+  if (!scan.multiLineBegin) return std::nullopt;
+  std::string_view rest = std::string_view(text_).substr(*scan.multiLineBegin);
+  rest.remove_prefix(kMultiLineKey.size() + 1);
+  if (rest.ends_with(kLineBreak)) rest.remove_suffix(kLineBreak.size());
+  return ToUtf8(rest);
+}
+
+std::string ReadProfileString(const platform::IFileSystem& files, std::string_view path,
+                              std::string_view section, std::string_view key,
+                              std::string_view fallback) {
+  auto bytes = files.ReadAll(path);
+  if (!bytes) return std::string(fallback);
+  return IniText::Parse(std::move(*bytes)).Get(section, key).value_or(std::string(fallback));
+}
+
+bool WriteProfileString(platform::IFileSystem& files, std::string_view path,
+                        std::string_view section, std::string_view key, std::string_view value) {
+  auto bytes = files.ReadAll(path);
+  if (!bytes && files.FileExists(path)) return false;
+  IniText text = IniText::Parse(bytes ? std::move(*bytes) : std::string());
+  text.Set(section, key, value);
+  return files.ReplaceAtomically(path, text.Bytes());
+}
+
+}  // namespace zlt::note

@@ -1,0 +1,78 @@
+// The program's own private-profile reader and writer. Files hold code page
+// 932 bytes; callers pass and receive UTF-8.
+//
+// Reading: section and key names match without regard to ASCII letter case;
+// the first matching key wins and of duplicate sections only the first is
+// searched; blanks around names and values are dropped and one outer pair of
+// matching quotes is stripped; ';' starts a comment line; CR, LF and CR LF
+// each end a line; lines before the first section are ignored. Values are
+// never cut short.
+//
+// Writing: an existing key keeps its place and spelling and gets the new
+// value; a new key follows the last key line of its section; a missing
+// section is appended at the end of the file; lines are "key=value" CR LF and
+// the value is written verbatim, line breaks included.
+//
+// Note files end with the multi-line details value: a line that begins with
+// "txtData=" holds its first line and every line after it belongs to it. In a
+// section with such a line, that line ends the section's keys: a new key is
+// inserted before it, and details lines that look like "x=1" are never taken
+// for keys, so writing a key never lands inside the details or swallows one of
+// their lines.
+//
+// A file starting with a UTF-16LE byte-order mark is read as UTF-16, as
+// Windows does, and written back as UTF-16LE with the mark, so such a file
+// keeps every character. A UTF-8 mark is not recognised: its bytes stay part
+// of the first line, as on Windows.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/System.h"
+
+namespace zlt::note {
+
+// The key whose value runs from its line to the end of the file.
+inline constexpr std::string_view kMultiLineKey = "txtData";
+
+// Parsed file, kept as its bytes so writing keeps everything else byte for byte.
+class IniText {
+ public:
+  static IniText Parse(std::string bytes);
+
+  std::optional<std::string> Get(std::string_view section, std::string_view key) const;
+  void Set(std::string_view section, std::string_view key, std::string_view value);
+  std::string Bytes() const;
+
+  // Everything after "txtData=" on the first line of the section that begins
+  // with it, to the end of the file, less exactly one closing CR LF (the one
+  // the writer puts after the value); nullopt without such a line.
+  std::optional<std::string> MultiLineValue(std::string_view section) const;
+
+ private:
+  enum class Encoding { kCp932, kUtf16Le };
+  struct SectionScan;
+
+  IniText(std::string text, Encoding encoding) : text_(std::move(text)), encoding_(encoding) {}
+
+  std::string ToUtf8(std::string_view stored) const;
+  std::string FromUtf8(std::string_view utf8) const;
+  SectionScan Scan(std::string_view section, std::string_view key) const;
+
+  std::string text_;  // code page 932 bytes, or UTF-8 for a UTF-16 file
+  Encoding encoding_;
+};
+
+// One read of the file; fallback for a missing file, section or key.
+std::string ReadProfileString(const platform::IFileSystem& files, std::string_view path,
+                              std::string_view section, std::string_view key,
+                              std::string_view fallback);
+
+// One read, one atomic replace. False when the file exists but cannot be read
+// (it is left alone rather than replaced by a single key) or cannot be written.
+bool WriteProfileString(platform::IFileSystem& files, std::string_view path,
+                        std::string_view section, std::string_view key, std::string_view value);
+
+}  // namespace zlt::note

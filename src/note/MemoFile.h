@@ -1,0 +1,59 @@
+// The note file: one section of eleven keys, the last of which, "txtData",
+// holds the details text over any number of lines. Files are code page 932
+// whatever the system's code page is.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/System.h"
+
+namespace zlt::note {
+
+inline constexpr std::string_view kSection = "ZLT付箋紙プラグイン";
+
+// What a full write stores.
+struct MemoFileContent {
+  int alarm = 0, alarmMusic = 0;  // check box values
+  std::string date = "0000/00/00", time0 = "00", time1 = "00";
+  float left = 0, top = 0;  // twips; written as the shortest single-precision text
+  int temae = 0, toumei = 0;
+  std::string title, details;  // details verbatim, CR LF line breaks
+};
+
+// What a read yields, after conversions and defaults.
+struct MemoFileValues {
+  std::int16_t alarm = 0, alarmMusic = 0;
+  std::string date = "0000/00/00", time0 = "00", time1 = "00";
+  std::int32_t left = 0, top = 0;
+  bool temae = false, toumei = false;
+  std::string title;
+  std::optional<std::string> details;  // nullopt: the file has no details line
+};
+
+// One read of the whole file. nullopt when the file is unusable: missing, no
+// section, or no "Alarm" key (the old reader's "Err").
+std::optional<MemoFileValues> ReadMemoFile(const platform::IFileSystem& files,
+                                           std::string_view path);
+
+// The whole file built in memory in key order and replaced atomically, so the
+// file is never missing or half written. False when it could not be written.
+bool WriteMemoFile(platform::IFileSystem& files, std::string_view path,
+                   const MemoFileContent& content);
+
+// folder + n + ".txt" for the lowest n >= 0 that names no file; folder ends in
+// a backslash. nullopt when 0..32767 are all taken: never overwrite a note.
+std::optional<std::string> NewMemoFilePath(const platform::IFileSystem& files,
+                                           std::string_view folderWithBackslash);
+
+// One key of an existing note's file (Title, Left/Top, Temae/Toumei). Skipped
+// (false) when path is empty: a note without a file never creates one.
+bool WriteMemoKey(platform::IFileSystem& files, std::string_view path, std::string_view key,
+                  std::string_view value);
+
+// A title is one line: CR, LF and CR LF each become a single space.
+std::string OneLineTitle(std::string_view title);
+
+}  // namespace zlt::note

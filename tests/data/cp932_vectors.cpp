@@ -1,0 +1,123 @@
+#include "cp932_vectors.h"
+
+#include <array>
+
+#include "platform/Cp932.h"
+
+namespace zlt::test {
+namespace {
+
+using enum Cp932Direction;
+using namespace std::string_view_literals;  // embedded NULs need the length
+
+// Stand-ins for invalid bytes are U+F700 + byte: U+F780 is "\xEF\x9E\x80".
+constexpr std::array kVectors{
+    Cp932Vector{"empty", "", "", kBoth},
+    Cp932Vector{"ascii with backslash and tilde", "a\\b~c", "a\\b~c", kBoth},
+    Cp932Vector{"embedded NUL", "a\0b"sv, "a\0b"sv, kBoth},
+    Cp932Vector{"CR LF", "\r\n", "\r\n", kBoth},
+    Cp932Vector{"note title", "\x94\x83\x82\xa2\x95\xa8", "買い物", kBoth},
+    Cp932Vector{"wave dash 0x8160 is U+FF5E", "\x81\x60", "～", kBoth},
+    Cp932Vector{"fullwidth reverse solidus 0x815F", "\x81\x5f", "＼", kBoth},
+    Cp932Vector{"parallel to 0x8161 is U+2225", "\x81\x61", "∥", kBoth},
+    Cp932Vector{"fullwidth hyphen-minus 0x817C", "\x81\x7c", "－", kBoth},
+    Cp932Vector{"fullwidth cent 0x8191", "\x81\x91", "￠", kBoth},
+    Cp932Vector{"fullwidth pound 0x8192", "\x81\x92", "￡", kBoth},
+    Cp932Vector{"fullwidth not 0x81CA", "\x81\xca", "￢", kBoth},
+    Cp932Vector{"horizontal bar 0x815C", "\x81\x5c", "―", kBoth},
+    Cp932Vector{"so 0x835C trail backslash", "\x83\x5c", "ソ", kBoth},
+    Cp932Vector{"hyou 0x955C trail backslash", "\x95\x5c", "表", kBoth},
+    Cp932Vector{"nou 0x945C trail backslash", "\x94\x5c", "能", kBoth},
+    Cp932Vector{"ze 0x835B trail bracket", "\x83\x5b", "ゼ", kBoth},
+    Cp932Vector{"zo 0x835D trail bracket", "\x83\x5d", "ゾ", kBoth},
+    Cp932Vector{"long vowel 0x815B", "\x81\x5b", "ー", kBoth},
+    Cp932Vector{"NEC row 13 circled one 0x8740", "\x87\x40", "①", kBoth},
+    Cp932Vector{"NEC row 13 roman one 0x8754", "\x87\x54", "Ⅰ", kBoth},
+    Cp932Vector{"NEC row 13 duplicate 0x8790", "\x87\x90", "≒", kDecode},
+    Cp932Vector{"nearly equal encodes to 0x81E0", "\x81\xe0", "≒", kBoth},
+    Cp932Vector{"because encodes to 0x81E6", "\x81\xe6", "∵", kBoth},
+    Cp932Vector{"IBM small roman one 0xFA40", "\xfa\x40", "ⅰ", kBoth},
+    Cp932Vector{"IBM roman one 0xFA4A decodes", "\xfa\x4a", "Ⅰ", kDecode},
+    Cp932Vector{"NEC-selected small roman one 0xEEEF", "\xee\xef", "ⅰ", kDecode},
+    Cp932Vector{"IBM kanji 0xFA5C", "\xfa\x5c", "纊", kBoth},
+    Cp932Vector{"NEC-selected IBM kanji 0xED40", "\xed\x40", "纊", kDecode},
+    Cp932Vector{"IBM broken bar 0xFA55", "\xfa\x55", "￤", kBoth},
+    Cp932Vector{"NEC-selected not 0xEEF9", "\xee\xf9", "￢", kDecode},
+    Cp932Vector{"IBM not 0xFA54", "\xfa\x54", "￢", kDecode},
+    Cp932Vector{"last IBM kanji 0xFC4B", "\xfc\x4b", "黑", kBoth},
+    Cp932Vector{"half-width katakana", "\xb1\xdd\xa1\xdf", "ｱﾝ｡ﾟ", kBoth},
+    Cp932Vector{"user-defined 0xF040 is U+E000", "\xf0\x40", "\xee\x80\x80", kBoth},
+    Cp932Vector{"user-defined 0xF9FC is U+E757", "\xf9\xfc", "\xee\x9d\x97", kBoth},
+    Cp932Vector{"0x80 stands in", "\x80", "\xef\x9e\x80", kBoth},
+    Cp932Vector{"0xA0 stands in", "\xa0", "\xef\x9e\xa0", kBoth},
+    Cp932Vector{"0xFD 0xFE 0xFF stand in", "\xfd\xfe\xff", "\xef\x9f\xbd\xef\x9f\xbe\xef\x9f\xbf",
+                kBoth},
+    Cp932Vector{"lone lead byte at end", "a\x81", "a\xef\x9e\x81", kBoth},
+    Cp932Vector{"lead byte before CR LF", "\x82\r\n", "\xef\x9e\x82\r\n", kBoth},
+    Cp932Vector{"lead byte before a non-trail byte", "\x81\x20x", "\xef\x9e\x81 x", kBoth},
+    Cp932Vector{"unassigned pair 0x8540", "\x85\x40", "\xef\x9e\x85@", kBoth},
+    Cp932Vector{"unassigned pair 0xEB40 then text", "\xeb\x40\x83\x5c", "\xef\x9f\xab@ソ", kBoth},
+    Cp932Vector{"unassigned cell 0x81AD", "\x81\xad", "\xef\x9e\x81\xef\xbd\xad", kBoth},
+    Cp932Vector{"invalid bytes among text", "\x83\x5c\xff\x95\x5c\x80",
+                "ソ\xef\x9f\xbf表\xef\x9e\x80", kBoth},
+    Cp932Vector{"yen sign has no code", "?", "¥", kEncode},
+    Cp932Vector{"overline has no code", "?", "‾", kEncode},
+    Cp932Vector{"wave dash U+301C has no code", "?", "〜", kEncode},
+    Cp932Vector{"double vertical line U+2016 has no code", "?", "‖", kEncode},
+    Cp932Vector{"minus sign U+2212 has no code", "?", "−", kEncode},
+    Cp932Vector{"em dash U+2014 has no code", "?", "—", kEncode},
+    Cp932Vector{"cent sign U+00A2 has no code", "?", "¢", kEncode},
+    Cp932Vector{"pound sign U+00A3 has no code", "?", "£", kEncode},
+    Cp932Vector{"not sign U+00AC has no code", "?", "¬", kEncode},
+    Cp932Vector{"broken bar U+00A6 has no code", "?", "¦", kEncode},
+    Cp932Vector{"e acute has no code", "?", "é", kEncode},
+    Cp932Vector{"emoji has no code", "a?b", "a😀b", kEncode},
+    Cp932Vector{"best-fit substitutes between text", "\x83\x5c?\x95\x5c", "ソ¥表", kEncode},
+    Cp932Vector{"U+F8F0 is no stand-in", "?", "\xef\xa3\xb0", kEncode},
+    Cp932Vector{"U+F740 is no stand-in", "?", "\xef\x9d\x80", kEncode},
+    Cp932Vector{"invalid UTF-8 byte", "a?b",
+                "a\xff"
+                "b",
+                kEncode},
+    Cp932Vector{"truncated UTF-8 sequence", "??", "\xe3\x82", kEncode},
+    Cp932Vector{"UTF-8 surrogate", "???", "\xed\xa0\x80", kEncode},
+    Cp932Vector{"overlong UTF-8 slash", "??", "\xc0\xaf", kEncode},
+};
+
+std::string Hex(std::string_view bytes) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string hex;
+  for (const char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if (!hex.empty()) hex += ' ';
+    hex += kDigits[b >> 4];
+    hex += kDigits[b & 0xF];
+  }
+  return "[" + hex + "]";
+}
+
+}  // namespace
+
+std::span<const Cp932Vector> Cp932Vectors() { return kVectors; }
+
+std::optional<std::string> CheckCp932Vector(const Cp932Vector& vector) {
+  std::string problems;
+  if (vector.direction != kEncode) {
+    const std::string text = platform::Cp932ToUtf8(vector.bytes);
+    if (text != vector.text) {
+      problems += " decode " + Hex(vector.bytes) + " gave " + Hex(text) + ", want " +
+                  Hex(vector.text) + ";";
+    }
+  }
+  if (vector.direction != kDecode) {
+    const std::string bytes = platform::Utf8ToCp932(vector.text);
+    if (bytes != vector.bytes) {
+      problems += " encode " + Hex(vector.text) + " gave " + Hex(bytes) + ", want " +
+                  Hex(vector.bytes) + ";";
+    }
+  }
+  if (problems.empty()) return std::nullopt;
+  return std::string(vector.name) + ":" + problems;
+}
+
+}  // namespace zlt::test

@@ -1,0 +1,112 @@
+// libFuzzer target: any bytes as a profile file and as a note file. Besides
+// not crashing, it checks the promises the rest of the program relies on.
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+#include "note/IniProfile.h"
+#include "note/MemoFile.h"
+#include "platform/Cp932.h"
+
+namespace {
+
+class MemoryFileSystem final : public zlt::platform::IFileSystem {
+ public:
+  std::map<std::string, std::string> files;
+  std::optional<std::string> ReadAll(std::string_view path) const override {
+    const auto it = files.find(std::string(path));
+    if (it == files.end()) return std::nullopt;
+    return it->second;
+  }
+  bool ReplaceAtomically(std::string_view path, std::string_view bytes) override {
+    files[std::string(path)] = std::string(bytes);
+    return true;
+  }
+  bool FileExists(std::string_view path) const override {
+    return files.contains(std::string(path));
+  }
+  bool RemoveFile(std::string_view path) override { return files.erase(std::string(path)) > 0; }
+  bool CreateFolder(std::string_view) override { return false; }
+  std::vector<std::string> ListFiles(std::string_view) const override { return {}; }
+};
+
+void Require(bool condition) {
+  if (!condition) std::abort();
+}
+
+void CheckProfile(const std::string& bytes) {
+  using zlt::note::IniText;
+  const bool utf16 = bytes.starts_with("\xFF\xFE");
+  IniText text = IniText::Parse(bytes);
+  if (!utf16) Require(text.Bytes() == bytes);  // parsing alone changes nothing
+  (void)text.Get(zlt::note::kSection, "Alarm");
+  (void)text.MultiLineValue(zlt::note::kSection);
+
+  // A simple value written is the value read, wherever the key had to go.
+  const std::string value = "v" + std::to_string(bytes.size());
+  for (const std::string_view section : {std::string_view("s"), zlt::note::kSection}) {
+    text.Set(section, "Key", value);
+    Require(text.Get(section, "kEY") == value);
+  }
+  // ... and a second parse of the result agrees.
+  const IniText again = IniText::Parse(text.Bytes());
+  Require(again.Get("s", "key") == value);
+}
+
+// Duplicate codes come back as the preferred code, which can join a
+// preceding invalid lead byte; without them every byte must survive.
+bool HasDuplicateRows(const std::string& bytes) {
+  for (const char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b == 0x87 || b == 0xED || b == 0xEE || b == 0xFA) return true;
+  }
+  return false;
+}
+
+void CheckCodePage(const std::string& bytes) {
+  const std::string text = zlt::platform::Cp932ToUtf8(bytes);
+  if (!HasDuplicateRows(bytes)) Require(zlt::platform::Utf8ToCp932(text) == bytes);
+  (void)zlt::platform::Utf8ToCp932(bytes);  // the bytes as (mostly invalid) UTF-8
+}
+
+void CheckMemoFile(const std::string& bytes) {
+  using namespace zlt::note;
+  MemoryFileSystem files;
+  files.files["0.txt"] = bytes;
+  const auto values = ReadMemoFile(files, "0.txt");
+  // UTF-16 text may not fit 932.
+  if (!values || bytes.starts_with("\xFF\xFE") || HasDuplicateRows(bytes)) return;
+
+  // What was read, written whole and read again, is the same.
+  MemoFileContent content;
+  content.alarm = values->alarm;
+  content.alarmMusic = values->alarmMusic;
+  content.date = values->date;
+  content.time0 = values->time0;
+  content.time1 = values->time1;
+  content.temae = values->temae ? 1 : 0;
+  content.toumei = values->toumei ? 1 : 0;
+  content.title = values->title;
+  content.details = values->details.value_or("");
+  Require(WriteMemoFile(files, "1.txt", content));
+  const auto back = ReadMemoFile(files, "1.txt");
+  Require(back.has_value());
+  Require(back->alarm == values->alarm && back->alarmMusic == values->alarmMusic);
+  Require(back->temae == values->temae && back->toumei == values->toumei);
+  Require(back->title == OneLineTitle(values->title));
+  Require(back->date == OneLineTitle(values->date));
+  Require(back->time0 == OneLineTitle(values->time0));
+  Require(back->time1 == OneLineTitle(values->time1));
+  Require(back->details == values->details.value_or(""));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  CheckProfile(bytes);
+  CheckCodePage(bytes);
+  CheckMemoFile(bytes);
+  return 0;
+}

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Builds the fuzz target with clang++ and runs it for a bounded time.
+# usage: run_fuzz.sh <build folder> <include folder> <sources...>
+set -euo pipefail
+out=${1:?build folder}
+include=${2:?include folder}
+shift 2
+
+clang=${CLANGXX:-}
+if [[ -z $clang ]]; then
+  for candidate in clang++ clang++-14 clang++-15 clang++-16; do
+    if command -v "$candidate" >/dev/null; then clang=$candidate; break; fi
+  done
+fi
+if [[ -z $clang ]]; then
+  echo "ini_fuzz: clang++ not found. Install it with: apt-get install clang libclang-rt-dev" \
+       "(Debian 12: clang-14 and libclang-rt-14-dev)" >&2
+  exit 1
+fi
+
+mkdir -p "$out/corpus"
+binary=$out/ini_fuzz
+# Rebuild only when a source is newer than the binary.
+rebuild=0
+[[ -x $binary ]] || rebuild=1
+for source in "$@"; do [[ $source -nt $binary ]] && rebuild=1; done
+if ((rebuild)); then
+  echo "ini_fuzz: building with $clang"
+  "$clang" -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
+    -I"$include" "$@" -o "$binary.tmp"
+  mv "$binary.tmp" "$binary"
+fi
+
+seeds=$(dirname "$0")/seeds
+"$binary" -max_total_time=15 -rss_limit_mb=2048 -max_len=4096 -timeout=20 \
+  -artifact_prefix="$out/" "$out/corpus" "$seeds"

@@ -1,0 +1,211 @@
+// Private-profile semantics of IniText: reading and writing in memory.
+#include <gtest/gtest.h>
+
+#include "note/IniProfile.h"
+
+namespace zlt::note {
+namespace {
+
+IniText Ini(std::string bytes) { return IniText::Parse(std::move(bytes)); }
+
+TEST(IniTextGet, NamesMatchWithoutRegardToAsciiCase) {
+  const IniText ini = Ini("[Section]\r\nKey=v\r\n");
+  EXPECT_EQ(ini.Get("section", "KEY"), "v");
+  EXPECT_EQ(ini.Get("SECTION", "key"), "v");
+  EXPECT_EQ(ini.Get("Sectio", "Key"), std::nullopt);
+  EXPECT_EQ(ini.Get("Section", "Ke"), std::nullopt);
+}
+
+TEST(IniTextGet, FirstKeyAndFirstSectionWin) {
+  const IniText ini = Ini("[s]\r\nk=1\r\nK=2\r\n[t]\r\nk=3\r\n[S]\r\nk=4\r\nonly=5\r\n");
+  EXPECT_EQ(ini.Get("s", "k"), "1");
+  EXPECT_EQ(ini.Get("t", "k"), "3");
+  EXPECT_EQ(ini.Get("s", "only"), std::nullopt);  // the duplicate section is never searched
+}
+
+TEST(IniTextGet, TrimsBlanksAroundNamesAndValues) {
+  const IniText ini = Ini("  [ s ]  trailing text\r\n \t key \t=\t  a b \t\r\n");
+  EXPECT_EQ(ini.Get("s", "key"), "a b");
+}
+
+TEST(IniTextGet, StripsOneOuterPairOfMatchingQuotes) {
+  const IniText ini =
+      Ini("[s]\r\nd=\"a b\"\r\ns='x'\r\nmix=\"x'\r\none=\"\r\nboth=\"\"\r\ninner=a\"b\"\r\n"
+          "twice=\"\"x\"\"\r\nblank=\" a \"\r\n");
+  EXPECT_EQ(ini.Get("s", "d"), "a b");
+  EXPECT_EQ(ini.Get("s", "s"), "x");
+  EXPECT_EQ(ini.Get("s", "mix"), "\"x'");
+  EXPECT_EQ(ini.Get("s", "one"), "\"");
+  EXPECT_EQ(ini.Get("s", "both"), "");
+  EXPECT_EQ(ini.Get("s", "inner"), "a\"b\"");
+  EXPECT_EQ(ini.Get("s", "twice"), "\"x\"");
+  EXPECT_EQ(ini.Get("s", "blank"), " a ");
+}
+
+TEST(IniTextGet, SemicolonLinesAreCommentsButHashIsNot) {
+  const IniText ini = Ini("[s]\r\n;k=1\r\n  ; k=2\r\n#k=3\r\nk=4;5\r\n");
+  EXPECT_EQ(ini.Get("s", "k"), "4;5");
+  EXPECT_EQ(ini.Get("s", "#k"), "3");
+}
+
+TEST(IniTextGet, CrLfAndCrLfAllEndLines) {
+  const IniText ini = Ini("[s]\ra=1\nb=2\r\nc=3\n\rd=4");
+  EXPECT_EQ(ini.Get("s", "a"), "1");
+  EXPECT_EQ(ini.Get("s", "b"), "2");
+  EXPECT_EQ(ini.Get("s", "c"), "3");
+  EXPECT_EQ(ini.Get("s", "d"), "4");
+}
+
+TEST(IniTextGet, IgnoresLinesBeforeTheFirstSectionAndKeylessLines) {
+  const IniText ini = Ini("k=0\r\n[s]\r\njust text\r\n[unclosed\r\nk=1\r\n");
+  EXPECT_EQ(ini.Get("s", "k"), "1");
+  EXPECT_EQ(ini.Get("s", "just text"), std::nullopt);
+  EXPECT_EQ(ini.Get("", "k"), std::nullopt);
+}
+
+TEST(IniTextGet, SectionNameEndsAtTheFirstBracket) {
+  const IniText ini = Ini("[a]b]\r\nk=1\r\n[]\r\nk=2\r\n");
+  EXPECT_EQ(ini.Get("a", "k"), "1");
+  EXPECT_EQ(ini.Get("a]b", "k"), std::nullopt);
+  EXPECT_EQ(ini.Get("", "k"), "2");
+}
+
+TEST(IniTextGet, EmptyValuesAndKeysAreNotMissing) {
+  const IniText ini = Ini("[s]\r\nk=\r\n=x\r\n");
+  EXPECT_EQ(ini.Get("s", "k"), "");
+  EXPECT_EQ(ini.Get("s", ""), std::nullopt);
+}
+
+TEST(IniTextGet, NeverCutsLongValues) {
+  const std::string value(5000, 'x');
+  EXPECT_EQ(Ini("[s]\r\nk=" + value + "\r\n").Get("s", "k"), value);
+}
+
+TEST(IniTextGet, TrailBytesThatLookLikeBracketsOrLettersStayInTheirCharacters) {
+  // "ソ" is 0x83 0x5C, "ゾ" 0x83 0x5D, "ゼ" 0x83 0x5B; "ア" 0x83 0x41 and "ャ"
+  // 0x83 0x61 differ only in a trail byte that looks like a letter's case.
+  const IniText ini =
+      Ini("[\x83\x5d\x83\x5b]\r\n\x83\x5c=\x95\x5c\r\n\x83\x41=1\r\n"
+          "[\x83\x5c]\r\nk=\x83\x5d\r\n");
+  EXPECT_EQ(ini.Get("ゾゼ", "ソ"), "表");
+  EXPECT_EQ(ini.Get("ソ", "k"), "ゾ");
+  EXPECT_EQ(ini.Get("ゾゼ", "ア"), "1");
+  EXPECT_EQ(ini.Get("ゾゼ", "ャ"), std::nullopt);
+}
+
+TEST(IniTextGet, Utf8MarkSticksToTheFirstLineAsOnWindows) {
+  const IniText ini = Ini("\xEF\xBB\xBF[s]\r\nk=1\r\n[t]\r\nk=2\r\n");
+  EXPECT_EQ(ini.Get("s", "k"), std::nullopt);
+  EXPECT_EQ(ini.Get("t", "k"), "2");
+}
+
+TEST(IniTextSet, ExistingKeyKeepsItsPlaceAndSpelling) {
+  IniText ini = Ini("[S]\r\n  KeY = old \r\nnext=1\r\n");
+  ini.Set("s", "key", "new");
+  EXPECT_EQ(ini.Bytes(), "[S]\r\nKeY=new\r\nnext=1\r\n");
+}
+
+TEST(IniTextSet, KeepsItsLineBreakAndEverythingElse) {
+  IniText ini = Ini("junk\n[s]\rk=1\n;c\r\n[t]\r\nk=2");
+  ini.Set("s", "k", "9");
+  ini.Set("t", "k", "8");
+  EXPECT_EQ(ini.Bytes(), "junk\n[s]\rk=9\n;c\r\n[t]\r\nk=8");
+}
+
+TEST(IniTextSet, NewKeyFollowsTheLastKeyLineOfItsSection) {
+  IniText ini = Ini("[s]\r\na=1\r\n; comment\r\n\r\n[t]\r\nb=2\r\n");
+  ini.Set("s", "c", "3");
+  EXPECT_EQ(ini.Bytes(), "[s]\r\na=1\r\nc=3\r\n; comment\r\n\r\n[t]\r\nb=2\r\n");
+}
+
+TEST(IniTextSet, NewKeyInAnEmptySectionFollowsItsHeader) {
+  IniText ini = Ini("[s]\r\n\r\n[t]\r\n");
+  ini.Set("s", "a", "1");
+  EXPECT_EQ(ini.Bytes(), "[s]\r\na=1\r\n\r\n[t]\r\n");
+}
+
+TEST(IniTextSet, NewKeyAfterALastLineWithoutLineBreak) {
+  IniText ini = Ini("[s]\r\na=1");
+  ini.Set("s", "b", "2");
+  EXPECT_EQ(ini.Bytes(), "[s]\r\na=1\r\nb=2\r\n");
+  IniText header = Ini("[s]");
+  header.Set("s", "b", "2");
+  EXPECT_EQ(header.Bytes(), "[s]\r\nb=2\r\n");
+}
+
+TEST(IniTextSet, MissingSectionIsAppendedWithoutABlankLine) {
+  IniText ini = Ini("[s]\r\na=1\r\n");
+  ini.Set("t", "b", "2");
+  EXPECT_EQ(ini.Bytes(), "[s]\r\na=1\r\n[t]\r\nb=2\r\n");
+  IniText open = Ini("[s]\r\na=1");
+  open.Set("t", "b", "2");
+  EXPECT_EQ(open.Bytes(), "[s]\r\na=1\r\n[t]\r\nb=2\r\n");
+  IniText empty = Ini("");
+  empty.Set("t", "b", "2");
+  EXPECT_EQ(empty.Bytes(), "[t]\r\nb=2\r\n");
+}
+
+TEST(IniTextSet, ValueIsWrittenVerbatimIncludingLineBreaks) {
+  IniText ini = Ini("");
+  ini.Set("s", "k", " two\r\nlines ");
+  EXPECT_EQ(ini.Bytes(), "[s]\r\nk= two\r\nlines \r\n");
+}
+
+TEST(IniTextSet, NamesAndValuesAreStoredInCodePage932) {
+  IniText ini = Ini("");
+  ini.Set("ゾゼ", "ソ", "表");
+  EXPECT_EQ(ini.Bytes(), "[\x83\x5d\x83\x5b]\r\n\x83\x5c=\x95\x5c\r\n");
+  ini.Set("ゾゼ", "ソ", "能");
+  EXPECT_EQ(ini.Get("ゾゼ", "ソ"), "能");
+}
+
+TEST(IniTextSet, NewKeyGoesBeforeTheDetailsLine) {
+  IniText ini = Ini("[s]\r\nAlarm=1\r\ntxtData=a\r\nx=1\r\n[abc]\r\n\r\n");
+  ini.Set("s", "Title", "t");
+  ini.Set("s", "x", "2");
+  EXPECT_EQ(ini.Bytes(), "[s]\r\nAlarm=1\r\nTitle=t\r\nx=2\r\ntxtData=a\r\nx=1\r\n[abc]\r\n\r\n");
+  EXPECT_EQ(ini.Get("s", "x"), "2");
+  EXPECT_EQ(ini.MultiLineValue("s"), "a\r\nx=1\r\n[abc]\r\n");
+}
+
+TEST(IniTextSet, DetailsLinesAreNeverTakenForKeys) {
+  const IniText ini = Ini("[s]\r\nAlarm=1\r\ntxtData=\r\nTitle=inside\r\n");
+  EXPECT_EQ(ini.Get("s", "Title"), std::nullopt);
+  EXPECT_EQ(ini.Get("s", "txtData"), "");
+}
+
+TEST(IniTextMultiLineValue, OnlyALineThatBeginsWithTheKeyStartsIt) {
+  EXPECT_EQ(Ini("[s]\r\nTitle=a txtData=b\r\n").MultiLineValue("s"), std::nullopt);
+  EXPECT_EQ(Ini("[s]\r\n txtData=b\r\n").MultiLineValue("s"), std::nullopt);
+  EXPECT_EQ(Ini("[s]\r\ntxtdata=b\r\n").MultiLineValue("s"), std::nullopt);
+  EXPECT_EQ(Ini("txtData=b\r\n[s]\r\n").MultiLineValue("s"), std::nullopt);
+  EXPECT_EQ(Ini("[s]\r\nTitle=a txtData=b\r\ntxtData=c\r\n").MultiLineValue("s"), "c");
+}
+
+TEST(IniTextMultiLineValue, LosesExactlyOneClosingCrLf) {
+  EXPECT_EQ(Ini("[s]\r\ntxtData=").MultiLineValue("s"), "");
+  EXPECT_EQ(Ini("[s]\r\ntxtData=\r\n").MultiLineValue("s"), "");
+  EXPECT_EQ(Ini("[s]\r\ntxtData=\r\n\r\n").MultiLineValue("s"), "\r\n");
+  EXPECT_EQ(Ini("[s]\r\ntxtData=a\n").MultiLineValue("s"), "a\n");
+  EXPECT_EQ(Ini("[s]\r\ntxtData=a\r").MultiLineValue("s"), "a\r");
+  EXPECT_EQ(Ini("[s]\r\ntxtData= a \"b\" ").MultiLineValue("s"), " a \"b\" ");
+}
+
+TEST(IniTextUtf16, ReadsAndWritesBackAsUtf16WithEveryCharacter) {
+  // "[s]\r\nk=😀表\r\n" in UTF-16LE with its mark: a character 932 lacks survives.
+  const std::string utf16("\xFF\xFE[\0s\0]\0\r\0\n\0k\0=\0\x3D\xD8\x00\xDE\x68\x88\r\0\n\0", 26);
+  IniText ini = Ini(utf16);
+  EXPECT_EQ(ini.Get("s", "k"), "😀表");
+  EXPECT_EQ(ini.Bytes(), utf16);
+  ini.Set("s", "n", "ソ");
+  EXPECT_EQ(ini.Bytes(), utf16 + std::string("n\0=\0\xBD\x30\r\0\n\0", 10));
+}
+
+TEST(IniTextUtf16, DamagedUtf16GivesReplacementCharacters) {
+  // A lone high surrogate and an odd final byte.
+  const IniText ini = Ini(std::string("\xFF\xFE[\0s\0]\0\n\0k\0=\0\x00\xD8x\0\n\0z", 21));
+  EXPECT_EQ(ini.Get("s", "k"), "\xEF\xBF\xBDx");
+}
+
+}  // namespace
+}  // namespace zlt::note

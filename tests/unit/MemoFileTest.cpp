@@ -1,0 +1,290 @@
+// The note file: exact bytes of a full write, reading back, single keys and
+// the choice of a new file name.
+#include <gtest/gtest.h>
+
+#include "MemoryFileSystem.h"
+#include "note/MemoFile.h"
+
+namespace zlt::note {
+namespace {
+
+constexpr std::string_view kFolder = "C:\\ZLT\\user\\";
+constexpr std::string_view kPath = "C:\\ZLT\\user\\0.txt";
+// "[ZLT付箋紙プラグイン]" in code page 932.
+constexpr std::string_view kHeader =
+    "[ZLT\x95\x74\xe2\xb3\x8e\x86\x83\x76\x83\x89\x83\x4f\x83\x43\x83\x93]\r\n";
+
+class MemoFileTest : public ::testing::Test {
+ protected:
+  void Store(std::string_view bytes) { files_.files[std::string(kPath)] = std::string(bytes); }
+  const std::string& Stored() { return files_.files.at(std::string(kPath)); }
+  MemoFileValues Read() {
+    auto values = ReadMemoFile(files_, kPath);
+    EXPECT_TRUE(values.has_value());
+    return values.value_or(MemoFileValues{});
+  }
+
+  test::MemoryFileSystem files_;
+};
+
+TEST_F(MemoFileTest, ShoppingNoteIsStoredAsTheseExactBytes) {
+  MemoFileContent content;
+  content.alarm = 1;
+  content.date = "2005/07/30";
+  content.time0 = "09";
+  content.time1 = "30";
+  content.left = 9120;
+  content.top = 1500;
+  content.temae = 1;
+  content.title = "買い物";
+  content.details = "牛乳\r\nパン";
+  ASSERT_TRUE(WriteMemoFile(files_, kPath, content));
+  EXPECT_EQ(Stored(), std::string(kHeader) +
+                          "Alarm=1\r\nAlarmMusic=0\r\nDate=2005/07/30\r\nTime0=09\r\nTime1=30\r\n"
+                          "Left=9120\r\nTop=1500\r\nTemae=1\r\nToumei=0\r\n"
+                          "Title=\x94\x83\x82\xa2\x95\xa8\r\n"
+                          "txtData=\x8b\x8d\x93\xfb\r\n\x83\x70\x83\x93\r\n");
+
+  const MemoFileValues values = Read();
+  EXPECT_EQ(values.alarm, 1);
+  EXPECT_EQ(values.alarmMusic, 0);
+  EXPECT_EQ(values.date, "2005/07/30");
+  EXPECT_EQ(values.time0, "09");
+  EXPECT_EQ(values.time1, "30");
+  EXPECT_EQ(values.left, 9120);
+  EXPECT_EQ(values.top, 1500);
+  EXPECT_TRUE(values.temae);
+  EXPECT_FALSE(values.toumei);
+  EXPECT_EQ(values.title, "買い物");
+  EXPECT_EQ(values.details, "牛乳\r\nパン");
+}
+
+TEST_F(MemoFileTest, NewNoteSavedFromItsDetailsViewGivesTwelveLines) {
+  MemoFileContent content;
+  content.left = 5985 + 3135;
+  content.top = 1500;
+  content.title = "a";
+  ASSERT_TRUE(WriteMemoFile(files_, kPath, content));
+  EXPECT_EQ(Stored(),
+            std::string(kHeader) +
+                "Alarm=0\r\nAlarmMusic=0\r\nDate=0000/00/00\r\nTime0=00\r\nTime1=00\r\n"
+                "Left=9120\r\nTop=1500\r\nTemae=0\r\nToumei=0\r\nTitle=a\r\ntxtData=\r\n");
+  EXPECT_EQ(Read().details, "");
+}
+
+TEST_F(MemoFileTest, SaveAndLoadCyclesNeverGrowTheDetails) {
+  MemoFileContent content;
+  for (const std::string details : {"", "x", "x\r\n", "\r\n\r\n", "a\r\n\r\nb"}) {
+    content.details = details;
+    for (int cycle = 0; cycle < 3; ++cycle) {
+      ASSERT_TRUE(WriteMemoFile(files_, kPath, content));
+      content.details = Read().details.value_or("missing");
+      EXPECT_EQ(content.details, details);
+    }
+  }
+}
+
+TEST_F(MemoFileTest, DetailsThatLookLikeKeysOrSectionsComeBackUnchanged) {
+  MemoFileContent content;
+  content.title = "real";
+  content.details = "Title=x\r\n[abc]\r\nAlarm=Err\r\n[ZLT付箋紙プラグイン]\r\nLeft=5\r\ntxtData=y";
+  ASSERT_TRUE(WriteMemoFile(files_, kPath, content));
+  const MemoFileValues values = Read();
+  EXPECT_EQ(values.title, "real");
+  EXPECT_EQ(values.left, 0);
+  EXPECT_EQ(values.alarm, 0);
+  EXPECT_EQ(values.details, content.details);
+
+  // Later single-key writes land among the keys, never in the details.
+  ASSERT_TRUE(WriteMemoKey(files_, kPath, "Title", "new"));
+  ASSERT_TRUE(WriteMemoKey(files_, kPath, "Left", "77"));
+  EXPECT_EQ(Read().title, "new");
+  EXPECT_EQ(Read().left, 77);
+  EXPECT_EQ(Read().details, content.details);
+}
+
+TEST_F(MemoFileTest, TitleHoldingTheDetailsKeyDoesNotStartTheDetails) {
+  MemoFileContent content;
+  content.title = "see txtData=here";
+  content.details = "body";
+  ASSERT_TRUE(WriteMemoFile(files_, kPath, content));
+  EXPECT_EQ(Read().title, "see txtData=here");
+  EXPECT_EQ(Read().details, "body");
+
+  content.title = "txtData=first";  // even at the very start of the value
+  ASSERT_TRUE(WriteMemoFile(files_, kPath, content));
+  EXPECT_EQ(Read().title, "txtData=first");
+  EXPECT_EQ(Read().details, "body");
+}
+
+TEST_F(MemoFileTest, LongTitleReadsBackWhole) {
+  MemoFileContent content;
+  for (int i = 0; i < 200; ++i) content.title += "表";  // 400 bytes in 932
+  ASSERT_TRUE(WriteMemoFile(files_, kPath, content));
+  EXPECT_EQ(Read().title, content.title);
+}
+
+TEST_F(MemoFileTest, TitlesThatTheReaderWouldTrimOrUnquoteReadBackExactly) {
+  MemoFileContent content;
+  for (const std::string title : {" lead", "trail\t", "\"quoted\"", "'single'", "\"", "\"a'", ""}) {
+    content.title = title;
+    ASSERT_TRUE(WriteMemoFile(files_, kPath, content));
+    EXPECT_EQ(Read().title, title);
+    ASSERT_TRUE(WriteMemoKey(files_, kPath, "Title", title));
+    EXPECT_EQ(Read().title, title);
+  }
+}
+
+TEST_F(MemoFileTest, TitleIsOneLineOnEveryWrite) {
+  EXPECT_EQ(OneLineTitle("a\r\nb\rc\nd\n\re"), "a b c d  e");
+  MemoFileContent content;
+  content.title = "one\r\ntwo";
+  content.date = "2005/07/30\r\nAlarm=1";
+  ASSERT_TRUE(WriteMemoFile(files_, kPath, content));
+  EXPECT_EQ(Read().title, "one two");
+  EXPECT_EQ(Read().date, "2005/07/30 Alarm=1");
+  ASSERT_TRUE(WriteMemoKey(files_, kPath, "Title", "x\ry\nTop=5"));
+  EXPECT_EQ(Read().title, "x y Top=5");
+  EXPECT_EQ(Read().top, 0);
+}
+
+TEST_F(MemoFileTest, FractionalPositionsAreWrittenAsSinglesAndRoundedOnReading) {
+  MemoFileContent content;
+  content.left = 9120.5f;
+  content.top = 9121.5f;
+  ASSERT_TRUE(WriteMemoFile(files_, kPath, content));
+  EXPECT_NE(Stored().find("Left=9120.5\r\nTop=9121.5\r\n"), std::string::npos);
+  EXPECT_EQ(Read().left, 9120);
+  EXPECT_EQ(Read().top, 9122);
+}
+
+TEST_F(MemoFileTest, DisplayOptionsReadBothForms) {
+  const auto temae = [&](std::string_view value) {
+    Store(std::string(kHeader) + "Alarm=0\r\nTemae=" + std::string(value) + "\r\n");
+    return Read().temae;
+  };
+  EXPECT_TRUE(temae("True"));
+  EXPECT_TRUE(temae("true"));
+  EXPECT_TRUE(temae("1"));
+  EXPECT_TRUE(temae("-1"));
+  EXPECT_FALSE(temae("False"));
+  EXPECT_FALSE(temae("0"));
+  EXPECT_FALSE(temae("junk"));
+  EXPECT_FALSE(temae(""));
+  Store(std::string(kHeader) + "Alarm=0\r\n");
+  EXPECT_FALSE(Read().temae);
+}
+
+TEST_F(MemoFileTest, ValuesThatDoNotConvertTakeTheirDefaults) {
+  Store(std::string(kHeader) +
+        "Alarm=yes\r\nAlarmMusic=70000\r\nLeft=far\r\nTop=1e12\r\nToumei=maybe\r\n");
+  const MemoFileValues values = Read();
+  EXPECT_EQ(values.alarm, 0);
+  EXPECT_EQ(values.alarmMusic, 0);
+  EXPECT_EQ(values.left, 0);
+  EXPECT_EQ(values.top, 0);
+  EXPECT_FALSE(values.toumei);
+}
+
+TEST_F(MemoFileTest, FileWithOnlyTheSectionAndAlarmLoadsWithDefaults) {
+  Store(std::string(kHeader) + "Alarm=1\r\n");
+  const MemoFileValues values = Read();
+  EXPECT_EQ(values.alarm, 1);
+  EXPECT_EQ(values.alarmMusic, 0);
+  EXPECT_EQ(values.date, "0000/00/00");
+  EXPECT_EQ(values.time0, "00");
+  EXPECT_EQ(values.time1, "00");
+  EXPECT_EQ(values.left, 0);
+  EXPECT_EQ(values.top, 0);
+  EXPECT_FALSE(values.temae);
+  EXPECT_FALSE(values.toumei);
+  EXPECT_EQ(values.title, "");
+  EXPECT_EQ(values.details, std::nullopt);
+}
+
+TEST_F(MemoFileTest, UnusableFilesReadAsNothing) {
+  EXPECT_EQ(ReadMemoFile(files_, kPath), std::nullopt);  // missing
+  Store("Alarm=1\r\n");
+  EXPECT_EQ(ReadMemoFile(files_, kPath), std::nullopt);  // no section
+  Store("[other]\r\nAlarm=1\r\n");
+  EXPECT_EQ(ReadMemoFile(files_, kPath), std::nullopt);
+  Store(std::string(kHeader) + "Title=x\r\n");
+  EXPECT_EQ(ReadMemoFile(files_, kPath), std::nullopt);  // no "Alarm"
+  Store(std::string(kHeader) + "Alarm=Err\r\n");
+  EXPECT_EQ(ReadMemoFile(files_, kPath), std::nullopt);
+  Store(std::string(kHeader) + "Alarm=\r\n");
+  EXPECT_EQ(Read().alarm, 0);  // present but not a number
+}
+
+TEST_F(MemoFileTest, ReadsTheFileOnce) {
+  struct CountingFiles : test::MemoryFileSystem {
+    mutable int reads = 0;
+    std::optional<std::string> ReadAll(std::string_view path) const override {
+      ++reads;
+      return MemoryFileSystem::ReadAll(path);
+    }
+  } counting;
+  MemoFileContent content;
+  content.details = "d";
+  ASSERT_TRUE(WriteMemoFile(counting, kPath, content));
+  ASSERT_TRUE(ReadMemoFile(counting, kPath).has_value());
+  EXPECT_EQ(counting.reads, 1);
+}
+
+TEST_F(MemoFileTest, FailedWriteIsReportedAndLeavesTheOldFile) {
+  Store(std::string(kHeader) + "Alarm=1\r\n");
+  files_.failWrites = true;
+  EXPECT_FALSE(WriteMemoFile(files_, kPath, MemoFileContent{}));
+  EXPECT_FALSE(WriteMemoKey(files_, kPath, "Title", "x"));
+  EXPECT_EQ(Stored(), std::string(kHeader) + "Alarm=1\r\n");
+}
+
+TEST_F(MemoFileTest, SingleKeyWriteKeepsItsPlaceOrJoinsTheKeys) {
+  Store(std::string(kHeader) + "Alarm=0\r\nTemae=0\r\nTitle=t\r\ntxtData=d\r\n");
+  ASSERT_TRUE(WriteMemoKey(files_, kPath, "Temae", "True"));
+  ASSERT_TRUE(WriteMemoKey(files_, kPath, "Toumei", "False"));
+  EXPECT_EQ(Stored(), std::string(kHeader) +
+                          "Alarm=0\r\nTemae=True\r\nTitle=t\r\nToumei=False\r\ntxtData=d\r\n");
+}
+
+TEST_F(MemoFileTest, NoteWithoutAFileNeverWritesOne) {
+  EXPECT_FALSE(WriteMemoKey(files_, "", "Title", "x"));
+  EXPECT_FALSE(WriteMemoFile(files_, "", MemoFileContent{}));
+  EXPECT_TRUE(files_.files.empty());
+}
+
+TEST(NewMemoFilePath, TakesTheLowestFreeNumber) {
+  test::MemoryFileSystem files;
+  EXPECT_EQ(NewMemoFilePath(files, kFolder), "C:\\ZLT\\user\\0.txt");
+  files.files["C:\\ZLT\\user\\0.txt"] = "";
+  files.files["C:\\ZLT\\user\\2.txt"] = "";
+  files.files["C:\\ZLT\\user\\ZLTFusen.ini"] = "";
+  EXPECT_EQ(NewMemoFilePath(files, kFolder), "C:\\ZLT\\user\\1.txt");
+  files.files["C:\\ZLT\\user\\1.txt"] = "";
+  EXPECT_EQ(NewMemoFilePath(files, kFolder), "C:\\ZLT\\user\\3.txt");
+}
+
+TEST(NewMemoFilePath, NamesInAnyCaseAreTaken) {
+  test::MemoryFileSystem files;
+  files.files["C:\\ZLT\\user\\0.TXT"] = "";
+  EXPECT_EQ(NewMemoFilePath(files, kFolder), "C:\\ZLT\\user\\1.txt");
+}
+
+TEST(NewMemoFilePath, GivesUpRatherThanOverwriteWhenAllNumbersAreTaken) {
+  test::MemoryFileSystem files;
+  for (int n = 0; n <= 32767; ++n) files.files["C:\\ZLT\\user\\" + std::to_string(n) + ".txt"];
+  EXPECT_EQ(NewMemoFilePath(files, kFolder), std::nullopt);
+  files.files.erase("C:\\ZLT\\user\\32767.txt");
+  EXPECT_EQ(NewMemoFilePath(files, kFolder), "C:\\ZLT\\user\\32767.txt");
+}
+
+TEST(NewMemoFilePath, ChecksEachCandidateEvenWhenTheListingMissesIt) {
+  struct BlindListing : test::MemoryFileSystem {
+    std::vector<std::string> ListFiles(std::string_view) const override { return {}; }
+  } files;
+  files.files["C:\\ZLT\\user\\0.txt"] = "";
+  EXPECT_EQ(NewMemoFilePath(files, kFolder), "C:\\ZLT\\user\\1.txt");
+}
+
+}  // namespace
+}  // namespace zlt::note

@@ -1,0 +1,48 @@
+// An in-memory file system for unit tests: paths are compared exactly, and
+// each operation can be made to fail.
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "platform/System.h"
+
+namespace zlt::test {
+
+class MemoryFileSystem : public platform::IFileSystem {
+ public:
+  std::map<std::string, std::string> files;
+  bool failWrites = false;
+  bool failReads = false;
+  int replaceCount = 0;
+
+  std::optional<std::string> ReadAll(std::string_view path) const override {
+    if (failReads) return std::nullopt;
+    const auto it = files.find(std::string(path));
+    if (it == files.end()) return std::nullopt;
+    return it->second;
+  }
+  bool ReplaceAtomically(std::string_view path, std::string_view bytes) override {
+    if (failWrites) return false;
+    ++replaceCount;
+    files[std::string(path)] = std::string(bytes);
+    return true;
+  }
+  bool FileExists(std::string_view path) const override {
+    return files.contains(std::string(path));
+  }
+  bool RemoveFile(std::string_view path) override { return files.erase(std::string(path)) > 0; }
+  bool CreateFolder(std::string_view) override { return false; }
+  std::vector<std::string> ListFiles(std::string_view folder) const override {
+    std::vector<std::string> names;
+    const std::string prefix = std::string(folder) + "\\";
+    for (const auto& [path, bytes] : files) {
+      if (path.starts_with(prefix) && path.find('\\', prefix.size()) == std::string::npos) {
+        names.push_back(path.substr(prefix.size()));
+      }
+    }
+    return names;
+  }
+};
+
+}  // namespace zlt::test
