@@ -270,8 +270,12 @@ void Desktop::MoveBand(const SimForm& form, bool topmost) {
 }
 
 SimForm* Desktop::FindForm(std::string_view caption) {
-  for (SimForm* form : ZOrder()) {
-    if (form->caption_ == caption) return form;
+  // Walks the bands in place: the program searches by caption once per note.
+  for (const auto* band : {&topmostBand_, &normalBand_}) {
+    for (const platform::WindowHandle handle : *band) {
+      SimForm* form = LiveForm(handle);
+      if (form != nullptr && form->caption_ == caption) return form;
+    }
   }
   return nullptr;
 }
