@@ -1,0 +1,220 @@
+// Start-up with many notes on the sim backend: how long "/*" takes to load
+// every note file against a bare loop that only reads the same files, how many
+// controls a collapsed note and an open note own, and the memory per note.
+//
+//   startup_sim_bench [notes=1000] [runs=5]
+//
+// Prints figures; exits non-zero only when the program did not load every note.
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "manager/Controller.h"
+#include "platform/Cp932.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "platform/sim/SimDesktop.h"
+#include "startup/Program.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr std::string_view kNoteCaptionPrefix = "ＺＬＴ付箋紙プラグインNo.";
+constexpr const char* kAppFolder = "C:\\Apps\\ZLTFusen";
+constexpr const char* kDataFolder = "C:\\Apps\\ZLTFusen\\taro";
+
+double MsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const auto n = values.size();
+  return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// A field of /proc/self/status in kB ("VmRSS", "VmHWM"), 0 when unknown.
+long StatusKb(std::string_view field) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.starts_with(field) && line.size() > field.size() && line[field.size()] == ':') {
+      return std::strtol(line.c_str() + field.size() + 1, nullptr, 10);
+    }
+  }
+  return 0;
+}
+
+// Starts a new peak: VmHWM falls back to the current VmRSS.
+void ResetPeakRss() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
+// The worked example of the note file, spread over the screen so the notes do
+// not all stand on one spot.
+std::string NoteFileBytes(int index) {
+  const int left = 3360 + (index % 40) * 600;
+  const int top = 300 + (index / 40 % 30) * 500;
+  const std::string text =
+      "[ZLT付箋紙プラグイン]\r\nAlarm=1\r\nAlarmMusic=0\r\nDate=2005/07/30\r\n"
+      "Time0=09\r\nTime1=30\r\nLeft=" +
+      std::to_string(left) + "\r\nTop=" + std::to_string(top) +
+      "\r\nTemae=1\r\nToumei=0\r\nTitle=買い物\r\ntxtData=牛乳\r\nパン\r\n";
+  return zlt::platform::Utf8ToCp932(text);
+}
+
+bool IsNote(const zlt::sim::SimForm& form) {
+  return form.Caption().starts_with(kNoteCaptionPrefix);
+}
+
+struct Folder {
+  fs::path root;
+  fs::path data;
+  explicit Folder(int notes)
+      : root(fs::temp_directory_path() / ("zlt-bench-startup-" + std::to_string(::getpid()))) {
+    fs::remove_all(root);
+    data = root / "Apps" / "ZLTFusen" / "taro";
+    fs::create_directories(data);
+    for (int i = 0; i < notes; ++i) {
+      std::ofstream(data / (std::to_string(i) + ".txt"), std::ios::binary) << NoteFileBytes(i);
+    }
+  }
+  ~Folder() {
+    std::error_code ignored;
+    fs::remove_all(root, ignored);
+  }
+};
+
+// One process of the program that ran "/*" on its own desktop.
+struct Run {
+  std::unique_ptr<zlt::sim::Desktop> desktop = std::make_unique<zlt::sim::Desktop>();
+  std::unique_ptr<zlt::sim::Instance> instance;
+  std::unique_ptr<zlt::Program> program;
+  double ms = 0;
+
+  explicit Run(const fs::path& root) {
+    zlt::sim::Instance::Config config;
+    config.appFolder = kAppFolder;
+    config.commandLine = "/*";
+    config.hostRoot = root.string();
+    instance = std::make_unique<zlt::sim::Instance>(*desktop, config);
+    program = std::make_unique<zlt::Program>(instance->Platform());
+    const auto start = Clock::now();
+    instance->RunAsProcess([this] { program->Main(); });
+    ms = MsSince(start);
+  }
+  ~Run() {
+    program.reset();
+    instance.reset();
+  }
+
+  std::vector<zlt::sim::SimForm*> Notes() const {
+    std::vector<zlt::sim::SimForm*> notes;
+    for (auto* form : desktop->Forms()) {
+      if (IsNote(*form)) notes.push_back(form);
+    }
+    return notes;
+  }
+};
+
+// What the program cannot beat: one read of every note file.
+double BareReadMs(zlt::posix::PosixFileSystem& files, int notes, std::size_t& bytes) {
+  const auto start = Clock::now();
+  bytes = 0;
+  for (int i = 0; i < notes; ++i) {
+    const std::string path = std::string(kDataFolder) + "\\" + std::to_string(i) + ".txt";
+    if (auto content = files.ReadAll(path)) bytes += content->size();
+  }
+  return MsSince(start);
+}
+
+double IfstreamReadMs(const fs::path& data, int notes, std::size_t& bytes) {
+  const auto start = Clock::now();
+  bytes = 0;
+  for (int i = 0; i < notes; ++i) {
+    std::ifstream in(data / (std::to_string(i) + ".txt"), std::ios::binary);
+    const std::string content(std::istreambuf_iterator<char>(in), {});
+    bytes += content.size();
+  }
+  return MsSince(start);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int notes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
+  const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+  const Folder folder(notes);
+
+  // The first run also measures memory: later runs reuse the heap it freed.
+  ResetPeakRss();
+  const long rssBefore = StatusKb("VmRSS");
+  const long peakBefore = StatusKb("VmHWM");
+  auto first = std::make_unique<Run>(folder.root);
+  const long rssAfter = StatusKb("VmRSS");
+  const long peakAfter = StatusKb("VmHWM");
+
+  const auto loaded = first->Notes();
+  if (static_cast<int>(loaded.size()) != notes || first->instance->Ended()) {
+    std::fprintf(stderr, "startup_sim_bench: %zu of %d notes loaded%s\n", loaded.size(), notes,
+                 first->instance->Ended() ? " and the program ended" : "");
+    return 1;
+  }
+
+  std::size_t controls = 0, fewest = SIZE_MAX, most = 0;
+  for (const auto* form : loaded) {
+    const auto count = form->Controls().size();
+    controls += count;
+    fewest = std::min(fewest, count);
+    most = std::max(most, count);
+  }
+
+  // One note with its details view open: what opening costs in controls.
+  auto& firstNote = *first->program->FusenController()->Notes().front();
+  first->instance->RunAsProcess([&firstNote] { firstNote.OpenDetails(); });
+  const auto* opened = first->desktop->FormFromHandle(firstNote.Handle());
+  const auto openControls = opened != nullptr ? opened->Controls().size() : 0;
+  const long rssOpen = StatusKb("VmRSS");
+
+  std::vector<double> startupMs{first->ms};
+  first.reset();
+  for (int r = 1; r < runs; ++r) startupMs.push_back(Run(folder.root).ms);
+
+  zlt::posix::PosixFileSystem files(folder.root.string());
+  std::vector<double> bareMs, streamMs;
+  std::size_t bytes = 0, streamBytes = 0;
+  for (int r = 0; r < runs; ++r) {
+    bareMs.push_back(BareReadMs(files, notes, bytes));
+    streamMs.push_back(IfstreamReadMs(folder.data, notes, streamBytes));
+  }
+
+  const double startup = Median(startupMs);
+  const double bare = Median(bareMs);
+  const double stream = Median(streamMs);
+  std::printf("startup_sim_bench: %d notes, %d runs, medians\n", notes, runs);
+  std::printf("  start-up \"/*\" until every note is loaded   %10.2f ms  (%.1f us/note)\n", startup,
+              startup * 1000 / notes);
+  std::printf("  bare read, PosixFileSystem::ReadAll         %10.2f ms  (%zu bytes)\n", bare,
+              bytes);
+  std::printf("  bare read, std::ifstream                    %10.2f ms\n", stream);
+  std::printf("  ratio start-up / bare ReadAll               %10.1f\n", startup / bare);
+  std::printf("  controls per collapsed note                 %10.2f  (min %zu, max %zu)\n",
+              static_cast<double>(controls) / notes, fewest, most);
+  std::printf("  controls of one note with details open      %10zu\n", openControls);
+  std::printf("  RSS delta per note (VmRSS)                  %10.2f kB  (%ld -> %ld kB)\n",
+              static_cast<double>(rssAfter - rssBefore) / notes, rssBefore, rssAfter);
+  std::printf("  peak RSS delta per note (VmHWM)             %10.2f kB  (%ld -> %ld kB)\n",
+              static_cast<double>(peakAfter - peakBefore) / notes, peakBefore, peakAfter);
+  std::printf("  RSS delta of opening one note's details     %10ld kB\n", rssOpen - rssAfter);
+  return 0;
+}
