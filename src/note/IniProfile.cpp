@@ -252,7 +252,11 @@ IniText IniText::Parse(std::string bytes) {
 }
 
 std::string IniText::Bytes() const {
-  if (encoding_ == Encoding::kUtf16Le) return std::string(kUtf16LeMark) + Utf8ToUtf16Le(text_);
+  if (encoding_ == Encoding::kUtf16Le) {
+    std::string bytes(kUtf16LeMark);
+    bytes += Utf8ToUtf16Le(text_);
+    return bytes;
+  }
   return text_;
 }
 
@@ -320,23 +324,26 @@ void IniText::Set(std::string_view section, std::string_view key, std::string_vi
   const std::string storedValue = FromUtf8(value);
   const SectionScan scan = Scan(storedSection, storedKey);
   if (scan.keyFound) {
-    const std::string replacement = std::string(scan.fileKey) + "=" + storedValue;
+    std::string replacement(scan.fileKey);
+    replacement.append("=").append(storedValue);
     text_.replace(scan.keyLine.begin, scan.keyLine.end - scan.keyLine.begin, replacement);
     return;
   }
-  const std::string keyLine = storedKey + "=" + storedValue + std::string(kLineBreak);
+  std::string keyLine = storedKey;
+  keyLine.append("=").append(storedValue).append(kLineBreak);
   if (scan.sectionFound) {
     if (scan.multiLineBegin) {
       text_.insert(*scan.multiLineBegin, keyLine);
     } else if (scan.insertNeedsBreak) {
-      text_.insert(scan.insertAt, std::string(kLineBreak) + keyLine);
+      keyLine.insert(0, kLineBreak);
+      text_.insert(scan.insertAt, keyLine);
     } else {
       text_.insert(scan.insertAt, keyLine);
     }
     return;
   }
   if (!text_.empty() && text_.back() != '\r' && text_.back() != '\n') text_ += kLineBreak;
-  text_ += "[" + storedSection + "]" + std::string(kLineBreak) + keyLine;
+  text_.append("[").append(storedSection).append("]").append(kLineBreak).append(keyLine);
 }
 
 std::optional<std::string> IniText::MultiLineValue(std::string_view section) const {

@@ -22,8 +22,12 @@ std::string Protected(std::string_view value) {
   const bool blankEdge = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
   const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
                       value.back() == value.front();
-  if (!blankEdge && !quoted) return std::string(value);
-  return "\"" + std::string(value) + "\"";
+  std::string stored;
+  stored.reserve(value.size() + 2);
+  if (blankEdge || quoted) stored += '"';
+  stored += value;
+  if (blankEdge || quoted) stored += '"';
+  return stored;
 }
 
 // A line break inside a one-line value would start a line of its own and
