@@ -1,0 +1,38 @@
+// Fonts and brushes shared by every window of the process: a thousand notes
+// use the same handful, so each is made once and lives as long as the window
+// system.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <tuple>
+
+#include "Handles.h"
+#include "platform/Controls.h"
+#include "platform/Geometry.h"
+
+namespace zlt::win32 {
+
+class FontCache {
+ public:
+  explicit FontCache(int dpiY) : dpiY_(dpiY) {}
+  // Never null: a font the system cannot make falls back to the GUI font.
+  HFONT Get(const platform::FontSpec& spec);
+
+ private:
+  using Key = std::tuple<std::string, long, bool, bool, bool>;
+  int dpiY_;
+  std::map<Key, UniqueFont> fonts_;
+};
+
+class BrushCache {
+ public:
+  HBRUSH Get(platform::Colour colour);
+
+ private:
+  std::map<platform::Colour, UniqueBrush> brushes_;
+};
+
+}  // namespace zlt::win32

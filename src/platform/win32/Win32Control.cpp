@@ -1,0 +1,443 @@
+#include "Win32Control.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+#include "MouseInput.h"
+#include "Win32Form.h"
+#include "Win32Text.h"
+
+namespace zlt::win32 {
+namespace {
+
+using platform::ControlKind;
+
+constexpr UINT_PTR kSubclassId = 1;
+
+// The program's default face for controls without a font of their own.
+platform::FontSpec DefaultFont() {
+  platform::FontSpec font;
+  font.face = "ＭＳ Ｐゴシック";
+  font.points = 9.0;
+  return font;
+}
+
+struct Creation {
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+Creation CreationOf(const platform::ControlSpec& spec, const Win32Context& context) {
+  switch (spec.kind) {
+    case ControlKind::Label:
+      return {L"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX, 0};
+    case ControlKind::TextBox:
+      return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::MultiLineTextBox:
+      return {L"EDIT",
+              ES_LEFT | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | ES_AUTOHSCROLL |
+                  WS_VSCROLL | WS_HSCROLL,
+              WS_EX_CLIENTEDGE};
+    case ControlKind::CheckBox:
+      return {L"BUTTON", BS_AUTOCHECKBOX, 0};
+    case ControlKind::Button:
+      return {L"BUTTON", static_cast<DWORD>(spec.graphical ? BS_OWNERDRAW : BS_PUSHBUTTON), 0};
+    case ControlKind::Frame:
+    case ControlKind::PictureBox:
+      return {context.boxClass.Name(), WS_CLIPCHILDREN, 0};
+    case ControlKind::Icon:
+      return {L"STATIC", SS_ICON | SS_NOTIFY, 0};
+  }
+  return {L"STATIC", SS_LEFT, 0};
+}
+
+// UTF-16 index of the character (code point) at index, clamped to the end.
+int Utf16Index(std::wstring_view text, int index) {
+  int seen = 0;
+  std::size_t position = 0;
+  while (position < text.size() && seen < index) {
+    const bool pair = IS_HIGH_SURROGATE(text[position]) && position + 1 < text.size() &&
+                      IS_LOW_SURROGATE(text[position + 1]);
+    position += pair ? 2 : 1;
+    ++seen;
+  }
+  return static_cast<int>(position);
+}
+
+bool InsideClient(HWND window, LPARAM lParam) {
+  RECT client{};
+  GetClientRect(window, &client);
+  const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  return PtInRect(&client, point) != FALSE;
+}
+
+}  // namespace
+
+const Win32Control::Route Win32Control::kRoutes[] = {
+    {WM_LBUTTONDOWN, &Win32Control::OnButtonDown},
+    {WM_RBUTTONDOWN, &Win32Control::OnButtonDown},
+    {WM_MBUTTONDOWN, &Win32Control::OnButtonDown},
+    {WM_LBUTTONUP, &Win32Control::OnLeftButtonUp},
+    {WM_LBUTTONDBLCLK, &Win32Control::OnLeftDoubleClick},
+    {WM_MOUSELEAVE, &Win32Control::OnMouseLeave},
+    {WM_KEYDOWN, &Win32Control::OnKeyDown},
+    {WM_CHAR, &Win32Control::OnChar},
+    {WM_SETFOCUS, &Win32Control::OnSetFocus},
+    {WM_KILLFOCUS, &Win32Control::OnKillFocus},
+    {WM_SETCURSOR, &Win32Control::OnSetCursor},
+    {WM_ERASEBKGND, &Win32Control::OnEraseBackground},
+    {WM_PAINT, &Win32Control::OnPaint},
+};
+
+Win32Control::Win32Control(Win32Form& form, const platform::ControlSpec& spec, HWND parent)
+    : form_(form),
+      id_(spec.id),
+      kind_(spec.kind),
+      tabIndex_(spec.tabIndex),
+      graphical_(spec.graphical),
+      handCursor_(spec.handCursor),
+      foreColour_(spec.foreColour),
+      tooltip_(spec.tooltip),
+      backColour_(spec.backColour),
+      visible_(spec.visible),
+      enabled_(spec.enabled) {
+  Win32Context& context = form_.Context();
+  const Creation creation = CreationOf(spec, context);
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | creation.style;
+  if (spec.visible) style |= WS_VISIBLE;
+  if (!spec.enabled) style |= WS_DISABLED;
+  if (spec.tabIndex >= 0) style |= WS_TABSTOP;
+  const Dpi& dpi = context.dpi;
+  const int left = PixelsFromTwips(spec.bounds.left, dpi.twipsPerPixelX);
+  const int top = PixelsFromTwips(spec.bounds.top, dpi.twipsPerPixelY);
+  const int width = PixelsFromTwips(spec.bounds.width, dpi.twipsPerPixelX);
+  const int height = PixelsFromTwips(spec.bounds.height, dpi.twipsPerPixelY);
+  const std::wstring text = kind_ == ControlKind::Icon ? std::wstring() : ToWide(spec.text);
+  settingText_ = true;
+  window_.Reset(CreateWindowExW(
+      creation.exStyle, creation.className, text.c_str(), style, left, top, width, height, parent,
+      // The control's number as its child id, for tools that look in.
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), context.instance, nullptr));
+  settingText_ = false;
+  if (!window_) throw std::runtime_error("the window system refused a new control");
+  const HWND window = window_.Get();
+
+  // Later controls lie above earlier ones, as the toolkit this program comes
+  // from stacks them (the date picker covers the details text).
+  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+
+  font_ = context.fonts.Get(spec.font.value_or(DefaultFont()));
+  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  if (IsTextBox()) SendMessageW(window, EM_SETLIMITTEXT, 0, 0);  // as much as the system holds
+  if (kind_ == ControlKind::Icon) {
+    SendMessageW(window, STM_SETICON, reinterpret_cast<WPARAM>(context.programIcon.Get()), 0);
+  }
+  SetWindowSubclass(window, &Win32Control::SubclassProc, kSubclassId,
+                    reinterpret_cast<DWORD_PTR>(this));
+}
+
+Win32Control::~Win32Control() {
+  if (window_) RemoveWindowSubclass(window_.Get(), &Win32Control::SubclassProc, kSubclassId);
+}
+
+bool Win32Control::IsContainer() const {
+  return kind_ == ControlKind::Frame || kind_ == ControlKind::PictureBox;
+}
+
+bool Win32Control::IsTextBox() const {
+  return kind_ == ControlKind::TextBox || kind_ == ControlKind::MultiLineTextBox;
+}
+
+// Check boxes and buttons report clicks only (through BN_CLICKED).
+bool Win32Control::ReportsMouse() const {
+  return kind_ != ControlKind::CheckBox && kind_ != ControlKind::Button;
+}
+
+void Win32Control::SetText(std::string_view text) {
+  // The program's own change: no OnChange (it runs that handler itself).
+  settingText_ = true;
+  SetWindowTextW(window_.Get(), ToWide(text).c_str());
+  settingText_ = false;
+  if (IsContainer()) InvalidateRect(window_.Get(), nullptr, TRUE);
+}
+
+std::string Win32Control::Text() const {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window_.Get())) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      GetWindowTextW(window_.Get(), text.data(), static_cast<int>(text.size()))));
+  return FromWide(text);
+}
+
+void Win32Control::SetVisible(bool visible) {
+  visible_ = visible;
+  const ProgramCall call(form_.Context());
+  ShowWindow(window_.Get(), visible ? SW_SHOWNA : SW_HIDE);
+}
+
+bool Win32Control::Visible() const { return visible_; }
+
+void Win32Control::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  const ProgramCall call(form_.Context());
+  EnableWindow(window_.Get(), enabled ? TRUE : FALSE);
+}
+
+bool Win32Control::Enabled() const { return enabled_; }
+
+void Win32Control::SetBackColour(platform::Colour colour) {
+  backColour_ = colour;
+  InvalidateRect(window_.Get(), nullptr, TRUE);
+}
+
+platform::Colour Win32Control::BackColour() const {
+  if (backColour_) return *backColour_;
+  return static_cast<platform::Colour>(GetSysColor(IsTextBox() ? COLOR_WINDOW : COLOR_BTNFACE));
+}
+
+void Win32Control::SetChecked(bool checked) {
+  SendMessageW(window_.Get(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool Win32Control::Checked() const {
+  return kind_ == ControlKind::CheckBox &&
+         SendMessageW(window_.Get(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Win32Control::SetSelection(int start, int length) {
+  if (!IsTextBox()) return;
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window_.Get())) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      GetWindowTextW(window_.Get(), text.data(), static_cast<int>(text.size()))));
+  const int first = Utf16Index(text, std::max(start, 0));
+  const int last = first + Utf16Index(std::wstring_view(text).substr(first), std::max(length, 0));
+  SendMessageW(window_.Get(), EM_SETSEL, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
+}
+
+void Win32Control::Focus() {
+  const ProgramCall call(form_.Context());
+  SetFocus(window_.Get());
+}
+
+void Win32Control::ReportCommand(WORD code) {
+  switch (kind_) {
+    case ControlKind::CheckBox:
+    case ControlKind::Button:
+      // A graphical (owner-drawn) button reports a quick second click as a
+      // double click: it is a click all the same.
+      if (code == BN_CLICKED || code == BN_DOUBLECLICKED) form_.Events().OnClick(id_);
+      return;
+    case ControlKind::TextBox:
+    case ControlKind::MultiLineTextBox:
+      if (code == EN_CHANGE && !settingText_) form_.Events().OnChange(id_);
+      return;
+    default:
+      return;
+  }
+}
+
+platform::Colour Win32Control::TextColour() const {
+  if (!enabled_ && IsTextBox()) return static_cast<platform::Colour>(GetSysColor(COLOR_GRAYTEXT));
+  if (foreColour_) return *foreColour_;
+  return static_cast<platform::Colour>(GetSysColor(IsTextBox() ? COLOR_WINDOWTEXT : COLOR_BTNTEXT));
+}
+
+HBRUSH Win32Control::PrepareColours(HDC dc) {
+  const platform::Colour back = BackColour();
+  SetBkColor(dc, back);
+  SetTextColor(dc, TextColour());
+  return form_.Context().brushes.Get(back);
+}
+
+void Win32Control::DrawGraphicalButton(const DRAWITEMSTRUCT& item) {
+  const HDC dc = item.hDC;
+  RECT rect = item.rcItem;
+  const bool pushed = (item.itemState & ODS_SELECTED) != 0;
+  DrawFrameControl(dc, &rect, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+  RECT face = rect;
+  InflateRect(&face, -2, -2);
+  FillRect(dc, &face, form_.Context().brushes.Get(BackColour()));
+
+  std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(item.hwndItem)) + 1, L'\0');
+  caption.resize(static_cast<std::size_t>(
+      GetWindowTextW(item.hwndItem, caption.data(), static_cast<int>(caption.size()))));
+  const SelectedObject font(dc, font_);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, (item.itemState & ODS_DISABLED) != 0
+                       ? GetSysColor(COLOR_GRAYTEXT)
+                       : foreColour_.value_or(GetSysColor(COLOR_BTNTEXT)));
+  RECT text = face;
+  if (pushed) OffsetRect(&text, 1, 1);
+  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+            DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  if ((item.itemState & ODS_FOCUS) != 0) {
+    InflateRect(&face, -1, -1);
+    DrawFocusRect(dc, &face);
+  }
+}
+
+LRESULT CALLBACK Win32Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR, DWORD_PTR self) {
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(window, &Win32Control::SubclassProc, kSubclassId);
+    return DefSubclassProc(window, message, wParam, lParam);
+  }
+  auto* control = reinterpret_cast<Win32Control*>(self);
+  const Message current{window, message, wParam, lParam};
+  for (const Route& route : kRoutes) {
+    if (route.message == message) return (control->*route.handler)(current);
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+LRESULT Win32Control::Default(const Message& message) {
+  return DefSubclassProc(message.window, message.message, message.wParam, message.lParam);
+}
+
+// The handlers below read what they need before reporting an event and touch
+// the object only while the form's token says it still exists.
+
+LRESULT Win32Control::OnButtonDown(const Message& message) {
+  if (!ReportsMouse()) return Default(message);
+  if (message.message == WM_LBUTTONDOWN) {
+    pressed_ = true;
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, message.window, 0};
+    TrackMouseEvent(&track);
+  }
+  const platform::MouseDown press =
+      PressFromMessage(message.wParam, message.lParam, form_.Context().dpi);
+  platform::IFormEvents& events = form_.Events();
+  const std::weak_ptr<const bool> alive = form_.AliveToken();
+  const int id = id_;
+  if (IsTextBox()) {
+    // Focus and caret first, as in any text box.
+    const LRESULT result = Default(message);
+    if (!alive.expired()) events.OnMouseDown(id, press);
+    return result;
+  }
+  events.OnMouseDown(id, press);
+  return alive.expired() ? 0 : Default(message);
+}
+
+LRESULT Win32Control::OnLeftButtonUp(const Message& message) {
+  if (!ReportsMouse()) return Default(message);
+  const bool clicked = pressed_ && InsideClient(message.window, message.lParam);
+  pressed_ = false;
+  platform::IFormEvents& events = form_.Events();
+  const std::weak_ptr<const bool> alive = form_.AliveToken();
+  const int id = id_;
+  const LRESULT result = Default(message);  // a text box lets the mouse go
+  if (clicked && !alive.expired()) events.OnClick(id);
+  return result;
+}
+
+LRESULT Win32Control::OnLeftDoubleClick(const Message& message) {
+  if (!ReportsMouse()) return Default(message);
+  // The second press of a double click reports no press and no click.
+  pressed_ = false;
+  platform::IFormEvents& events = form_.Events();
+  const std::weak_ptr<const bool> alive = form_.AliveToken();
+  const int id = id_;
+  const LRESULT result = Default(message);
+  if (!alive.expired()) events.OnDblClick(id);
+  return result;
+}
+
+LRESULT Win32Control::OnMouseLeave(const Message& message) {
+  pressed_ = false;
+  return Default(message);
+}
+
+LRESULT Win32Control::OnKeyDown(const Message& message) {
+  const std::weak_ptr<const bool> alive = form_.AliveToken();
+  form_.Events().OnKeyDown(id_, static_cast<int>(message.wParam), KeyShiftState());
+  return alive.expired() ? 0 : Default(message);
+}
+
+LRESULT Win32Control::OnChar(const Message& message) {
+  const std::weak_ptr<const bool> alive = form_.AliveToken();
+  int code = static_cast<int>(message.wParam);
+  form_.Events().OnKeyPress(id_, code);
+  if (alive.expired() || code == 0) return 0;  // discarded
+  return DefSubclassProc(message.window, message.message, static_cast<WPARAM>(code),
+                         message.lParam);
+}
+
+LRESULT Win32Control::OnSetFocus(const Message& message) {
+  const bool report = !form_.Context().InProgramCall();
+  platform::IFormEvents& events = form_.Events();
+  const std::weak_ptr<const bool> alive = form_.AliveToken();
+  const int id = id_;
+  const LRESULT result = Default(message);
+  if (report && !alive.expired()) events.OnGotFocus(id);
+  return result;
+}
+
+LRESULT Win32Control::OnKillFocus(const Message& message) {
+  const bool report = !form_.Context().InProgramCall();
+  platform::IFormEvents& events = form_.Events();
+  const std::weak_ptr<const bool> alive = form_.AliveToken();
+  const int id = id_;
+  const LRESULT result = Default(message);
+  if (report && !alive.expired()) events.OnLostFocus(id);
+  return result;
+}
+
+LRESULT Win32Control::OnSetCursor(const Message& message) {
+  if (handCursor_ && LOWORD(message.lParam) == HTCLIENT) {
+    SetCursor(LoadCursorW(nullptr, IDC_HAND));
+    return TRUE;
+  }
+  return Default(message);
+}
+
+LRESULT Win32Control::OnEraseBackground(const Message& message) {
+  if (!IsContainer()) return Default(message);
+  RECT client{};
+  GetClientRect(message.window, &client);
+  FillRect(reinterpret_cast<HDC>(message.wParam), &client,
+           form_.Context().brushes.Get(BackColour()));
+  return 1;
+}
+
+LRESULT Win32Control::OnPaint(const Message& message) {
+  if (!IsContainer()) return Default(message);
+  const PaintScope paint(message.window);
+  if (kind_ == ControlKind::Frame) PaintFrame(paint.Dc());
+  return 0;
+}
+
+// A group box: an etched outline from half the caption's height down, the
+// caption on the box's colour near the top left corner.
+void Win32Control::PaintFrame(HDC dc) {
+  RECT client{};
+  GetClientRect(window_.Get(), &client);
+  std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(window_.Get())) + 1, L'\0');
+  caption.resize(static_cast<std::size_t>(
+      GetWindowTextW(window_.Get(), caption.data(), static_cast<int>(caption.size()))));
+  const SelectedObject font(dc, font_);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  RECT outline = client;
+  outline.top += metrics.tmHeight / 2;
+  DrawEdge(dc, &outline, EDGE_ETCHED, BF_RECT);
+  if (caption.empty()) return;
+  SetBkMode(dc, OPAQUE);
+  SetBkColor(dc, BackColour());
+  SetTextColor(dc, foreColour_.value_or(GetSysColor(COLOR_BTNTEXT)));
+  RECT text{6, 0, client.right - 6, metrics.tmHeight};
+  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+            DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+  text.left -= 2;
+  text.right += 2;
+  FillRect(dc, &text, form_.Context().brushes.Get(BackColour()));
+  text.left += 2;
+  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+            DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+}  // namespace zlt::win32

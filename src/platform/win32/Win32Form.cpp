@@ -1,0 +1,409 @@
+#include "Win32Form.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+#include "MouseInput.h"
+#include "Win32Text.h"
+
+namespace zlt::win32 {
+namespace {
+
+struct Styles {
+  DWORD style;
+  DWORD exStyle;
+};
+
+Styles StylesOf(platform::FormStyle style) {
+  switch (style) {
+    case platform::FormStyle::Dialog:
+      return {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0};
+    case platform::FormStyle::ToolDialog:
+      return {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, WS_EX_DLGMODALFRAME};
+    case platform::FormStyle::Borderless:
+    case platform::FormStyle::Hidden:
+      break;
+  }
+  // A tool window has no taskbar button.
+  return {WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW};
+}
+
+RECT PixelRectOf(const platform::TwipsRect& bounds, const Dpi& dpi) {
+  const int left = PixelsFromTwips(bounds.left, dpi.twipsPerPixelX);
+  const int top = PixelsFromTwips(bounds.top, dpi.twipsPerPixelY);
+  return {left, top, left + PixelsFromTwips(bounds.width, dpi.twipsPerPixelX),
+          top + PixelsFromTwips(bounds.height, dpi.twipsPerPixelY)};
+}
+
+}  // namespace
+
+const Win32Form::Route Win32Form::kRoutes[] = {
+    {WM_CLOSE, &Win32Form::OnClose},
+    {WM_QUERYENDSESSION, &Win32Form::OnQueryEndSession},
+    {WM_ENDSESSION, &Win32Form::OnEndSession},
+    {WM_ACTIVATE, &Win32Form::OnActivateMessage},
+    {WM_COPYDATA, &Win32Form::OnCopyData},
+    {WM_TIMER, &Win32Form::OnTimerMessage},
+    {WM_LBUTTONDOWN, &Win32Form::OnButtonDown},
+    {WM_RBUTTONDOWN, &Win32Form::OnButtonDown},
+    {WM_MBUTTONDOWN, &Win32Form::OnButtonDown},
+    {WM_COMMAND, &Win32Form::OnCommand},
+    {WM_CTLCOLORSTATIC, &Win32Form::OnControlColour},
+    {WM_CTLCOLOREDIT, &Win32Form::OnControlColour},
+    {WM_CTLCOLORBTN, &Win32Form::OnControlColour},
+    {WM_DRAWITEM, &Win32Form::OnDrawItem},
+    {WM_ERASEBKGND, &Win32Form::OnEraseBackground},
+};
+
+Win32Form::Win32Form(Win32Context& context, const platform::FormSpec& spec,
+                     platform::IFormEvents& events)
+    : context_(context),
+      events_(events),
+      style_(spec.style),
+      keptExStyle_(StylesOf(spec.style).exStyle & WS_EX_TOOLWINDOW),
+      backColour_(spec.backColour) {
+  const Styles styles = StylesOf(spec.style);
+  RECT rect = PixelRectOf(spec.bounds, context_.dpi);
+  if (spec.style == platform::FormStyle::Dialog || spec.style == platform::FormStyle::ToolDialog) {
+    // Dialogs are described by their client area: the frame goes around it,
+    // the window's own corner stays where it was asked to be.
+    const POINT corner{rect.left, rect.top};
+    AdjustWindowRectEx(&rect, styles.style, FALSE, styles.exStyle);
+    OffsetRect(&rect, corner.x - rect.left, corner.y - rect.top);
+  }
+  const std::wstring caption = ToWide(spec.caption);
+  // WindowProc binds the window to this object on WM_NCCREATE.
+  CreateWindowExW(styles.exStyle, context_.formClass.Name(), caption.c_str(), styles.style,
+                  rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr,
+                  nullptr, context_.instance, this);
+  if (!window_) throw std::runtime_error("the window system refused a new window");
+  if (spec.style == platform::FormStyle::Dialog) {
+    SendMessageW(window_.Get(), WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(context_.programIcon.Get()));
+    SendMessageW(window_.Get(), WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(context_.programIconSmall.Get()));
+  }
+}
+
+Win32Form::~Win32Form() {
+  // Destroying windows moves focus and activation elsewhere: that is the
+  // program's doing, not an event.
+  const ProgramCall call(context_);
+  if (window_) SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, 0);
+  alive_.reset();
+  // Children before their containers (created after them).
+  while (!controls_.empty()) controls_.pop_back();
+  tooltips_.Reset();
+  window_.Reset();
+}
+
+LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* form = static_cast<Win32Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    form->window_.Reset(window);
+  }
+  auto* form = reinterpret_cast<Win32Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (form == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    // The window is gone: no later message may reach the object.
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    (void)form->window_.Release();
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  const Message current{window, message, wParam, lParam};
+  for (const Route& route : kRoutes) {
+    if (route.message != message) continue;
+    // A handler may destroy the form: nothing of it is touched afterwards.
+    const std::optional<LRESULT> result = (form->*route.handler)(current);
+    if (result) return *result;
+    break;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+Win32Form* Win32Form::FromHandle(HWND window, const Win32Context& context) {
+  if (window == nullptr || GetClassLongPtrW(window, GCW_ATOM) != context.formClass.Atom()) {
+    return nullptr;
+  }
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process != GetCurrentProcessId()) return nullptr;
+  return reinterpret_cast<Win32Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+platform::WindowHandle Win32Form::Handle() const {
+  return reinterpret_cast<platform::WindowHandle>(window_.Get());
+}
+
+Win32Control& Win32Form::AddControl(const platform::ControlSpec& spec) {
+  if (spec.id == platform::kFormItself || controlsById_.count(spec.id) != 0) {
+    throw std::invalid_argument("control id " + std::to_string(spec.id) + " used twice");
+  }
+  HWND parent = window_.Get();
+  if (spec.parentId != platform::kFormItself) {
+    const auto found = controlsById_.find(spec.parentId);
+    if (found == controlsById_.end() || !found->second->IsContainer()) {
+      throw std::invalid_argument("control " + std::to_string(spec.id) + " has no container " +
+                                  std::to_string(spec.parentId));
+    }
+    parent = found->second->Handle();
+  }
+  controls_.push_back(std::make_unique<Win32Control>(*this, spec, parent));
+  Win32Control& control = *controls_.back();
+  controlsById_[control.Id()] = &control;
+  controlsByWindow_[control.Handle()] = &control;
+  if (!control.Tooltip().empty()) AddTooltip(control);
+  return control;
+}
+
+bool Win32Form::HasControl(int id) const { return controlsById_.count(id) != 0; }
+
+Win32Control& Win32Form::Control(int id) {
+  const auto found = controlsById_.find(id);
+  if (found == controlsById_.end()) {
+    throw std::out_of_range("no control " + std::to_string(id) + " on this form");
+  }
+  return *found->second;
+}
+
+void Win32Form::SetCaption(std::string_view caption) {
+  SetWindowTextW(window_.Get(), ToWide(caption).c_str());
+}
+
+std::string Win32Form::Caption() const {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window_.Get())) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      GetWindowTextW(window_.Get(), text.data(), static_cast<int>(text.size()))));
+  return FromWide(text);
+}
+
+platform::TwipsRect Win32Form::Bounds() const {
+  RECT rect{};
+  GetWindowRect(window_.Get(), &rect);
+  const Dpi& dpi = context_.dpi;
+  return {rect.left * dpi.twipsPerPixelX, rect.top * dpi.twipsPerPixelY,
+          (rect.right - rect.left) * dpi.twipsPerPixelX,
+          (rect.bottom - rect.top) * dpi.twipsPerPixelY};
+}
+
+void Win32Form::SetBounds(const platform::TwipsRect& bounds) {
+  const RECT rect = PixelRectOf(bounds, context_.dpi);
+  SetWindowPos(window_.Get(), nullptr, rect.left, rect.top, rect.right - rect.left,
+               rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Shown as a form is shown in the toolkit this program comes from: SW_SHOW,
+// which activates it. The activation is the program's doing, so OnActivate is
+// not reported for it.
+void Win32Form::SetVisible(bool visible) {
+  if (style_ == platform::FormStyle::Hidden) return;
+  const ProgramCall call(context_);
+  ShowWindow(window_.Get(), visible ? SW_SHOW : SW_HIDE);
+}
+
+bool Win32Form::Visible() const { return IsWindowVisible(window_.Get()) != FALSE; }
+
+void Win32Form::SetEnabled(bool enabled) {
+  const ProgramCall call(context_);
+  EnableWindow(window_.Get(), enabled ? TRUE : FALSE);
+}
+
+void Win32Form::Activate() {
+  const ProgramCall call(context_);
+  SetForegroundWindow(window_.Get());
+  SetActiveWindow(window_.Get());
+}
+
+void Win32Form::Refresh() {
+  RedrawWindow(window_.Get(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void Win32Form::SetTopmost(bool topmost) {
+  SetWindowPos(window_.Get(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Win32Form::SetLayeredAlpha(std::optional<std::uint8_t> alpha) {
+  // The whole extended style is replaced, except that a note keeps
+  // WS_EX_TOOLWINDOW: dropping it would give every note a taskbar button.
+  const DWORD exStyle = keptExStyle_ | (alpha ? WS_EX_LAYERED : 0);
+  SetWindowLongPtrW(window_.Get(), GWL_EXSTYLE, static_cast<LONG_PTR>(exStyle));
+  SetLayeredWindowAttributes(window_.Get(), 0, alpha.value_or(255), LWA_ALPHA);
+}
+
+void Win32Form::SetRoundRegion(int widthPx, int heightPx, int ellipsePx) {
+  UniqueRegion region(CreateRoundRectRgn(0, 0, widthPx, heightPx, ellipsePx, ellipsePx));
+  if (!region) return;
+  // On success the window owns the region.
+  if (SetWindowRgn(window_.Get(), region.Get(), TRUE) != 0) (void)region.Release();
+}
+
+void Win32Form::StartTimer(int timerId, int intervalMs) {
+  const UINT elapse = static_cast<UINT>(std::max(intervalMs, static_cast<int>(USER_TIMER_MINIMUM)));
+  if (SetTimer(window_.Get(), static_cast<UINT_PTR>(timerId), elapse, nullptr) != 0) {
+    timers_.insert(timerId);
+  }
+}
+
+void Win32Form::StopTimer(int timerId) {
+  KillTimer(window_.Get(), static_cast<UINT_PTR>(timerId));
+  timers_.erase(timerId);
+}
+
+bool Win32Form::TimerRunning(int timerId) const { return timers_.count(timerId) != 0; }
+
+void Win32Form::RunSystemMove() {
+  // Without the button held the system's move loop would wait for a click that
+  // belongs to nobody.
+  if (GetKeyState(VK_LBUTTON) >= 0) return;
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  ReleaseCapture();
+  SendMessageW(window_.Get(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(cursor.x, cursor.y));
+}
+
+platform::Colour Win32Form::BackColour() const {
+  return backColour_.value_or(static_cast<platform::Colour>(GetSysColor(COLOR_BTNFACE)));
+}
+
+bool Win32Form::MoveFocusByTab(bool backwards) {
+  std::vector<Win32Control*> stops;
+  for (const auto& control : controls_) {
+    const HWND window = control->Handle();
+    if (control->TabIndex() >= 0 && IsWindowVisible(window) && IsWindowEnabled(window)) {
+      stops.push_back(control.get());
+    }
+  }
+  if (stops.empty()) return false;
+  std::stable_sort(stops.begin(), stops.end(), [](const Win32Control* a, const Win32Control* b) {
+    return a->TabIndex() < b->TabIndex();
+  });
+  const HWND focus = GetFocus();
+  const auto current = std::find_if(
+      stops.begin(), stops.end(), [focus](const Win32Control* c) { return c->Handle() == focus; });
+  const auto count = static_cast<std::ptrdiff_t>(stops.size());
+  std::ptrdiff_t next = 0;
+  if (current == stops.end()) {
+    next = backwards ? count - 1 : 0;
+  } else {
+    next = ((current - stops.begin()) + (backwards ? count - 1 : 1)) % count;
+  }
+  // The user's own focus change: reported as such.
+  SetFocus(stops[static_cast<std::size_t>(next)]->Handle());
+  return true;
+}
+
+std::optional<LRESULT> Win32Form::OnClose(const Message&) {
+  // The window stays: its owner destroys the form object if it wants it gone.
+  return static_cast<LRESULT>(events_.OnCloseRequest());
+}
+
+std::optional<LRESULT> Win32Form::OnQueryEndSession(const Message&) { return TRUE; }
+
+std::optional<LRESULT> Win32Form::OnEndSession(const Message& message) {
+  if (message.wParam != FALSE) events_.OnEndSession();
+  return 0;
+}
+
+std::optional<LRESULT> Win32Form::OnActivateMessage(const Message& message) {
+  if (LOWORD(message.wParam) == WA_INACTIVE) {
+    const HWND focus = GetFocus();
+    if (focus != nullptr && IsChild(message.window, focus)) lastFocus_ = focus;
+    return 0;
+  }
+  // Give the focus back to the control that had it, as dialogs do.
+  if (lastFocus_ != nullptr && IsWindow(lastFocus_) && IsChild(message.window, lastFocus_) &&
+      IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)) {
+    SetFocus(lastFocus_);
+  } else {
+    DefWindowProcW(message.window, message.message, message.wParam, message.lParam);
+  }
+  const bool minimised = HIWORD(message.wParam) != 0;
+  if (!minimised && !context_.InProgramCall()) events_.OnActivate();
+  return 0;
+}
+
+std::optional<LRESULT> Win32Form::OnCopyData(const Message& message) {
+  // The system's copy is valid only during this message: keep our own.
+  const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(message.lParam);
+  std::string bytes;
+  if (data != nullptr && data->lpData != nullptr && data->cbData != 0) {
+    bytes.assign(static_cast<const char*>(data->lpData), data->cbData);
+  }
+  events_.OnCopyData(bytes);
+  return TRUE;
+}
+
+std::optional<LRESULT> Win32Form::OnTimerMessage(const Message& message) {
+  const int timerId = static_cast<int>(message.wParam);
+  // A tick already queued when the timer was stopped is dropped.
+  if (timers_.count(timerId) == 0) return 0;
+  events_.OnTimer(timerId);
+  return 0;
+}
+
+std::optional<LRESULT> Win32Form::OnButtonDown(const Message& message) {
+  events_.OnMouseDown(platform::kFormItself,
+                      PressFromMessage(message.wParam, message.lParam, context_.dpi));
+  return 0;
+}
+
+std::optional<LRESULT> Win32Form::OnCommand(const Message& message) {
+  Win32Control* control = ControlByWindow(reinterpret_cast<HWND>(message.lParam));
+  if (control == nullptr) return std::nullopt;
+  control->ReportCommand(HIWORD(message.wParam));
+  return 0;
+}
+
+std::optional<LRESULT> Win32Form::OnControlColour(const Message& message) {
+  Win32Control* control = ControlByWindow(reinterpret_cast<HWND>(message.lParam));
+  if (control == nullptr) return std::nullopt;
+  return reinterpret_cast<LRESULT>(control->PrepareColours(reinterpret_cast<HDC>(message.wParam)));
+}
+
+std::optional<LRESULT> Win32Form::OnDrawItem(const Message& message) {
+  const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.lParam);
+  Win32Control* control = item != nullptr ? ControlByWindow(item->hwndItem) : nullptr;
+  if (control == nullptr) return std::nullopt;
+  control->DrawGraphicalButton(*item);
+  return TRUE;
+}
+
+std::optional<LRESULT> Win32Form::OnEraseBackground(const Message& message) {
+  RECT client{};
+  GetClientRect(message.window, &client);
+  FillRect(reinterpret_cast<HDC>(message.wParam), &client, context_.brushes.Get(BackColour()));
+  return 1;
+}
+
+Win32Control* Win32Form::ControlByWindow(HWND window) const {
+  const auto found = controlsByWindow_.find(window);
+  return found != controlsByWindow_.end() ? found->second : nullptr;
+}
+
+void Win32Form::AddTooltip(const Win32Control& control) {
+  if (!tooltips_) {
+    // Always-tip: notes are seldom the active window.
+    tooltips_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_.Get(),
+                                    nullptr, context_.instance, nullptr));
+    if (!tooltips_) return;
+  }
+  std::wstring text = ToWide(control.Tooltip());
+  TOOLINFOW tool{};
+  // The version 2 layout: understood by every version of the common controls.
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = window_.Get();
+  tool.uId = reinterpret_cast<UINT_PTR>(control.Handle());
+  tool.lpszText = text.data();  // copied by the tooltip window
+  SendMessageW(tooltips_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+}  // namespace zlt::win32
