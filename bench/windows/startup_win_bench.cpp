@@ -1,0 +1,246 @@
+// Start-up with many notes on the real Windows platform: the platform built as
+// WinMain builds it, but with an environment of its own (a temporary program
+// folder holding the note files, user "bench", command line "/*"). Times
+// Program::Main until every note window exists, counts window-system objects
+// and memory per collapsed note and for one note with its details view open,
+// and reads the same files in a bare CreateFileW/ReadFile loop for comparison.
+// Ends itself (ExitProcess) once measured: nobody has to close a window.
+//
+//   startup_win_bench [notes=1000]
+// commctrl.h needs windows.h before it.
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>
+#include <psapi.h>
+// clang-format on
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "manager/Controller.h"
+#include "platform/Cp932.h"
+#include "platform/Platform.h"
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32InstanceChannel.h"
+#include "platform/win32/Win32KernelHandles.h"
+#include "platform/win32/Win32Processes.h"
+#include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32Text.h"
+#include "platform/win32/Win32WindowSystem.h"
+#include "startup/Program.h"
+
+namespace {
+
+using zlt::win32::KernelHandle;
+
+constexpr const char* kUser = "bench";
+
+class BenchEnvironment final : public zlt::platform::IEnvironment {
+ public:
+  explicit BenchEnvironment(std::string appFolder) : appFolder_(std::move(appFolder)) {}
+  std::string AppFolder() const override { return appFolder_; }
+  std::optional<std::string> UserName() const override { return kUser; }
+  std::string CommandLine() const override { return "/*"; }
+
+ private:
+  std::string appFolder_;
+};
+
+double NowMs() {
+  LARGE_INTEGER now, frequency;
+  QueryPerformanceCounter(&now);
+  QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+struct Usage {
+  DWORD user = 0;
+  DWORD gdi = 0;
+  long windows = 0;  // windows of this thread, children included
+  std::map<std::wstring, long> byClass;
+  SIZE_T workingSet = 0;
+  SIZE_T privateBytes = 0;
+};
+
+BOOL CALLBACK CountChild(HWND window, LPARAM usage) {
+  auto& counted = *reinterpret_cast<Usage*>(usage);
+  ++counted.windows;
+  wchar_t name[64] = L"";
+  GetClassNameW(window, name, 64);
+  ++counted.byClass[name];
+  return TRUE;
+}
+
+BOOL CALLBACK CountTopLevel(HWND window, LPARAM usage) {
+  CountChild(window, usage);
+  EnumChildWindows(window, CountChild, usage);
+  return TRUE;
+}
+
+Usage Measure() {
+  Usage usage;
+  usage.user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  usage.gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  EnumThreadWindows(GetCurrentThreadId(), CountTopLevel, reinterpret_cast<LPARAM>(&usage));
+  PROCESS_MEMORY_COUNTERS_EX memory{};
+  memory.cb = sizeof(memory);
+  if (K32GetProcessMemoryInfo(GetCurrentProcess(),
+                              reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
+                              sizeof(memory))) {
+    usage.workingSet = memory.WorkingSetSize;
+    usage.privateBytes = memory.PrivateUsage;
+  }
+  return usage;
+}
+
+// A counter the system does not keep (Wine answers 0) is shown as such.
+void PrintCount(const char* what, double before, double after, double per, double scale = 1) {
+  if (before == 0 && after == 0) {
+    std::printf("    %-34s        n/a  (the system reports 0)\n", what);
+  } else {
+    std::printf("    %-34s %10.2f  (%.0f -> %.0f)\n", what, (after - before) / per / scale,
+                before / scale, after / scale);
+  }
+}
+
+void PrintDelta(const char* what, const Usage& before, const Usage& after, double per) {
+  std::printf("  %s\n", what);
+  PrintCount("USER objects (GetGuiResources)", before.user, after.user, per);
+  PrintCount("GDI objects (GetGuiResources)", before.gdi, after.gdi, per);
+  PrintCount("windows, children included", before.windows, after.windows, per);
+  for (const auto& [name, count] : after.byClass) {
+    const auto found = before.byClass.find(name);
+    const long was = found != before.byClass.end() ? found->second : 0;
+    if (count == was) continue;
+    const std::string label = "  class " + zlt::win32::FromWide(name);
+    PrintCount(label.c_str(), was, count, per);
+  }
+  PrintCount("working set, kB", before.workingSet, after.workingSet, per, 1024);
+  PrintCount("private bytes, kB", before.privateBytes, after.privateBytes, per, 1024);
+}
+
+std::string NoteFileBytes(int index) {
+  const int left = 3360 + (index % 40) * 600;
+  const int top = 300 + (index / 40 % 30) * 500;
+  const std::string text =
+      "[ZLT付箋紙プラグイン]\r\nAlarm=1\r\nAlarmMusic=0\r\nDate=2005/07/30\r\n"
+      "Time0=09\r\nTime1=30\r\nLeft=" +
+      std::to_string(left) + "\r\nTop=" + std::to_string(top) +
+      "\r\nTemae=1\r\nToumei=0\r\nTitle=買い物\r\ntxtData=牛乳\r\nパン\r\n";
+  return zlt::platform::Utf8ToCp932(text);
+}
+
+// What the program cannot beat: one read of every note file.
+double BareReadMs(const std::vector<std::wstring>& paths, std::size_t& bytes) {
+  const double start = NowMs();
+  bytes = 0;
+  std::string buffer;
+  for (const auto& path : paths) {
+    KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) continue;
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file.Get(), &size)) continue;
+    buffer.resize(static_cast<std::size_t>(size.QuadPart));
+    DWORD read = 0;
+    if (ReadFile(file.Get(), buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr)) {
+      bytes += read;
+    }
+  }
+  return NowMs() - start;
+}
+
+void PumpPending() {
+  MSG message{};
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const int notes = argc > 1 ? std::max(1, _wtoi(argv[1])) : 1000;
+
+  wchar_t temp[MAX_PATH + 1];
+  std::wstring appFolder(temp, GetTempPathW(MAX_PATH + 1, temp));
+  if (!appFolder.empty() && appFolder.back() != L'\\') appFolder += L'\\';
+  appFolder += L"zlt-startup-bench-" + std::to_wstring(GetCurrentProcessId());
+  const std::wstring dataFolder = appFolder + L"\\" + zlt::win32::ToWide(kUser);
+  CreateDirectoryW(appFolder.c_str(), nullptr);
+  CreateDirectoryW(dataFolder.c_str(), nullptr);
+
+  zlt::win32::Win32FileSystem files;
+  std::vector<std::wstring> paths;
+  for (int i = 0; i < notes; ++i) {
+    paths.push_back(dataFolder + L"\\" + std::to_wstring(i) + L".txt");
+    files.ReplaceAtomically(zlt::win32::FromWide(paths.back()), NoteFileBytes(i));
+  }
+  const auto cleanUp = [&] {
+    for (const auto& path : paths) DeleteFileW(path.c_str());
+    RemoveDirectoryW(dataFolder.c_str());
+    RemoveDirectoryW(appFolder.c_str());
+  };
+
+  // As WinMain: common controls, then the platform.
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  zlt::win32::Win32WindowSystem windows(GetModuleHandleW(nullptr));
+  zlt::win32::Win32Processes processes;
+  zlt::win32::Win32Clock clock;
+  zlt::win32::Win32Shell shell;
+  zlt::win32::Win32InstanceChannel instanceChannel;
+  BenchEnvironment environment(zlt::win32::FromWide(appFolder));
+  zlt::platform::Platform platform{windows, files,           processes,  clock,
+                                   shell,   instanceChannel, environment};
+
+  // The bare loop first as well, so neither side has the files cold alone.
+  std::size_t bytes = 0;
+  BareReadMs(paths, bytes);
+
+  const Usage before = Measure();
+  zlt::Program program(platform);
+  const double start = NowMs();
+  program.Main();
+  const double mainMs = NowMs() - start;
+  PumpPending();
+  const double settledMs = NowMs() - start;
+  const Usage loaded = Measure();
+
+  auto* controller = program.FusenController();
+  const std::size_t loadedNotes = controller != nullptr ? controller->Notes().size() : 0;
+
+  std::vector<double> bare;
+  for (int r = 0; r < 5; ++r) bare.push_back(BareReadMs(paths, bytes));
+  std::sort(bare.begin(), bare.end());
+  const double bareMs = bare[bare.size() / 2];
+
+  Usage opened = loaded;
+  if (loadedNotes > 0) {
+    controller->Notes().front()->OpenDetails();
+    PumpPending();
+    opened = Measure();
+  }
+
+  std::printf("startup_win_bench: %d note files, %zu note windows loaded\n", notes, loadedNotes);
+  std::printf("  Program::Main \"/*\" until every note window exists %9.1f ms  (%.2f ms/note)\n",
+              mainMs, mainMs / notes);
+  std::printf("  ... and the messages it left pending handled     %9.1f ms\n", settledMs);
+  std::printf("  bare read, CreateFileW/ReadFile (median of 5)    %9.2f ms  (%zu bytes)\n", bareMs,
+              bytes);
+  std::printf("  ratio start-up / bare read                       %9.1f\n", mainMs / bareMs);
+  PrintDelta("per collapsed note", before, loaded,
+             static_cast<double>(std::max<std::size_t>(loadedNotes, 1)));
+  PrintDelta("opening the details view of one note", loaded, opened, 1);
+  std::fflush(stdout);
+
+  cleanUp();
+  ExitProcess(loadedNotes == static_cast<std::size_t>(notes) ? 0 : 1);
+}
