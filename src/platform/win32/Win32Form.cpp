@@ -388,11 +388,13 @@ Win32Control* Win32Form::ControlByWindow(HWND window) const {
 
 void Win32Form::AddTooltip(const Win32Control& control) {
   if (!tooltips_) {
-    // Always-tip: notes are seldom the active window.
+    // Always-tip: notes are seldom the active window. No owner: Wine (8)
+    // places an owner made topmost after its owned topmost tooltip and so
+    // never makes it topmost; the form destroys the tooltip window itself.
     tooltips_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                     WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_.Get(),
-                                    nullptr, context_.instance, nullptr));
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                                    context_.instance, nullptr));
     if (!tooltips_) return;
   }
   std::wstring text = ToWide(control.Tooltip());
