@@ -16,8 +16,4 @@ inline constexpr std::string_view kSettingsFile = "ZLTFusen.ini";
 // leaves the menu item as it was. A missing file or key reads as "True".
 std::optional<bool> ReadKyuchaku(const platform::IFileSystem& files, std::string_view dataFolder);
 
-// Text to a truth value: "True"/"False" in any letter case, or a number
-// (0 is no); nullopt otherwise.
-std::optional<bool> TruthValue(std::string_view text);
-
 }  // namespace zlt
