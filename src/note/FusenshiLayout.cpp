@@ -78,7 +78,8 @@ std::vector<ControlSpec> DetailsControls() {
 
   // Frame colours and fonts follow the window unless a control says otherwise.
   for (auto& spec : specs) {
-    if (spec.kind == ControlKind::CheckBox && !spec.backColour) spec.backColour = layout::kNoteColour;
+    const bool plain = spec.kind == ControlKind::CheckBox || spec.kind == ControlKind::Label;
+    if (plain && !spec.backColour) spec.backColour = layout::kNoteColour;
   }
   return specs;
 }

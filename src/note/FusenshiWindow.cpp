@@ -168,6 +168,8 @@ void FusenshiWindow::Show() {
   form_->SetVisible(true);
   form_->Activate();
   Form_Activate();
+  // A new note is for typing: the caret waits in its title.
+  if (DetailsOpen()) strip_.Live(txtTitle)->Focus();
 }
 
 void FusenshiWindow::Form_Activate() {

@@ -196,13 +196,12 @@ void Win32Form::SetBounds(const platform::TwipsRect& bounds) {
                rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Shown as a form is shown in the toolkit this program comes from: SW_SHOW,
-// which activates it. The activation is the program's doing, so OnActivate is
-// not reported for it.
+// Showing does not activate: the program says Activate where it wants the
+// window active, so both backends agree on which window is.
 void Win32Form::SetVisible(bool visible) {
   if (style_ == platform::FormStyle::Hidden) return;
   const ProgramCall call(context_);
-  ShowWindow(window_.Get(), visible ? SW_SHOW : SW_HIDE);
+  ShowWindow(window_.Get(), visible ? SW_SHOWNA : SW_HIDE);
 }
 
 bool Win32Form::Visible() const { return IsWindowVisible(window_.Get()) != FALSE; }
