@@ -4,6 +4,7 @@
 
 #include "platform/Cp932.h"
 #include "platform/Cp932Backend.h"
+#include "platform/Utf8.h"
 
 namespace zlt::note {
 namespace {
@@ -31,54 +32,14 @@ char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - '
 
 // ---- UTF-16 files -------------------------------------------------------
 
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 constexpr char32_t kReplacement = 0xFFFD;
 
 // Decodes one UTF-8 character at text[at]; advances at. Invalid bytes give
 // nullopt and advance by one.
 std::optional<char32_t> NextUtf8(std::string_view text, std::size_t& at) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char first = byte(at);
-  std::size_t length = 0;
   char32_t c = 0;
-  if (first < 0x80) {
-    ++at;
-    return first;
-  } else if (first >= 0xC2 && first <= 0xDF) {
-    length = 2;
-    c = first & 0x1F;
-  } else if (first >= 0xE0 && first <= 0xEF) {
-    length = 3;
-    c = first & 0x0F;
-  } else if (first >= 0xF0 && first <= 0xF4) {
-    length = 4;
-    c = first & 0x07;
-  }
-  bool valid = length > 0 && at + length <= text.size();
-  for (std::size_t i = 1; valid && i < length; ++i) {
-    valid = (byte(at + i) & 0xC0) == 0x80;
-    c = (c << 6) | (byte(at + i) & 0x3F);
-  }
-  valid = valid && !(length == 3 && (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF))) &&
-          !(length == 4 && (c < 0x10000 || c > 0x10FFFF));
-  if (!valid) {
+  const std::size_t length = platform::Utf8SequenceLength(text, at, c);
+  if (length == 0) {
     ++at;
     return std::nullopt;
   }
@@ -102,13 +63,13 @@ std::string Utf16LeToUtf8(std::string_view bytes) {
       const char16_t second = unit(at);
       if (second >= 0xDC00 && second <= 0xDFFF) {
         at += 2;
-        AppendUtf8(out, 0x10000 + ((first - 0xD800) << 10) + (second - 0xDC00));
+        platform::AppendUtf8(out, 0x10000 + ((first - 0xD800) << 10) + (second - 0xDC00));
         continue;
       }
     }
-    AppendUtf8(out, (first >= 0xD800 && first <= 0xDFFF) ? kReplacement : first);
+    platform::AppendUtf8(out, (first >= 0xD800 && first <= 0xDFFF) ? kReplacement : first);
   }
-  if (at < bytes.size()) AppendUtf8(out, kReplacement);
+  if (at < bytes.size()) platform::AppendUtf8(out, kReplacement);
   return out;
 }
 
