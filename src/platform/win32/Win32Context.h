@@ -24,6 +24,9 @@ struct Win32Context {
   UniqueIcon programIconSmall;  // 16 x 16
   WindowClass formClass;
   WindowClass boxClass;
+  // One tooltip window serves every form: a thousand notes would otherwise
+  // cost a thousand more top-level windows.
+  UniqueWindow tooltips;
   // Above zero while a call of the program shows, hides, focuses or destroys
   // windows: focus and activation changes it causes are its own doing and are
   // not reported as events (the program runs such handlers itself).

@@ -95,8 +95,8 @@ Win32Form::~Win32Form() {
   if (window_) SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, 0);
   alive_.reset();
   // Children before their containers (created after them).
+  RemoveTooltips();
   while (!controls_.empty()) controls_.pop_back();
-  tooltips_.Reset();
   window_.Reset();
 }
 
@@ -385,26 +385,47 @@ Win32Control* Win32Form::ControlByWindow(HWND window) const {
   return found != controlsByWindow_.end() ? found->second : nullptr;
 }
 
-void Win32Form::AddTooltip(const Win32Control& control) {
-  if (!tooltips_) {
-    // Always-tip: notes are seldom the active window. No owner: Wine (8)
-    // places an owner made topmost after its owned topmost tooltip and so
-    // never makes it topmost; the form destroys the tooltip window itself.
-    tooltips_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                                    context_.instance, nullptr));
-    if (!tooltips_) return;
-  }
-  std::wstring text = ToWide(control.Tooltip());
+namespace {
+
+TOOLINFOW ToolFor(HWND form, HWND control) {
   TOOLINFOW tool{};
   // The version 2 layout: understood by every version of the common controls.
   tool.cbSize = TTTOOLINFOW_V2_SIZE;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = window_.Get();
-  tool.uId = reinterpret_cast<UINT_PTR>(control.Handle());
+  tool.hwnd = form;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  return tool;
+}
+
+}  // namespace
+
+void Win32Form::AddTooltip(const Win32Control& control) {
+  auto& tooltips = context_.tooltips;
+  if (!tooltips) {
+    // Always-tip: notes are seldom the active window. No owner: Wine (8)
+    // places an owner made topmost after its owned topmost tooltip and so
+    // never makes it topmost.
+    tooltips.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                                   context_.instance, nullptr));
+    if (!tooltips) return;
+  }
+  std::wstring text = ToWide(control.Tooltip());
+  TOOLINFOW tool = ToolFor(window_.Get(), control.Handle());
   tool.lpszText = text.data();  // copied by the tooltip window
-  SendMessageW(tooltips_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  if (SendMessageW(tooltips.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) != FALSE) {
+    tooledControls_.push_back(control.Handle());
+  }
+}
+
+void Win32Form::RemoveTooltips() {
+  if (!context_.tooltips) return;
+  for (const HWND control : tooledControls_) {
+    TOOLINFOW tool = ToolFor(window_.Get(), control);
+    SendMessageW(context_.tooltips.Get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  tooledControls_.clear();
 }
 
 }  // namespace zlt::win32

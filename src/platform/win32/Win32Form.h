@@ -94,6 +94,7 @@ class Win32Form final : public platform::IForm {
 
   Win32Control* ControlByWindow(HWND window) const;
   void AddTooltip(const Win32Control& control);
+  void RemoveTooltips();
 
   Win32Context& context_;
   platform::IFormEvents& events_;
@@ -107,7 +108,7 @@ class Win32Form final : public platform::IForm {
   std::vector<std::unique_ptr<Win32Control>> controls_;  // in creation order
   std::unordered_map<int, Win32Control*> controlsById_;
   std::unordered_map<HWND, Win32Control*> controlsByWindow_;
-  UniqueWindow tooltips_;
+  std::vector<HWND> tooledControls_;  // this form's tools in the shared tooltip window
   UniqueWindow window_;
 };
 
