@@ -27,8 +27,8 @@ std::vector<ControlSpec> TitleStripControls() {
   tab.backColour = Rgb(255, 224, 192);
   tab.tooltip = "ココを“右クリック”でメニュー表示、“Shift＋ドラッグ”で移動出来ます。";
 
-  auto title = Make(ControlKind::TextBox, txtTitle, platform::kFormItself, "", {360, 120, 5895, 255},
-                    0);
+  auto title =
+      Make(ControlKind::TextBox, txtTitle, platform::kFormItself, "", {360, 120, 5895, 255}, 0);
   title.backColour = layout::kNoteColour;
   title.tooltip =
       "ココを“Shift＋クリック”でタイトル編集、“Shift＋Wクリック”で詳細内容編集ができます。";
@@ -38,8 +38,8 @@ std::vector<ControlSpec> TitleStripControls() {
 std::vector<ControlSpec> DetailsControls() {
   const int frame = Frame1;
   std::vector<ControlSpec> specs;
-  auto details = Make(ControlKind::Frame, Frame1, platform::kFormItself, "詳細内容",
-                      {0, 480, 6495, 4815});
+  auto details =
+      Make(ControlKind::Frame, Frame1, platform::kFormItself, "詳細内容", {0, 480, 6495, 4815});
   details.visible = false;
   details.backColour = layout::kNoteColour;
   specs.push_back(details);
@@ -48,7 +48,8 @@ std::vector<ControlSpec> DetailsControls() {
   path.visible = false;
   specs.push_back(path);
 
-  specs.push_back(Make(ControlKind::CheckBox, AlmCheck, frame, "アラーム", {240, 360, 975, 180}, 1));
+  specs.push_back(
+      Make(ControlKind::CheckBox, AlmCheck, frame, "アラーム", {240, 360, 975, 180}, 1));
   auto date = Make(ControlKind::TextBox, txtDateNo, frame, "0000/00/00", {1250, 285, 1095, 270}, 2);
   date.enabled = false;
   specs.push_back(date);
@@ -64,7 +65,8 @@ std::vector<ControlSpec> DetailsControls() {
                     {240, 600, 3015, 255});
   music.enabled = false;
   specs.push_back(music);
-  specs.push_back(Make(ControlKind::CheckBox, ToumeiCheck, frame, "半透明", {3900, 360, 1095, 240}));
+  specs.push_back(
+      Make(ControlKind::CheckBox, ToumeiCheck, frame, "半透明", {3900, 360, 1095, 240}));
   specs.push_back(
       Make(ControlKind::CheckBox, TemaeCheck, frame, "常に手前表示", {3900, 650, 1455, 180}));
   specs.push_back(Make(ControlKind::Button, cmdSave0, frame, "保存", {5400, 240, 855, 285}, 6));

@@ -441,8 +441,7 @@ void FusenshiWindow::OnDblClick(int controlId) {
 }
 
 void FusenshiWindow::OnKeyDown(int controlId, int keyCode, int /*shift*/) {
-  if (controlId == txtTitle && keyCode == kEnterKey &&
-      form_->Bounds().height > kCollapsedTallest) {
+  if (controlId == txtTitle && keyCode == kEnterKey && form_->Bounds().height > kCollapsedTallest) {
     cmdSave_Click(0);
   }
 }

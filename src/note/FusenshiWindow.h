@@ -84,7 +84,7 @@ class FusenshiWindow final : public platform::IFormEvents {
   void AlmCheck_Click();
   void txtTitle_Change();
   void lblTitle_MouseDown(const platform::MouseDown& press);
-  void SetAlarmChecked(bool checked);  // runs AlmCheck_Click when the value changes
+  void SetAlarmChecked(bool checked);           // runs AlmCheck_Click when the value changes
   void SetTitleText(const std::string& title);  // runs txtTitle_Change when it changes
   void SetBounds(const platform::TwipsRect& bounds);
   void Form_Resize();

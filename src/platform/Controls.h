@@ -11,18 +11,18 @@
 namespace zlt::platform {
 
 enum class ControlKind {
-  Label,           // static text; reports mouse presses, clicks and double clicks
-  TextBox,         // one-line edit
+  Label,             // static text; reports mouse presses, clicks and double clicks
+  TextBox,           // one-line edit
   MultiLineTextBox,  // multi-line edit with both scroll bars, Enter makes a new line
   CheckBox,
-  Button,          // push button; graphical buttons show their back colour
-  Frame,           // group box with a caption; holds other controls
-  PictureBox,      // plain coloured box; may hold other controls
-  Icon,            // the program's icon, 32 x 32
+  Button,      // push button; graphical buttons show their back colour
+  Frame,       // group box with a caption; holds other controls
+  PictureBox,  // plain coloured box; may hold other controls
+  Icon,        // the program's icon, 32 x 32
 };
 
 struct FontSpec {
-  std::string face;       // UTF-8, for example "ＭＳ Ｐゴシック"
+  std::string face;  // UTF-8, for example "ＭＳ Ｐゴシック"
   double points = 9.0;
   bool bold = false;
   bool italic = false;
@@ -41,12 +41,12 @@ struct ControlSpec {
   std::optional<Colour> backColour;
   std::optional<Colour> foreColour;
   std::optional<FontSpec> font;
-  std::string tooltip;         // UTF-8; empty means none
+  std::string tooltip;  // UTF-8; empty means none
   bool visible = true;
   bool enabled = true;
-  int tabIndex = -1;           // position in the form's tab order; -1: not a tab stop
-  bool graphical = false;      // Button: paint with backColour
-  bool handCursor = false;     // Label: the pointer changes while over it
+  int tabIndex = -1;        // position in the form's tab order; -1: not a tab stop
+  bool graphical = false;   // Button: paint with backColour
+  bool handCursor = false;  // Label: the pointer changes while over it
 };
 
 // A control as the program sees it. Setting a value never reports an event back:

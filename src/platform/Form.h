@@ -13,10 +13,10 @@
 namespace zlt::platform {
 
 enum class FormStyle {
-  Borderless,   // a note: no caption bar, no border, no taskbar button
-  Dialog,       // fixed single border, caption, close button and the program icon
-  ToolDialog,   // fixed dialog border, caption, close button, no icon
-  Hidden,       // never shown: the controller of a second start
+  Borderless,  // a note: no caption bar, no border, no taskbar button
+  Dialog,      // fixed single border, caption, close button and the program icon
+  ToolDialog,  // fixed dialog border, caption, close button, no icon
+  Hidden,      // never shown: the controller of a second start
 };
 
 struct FormSpec {

@@ -78,7 +78,8 @@ class IInstanceChannel {
   virtual bool ClaimFirstInstance() = 0;
   // Polls for a top-level window with this exact caption until it appears or
   // the time is up; kNoWindow when it never does.
-  virtual WindowHandle WaitForWindow(std::string_view caption, std::chrono::milliseconds timeout) = 0;
+  virtual WindowHandle WaitForWindow(std::string_view caption,
+                                     std::chrono::milliseconds timeout) = 0;
   // Sends WM_COPYDATA (dwData 0, these bytes as cbData and lpData) and waits
   // until the receiver has handled it. False when it could not be sent.
   virtual bool SendCopyData(WindowHandle target, WindowHandle sender, std::string_view bytes) = 0;

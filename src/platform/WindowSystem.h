@@ -15,8 +15,8 @@
 namespace zlt::platform {
 
 struct MenuItemSpec {
-  int id = 0;             // the program's command number
-  std::string caption;    // UTF-8; "-" makes a separator
+  int id = 0;           // the program's command number
+  std::string caption;  // UTF-8; "-" makes a separator
   bool checked = false;
 };
 

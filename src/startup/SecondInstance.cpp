@@ -40,7 +40,8 @@ void RunSecondInstance(platform::Platform& platform) {
   // back to back): give its window a moment to appear.
   const auto first = platform.instance.WaitForWindow(
       kFirstCaption, std::chrono::milliseconds(kFirstInstanceWaitMs));
-  if (first != platform::kNoWindow) platform.instance.SendCopyData(first, sender->Handle(), payload);
+  if (first != platform::kNoWindow)
+    platform.instance.SendCopyData(first, sender->Handle(), payload);
   platform::EndProcess(platform.processes);
 }
 

@@ -7,7 +7,8 @@ namespace zlt {
 
 std::optional<bool> ReadKyuchaku(const platform::IFileSystem& files, std::string_view dataFolder) {
   const std::string path = std::string(dataFolder) + "\\" + std::string(kSettingsFile);
-  return note::TextToTruth(note::ReadProfileString(files, path, kSettingsSection, "Kyuchaku", "True"));
+  return note::TextToTruth(
+      note::ReadProfileString(files, path, kSettingsSection, "Kyuchaku", "True"));
 }
 
 }  // namespace zlt

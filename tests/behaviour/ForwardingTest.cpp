@@ -78,14 +78,14 @@ TEST_F(ForwardingTest, ForwardedShowHiddenReopensClosedNotes) {
 
 TEST_F(ForwardingTest, PayloadsAreExaminedSafely) {
   auto& first = Start("/V");
-  SendRaw("");                                 // cbData 0
-  SendRaw(std::string("   \0", 4));            // blanks only
-  SendRaw(std::string("/\0N", 3));             // NUL inside: only "/" is examined
-  SendRaw("/N");                               // no closing NUL at all
+  SendRaw("");                       // cbData 0
+  SendRaw(std::string("   \0", 4));  // blanks only
+  SendRaw(std::string("/\0N", 3));   // NUL inside: only "/" is examined
+  SendRaw("/N");                     // no closing NUL at all
   EXPECT_EQ(first.State().MemoCount, 1);
-  SendRaw(std::string("\x81\x00", 2));         // a lead byte cut short
-  SendRaw(std::string("\xFF\xFE/N\0", 5));     // invalid bytes before the switch
-  SendRaw(std::string(1 << 20, 'x'));          // 1 MiB of junk
+  SendRaw(std::string("\x81\x00", 2));          // a lead byte cut short
+  SendRaw(std::string("\xFF\xFE/N\0", 5));      // invalid bytes before the switch
+  SendRaw(std::string(1 << 20, 'x'));           // 1 MiB of junk
   SendRaw(std::string("  /S junk\0tail", 14));  // blanks before the switch
   EXPECT_EQ(first.State().MemoCount, 1);
   EXPECT_TRUE(desktop_.FindForm(kControllerCaption)->Visible());

@@ -1,8 +1,9 @@
 #include "FusenFixture.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <atomic>
-#include <unistd.h>
 
 #include "platform/Cp932.h"
 
@@ -78,9 +79,7 @@ std::vector<std::string> FusenTest::NoteFiles() const {
   return names;
 }
 
-sim::SimForm* FusenTest::Note(int number) {
-  return desktop_.FindForm(note::NoteCaption(number));
-}
+sim::SimForm* FusenTest::Note(int number) { return desktop_.FindForm(note::NoteCaption(number)); }
 
 sim::SimForm& FusenTest::MustNote(int number) {
   auto* note = Note(number);
@@ -126,8 +125,9 @@ std::string Sjis(const std::string& utf8) { return platform::Utf8ToCp932(utf8); 
 
 std::string NoteBytes(const std::string& title, int left, int top, const std::string& details,
                       int temae, int toumei) {
-  std::string text = "[ZLT付箋紙プラグイン]\r\nAlarm=0\r\nAlarmMusic=0\r\nDate=0000/00/00\r\n"
-                     "Time0=00\r\nTime1=00\r\n";
+  std::string text =
+      "[ZLT付箋紙プラグイン]\r\nAlarm=0\r\nAlarmMusic=0\r\nDate=0000/00/00\r\n"
+      "Time0=00\r\nTime1=00\r\n";
   text += "Left=" + std::to_string(left) + "\r\nTop=" + std::to_string(top) + "\r\n";
   text += "Temae=" + std::to_string(temae) + "\r\nToumei=" + std::to_string(toumei) + "\r\n";
   text += "Title=" + title + "\r\ntxtData=" + details + "\r\n";

@@ -48,7 +48,7 @@ TEST_F(HideCloseDeleteTest, ClosingTheLastNoteSavesItThenEnds) {
 TEST_F(HideCloseDeleteTest, ACommandOnANoteClosedMeanwhileDoesNothing) {
   auto& run = StartWithNotes(2);
   auto& first = MustNote(1);
-  RightPress(first);  // recorded as this note, menu dismissed
+  RightPress(first);             // recorded as this note, menu dismissed
   desktop_.RequestClose(first);  // closed by other means: not counted
   run.Controller().MemoShade_Click();
   run.Controller().MemoClose_Click();

@@ -389,3 +389,209 @@ assert_file_has() {
   [[ -f $file ]] || fail "$file does not exist"
   read_cp932 "$file" | grep -qxF -- "$want" || fail "$file lacks the line '$want'; it holds: $(read_cp932 "$file")"
 }
+
+# ---- notes: windows, their controls, the popup menu, note files ----
+
+# Caption of the note window numbered <n>.
+note_caption() { printf '%s%s\n' "$ZLT_NOTE_CAPTION_PREFIX" "$1"; }
+
+# The rectangle of a window line as "left,top-right,bottom".
+rect_of() { printf '%s,%s-%s,%s\n' "$(field "$1" 6)" "$(field "$1" 7)" "$(field "$1" 8)" "$(field "$1" 9)"; }
+
+# The window with this caption stands at exactly "left,top-right,bottom" (waits up to 5 s for it:
+# a window may still be settling after a command).
+assert_rect() {
+  local caption=$1 want=$2 what=$3 line got i
+  check "$what at $want"
+  for ((i = 0; i < 25; i++)); do
+    line=$(probe find "$caption" | head -n 1) || fail "$what: no window captioned '$caption'"
+    got=$(rect_of "$line")
+    [[ $got == "$want" ]] && return 0
+    sleep 0.2
+  done
+  fail "$what: expected $want, got $got"
+}
+
+# The child control of a window whose text is exactly <text>; prints its probe line.
+child_line() {
+  local caption=$1 text=$2 line
+  line=$(probe children "$caption" | awk -F '\t' -v t="$text" '$3 == t { print; exit }')
+  [[ -n $line ]] || fail "'$caption' has no control with the text '$text'"
+  printf '%s\n' "$line"
+}
+
+# The index-th (0-based) child control of this class, in the probe's order; prints its line.
+child_of_class() {
+  local caption=$1 class=$2 index=$3 line
+  line=$(probe children "$caption" |
+    awk -F '\t' -v c="$class" -v i="$index" 'tolower($2) == tolower(c) { if (n++ == i) { print; exit } }')
+  [[ -n $line ]] || fail "'$caption' has no control number $index of class $class"
+  printf '%s\n' "$line"
+}
+
+# Screen point "x y" at the middle of a child line of a borderless window (children are placed
+# relative to the client area, which for a borderless window starts at the window's corner).
+child_centre() {
+  local caption=$1 child=$2 top
+  top=$(probe find "$caption" | head -n 1) || fail "no window captioned '$caption'"
+  printf '%s %s\n' $(($(field "$top" 6) + ($(field "$child" 4) + $(field "$child" 6)) / 2)) \
+    $(($(field "$top" 7) + ($(field "$child" 5) + $(field "$child" 7)) / 2))
+}
+
+# Clicks the control of a note window that shows this text (a button, a check box).
+click_control() {
+  local caption=$1 text=$2 point
+  point=$(child_centre "$caption" "$(child_line "$caption" "$text")")
+  say "click '$text' at $point"
+  # shellcheck disable=SC2086
+  xclick $point
+}
+
+# Types Unicode text into the focused control; Enter in the text is given as a real Enter key.
+type_text() {
+  local text=$1 line first=1
+  while IFS= read -r line || [[ -n $line ]]; do
+    ((first)) || probe key enter >/dev/null || fail "could not press Enter"
+    first=0
+    [[ -z $line ]] || probe type "$line" >/dev/null || fail "could not type '$line'"
+  done <<<"$text"
+}
+
+# The popup menu's items in order, "-" for a separator.
+# shellcheck disable=SC2034
+ZLT_MENU_ITEMS=(新規メモ 隠れている付箋紙を表示 - この位置を基準に整列 画面右上に整列
+  画面右中央に整列 画面右下に整列 画面左上に整列 画面左中央に整列 画面左下に整列 -
+  このメモを常に手前表示 このメモを半透明にする 画面端に吸着させる - 全てのメモを常に手前表示
+  全てのメモを常に手前表示解除 全てのメモを半透明表示 全てのメモを半透明表示解除 - Information -
+  このメモを消す 全てのメモを消す - このメモを隠す（アラーム有効） 全てのメモを隠す（アラーム有効） -
+  このメモを隠す（アラーム無効） 全てのメモを隠す（アラーム無効）)
+
+# How many Down keys select this menu item from a freshly opened menu (separators are skipped).
+menu_downs() {
+  local want=$1 item n=0
+  for item in "${ZLT_MENU_ITEMS[@]}"; do
+    [[ $item == - ]] && continue
+    ((++n))
+    [[ $item == "$want" ]] && {
+      echo "$n"
+      return 0
+    }
+  done
+  fail "no menu item '$want'"
+}
+
+# Right-presses the tab of a collapsed note (its label at the left end) and waits for the popup
+# menu; prints the menu's first probe line.
+open_note_menu() {
+  local caption=$1 line x y
+  line=$(probe find "$caption" | head -n 1) || fail "no window captioned '$caption'"
+  x=$(($(field "$line" 6) + 8)) y=$(($(field "$line" 7) + 16))
+  say "right press on the tab of '$caption' at $x,$y"
+  xclick "$x" "$y" right
+  line=$(probe menu 5000) || fail "no popup menu after a right press on '$caption'"
+  printf '%s\n' "$line" | head -n 1
+}
+
+# Chooses an item of the open popup menu with the keyboard, as a user does.
+choose_menu_item() {
+  local item=$1 downs
+  downs=$(menu_downs "$item")
+  say "menu: choose '$item' (Down x$downs, Return)"
+  xdotool key --delay 40 $(printf 'Down %.0s' $(seq "$downs")) Return
+}
+
+# Dismisses the open popup menu with Escape; fails when it stays open.
+dismiss_menu() {
+  xdotool key Escape
+  local i
+  for ((i = 0; i < 30; i++)); do
+    visible_windows | awk -F '\t' '$4 == "#32768"' | grep -q . || return 0
+    sleep 0.1
+  done
+  fail "the popup menu is still open after Escape"
+}
+
+# The file holds exactly the bytes of the expected file; shows both as text when not.
+assert_same_bytes() {
+  local got=$1 want=$2 what=$3
+  check "$what"
+  [[ -f $got ]] || fail "$what: $got does not exist"
+  cmp -s "$got" "$want" && return 0
+  fail "$what: bytes differ
+--- expected bytes
+$(od -An -tx1 "$want" | head -n 20)
+--- found bytes
+$(od -An -tx1 "$got" | head -n 20)
+--- found as text
+$(read_cp932 "$got" 2>&1)"
+}
+
+# The details box of an open note: the tallest edit control.
+details_box_line() {
+  local line
+  line=$(probe children "$1" |
+    awk -F '\t' 'tolower($2) == "edit" && $8 == 1 { h = $7 - $5; if (h > best) { best = h; l = $0 } } END { print l }')
+  [[ -n $line ]] || fail "'$1' shows no details box"
+  printf '%s\n' "$line"
+}
+
+# Text of a control line as the probe prints it (line breaks as \r\n).
+control_text() { field "$1" 3; }
+
+# Fills a new note, which has its details view open and the caret in its title: types the
+# title, then clicks into the details box and types the details (lines separated by newlines).
+fill_new_note() {
+  local caption=$1 title=$2 details=$3 box point
+  type_text "$title"
+  box=$(details_box_line "$caption")
+  point=$(child_centre "$caption" "$box")
+  # shellcheck disable=SC2086
+  xclick $point
+  sleep 0.2
+  type_text "$details"
+  sleep 0.2
+}
+
+# Waits up to 5 s for the window to stand at "left,top-right,bottom"; 0 when it does.
+wait_rect() {
+  local caption=$1 want=$2 i line
+  for ((i = 0; i < 50; i++)); do
+    line=$(probe find "$caption" | head -n 1) && [[ $(rect_of "$line") == "$want" ]] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# The note is collapsed at "left,top-right,bottom", kept in front and translucent (alpha 150).
+assert_collapsed_note() {
+  local caption=$1 want=$2 line
+  assert_rect "$caption" "$want" "collapsed note '$caption'"
+  line=$(probe find "$caption" | head -n 1)
+  assert_eq 1 "$(field "$line" 3)" "'$caption' is visible"
+  assert_eq 1 "$(field "$line" 12)" "'$caption' is topmost"
+  assert_eq 1 "$(field "$line" 13)" "'$caption' is layered"
+  assert_eq 150 "$(field "$line" 14)" "'$caption' has alpha 150"
+}
+
+# Writes the note file the program writes for a new note saved with both display options on:
+# write_expected_note <file> <Left> <Top> <title> <details lines...>
+write_expected_note() {
+  local file=$1 left=$2 top=$3 title=$4
+  shift 4
+  {
+    printf '%s\n' "[ZLT付箋紙プラグイン]" "Alarm=0" "AlarmMusic=0" "Date=0000/00/00" "Time0=00" \
+      "Time1=00" "Left=$left" "Top=$top" "Temae=1" "Toumei=1" "Title=$title"
+    printf 'txtData=%s\n' "$1"
+    shift
+    [[ $# -eq 0 ]] || printf '%s\n' "$@"
+  } | write_cp932 "$file"
+}
+
+# The title box of a note: the edit control nearest the top.
+title_box_line() {
+  local line
+  line=$(probe children "$1" |
+    awk -F '\t' 'tolower($2) == "edit" && (l == "" || $5 < top) { top = $5; l = $0 } END { print l }')
+  [[ -n $line ]] || fail "'$1' has no title box"
+  printf '%s\n' "$line"
+}
