@@ -442,7 +442,7 @@ child_centre() {
 click_control() {
   local caption=$1 text=$2 point
   point=$(child_centre "$caption" "$(child_line "$caption" "$text")")
-  say "click '$text' at $point"
+  say "click '$text' at $point" >&2
   # shellcheck disable=SC2086
   xclick $point
 }
@@ -486,7 +486,7 @@ open_note_menu() {
   local caption=$1 line x y
   line=$(probe find "$caption" | head -n 1) || fail "no window captioned '$caption'"
   x=$(($(field "$line" 6) + 8)) y=$(($(field "$line" 7) + 16))
-  say "right press on the tab of '$caption' at $x,$y"
+  say "right press on the tab of '$caption' at $x,$y" >&2
   xclick "$x" "$y" right
   line=$(probe menu 5000) || fail "no popup menu after a right press on '$caption'"
   printf '%s\n' "$line" | head -n 1
@@ -497,7 +497,9 @@ choose_menu_item() {
   local item=$1 downs
   downs=$(menu_downs "$item")
   say "menu: choose '$item' (Down x$downs, Return)"
-  xdotool key --delay 40 $(printf 'Down %.0s' $(seq "$downs")) Return
+  local keys=() i
+  for ((i = 0; i < downs; i++)); do keys+=(Down); done
+  xdotool key --delay 40 "${keys[@]}" Return
 }
 
 # Dismisses the open popup menu with Escape; fails when it stays open.
