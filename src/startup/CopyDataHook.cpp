@@ -2,6 +2,7 @@
 
 #include "manager/Controller.h"
 #include "platform/Cp932.h"
+#include "platform/ResetOnExit.h"
 #include "startup/Text.h"
 
 namespace zlt {
@@ -32,10 +33,7 @@ void CopyDataHook::CopyDataProc(std::string_view bytes) {
     return;
   }
   busy_ = true;
-  struct Clear {
-    bool& busy;
-    ~Clear() { busy = false; }
-  } clear{busy_};
+  const platform::ResetOnExit clear(busy_, false);
   Examine(bytes);
   while (!waiting_.empty()) {
     const std::string next = std::move(waiting_.front());

@@ -31,7 +31,10 @@ class IconvDescriptor {
   iconv_t get() const { return cd_; }
 
  private:
-  static iconv_t Invalid() { return reinterpret_cast<iconv_t>(-1); }
+  // iconv_open's documented failure value.
+  static iconv_t Invalid() {
+    return reinterpret_cast<iconv_t>(-1);  // NOLINT(performance-no-int-to-ptr)
+  }
   iconv_t cd_;
 };
 

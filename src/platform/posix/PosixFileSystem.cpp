@@ -168,8 +168,9 @@ bool PosixFileSystem::ReplaceAtomically(std::string_view path, std::string_view 
   std::string temporary;
   FileDescriptor file(-1);
   for (int attempt = 0; attempt < 100 && !file.Valid(); ++attempt) {
-    temporary = folder + "/." + name + "." + std::to_string(::getpid()) + "." +
-                std::to_string(temporaryCounter_++) + ".tmp";
+    temporary = folder;
+    temporary.append("/.").append(name).append(".").append(std::to_string(::getpid()));
+    temporary.append(".").append(std::to_string(temporaryCounter_++)).append(".tmp");
     file = FileDescriptor(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (!file.Valid() && errno != EEXIST) return false;
   }

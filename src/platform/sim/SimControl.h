@@ -14,6 +14,7 @@ class SimForm;
 class SimControl final : public platform::IControl {
  public:
   SimControl(SimForm& form, SimControl* parent, platform::ControlSpec spec);
+  ~SimControl() override = default;
   SimControl(const SimControl&) = delete;
   SimControl& operator=(const SimControl&) = delete;
 

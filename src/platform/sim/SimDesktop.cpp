@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/ResetOnExit.h"
 #include "platform/sim/SimInstance.h"
 
 namespace zlt::sim {
@@ -153,10 +154,7 @@ void Desktop::MarkEnded(Instance& instance) {
 void Desktop::RunPendingCleanups() {
   if (runningCleanups_) return;
   runningCleanups_ = true;
-  struct Reset {
-    bool& flag;
-    ~Reset() { flag = false; }
-  } reset{runningCleanups_};
+  const platform::ResetOnExit reset(runningCleanups_, false);
   for (bool ran = true; ran;) {
     ran = false;
     std::vector<int> ids;
@@ -178,6 +176,8 @@ bool Desktop::Guarded(Instance* owner, const std::function<void()>& call) {
   struct Depth {
     Desktop& desktop;
     Instance* instance;
+    Depth(const Depth&) = delete;
+    Depth& operator=(const Depth&) = delete;
     Depth(Desktop& d, Instance* i) : desktop(d), instance(i) {
       ++desktop.depth_;
       if (instance != nullptr) ++instance->depth_;
