@@ -84,7 +84,8 @@ void Controller::ReView_Click() {
     bool found = false;
     for (const auto& note : notes_) {
       if (note->LoadFileNameCaption() == path) found = true;
-      note->Form().SetVisible(true);
+      // Showing a shown window changes nothing; with many notes the calls add up.
+      if (!note->Form().Visible()) note->Form().SetVisible(true);
     }
     if (!found) {
       state_.ReViewLoad = true;
