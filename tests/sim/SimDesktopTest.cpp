@@ -299,31 +299,7 @@ TEST_F(SimDesktopTest, MenusRecordTheirCheckMarksAsShownAndTakeTheScript) {
   EXPECT_EQ(menus[1].chosen, std::nullopt);
 }
 
-TEST_F(SimDesktopTest, SystemMovesFollowTheScript) {
-  SimForm& form = Make("f", 100, 100);
-  desktop_.ScriptNextMove(30, -20);
-  form.RunSystemMove();
-  EXPECT_EQ(form.RectPx(), (platform::PixelRect{130, 80, 230, 130}));
-  form.RunSystemMove();  // unscripted: the user let go where they pressed
-  EXPECT_EQ(form.RectPx(), (platform::PixelRect{130, 80, 230, 130}));
-  EXPECT_EQ(form.SystemMoveCount(), 2);
-}
 
-TEST_F(SimDesktopTest, ProcessesAddressesAndMouseInjectionsAreRecorded) {
-  auto& platform = instance_.Platform();
-  platform.processes.StartMinimisedNoActivate("C:\\Apps\\vokrelay.exe", "vokrelay.exe /m text");
-  platform.shell.Open("http://example.invalid/");
-  platform.windows.InjectMouse(platform::MouseInjection::LeftUp);
-  platform.windows.InjectMouse(platform::MouseInjection::LeftDown);
-  ASSERT_EQ(desktop_.StartedProcesses().size(), 1u);
-  EXPECT_EQ(desktop_.StartedProcesses()[0].program, "C:\\Apps\\vokrelay.exe");
-  EXPECT_EQ(desktop_.StartedProcesses()[0].commandLine, "vokrelay.exe /m text");
-  EXPECT_TRUE(desktop_.StartedProcesses()[0].minimisedNoActivate);
-  EXPECT_EQ(desktop_.OpenedAddresses(), Strings{"http://example.invalid/"});
-  EXPECT_EQ(desktop_.InjectedMouse(),
-            (std::vector<platform::MouseInjection>{platform::MouseInjection::LeftUp,
-                                                   platform::MouseInjection::LeftDown}));
-}
 
 // --- screen, monitors and hit testing --------------------------------------------
 
@@ -374,17 +350,6 @@ TEST_F(SimDesktopTwoMonitors, MonitorOfAWindowHoldsMostOfIt) {
   EXPECT_EQ(windows.MonitorRectOf(platform::kNoWindow), std::nullopt);
 }
 
-TEST_F(SimDesktopTest, ScreenAndInputStateComeFromTheDesktop) {
-  auto& windows = instance_.Platform().windows;
-  EXPECT_EQ(windows.Screen().width, 1920 * 15);
-  EXPECT_EQ(windows.Screen().height, 1080 * 15);
-  EXPECT_EQ(windows.MonitorRectOf(Make("f").Handle()), (platform::PixelRect{0, 0, 1920, 1080}));
-  EXPECT_FALSE(windows.ShiftDown());
-  desktop_.SetShift(true);
-  EXPECT_TRUE(windows.ShiftDown());
-  desktop_.SetCursor({3, 4});
-  EXPECT_EQ(windows.CursorPos(), (platform::PixelPoint{3, 4}));
-}
 
 // --- controls and what a user can reach ---------------------------------------------
 

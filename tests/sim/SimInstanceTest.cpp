@@ -252,25 +252,6 @@ TEST(SimForwarding, SendCloseReturnsTheAnswerOfTheWindow) {
   EXPECT_EQ(second.Platform().windows.SendClose(platform::kNoWindow), 0);
 }
 
-TEST(SimForwarding, EachInstanceSeesItsOwnEnvironment) {
-  Desktop desktop;
-  Instance::Config config;
-  config.appFolder = "D:\\";
-  config.userName = std::nullopt;
-  config.commandLine = "  \"/V\"  ";
-  Instance instance(desktop, config);
-  Instance other(desktop, {});
-  EXPECT_EQ(instance.Platform().environment.AppFolder(), "D:\\");
-  EXPECT_EQ(instance.Platform().environment.UserName(), std::nullopt);
-  EXPECT_EQ(instance.Platform().environment.CommandLine(), "  \"/V\"  ");
-  EXPECT_EQ(other.Platform().environment.UserName(), "taro");
-  desktop.Advance(std::chrono::minutes(61));
-  EXPECT_EQ(instance.Platform().clock.Now().hour, 10);
-  EXPECT_EQ(other.Platform().clock.Now().minute, 1);
-  // Without a host folder there is no drive C: at all.
-  EXPECT_FALSE(instance.Platform().files.ReplaceAtomically("C:\\x.txt", "x"));
-  EXPECT_EQ(instance.Platform().files.ReadAll("C:\\x.txt"), std::nullopt);
-}
 
 }  // namespace
 }  // namespace zlt::sim
