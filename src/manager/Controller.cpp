@@ -52,20 +52,19 @@ void Controller::NewMemo_Click() {
     return;
   }
   creatingNotes_ = true;
-  std::string chainFirstPath;
-  bool chained = false;
+  note::FusenshiWindow* chainFirst = nullptr;
   do {
     nextNoteWanted_ = false;
     CreateNote();
-    if (nextNoteWanted_ && !chained) {
-      chained = true;
-      chainFirstPath = state_.FrmPath;
-    }
+    if (nextNoteWanted_ && chainFirst == nullptr) chainFirst = notes_.back().get();
   } while (nextNoteWanted_);
   creatingNotes_ = false;
   // Nested loads finish innermost first, so the first note of the chain is the
-  // one whose path stays recorded.
-  if (chained) state_.FrmPath = chainFirstPath;
+  // one left active and recorded as the note last activated.
+  if (chainFirst != nullptr) {
+    chainFirst->Form().Activate();
+    chainFirst->Form_Activate();
+  }
 }
 
 void Controller::CreateNote() {

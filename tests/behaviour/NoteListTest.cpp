@@ -28,8 +28,10 @@ TEST_F(FusenTest, RestoreAllOpensEveryNoteFileInTextOrder) {
     EXPECT_EQ(note.Bounds().width, 3360) << "collapsed";
   }
   EXPECT_EQ(MustNote(3).Bounds().top, 1005) << "1000 twips held as 67 whole pixels";
-  // The chain leaves the first note's file recorded as the one last loaded.
+  // The chain leaves the first note active and recorded as the note last activated.
   EXPECT_EQ(run.State().FrmPath, DataFolder() + "\\0.txt");
+  EXPECT_EQ(run.Controller().FrmObject, note::NoteCaption(1));
+  EXPECT_EQ(desktop_.ActiveForm(), &MustNote(1));
 }
 
 TEST_F(FusenTest, RestoreAllWithAThousandNotesNeedsNoDeepNesting) {
