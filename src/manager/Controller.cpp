@@ -116,10 +116,6 @@ long Controller::OnCloseRequest() {
   return 0;
 }
 
-void Controller::OnEndSession() {
-  // Each note saves itself on its own end-session message; nothing else to keep.
-}
-
 void Controller::OnCopyData(std::string_view bytes) {
   if (copyDataHandler_) copyDataHandler_(bytes);
 }

@@ -76,7 +76,6 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   // IFormEvents of the controller window
   long OnCloseRequest() override;
   void OnCopyData(std::string_view bytes) override;
-  void OnEndSession() override;
 
   // The forwarded-command receiver installed by the start-up code.
   void SetCopyDataHandler(std::function<void(std::string_view)> handler);

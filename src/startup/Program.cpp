@@ -13,12 +13,6 @@
 
 namespace zlt {
 
-namespace {
-
-constexpr std::string_view kAppTitle = "ZLT付箋紙プラグイン";
-
-}  // namespace
-
 Program::Program(platform::Platform& platform)
     : platform_(platform),
       state_(std::make_unique<ProgramState>()),
@@ -39,7 +33,6 @@ void Program::Main() {
   state_->StartupLoad = false;
   if (!platform_.instance.ClaimFirstInstance()) RunSecondInstance(platform_);
 
-  appTitle_ = kAppTitle;
   controller_ = std::make_unique<manager::Controller>(platform_, *state_, [this] { End(); });
   hook_->Hook(*controller_);
 

@@ -45,7 +45,6 @@ class Program {
   std::unique_ptr<CopyDataHook> hook_;
   std::unique_ptr<manager::Controller> controller_;
   std::unique_ptr<FocusHelperWindow> focusHelper_;
-  std::string appTitle_;
 };
 
 }  // namespace zlt
