@@ -1,9 +1,7 @@
 #include "startup/Program.h"
 
-#include <chrono>
 
 #include "manager/Controller.h"
-#include "platform/Cp932.h"
 #include "startup/CopyDataHook.h"
 #include "startup/FocusHelperWindow.h"
 #include "startup/ProgramState.h"
