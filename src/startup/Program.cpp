@@ -1,6 +1,5 @@
 #include "startup/Program.h"
 
-
 #include "manager/Controller.h"
 #include "startup/CopyDataHook.h"
 #include "startup/FocusHelperWindow.h"
