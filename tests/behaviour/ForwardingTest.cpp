@@ -68,6 +68,21 @@ TEST_F(ForwardingTest, OnlyTheFirstTwoCharactersCountAndCaseMatters) {
   EXPECT_FALSE(first.Ended());
 }
 
+TEST_F(ForwardingTest, OddSecondCommandLinesAreForwardedWithoutHarm) {
+  auto& first = Start("/V");
+  auto& quotesOnly = Start("\"\"");
+  ASSERT_EQ(quotesOnly.instance->CopyDataSent().size(), 1u);
+  EXPECT_EQ(quotesOnly.instance->CopyDataSent()[0], std::string("\0", 1));
+  Start(std::string(10000, '/'));
+  Start("\t\"/\"N");  // a quote inside the switch leaves "/ N"
+  EXPECT_EQ(first.State().MemoCount, 0);
+  auto& japanese = Start("/N 買い物");
+  // The tail reaches the first start in code page 932; only "/N" counts.
+  EXPECT_EQ(japanese.instance->CopyDataSent()[0], Sjis("/N 買い物") + std::string("\0", 1));
+  EXPECT_EQ(first.State().MemoCount, 1);
+  EXPECT_FALSE(first.Ended());
+}
+
 TEST_F(ForwardingTest, ForwardedShowHiddenReopensClosedNotes) {
   WriteNoteFile("0.txt", NoteBytes("a", 9000, 1500));
   auto& first = Start("/V");
