@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/Blanks.h"
 #include "platform/Cp932.h"
 #include "platform/Cp932Backend.h"
 #include "platform/Utf8.h"
@@ -9,16 +10,10 @@
 namespace zlt::note {
 namespace {
 
+using platform::TrimBlanks;
+
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 std::string_view StripOuterQuotes(std::string_view value) {
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&

@@ -5,15 +5,16 @@
 
 #include "note/IniProfile.h"
 #include "note/ValueText.h"
+#include "platform/Blanks.h"
 #include "platform/Cp932.h"
 
 namespace zlt::note {
 namespace {
 
+using platform::IsBlank;
+
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr int kLastFileNumber = 32767;  // the file number is a 16-bit counter
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // The reader drops blanks around a value and one outer pair of quotes. A value
 // that would lose something that way is stored inside quotes, which the reader

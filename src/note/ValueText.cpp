@@ -4,16 +4,12 @@
 #include <charconv>
 #include <cmath>
 
+#include "platform/Blanks.h"
+
 namespace zlt::note {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
+using platform::TrimBlanks;
 
 bool EqualsFolded(std::string_view text, std::string_view lowerWord) {
   if (text.size() != lowerWord.size()) return false;

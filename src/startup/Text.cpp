@@ -4,21 +4,9 @@
 
 namespace zlt {
 
-namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-}  // namespace
-
 std::string_view TrimNull(std::string_view text) {
   const auto nul = text.find('\0');
   return nul == std::string_view::npos ? text : text.substr(0, nul);
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
 }
 
 std::string_view TrimSpaces(std::string_view text) {

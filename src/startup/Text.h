@@ -5,13 +5,15 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Blanks.h"
+
 namespace zlt {
 
 // The text before the first NUL, or all of it.
 std::string_view TrimNull(std::string_view text);
 
 // Removes leading and trailing blanks (spaces and tabs).
-std::string_view TrimBlanks(std::string_view text);
+using platform::TrimBlanks;
 
 // Removes only the space character at both ends, as the note's emptiness
 // tests do: a text of line breaks is not empty.
