@@ -20,6 +20,7 @@
 #include <string_view>
 #include <vector>
 
+#include "WorkedExampleNote.h"
 #include "manager/Controller.h"
 #include "platform/Cp932.h"
 #include "platform/posix/PosixFileSystem.h"
@@ -60,19 +61,6 @@ long StatusKb(std::string_view field) {
 // Starts a new peak: VmHWM falls back to the current VmRSS.
 void ResetPeakRss() { std::ofstream("/proc/self/clear_refs") << "5"; }
 
-// The worked example of the note file, spread over the screen so the notes do
-// not all stand on one spot.
-std::string NoteFileBytes(int index) {
-  const int left = 3360 + (index % 40) * 600;
-  const int top = 300 + (index / 40 % 30) * 500;
-  const std::string text =
-      "[ZLT付箋紙プラグイン]\r\nAlarm=1\r\nAlarmMusic=0\r\nDate=2005/07/30\r\n"
-      "Time0=09\r\nTime1=30\r\nLeft=" +
-      std::to_string(left) + "\r\nTop=" + std::to_string(top) +
-      "\r\nTemae=1\r\nToumei=0\r\nTitle=買い物\r\ntxtData=牛乳\r\nパン\r\n";
-  return zlt::platform::Utf8ToCp932(text);
-}
-
 bool IsNote(const zlt::sim::SimForm& form) {
   return form.Caption().starts_with(kNoteCaptionPrefix);
 }
@@ -86,7 +74,8 @@ struct Folder {
     data = root / "Apps" / "ZLTFusen" / "taro";
     fs::create_directories(data);
     for (int i = 0; i < notes; ++i) {
-      std::ofstream(data / (std::to_string(i) + ".txt"), std::ios::binary) << NoteFileBytes(i);
+      std::ofstream(data / (std::to_string(i) + ".txt"), std::ios::binary)
+          << zlt::bench::NoteFileBytes(i);
     }
   }
   ~Folder() {

@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "../WorkedExampleNote.h"
 #include "manager/Controller.h"
 #include "platform/Cp932.h"
 #include "platform/Platform.h"
@@ -125,17 +126,6 @@ void PrintDelta(const char* what, const Usage& before, const Usage& after, doubl
   PrintCount("private bytes, kB", before.privateBytes, after.privateBytes, per, 1024);
 }
 
-std::string NoteFileBytes(int index) {
-  const int left = 3360 + (index % 40) * 600;
-  const int top = 300 + (index / 40 % 30) * 500;
-  const std::string text =
-      "[ZLT付箋紙プラグイン]\r\nAlarm=1\r\nAlarmMusic=0\r\nDate=2005/07/30\r\n"
-      "Time0=09\r\nTime1=30\r\nLeft=" +
-      std::to_string(left) + "\r\nTop=" + std::to_string(top) +
-      "\r\nTemae=1\r\nToumei=0\r\nTitle=買い物\r\ntxtData=牛乳\r\nパン\r\n";
-  return zlt::platform::Utf8ToCp932(text);
-}
-
 // What the program cannot beat: one read of every note file.
 double BareReadMs(const std::vector<std::wstring>& paths, std::size_t& bytes) {
   const double start = NowMs();
@@ -181,7 +171,7 @@ int wmain(int argc, wchar_t** argv) {
   std::vector<std::wstring> paths;
   for (int i = 0; i < notes; ++i) {
     paths.push_back(dataFolder + L"\\" + std::to_wstring(i) + L".txt");
-    files.ReplaceAtomically(zlt::win32::FromWide(paths.back()), NoteFileBytes(i));
+    files.ReplaceAtomically(zlt::win32::FromWide(paths.back()), zlt::bench::NoteFileBytes(i));
   }
   const auto cleanUp = [&] {
     for (const auto& path : paths) DeleteFileW(path.c_str());
