@@ -2,7 +2,7 @@
 // by side in one run on QueryPerformanceCounter:
 // - ours: ReadMemoFile (one read, parsed in memory) and WriteMemoFile (built
 //   in memory, replaced atomically) over the Win32 file system;
-// - the platform's, as the old reader and writer did it: GetPrivateProfileStringA
+// - the platform's private-profile way: GetPrivateProfileStringA
 //   for each key before "txtData" plus one raw read of the whole file for the
 //   details; a full write deletes the file and writes the eleven keys one by
 //   one with WritePrivateProfileStringA.
@@ -26,7 +26,7 @@ namespace {
 
 using zlt::win32::KernelHandle;
 
-// The keys before "txtData", which the old reader took one by one.
+// The keys before "txtData", read one by one through the private-profile calls.
 constexpr const char* kReadKeys[] = {"Alarm", "AlarmMusic", "Date",  "Time0",  "Time1",
                                      "Left",  "Top",        "Temae", "Toumei", "Title"};
 constexpr const char* kReadDefaults[] = {"Err", "0", "0000/00/00", "00",    "00",
@@ -64,13 +64,13 @@ std::string Ansi(std::wstring_view text) {
   return bytes;
 }
 
-// What the old reader kept of a note: the key values and the details, as text.
+// What a private-profile read keeps of a note: the key values and the details, as text.
 struct PlatformNote {
   std::wstring values[std::size(kReadKeys)];
   std::wstring details;
 };
 
-// The old reader: one private-profile read per key, then the raw file for the
+// The private-profile read: one call per key, then the raw file for the
 // details (opened, length taken, that many bytes read, closed).
 bool PlatformRead(const std::string& section, const std::string& path, PlatformNote& note) {
   char buffer[256];

@@ -14,7 +14,7 @@
 #include "note/FusenshiWindow.h"
 #include "note/NoteHost.h"
 #include "platform/Platform.h"
-#include "startup/ProgramState.h"
+#include "state/ProgramState.h"
 
 namespace zlt::manager {
 

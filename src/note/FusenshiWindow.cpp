@@ -5,7 +5,7 @@
 
 #include "note/FusenshiLayout.h"
 #include "note/MemoFile.h"
-#include "startup/Text.h"
+#include "state/Text.h"
 
 namespace zlt::note {
 

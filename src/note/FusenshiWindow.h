@@ -9,7 +9,7 @@
 #include "note/NoteHost.h"
 #include "platform/Form.h"
 #include "platform/Platform.h"
-#include "startup/ProgramState.h"
+#include "state/ProgramState.h"
 
 namespace zlt::note {
 

@@ -67,8 +67,8 @@ std::optional<MemoFileValues> ReadMemoFile(const platform::IFileSystem& files,
   const IniText text = IniText::Parse(std::move(*bytes));
   const auto get = [&](std::string_view key) { return text.Get(kSection, key); };
 
-  // "Err" is what the old reader's default looked like; a file that says so
-  // itself is just as unusable.
+  // "Err" is the default that marks a note without an alarm key; a file that
+  // says so itself is just as unusable.
   const auto alarm = get("Alarm");
   if (!alarm || *alarm == "Err") return std::nullopt;
 

@@ -34,7 +34,7 @@ struct MemoFileValues {
 };
 
 // One read of the whole file. nullopt when the file is unusable: missing, no
-// section, or no "Alarm" key (the old reader's "Err").
+// section, or no "Alarm" key (read as "Err", the marker of an unusable note).
 std::optional<MemoFileValues> ReadMemoFile(const platform::IFileSystem& files,
                                            std::string_view path);
 

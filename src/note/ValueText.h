@@ -14,8 +14,8 @@ namespace zlt::note {
 std::optional<bool> TextToTruth(std::string_view text);
 
 // A decimal number (blanks around it, a sign, a fraction and an exponent are
-// accepted) rounded to the nearest whole number, halves to even, as a Basic
-// number cast to a 16-bit integer. Out of range is nullopt.
+// accepted) rounded to the nearest whole number, halves to even, and kept
+// only when it fits a 16-bit integer. Out of range is nullopt.
 std::optional<std::int16_t> TextToInt16(std::string_view text);
 
 // A position in twips: the text read as a single-precision number, then

@@ -3,7 +3,7 @@
 #include "manager/Controller.h"
 #include "platform/Cp932.h"
 #include "platform/ResetOnExit.h"
-#include "startup/Text.h"
+#include "state/Text.h"
 
 namespace zlt {
 

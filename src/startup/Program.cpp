@@ -3,10 +3,10 @@
 #include "manager/Controller.h"
 #include "startup/CopyDataHook.h"
 #include "startup/FocusHelperWindow.h"
-#include "startup/ProgramState.h"
 #include "startup/SecondInstance.h"
 #include "startup/Settings.h"
-#include "startup/Text.h"
+#include "state/ProgramState.h"
+#include "state/Text.h"
 
 namespace zlt {
 

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "platform/Cp932.h"
-#include "startup/Text.h"
+#include "state/Text.h"
 
 namespace zlt {
 

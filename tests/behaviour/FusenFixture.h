@@ -14,7 +14,7 @@
 #include "note/FusenshiLayout.h"
 #include "platform/sim/SimDesktop.h"
 #include "startup/Program.h"
-#include "startup/ProgramState.h"
+#include "state/ProgramState.h"
 
 namespace zlt::test {
 

@@ -299,8 +299,6 @@ TEST_F(SimDesktopTest, MenusRecordTheirCheckMarksAsShownAndTakeTheScript) {
   EXPECT_EQ(menus[1].chosen, std::nullopt);
 }
 
-
-
 // --- screen, monitors and hit testing --------------------------------------------
 
 TEST_F(SimDesktopTest, WindowFromPointTakesTheTopmostShownEnabledWindow) {
@@ -349,7 +347,6 @@ TEST_F(SimDesktopTwoMonitors, MonitorOfAWindowHoldsMostOfIt) {
   EXPECT_EQ(windows.MonitorRectOf(form.Handle()), std::nullopt);
   EXPECT_EQ(windows.MonitorRectOf(platform::kNoWindow), std::nullopt);
 }
-
 
 // --- controls and what a user can reach ---------------------------------------------
 

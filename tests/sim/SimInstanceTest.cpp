@@ -252,6 +252,5 @@ TEST(SimForwarding, SendCloseReturnsTheAnswerOfTheWindow) {
   EXPECT_EQ(second.Platform().windows.SendClose(platform::kNoWindow), 0);
 }
 
-
 }  // namespace
 }  // namespace zlt::sim

@@ -22,7 +22,7 @@ TEST(TextToTruth, RefusesEverythingElse) {
   }
 }
 
-TEST(TextToInt16, RoundsHalvesToEvenLikeABasicCast) {
+TEST(TextToInt16, RoundsHalvesToEven) {
   EXPECT_EQ(TextToInt16("1"), 1);
   EXPECT_EQ(TextToInt16(" 0 "), 0);
   EXPECT_EQ(TextToInt16("+7"), 7);

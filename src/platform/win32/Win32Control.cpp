@@ -127,8 +127,8 @@ Win32Control::Win32Control(Win32Form& form, const platform::ControlSpec& spec, H
   if (!window_) throw std::runtime_error("the window system refused a new control");
   const HWND window = window_.Get();
 
-  // Later controls lie above earlier ones, as the toolkit this program comes
-  // from stacks them (the date picker covers the details text).
+  // A control made later lies above those made before it: the date picker is
+  // made after the details text and must cover it.
   SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
   font_ = context.fonts.Get(spec.font.value_or(DefaultFont()));

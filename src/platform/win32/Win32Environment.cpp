@@ -7,8 +7,8 @@
 namespace zlt::win32 {
 namespace {
 
-// The name buffer the program has always used; a longer name counts as
-// unreadable, and the caller falls back to its default folder.
+// Room for a user name: a longer name counts as unreadable and the caller
+// falls back to its default folder, so the folder name stays short.
 constexpr DWORD kUserNameBuffer = 128;
 
 // Paths under the "\\?\" prefix may reach 32,767 characters.

@@ -1,5 +1,6 @@
-// The program-wide values every window shares. This header includes nothing of
-// the program so any layer may take it.
+// The program-wide values every window shares: start-up fills them, the
+// controller and the notes read and update them. Nothing of the program is
+// included here, so every room above may take it.
 #pragma once
 
 #include <cstdint>

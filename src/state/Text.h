@@ -1,4 +1,4 @@
-// Small text helpers shared by start-up, forwarding and the windows.
+// Small text helpers shared by start-up, the controller and the note windows.
 #pragma once
 
 #include <optional>
@@ -33,13 +33,13 @@ std::optional<int> NoteNumberFromCaption(std::string_view caption);
 
 namespace zlt {
 
-// Basic-style Left$ and Right$ over characters: a count beyond the text gives
-// the whole text.
+// The first or last n characters (UTF-8 code points): a count beyond the text
+// gives the whole text, so a short or damaged date never cuts mid-character.
 std::string_view LeftChars(std::string_view text, int n);
 std::string_view RightChars(std::string_view text, int n);
 
-// A whole number from text as a Basic integer conversion would take it
-// ("09" is 9); nullopt when the text is not a number.
+// A whole number from text: blanks around it and leading zeros allowed
+// ("09" is 9), an optional sign; nullopt when the text is not a number.
 std::optional<long> ParseWholeNumber(std::string_view text);
 
 }  // namespace zlt

@@ -1,4 +1,4 @@
-#include "startup/Text.h"
+#include "state/Text.h"
 
 #include <charconv>
 
