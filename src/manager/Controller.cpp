@@ -159,37 +159,38 @@ void Controller::NoteClosed(note::FusenshiWindow& note, std::string_view path) {
 }
 
 void Controller::RunMenuCommand(MenuItem item) {
-  switch (item) {
-    case MenuItem::NewMemo:
-      NewMemo_Click();
-      break;
-    case MenuItem::ReView:
-      ReView_Click();
-      break;
-    case MenuItem::PluginInfo:
-      PluginInfo_Click();
-      break;
-    case MenuItem::MemoDelete:
-      MemoDelete_Click();
-      break;
-    case MenuItem::AllMemoDelete:
-      AllMemoDelete_Click();
-      break;
-    case MenuItem::MemoShade:
-      MemoShade_Click();
-      break;
-    case MenuItem::AllMemoShade:
-      AllMemoShade_Click();
-      break;
-    case MenuItem::MemoClose:
-      MemoClose_Click();
-      break;
-    case MenuItem::AllMemoClose:
-      AllMemoClose_Click();
-      break;
-    default:
-      // Arranging, the display options and snapping are not built yet.
-      break;
+  using Handler = void (*)(Controller&);
+  struct Route {
+    MenuItem item;
+    Handler run;
+  };
+  // Separators run nothing; snapping is not built yet.
+  static constexpr Route kRoutes[] = {
+      {MenuItem::NewMemo, [](Controller& c) { c.NewMemo_Click(); }},
+      {MenuItem::ReView, [](Controller& c) { c.ReView_Click(); }},
+      {MenuItem::FusenshiSeiretsu0, [](Controller& c) { c.FusenshiSeiretsu_Click(0); }},
+      {MenuItem::FusenshiSeiretsu1, [](Controller& c) { c.FusenshiSeiretsu_Click(1); }},
+      {MenuItem::FusenshiSeiretsu2, [](Controller& c) { c.FusenshiSeiretsu_Click(2); }},
+      {MenuItem::FusenshiSeiretsu3, [](Controller& c) { c.FusenshiSeiretsu_Click(3); }},
+      {MenuItem::FusenshiSeiretsu4, [](Controller& c) { c.FusenshiSeiretsu_Click(4); }},
+      {MenuItem::FusenshiSeiretsu5, [](Controller& c) { c.FusenshiSeiretsu_Click(5); }},
+      {MenuItem::FusenshiSeiretsu6, [](Controller& c) { c.FusenshiSeiretsu_Click(6); }},
+      {MenuItem::TemaeView, [](Controller& c) { c.TemaeView_Click(); }},
+      {MenuItem::Toumei, [](Controller& c) { c.Toumei_Click(); }},
+      {MenuItem::AllTemaeView, [](Controller& c) { c.AllTemaeView_Click(); }},
+      {MenuItem::AllTemaeViewOff, [](Controller& c) { c.AllTemaeViewOff_Click(); }},
+      {MenuItem::AllToumei, [](Controller& c) { c.AllToumei_Click(); }},
+      {MenuItem::AllToumeiOff, [](Controller& c) { c.AllToumeiOff_Click(); }},
+      {MenuItem::PluginInfo, [](Controller& c) { c.PluginInfo_Click(); }},
+      {MenuItem::MemoDelete, [](Controller& c) { c.MemoDelete_Click(); }},
+      {MenuItem::AllMemoDelete, [](Controller& c) { c.AllMemoDelete_Click(); }},
+      {MenuItem::MemoShade, [](Controller& c) { c.MemoShade_Click(); }},
+      {MenuItem::AllMemoShade, [](Controller& c) { c.AllMemoShade_Click(); }},
+      {MenuItem::MemoClose, [](Controller& c) { c.MemoClose_Click(); }},
+      {MenuItem::AllMemoClose, [](Controller& c) { c.AllMemoClose_Click(); }},
+  };
+  for (const auto& route : kRoutes) {
+    if (route.item == item) return route.run(*this);
   }
 }
 

@@ -54,6 +54,17 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   void MemoDelete_Click();
   void AllMemoDelete_Click();
 
+  // Arrange: index 0..6 of the FusenshiSeiretsu items.
+  void FusenshiSeiretsu_Click(int index);
+
+  // Always in front and translucency, for this note or for every note.
+  void TemaeView_Click();
+  void Toumei_Click();
+  void AllTemaeView_Click();
+  void AllTemaeViewOff_Click();
+  void AllToumei_Click();
+  void AllToumeiOff_Click();
+
   // Runs a menu command by its item.
   void RunMenuCommand(MenuItem item);
 
@@ -84,6 +95,10 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   void Form_Load();
   void SaveAllNotes();
   void CreateNote();
+  note::FusenshiWindow* OwnNoteByCaption(std::string_view caption);
+  void ReassertFrontNotes();
+  void SetEveryNoteInFront(bool front);
+  void SetEveryNoteTranslucent(bool translucent);
 
   platform::Platform& platform_;
   ProgramState& state_;

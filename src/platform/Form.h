@@ -107,8 +107,9 @@ class IForm {
 
   // Always in front (HWND_TOPMOST) or back among normal windows (HWND_NOTOPMOST).
   virtual void SetTopmost(bool topmost) = 0;
-  // nullopt: extended style 0 and alpha 255. A value: the extended style is
-  // exactly the layered style, with that alpha.
+  // A value: the window becomes layered with that alpha. nullopt: it stops
+  // being layered (alpha 255). Only the layered bit of the extended style
+  // changes; the others (no taskbar button, for one) stay as they are.
   virtual void SetLayeredAlpha(std::optional<std::uint8_t> alpha) = 0;
   // A rounded outline of width x height pixels, corner ellipse as given.
   virtual void SetRoundRegion(int widthPx, int heightPx, int ellipsePx) = 0;

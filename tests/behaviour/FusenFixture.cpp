@@ -25,6 +25,7 @@ fs::path MakeRoot() {
 }  // namespace
 
 FusenTest::FusenTest() : root_(MakeRoot()) {}
+FusenTest::FusenTest(sim::DesktopConfig config) : root_(MakeRoot()), desktop_(std::move(config)) {}
 
 FusenTest::~FusenTest() {
   for (auto& run : processes_) Stop(*run);

@@ -31,6 +31,8 @@ struct Running {
 class FusenTest : public ::testing::Test {
  protected:
   FusenTest();
+  // A desktop of another size or with other monitors.
+  explicit FusenTest(sim::DesktopConfig config);
   ~FusenTest() override;
 
   // Starts ZLTFusen with this command line and runs its start-up.

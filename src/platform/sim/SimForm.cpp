@@ -31,6 +31,18 @@ SimForm::SimForm(Desktop& desktop, Instance* owner, platform::WindowHandle handl
       events_(&events),
       twipsPerPixel_(desktop.TwipsPerPixel()),
       caption_(spec.caption) {
+  // As the Windows backend creates them: a note has no taskbar button.
+  switch (spec.style) {
+    case platform::FormStyle::Borderless:
+    case platform::FormStyle::Hidden:
+      exStyle_ = exstyle::kToolWindow;
+      break;
+    case platform::FormStyle::ToolDialog:
+      exStyle_ = exstyle::kDlgModalFrame;
+      break;
+    case platform::FormStyle::Dialog:
+      break;
+  }
   if (spec.style == platform::FormStyle::Dialog || spec.style == platform::FormStyle::ToolDialog) {
     frameWidthPx_ = 2 * desktop.Config().dialogBorderPx;
     frameHeightPx_ = 2 * desktop.Config().dialogBorderPx + desktop.Config().captionPx;
@@ -125,7 +137,14 @@ void SimForm::SetTopmost(bool topmost) {
   if (desktop_ != nullptr) desktop_->MoveBand(*this, topmost);
 }
 
-void SimForm::SetLayeredAlpha(std::optional<std::uint8_t> alpha) { alpha_ = alpha; }
+void SimForm::SetLayeredAlpha(std::optional<std::uint8_t> alpha) {
+  alpha_ = alpha;
+  if (alpha) {
+    exStyle_ |= exstyle::kLayered;
+  } else {
+    exStyle_ &= ~exstyle::kLayered;
+  }
+}
 
 void SimForm::SetRoundRegion(int widthPx, int heightPx, int ellipsePx) {
   region_ = RoundRegion{widthPx, heightPx, ellipsePx};

@@ -18,6 +18,14 @@ namespace zlt::sim {
 class Desktop;
 class Instance;
 
+// Extended window style bits, with the window system's own numbers.
+namespace exstyle {
+constexpr std::uint32_t kDlgModalFrame = 0x1;
+constexpr std::uint32_t kTopmost = 0x8;
+constexpr std::uint32_t kToolWindow = 0x80;
+constexpr std::uint32_t kLayered = 0x80000;
+}  // namespace exstyle
+
 // The outline set by SetRoundRegion, in pixels.
 struct RoundRegion {
   int widthPx = 0;
@@ -61,9 +69,11 @@ class SimForm final : public platform::IForm {
   platform::FormStyle Style() const { return spec_.style; }
   bool Enabled() const { return enabled_; }
   bool Topmost() const { return topmost_; }
-  // The layered style's alpha; nullopt: not layered (extended style 0).
+  // The layered style's alpha; nullopt: not layered.
   std::optional<std::uint8_t> Alpha() const { return alpha_; }
-  bool Layered() const { return alpha_.has_value(); }
+  bool Layered() const { return (exStyle_ & exstyle::kLayered) != 0; }
+  // The extended style as GetWindowLong(GWL_EXSTYLE) reads it (exstyle::k...).
+  std::uint32_t ExStyle() const { return exStyle_ | (topmost_ ? exstyle::kTopmost : 0); }
   std::optional<RoundRegion> Region() const { return region_; }
   int RegionSetCount() const { return regionSetCount_; }
   int RefreshCount() const { return refreshCount_; }
@@ -110,6 +120,7 @@ class SimForm final : public platform::IForm {
   bool enabled_ = true;
   bool topmost_ = false;
   std::optional<std::uint8_t> alpha_;
+  std::uint32_t exStyle_ = 0;  // without the topmost bit, which topmost_ holds
   std::optional<RoundRegion> region_;
   int regionSetCount_ = 0;
   int refreshCount_ = 0;

@@ -60,11 +60,7 @@ const Win32Form::Route Win32Form::kRoutes[] = {
 
 Win32Form::Win32Form(Win32Context& context, const platform::FormSpec& spec,
                      platform::IFormEvents& events)
-    : context_(context),
-      events_(events),
-      style_(spec.style),
-      keptExStyle_(StylesOf(spec.style).exStyle & WS_EX_TOOLWINDOW),
-      backColour_(spec.backColour) {
+    : context_(context), events_(events), style_(spec.style), backColour_(spec.backColour) {
   const Styles styles = StylesOf(spec.style);
   RECT rect = PixelRectOf(spec.bounds, context_.dpi);
   if (spec.style == platform::FormStyle::Dialog || spec.style == platform::FormStyle::ToolDialog) {
@@ -228,10 +224,11 @@ void Win32Form::SetTopmost(bool topmost) {
 }
 
 void Win32Form::SetLayeredAlpha(std::optional<std::uint8_t> alpha) {
-  // The whole extended style is replaced, except that a note keeps
-  // WS_EX_TOOLWINDOW: dropping it would give every note a taskbar button.
-  const DWORD exStyle = keptExStyle_ | (alpha ? WS_EX_LAYERED : 0);
-  SetWindowLongPtrW(window_.Get(), GWL_EXSTYLE, static_cast<LONG_PTR>(exStyle));
+  // Only the layered bit changes: replacing the whole extended style would
+  // drop WS_EX_TOOLWINDOW and give the note a taskbar button.
+  LONG_PTR exStyle = GetWindowLongPtrW(window_.Get(), GWL_EXSTYLE);
+  exStyle = alpha ? (exStyle | WS_EX_LAYERED) : (exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+  SetWindowLongPtrW(window_.Get(), GWL_EXSTYLE, exStyle);
   SetLayeredWindowAttributes(window_.Get(), 0, alpha.value_or(255), LWA_ALPHA);
 }
 

@@ -99,8 +99,6 @@ class Win32Form final : public platform::IForm {
   Win32Context& context_;
   platform::IFormEvents& events_;
   const platform::FormStyle style_;
-  // Extended style kept through SetLayeredAlpha (the tool-window bit).
-  const DWORD keptExStyle_;
   const std::optional<platform::Colour> backColour_;
   std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
   std::set<int> timers_;

@@ -1,0 +1,27 @@
+// The arrange commands: every note, hidden ones too, lined up in one column.
+#include "manager/ArrangePositions.h"
+#include "manager/Controller.h"
+
+namespace zlt::manager {
+
+void Controller::FusenshiSeiretsu_Click(int index) {
+  const auto mode = ArrangeModeOf(index);
+  if (!mode) return;
+  const auto screen = platform_.windows.Screen();
+  const ArrangeArea area{screen.width, screen.height, state_.FrmLeft, state_.FrmTop};
+  // A hidden note keeps its place in the column, so the shown ones leave a gap
+  // where it will come back. Each note's file takes its new place before the
+  // next note moves.
+  for (std::size_t i = 0; i < notes_.size(); ++i) {
+    auto& note = *notes_[i];
+    auto bounds = note.Form().Bounds();
+    const auto place =
+        ArrangedPosition(*mode, area, static_cast<int>(i), bounds.width, bounds.height);
+    bounds.left = WholeTwips(place.left);
+    bounds.top = WholeTwips(place.top);
+    note.Form().SetBounds(bounds);
+    note.Form_QueryUnload();
+  }
+}
+
+}  // namespace zlt::manager

@@ -1,0 +1,57 @@
+#include "manager/ArrangePositions.h"
+
+#include <cmath>
+
+namespace zlt::manager {
+
+namespace {
+
+constexpr double kStep = 500;  // twips between neighbouring notes
+
+// Around the middle line: the even notes go down from just below it, 500 per
+// two notes; the odd ones climb from it, 250 per note. i / 2 is not rounded,
+// so neighbours end 490 to 500 twips apart for collapsed notes.
+double MiddleTop(double screenHeight, double height, int i) {
+  const double half = i / 2.0;
+  if (i % 2 == 0) return screenHeight / 2 + height / 2 + half * kStep;
+  return screenHeight / 2 - half * kStep;
+}
+
+}  // namespace
+
+std::optional<ArrangeMode> ArrangeModeOf(int index) {
+  if (index < 0 || index > static_cast<int>(ArrangeMode::BottomLeft)) return std::nullopt;
+  return static_cast<ArrangeMode>(index);
+}
+
+ArrangedPlace ArrangedPosition(ArrangeMode mode, const ArrangeArea& area, int i,
+                               platform::Twips width, platform::Twips height) {
+  const double screenWidth = area.screenWidth;
+  const double screenHeight = area.screenHeight;
+  const double rightEdge = screenWidth - width;
+  const double stacked = kStep * i;
+  const double bottomUp = screenHeight - height - stacked;
+  switch (mode) {
+    case ArrangeMode::FromThisPosition:
+      return {static_cast<double>(area.fromLeft), area.fromTop + stacked};
+    case ArrangeMode::TopRight:
+      return {rightEdge, stacked};
+    case ArrangeMode::MiddleRight:
+      return {rightEdge, MiddleTop(screenHeight, height, i)};
+    case ArrangeMode::BottomRight:
+      return {rightEdge, bottomUp};
+    case ArrangeMode::TopLeft:
+      return {0, stacked};
+    case ArrangeMode::MiddleLeft:
+      return {0, MiddleTop(screenHeight, height, i)};
+    case ArrangeMode::BottomLeft:
+      return {0, bottomUp};
+  }
+  return {};
+}
+
+platform::Twips WholeTwips(double twips) {
+  return static_cast<platform::Twips>(std::lround(twips));
+}
+
+}  // namespace zlt::manager

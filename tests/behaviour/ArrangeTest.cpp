@@ -1,0 +1,116 @@
+// The seven arrange items on a 1024 x 768 screen: every note of this program,
+// hidden ones too, in one column, each note's file holding its new place.
+#include "FusenFixture.h"
+
+namespace zlt::test {
+namespace {
+
+using manager::MenuItem;
+
+// The value of a key in a note file's bytes ("" when missing).
+std::string KeyValue(const std::string& file, const std::string& key) {
+  const auto at = file.find("\r\n" + key + "=");
+  if (at == std::string::npos) return "";
+  const auto start = at + key.size() + 3;
+  return file.substr(start, file.find("\r\n", start) - start);
+}
+
+class ArrangeTest : public FusenTest {
+ protected:
+  ArrangeTest() : FusenTest(SmallScreen()) {}
+
+  static sim::DesktopConfig SmallScreen() {
+    sim::DesktopConfig config;
+    config.widthPx = 1024;
+    config.heightPx = 768;
+    return config;
+  }
+
+  // Three collapsed notes scattered over the screen; note 2 stands at 3000, 2000.
+  void StartThreeNotes() {
+    WriteNoteFile("0.txt", NoteBytes("a", 600, 9000));
+    WriteNoteFile("1.txt", NoteBytes("b", 3000, 2000));
+    WriteNoteFile("2.txt", NoteBytes("c", 9000, 4500));
+    Start("/*");
+  }
+
+  // Each note's window and file stand at this place, in twips as the window keeps them.
+  void ExpectPlaces(const std::vector<std::pair<int, int>>& places) {
+    for (std::size_t i = 0; i < places.size(); ++i) {
+      const auto [left, top] = places[i];
+      const auto bounds = MustNote(static_cast<int>(i) + 1).Bounds();
+      EXPECT_EQ(bounds.left, left) << "note " << i + 1;
+      EXPECT_EQ(bounds.top, top) << "note " << i + 1;
+      const auto file = ReadNoteFile(std::to_string(i) + ".txt");
+      EXPECT_EQ(KeyValue(file, "Left"), std::to_string(left)) << i << ".txt";
+      EXPECT_EQ(KeyValue(file, "Top"), std::to_string(top)) << i << ".txt";
+    }
+  }
+};
+
+TEST_F(ArrangeTest, EveryItemLinesTheNotesUpInListOrder) {
+  // The middle rule's 5510 is 367 1/3 pixels: the window keeps 367, 5505 twips.
+  struct Case {
+    MenuItem item;
+    std::vector<std::pair<int, int>> places;
+  };
+  const Case cases[] = {
+      {MenuItem::FusenshiSeiretsu1, {{12000, 0}, {12000, 495}, {12000, 1005}}},
+      {MenuItem::FusenshiSeiretsu2, {{12000, 6000}, {12000, 5505}, {12000, 6495}}},
+      {MenuItem::FusenshiSeiretsu3, {{12000, 11040}, {12000, 10545}, {12000, 10035}}},
+      {MenuItem::FusenshiSeiretsu4, {{0, 0}, {0, 495}, {0, 1005}}},
+      {MenuItem::FusenshiSeiretsu5, {{0, 6000}, {0, 5505}, {0, 6495}}},
+      {MenuItem::FusenshiSeiretsu6, {{0, 11040}, {0, 10545}, {0, 10035}}},
+  };
+  StartThreeNotes();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.item));
+    Choose(MustNote(3), c.item);
+    ExpectPlaces(c.places);
+  }
+}
+
+TEST_F(ArrangeTest, FromThisPositionStartsAtThePressedNoteInListOrder) {
+  StartThreeNotes();
+  // Opened on note 2, which is not first in the list: note 1 takes its place.
+  // Its Top 2000 is 133 1/3 pixels, so the window and the column start at 1995.
+  Choose(MustNote(2), MenuItem::FusenshiSeiretsu0);
+  ExpectPlaces({{3000, 1995}, {3000, 2490}, {3000, 3000}});
+}
+
+TEST_F(ArrangeTest, AHiddenNoteKeepsItsPlaceInTheColumnAndStaysHidden) {
+  StartThreeNotes();
+  Choose(MustNote(2), MenuItem::MemoShade);
+  Choose(MustNote(1), MenuItem::FusenshiSeiretsu1);
+  ExpectPlaces({{12000, 0}, {12000, 495}, {12000, 1005}});
+  EXPECT_FALSE(MustNote(2).Visible());
+  EXPECT_TRUE(MustNote(1).Visible());
+  EXPECT_TRUE(MustNote(3).Visible());
+}
+
+TEST_F(ArrangeTest, ANoteWithItsDetailsOpenSitsOnTheBottomEdgeByItsOwnHeight) {
+  StartThreeNotes();
+  ShiftDoubleClickTitle(MustNote(1));
+  ASSERT_EQ(MustNote(1).Bounds().height, 5190);
+  Choose(MustNote(3), MenuItem::FusenshiSeiretsu3);
+  // Its bottom edge on the screen's, overlapping the two stacked above it.
+  const auto open = MustNote(1).Bounds();
+  EXPECT_EQ(open.left, 8865);
+  EXPECT_EQ(open.top + open.height, 11520);
+  EXPECT_GT(open.top + open.height, MustNote(2).Bounds().top);
+  EXPECT_EQ(MustNote(1).Bounds().width, 6495);  // still open
+  ExpectPlaces({{8865, 6330}, {12000, 10545}, {12000, 10035}});
+}
+
+TEST_F(ArrangeTest, NotesWithoutAFileMoveButNoFileAppears) {
+  WriteNoteFile("0.txt", NoteBytes("a", 600, 9000));
+  Start("/*");
+  Choose(MustNote(1), MenuItem::NewMemo);  // empty, details open, no file yet
+  Choose(MustNote(1), MenuItem::FusenshiSeiretsu4);
+  EXPECT_EQ(MustNote(2).Bounds().left, 0);
+  EXPECT_EQ(MustNote(2).Bounds().top, 495);
+  EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"});
+}
+
+}  // namespace
+}  // namespace zlt::test

@@ -1,0 +1,153 @@
+// Always in front and translucency, for the note the menu was opened on and
+// for every note: the window, the flag tables, the check boxes and the files
+// stay in step.
+#include "FusenFixture.h"
+
+namespace zlt::test {
+namespace {
+
+using manager::MenuItem;
+
+class DisplayOptionsTest : public FusenTest {
+ protected:
+  // Three notes from their files, each with these display options.
+  Running& StartThreeNotes(int temae, int toumei) {
+    for (int i = 0; i < 3; ++i) {
+      WriteNoteFile(std::to_string(i) + ".txt",
+                    NoteBytes(std::string(1, 'a' + i), 9000, 600 * i, "", temae, toumei));
+    }
+    return Start("/*");
+  }
+  bool FileSays(int index, const std::string& line) {
+    return ReadNoteFile(std::to_string(index) + ".txt").find("\r\n" + line + "\r\n") !=
+           std::string::npos;
+  }
+  note::FusenshiWindow& Window(Running& run, int number) {
+    return *run.Controller().Notes().at(static_cast<std::size_t>(number) - 1);
+  }
+};
+
+TEST_F(DisplayOptionsTest, TemaeViewTakesOneOfThreeFrontNotesBackAndKeepsTheOthersInFront) {
+  auto& run = StartThreeNotes(1, 0);
+  desktop_.OpenForeignWindow(
+      {"another program", platform::FormStyle::Dialog, {0, 0, 3000, 3000}, std::nullopt});
+  Choose(MustNote(2), MenuItem::TemaeView);
+
+  EXPECT_FALSE(MustNote(2).Topmost());
+  EXPECT_FALSE(run.State().TemaeFlag.Get(2));
+  EXPECT_FALSE(Window(run, 2).TemaeChecked());
+  EXPECT_TRUE(FileSays(1, "Temae=0"));
+  // The other two are above every normal window, the other program's too.
+  const auto z = desktop_.ZOrder();
+  ASSERT_GE(z.size(), 4u);
+  EXPECT_TRUE((z[0] == Note(1) && z[1] == Note(3)) || (z[0] == Note(3) && z[1] == Note(1)));
+  EXPECT_TRUE(MustNote(1).Topmost());
+  EXPECT_TRUE(MustNote(3).Topmost());
+  EXPECT_TRUE(FileSays(0, "Temae=1"));
+  EXPECT_TRUE(FileSays(2, "Temae=1"));
+
+  // And back in front.
+  Choose(MustNote(2), MenuItem::TemaeView);
+  EXPECT_TRUE(MustNote(2).Topmost());
+  EXPECT_TRUE(run.State().TemaeFlag.Get(2));
+  EXPECT_TRUE(FileSays(1, "Temae=1"));
+}
+
+TEST_F(DisplayOptionsTest, ToumeiTwiceMakesTheNoteTranslucentThenOpaqueAndKeepsItOffTheTaskbar) {
+  auto& run = StartThreeNotes(0, 0);
+  ASSERT_EQ(MustNote(2).ExStyle(), sim::exstyle::kToolWindow);
+
+  Choose(MustNote(2), MenuItem::Toumei);
+  EXPECT_EQ(MustNote(2).Alpha(), std::optional<std::uint8_t>(150));
+  EXPECT_EQ(MustNote(2).ExStyle(), sim::exstyle::kToolWindow | sim::exstyle::kLayered);
+  EXPECT_TRUE(Window(run, 2).ToumeiChecked());
+  EXPECT_TRUE(run.State().ToumeiFlag.Get(2));
+  EXPECT_TRUE(FileSays(1, "Toumei=1"));
+  EXPECT_FALSE(MustNote(1).Layered());
+
+  Choose(MustNote(2), MenuItem::Toumei);
+  EXPECT_FALSE(MustNote(2).Layered());
+  EXPECT_EQ(MustNote(2).ExStyle(), sim::exstyle::kToolWindow);
+  EXPECT_FALSE(Window(run, 2).ToumeiChecked());
+  EXPECT_FALSE(run.State().ToumeiFlag.Get(2));
+  EXPECT_TRUE(FileSays(1, "Toumei=0"));
+}
+
+TEST_F(DisplayOptionsTest, AllNotesCommandsReachHiddenNotesAndNumbersNotGivenOutYet) {
+  auto& run = StartThreeNotes(0, 0);
+  Choose(MustNote(2), MenuItem::MemoShade);
+
+  struct Step {
+    MenuItem item;
+    bool front, translucent;
+  };
+  const Step steps[] = {
+      {MenuItem::AllToumei, false, true},
+      {MenuItem::AllTemaeView, true, true},
+      {MenuItem::AllToumeiOff, true, false},
+      {MenuItem::AllTemaeViewOff, false, false},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(static_cast<int>(step.item));
+    Choose(MustNote(1), step.item);
+    for (int n = 1; n <= 3; ++n) {
+      auto& form = MustNote(n);
+      EXPECT_EQ(form.Topmost(), step.front) << n;
+      EXPECT_EQ(form.Alpha(), step.translucent ? std::optional<std::uint8_t>(150) : std::nullopt);
+      EXPECT_NE(form.ExStyle() & sim::exstyle::kToolWindow, 0u) << n;
+      EXPECT_EQ(Window(run, n).TemaeChecked(), step.front) << n;
+      EXPECT_EQ(Window(run, n).ToumeiChecked(), step.translucent) << n;
+      EXPECT_TRUE(FileSays(n - 1, step.front ? "Temae=1" : "Temae=0")) << n;
+      EXPECT_TRUE(FileSays(n - 1, step.translucent ? "Toumei=1" : "Toumei=0")) << n;
+    }
+    EXPECT_FALSE(MustNote(2).Visible());
+    for (int number : {0, 50, 51, 400}) {
+      EXPECT_EQ(run.State().TemaeFlag.Get(number), step.front) << number;
+      EXPECT_EQ(run.State().ToumeiFlag.Get(number), step.translucent) << number;
+    }
+  }
+}
+
+TEST_F(DisplayOptionsTest, ANoteClosedWhileTheMenuClosesIsLeftAloneAndNothingElseChanges) {
+  auto& run = StartThreeNotes(1, 1);
+  // Note 2 first; "隠れている付箋紙を表示" brings its file back as note 4.
+  const std::pair<MenuItem, int> rounds[] = {{MenuItem::TemaeView, 2}, {MenuItem::Toumei, 4}};
+  for (const auto& [item, number] : rounds) {
+    auto& note = MustNote(number);
+    // Its close is pending when the menu closes; the command lets it run first.
+    desktop_.Defer([this, &note] { desktop_.RequestClose(note); });
+    Choose(note, item);
+    ASSERT_EQ(Note(number), nullptr);
+    EXPECT_TRUE(run.State().TemaeFlag.Get(number));
+    EXPECT_TRUE(run.State().ToumeiFlag.Get(number));
+    EXPECT_TRUE(FileSays(1, "Temae=1"));
+    EXPECT_TRUE(FileSays(1, "Toumei=1"));
+    for (int n : {1, 3}) {
+      EXPECT_TRUE(MustNote(n).Topmost());
+      EXPECT_EQ(MustNote(n).Alpha(), std::optional<std::uint8_t>(150));
+    }
+    Choose(MustNote(1), MenuItem::ReView);
+  }
+}
+
+TEST_F(DisplayOptionsTest, AnotherProgramsWindowWithTheSameCaptionIsNotTouched) {
+  StartThreeNotes(0, 0);
+  auto& impostor = desktop_.OpenForeignWindow(
+      {note::NoteCaption(2), platform::FormStyle::Borderless, {0, 0, 3000, 480}, std::nullopt});
+  ASSERT_EQ(desktop_.FindForm(note::NoteCaption(2)), &impostor);
+  // The press on the real note 2 records its caption; the command finds that note.
+  sim::SimForm* real = nullptr;
+  for (auto* form : desktop_.Forms()) {
+    if (form != &impostor && form->Caption() == note::NoteCaption(2)) real = form;
+  }
+  ASSERT_NE(real, nullptr);
+  Choose(*real, MenuItem::Toumei);
+  Choose(*real, MenuItem::TemaeView);
+  EXPECT_EQ(real->Alpha(), std::optional<std::uint8_t>(150));
+  EXPECT_TRUE(real->Topmost());
+  EXPECT_FALSE(impostor.Layered());
+  EXPECT_FALSE(impostor.Topmost());
+}
+
+}  // namespace
+}  // namespace zlt::test

@@ -1,0 +1,77 @@
+// Where the arrange commands put each note, exactly.
+#include <gtest/gtest.h>
+
+#include "manager/ArrangePositions.h"
+
+namespace zlt::manager {
+namespace {
+
+// 1024 x 768 pixels at 15 twips per pixel; the menu opened on a note at 3000, 2000.
+constexpr ArrangeArea kSmallScreen{15360, 11520, 3000, 2000};
+constexpr platform::Twips kW = 3360;  // collapsed
+constexpr platform::Twips kH = 480;
+
+struct Column {
+  ArrangeMode mode;
+  double left;
+  double tops[4];  // notes i = 0..3
+};
+
+TEST(ArrangePositions, ThreeCollapsedNotesOnA1024x768Screen) {
+  const Column columns[] = {
+      {ArrangeMode::FromThisPosition, 3000, {2000, 2500, 3000, 3500}},
+      {ArrangeMode::TopRight, 12000, {0, 500, 1000, 1500}},
+      {ArrangeMode::MiddleRight, 12000, {6000, 5510, 6500, 5010}},
+      {ArrangeMode::BottomRight, 12000, {11040, 10540, 10040, 9540}},
+      {ArrangeMode::TopLeft, 0, {0, 500, 1000, 1500}},
+      {ArrangeMode::MiddleLeft, 0, {6000, 5510, 6500, 5010}},
+      {ArrangeMode::BottomLeft, 0, {11040, 10540, 10040, 9540}},
+  };
+  for (const auto& column : columns) {
+    for (int i = 0; i < 4; ++i) {
+      EXPECT_EQ(ArrangedPosition(column.mode, kSmallScreen, i, kW, kH),
+                (ArrangedPlace{column.left, column.tops[i]}))
+          << "mode " << static_cast<int>(column.mode) << ", note " << i;
+    }
+  }
+}
+
+TEST(ArrangePositions, EachNoteIsPlacedByItsOwnSize) {
+  // A note with its details open (6495 x 5190) at the bottom: its bottom edge
+  // on the screen's, overlapping the notes stacked above it.
+  EXPECT_EQ(ArrangedPosition(ArrangeMode::BottomRight, kSmallScreen, 0, 6495, 5190),
+            (ArrangedPlace{8865, 6330}));
+  EXPECT_EQ(ArrangedPosition(ArrangeMode::MiddleLeft, kSmallScreen, 2, 6495, 5190),
+            (ArrangedPlace{0, 5760 + 2595 + 500}));
+}
+
+TEST(ArrangePositions, MiddleRuleKeepsHalvesExact) {
+  // An odd screen height (1025 pixels): halves of a twip are not rounded away
+  // before the window takes the place.
+  const ArrangeArea odd{28800, 15375, 0, 0};
+  EXPECT_EQ(ArrangedPosition(ArrangeMode::MiddleLeft, odd, 0, kW, kH).top, 7927.5);
+  EXPECT_EQ(ArrangedPosition(ArrangeMode::MiddleLeft, odd, 1, kW, kH).top, 7437.5);
+  EXPECT_EQ(ArrangedPosition(ArrangeMode::MiddleLeft, odd, 5, kW, kH).top, 6437.5);
+  EXPECT_EQ(WholeTwips(7927.5), 7928);
+  EXPECT_EQ(WholeTwips(-7437.5), -7438);
+  EXPECT_EQ(WholeTwips(5510.0), 5510);
+}
+
+TEST(ArrangePositions, TheColumnNeverWraps) {
+  // Far more notes than the screen holds: they go on past its edges.
+  EXPECT_EQ(ArrangedPosition(ArrangeMode::TopLeft, kSmallScreen, 40, kW, kH).top, 20000);
+  EXPECT_EQ(ArrangedPosition(ArrangeMode::BottomLeft, kSmallScreen, 40, kW, kH).top, -8960);
+  EXPECT_EQ(ArrangedPosition(ArrangeMode::MiddleRight, kSmallScreen, 41, kW, kH).top, -4490);
+  EXPECT_EQ(ArrangedPosition(ArrangeMode::FromThisPosition, kSmallScreen, 1000, kW, kH).top,
+            502000);
+}
+
+TEST(ArrangePositions, MenuIndexesOutsideTheSevenItemsAreNoMode) {
+  EXPECT_EQ(ArrangeModeOf(0), ArrangeMode::FromThisPosition);
+  EXPECT_EQ(ArrangeModeOf(6), ArrangeMode::BottomLeft);
+  EXPECT_EQ(ArrangeModeOf(-1), std::nullopt);
+  EXPECT_EQ(ArrangeModeOf(7), std::nullopt);
+}
+
+}  // namespace
+}  // namespace zlt::manager
