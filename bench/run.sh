@@ -45,9 +45,10 @@ if [[ ! -f $linux_dir/CMakeCache.txt ]]; then
   cmake -S "$root" -B "$linux_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$out/configure-linux.log"
 fi
 say "building the native benchmarks in $linux_dir"
-cmake --build "$linux_dir" -j2 --target startup_sim_bench idle_sim_bench >"$out/build-linux.log"
+cmake --build "$linux_dir" -j2 --target startup_sim_bench idle_sim_bench arrange_sim_bench >"$out/build-linux.log"
 run startup_sim "$linux_dir/bench/startup_sim_bench" "$notes" 5
 run idle_sim "$linux_dir/bench/idle_sim_bench" "$notes"
+run arrange_sim "$linux_dir/bench/arrange_sim_bench" "$notes" 3
 
 # ---- Windows, under Wine ----
 xvfb_pid=""
@@ -73,7 +74,7 @@ if ((wine)); then
   fi
   say "building ZLTFusen.exe and the Windows benchmarks in $mingw_dir"
   cmake --build "$mingw_dir" -j2 --target ZLTFusen nothing one_window spawn_bench \
-    note_file_bench startup_win_bench >"$out/build-mingw.log"
+    note_file_bench startup_win_bench arrange_win_bench >"$out/build-mingw.log"
   win="$mingw_dir/bench/windows"
 
   prefix_base="$linux_dir/wineprefix-base"
@@ -110,6 +111,8 @@ if ((wine)); then
   # A fresh server: nothing of the first instance may linger.
   timeout 10 wineserver -k >/dev/null 2>&1 || true
   run startup_win wine "$win/startup_win_bench.exe" "$notes"
+  timeout 10 wineserver -k >/dev/null 2>&1 || true
+  run arrange_win wine "$win/arrange_win_bench.exe" "$notes" 3
 fi
 
 # ---- summary ----
@@ -154,6 +157,11 @@ row "sim: peak RSS per note, kB" "$(pick startup_sim 'peak RSS delta per note (V
 row "sim idle: timer events/min, no alarm set" "$(pick_in idle_sim 'no alarm set' 'timer events per minute')"
 row "sim idle: timer events/min, every alarm long past" "$(pick_in idle_sim 'long past' 'timer events per minute')"
 row "sim idle: timer events/min, one alarm tomorrow" "$(pick_in idle_sim 'tomorrow' 'timer events per minute')"
+row "sim: one atomic write of a note file, us" "$(pick arrange_sim 'one atomic write')"
+row "sim: arrange at the top right, all files written, ms" "$(pick arrange_sim 'arrange, top right (FusenshiSeiretsu 1)' 1)"
+row "sim: arrange at the top right, per note / one write" "$(pick arrange_sim 'arrange, top right (FusenshiSeiretsu 1)' 3)"
+row "sim: AllToumei, all files written, ms" "$(pick arrange_sim 'AllToumei ')"
+row "sim: AllToumei, per note / one write" "$(pick arrange_sim 'AllToumei ' 3)"
 if ((wine)); then
   row "wine: note file reads/s, ours" "$(pick note_file 'reads/s' 1)"
   row "wine: note file reads/s, GetPrivateProfileStringA" "$(pick note_file 'reads/s' 2)"
@@ -173,4 +181,9 @@ if ((wine)); then
   row "wine: windows added by opening one note" "$(pick_in startup_win 'opening the details' 'windows, children included')"
   row "wine: USER objects per collapsed note (GetGuiResources)" "$(pick_in startup_win 'per collapsed note' 'USER objects (GetGuiResources)')"
   row "wine: GDI objects per collapsed note (GetGuiResources)" "$(pick_in startup_win 'per collapsed note' 'GDI objects (GetGuiResources)')"
+  row "wine: one atomic write of a note file, us" "$(pick arrange_win 'one atomic write')"
+  row "wine: arrange at the top right, all files written, ms" "$(pick arrange_win 'arrange, top right (FusenshiSeiretsu 1)' 1)"
+  row "wine: arrange at the top right, per note / one write" "$(pick arrange_win 'arrange, top right (FusenshiSeiretsu 1)' 3)"
+  row "wine: AllToumei, all files written, ms" "$(pick arrange_win 'AllToumei ')"
+  row "wine: AllToumei, per note / one write" "$(pick arrange_win 'AllToumei ' 3)"
 fi

@@ -1,0 +1,171 @@
+// Arranging and the all-notes display options with many notes on the real
+// Windows platform, built as WinMain builds it with an environment of its own
+// (a temporary program folder holding the note files, user "bench", "/*").
+// Each command moves or restyles every note window and writes every note's
+// file before it returns: its time is the time until every file is written.
+// Set against one atomic write of a note file (zlt::note::WriteMemoFile).
+// Ends itself (ExitProcess) once measured.
+//
+//   arrange_win_bench [notes=1000] [runs=3]
+// commctrl.h needs windows.h before it.
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>
+// clang-format on
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "../WorkedExampleNote.h"
+#include "manager/Controller.h"
+#include "note/MemoFile.h"
+#include "platform/Platform.h"
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32InstanceChannel.h"
+#include "platform/win32/Win32Processes.h"
+#include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32Text.h"
+#include "platform/win32/Win32WindowSystem.h"
+#include "startup/Program.h"
+
+namespace {
+
+using zlt::manager::Controller;
+
+constexpr const char* kUser = "bench";
+
+class BenchEnvironment final : public zlt::platform::IEnvironment {
+ public:
+  explicit BenchEnvironment(std::string appFolder) : appFolder_(std::move(appFolder)) {}
+  std::string AppFolder() const override { return appFolder_; }
+  std::optional<std::string> UserName() const override { return kUser; }
+  std::string CommandLine() const override { return "/*"; }
+
+ private:
+  std::string appFolder_;
+};
+
+double NowMs() {
+  LARGE_INTEGER now, frequency;
+  QueryPerformanceCounter(&now);
+  QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+void PumpPending() {
+  MSG message{};
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+struct Command {
+  const char* name;
+  std::function<void(Controller&)> run;
+  std::vector<double> ms;
+};
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const int notes = argc > 1 ? std::max(1, _wtoi(argv[1])) : 1000;
+  const int runs = argc > 2 ? std::max(1, _wtoi(argv[2])) : 3;
+
+  wchar_t temp[MAX_PATH + 1];
+  std::wstring appFolder(temp, GetTempPathW(MAX_PATH + 1, temp));
+  if (!appFolder.empty() && appFolder.back() != L'\\') appFolder += L'\\';
+  appFolder += L"zlt-arrange-bench-" + std::to_wstring(GetCurrentProcessId());
+  const std::wstring dataFolder = appFolder + L"\\" + zlt::win32::ToWide(kUser);
+  CreateDirectoryW(appFolder.c_str(), nullptr);
+  CreateDirectoryW(dataFolder.c_str(), nullptr);
+
+  zlt::win32::Win32FileSystem files;
+  std::vector<std::string> paths;
+  for (int i = 0; i < notes; ++i) {
+    paths.push_back(zlt::win32::FromWide(dataFolder + L"\\" + std::to_wstring(i) + L".txt"));
+    files.ReplaceAtomically(paths.back(), zlt::bench::NoteFileBytes(i));
+  }
+
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  zlt::win32::Win32WindowSystem windows(GetModuleHandleW(nullptr));
+  zlt::win32::Win32Processes processes;
+  zlt::win32::Win32Clock clock;
+  zlt::win32::Win32Shell shell;
+  zlt::win32::Win32InstanceChannel instanceChannel;
+  BenchEnvironment environment(zlt::win32::FromWide(appFolder));
+  zlt::platform::Platform platform{windows, files,           processes,  clock,
+                                   shell,   instanceChannel, environment};
+
+  zlt::Program program(platform);
+  program.Main();
+  PumpPending();
+  auto* controller = program.FusenController();
+  const std::size_t loaded = controller != nullptr ? controller->Notes().size() : 0;
+
+  // Each pair undoes the other's change, so every run rewrites every file.
+  std::vector<Command> commands = {
+      {"arrange, top right (FusenshiSeiretsu 1)",
+       [](Controller& c) { c.FusenshiSeiretsu_Click(1); },
+       {}},
+      {"arrange, bottom left (FusenshiSeiretsu 6)",
+       [](Controller& c) { c.FusenshiSeiretsu_Click(6); },
+       {}},
+      {"AllToumei", [](Controller& c) { c.AllToumei_Click(); }, {}},
+      {"AllToumeiOff", [](Controller& c) { c.AllToumeiOff_Click(); }, {}},
+  };
+  if (loaded == static_cast<std::size_t>(notes)) {
+    for (int r = 0; r < runs; ++r) {
+      for (auto& command : commands) {
+        const double start = NowMs();
+        command.run(*controller);
+        command.ms.push_back(NowMs() - start);
+        PumpPending();
+      }
+    }
+  }
+
+  // The floor: one atomic write of a note file, as each note does once.
+  zlt::note::MemoFileContent content;
+  content.title = "買い物";
+  content.details = "牛乳\r\nパン";
+  content.left = 25440;
+  std::vector<double> writeMs;
+  for (int r = 0; r < runs; ++r) {
+    const double start = NowMs();
+    for (int i = 0; i < notes; ++i) {
+      content.top = static_cast<float>(500 * i);
+      zlt::note::WriteMemoFile(files, paths[static_cast<std::size_t>(i)], content);
+    }
+    writeMs.push_back(NowMs() - start);
+  }
+  const double writeUs = Median(writeMs) * 1000 / notes;
+
+  std::printf("arrange_win_bench: %d note files, %zu note windows loaded, %d runs, medians\n",
+              notes, loaded, runs);
+  std::printf("  one atomic write of a note file (WriteMemoFile)   %9.1f us\n", writeUs);
+  for (const auto& command : commands) {
+    if (command.ms.empty()) continue;
+    const double ms = Median(command.ms);
+    std::printf("  %-44s %9.2f ms  (%.1f us/note, %.2fx one write)\n", command.name, ms,
+                ms * 1000 / notes, ms * 1000 / notes / writeUs);
+  }
+  std::fflush(stdout);
+
+  for (const auto& path : paths) DeleteFileW(zlt::win32::ToWide(path).c_str());
+  RemoveDirectoryW(dataFolder.c_str());
+  RemoveDirectoryW(appFolder.c_str());
+  ExitProcess(loaded == static_cast<std::size_t>(notes) ? 0 : 1);
+}
