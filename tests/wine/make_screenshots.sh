@@ -55,3 +55,27 @@ sleep 0.5
 x=$((left < 1680 ? left - 16 : 1664))
 shoot note-menu.png "$((1920 - x))x$((bottom + 16))+$x+0"
 xdotool key Escape
+
+# Four notes lined up around the middle of the right edge: the first just below the middle
+# line, the others taking turns above and below it.
+note3=$(note_caption 3)
+note4=$(note_caption 4)
+sleep 0.3
+open_note_menu "$note2" >/dev/null
+choose_menu_item 新規メモ
+assert_window --visible "$note3" 10000 >/dev/null
+fill_new_note "$note3" 会議 $'四時から'
+click_control "$note3" 保存
+wait_file "$DATA_DIR/2.txt" 10 || fail "the third note was not saved"
+open_note_menu "$note3" >/dev/null
+choose_menu_item 新規メモ
+assert_window --visible "$note4" 10000 >/dev/null
+fill_new_note "$note4" 図書館 $'本を返す'
+click_control "$note4" 保存
+wait_file "$DATA_DIR/3.txt" 10 || fail "the fourth note was not saved"
+open_note_menu "$note1" >/dev/null
+choose_menu_item 画面右中央に整列
+# 1080 px = 16200 twips: Tops 8340, 7850, 8840, 7350 twips = 556, 523, 589, 490 px.
+wait_rect "$note4" "1696,490-1920,522" || fail "the notes were not arranged"
+pointer_away
+shoot notes-arranged.png 300x160+1620+476
