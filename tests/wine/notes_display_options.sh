@@ -13,12 +13,18 @@ note_file() { # <file> <Top> <title> <Temae> <Toumei>
 }
 # The note's probe line: visible (3), topmost (12), layered (13), alpha (14), extended style (16).
 note_line() { probe find "$1" | head -n 1; }
-# The note stands as expected: <caption> <visible> <topmost> <layered> <alpha>
+# The note stands as expected (waits up to 5 s: the menu command runs after the menu closes):
+#   assert_note <caption> <visible> <topmost> <layered> <alpha>
 assert_note() {
-  local line ex
-  line=$(note_line "$1")
-  assert_eq "$2 $3 $4 $5" "$(field "$line" 3) $(field "$line" 12) $(field "$line" 13) $(field "$line" 14)" \
-    "'$1': visible, topmost, layered, alpha"
+  local line got ex i
+  check "'$1': visible, topmost, layered, alpha are $2 $3 $4 $5"
+  for ((i = 0; i < 25; i++)); do
+    line=$(note_line "$1")
+    got="$(field "$line" 3) $(field "$line" 12) $(field "$line" 13) $(field "$line" 14)"
+    [[ $got == "$2 $3 $4 $5" ]] && break
+    sleep 0.2
+  done
+  [[ $got == "$2 $3 $4 $5" ]] || fail "'$1': visible, topmost, layered, alpha are $got"
   ex=$(field "$line" 16)
   check "'$1' keeps WS_EX_TOOLWINDOW ($ex)"
   (((ex & WS_EX_TOOLWINDOW) != 0)) || fail "'$1' lost WS_EX_TOOLWINDOW: extended style $ex"
@@ -39,7 +45,6 @@ open_note_menu "${notes[1]}" >/dev/null
 choose_menu_item "このメモを隠す（アラーム有効）"
 open_note_menu "${notes[0]}" >/dev/null
 choose_menu_item "全てのメモを半透明表示"
-sleep 0.3
 assert_note "${notes[0]}" 1 0 1 150
 assert_note "${notes[1]}" 0 0 1 150
 assert_note "${notes[2]}" 1 0 1 150
@@ -47,7 +52,6 @@ for i in 0 1 2; do assert_file_has "$DATA_DIR/$i.txt" "Toumei=1"; done
 
 open_note_menu "${notes[2]}" >/dev/null
 choose_menu_item "全てのメモを半透明表示解除"
-sleep 0.3
 assert_note "${notes[0]}" 1 0 0 -1
 assert_note "${notes[1]}" 0 0 0 -1
 assert_note "${notes[2]}" 1 0 0 -1
@@ -55,7 +59,6 @@ for i in 0 1 2; do assert_file_has "$DATA_DIR/$i.txt" "Toumei=0"; done
 
 open_note_menu "${notes[2]}" >/dev/null
 choose_menu_item "このメモを常に手前表示"
-sleep 0.3
 assert_note "${notes[2]}" 1 1 0 -1
 assert_note "${notes[0]}" 1 0 0 -1
 assert_file_has "$DATA_DIR/2.txt" "Temae=1"
