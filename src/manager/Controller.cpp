@@ -9,6 +9,14 @@ namespace {
 // The information window's client area.
 constexpr platform::TwipsRect kInformationClient{0, 0, 4590, 2550};
 
+platform::FormSpec ControllerSpec(std::string_view caption) {
+  platform::FormSpec spec;
+  spec.caption = caption;
+  spec.style = platform::FormStyle::Dialog;
+  spec.bounds = kInformationClient;
+  return spec;
+}
+
 }  // namespace
 
 Controller::Controller(platform::Platform& platform, ProgramState& state, EndProgram endProgram,
@@ -16,12 +24,9 @@ Controller::Controller(platform::Platform& platform, ProgramState& state, EndPro
     : platform_(platform),
       state_(state),
       endProgram_(std::move(endProgram)),
-      list_(platform.files) {
-  platform::FormSpec spec;
-  spec.caption = caption;
-  spec.style = platform::FormStyle::Dialog;
-  spec.bounds = kInformationClient;
-  form_ = platform_.windows.CreateForm(spec, *this);
+      form_(platform.windows.CreateForm(ControllerSpec(caption), *this)),
+      list_(platform.files),
+      snapTick_(*form_, notes_) {
   menu_ = platform_.windows.CreatePopupMenu(FusenMenuItems());
   Form_Load();
 }
@@ -59,6 +64,7 @@ void Controller::NewMemo_Click() {
     if (nextNoteWanted_ && chainFirst == nullptr) chainFirst = notes_.back().get();
   } while (nextNoteWanted_);
   creatingNotes_ = false;
+  UpdateSnapTick();
   // Nested loads finish innermost first, so the first note of the chain is the
   // one left active and recorded as the note last activated.
   if (chainFirst != nullptr) {
@@ -92,6 +98,7 @@ void Controller::ReView_Click() {
       NewMemo_Click();
     }
   }
+  UpdateSnapTick();
 }
 
 void Controller::PluginInfo_Click() {
@@ -156,6 +163,7 @@ void Controller::NoteClosed(note::FusenshiWindow& note, std::string_view path) {
   const auto found = std::find_if(notes_.begin(), notes_.end(),
                                   [&](const auto& held) { return held.get() == &note; });
   if (found != notes_.end()) notes_.erase(found);
+  UpdateSnapTick();
 }
 
 void Controller::RunMenuCommand(MenuItem item) {
@@ -164,7 +172,7 @@ void Controller::RunMenuCommand(MenuItem item) {
     MenuItem item;
     Handler run;
   };
-  // Separators run nothing; snapping is not built yet.
+  // Separators run nothing.
   static constexpr Route kRoutes[] = {
       {MenuItem::NewMemo, [](Controller& c) { c.NewMemo_Click(); }},
       {MenuItem::ReView, [](Controller& c) { c.ReView_Click(); }},
@@ -177,6 +185,7 @@ void Controller::RunMenuCommand(MenuItem item) {
       {MenuItem::FusenshiSeiretsu6, [](Controller& c) { c.FusenshiSeiretsu_Click(6); }},
       {MenuItem::TemaeView, [](Controller& c) { c.TemaeView_Click(); }},
       {MenuItem::Toumei, [](Controller& c) { c.Toumei_Click(); }},
+      {MenuItem::Kyuchaku, [](Controller& c) { c.Kyuchaku_Click(); }},
       {MenuItem::AllTemaeView, [](Controller& c) { c.AllTemaeView_Click(); }},
       {MenuItem::AllTemaeViewOff, [](Controller& c) { c.AllTemaeViewOff_Click(); }},
       {MenuItem::AllToumei, [](Controller& c) { c.AllToumei_Click(); }},
@@ -190,8 +199,12 @@ void Controller::RunMenuCommand(MenuItem item) {
       {MenuItem::AllMemoClose, [](Controller& c) { c.AllMemoClose_Click(); }},
   };
   for (const auto& route : kRoutes) {
-    if (route.item == item) return route.run(*this);
+    if (route.item != item) continue;
+    route.run(*this);
+    break;
   }
+  // Commands show and hide notes: the snap tick runs only while one is shown.
+  UpdateSnapTick();
 }
 
 }  // namespace zlt::manager

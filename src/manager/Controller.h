@@ -11,6 +11,7 @@
 
 #include "manager/FusenMenu.h"
 #include "manager/NoteList.h"
+#include "manager/SnapTick.h"
 #include "note/FusenshiWindow.h"
 #include "note/NoteHost.h"
 #include "platform/Platform.h"
@@ -65,6 +66,12 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   void AllToumei_Click();
   void AllToumeiOff_Click();
 
+  // Snap to the screen edges: the menu item's check mark is the option.
+  void Kyuchaku_Click();
+  bool KyuchakuChecked() const;
+  // Starts or stops the shared snap tick after notes were shown or hidden.
+  void UpdateSnapTick();
+
   // Runs a menu command by its item.
   void RunMenuCommand(MenuItem item);
 
@@ -87,6 +94,7 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   // IFormEvents of the controller window
   long OnCloseRequest() override;
   void OnCopyData(std::string_view bytes) override;
+  void OnTimer(int timerId) override;
 
   // The forwarded-command receiver installed by the start-up code.
   void SetCopyDataHandler(std::function<void(std::string_view)> handler);
@@ -107,6 +115,7 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   std::unique_ptr<platform::IPopupMenu> menu_;
   NoteList list_;
   std::vector<std::unique_ptr<note::FusenshiWindow>> notes_;
+  SnapTick snapTick_;
   std::function<void(std::string_view)> copyDataHandler_;
   bool creatingNotes_ = false;
   bool nextNoteWanted_ = false;

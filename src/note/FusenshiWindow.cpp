@@ -1,6 +1,5 @@
 #include "note/FusenshiWindow.h"
 
-#include <cmath>
 #include <cstdio>
 
 #include "note/FusenshiLayout.h"
@@ -14,11 +13,6 @@ using platform::TwipsRect;
 namespace {
 
 constexpr std::string_view kCaptionPrefix = "ＺＬＴ付箋紙プラグインNo.";
-constexpr int kEnterKey = 13;
-constexpr platform::Twips kCollapsedTallest = 481;  // taller than this: the details are open
-constexpr int kOutlineEllipsePx = 10;
-
-int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 
 std::string TwoDigits(int value) {
   char text[16];
@@ -35,7 +29,9 @@ FusenshiWindow::FusenshiWindow(platform::Platform& platform, ProgramState& state
       state_(state),
       host_(host),
       strip_(TitleStripControls()),
-      details_(DetailsControls()) {
+      details_(DetailsControls()),
+      frame_(platform, state, host, *this),
+      title_(platform, *this, frame_, strip_) {
   // A new note starts with both display options on.
   details_.SetChecked(ToumeiCheck, true);
   details_.SetChecked(TemaeCheck, true);
@@ -85,7 +81,7 @@ void FusenshiWindow::Form_Load() {
   form_ = platform_.windows.CreateForm(spec, *this);
   lastSize_ = form_->Bounds();
   strip_.Materialise(*form_);
-  Form_Resize();
+  frame_.Form_Resize();
 
   if (state_.StartupLoad) {
     const auto name = host_.NoteListFileName(state_.OpenMemoCount - 1);
@@ -209,7 +205,7 @@ void FusenshiWindow::cmdSave_Click(int index) {
     return;
   }
 
-  SetTitleText(restore_.title);
+  title_.SetTitleText(restore_.title);
   details_.SetText(txtData, restore_.details);
   details_.SetText(txtDateNo, restore_.date);
   SetAlarmChecked(restore_.alarm);
@@ -364,14 +360,6 @@ void FusenshiWindow::SetAlarmChecked(bool checked) {
   AlmCheck_Click();
 }
 
-void FusenshiWindow::SetTitleText(const std::string& title) {
-  if (Title() == title) return;
-  strip_.SetText(txtTitle, title);
-  txtTitle_Change();
-}
-
-void FusenshiWindow::txtTitle_Change() { WriteKey("Title", OneLineTitle(Title())); }
-
 void FusenshiWindow::WriteKey(std::string_view key, std::string_view value) {
   // A note without a file yet skips single-key writes; its first save or
   // close writes everything.
@@ -382,42 +370,16 @@ void FusenshiWindow::WriteKey(std::string_view key, std::string_view value) {
 void FusenshiWindow::SetBounds(const TwipsRect& bounds) {
   form_->SetBounds(bounds);
   const auto now = form_->Bounds();
-  if (now.width != lastSize_.width || now.height != lastSize_.height) Form_Resize();
+  if (now.width != lastSize_.width || now.height != lastSize_.height) frame_.Form_Resize();
   lastSize_ = now;
 }
 
-void FusenshiWindow::Form_Resize() {
-  const auto screen = platform_.windows.Screen();
-  const auto bounds = form_->Bounds();
-  form_->SetRoundRegion(RoundHalfEven(double(bounds.width) / screen.twipsPerPixelX),
-                        RoundHalfEven(double(bounds.height) / screen.twipsPerPixelY),
-                        kOutlineEllipsePx);
-}
-
-void FusenshiWindow::lblTitle_MouseDown(const platform::MouseDown& press) {
-  const auto bounds = form_->Bounds();
-  state_.FrmPath = memoPath_;
-  state_.FrmTop = bounds.top;
-  state_.FrmLeft = bounds.left;
-  state_.FrmWidth = bounds.width;
-  state_.FrmHeight = bounds.height;
-  host_.RecordThisNote(Caption(), Title());
-
-  if (press.buttons == platform::mouse::kRight) {
-    const bool temae = state_.TemaeFlag.Get(number_);
-    const bool toumei = state_.ToumeiFlag.Get(number_);
-    host_.SetTemaeViewChecked(temae);
-    host_.SetToumeiChecked(toumei);
-    if (HasContent()) {
-      WriteKey("Temae", temae ? "True" : "False");
-      WriteKey("Toumei", toumei ? "True" : "False");
-    }
-    host_.ShowFusenMenu(*form_);  // the chosen command may close this note
-  }
-}
-
 void FusenshiWindow::OnMouseDown(int controlId, const platform::MouseDown& press) {
-  if (controlId == lblTitle || controlId == platform::kFormItself) lblTitle_MouseDown(press);
+  if (controlId == lblTitle || controlId == platform::kFormItself) {
+    frame_.lblTitle_MouseDown(press);
+  } else if (controlId == txtTitle) {
+    title_.txtTitle_MouseDown(press);
+  }
 }
 
 void FusenshiWindow::OnClick(int controlId) {
@@ -431,23 +393,30 @@ void FusenshiWindow::OnClick(int controlId) {
     case AlmCheck:
       AlmCheck_Click();
       break;
+    case txtTitle:
+      title_.txtTitle_Click();
+      break;
     default:
+      // The tab's own click (lblTitle) does nothing: its press already moved
+      // the note or passed the click through.
       break;
   }
 }
 
 void FusenshiWindow::OnDblClick(int controlId) {
-  if (controlId == txtTitle && platform_.windows.ShiftDown()) OpenDetails();
-}
-
-void FusenshiWindow::OnKeyDown(int controlId, int keyCode, int /*shift*/) {
-  if (controlId == txtTitle && keyCode == kEnterKey && form_->Bounds().height > kCollapsedTallest) {
-    cmdSave_Click(0);
+  if (controlId == txtTitle) {
+    title_.txtTitle_DblClick();
+  } else if (controlId == lblTitle) {
+    frame_.lblTitle_DblClick();
   }
 }
 
+void FusenshiWindow::OnKeyDown(int controlId, int keyCode, int /*shift*/) {
+  if (controlId == txtTitle) title_.txtTitle_KeyDown(keyCode);
+}
+
 void FusenshiWindow::OnChange(int controlId) {
-  if (controlId == txtTitle) txtTitle_Change();
+  if (controlId == txtTitle) title_.txtTitle_Change();
 }
 
 }  // namespace zlt::note

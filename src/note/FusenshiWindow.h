@@ -6,7 +6,9 @@
 #include <string>
 
 #include "note/LazyControls.h"
+#include "note/NoteFrame.h"
 #include "note/NoteHost.h"
+#include "note/TitleEditing.h"
 #include "platform/Form.h"
 #include "platform/Platform.h"
 #include "state/ProgramState.h"
@@ -48,6 +50,8 @@ class FusenshiWindow final : public platform::IFormEvents {
   void cmdSave_Click(int index);
   // Opens the details view (Shift + double click on the title).
   void OpenDetails();
+  // One tick of the snap to the screen's edges.
+  void FormMoveTimer_Timer() { frame_.FormMoveTimer_Timer(); }
 
   // What the controller reads of a note.
   platform::IForm& Form() { return *form_; }
@@ -64,6 +68,12 @@ class FusenshiWindow final : public platform::IFormEvents {
   bool HasContent() const;
   std::string Title() const;
   std::string Details() const;
+  // One key of the note file; skipped while the note has no file yet (its
+  // first save or close writes everything).
+  void WriteKey(std::string_view key, std::string_view value);
+  // Expires when the window object is destroyed: code that let events run
+  // checks it before touching the note again.
+  std::weak_ptr<const bool> AliveToken() const { return alive_; }
 
   // IFormEvents
   void OnMouseDown(int controlId, const platform::MouseDown& press) override;
@@ -82,16 +92,12 @@ class FusenshiWindow final : public platform::IFormEvents {
   void CollapseAndApplyOptions();
   void ReassertTopmostNotes();
   void AlmCheck_Click();
-  void txtTitle_Change();
-  void lblTitle_MouseDown(const platform::MouseDown& press);
-  void SetAlarmChecked(bool checked);           // runs AlmCheck_Click when the value changes
-  void SetTitleText(const std::string& title);  // runs txtTitle_Change when it changes
+  void SetAlarmChecked(bool checked);  // runs AlmCheck_Click when the value changes
+  // Resizing remakes the outline.
   void SetBounds(const platform::TwipsRect& bounds);
-  void Form_Resize();
   void ShowDetailsFrame();
   std::string AlarmStamp() const;
   std::string PresentStamp() const;
-  void WriteKey(std::string_view key, std::string_view value);
 
   platform::Platform& platform_;
   ProgramState& state_;
@@ -99,6 +105,9 @@ class FusenshiWindow final : public platform::IFormEvents {
   std::unique_ptr<platform::IForm> form_;
   LazyControls strip_;
   LazyControls details_;
+  NoteFrame frame_;
+  TitleEditing title_;
+  std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
   int number_ = 0;
   std::string memoPath_;
   RestoreCopy restore_;

@@ -76,6 +76,9 @@ class IControl {
 
   // Text boxes: selection in characters of the text.
   virtual void SetSelection(int start, int length) = 0;
+  // Text boxes: the character position nearest a point of the control (twips
+  // from its top-left corner), where a click there puts the caret.
+  virtual int CharacterFromPoint(Twips x, Twips y) const = 0;
   virtual void Focus() = 0;
 };
 

@@ -1,10 +1,10 @@
 #include "startup/Program.h"
 
 #include "manager/Controller.h"
+#include "manager/Settings.h"
 #include "startup/CopyDataHook.h"
 #include "startup/FocusHelperWindow.h"
 #include "startup/SecondInstance.h"
-#include "startup/Settings.h"
 #include "state/ProgramState.h"
 #include "state/Text.h"
 

@@ -111,6 +111,27 @@ void FusenTest::RightPress(sim::SimForm& note) {
   desktop_.MouseDown(note, note::lblTitle, platform::MouseDown{platform::mouse::kRight, 0, 30, 30});
 }
 
+void FusenTest::PressTab(sim::SimForm& note, int buttons, int shift) {
+  desktop_.SetCursor(TabPoint(note));
+  desktop_.MouseDown(note, note::lblTitle, platform::MouseDown{buttons, shift, 120, 240});
+}
+
+platform::PixelPoint FusenTest::TabPoint(const sim::SimForm& note) {
+  return {note.RectPx().left + 8, note.RectPx().top + 16};
+}
+
+platform::PixelPoint FusenTest::TitlePoint(const sim::SimForm& note) {
+  return {note.RectPx().left + 100, note.RectPx().top + 16};
+}
+
+sim::SimForm& FusenTest::WindowBeneath(const platform::PixelRect& rect) {
+  platform::FormSpec spec;
+  spec.caption = "beneath " + std::to_string(++foreignWindows_);
+  spec.bounds = {rect.left * 15, rect.top * 15, (rect.right - rect.left) * 15,
+                 (rect.bottom - rect.top) * 15};
+  return desktop_.OpenForeignWindow(spec);
+}
+
 void FusenTest::ShiftDoubleClickTitle(sim::SimForm& note) {
   desktop_.SetShift(true);
   desktop_.DblClick(note, note::txtTitle);

@@ -60,12 +60,21 @@ class FusenTest : public ::testing::Test {
   void Save(sim::SimForm& note);
   void Cancel(sim::SimForm& note);
   void RightPress(sim::SimForm& note);
+  // A press on the note's tab with the cursor over it.
+  void PressTab(sim::SimForm& note, int buttons, int shift = 0);
+  // Screen points over the tab and over the title box of a collapsed note.
+  static platform::PixelPoint TabPoint(const sim::SimForm& note);
+  static platform::PixelPoint TitlePoint(const sim::SimForm& note);
+  // Another program's window, shown at this screen rectangle: on top of the
+  // normal windows, beneath notes kept in front.
+  sim::SimForm& WindowBeneath(const platform::PixelRect& rect);
   void ShiftDoubleClickTitle(sim::SimForm& note);
   // Opens the menu on note and chooses item.
   void Choose(sim::SimForm& note, manager::MenuItem item);
 
   std::filesystem::path root_;
   sim::Desktop desktop_;
+  int foreignWindows_ = 0;
   std::vector<std::unique_ptr<Running>> processes_;
 };
 

@@ -54,8 +54,8 @@ bool SimControl::IsTextBox() const {
 void SimControl::SetText(std::string_view text) {
   text_ = text;
   // Like WM_SETTEXT on an edit control: the caret goes back to the start.
-  selectionStart_ = 0;
-  selectionLength_ = 0;
+  anchor_ = 0;
+  caret_ = 0;
 }
 
 std::string SimControl::Text() const { return text_; }
@@ -70,8 +70,27 @@ bool SimControl::Checked() const { return checked_; }
 
 void SimControl::SetSelection(int start, int length) {
   const int count = CharacterCount(text_);
-  selectionStart_ = std::clamp(start, 0, count);
-  selectionLength_ = std::clamp(length, 0, count - selectionStart_);
+  anchor_ = std::clamp(start, 0, count);
+  caret_ = anchor_ + std::clamp(length, 0, count - anchor_);
+}
+
+int SimControl::CharacterFromPoint(platform::Twips x, platform::Twips /*y*/) const {
+  if (!IsTextBox()) return 0;
+  const int nearest = (std::max(x, 0) + kCharacterWidth / 2) / kCharacterWidth;
+  return std::min(nearest, CharacterCount(text_));
+}
+
+void SimControl::PressAt(int character, bool shift) {
+  caret_ = std::clamp(character, 0, CharacterCount(text_));
+  if (!shift) anchor_ = caret_;
+}
+
+void SimControl::ReplaceSelection(std::string_view text) {
+  const int start = SelectionStart();
+  const std::size_t begin = ByteOffset(text_, start);
+  const std::size_t end = ByteOffset(text_, start + SelectionLength());
+  text_.replace(begin, end - begin, text);
+  caret_ = anchor_ = start + CharacterCount(text);
 }
 
 void SimControl::Focus() {
@@ -93,8 +112,8 @@ bool SimControl::EffectiveEnabled() const {
 }
 
 std::string SimControl::SelectedText() const {
-  const std::size_t begin = ByteOffset(text_, selectionStart_);
-  const std::size_t end = ByteOffset(text_, selectionStart_ + selectionLength_);
+  const std::size_t begin = ByteOffset(text_, SelectionStart());
+  const std::size_t end = ByteOffset(text_, SelectionStart() + SelectionLength());
   return text_.substr(begin, end - begin);
 }
 

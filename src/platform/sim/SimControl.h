@@ -2,6 +2,8 @@
 // test needs to read back.
 #pragma once
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -29,9 +31,20 @@ class SimControl final : public platform::IControl {
   platform::Colour BackColour() const override;
   void SetChecked(bool checked) override;
   bool Checked() const override;
-  // Clamped to the text, in characters (not bytes).
+  // Clamped to the text, in characters (not bytes). The caret goes to the end.
   void SetSelection(int start, int length) override;
+  // Every character cell is kCharacterWidth wide, from the control's left edge.
+  int CharacterFromPoint(platform::Twips x, platform::Twips y) const override;
   void Focus() override;
+
+  static constexpr platform::Twips kCharacterWidth = 120;
+
+  // A plain edit control's own handling of a left press at a character: the
+  // caret goes there and, with Shift held, the selection runs from its anchor
+  // (the end away from the old caret) to the caret; without Shift it is empty.
+  void PressAt(int character, bool shift);
+  // Typed text replaces the selection; the caret follows it.
+  void ReplaceSelection(std::string_view text);
 
   // What tests read.
   const platform::ControlSpec& Spec() const { return spec_; }
@@ -45,8 +58,9 @@ class SimControl final : public platform::IControl {
   bool EffectiveVisible() const;
   // Its own flag and that of every container above it.
   bool EffectiveEnabled() const;
-  int SelectionStart() const { return selectionStart_; }
-  int SelectionLength() const { return selectionLength_; }
+  int SelectionStart() const { return std::min(anchor_, caret_); }
+  int SelectionLength() const { return std::abs(caret_ - anchor_); }
+  int Caret() const { return caret_; }
   std::string SelectedText() const;
   bool HasFocus() const;
 
@@ -59,8 +73,8 @@ class SimControl final : public platform::IControl {
   bool enabled_;
   bool checked_ = false;
   platform::Colour backColour_;
-  int selectionStart_ = 0;
-  int selectionLength_ = 0;
+  int anchor_ = 0;  // the end of the selection away from the caret
+  int caret_ = 0;
 };
 
 // Characters (code points) in UTF-8 text.

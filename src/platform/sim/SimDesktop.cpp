@@ -485,8 +485,8 @@ std::optional<int> Desktop::TrackMenu(const std::vector<platform::MenuItemSpec>&
   return chosen;
 }
 
-std::pair<int, int> Desktop::NextMove() {
-  if (moveScript_.empty()) return {0, 0};
+Desktop::Move Desktop::NextMove() {
+  if (moveScript_.empty()) return {};
   const auto move = moveScript_.front();
   moveScript_.pop_front();
   return move;

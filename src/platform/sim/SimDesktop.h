@@ -79,8 +79,13 @@ class Desktop {
   // scripted command the menu does not offer (or a separator) dismisses it.
   void AnswerNextMessageBox(platform::Answer answer) { messageBoxScript_.push_back(answer); }
   void ChooseNextMenuItem(std::optional<int> commandId) { menuScript_.push_back(commandId); }
-  // What the next RunSystemMove does; without a script it moves nothing.
-  void ScriptNextMove(int dxPx, int dyPx) { moveScript_.emplace_back(dxPx, dyPx); }
+  // What the next RunSystemMove does: the window moves by dx, dy pixels, then
+  // the user holds it there for held of virtual time before letting go; timers
+  // fire meanwhile, as the system's move loop lets them. Without a script it
+  // moves nothing.
+  void ScriptNextMove(int dxPx, int dyPx, std::chrono::milliseconds held = {}) {
+    moveScript_.push_back({dxPx, dyPx, held});
+  }
 
   struct MessageBoxRecord {
     std::string text, title;
@@ -92,6 +97,13 @@ class Desktop {
     platform::WindowHandle owner = platform::kNoWindow;
     std::optional<int> chosen;
   };
+  // A mouse event the program injected: where the cursor was and the window
+  // the system found there (kNoWindow for the bare desktop).
+  struct InjectedRecord {
+    platform::MouseInjection what;
+    platform::PixelPoint at;
+    platform::WindowHandle target = platform::kNoWindow;
+  };
   struct ProcessRecord {
     std::string program, commandLine;
     bool minimisedNoActivate = false;
@@ -100,7 +112,15 @@ class Desktop {
   const std::vector<MenuRecord>& Menus() const { return menus_; }
   const std::vector<ProcessRecord>& StartedProcesses() const { return processes_; }
   const std::vector<std::string>& OpenedAddresses() const { return openedAddresses_; }
-  const std::vector<platform::MouseInjection>& InjectedMouse() const { return injectedMouse_; }
+  const std::vector<InjectedRecord>& InjectedMouse() const { return injectedMouse_; }
+  // The presses, clicks and double clicks injected events made on each window
+  // (of any program), as "down", "click" and "dblclick" with the control hit.
+  struct MouseDelivery {
+    platform::WindowHandle window = platform::kNoWindow;
+    int controlId = platform::kFormItself;
+    std::string what;
+  };
+  const std::vector<MouseDelivery>& MouseDeliveries() const { return mouseDeliveries_; }
 
   // --- Windows of every instance. Windows of an instance that has ended are
   // gone, whether or not its program objects were destroyed yet.
@@ -130,6 +150,13 @@ class Desktop {
   bool DblClick(SimForm& form, int controlId);
   // Text boxes only: replaces the text (the caret goes to its end), then OnChange.
   bool Type(SimForm& form, int controlId, std::string_view text);
+  // A left press in a text box at a character position: the control places
+  // the caret as a plain edit control does (Shift extends the selection from
+  // its anchor), then OnMouseDown with that character's point.
+  bool PressText(SimForm& form, int controlId, int character, int shift = 0);
+  // Keys typed into a text box: the text replaces the selection at the caret,
+  // then OnChange.
+  bool TypeKeys(SimForm& form, int controlId, std::string_view text);
   bool KeyDown(SimForm& form, int controlId, int keyCode, int shift = 0);
   // Returns the code after the handler (0: discarded); 0 when not delivered.
   int KeyPress(SimForm& form, int controlId, int keyAscii);
@@ -203,6 +230,12 @@ class Desktop {
   std::vector<platform::WindowHandle>& BandOf(const SimForm& form);
   bool Contains(const SimForm& form, platform::PixelPoint point) const;
   platform::WindowHandle WindowFromPoint(platform::PixelPoint point);
+  // The topmost shown control of form under a screen point, or kFormItself;
+  // the point relative to it comes back in twips.
+  int ControlAt(const SimForm& form, platform::PixelPoint point, platform::Twips& x,
+                platform::Twips& y) const;
+  void InjectMouse(platform::MouseInjection what);
+  void DeliverInjected(const InjectedRecord& record);
   std::optional<platform::PixelRect> MonitorRectOf(platform::WindowHandle handle) const;
   void SetFocusSilently(platform::WindowHandle handle, int controlId) {
     focus_ = std::make_pair(handle, controlId);
@@ -218,7 +251,12 @@ class Desktop {
   platform::Answer AskYesNo(std::string_view text, std::string_view title);
   std::optional<int> TrackMenu(const std::vector<platform::MenuItemSpec>& items,
                                platform::WindowHandle owner);
-  std::pair<int, int> NextMove();
+  struct Move {
+    int dxPx = 0;
+    int dyPx = 0;
+    std::chrono::milliseconds held{};
+  };
+  Move NextMove();
   bool ClaimName(const std::string& name, int instanceId);
 
   DesktopConfig config_;
@@ -228,12 +266,18 @@ class Desktop {
 
   std::deque<platform::Answer> messageBoxScript_;
   std::deque<std::optional<int>> menuScript_;
-  std::deque<std::pair<int, int>> moveScript_;
+  std::deque<Move> moveScript_;
   std::vector<MessageBoxRecord> messageBoxes_;
   std::vector<MenuRecord> menus_;
   std::vector<ProcessRecord> processes_;
   std::vector<std::string> openedAddresses_;
-  std::vector<platform::MouseInjection> injectedMouse_;
+  std::vector<InjectedRecord> injectedMouse_;
+  std::vector<MouseDelivery> mouseDeliveries_;
+  // Where an injected press went down, and the last click it made there: a
+  // second press on the same spot soon after is a double click.
+  std::optional<std::pair<platform::WindowHandle, int>> injectedPress_;
+  std::optional<std::pair<platform::WindowHandle, int>> lastClickSpot_;
+  std::int64_t lastClickTicks_ = 0;
 
   platform::WindowHandle nextHandle_ = 0x10010;
   std::map<platform::WindowHandle, SimForm*> forms_;  // handles grow: creation order

@@ -168,9 +168,12 @@ std::optional<int> SimForm::TimerInterval(int timerId) const {
 void SimForm::RunSystemMove() {
   ++systemMoveCount_;
   if (desktop_ == nullptr) return;
-  const auto [dx, dy] = desktop_->NextMove();
-  leftPx_ += dx;
-  topPx_ += dy;
+  Desktop& desktop = *desktop_;
+  const auto move = desktop.NextMove();
+  leftPx_ += move.dxPx;
+  topPx_ += move.dyPx;
+  // The user holds the window there; the form may be gone afterwards.
+  if (move.held.count() > 0) desktop.Advance(move.held);
 }
 
 std::vector<SimControl*> SimForm::Controls() const {

@@ -53,8 +53,6 @@ platform::WindowHandle SimWindowSystem::WindowFromPoint(platform::PixelPoint poi
   return desktop_.WindowFromPoint(point);
 }
 
-void SimWindowSystem::InjectMouse(platform::MouseInjection what) {
-  desktop_.injectedMouse_.push_back(what);
-}
+void SimWindowSystem::InjectMouse(platform::MouseInjection what) { desktop_.InjectMouse(what); }
 
 }  // namespace zlt::sim

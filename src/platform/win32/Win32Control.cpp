@@ -69,6 +69,15 @@ int Utf16Index(std::wstring_view text, int index) {
   return static_cast<int>(position);
 }
 
+// Characters (code points) in the first units UTF-16 units of text.
+int CharacterIndex(std::wstring_view text, int units) {
+  int characters = 0;
+  for (int i = 0; i < units && i < static_cast<int>(text.size()); ++i) {
+    if (!IS_LOW_SURROGATE(text[static_cast<std::size_t>(i)])) ++characters;
+  }
+  return characters;
+}
+
 bool InsideClient(HWND window, LPARAM lParam) {
   RECT client{};
   GetClientRect(window, &client);
@@ -216,6 +225,18 @@ void Win32Control::SetSelection(int start, int length) {
   const int first = Utf16Index(text, std::max(start, 0));
   const int last = first + Utf16Index(std::wstring_view(text).substr(first), std::max(length, 0));
   SendMessageW(window_.Get(), EM_SETSEL, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
+}
+
+int Win32Control::CharacterFromPoint(platform::Twips x, platform::Twips y) const {
+  if (!IsTextBox()) return 0;
+  const Dpi& dpi = form_.Context().dpi;
+  const auto xPx = static_cast<WORD>(static_cast<SHORT>(x / dpi.twipsPerPixelX));
+  const auto yPx = static_cast<WORD>(static_cast<SHORT>(y / dpi.twipsPerPixelY));
+  const LRESULT found = SendMessageW(window_.Get(), EM_CHARFROMPOS, 0, MAKELPARAM(xPx, yPx));
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window_.Get())) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      GetWindowTextW(window_.Get(), text.data(), static_cast<int>(text.size()))));
+  return CharacterIndex(text, LOWORD(found));
 }
 
 void Win32Control::Focus() {

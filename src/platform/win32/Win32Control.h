@@ -35,6 +35,7 @@ class Win32Control final : public platform::IControl {
   void SetChecked(bool checked) override;
   bool Checked() const override;
   void SetSelection(int start, int length) override;
+  int CharacterFromPoint(platform::Twips x, platform::Twips y) const override;
   void Focus() override;
 
   int Id() const { return id_; }

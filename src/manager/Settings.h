@@ -1,4 +1,5 @@
-// The settings file "ZLTFusen.ini": one key, the snap-to-edge option.
+// The settings file "ZLTFusen.ini" in the data folder: one key, the option
+// that snaps notes to the screen edges.
 #pragma once
 
 #include <optional>
@@ -15,5 +16,9 @@ inline constexpr std::string_view kSettingsFile = "ZLTFusen.ini";
 // "Kyuchaku" as yes/no; nullopt when the value converts to neither, which
 // leaves the menu item as it was. A missing file or key reads as "True".
 std::optional<bool> ReadKyuchaku(const platform::IFileSystem& files, std::string_view dataFolder);
+
+// Stores "Kyuchaku" as "True" or "False", replacing the file in one step as
+// note files are. False when it could not be written.
+bool WriteKyuchaku(platform::IFileSystem& files, std::string_view dataFolder, bool snap);
 
 }  // namespace zlt

@@ -1,0 +1,47 @@
+#include "manager/SnapTick.h"
+
+#include "manager/Controller.h"
+#include "manager/Settings.h"
+
+namespace zlt::manager {
+
+bool SnapTick::AnyNoteShown() const {
+  for (const auto& note : notes_) {
+    if (note->Form().Visible()) return true;
+  }
+  return false;
+}
+
+void SnapTick::Update(bool snapOn) {
+  const bool wanted = snapOn && AnyNoteShown();
+  if (wanted == owner_.TimerRunning(FormMoveTimer)) return;
+  if (wanted) {
+    owner_.StartTimer(FormMoveTimer, kIntervalMs);
+  } else {
+    owner_.StopTimer(FormMoveTimer);
+  }
+}
+
+void SnapTick::Tick() {
+  // By index: a tick moves notes but never adds or removes one.
+  for (std::size_t i = 0; i < notes_.size(); ++i) notes_[i]->FormMoveTimer_Timer();
+}
+
+void Controller::Kyuchaku_Click() {
+  platform_.windows.DoEvents();
+  const int item = MenuId(MenuItem::Kyuchaku);
+  const bool snap = !menu_->Checked(item);
+  menu_->SetChecked(item, snap);
+  WriteKyuchaku(platform_.files, state_.DataFolder, snap);
+  UpdateSnapTick();
+}
+
+bool Controller::KyuchakuChecked() const { return menu_->Checked(MenuId(MenuItem::Kyuchaku)); }
+
+void Controller::UpdateSnapTick() { snapTick_.Update(KyuchakuChecked()); }
+
+void Controller::OnTimer(int timerId) {
+  if (timerId == SnapTick::FormMoveTimer) snapTick_.Tick();
+}
+
+}  // namespace zlt::manager

@@ -1,0 +1,131 @@
+#include "note/NoteFrame.h"
+
+#include <cmath>
+#include <memory>
+#include <string>
+
+#include "note/FusenshiWindow.h"
+#include "note/Snap.h"
+
+namespace zlt::note {
+
+namespace {
+
+constexpr int kOutlineEllipsePx = 10;
+
+int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+
+const char* TrueFalse(bool value) { return value ? "True" : "False"; }
+
+}  // namespace
+
+void NoteFrame::Form_Resize() {
+  const auto screen = platform_.windows.Screen();
+  auto& form = note_.Form();
+  const auto bounds = form.Bounds();
+  form.SetRoundRegion(RoundHalfEven(double(bounds.width) / screen.twipsPerPixelX),
+                      RoundHalfEven(double(bounds.height) / screen.twipsPerPixelY),
+                      kOutlineEllipsePx);
+}
+
+void NoteFrame::RecordPress() {
+  const auto bounds = note_.Form().Bounds();
+  state_.FrmPath = note_.MemoPath();
+  state_.FrmTop = bounds.top;
+  state_.FrmLeft = bounds.left;
+  state_.FrmWidth = bounds.width;
+  state_.FrmHeight = bounds.height;
+  host_.RecordThisNote(note_.Caption(), note_.Title());
+}
+
+void NoteFrame::lblTitle_MouseDown(const platform::MouseDown& press) {
+  RecordPress();
+  const int number = note_.NoteNumber();
+
+  if (press.buttons == platform::mouse::kRight) {
+    const bool temae = state_.TemaeFlag.Get(number);
+    const bool toumei = state_.ToumeiFlag.Get(number);
+    host_.SetTemaeViewChecked(temae);
+    host_.SetToumeiChecked(toumei);
+    if (note_.HasContent()) {
+      note_.WriteKey("Temae", TrueFalse(temae));
+      note_.WriteKey("Toumei", TrueFalse(toumei));
+    }
+    host_.ShowFusenMenu(note_.Form());  // the chosen command may close this note
+    return;
+  }
+  // Both buttons together count as a left press; the middle button only records.
+  if ((press.buttons & platform::mouse::kLeft) == 0) return;
+  if (press.shift == platform::shift::kShift || note_.DetailsOpen()) {
+    MoveWithMouse();
+  } else {
+    lblTitle_Click();
+  }
+}
+
+void NoteFrame::MoveWithMouse() {
+  const std::weak_ptr<const bool> alive = note_.AliveToken();
+  auto& form = note_.Form();
+  // The system's move loop runs until the button is released; timers,
+  // the snap included, go on ticking meanwhile.
+  form.RunSystemMove();
+  if (alive.expired()) return;
+  const auto bounds = form.Bounds();
+  note_.WriteKey("Left", std::to_string(bounds.left));
+  note_.WriteKey("Top", std::to_string(bounds.top));
+}
+
+void NoteFrame::PassThrough(int clicks) {
+  auto& windows = platform_.windows;
+  auto& form = note_.Form();
+  const std::weak_ptr<const bool> alive = note_.AliveToken();
+  // Events run while the note is away; any of them may close it.
+  const auto letEventsRun = [&] {
+    windows.DoEvents();
+    return !alive.expired();
+  };
+
+  const auto cursor = windows.CursorPos();
+  const auto home = form.Bounds();
+  form.SetEnabled(false);
+  form.SetVisible(false);
+  // Hidden and mirrored off its place, so nothing finds it at the cursor.
+  form.SetBounds({-home.left, -home.top, home.width, home.height});
+  form.Refresh();
+  if (!letEventsRun()) return;
+
+  if (windows.WindowFromPoint(cursor) != platform::kNoWindow) {
+    // The first release ends the press the user still holds on the note; the
+    // clicks after it reach the window beneath.
+    windows.InjectMouse(platform::MouseInjection::LeftUp);
+    for (int i = 0; i < clicks; ++i) {
+      if (!letEventsRun()) return;
+      windows.InjectMouse(platform::MouseInjection::LeftDown);
+      if (!letEventsRun()) return;
+      windows.InjectMouse(platform::MouseInjection::LeftUp);
+    }
+  }
+  if (!letEventsRun()) return;
+  form.SetBounds(home);
+  form.SetVisible(true);
+  form.SetEnabled(true);
+}
+
+void NoteFrame::FormMoveTimer_Timer() {
+  auto& form = note_.Form();
+  // A note hidden, or away for a click that passes through, stays put.
+  if (!form.Visible()) return;
+  auto& windows = platform_.windows;
+  const auto screen = windows.Screen();
+  // On no monitor (the one it stood on was removed): back onto the primary screen.
+  SnapEdges edges{0, 0, screen.width, screen.height};
+  if (const auto monitor = windows.MonitorRectOf(form.Handle())) {
+    edges = {monitor->left * screen.twipsPerPixelX, monitor->top * screen.twipsPerPixelY,
+             monitor->right * screen.twipsPerPixelX, monitor->bottom * screen.twipsPerPixelY};
+  }
+  const auto bounds = form.Bounds();
+  const auto snapped = SnapToEdges(bounds, edges);
+  if (snapped != bounds) form.SetBounds(snapped);
+}
+
+}  // namespace zlt::note

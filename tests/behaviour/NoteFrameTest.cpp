@@ -1,0 +1,181 @@
+// The frame of a note and how it moves: the outline, what each press does,
+// the click that passes through a collapsed note, and Shift+drag.
+#include "FusenFixture.h"
+
+namespace zlt::test {
+namespace {
+
+using platform::MouseInjection;
+using platform::TwipsRect;
+namespace mouse = platform::mouse;
+namespace shift = platform::shift;
+
+constexpr int kLeftTwips = 9000;
+constexpr int kTopTwips = 3000;
+// Where the note stands in pixels: 600, 200, 224 x 32.
+constexpr platform::PixelRect kNotePx{600, 200, 824, 232};
+
+// A kept-in-front note at 9000, 3000 twips, so another program's window opened
+// later stays beneath it.
+std::string FrontNote(const std::string& title = "note") {
+  return NoteBytes(title, kLeftTwips, kTopTwips, "", 1, 0);
+}
+
+TEST_F(FusenTest, OutlineIsRemadeForEachSizeInWholePixels) {
+  WriteNoteFile("0.txt", FrontNote());
+  Start("/*");
+  auto& note = MustNote(1);
+  EXPECT_EQ(note.Region(), (sim::RoundRegion{224, 32, 10}));
+  ShiftDoubleClickTitle(note);
+  EXPECT_EQ(note.Region(), (sim::RoundRegion{433, 346, 10}));
+  Save(note);
+  EXPECT_EQ(note.Region(), (sim::RoundRegion{224, 32, 10}));
+}
+
+enum class Outcome { Menu, Move, PassThrough, RecordOnly };
+
+struct PressCase {
+  const char* name;
+  int buttons;
+  int shift;
+  bool detailsOpen;
+  Outcome outcome;
+};
+
+TEST_F(FusenTest, EveryPressRecordsTheNoteThenMenuMoveOrPassThrough) {
+  const PressCase cases[] = {
+      {"right", mouse::kRight, 0, false, Outcome::Menu},
+      {"Shift+right", mouse::kRight, shift::kShift, false, Outcome::Menu},
+      {"Shift+left", mouse::kLeft, shift::kShift, false, Outcome::Move},
+      {"Shift+Ctrl+left", mouse::kLeft, shift::kShift | shift::kCtrl, false, Outcome::PassThrough},
+      {"Shift+Alt+left", mouse::kLeft, shift::kShift | shift::kAlt, false, Outcome::PassThrough},
+      {"plain left", mouse::kLeft, 0, false, Outcome::PassThrough},
+      {"left, details shown", mouse::kLeft, 0, true, Outcome::Move},
+      {"Ctrl+left, details shown", mouse::kLeft, shift::kCtrl, true, Outcome::Move},
+      {"left and right together", mouse::kLeft | mouse::kRight, 0, false, Outcome::PassThrough},
+      {"Shift, left and right", mouse::kLeft | mouse::kRight, shift::kShift, false, Outcome::Move},
+      {"middle", mouse::kMiddle, 0, false, Outcome::RecordOnly},
+  };
+  WriteNoteFile("0.txt", FrontNote("pressed"));
+  WriteNoteFile("1.txt", NoteBytes("other", 0, 0));
+  auto& run = Start("/*");
+  auto& note = MustNote(1);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.detailsOpen != run.Controller().Notes().front()->DetailsOpen()) {
+      if (c.detailsOpen) {
+        ShiftDoubleClickTitle(note);
+      } else {
+        Save(note);
+      }
+    }
+    run.Controller().FrmObject.clear();
+    run.State().FrmLeft = -1;
+    const auto menus = desktop_.Menus().size();
+    const int moves = note.SystemMoveCount();
+    const int refreshes = note.RefreshCount();
+    const auto before = note.Bounds();
+
+    PressTab(note, c.buttons, c.shift);
+    EXPECT_EQ(run.Controller().FrmObject, note::NoteCaption(1));
+    EXPECT_EQ(run.Controller().FrmTitle, "pressed");
+    EXPECT_EQ(run.State().FrmLeft, before.left);
+    EXPECT_EQ(run.State().FrmWidth, before.width);
+    EXPECT_EQ(run.State().FrmPath, DataFolder() + "\\0.txt");
+    EXPECT_EQ(desktop_.Menus().size() - menus, c.outcome == Outcome::Menu ? 1u : 0u);
+    EXPECT_EQ(note.SystemMoveCount() - moves, c.outcome == Outcome::Move ? 1 : 0);
+    EXPECT_EQ(note.RefreshCount() - refreshes, c.outcome == Outcome::PassThrough ? 1 : 0);
+    EXPECT_EQ(note.Bounds(), before);
+    EXPECT_TRUE(note.Visible());
+  }
+  // A press on the bare window is a press on the tab.
+  const int moves = note.SystemMoveCount();
+  desktop_.MouseDown(note, platform::kFormItself, {mouse::kLeft, shift::kShift, 0, 0});
+  EXPECT_EQ(note.SystemMoveCount(), moves + 1);
+}
+
+TEST_F(FusenTest, ShiftDragMovesTheNoteAndStoresItsPlace) {
+  WriteNoteFile("0.txt", FrontNote("moved"));
+  Start("/*");
+  auto& note = MustNote(1);
+  desktop_.ScriptNextMove(100, -50);
+  PressTab(note, mouse::kLeft, shift::kShift);
+  EXPECT_EQ(note.Bounds(), (TwipsRect{kLeftTwips + 1500, kTopTwips - 750, 3360, 480}));
+  EXPECT_NE(ReadNoteFile("0.txt").find("Left=10500\r\nTop=2250\r\n"), std::string::npos);
+  EXPECT_NE(ReadNoteFile("0.txt").find(Sjis("Title=moved\r\n")), std::string::npos)
+      << "only the place changes";
+
+  // Held near the left edge, the note is pulled to it while still dragged,
+  // and the place stored is the pulled one.
+  desktop_.ScriptNextMove(-690, 0, std::chrono::milliseconds(600));
+  PressTab(note, mouse::kLeft, shift::kShift);
+  EXPECT_EQ(note.Bounds().left, 0);
+  EXPECT_NE(ReadNoteFile("0.txt").find("Left=0\r\n"), std::string::npos);
+}
+
+TEST_F(FusenTest, PlainClickOnTheTabReachesTheWindowBeneathAndTheNoteComesBack) {
+  WriteNoteFile("0.txt", FrontNote());
+  Start("/*");
+  auto& note = MustNote(1);
+  auto& beneath = WindowBeneath({500, 150, 900, 300});
+  const auto home = note.Bounds();
+
+  PressTab(note, mouse::kLeft);
+  const auto& injected = desktop_.InjectedMouse();
+  ASSERT_EQ(injected.size(), 3u);
+  for (const auto& event : injected) {
+    EXPECT_EQ(event.target, beneath.Handle()) << "the note was out of the way";
+    EXPECT_EQ(event.at, TabPoint(note));
+  }
+  // The first release ends the user's own press; then one whole click.
+  EXPECT_EQ(injected[0].what, MouseInjection::LeftUp);
+  EXPECT_EQ(injected[1].what, MouseInjection::LeftDown);
+  EXPECT_EQ(injected[2].what, MouseInjection::LeftUp);
+  ASSERT_EQ(desktop_.MouseDeliveries().size(), 2u);
+  EXPECT_EQ(desktop_.MouseDeliveries()[0].what, "down");
+  EXPECT_EQ(desktop_.MouseDeliveries()[1].what, "click");
+  EXPECT_EQ(desktop_.MouseDeliveries()[1].window, beneath.Handle());
+  EXPECT_EQ(note.Bounds(), home);
+  EXPECT_TRUE(note.Visible());
+  EXPECT_TRUE(note.Enabled());
+  EXPECT_TRUE(note.Topmost());
+
+  // A double click on the tab goes beneath as a double click.
+  desktop_.Advance(std::chrono::milliseconds(1000));
+  desktop_.DblClick(note, note::lblTitle);
+  ASSERT_EQ(desktop_.MouseDeliveries().size(), 5u);
+  EXPECT_EQ(desktop_.MouseDeliveries()[2].what, "down");
+  EXPECT_EQ(desktop_.MouseDeliveries()[3].what, "click");
+  EXPECT_EQ(desktop_.MouseDeliveries()[4].what, "dblclick");
+  EXPECT_EQ(desktop_.InjectedMouse().size(), 8u);
+  EXPECT_EQ(note.Bounds(), home);
+
+  // With nothing beneath, nothing is replayed and the note still comes back.
+  desktop_.CloseForeignWindow(beneath);
+  PressTab(note, mouse::kLeft);
+  EXPECT_EQ(desktop_.InjectedMouse().size(), 8u);
+  EXPECT_EQ(note.Bounds(), home);
+  EXPECT_TRUE(note.Visible());
+}
+
+TEST_F(FusenTest, AClickPassesThroughEveryNoteInTheWay) {
+  WriteNoteFile("0.txt", FrontNote("upper"));
+  WriteNoteFile("1.txt", NoteBytes("lower", kLeftTwips - 300, kTopTwips, "", 1, 0));
+  Start("/*");
+  auto& upper = MustNote(1);
+  auto& lower = MustNote(2);
+  desktop_.Activate(upper);
+  auto& beneath = WindowBeneath({500, 150, 900, 300});
+  PressTab(upper, mouse::kLeft);
+  const auto& deliveries = desktop_.MouseDeliveries();
+  ASSERT_FALSE(deliveries.empty());
+  EXPECT_EQ(deliveries.front().window, lower.Handle());
+  EXPECT_EQ(deliveries.back().window, beneath.Handle());
+  EXPECT_EQ(deliveries.back().what, "click");
+  EXPECT_TRUE(upper.Visible());
+  EXPECT_TRUE(lower.Visible());
+  EXPECT_EQ(lower.Bounds().left, kLeftTwips - 300);
+}
+
+}  // namespace
+}  // namespace zlt::test

@@ -1,0 +1,133 @@
+// Snap to the screen edges: one shared half-second tick pulls every shown note
+// to the edges of its monitor while "画面端に吸着させる" is checked.
+#include "FusenFixture.h"
+#include "manager/SnapTick.h"
+
+namespace zlt::test {
+namespace {
+
+using manager::MenuItem;
+using manager::SnapTick;
+using platform::TwipsRect;
+using std::chrono::milliseconds;
+
+constexpr int kSnapTimer = SnapTick::FormMoveTimer;
+
+std::string Settings(const std::string& kyuchaku) {
+  return Sjis("[ZLT付箋紙プラグイン]\r\nKyuchaku=" + kyuchaku + "\r\n");
+}
+
+class SnapTest : public FusenTest {
+ protected:
+  explicit SnapTest(sim::DesktopConfig config = {}) : FusenTest(std::move(config)) {}
+  std::string ReadSettings() const { return ReadNoteFile("ZLTFusen.ini"); }
+  sim::SimForm& ControllerForm(Running& run) {
+    return static_cast<sim::SimForm&>(run.Controller().Form());
+  }
+};
+
+TEST_F(SnapTest, ANoteNearAnEdgeIsPulledFlushAtTheNextTickAndStoredLater) {
+  WriteNoteFile("0.txt", NoteBytes("near", 150, 3000));
+  WriteNoteFile("1.txt", NoteBytes("away", 250, 6000));
+  auto& run = Start("/*");
+  auto& near = MustNote(1);
+  EXPECT_TRUE(ControllerForm(run).TimerRunning(kSnapTimer));
+  EXPECT_FALSE(near.TimerRunning(note::FormMoveTimer)) << "no timer of its own";
+  desktop_.Advance(milliseconds(499));
+  EXPECT_EQ(near.Bounds().left, 150);
+  desktop_.Advance(milliseconds(1));
+  EXPECT_EQ(near.Bounds().left, 0);
+  EXPECT_EQ(MustNote(2).Bounds().left, 255) << "250 twips is 17 whole pixels: out of reach";
+  EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("near", 150, 3000)) << "not written by the snap";
+  desktop_.RequestClose(near);
+  EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("near", 0, 3000));
+}
+
+class TwoMonitorSnapTest : public SnapTest {
+ protected:
+  TwoMonitorSnapTest() : SnapTest(TwoMonitors()) {}
+  static sim::DesktopConfig TwoMonitors() {
+    sim::DesktopConfig config;
+    config.monitors = {{0, 0, 1920, 1080}, {1920, 0, 3200, 1024}};
+    return config;
+  }
+};
+
+TEST_F(SnapTest, SnapOffOrHiddenNotesAreNeverMoved) {
+  WriteNoteFile("ZLTFusen.ini", Settings("False"));
+  WriteNoteFile("0.txt", NoteBytes("near", 150, 3000));
+  auto& run = Start("/*");
+  EXPECT_FALSE(ControllerForm(run).TimerRunning(kSnapTimer)) << "no tick while snap is off";
+  desktop_.Advance(milliseconds(2000));
+  EXPECT_EQ(MustNote(1).Bounds().left, 150);
+
+  // On again: a hidden note is left alone, and with no note shown nothing ticks.
+  Choose(MustNote(1), MenuItem::Kyuchaku);
+  EXPECT_TRUE(ControllerForm(run).TimerRunning(kSnapTimer));
+  Choose(MustNote(1), MenuItem::MemoShade);
+  EXPECT_FALSE(MustNote(1).Visible());
+  EXPECT_FALSE(ControllerForm(run).TimerRunning(kSnapTimer));
+  desktop_.Advance(milliseconds(2000));
+  EXPECT_EQ(MustNote(1).Bounds().left, 150);
+  run.Controller().ReView_Click();
+  EXPECT_TRUE(ControllerForm(run).TimerRunning(kSnapTimer));
+  desktop_.Advance(milliseconds(500));
+  EXPECT_EQ(MustNote(1).Bounds().left, 0);
+}
+
+TEST_F(SnapTest, KyuchakuTogglesTheCheckMarkAndStoresItInTheSettingsFile) {
+  WriteNoteFile("0.txt", NoteBytes("n", 9000, 3000));
+  auto& run = Start("/*");
+  auto& menu = run.Controller().FusenMenu();
+  const int item = manager::MenuId(MenuItem::Kyuchaku);
+  EXPECT_TRUE(menu.Checked(item)) << "on when the settings file says nothing";
+  EXPECT_FALSE(NoteFileExists("ZLTFusen.ini"));
+
+  Choose(MustNote(1), MenuItem::Kyuchaku);
+  EXPECT_FALSE(menu.Checked(item));
+  EXPECT_EQ(ReadSettings(), Settings("False"));
+  EXPECT_FALSE(ControllerForm(run).TimerRunning(kSnapTimer));
+  Choose(MustNote(1), MenuItem::Kyuchaku);
+  EXPECT_TRUE(menu.Checked(item));
+  EXPECT_EQ(ReadSettings(), Settings("True"));
+  EXPECT_TRUE(ControllerForm(run).TimerRunning(kSnapTimer));
+
+  // The next start reads it back; other lines of the file stay as they were.
+  WriteNoteFile("ZLTFusen.ini",
+                Sjis("; mine\r\n[ZLT付箋紙プラグイン]\r\nKyuchaku=True\r\nX=1\r\n"));
+  Choose(MustNote(1), MenuItem::Kyuchaku);
+  EXPECT_EQ(ReadSettings(), Sjis("; mine\r\n[ZLT付箋紙プラグイン]\r\nKyuchaku=False\r\nX=1\r\n"));
+  Stop(run);
+  auto& again = Start("/*");
+  EXPECT_FALSE(again.Controller().FusenMenu().Checked(item));
+  EXPECT_FALSE(ControllerForm(again).TimerRunning(kSnapTimer));
+}
+
+TEST_F(SnapTest, OneTickServesEveryNote) {
+  for (int i = 0; i < 5; ++i) {
+    WriteNoteFile(std::to_string(i) + ".txt", NoteBytes("n", 100 + 3000 * i, 3000));
+  }
+  auto& run = Start("/*");
+  for (int n = 1; n <= 5; ++n) EXPECT_FALSE(MustNote(n).TimerRunning(note::FormMoveTimer));
+  EXPECT_EQ(ControllerForm(run).TimerInterval(kSnapTimer), 500);
+  desktop_.Advance(milliseconds(500));
+  EXPECT_EQ(MustNote(1).Bounds().left, 0);
+  EXPECT_EQ(MustNote(2).Bounds().left, 3105);  // 3100 twips is 207 whole pixels
+}
+
+TEST_F(TwoMonitorSnapTest, SnapsToTheInnerEdgeOrBackOntoThePrimaryScreen) {
+  // Mostly on the right monitor, 5 pixels from its left edge.
+  WriteNoteFile("0.txt", NoteBytes("inner", (1920 + 5) * 15, 3000));
+  // Right of every monitor (the one it stood on is gone).
+  WriteNoteFile("1.txt", NoteBytes("lost", 4000 * 15, 3000));
+  // Left of and above everything.
+  WriteNoteFile("2.txt", NoteBytes("lost too", -9000, -2000));
+  Start("/*");
+  desktop_.Advance(milliseconds(500));
+  EXPECT_EQ(MustNote(1).Bounds(), (TwipsRect{1920 * 15, 3000, 3360, 480}));
+  EXPECT_EQ(MustNote(2).Bounds(), (TwipsRect{28800 - 3360, 3000, 3360, 480}));
+  EXPECT_EQ(MustNote(3).Bounds(), (TwipsRect{0, 0, 3360, 480}));
+}
+
+}  // namespace
+}  // namespace zlt::test

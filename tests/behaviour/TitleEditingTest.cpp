@@ -1,0 +1,139 @@
+// Editing the title in place: Shift+click edits, plain clicks pass through a
+// collapsed note, every change is stored, Enter saves an open note, and
+// Shift+double-click opens the details.
+#include "FusenFixture.h"
+
+namespace zlt::test {
+namespace {
+
+using platform::TwipsRect;
+namespace shift = platform::shift;
+
+class TitleEditingTest : public FusenTest {
+ protected:
+  // Shift+click at a character of the title, as a user does.
+  void ShiftClickTitle(sim::SimForm& note, int character) {
+    desktop_.SetCursor(TitlePoint(note));
+    desktop_.SetShift(true);
+    desktop_.PressText(note, note::txtTitle, character, shift::kShift);
+    desktop_.Click(note, note::txtTitle);
+    desktop_.SetShift(false);
+  }
+  static bool DetailsShown(sim::SimForm& note) {
+    return note.HasControl(note::Frame1) && note.Control(note::Frame1).Visible();
+  }
+  std::string StoredTitle(const std::string& file) {
+    const auto bytes = ReadNoteFile(file);
+    const auto begin = bytes.find("Title=");
+    if (begin == std::string::npos) return "(none)";
+    return bytes.substr(begin + 6, bytes.find("\r\n", begin) - begin - 6);
+  }
+};
+
+TEST_F(TitleEditingTest, ShiftClickInTheMiddleThenAKeyInsertsThereAndDeletesNothing) {
+  WriteNoteFile("0.txt", NoteBytes("Shopping listABCXYZ", 9000, 3000));
+  Start("/*");
+  auto& note = MustNote(1);
+  auto& title = note.Control(note::txtTitle);
+  ShiftClickTitle(note, 13);
+  EXPECT_TRUE(title.HasFocus());
+  EXPECT_EQ(title.SelectionLength(), 0) << "a plain text box would select from the start";
+  EXPECT_EQ(title.Caret(), 13);
+  EXPECT_TRUE(desktop_.InjectedMouse().empty()) << "Shift keeps the click in the title";
+  desktop_.TypeKeys(note, note::txtTitle, "Q");
+  EXPECT_EQ(title.Text(), "Shopping listQABCXYZ");
+  EXPECT_EQ(StoredTitle("0.txt"), "Shopping listQABCXYZ");
+}
+
+TEST_F(TitleEditingTest, EveryChangeOfTheTitleIsStoredAtOnceAsOneLine) {
+  WriteNoteFile("0.txt", NoteBytes("買い物", 9000, 3000));
+  Start("/*");
+  auto& note = MustNote(1);
+  ShiftClickTitle(note, 3);
+  desktop_.TypeKeys(note, note::txtTitle, "リ");
+  EXPECT_EQ(StoredTitle("0.txt"), Sjis("買い物リ"));
+  desktop_.TypeKeys(note, note::txtTitle, "スト");
+  EXPECT_EQ(StoredTitle("0.txt"), Sjis("買い物リスト"));
+
+  // Pasted with line breaks: one line, on screen as in the file.
+  desktop_.TypeKeys(note, note::txtTitle, " a\r\nb\nc");
+  EXPECT_EQ(note.Control(note::txtTitle).Text(), "買い物リスト a b c");
+  EXPECT_EQ(StoredTitle("0.txt"), Sjis("買い物リスト a b c"));
+  EXPECT_EQ(note.Control(note::txtTitle).Caret(), 12);
+  EXPECT_NE(ReadNoteFile("0.txt").find("txtData=\r\n"), std::string::npos) << "nothing else";
+
+  // A note that has no file yet keeps its title until its first save.
+  Choose(note, manager::MenuItem::NewMemo);
+  TypeTitle(MustNote(2), "later");
+  EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"});
+}
+
+TEST_F(TitleEditingTest, PlainClicksOnACollapsedTitlePassThroughAndLeaveItAlone) {
+  WriteNoteFile("0.txt", NoteBytes("title", 9000, 3000, "", 1, 0));
+  Start("/*");
+  auto& note = MustNote(1);
+  auto& beneath = WindowBeneath({500, 150, 900, 300});
+  desktop_.SetCursor(TitlePoint(note));
+  desktop_.PressText(note, note::txtTitle, 2);
+  desktop_.Click(note, note::txtTitle);
+  ASSERT_EQ(desktop_.MouseDeliveries().size(), 2u);
+  EXPECT_EQ(desktop_.MouseDeliveries()[1].what, "click");
+  EXPECT_EQ(desktop_.MouseDeliveries()[1].window, beneath.Handle());
+
+  desktop_.Advance(std::chrono::milliseconds(1000));
+  desktop_.DblClick(note, note::txtTitle);
+  EXPECT_EQ(desktop_.MouseDeliveries().back().what, "dblclick");
+  EXPECT_EQ(desktop_.MouseDeliveries().back().window, beneath.Handle());
+  EXPECT_EQ(note.Control(note::txtTitle).Text(), "title");
+  EXPECT_FALSE(DetailsShown(note));
+  EXPECT_EQ(note.Bounds(), (TwipsRect{9000, 3000, 3360, 480}));
+
+  // With the details open the title is an ordinary text box.
+  ShiftDoubleClickTitle(note);
+  const auto delivered = desktop_.MouseDeliveries().size();
+  desktop_.Click(note, note::txtTitle);
+  desktop_.DblClick(note, note::txtTitle);
+  EXPECT_EQ(desktop_.MouseDeliveries().size(), delivered);
+  EXPECT_TRUE(DetailsShown(note));
+}
+
+TEST_F(TitleEditingTest, EnterSavesOnlyWhileTheDetailsAreOpen) {
+  WriteNoteFile("0.txt", NoteBytes("enter", 9000, 3000));
+  Start("/*");
+  auto& note = MustNote(1);
+  const auto before = ReadNoteFile("0.txt");
+  desktop_.KeyDown(note, note::txtTitle, 13);
+  EXPECT_EQ(note.Bounds(), (TwipsRect{9000, 3000, 3360, 480}));
+  EXPECT_EQ(ReadNoteFile("0.txt"), before);
+
+  ShiftDoubleClickTitle(note);
+  TypeDetails(note, "saved by Enter");
+  desktop_.KeyDown(note, note::txtTitle, 27);  // Escape does nothing
+  EXPECT_TRUE(note.Control(note::Frame1).Visible());
+  desktop_.KeyDown(note, note::txtTitle, 13);
+  EXPECT_FALSE(note.Control(note::Frame1).Visible());
+  EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("enter", 9000, 3000, "saved by Enter"));
+}
+
+TEST_F(TitleEditingTest, ShiftDoubleClickOpensTheDetailsOpaqueWithTheCaretInThem) {
+  WriteNoteFile("0.txt", NoteBytes("near the edge", 1000, 3000, "", 0, 1));
+  WriteNoteFile("1.txt", NoteBytes("far", 6000, 6000, "", 0, 1));
+  Start("/*");
+  auto& edge = MustNote(1);
+  auto& far = MustNote(2);
+  ASSERT_EQ(far.Alpha(), std::optional<std::uint8_t>(150));
+  ShiftDoubleClickTitle(far);
+  EXPECT_EQ(far.Bounds(), (TwipsRect{2865, 6000, 6495, 5190}));
+  EXPECT_EQ(far.Alpha(), std::nullopt);
+  EXPECT_TRUE(far.Control(note::txtData).HasFocus());
+  ShiftDoubleClickTitle(far);  // already open: nothing changes
+  EXPECT_EQ(far.Bounds(), (TwipsRect{2865, 6000, 6495, 5190}));
+
+  ShiftDoubleClickTitle(edge);
+  EXPECT_EQ(edge.Bounds(), (TwipsRect{0, 3000, 6495, 5190})) << "stops at the screen's edge";
+  Cancel(edge);
+  EXPECT_EQ(edge.Bounds(), (TwipsRect{0, 3000, 3360, 480}));
+}
+
+}  // namespace
+}  // namespace zlt::test
