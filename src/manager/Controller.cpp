@@ -6,14 +6,11 @@ namespace zlt::manager {
 
 namespace {
 
-// The information window's client area.
-constexpr platform::TwipsRect kInformationClient{0, 0, 4590, 2550};
-
 platform::FormSpec ControllerSpec(std::string_view caption) {
   platform::FormSpec spec;
   spec.caption = caption;
   spec.style = platform::FormStyle::Dialog;
-  spec.bounds = kInformationClient;
+  spec.bounds = information::kClient;
   return spec;
 }
 
@@ -27,6 +24,8 @@ Controller::Controller(platform::Platform& platform, ProgramState& state, EndPro
       form_(platform.windows.CreateForm(ControllerSpec(caption), *this)),
       list_(platform.files),
       snapTick_(*form_, notes_) {
+  information_ = std::make_unique<InformationWindow>(*form_, platform_.shell, state_,
+                                                     [this] { endProgram_(); });
   menu_ = platform_.windows.CreatePopupMenu(FusenMenuItems());
   Form_Load();
 }
@@ -115,6 +114,8 @@ void Controller::ShowInformation() {
 void Controller::SaveAllNotes() {
   for (const auto& note : notes_) note->Form_QueryUnload();
 }
+
+void Controller::OnClick(int controlId) { information_->OnClick(controlId); }
 
 long Controller::OnCloseRequest() {
   SaveAllNotes();

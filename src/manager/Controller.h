@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "manager/FusenMenu.h"
+#include "manager/InformationWindow.h"
 #include "manager/NoteList.h"
 #include "manager/SnapTick.h"
 #include "note/FusenshiWindow.h"
@@ -92,6 +93,7 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   void NoteClosed(note::FusenshiWindow& note, std::string_view path) override;
 
   // IFormEvents of the controller window
+  void OnClick(int controlId) override;
   long OnCloseRequest() override;
   void OnCopyData(std::string_view bytes) override;
   void OnTimer(int timerId) override;
@@ -113,6 +115,7 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   EndProgram endProgram_;
   std::unique_ptr<platform::IForm> form_;
   std::unique_ptr<platform::IPopupMenu> menu_;
+  std::unique_ptr<InformationWindow> information_;
   NoteList list_;
   std::vector<std::unique_ptr<note::FusenshiWindow>> notes_;
   SnapTick snapTick_;

@@ -47,6 +47,7 @@ struct ControlSpec {
   int tabIndex = -1;        // position in the form's tab order; -1: not a tab stop
   bool graphical = false;   // Button: paint with backColour
   bool handCursor = false;  // Label: the pointer changes while over it
+  bool wordWrap = true;     // Label: false keeps the text on one line, cut at the edge
 };
 
 // A control as the program sees it. Setting a value never reports an event back:

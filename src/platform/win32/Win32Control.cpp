@@ -35,7 +35,10 @@ struct Creation {
 Creation CreationOf(const platform::ControlSpec& spec, const Win32Context& context) {
   switch (spec.kind) {
     case ControlKind::Label:
-      return {L"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX, 0};
+      return {L"STATIC",
+              static_cast<DWORD>((spec.wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP) | SS_NOTIFY |
+                                 SS_NOPREFIX),
+              0};
     case ControlKind::TextBox:
       return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::MultiLineTextBox:

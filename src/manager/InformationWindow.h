@@ -1,0 +1,59 @@
+// The controller window's face as the information window: the program's
+// name, version and makers, a web address that opens in the browser, and
+// "OK", which also ends a program that has no note open.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/Form.h"
+#include "platform/System.h"
+#include "state/ProgramState.h"
+
+namespace zlt::manager {
+
+enum InformationControl : int {
+  Frame1 = 1,
+  Picture1,
+  Label1,
+  Label2,
+  Label5,
+  Label3,
+  Label4,
+  Command1,
+};
+
+namespace information {
+// The window's client area.
+constexpr platform::TwipsRect kClient{0, 0, 4590, 2550};
+constexpr platform::Colour kAddressColour = platform::Rgb(0, 0, 192);
+// The program's title as the window shows it, trailing blank included.
+constexpr std::string_view kTitle = "ＺＬＴ付箋紙プラグイン ";
+std::string VersionText();
+// Every control, the frame first.
+std::vector<platform::ControlSpec> Controls();
+}  // namespace information
+
+class InformationWindow {
+ public:
+  // Ends the program; the owner removes the hook first.
+  using Action = std::function<void()>;
+
+  InformationWindow(platform::IForm& form, platform::IShell& shell, const ProgramState& state,
+                    Action endProgram);
+
+  // True when the click was on one of this window's controls.
+  bool OnClick(int controlId);
+
+  void Label4_Click();
+  void Command1_Click();
+
+ private:
+  platform::IForm& form_;
+  platform::IShell& shell_;
+  const ProgramState& state_;
+  Action endProgram_;
+};
+
+}  // namespace zlt::manager

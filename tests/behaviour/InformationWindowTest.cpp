@@ -1,0 +1,146 @@
+// The information window: what it shows, and how "OK", the web address and the
+// close button leave it.
+#include "FusenFixture.h"
+#include "manager/InformationTexts.h"
+#include "manager/InformationWindow.h"
+
+namespace zlt::test {
+namespace {
+
+using manager::MenuItem;
+namespace info = manager::information;
+
+constexpr std::string_view kControllerCaption = "ZLT付箋紙プラグイン";
+
+class InformationWindowTest : public FusenTest {
+ protected:
+  sim::SimForm& Info() {
+    auto* form = desktop_.FindForm(kControllerCaption);
+    EXPECT_NE(form, nullptr);
+    return *form;
+  }
+  // A program with one note, hidden by the user.
+  Running& StartWithHiddenNote() {
+    WriteNoteFile("0.txt", NoteBytes("kept", 9000, 600));
+    auto& run = Start("/*");
+    Choose(MustNote(1), MenuItem::MemoShade);
+    EXPECT_FALSE(MustNote(1).Visible());
+    return run;
+  }
+};
+
+TEST_F(InformationWindowTest, ShowsTheProgramItsVersionAndAnAddressThatLooksLikeALink) {
+  Start("/S");
+  auto& form = Info();
+  EXPECT_EQ(form.Style(), platform::FormStyle::Dialog);
+  EXPECT_EQ(form.ClientWidthPx() * desktop_.TwipsPerPixel(), info::kClient.width);
+  EXPECT_EQ(form.ClientHeightPx() * desktop_.TwipsPerPixel(), info::kClient.height);
+  struct Expected {
+    int id;
+    platform::ControlKind kind;
+    std::string text;
+  };
+  const Expected expected[] = {
+      {manager::Frame1, platform::ControlKind::Frame, "Information"},
+      {manager::Picture1, platform::ControlKind::Icon, ""},
+      {manager::Label1, platform::ControlKind::Label, "ＺＬＴ付箋紙プラグイン "},
+      {manager::Label2, platform::ControlKind::Label, "Version 1.2"},
+      {manager::Label5, platform::ControlKind::Label, std::string(manager::texts::kAuthorLine)},
+      {manager::Label3, platform::ControlKind::Label, std::string(manager::texts::kCreditLine)},
+      {manager::Label4, platform::ControlKind::Label, std::string(manager::texts::kWebAddress)},
+      {manager::Command1, platform::ControlKind::Button, "OK"},
+  };
+  EXPECT_EQ(form.Controls().size(), std::size(expected));
+  for (const auto& want : expected) {
+    SCOPED_TRACE(want.text);
+    ASSERT_TRUE(form.HasControl(want.id));
+    auto& control = form.Control(want.id);
+    EXPECT_EQ(control.Kind(), want.kind);
+    EXPECT_EQ(control.Text(), want.text);
+    EXPECT_TRUE(control.EffectiveVisible());
+    if (want.id != manager::Frame1) {
+      EXPECT_EQ(control.Parent()->Id(), manager::Frame1);
+    }
+  }
+  const auto& address = form.Control(manager::Label4).Spec();
+  EXPECT_EQ(address.foreColour, platform::Rgb(0, 0, 192));
+  ASSERT_TRUE(address.font.has_value());
+  EXPECT_TRUE(address.font->underline);
+  EXPECT_TRUE(address.handCursor);
+  const auto& title = form.Control(manager::Label1).Spec();
+  ASSERT_TRUE(title.font.has_value());
+  EXPECT_EQ(title.font->face, "ＭＳ 明朝");
+  EXPECT_TRUE(title.font->bold && title.font->italic);
+}
+
+TEST_F(InformationWindowTest, OkWithNoNoteEndsTheProgram) {
+  auto& run = Start("/S");
+  desktop_.Click(Info(), manager::Command1);
+  EXPECT_TRUE(run.Ended());
+}
+
+TEST_F(InformationWindowTest, OkWithOnlyHiddenNotesHidesAndKeepsRunning) {
+  auto& run = StartWithHiddenNote();
+  Start("/S");  // forwarded to the running program
+  auto& form = Info();
+  ASSERT_TRUE(form.Visible());
+  desktop_.Click(form, manager::Command1);
+  EXPECT_FALSE(run.Ended());
+  EXPECT_FALSE(form.Visible());
+  EXPECT_FALSE(MustNote(1).Visible());
+  EXPECT_EQ(run.State().OpenMemoCount, 1);
+}
+
+TEST_F(InformationWindowTest, CloseButtonSavesEveryNoteAndOnlyHides) {
+  WriteNoteFile("0.txt", NoteBytes("first", 9000, 600));
+  WriteNoteFile("1.txt", NoteBytes("second", 9000, 1200));
+  auto& run = Start("/*");
+  ShiftDoubleClickTitle(MustNote(2));
+  TypeDetails(MustNote(2), "typed, not saved yet");
+  Start("/S");
+  auto& form = Info();
+  desktop_.RequestClose(form);
+  EXPECT_FALSE(form.Visible());
+  EXPECT_FALSE(run.Ended());
+  EXPECT_NE(ReadNoteFile("1.txt").find("txtData=typed, not saved yet"), std::string::npos);
+  EXPECT_NE(Note(1), nullptr);
+  EXPECT_NE(Note(2), nullptr);
+}
+
+TEST_F(InformationWindowTest, CloseButtonWithNoNoteHidesAndKeepsRunning) {
+  auto& run = Start("/S");
+  desktop_.RequestClose(Info());
+  EXPECT_FALSE(Info().Visible());
+  EXPECT_FALSE(run.Ended());
+}
+
+TEST_F(InformationWindowTest, WebAddressOpensOnceAndHidesTheWindow) {
+  auto& run = Start("/S");
+  auto& form = Info();
+  desktop_.Click(form, manager::Label4);
+  ASSERT_EQ(desktop_.OpenedAddresses().size(), 1u);
+  EXPECT_EQ(desktop_.OpenedAddresses()[0], manager::texts::kWebAddress);
+  EXPECT_FALSE(form.Visible());
+  EXPECT_FALSE(run.Ended());
+}
+
+TEST_F(InformationWindowTest, StartSwitchAndForwardedSwitchShowTheSameWindow) {
+  auto& run = Start("/S");
+  auto& form = Info();
+  const auto handle = form.Handle();
+  const auto bounds = form.Bounds();
+  desktop_.RequestClose(form);
+  ASSERT_FALSE(form.Visible());
+  Start("/S");
+  EXPECT_TRUE(form.Visible());
+  EXPECT_EQ(Info().Handle(), handle);
+  EXPECT_EQ(form.Bounds(), bounds);
+  EXPECT_EQ(form.Controls().size(), info::Controls().size());
+  // The popup menu's item shows it too.
+  desktop_.RequestClose(form);
+  run.Controller().RunMenuCommand(MenuItem::PluginInfo);
+  EXPECT_TRUE(form.Visible());
+}
+
+}  // namespace
+}  // namespace zlt::test
