@@ -19,12 +19,18 @@ class FontCache {
  public:
   explicit FontCache(int dpiY) : dpiY_(dpiY) {}
   // Never null: a font the system cannot make falls back to the GUI font.
+  // The font asks for the Japanese character set, and for a Japanese face
+  // the system has when the one named is missing.
   HFONT Get(const platform::FontSpec& spec);
 
  private:
   using Key = std::tuple<std::string, long, bool, bool, bool>;
+  bool HasJapaneseFace(const std::wstring& face);
+  std::wstring JapaneseFace(const std::wstring& wanted, bool serif);
+
   int dpiY_;
   std::map<Key, UniqueFont> fonts_;
+  std::map<std::wstring, bool> japaneseFaces_;
 };
 
 class BrushCache {

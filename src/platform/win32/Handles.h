@@ -60,6 +60,7 @@ using UniqueBrush = UniqueHandle<HBRUSH, DeleteObjectRelease>;
 using UniqueRegion = UniqueHandle<HRGN, DeleteObjectRelease>;
 using UniqueMenu = UniqueHandle<HMENU, DestroyMenuRelease>;
 using UniqueIcon = UniqueHandle<HICON, DestroyIconRelease>;
+using UniquePen = UniqueHandle<HPEN, DeleteObjectRelease>;
 
 // A window's device context from GetDC, given back with ReleaseDC.
 class WindowDc {

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "MenuItemDrawing.h"
 #include "MouseInput.h"
 #include "Win32Text.h"
 
@@ -54,6 +55,7 @@ const Win32Form::Route Win32Form::kRoutes[] = {
     {WM_CTLCOLORSTATIC, &Win32Form::OnControlColour},
     {WM_CTLCOLOREDIT, &Win32Form::OnControlColour},
     {WM_CTLCOLORBTN, &Win32Form::OnControlColour},
+    {WM_MEASUREITEM, &Win32Form::OnMeasureItem},
     {WM_DRAWITEM, &Win32Form::OnDrawItem},
     {WM_ERASEBKGND, &Win32Form::OnEraseBackground},
 };
@@ -362,8 +364,20 @@ std::optional<LRESULT> Win32Form::OnControlColour(const Message& message) {
   return reinterpret_cast<LRESULT>(control->PrepareColours(reinterpret_cast<HDC>(message.wParam)));
 }
 
+// The popup menu this form shows draws its items through it.
+std::optional<LRESULT> Win32Form::OnMeasureItem(const Message& message) {
+  auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(message.lParam);
+  if (item == nullptr || item->CtlType != ODT_MENU) return std::nullopt;
+  MeasureMenuItem(context_, *item);
+  return TRUE;
+}
+
 std::optional<LRESULT> Win32Form::OnDrawItem(const Message& message) {
   const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.lParam);
+  if (item != nullptr && item->CtlType == ODT_MENU) {
+    DrawMenuItem(context_, *item);
+    return TRUE;
+  }
   Win32Control* control = item != nullptr ? ControlByWindow(item->hwndItem) : nullptr;
   if (control == nullptr) return std::nullopt;
   control->DrawGraphicalButton(*item);

@@ -89,6 +89,7 @@ class Win32Form final : public platform::IForm {
   std::optional<LRESULT> OnButtonDown(const Message& message);
   std::optional<LRESULT> OnCommand(const Message& message);
   std::optional<LRESULT> OnControlColour(const Message& message);
+  std::optional<LRESULT> OnMeasureItem(const Message& message);
   std::optional<LRESULT> OnDrawItem(const Message& message);
   std::optional<LRESULT> OnEraseBackground(const Message& message);
 

@@ -16,9 +16,18 @@ Win32PopupMenu::Win32PopupMenu(Win32Context& context,
       continue;
     }
     commands_.push_back(item.id);
-    const std::wstring caption = ToWide(item.caption);
-    AppendMenuW(menu_.Get(), MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED),
-                static_cast<UINT_PTR>(commands_.size()), caption.c_str());
+    texts_.push_back(std::make_unique<MenuItemText>(MenuItemText{ToWide(item.caption)}));
+    // Drawn by the owner window with the program's font; the string stays for
+    // keyboard selection and for tools that read menus.
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_STRING | MIIM_DATA;
+    info.fType = MFT_OWNERDRAW;
+    info.fState = item.checked ? MFS_CHECKED : MFS_UNCHECKED;
+    info.wID = static_cast<UINT>(commands_.size());
+    info.dwItemData = reinterpret_cast<ULONG_PTR>(texts_.back().get());
+    info.dwTypeData = texts_.back()->caption.data();
+    InsertMenuItemW(menu_.Get(), GetMenuItemCount(menu_.Get()), TRUE, &info);
   }
 }
 

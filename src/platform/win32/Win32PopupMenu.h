@@ -3,10 +3,12 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "Handles.h"
+#include "MenuItemDrawing.h"
 #include "Win32Context.h"
 #include "platform/WindowSystem.h"
 
@@ -26,7 +28,8 @@ class Win32PopupMenu final : public platform::IPopupMenu {
   std::optional<UINT> ItemOf(int id) const;
 
   Win32Context& context_;
-  std::vector<int> commands_;  // the program's command of item i + 1
+  std::vector<int> commands_;                         // the program's command of item i + 1
+  std::vector<std::unique_ptr<MenuItemText>> texts_;  // item data: stays put while the menu lives
   UniqueMenu menu_;
 };
 

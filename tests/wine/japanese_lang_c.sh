@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Under a locale that is not Japanese (LANG=C.UTF-8) the Japanese labels, buttons and menu
+# items still show their glyphs: every font asks for the Japanese character set.
+export ZLT_TEST_NAME=japanese_lang_c ZLT_APP_LANG=C.UTF-8
+source "$(dirname "$0")/lib.sh"
+setup
+need_tools convert python3
+
+note1=$(note_caption 1)
+start_app /N
+assert_window --visible "$note1" 15000 >/dev/null
+xdotool mousemove 900 700
+sleep 0.8
+shot="$ZLT_ARTIFACT_DIR/japanese_lang_c-note.png"
+screenshot "$shot"
+
+# The area "WxH+X+Y" of a control of the note, <inset> pixels in from its edges and <skip>
+# more from its left edge (a check box's square); <height> caps its height (a frame's caption).
+control_area() {
+  local child=$1 inset=$2 skip=${3:-0} height=${4:-9999} top x y
+  top=$(probe find "$note1" | head -n 1)
+  x=$(($(field "$top" 6) + $(field "$child" 4) + inset + skip))
+  y=$(($(field "$top" 7) + $(field "$child" 5) + inset))
+  h=$(($(field "$child" 7) - $(field "$child" 5) - 2 * inset))
+  printf '%dx%d+%d+%d\n' $(($(field "$child" 6) - $(field "$child" 4) - 2 * inset - skip)) \
+    $((h < height ? h : height)) "$x" "$y"
+}
+assert_glyphs "$shot" "$(control_area "$(child_line "$note1" 保存)" 3)" "the button 保存"
+assert_glyphs "$shot" "$(control_area "$(child_line "$note1" アラーム)" 0 16)" "the check box アラーム"
+assert_glyphs "$shot" "$(control_area "$(child_line "$note1" 詳細内容)" 0 0 16)" \
+  "the frame caption 詳細内容"
+
+click_control "$note1" 保存
+sleep 1
+menu=$(open_note_menu "$note1")
+sleep 0.5
+shot="$ZLT_ARTIFACT_DIR/japanese_lang_c-menu.png"
+screenshot "$shot"
+dismiss_menu
+# Every item, Japanese or not, is a line of drawn glyphs (separators are too low to count).
+left=$(field "$menu" 2) top=$(field "$menu" 3) right=$(field "$menu" 4) bottom=$(field "$menu" 5)
+area="$((right - left - 6))x$((bottom - top - 6))+$((left + 3))+$((top + 3))"
+counts=$(convert "$shot" -crop "$area" +repage -colorspace gray -depth 8 -compress none pgm:- |
+  python3 "$ZLT_WINE_DIR/glyph_rows.py" --lines | tr '\n' ' ')
+say "different rows per menu line: $counts"
+items=0
+for item in "${ZLT_MENU_ITEMS[@]}"; do [[ $item == - ]] || ((++items)); done
+assert_eq "$items" "$(wc -w <<<"$counts")" "lines of text in the menu"
+for count in $counts; do
+  ((count >= 4)) || fail "a menu item shows empty boxes (rows per line: $counts); see $shot"
+done
