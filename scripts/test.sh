@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Everything CI checks, from a fresh clone on Debian 12: installs the packages, builds the
-# linux, linux-asan and mingw presets, then runs every test (unit, sim, behaviour, fuzz, and
-# the real program under Wine) and the sanitizer run. Exits non-zero if anything failed.
+# linux, linux-asan and mingw presets and the release zip, then runs every test (unit, sim,
+# behaviour, fuzz, the zip's contents, and the real program under Wine) and the sanitizer run.
+# Exits non-zero if anything failed.
 set -uo pipefail
 
 cd "$(dirname "$0")/.." || exit 1
@@ -25,6 +26,12 @@ bash scripts/deps.sh || {
 # A failed build still leaves whatever did build: its tests run too, and the missing ones
 # show up as failures of their own.
 configured=()
+is_configured() {
+  local p
+  for p in "${configured[@]}"; do [[ $p == "$1" ]] && return 0; done
+  return 1
+}
+
 for preset in linux linux-asan mingw; do
   section "Configure and build: $preset"
   if cmake --preset "$preset"; then
@@ -35,11 +42,11 @@ for preset in linux linux-asan mingw; do
   fi
 done
 
-is_configured() {
-  local p
-  for p in "${configured[@]}"; do [[ $p == "$1" ]] && return 0; done
-  return 1
-}
+# The release zip, whose list of files a test checks.
+if is_configured mingw; then
+  section "Package: build/mingw"
+  cmake --build build/mingw --target package || step_failed "package"
+fi
 
 # The Wine tests in build/linux run the programs of build/mingw; when those are missing the
 # tests say so.
@@ -52,7 +59,7 @@ fi
 
 section "Tests under AddressSanitizer and UBSan (build/linux-asan)"
 if is_configured linux-asan; then
-  ctest --test-dir build/linux-asan --output-on-failure -LE "wine|fuzz" </dev/null ||
+  ctest --test-dir build/linux-asan --output-on-failure -LE "wine|fuzz|package" </dev/null ||
     step_failed "tests in build/linux-asan"
 else
   step_failed "tests in build/linux-asan (not configured)"
