@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake g++ googletest libgtest-dev libgmock-dev
   mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-  wine xvfb xauth xdotool x11-utils imagemagick xserver-xephyr
+  wine xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick xserver-xephyr
   fonts-ipafont-gothic fonts-ipafont-mincho locales
   clang libclang-rt-14-dev python3
 )

@@ -79,3 +79,10 @@ choose_menu_item 画面右中央に整列
 wait_rect "$note4" "1696,490-1920,522" || fail "the notes were not arranged"
 pointer_away
 shoot notes-arranged.png 300x160+1620+476
+
+# The information window, forwarded "/S" while the notes run.
+start_app /S
+line=$(assert_window --visible "$ZLT_CONTROLLER_CAPTION" 10000)
+pointer_away
+left=$(field "$line" 6) top=$(field "$line" 7) right=$(field "$line" 8) bottom=$(field "$line" 9)
+shoot information.png "$((right - left + 24))x$((bottom - top + 24))+$((left - 12))+$((top - 12))"
