@@ -1,88 +1,151 @@
 #!/usr/bin/env bash
-# Builds ZLTFusen.exe if needed and starts it under Wine with "/N" (one new note), the way the
-# character host would. With no X display it starts a private Xvfb, waits for the note, takes a
-# screenshot and prints its path; the program is left running either way.
-#   scripts/run.sh            start (or forward "/N" to the running program)
-# Stop everything:  WINEPREFIX=$PWD/build/wineprefix wineserver -k
+# Builds ZLTFusen.exe if needed and starts it under Wine with a switch, the way the character
+# host does, then prints one line of what happened. With no X display it starts a private Xvfb
+# (reused by later runs) and saves a screenshot. The program keeps running.
+#   scripts/run.sh [switch]   "/*" restore all notes, "/N" new note (the default), "/V" show
+#                             hidden notes, "/S" information window; quote "/*" in a shell
+#   scripts/run.sh stop       ends the Wine session: every note saves itself, then all stops
+# The program and its notes live outside the build tree, in a per-user data folder:
+#   ${XDG_DATA_HOME:-~/.local/share}/ZLTFusen/app/ZLTFusen.exe and .../app/<user name>/*.txt
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
 root=$PWD
+switch=${1:-/N}
 
-bash scripts/deps.sh
+home_data=${XDG_DATA_HOME:-$HOME/.local/share}/ZLTFusen
+app=$home_data/app
+export WINEPREFIX=$home_data/wineprefix
+export WINEARCH=win64 WINEDEBUG=-all LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+state=$home_data/run-display
+controller="ZLT付箋紙プラグイン"
+note_prefix="ＺＬＴ付箋紙プラグインNo."
+
+say() { printf 'run.sh: %s\n' "$*"; }
+
+# The display of an earlier run, when its Xvfb still lives.
+earlier_display() {
+  local display="" xvfb_pid=""
+  [[ -f $state ]] && read -r display xvfb_pid <"$state"
+  [[ $display == :* && $xvfb_pid =~ ^[0-9]+$ ]] && kill -0 "$xvfb_pid" 2>/dev/null &&
+    printf '%s %s\n' "$display" "$xvfb_pid"
+}
+
+if [[ $switch == stop ]]; then
+  if [[ -z ${DISPLAY:-} ]]; then
+    read -r DISPLAY xvfb_pid <<<"$(earlier_display)" || true
+    export DISPLAY
+  fi
+  if [[ -d $WINEPREFIX ]]; then
+    # Ending the session asks every window to save first (WM_QUERYENDSESSION, WM_ENDSESSION).
+    timeout 30 wineboot --end-session >/dev/null 2>&1 || true
+    timeout 10 wineserver -k >/dev/null 2>&1 || true
+  fi
+  [[ -n ${xvfb_pid:-} ]] && kill "$xvfb_pid" 2>/dev/null && rm -f "$state"
+  say "stopped; the notes are saved in $app"
+  exit 0
+fi
+
+case $switch in
+  "/*" | /N | /V | /S) ;;
+  *)
+    echo "usage: scripts/run.sh [\"/*\" | /N | /V | /S | stop]  (quote \"/*\" in a shell)" >&2
+    exit 2
+    ;;
+esac
+
+bash scripts/deps.sh >/dev/null
 
 # Build what is missing; an up-to-date build costs only a moment.
-[[ -f build/mingw/CMakeCache.txt ]] || cmake --preset mingw
-cmake --build build/mingw -j2 --target ZLTFusen zltprobe
+[[ -f build/mingw/CMakeCache.txt ]] || cmake --preset mingw >/dev/null
+cmake --build build/mingw -j2 --target ZLTFusen zltprobe >/dev/null
 exe=build/mingw/src/platform/win32/ZLTFusen.exe
-probe_exe=build/mingw/tools/probe/zltprobe.exe
-[[ -f $exe ]] || exe=$(find build/mingw -name ZLTFusen.exe -print -quit)
-[[ -f $probe_exe ]] || probe_exe=$(find build/mingw -name zltprobe.exe -print -quit)
+probe_exe=$root/build/mingw/tools/probe/zltprobe.exe
 [[ -f $exe && -f $probe_exe ]] || {
   echo "run.sh: ZLTFusen.exe or zltprobe.exe missing after the build" >&2
   exit 1
 }
 
-export WINEPREFIX=$root/build/wineprefix
-bash tests/wine/make_prefix.sh "$WINEPREFIX"
-export WINEARCH=win64 WINEDEBUG=-all LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-
-# The program keeps its notes beside itself (a folder named after the user), so it runs
-# from a folder of its own that rebuilds leave alone.
-app=$root/build/app
 mkdir -p "$app"
+bash tests/wine/make_prefix.sh "$WINEPREFIX" >/dev/null
 if ! cmp -s "$exe" "$app/ZLTFusen.exe"; then
-  cp "$exe" "$app/ZLTFusen.exe" 2>/dev/null ||
-    echo "run.sh: ZLTFusen.exe is in use; running the copy already in $app"
+  cp "$exe" "$app/ZLTFusen.exe" 2>/dev/null || say "ZLTFusen.exe is in use; running the copy in $app"
+fi
+user=$(cat "$WINEPREFIX/.zlt-username")
+notes=$app/$user
+
+if [[ -z ${DISPLAY:-} ]]; then
+  read -r display xvfb_pid <<<"$(earlier_display)" || true
+  if [[ -z ${display:-} ]]; then
+    fd=$(mktemp)
+    setsid Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset 3>"$fd" \
+      </dev/null >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for ((i = 0; i < 100; i++)); do
+      [[ -s $fd ]] && break
+      sleep 0.1
+    done
+    [[ -s $fd ]] || {
+      echo "run.sh: Xvfb did not start" >&2
+      exit 1
+    }
+    display=:$(tr -d '[:space:]' <"$fd")
+    rm -f "$fd"
+    echo "$display $xvfb_pid" >"$state"
+  fi
+  export DISPLAY=$display
+  private_display=1
 fi
 
-if [[ -n ${DISPLAY:-} ]]; then
-  echo "run.sh: starting ZLTFusen.exe /N on $DISPLAY"
-  cd "$app"
-  exec wine ZLTFusen.exe /N
-fi
+probe() { timeout 60 wine "$probe_exe" "$@" 2>/dev/null; }
+# "<shown notes> <hidden notes> <information window shown: 0|1> <program runs: 0|1>"
+snapshot() {
+  probe list | awk -F '\t' -v c="$controller" -v p="$note_prefix" '
+    index($5, p) == 1 { if ($3 == 1) shown++; else hidden++ }
+    $5 == c { runs = 1; if ($3 == 1) info = 1 }
+    END { printf "%d %d %d %d\n", shown, hidden, info, runs }'
+}
 
-# No display: a private Xvfb, reused by later runs so that a forwarded command shows its
-# windows on the same screen as the running program.
-state=$root/build/run-display
-display=""
-if [[ -f $state ]]; then
-  read -r display xvfb_pid <"$state" || true
-  kill -0 "${xvfb_pid:-0}" 2>/dev/null || display=""
-fi
-if [[ -z $display ]]; then
-  fd=$(mktemp)
-  setsid Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset 3>"$fd" \
-    </dev/null >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for ((i = 0; i < 100; i++)); do
-    [[ -s $fd ]] && break
-    sleep 0.1
-  done
-  [[ -s $fd ]] || {
-    echo "run.sh: Xvfb did not start" >&2
-    exit 1
-  }
-  display=:$(tr -d '[:space:]' <"$fd")
-  rm -f "$fd"
-  echo "$display $xvfb_pid" >"$state"
-  echo "run.sh: started Xvfb on $display (pid $xvfb_pid)"
-fi
-export DISPLAY=$display
+read -r shown0 hidden0 _ running0 <<<"$(snapshot)"
+(cd "$app" && exec setsid wine ZLTFusen.exe "$switch" </dev/null >>"$home_data/wine.log" 2>&1) &
+starter=$!
 
-echo "run.sh: starting ZLTFusen.exe /N on $DISPLAY"
-(cd "$app" && exec setsid wine ZLTFusen.exe /N </dev/null >>"$root/build/run-wine.log" 2>&1) &
+# Waits until the switch has visibly done its work (or the program ended), then settles.
+for ((i = 0; i < 60; i++)); do
+  sleep 0.25
+  read -r shown hidden info runs <<<"$(snapshot)"
+  case $switch in
+    /N) ((shown + hidden > shown0 + hidden0)) && break ;;
+    /S) ((info == 1)) && break ;;
+    *) ((runs == 1 && shown > 0)) && break ;;
+  esac
+  ! kill -0 "$starter" 2>/dev/null && ((running0 == 0)) && break
+done
+sleep 0.5
+read -r shown hidden info runs <<<"$(snapshot)"
 
-note="ＺＬＴ付箋紙プラグインNo.1"
-if ! timeout 60 wine "$probe_exe" wait --visible "$note" 15000; then
-  echo "run.sh: the note window '$note' did not appear; see $root/build/run-wine.log" >&2
-  exit 1
+if ((runs == 0)); then
+  what="the program ended"
+  [[ $switch == "/*" ]] && what="there are no saved notes to restore, so the program ended"
+else
+  case $switch in
+    "/*") what="restored the saved notes" ;;
+    /N) what="a new note is open" ;;
+    /V) what="hidden notes are shown" ;;
+    /S) what="the information window is shown" ;;
+  esac
+  if ((running0)); then
+    what="$what (sent to the program already running)"
+    # A running program restores nothing: "/*" counts only when it starts.
+    [[ $switch == "/*" ]] && what="the program was already running, so nothing was restored"
+  fi
+  what="$what; $shown note(s) shown, $hidden hidden"
 fi
-sleep 0.5 # let the window finish painting
-mkdir -p build/screenshots
-shot=$root/build/screenshots/run-$(date +%Y%m%d-%H%M%S).png
-import -window root "$shot"
-echo "run.sh: screenshot: $shot"
-echo "run.sh: the program keeps running on DISPLAY=$DISPLAY (data folder: $app/<user>)"
-echo "run.sh: stop it with: WINEPREFIX=$WINEPREFIX wineserver -k"
+say "ZLTFusen.exe $switch: $what. Notes: $notes"
+
+if [[ -n ${private_display:-} ]] && ((runs == 1)); then
+  mkdir -p "$home_data/screenshots"
+  shot=$home_data/screenshots/run-$(date +%Y%m%d-%H%M%S).png
+  import -window root "$shot" && say "screenshot of $DISPLAY: $shot"
+fi
