@@ -1,6 +1,7 @@
 // The information window: what it shows, and how "OK", the web address and the
 // close button leave it.
 #include "FusenFixture.h"
+#include "ProgramVersion.h"
 #include "manager/InformationTexts.h"
 #include "manager/InformationWindow.h"
 
@@ -44,7 +45,7 @@ TEST_F(InformationWindowTest, ShowsTheProgramItsVersionAndAnAddressThatLooksLike
       {manager::Frame1, platform::ControlKind::Frame, "Information"},
       {manager::Picture1, platform::ControlKind::Icon, ""},
       {manager::Label1, platform::ControlKind::Label, "ＺＬＴ付箋紙プラグイン "},
-      {manager::Label2, platform::ControlKind::Label, "Version 1.2"},
+      {manager::Label2, platform::ControlKind::Label, "Version " ZLT_VERSION_TEXT},
       {manager::Label5, platform::ControlKind::Label, std::string(manager::texts::kAuthorLine)},
       {manager::Label3, platform::ControlKind::Label, std::string(manager::texts::kCreditLine)},
       {manager::Label4, platform::ControlKind::Label, std::string(manager::texts::kWebAddress)},

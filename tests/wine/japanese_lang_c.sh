@@ -49,3 +49,14 @@ assert_eq "$items" "$(wc -w <<<"$counts")" "lines of text in the menu"
 for count in $counts; do
   ((count >= 4)) || fail "a menu item shows empty boxes (rows per line: $counts); see $shot"
 done
+
+# The information window's title, in its own face (a serif one, bold and italic).
+start_app /S
+info=$(assert_window --visible "$ZLT_CONTROLLER_CAPTION" 10000)
+title=$(child_line "$ZLT_CONTROLLER_CAPTION" "ＺＬＴ付箋紙プラグイン ")
+read -r x y <<<"$(dialog_child_centre "$ZLT_CONTROLLER_CAPTION" "$title")"
+width=$(($(field "$title" 6) - $(field "$title" 4))) height=$(($(field "$title" 7) - $(field "$title" 5)))
+sleep 0.5
+shot="$ZLT_ARTIFACT_DIR/japanese_lang_c-information.png"
+screenshot "$shot"
+assert_glyphs "$shot" "${width}x${height}+$((x - width / 2))+$((y - height / 2))" "the title ＺＬＴ付箋紙プラグイン"

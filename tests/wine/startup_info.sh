@@ -17,7 +17,7 @@ assert_eq "306 170" "$(field "$line" 10) $(field "$line" 11)" "client area in pi
 children=$(probe children "$ZLT_CONTROLLER_CAPTION")
 assert_eq 8 "$(printf '%s\n' "$children" | grep -c .)" "number of controls"
 assert_eq 8 "$(printf '%s\n' "$children" | awk -F '\t' '$8 == 1' | grep -c .)" "visible controls"
-for text in Information "ＺＬＴ付箋紙プラグイン " "Version 1.2" OK; do
+for text in Information "ＺＬＴ付箋紙プラグイン " "Version ${ZLT_VERSION:?}" OK; do
   child_line "$ZLT_CONTROLLER_CAPTION" "$text" >/dev/null
   check "a control shows '$text'"
 done
