@@ -10,6 +10,8 @@ check "no data folder before the first start"
 start_app /V
 first=$LAST_PID
 assert_window "$ZLT_CONTROLLER_CAPTION" 15000 >/dev/null
+# The controller window comes first; the folder follows a moment later.
+wait_file "$DATA_DIR" 5 || true
 assert_dir "$DATA_DIR"
 assert_dir_holds "$APP_DIR" "ZLTFusen.exe $WIN_USER"
 assert_dir_holds "$DATA_DIR" ""
