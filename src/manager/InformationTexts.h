@@ -7,7 +7,7 @@
 namespace zlt::manager::texts {
 
 constexpr std::string_view kAuthorLine = "Author: the ZLTFusen developers";
-constexpr std::string_view kCreditLine = "Free software, MIT licence";
+constexpr std::string_view kCreditLine = "Credits: the ZLTFusen team";
 // Short enough for its label: the label shows the whole address it opens.
 constexpr std::string_view kWebAddress = "https://zlt.example/";
 
