@@ -74,7 +74,7 @@ if ((wine)); then
   fi
   say "building ZLTFusen.exe and the Windows benchmarks in $mingw_dir"
   cmake --build "$mingw_dir" -j2 --target ZLTFusen nothing one_window spawn_bench \
-    note_file_bench startup_win_bench arrange_win_bench >"$out/build-mingw.log"
+    note_file_bench startup_win_bench bare_notes_bench arrange_win_bench >"$out/build-mingw.log"
   win="$mingw_dir/bench/windows"
 
   prefix_base="$linux_dir/wineprefix-base"
@@ -110,8 +110,16 @@ if ((wine)); then
     'nothing=C:\zlt-bench\nothing.exe'
   # A fresh server: nothing of the first instance may linger.
   timeout 10 wineserver -k >/dev/null 2>&1 || true
-  run startup_win wine "$win/startup_win_bench.exe" "$notes"
-  timeout 10 wineserver -k >/dev/null 2>&1 || true
+  # The start-up and its yardstick (the same windows made with no program
+  # logic) in turn, three rounds, each on a fresh server: a load that comes and
+  # goes hits both alike.
+  for round in 1 2 3; do
+    run "bare_notes_$round" wine "$win/bare_notes_bench.exe" "$notes"
+    timeout 10 wineserver -k >/dev/null 2>&1 || true
+    run "startup_win_$round" wine "$win/startup_win_bench.exe" "$notes"
+    timeout 10 wineserver -k >/dev/null 2>&1 || true
+  done
+  cp "$out/startup_win_3.txt" "$out/startup_win.txt"
   run arrange_win wine "$win/arrange_win_bench.exe" "$notes" 3
 fi
 
@@ -142,6 +150,12 @@ pick_in() {
   awk -v p="$section" 'index($0, p) { f = 1 } f' "$file" >"$out/$name.txt"
   pick "$name" "$3" "${4:-1}"
 }
+# The median of one figure over the rounds named <name>_1 to <name>_3.
+median_of() {
+  local name=$1 text=$2
+  for round in 1 2 3; do pick "${name}_$round" "$text"; done | grep -E '^[0-9.]+$' | sort -g |
+    awk '{ v[NR] = $1 } END { if (NR) print v[int((NR + 1) / 2)] }'
+}
 row() { printf '| %-60s | %14s |\n' "$1" "${2:--}"; }
 
 echo
@@ -169,11 +183,21 @@ if ((wine)); then
   row "wine: note file full writes/s, ours" "$(pick note_file 'full writes/s' 1)"
   row "wine: note file full writes/s, WritePrivateProfileStringA" "$(pick note_file 'full writes/s' 2)"
   row "wine: note file full writes, ours/platform" "$(pick note_file 'full writes/s' 3)"
+  row "wine: one atomic write by hand (floor), writes/s" "$(pick note_file 'atomic writes/s' 1)"
+  row "wine: note file full write, time ours / floor" "$(pick note_file 'atomic writes/s' 2)"
   row "wine: second start \"/V\" until it ends, median ms" "$(pick forwarding 'forward ' 1)"
   row "wine: one-window program, median ms" "$(pick forwarding 'one_window ' 1)"
   row "wine: do-nothing program, median ms" "$(pick forwarding 'nothing ' 1)"
   row "wine: ratio second start / do-nothing" "$(pick forwarding 'forward ' 6)"
   row "wine: start-up \"/*\" until every window exists, ms" "$(pick startup_win 'until every note window exists')"
+  startup_ms=$(median_of startup_win 'until every note window exists')
+  bare_ms=$(median_of bare_notes 'until every window exists')
+  row "wine: start-up \"/*\", median of 3 rounds, ms" "$startup_ms"
+  row "wine: bare note windows (yardstick), median of 3 rounds, ms" "$bare_ms"
+  row "wine: ratio start-up / bare note windows" \
+    "$(awk -v a="$startup_ms" -v b="$bare_ms" 'BEGIN { if (b > 0) printf "%.2f", a / b }')"
+  row "wine: first note visible after start-up began, ms" \
+    "$(median_of startup_win 'first note visible after')"
   row "wine: bare read (CreateFileW/ReadFile), ms" "$(pick startup_win 'CreateFileW/ReadFile (median of 5)')"
   row "wine: ratio start-up / bare read" "$(pick startup_win 'ratio start-up / bare read')"
   row "wine: windows per collapsed note" "$(pick_in startup_win 'per collapsed note' 'windows, children included')"

@@ -55,34 +55,38 @@ void Controller::NewMemo_Click() {
     nextNoteWanted_ = true;
     return;
   }
+  note::FusenshiWindow* first = CreateNotes();
+  // Nested loads finish innermost first, so the first note of the chain is the
+  // one left active and recorded as the note last activated. Activating each
+  // note as it appears would only move the activation along the chain.
+  if (!reviewing_ && first != nullptr) first->Activate();
+  lastCreated_ = notes_.empty() ? nullptr : notes_.back().get();
+}
+
+note::FusenshiWindow* Controller::CreateNotes() {
   creatingNotes_ = true;
-  note::FusenshiWindow* chainFirst = nullptr;
+  note::FusenshiWindow* first = nullptr;
   do {
     nextNoteWanted_ = false;
-    CreateNote();
-    if (nextNoteWanted_ && chainFirst == nullptr) chainFirst = notes_.back().get();
+    notes_.push_back(std::make_unique<note::FusenshiWindow>(platform_, state_, *this));
+    auto& note = *notes_.back();
+    if (first == nullptr) first = &note;
+    note.Form_Load();
+    note.ShowInactive();
   } while (nextNoteWanted_);
   creatingNotes_ = false;
   UpdateSnapTick();
-  // Nested loads finish innermost first, so the first note of the chain is the
-  // one left active and recorded as the note last activated.
-  if (chainFirst != nullptr) {
-    chainFirst->Form().Activate();
-    chainFirst->Form_Activate();
-  }
-}
-
-void Controller::CreateNote() {
-  notes_.push_back(std::make_unique<note::FusenshiWindow>(platform_, state_, *this));
-  auto& note = *notes_.back();
-  note.Form_Load();
-  note.Show();
+  return first;
 }
 
 void Controller::ReView_Click() {
   list_.SetPath(state_.DataFolder);
   const int count = list_.ListCount();
   if (count <= 0) return;
+  // Each note opened here would take the activation from the one before it:
+  // only the last one opened ends active, so only that one is activated.
+  reviewing_ = true;
+  lastCreated_ = nullptr;
   for (int i = 0; i < count; ++i) {
     const std::string path = list_.Path() + "\\" + list_.FileName(i);
     bool found = false;
@@ -97,6 +101,9 @@ void Controller::ReView_Click() {
       NewMemo_Click();
     }
   }
+  reviewing_ = false;
+  if (lastCreated_ != nullptr) lastCreated_->Activate();
+  lastCreated_ = nullptr;
   UpdateSnapTick();
 }
 

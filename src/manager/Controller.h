@@ -104,7 +104,9 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
  private:
   void Form_Load();
   void SaveAllNotes();
-  void CreateNote();
+  // Creates one note, or every note of the start-up chain, each shown without
+  // activation; returns the first one created.
+  note::FusenshiWindow* CreateNotes();
   note::FusenshiWindow* OwnNoteByCaption(std::string_view caption);
   void ReassertFrontNotes();
   void SetEveryNoteInFront(bool front);
@@ -122,6 +124,9 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   std::function<void(std::string_view)> copyDataHandler_;
   bool creatingNotes_ = false;
   bool nextNoteWanted_ = false;
+  // While re-view opens notes: their activation waits for the last of them.
+  bool reviewing_ = false;
+  note::FusenshiWindow* lastCreated_ = nullptr;
   std::optional<std::string> closedNotePath_;
 };
 

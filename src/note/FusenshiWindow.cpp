@@ -160,8 +160,9 @@ void FusenshiWindow::LoadFromFile() {
   if (values->details) details_.SetText(txtData, *values->details);
 }
 
-void FusenshiWindow::Show() {
-  form_->SetVisible(true);
+void FusenshiWindow::ShowInactive() { form_->SetVisible(true); }
+
+void FusenshiWindow::Activate() {
   form_->Activate();
   Form_Activate();
   // A new note is for typing: the caret waits in its title.

@@ -40,8 +40,11 @@ class FusenshiWindow final : public platform::IFormEvents {
 
   // Creates the window and runs its load; the window stays hidden until Show.
   void Form_Load();
-  // Shows the window and makes it the active note.
-  void Show();
+  // Shows the window without activating it.
+  void ShowInactive();
+  // Makes the shown window the active note, recorded as the note last
+  // activated.
+  void Activate();
 
   // Writes the note to its file when it has content, without closing.
   void Form_QueryUnload();

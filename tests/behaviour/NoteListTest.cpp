@@ -68,6 +68,51 @@ TEST_F(FusenTest, ShowHiddenShowsEveryWindowAndReopensOnlyClosedNotes) {
   EXPECT_EQ(run.State().MemoCount, 4);
 }
 
+// Numbers of the note windows from the top of the z-order down.
+std::vector<int> NotesTopFirst(sim::Desktop& desktop) {
+  std::string prefix = note::NoteCaption(0);
+  prefix.pop_back();
+  std::vector<int> numbers;
+  for (auto* form : desktop.ZOrder()) {
+    const std::string caption = form->Caption();
+    if (caption.starts_with(prefix)) numbers.push_back(std::stoi(caption.substr(prefix.size())));
+  }
+  return numbers;
+}
+
+TEST_F(FusenTest, RestoreAllLeavesTheFirstNoteActiveOnTopOfItsBand) {
+  // Notes kept in front and notes that are not, mixed.
+  WriteNoteFile("0.txt", NoteBytes("a", 9000, 0, "", 0));
+  WriteNoteFile("1.txt", NoteBytes("b", 9000, 500, "", 1));
+  WriteNoteFile("2.txt", NoteBytes("c", 9000, 1000, "", 0));
+  WriteNoteFile("3.txt", NoteBytes("d", 9000, 1500, "", 1));
+  auto& run = Start("/*");
+  EXPECT_EQ(desktop_.ActiveForm(), &MustNote(1));
+  EXPECT_EQ(run.Controller().FrmObject, note::NoteCaption(1));
+  EXPECT_EQ(run.Controller().FrmTitle, "a");
+  EXPECT_EQ(run.State().FrmPath, DataFolder() + "\\0.txt");
+  EXPECT_EQ(NotesTopFirst(desktop_), (std::vector<int>{4, 2, 1, 3}));
+}
+
+TEST_F(FusenTest, ShowHiddenLeavesTheLastReopenedNoteActiveOnTop) {
+  WriteNoteFile("0.txt", NoteBytes("a", 9000, 0));
+  WriteNoteFile("1.txt", NoteBytes("b", 9000, 500));
+  WriteNoteFile("2.txt", NoteBytes("c", 9000, 1000));
+  WriteNoteFile("3.txt", NoteBytes("d", 9000, 1500));
+  auto& run = Start("/*");
+  Choose(MustNote(2), MenuItem::MemoClose);
+  Choose(MustNote(4), MenuItem::MemoClose);
+  Choose(MustNote(3), MenuItem::MemoShade);
+  Choose(MustNote(1), MenuItem::ReView);
+  // 1.txt and 3.txt come back as notes 5 and 6; the last one opened ends active.
+  EXPECT_EQ(MustNote(6).Control(note::txtTitle).Text(), "d");
+  EXPECT_TRUE(MustNote(3).Visible());
+  EXPECT_EQ(desktop_.ActiveForm(), &MustNote(6));
+  EXPECT_EQ(run.Controller().FrmObject, note::NoteCaption(6));
+  EXPECT_EQ(run.State().FrmPath, DataFolder() + "\\3.txt");
+  EXPECT_EQ(NotesTopFirst(desktop_), (std::vector<int>{6, 5, 3, 1}));
+}
+
 TEST_F(FusenTest, ShowHiddenWithAnEmptyFolderLeavesHiddenNotesHidden) {
   auto& run = Start("/N");
   TypeTitle(MustNote(1), "unsaved");
