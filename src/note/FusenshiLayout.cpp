@@ -73,10 +73,6 @@ std::vector<ControlSpec> DetailsControls() {
   specs.push_back(Make(ControlKind::Button, cmdSave1, frame, "ｷｬﾝｾﾙ", {5400, 515, 855, 285}, 7));
   specs.push_back(
       Make(ControlKind::MultiLineTextBox, txtData, frame, "", {120, 840, 6255, 3735}, 5));
-  auto shadow = Make(ControlKind::PictureBox, frame2Kage, frame, "", {1320, 1080, 3735, 3255});
-  shadow.backColour = Rgb(128, 128, 128);
-  shadow.visible = false;
-  specs.push_back(shadow);
 
   // Frame colours and fonts follow the window unless a control says otherwise.
   for (auto& spec : specs) {

@@ -25,12 +25,11 @@ enum NoteControl : int {
   cmdSave0,
   cmdSave1,
   txtData,
-  frame2Kage,
 };
 
 enum NoteTimer : int {
   FormMoveTimer = 1,
-  AlarmTimer = 2,
+  AlarmTimer = 2,  // one shot: set for the next minute that matters to the alarm
 };
 
 namespace layout {
@@ -42,7 +41,6 @@ constexpr platform::Twips kDetailsShift = 3135;      // the details view stands 
 constexpr platform::Twips kDetailsOpenWidth = 6490;  // this wide or more: details are open
 constexpr platform::Twips kNewNoteDrop = 500;        // a new note starts this far below the last
 constexpr std::uint8_t kTranslucentAlpha = 150;
-constexpr int kAlarmTimerMs = 250;
 constexpr platform::Colour kNoteColour = platform::Rgb(255, 255, 192);
 }  // namespace layout
 

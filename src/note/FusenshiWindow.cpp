@@ -1,6 +1,6 @@
 #include "note/FusenshiWindow.h"
 
-#include <cstdio>
+#include <algorithm>
 
 #include "note/FusenshiLayout.h"
 #include "note/MemoFile.h"
@@ -15,9 +15,8 @@ namespace {
 constexpr std::string_view kCaptionPrefix = "ＺＬＴ付箋紙プラグインNo.";
 
 std::string TwoDigits(int value) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d", value);
-  return text;
+  const auto digits = std::to_string(value);
+  return digits.size() < 2 ? "0" + digits : digits;
 }
 
 }  // namespace
@@ -31,7 +30,9 @@ FusenshiWindow::FusenshiWindow(platform::Platform& platform, ProgramState& state
       strip_(TitleStripControls()),
       details_(DetailsControls()),
       frame_(platform, state, host, *this),
-      title_(platform, *this, frame_, strip_) {
+      title_(platform, *this, frame_, strip_),
+      picker_(platform.clock, details_),
+      alarm_(platform, state, strip_, details_, picker_, *this) {
   // A new note starts with both display options on.
   details_.SetChecked(ToumeiCheck, true);
   details_.SetChecked(TemaeCheck, true);
@@ -79,6 +80,8 @@ void FusenshiWindow::Form_Load() {
   spec.bounds = bounds;
   spec.backColour = kNoteColour;
   form_ = platform_.windows.CreateForm(spec, *this);
+  picker_.Attach(*form_);
+  alarm_.Attach(*form_);
   lastSize_ = form_->Bounds();
   strip_.Materialise(*form_);
   frame_.Form_Resize();
@@ -129,17 +132,13 @@ void FusenshiWindow::LoadFromFile() {
   SetAlarmChecked(values->alarm != 0);
   details_.SetText(loadFileName, memoPath_);
   const bool armed = details_.Checked(AlmCheck);
-  if (armed) {
-    form_->StartTimer(AlarmTimer, layout::kAlarmTimerMs);
-  } else {
-    form_->StopTimer(AlarmTimer);
-  }
   details_.SetEnabled(AlmMusic, armed);
   details_.SetChecked(AlmMusic, values->alarmMusic != 0);
   details_.SetText(txtDateNo, values->date);
   details_.SetText(txtTime0, values->time0);
   details_.SetText(txtTime1, values->time1);
-  details_.SetVisible(frame2Kage, false);
+  picker_.Close();
+  alarm_.WatchFromLoad();
 
   auto bounds = form_->Bounds();
   bounds.left = values->left;
@@ -201,18 +200,22 @@ void FusenshiWindow::cmdSave_Click(int index) {
       // The file is replaced in one step, so no other event can see it gone.
       WriteWholeFile(static_cast<float>(form_->Bounds().left + layout::kDetailsShift));
     }
-    ArmAlarmTimer();
+    alarm_.WatchFromSave();
     CollapseAndApplyOptions();
     return;
   }
 
   title_.SetTitleText(restore_.title);
   details_.SetText(txtData, restore_.details);
-  details_.SetText(txtDateNo, restore_.date);
+  // The tick goes back first: ticking resets the date and the times, which
+  // must then come back too. Times keep their two digits ("09").
   SetAlarmChecked(restore_.alarm);
+  picker_.Close();
+  details_.SetText(txtDateNo, restore_.date);
   details_.SetChecked(AlmMusic, restore_.music);
-  details_.SetText(txtTime0, std::to_string(restore_.hour));
-  details_.SetText(txtTime1, std::to_string(restore_.minute));
+  details_.SetText(txtTime0, TwoDigits(restore_.hour));
+  details_.SetText(txtTime1, TwoDigits(restore_.minute));
+  alarm_.Recheck();
   SetTemaeChecked(restore_.temae);
   SetToumeiChecked(restore_.toumei);
   if (!HasContent()) {
@@ -220,32 +223,6 @@ void FusenshiWindow::cmdSave_Click(int index) {
     return;
   }
   CollapseAndApplyOptions();
-}
-
-std::string FusenshiWindow::AlarmStamp() const {
-  const auto date = details_.Text(txtDateNo);
-  std::string stamp(LeftChars(date, 4));
-  stamp += LeftChars(RightChars(date, 5), 2);
-  stamp += RightChars(date, 2);
-  stamp += details_.Text(txtTime0);
-  stamp += details_.Text(txtTime1);
-  return stamp;
-}
-
-std::string FusenshiWindow::PresentStamp() const {
-  const auto now = platform_.clock.Now();
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d%02d%02d%02d%02d", now.year, now.month, now.day, now.hour,
-                now.minute);
-  return text;
-}
-
-void FusenshiWindow::ArmAlarmTimer() {
-  if (AlarmStamp() > PresentStamp() && details_.Checked(AlmCheck)) {
-    form_->StartTimer(AlarmTimer, layout::kAlarmTimerMs);
-  } else {
-    form_->StopTimer(AlarmTimer);
-  }
 }
 
 void FusenshiWindow::CollapseAndApplyOptions() {
@@ -316,13 +293,7 @@ void FusenshiWindow::OpenDetails() {
   SetBounds(bounds);
   ShowDetailsFrame();
 
-  restore_.title = Title();
-  restore_.details = Details();
-  restore_.date = details_.Text(txtDateNo);
-  restore_.alarm = details_.Checked(AlmCheck);
-  restore_.music = details_.Checked(AlmMusic);
-  restore_.hour = static_cast<int>(ParseWholeNumber(details_.Text(txtTime0)).value_or(0));
-  restore_.minute = static_cast<int>(ParseWholeNumber(details_.Text(txtTime1)).value_or(0));
+  KeepAlarmRestoreCopy();
   restore_.temae = TemaeChecked();
   restore_.toumei = ToumeiChecked();
 
@@ -333,32 +304,36 @@ void FusenshiWindow::OpenDetails() {
 void FusenshiWindow::ShowDetailsFrame() {
   details_.Materialise(*form_);
   details_.SetVisible(Frame1, true);
+  picker_.DetailsShown();
 }
 
-void FusenshiWindow::AlmCheck_Click() {
-  const bool on = details_.Checked(AlmCheck);
-  details_.SetEnabled(AlmMusic, on);
-  details_.SetEnabled(txtDateNo, on);
-  details_.SetEnabled(txtTime0, on);
-  details_.SetEnabled(txtTime1, on);
-  if (on) {
-    const auto now = platform_.clock.Now();
-    char today[16];
-    std::snprintf(today, sizeof today, "%04d/%02d/%02d", now.year, now.month, now.day);
-    details_.SetText(txtDateNo, today);
-  } else {
-    details_.SetVisible(frame2Kage, false);
-    details_.SetChecked(AlmMusic, false);
-    details_.SetText(txtDateNo, "0000/00/00");
+void FusenshiWindow::KeepAlarmRestoreCopy() {
+  restore_.title = Title();
+  restore_.details = Details();
+  restore_.date = details_.Text(txtDateNo);
+  restore_.alarm = details_.Checked(AlmCheck);
+  restore_.music = details_.Checked(AlmMusic);
+  restore_.hour = static_cast<int>(ParseWholeNumber(details_.Text(txtTime0)).value_or(0));
+  restore_.minute = static_cast<int>(ParseWholeNumber(details_.Text(txtTime1)).value_or(0));
+}
+
+void FusenshiWindow::OpenDetailsForAlarm() {
+  auto bounds = form_->Bounds();
+  // An open view stays put: moving it again would shift the place its next
+  // save stores.
+  if (bounds.width < layout::kDetailsOpenWidth) {
+    bounds.height = layout::kDetailsHeight;
+    bounds.width = layout::kDetailsWidth;
+    bounds.left = std::max<platform::Twips>(0, bounds.left - layout::kDetailsShift);
+    SetBounds(bounds);
   }
-  details_.SetText(txtTime0, TwoDigits(0));
-  details_.SetText(txtTime1, TwoDigits(0));
+  ShowDetailsFrame();
 }
 
 void FusenshiWindow::SetAlarmChecked(bool checked) {
   if (details_.Checked(AlmCheck) == checked) return;
   details_.SetChecked(AlmCheck, checked);
-  AlmCheck_Click();
+  alarm_.AlmCheck_Click();
 }
 
 void FusenshiWindow::WriteKey(std::string_view key, std::string_view value) {
@@ -392,7 +367,10 @@ void FusenshiWindow::OnClick(int controlId) {
       cmdSave_Click(1);
       break;
     case AlmCheck:
-      AlmCheck_Click();
+      alarm_.AlmCheck_Click();
+      break;
+    case txtDateNo:
+      picker_.txtDateNo_Click();
       break;
     case txtTitle:
       title_.txtTitle_Click();
@@ -400,6 +378,7 @@ void FusenshiWindow::OnClick(int controlId) {
     default:
       // The tab's own click (lblTitle) does nothing: its press already moved
       // the note or passed the click through.
+      if (picker_.OnClick(controlId) == DatePicker::Clicked::DatePicked) alarm_.FocusHour();
       break;
   }
 }
@@ -418,6 +397,21 @@ void FusenshiWindow::OnKeyDown(int controlId, int keyCode, int /*shift*/) {
 
 void FusenshiWindow::OnChange(int controlId) {
   if (controlId == txtTitle) title_.txtTitle_Change();
+  if (controlId == txtTime0 || controlId == txtTime1) alarm_.Recheck();
 }
+
+void FusenshiWindow::OnKeyPress(int controlId, int& keyAscii) {
+  alarm_.OnKeyPress(controlId, keyAscii);
+}
+
+void FusenshiWindow::OnGotFocus(int controlId) { alarm_.OnGotFocus(controlId); }
+
+void FusenshiWindow::OnLostFocus(int controlId) { alarm_.OnLostFocus(controlId); }
+
+void FusenshiWindow::OnTimer(int timerId) {
+  if (timerId == AlarmTimer) alarm_.AlarmTimer_Timer();
+}
+
+void FusenshiWindow::OnClockChanged() { alarm_.OnClockChanged(); }
 
 }  // namespace zlt::note

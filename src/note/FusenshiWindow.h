@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "note/Alarm.h"
+#include "note/DatePicker.h"
 #include "note/LazyControls.h"
 #include "note/NoteFrame.h"
 #include "note/NoteHost.h"
@@ -31,7 +33,7 @@ struct RestoreCopy {
 // "ＺＬＴ付箋紙プラグインNo." and the note number.
 std::string NoteCaption(int number);
 
-class FusenshiWindow final : public platform::IFormEvents {
+class FusenshiWindow final : public platform::IFormEvents, private AlarmOwner {
  public:
   FusenshiWindow(platform::Platform& platform, ProgramState& state, NoteHost& host);
   ~FusenshiWindow() override;
@@ -84,6 +86,11 @@ class FusenshiWindow final : public platform::IFormEvents {
   void OnClick(int controlId) override;
   void OnKeyDown(int controlId, int keyCode, int shift) override;
   void OnChange(int controlId) override;
+  void OnKeyPress(int controlId, int& keyAscii) override;
+  void OnGotFocus(int controlId) override;
+  void OnLostFocus(int controlId) override;
+  void OnTimer(int timerId) override;
+  void OnClockChanged() override;
   void OnActivate() override;
   long OnCloseRequest() override;
   void OnEndSession() override;
@@ -91,16 +98,15 @@ class FusenshiWindow final : public platform::IFormEvents {
  private:
   void LoadFromFile();
   void WriteWholeFile(float left);
-  void ArmAlarmTimer();
   void CollapseAndApplyOptions();
   void ReassertTopmostNotes();
-  void AlmCheck_Click();
   void SetAlarmChecked(bool checked);  // runs AlmCheck_Click when the value changes
   // Resizing remakes the outline.
   void SetBounds(const platform::TwipsRect& bounds);
   void ShowDetailsFrame();
-  std::string AlarmStamp() const;
-  std::string PresentStamp() const;
+  // AlarmOwner
+  void OpenDetailsForAlarm() override;
+  void KeepAlarmRestoreCopy() override;
 
   platform::Platform& platform_;
   ProgramState& state_;
@@ -110,6 +116,8 @@ class FusenshiWindow final : public platform::IFormEvents {
   LazyControls details_;
   NoteFrame frame_;
   TitleEditing title_;
+  DatePicker picker_;
+  Alarm alarm_;
   std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
   int number_ = 0;
   std::string memoPath_;

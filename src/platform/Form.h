@@ -66,6 +66,9 @@ class IFormEvents {
   virtual void OnGotFocus(int /*controlId*/) {}
   virtual void OnLostFocus(int /*controlId*/) {}
   virtual void OnTimer(int /*timerId*/) {}
+  // The local time may have jumped: the system clock was set (WM_TIMECHANGE)
+  // or the machine woke from sleep, during which no timer ran.
+  virtual void OnClockChanged() {}
   virtual void OnActivate() {}
   // The user or another program asked the window to close (WM_CLOSE). The
   // window stays until its owner destroys the form object; the result is what

@@ -54,6 +54,7 @@ struct LocalTime {
   int minute = 0;
   int second = 0;
   int weekday = 0;  // 0 Sunday .. 6 Saturday
+  int millisecond = 0;
 };
 
 class IClock {

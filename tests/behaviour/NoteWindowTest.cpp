@@ -112,8 +112,8 @@ TEST_F(FusenTest, CancelAfterEditingPutsBackWhatTheDetailsOpenedWith) {
 
   EXPECT_EQ(note.Control(note::txtTitle).Text(), "old");
   EXPECT_EQ(note.Control(note::txtData).Text(), "d");
-  // The hour and minute come back as numbers, without leading zeros.
-  EXPECT_EQ(note.Control(note::txtTime0).Text(), "9");
+  // The hour and minute come back with their two digits.
+  EXPECT_EQ(note.Control(note::txtTime0).Text(), "09");
   EXPECT_EQ(note.Control(note::txtTime1).Text(), "30");
   EXPECT_NE(ReadNoteFile("0.txt").find("Title=old\r\n"), std::string::npos);
   EXPECT_EQ(note.Bounds(), (TwipsRect{9000, 600, 3360, 480}));

@@ -9,9 +9,6 @@
 namespace zlt::sim {
 namespace {
 
-// The shortest interval the window system allows (USER_TIMER_MINIMUM).
-constexpr int kShortestTimerMs = 10;
-
 long long OverlapArea(const platform::PixelRect& a, const platform::PixelRect& b) {
   const long long width = std::min(a.right, b.right) - std::max(a.left, b.left);
   const long long height = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
@@ -64,47 +61,6 @@ platform::ScreenMetrics Desktop::Screen() const {
 std::vector<platform::PixelRect> Desktop::Monitors() const {
   if (!config_.monitors.empty()) return config_.monitors;
   return {platform::PixelRect{0, 0, config_.widthPx, config_.heightPx}};
-}
-
-// --- Time ------------------------------------------------------------------
-
-void Desktop::Advance(std::chrono::milliseconds duration) {
-  const std::int64_t target = clock_.Ticks() + std::max<std::int64_t>(0, duration.count());
-  while (!ticks_.empty() && ticks_.top().due <= target) {
-    const QueuedTick tick = ticks_.top();
-    ticks_.pop();
-    const auto found = timers_.find({tick.handle, tick.timerId});
-    if (found == timers_.end() || found->second.generation != tick.generation) continue;
-    Timer& timer = found->second;
-    clock_.AdvanceTo(tick.due);
-    // Scheduled before the handler runs: the handler may stop or restart it,
-    // or destroy the whole form.
-    timer.due = tick.due + timer.intervalMs;
-    ticks_.push({timer.due, timer.order, tick.handle, tick.timerId, timer.generation});
-    const int timerId = tick.timerId;
-    DeliverTo(tick.handle, [timerId](platform::IFormEvents& events) { events.OnTimer(timerId); });
-  }
-  clock_.AdvanceTo(target);
-}
-
-void Desktop::StartTimer(const SimForm& form, int timerId, int intervalMs) {
-  if (form.owner_ != nullptr && form.owner_->ended_) return;
-  Timer& timer = timers_[{form.handle_, timerId}];
-  timer.intervalMs = std::max(intervalMs, kShortestTimerMs);
-  timer.due = clock_.Ticks() + timer.intervalMs;
-  timer.order = nextTimerOrder_++;
-  timer.generation = ++nextTimerGeneration_;
-  ticks_.push({timer.due, timer.order, form.handle_, timerId, timer.generation});
-}
-
-void Desktop::StopTimer(const SimForm& form, int timerId) {
-  timers_.erase({form.handle_, timerId});
-}
-
-std::optional<int> Desktop::TimerInterval(const SimForm& form, int timerId) const {
-  const auto found = timers_.find({form.handle_, timerId});
-  if (found == timers_.end()) return std::nullopt;
-  return found->second.intervalMs;
 }
 
 // --- Instances and the delivery guard -----------------------------------------

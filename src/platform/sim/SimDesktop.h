@@ -65,6 +65,11 @@ class Desktop {
   void Advance(std::chrono::milliseconds duration);
   platform::LocalTime Now() const { return clock_.Now(); }
   void SetNow(platform::LocalTime time) { clock_.SetNow(time); }
+  // The system clock is set (WM_TIMECHANGE): every window hears of it.
+  void SetClock(platform::LocalTime time);
+  // The machine sleeps: no timer runs while the calendar moves on by duration;
+  // on waking every window hears of it.
+  void SleepFor(std::chrono::milliseconds duration);
   // Virtual milliseconds since the desktop was made.
   std::int64_t Ticks() const { return clock_.Ticks(); }
 
@@ -242,7 +247,8 @@ class Desktop {
   }
   void SetActiveSilently(platform::WindowHandle handle) { active_ = handle; }
 
-  // Timers.
+  // Timers and clock changes.
+  void ReportClockChange();
   void StartTimer(const SimForm& form, int timerId, int intervalMs);
   void StopTimer(const SimForm& form, int timerId);
   std::optional<int> TimerInterval(const SimForm& form, int timerId) const;

@@ -28,12 +28,14 @@ std::int64_t ToLocalMilliseconds(const platform::LocalTime& time) {
   const std::int64_t month = monthIndex - year * 12 + 1;
   const std::int64_t days = DaysFromCivil(year, month, 1) + (time.day - 1);
   return days * kMsPerDay +
-         ((static_cast<std::int64_t>(time.hour) * 60 + time.minute) * 60 + time.second) * 1000;
+         ((static_cast<std::int64_t>(time.hour) * 60 + time.minute) * 60 + time.second) * 1000 +
+         time.millisecond;
 }
 
 platform::LocalTime FromLocalMilliseconds(std::int64_t milliseconds) {
   const std::int64_t days = FloorDiv(milliseconds, kMsPerDay);
-  const std::int64_t secondsOfDay = (milliseconds - days * kMsPerDay) / 1000;
+  const std::int64_t msOfDay = milliseconds - days * kMsPerDay;
+  const std::int64_t secondsOfDay = msOfDay / 1000;
 
   const std::int64_t shifted = days + 719468;
   const std::int64_t era = FloorDiv(shifted, 146097);
@@ -53,6 +55,7 @@ platform::LocalTime FromLocalMilliseconds(std::int64_t milliseconds) {
   time.hour = static_cast<int>(secondsOfDay / 3600);
   time.minute = static_cast<int>(secondsOfDay / 60 % 60);
   time.second = static_cast<int>(secondsOfDay % 60);
+  time.millisecond = static_cast<int>(msOfDay % 1000);
   time.weekday = static_cast<int>(((days + 4) % 7 + 7) % 7);  // 1970-01-01 was a Thursday
   return time;
 }

@@ -15,6 +15,7 @@ platform::LocalTime Win32Clock::Now() const {
   time.minute = now.wMinute;
   time.second = now.wSecond;
   time.weekday = now.wDayOfWeek;  // 0 is Sunday on both sides
+  time.millisecond = now.wMilliseconds;
   return time;
 }
 

@@ -48,6 +48,8 @@ const Win32Form::Route Win32Form::kRoutes[] = {
     {WM_ACTIVATE, &Win32Form::OnActivateMessage},
     {WM_COPYDATA, &Win32Form::OnCopyData},
     {WM_TIMER, &Win32Form::OnTimerMessage},
+    {WM_TIMECHANGE, &Win32Form::OnClockMessage},
+    {WM_POWERBROADCAST, &Win32Form::OnClockMessage},
     {WM_LBUTTONDOWN, &Win32Form::OnButtonDown},
     {WM_RBUTTONDOWN, &Win32Form::OnButtonDown},
     {WM_MBUTTONDOWN, &Win32Form::OnButtonDown},
@@ -343,6 +345,14 @@ std::optional<LRESULT> Win32Form::OnTimerMessage(const Message& message) {
   if (timers_.count(timerId) == 0) return 0;
   events_.OnTimer(timerId);
   return 0;
+}
+
+std::optional<LRESULT> Win32Form::OnClockMessage(const Message& message) {
+  // Every wake brings PBT_APMRESUMEAUTOMATIC, with or without a user present.
+  const bool power = message.message == WM_POWERBROADCAST;
+  if (power && message.wParam != PBT_APMRESUMEAUTOMATIC) return std::nullopt;
+  events_.OnClockChanged();
+  return power ? TRUE : 0;
 }
 
 std::optional<LRESULT> Win32Form::OnButtonDown(const Message& message) {

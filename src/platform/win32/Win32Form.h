@@ -86,6 +86,7 @@ class Win32Form final : public platform::IForm {
   std::optional<LRESULT> OnActivateMessage(const Message& message);
   std::optional<LRESULT> OnCopyData(const Message& message);
   std::optional<LRESULT> OnTimerMessage(const Message& message);
+  std::optional<LRESULT> OnClockMessage(const Message& message);
   std::optional<LRESULT> OnButtonDown(const Message& message);
   std::optional<LRESULT> OnCommand(const Message& message);
   std::optional<LRESULT> OnControlColour(const Message& message);

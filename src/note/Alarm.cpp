@@ -1,0 +1,238 @@
+#include "note/Alarm.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "note/Calendar.h"
+#include "note/FusenshiLayout.h"
+#include "state/Text.h"
+
+namespace zlt::note {
+
+namespace {
+
+constexpr platform::Colour kBeforeAlarm = platform::Rgb(255, 224, 192);
+constexpr platform::Colour kAlarmReached = platform::Rgb(192, 255, 192);
+constexpr int kBackspace = 8;
+constexpr int kLastHour = 23;
+constexpr int kLastMinute = 59;
+// Within this of the alarm the timer aims at the minute itself; further off it
+// wakes a minute early and aims again, so a long wait cannot drift past it.
+constexpr std::int64_t kFinalApproachMs = 90'000;
+constexpr std::int64_t kWakeEarlyMs = 60'000;
+constexpr std::int64_t kLongestWaitMs = 20LL * 24 * 60 * 60 * 1000;  // under the timer's limit
+
+std::string TwoDigits(long value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%02ld", value);
+  return text;
+}
+
+// A time box's number: blanks around it and a sign allowed, large values held
+// at a bound; empty or not a number counts as 0.
+long TimeBoxValue(std::string_view text) {
+  text = TrimBlanks(text);
+  bool negative = false;
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  if (text.empty()) return 0;
+  long value = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return 0;
+    value = std::min(value * 10 + (c - '0'), 100'000L);
+  }
+  return negative ? -value : value;
+}
+
+int CharacterCount(std::string_view utf8) {
+  return static_cast<int>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
+}
+
+// Selects a text box's trimmed text, or empties a box of blanks.
+void SelectBoxText(LazyControls& controls, int id) {
+  const auto length = CharacterCount(TrimSpaces(controls.Text(id)));
+  if (length == 0) {
+    controls.SetText(id, "");
+  } else if (auto* box = controls.Live(id)) {
+    box->SetSelection(0, length);
+  }
+}
+
+bool IsTimeBox(int controlId) { return controlId == txtTime0 || controlId == txtTime1; }
+
+}  // namespace
+
+std::string AlarmNotice(std::string_view title) {
+  return "付箋紙\"\"" + std::string(title) + "\"\"の設定時間になりました";
+}
+
+std::string RelayPath(std::string_view appFolder) {
+  std::string path(appFolder);
+  if (path.empty() || path.back() != '\\') path += '\\';
+  return path + "vokrelay.exe";
+}
+
+Alarm::Alarm(platform::Platform& platform, const ProgramState& state, LazyControls& strip,
+             LazyControls& details, DatePicker& picker, AlarmOwner& owner)
+    : platform_(platform),
+      state_(state),
+      strip_(strip),
+      details_(details),
+      picker_(picker),
+      owner_(owner) {}
+
+Alarm::~Alarm() = default;
+
+void Alarm::AlmCheck_Click() {
+  const bool on = details_.Checked(AlmCheck);
+  if (on) {
+    details_.SetEnabled(AlmMusic, true);
+    details_.SetEnabled(txtDateNo, true);
+    details_.SetEnabled(txtTime0, true);
+    details_.SetEnabled(txtTime1, true);
+    const auto now = platform_.clock.Now();
+    char today[32];
+    std::snprintf(today, sizeof today, "%04d/%02d/%02d", now.year, now.month, now.day);
+    details_.SetText(txtDateNo, today);
+    details_.SetText(txtTime0, "00");
+    details_.SetText(txtTime1, "00");
+    picker_.ShowCalendar();
+  } else {
+    picker_.Close();
+    details_.SetChecked(AlmMusic, false);
+    details_.SetEnabled(AlmMusic, false);
+    details_.SetEnabled(txtDateNo, false);
+    details_.SetEnabled(txtTime0, false);
+    details_.SetEnabled(txtTime1, false);
+    details_.SetText(txtDateNo, "0000/00/00");
+    details_.SetText(txtTime0, "00");
+    details_.SetText(txtTime1, "00");
+  }
+  Recheck();  // a watching alarm follows its fields, saved or not
+}
+
+bool Alarm::OnKeyPress(int controlId, int& keyAscii) {
+  if (controlId == txtDateNo) {
+    keyAscii = 0;  // the date comes from the picker only
+    return true;
+  }
+  if (!IsTimeBox(controlId)) return false;
+  if (keyAscii != kBackspace && (keyAscii < '0' || keyAscii > '9')) keyAscii = 0;
+  return true;
+}
+
+void Alarm::OnGotFocus(int controlId) {
+  if (IsTimeBox(controlId)) SelectBoxText(details_, controlId);
+}
+
+void Alarm::OnLostFocus(int controlId) {
+  if (IsTimeBox(controlId)) txtTime_LostFocus();
+}
+
+void Alarm::txtTime_LostFocus() {
+  // Both boxes end as two digits in range, whatever was typed, pasted or
+  // deleted: the stamp keeps its twelve characters.
+  const long hour = std::clamp(TimeBoxValue(details_.Text(txtTime0)), 0L, long{kLastHour});
+  const long minute = std::clamp(TimeBoxValue(details_.Text(txtTime1)), 0L, long{kLastMinute});
+  if (details_.Text(txtTime0) != TwoDigits(hour)) details_.SetText(txtTime0, TwoDigits(hour));
+  if (details_.Text(txtTime1) != TwoDigits(minute)) details_.SetText(txtTime1, TwoDigits(minute));
+  Recheck();
+}
+
+void Alarm::FocusHour() {
+  if (auto* hour = details_.Live(txtTime0)) hour->Focus();
+  // A program's focus change reports no event: the rule runs here.
+  SelectBoxText(details_, txtTime0);
+  Recheck();
+}
+
+std::string Alarm::AlarmStamp() const {
+  const auto date = details_.Text(txtDateNo);
+  std::string stamp(LeftChars(date, 4));
+  stamp += LeftChars(RightChars(date, 5), 2);
+  stamp += RightChars(date, 2);
+  stamp += details_.Text(txtTime0);
+  stamp += details_.Text(txtTime1);
+  return stamp;
+}
+
+std::string Alarm::PresentStamp() const { return StampOf(platform_.clock.Now()); }
+
+void Alarm::WatchFromLoad() {
+  watching_ = details_.Checked(AlmCheck);
+  // A note loaded after its minute turns green and stays silent.
+  lastSeen_.reset();
+  if (form_ != nullptr && !watching_) form_->StopTimer(AlarmTimer);
+  Recheck();
+}
+
+void Alarm::WatchFromSave() {
+  const auto present = PresentStamp();
+  watching_ = AlarmStamp() > present && details_.Checked(AlmCheck);
+  lastSeen_ = present;
+  if (form_ != nullptr && !watching_) form_->StopTimer(AlarmTimer);
+  Recheck();
+}
+
+void Alarm::AlarmTimer_Timer() {
+  if (form_ != nullptr) form_->StopTimer(AlarmTimer);  // one shot; Look sets the next
+  Look(true);
+}
+
+void Alarm::OnClockChanged() { Look(true); }
+
+void Alarm::Recheck() { Look(false); }
+
+void Alarm::Look(bool clockMoved) {
+  if (!watching_ || form_ == nullptr) return;
+  form_->StopTimer(AlarmTimer);
+  const auto now = platform_.clock.Now();
+  const auto present = StampOf(now);
+  const auto alarm = AlarmStamp();
+  strip_.SetBackColour(lblTitle, present > alarm ? kAlarmReached : kBeforeAlarm);
+  // The alarm minute went by unseen since the last look: the clock was set
+  // past it, or the machine slept through it. A field edited to a past minute
+  // is no such case.
+  const bool jumpedPast = clockMoved && lastSeen_ && *lastSeen_ < alarm && present > alarm;
+  lastSeen_ = present;
+  if (present == alarm || jumpedPast) {
+    Fire();
+    return;
+  }
+  if (present > alarm) return;  // nothing changes unless the clock goes back
+  const auto wait = WaitUntilStampReached(now, alarm);
+  if (!wait) return;
+  const std::int64_t interval =
+      *wait <= kFinalApproachMs ? *wait : std::min(*wait - kWakeEarlyMs, kLongestWaitMs);
+  form_->StartTimer(AlarmTimer, static_cast<int>(std::max<std::int64_t>(interval, 1)));
+}
+
+void Alarm::Fire() {
+  strip_.SetBackColour(lblTitle, kAlarmReached);
+  owner_.OpenDetailsForAlarm();
+  owner_.KeepAlarmRestoreCopy();
+  form_->SetLayeredAlpha(std::nullopt);  // the stored translucency stays as it is
+  const std::string notice = AlarmNotice(strip_.Text(txtTitle));
+  form_->SetVisible(true);
+  // Off before the yield: nothing that runs meanwhile can fire it again.
+  watching_ = false;
+  form_->StopTimer(AlarmTimer);
+
+  // The yield may close this note: what comes after needs nothing of it.
+  const std::weak_ptr<bool> alive = alive_;
+  platform::IProcesses& processes = platform_.processes;
+  const std::string relay = RelayPath(state_.AppFolder);
+  bool music = details_.Checked(AlmMusic);
+  platform_.windows.DoEvents();
+  if (!alive.expired()) music = details_.Checked(AlmMusic);
+
+  // A missing relay is no concern of the note: the start just does nothing.
+  if (music) processes.StartMinimisedNoActivate(relay, relay + " #[↑]");
+  processes.StartMinimisedNoActivate(relay, relay + " " + notice);
+}
+
+}  // namespace zlt::note

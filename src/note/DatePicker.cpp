@@ -1,0 +1,214 @@
+#include "note/DatePicker.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "note/Calendar.h"
+#include "note/FusenshiLayout.h"
+#include "state/Text.h"
+
+namespace zlt::note {
+
+using platform::ControlKind;
+using platform::ControlSpec;
+using platform::Rgb;
+
+namespace {
+
+constexpr platform::Colour kPanelGrey = Rgb(224, 224, 224);
+
+ControlSpec Make(ControlKind kind, int id, int parent, const char* text,
+                 platform::TwipsRect bounds) {
+  ControlSpec spec;
+  spec.kind = kind;
+  spec.id = id;
+  spec.parentId = parent;
+  spec.text = text;
+  spec.bounds = bounds;
+  return spec;
+}
+
+// The panel lies at window Left 1200, Top 1440: inside the details frame,
+// which starts 480 twips down. The shadow is made first so that it lies
+// beneath.
+std::vector<ControlSpec> PickerControls() {
+  std::vector<ControlSpec> specs;
+  auto shadow = Make(ControlKind::PictureBox, frame2Kage, Frame1, "", {1320, 1080, 3735, 3255});
+  shadow.backColour = Rgb(128, 128, 128);
+  specs.push_back(shadow);
+  auto panel =
+      Make(ControlKind::Frame, Frame2, Frame1, "日付を指定して下さい", {1200, 960, 3735, 3255});
+  panel.backColour = kPanelGrey;
+  specs.push_back(panel);
+
+  specs.push_back(Make(ControlKind::Button, month1, Frame2, "先月", {240, 240, 735, 255}));
+  auto nen = Make(ControlKind::Label, lblNen, Frame2, "2002/06", {1200, 240, 1335, 255});
+  nen.backColour = Rgb(255, 255, 192);
+  specs.push_back(nen);
+  specs.push_back(Make(ControlKind::Button, month0, Frame2, "来月", {2760, 240, 735, 255}));
+
+  struct Header {
+    int id;
+    const char* text;
+    platform::Twips left;
+    platform::Colour colour;
+  };
+  const Header headers[] = {
+      {Label1_7, "日", 345, Rgb(255, 0, 0)},
+      {Label1_1, "月", 795, 0},
+      {Label1_1 + 1, "火", 1290, 0},
+      {Label1_1 + 2, "水", 1770, 0},
+      {Label1_1 + 3, "木", 2265, 0},
+      {Label1_1 + 4, "金", 2730, 0},
+      {Label1_1 + 5, "土", 3225, Rgb(0, 0, 255)},
+  };
+  for (const auto& header : headers) {
+    auto label =
+        Make(ControlKind::Label, header.id, Frame2, header.text, {header.left, 720, 180, 180});
+    label.foreColour = header.colour;
+    label.backColour = kPanelGrey;
+    specs.push_back(label);
+  }
+  for (int i = 0; i < kDayButtons; ++i) {
+    auto day = Make(ControlKind::Button, cmdDate0 + i, Frame2, "",
+                    {240 + 480 * (i % 7), 1080 + 360 * (i / 7), 375, 255});
+    day.graphical = true;  // so that its colour shows
+    day.visible = false;
+    specs.push_back(day);
+  }
+  specs.push_back(Make(ControlKind::Button, Command1, Frame2, "ｷｬﾝｾﾙ", {2760, 2880, 735, 255}));
+  return specs;
+}
+
+bool AllDigits(std::string_view text) {
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::string Decimal(long value) { return std::to_string(value); }
+
+}  // namespace
+
+DatePicker::DatePicker(const platform::IClock& clock, LazyControls& details)
+    : clock_(clock), details_(details) {}
+
+std::string DatePicker::NenCaption() const { return yearText_ + "/" + monthText_; }
+
+void DatePicker::ShowCalendar() {
+  const auto now = clock_.Now();
+  char year[16];
+  char month[16];
+  std::snprintf(year, sizeof year, "%04d", now.year);
+  std::snprintf(month, sizeof month, "%02d", now.month);
+  std::string yearText = year;
+  std::string monthText = month;
+  FillCalendar(yearText, monthText);
+  SetOpen(true);
+}
+
+void DatePicker::txtDateNo_Click() {
+  const auto date = details_.Text(txtDateNo);
+  std::string yearText(LeftChars(date, 4));
+  std::string monthText(RightChars(LeftChars(date, 7), 2));
+  // A date box damaged by pasting or deleting opens at the present month.
+  const long month = AllDigits(monthText) ? std::stol(monthText) : 0;
+  if (!AllDigits(yearText) || month < 1 || month > 12) {
+    ShowCalendar();
+    return;
+  }
+  FillCalendar(yearText, monthText);
+  SetOpen(true);
+}
+
+void DatePicker::Close() { SetOpen(false); }
+
+void DatePicker::SetOpen(bool open) {
+  open_ = open;
+  if (open_) Materialise();
+  if (!live_) return;
+  form_->Control(Frame2).SetVisible(open_);
+  form_->Control(frame2Kage).SetVisible(open_);
+}
+
+void DatePicker::DetailsShown() {
+  if (open_) SetOpen(true);
+}
+
+void DatePicker::Materialise() {
+  if (live_ || form_ == nullptr || !details_.Materialised()) return;
+  for (auto spec : PickerControls()) {
+    if (spec.id == Frame2 || spec.id == frame2Kage) spec.visible = open_;
+    form_->AddControl(spec);
+  }
+  live_ = true;
+  ApplyFill();
+}
+
+void DatePicker::FillCalendar(std::string& yearText, std::string& monthText) {
+  if (monthText.size() < 2) monthText = "0" + monthText;
+  yearText_ = yearText;
+  monthText_ = monthText;
+  ApplyFill();
+}
+
+void DatePicker::ApplyFill() {
+  if (!live_) return;
+  const int month = AllDigits(monthText_) ? std::stoi(monthText_) : 0;
+  const DayGrid grid = FillDays(yearText_, month, clock_.Now());
+  for (int i = 0; i < kDayButtons; ++i) {
+    auto& button = form_->Control(cmdDate0 + i);
+    const auto& day = grid[static_cast<std::size_t>(i)];
+    button.SetVisible(day.visible);
+    button.SetText(day.caption);
+    button.SetBackColour(day.colour);
+  }
+  form_->Control(lblNen).SetText(NenCaption());
+}
+
+DatePicker::Clicked DatePicker::OnClick(int controlId) {
+  if (controlId >= cmdDate0 && controlId < cmdDate0 + kDayButtons) {
+    cmdDate_Click(controlId - cmdDate0);
+    return Clicked::DatePicked;
+  }
+  switch (controlId) {
+    case month0:
+      month_Click(0);
+      return Clicked::Handled;
+    case month1:
+      month_Click(1);
+      return Clicked::Handled;
+    case Command1:
+      Close();
+      return Clicked::Handled;
+    default:
+      return Clicked::NotMine;
+  }
+}
+
+void DatePicker::cmdDate_Click(int index) {
+  std::string day = live_ ? form_->Control(cmdDate0 + index).Text() : std::string();
+  if (day.size() < 2) day = "0" + day;
+  details_.SetText(txtDateNo, NenCaption() + "/" + day);
+  Close();
+}
+
+void DatePicker::month_Click(int index) {
+  const auto caption = NenCaption();
+  const std::string yearDigits(LeftChars(caption, 4));
+  const std::string monthDigits(RightChars(caption, 2));
+  long year = AllDigits(yearDigits) ? std::stol(yearDigits) : 0;
+  long month = AllDigits(monthDigits) ? std::stol(monthDigits) : 1;
+  std::string yearText = yearDigits;
+  if (index == 0 && ++month == 13) {
+    yearText = Decimal(++year);
+    month = 1;
+  } else if (index == 1 && --month == 0) {
+    yearText = Decimal(--year);
+    month = 12;
+  }
+  std::string monthText = Decimal(month);
+  FillCalendar(yearText, monthText);
+}
+
+}  // namespace zlt::note

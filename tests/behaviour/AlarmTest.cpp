@@ -1,0 +1,257 @@
+// The alarm of a note: its input rules, the watcher on the virtual clock, the
+// firing and what cancel puts back afterwards.
+#include "FusenFixture.h"
+#include "note/DatePicker.h"
+
+namespace zlt::test {
+namespace {
+
+using manager::MenuItem;
+using platform::Rgb;
+using platform::TwipsRect;
+using namespace std::chrono_literals;
+
+constexpr platform::Colour kBefore = Rgb(255, 224, 192);
+constexpr platform::Colour kReached = Rgb(192, 255, 192);
+const std::string kRelay = "C:\\Apps\\ZLTFusen\\vokrelay.exe";
+
+std::string AlarmNote(const std::string& title, const std::string& date, const std::string& hour,
+                      const std::string& minute, int music = 0, int left = 9000, int toumei = 0) {
+  auto bytes = NoteBytes(title, left, 600, "", 0, toumei);
+  const auto put = [&](const std::string& from, const std::string& to) {
+    bytes.replace(bytes.find(from), from.size(), to);
+  };
+  put("Alarm=0", "Alarm=1");
+  put("AlarmMusic=0", "AlarmMusic=" + std::to_string(music));
+  put("Date=0000/00/00", "Date=" + date);
+  put("Time0=00", "Time0=" + hour);
+  put("Time1=00", "Time1=" + minute);
+  return bytes;
+}
+
+class AlarmTest : public FusenTest {
+ protected:
+  platform::Colour Tab(sim::SimForm& note) { return note.Control(note::lblTitle).BackColour(); }
+  std::vector<std::string> CommandLines() {
+    std::vector<std::string> lines;
+    for (const auto& started : desktop_.StartedProcesses()) lines.push_back(started.commandLine);
+    return lines;
+  }
+  std::string Text(sim::SimForm& note, int id) { return note.Control(id).Text(); }
+  bool DetailsOpen(sim::SimForm& note) {
+    return note.HasControl(note::Frame1) && note.Control(note::Frame1).Visible();
+  }
+};
+
+TEST_F(AlarmTest, TimeBoxesTakeDigitsOnlyAndEndAsTwoDigitsInRange) {
+  Start("/N");
+  auto& note = MustNote(1);
+  desktop_.Click(note, note::AlmCheck);
+  desktop_.Click(note, note::Command1);
+
+  EXPECT_EQ(desktop_.KeyPress(note, note::txtTime0, '7'), '7');
+  EXPECT_EQ(desktop_.KeyPress(note, note::txtTime1, 8), 8) << "Backspace passes";
+  EXPECT_EQ(desktop_.KeyPress(note, note::txtTime0, 'a'), 0);
+  EXPECT_EQ(desktop_.KeyPress(note, note::txtTime1, '-'), 0);
+  EXPECT_EQ(desktop_.KeyPress(note, note::txtDateNo, '1'), 0) << "the date is only picked";
+  EXPECT_EQ(desktop_.KeyPress(note, note::txtDateNo, 8), 0);
+
+  struct Case {
+    int left;  // the box the focus leaves
+    const char *hour, *minute, *hourAfter, *minuteAfter;
+  };
+  const Case cases[] = {
+      {note::txtTime0, "7", "00", "07", "00"},        {note::txtTime0, "30", "00", "23", "00"},
+      {note::txtTime1, "00", "75", "00", "59"},       {note::txtTime0, "", "5", "00", "05"},
+      {note::txtTime1, "99999", "99999", "23", "59"}, {note::txtTime0, "1a", "-5", "00", "00"},
+      {note::txtTime0, "007", "", "07", "00"},
+  };
+  for (const auto& c : cases) {
+    desktop_.Focus(note, note::txtData);
+    desktop_.Type(note, note::txtTime0, c.hour);
+    desktop_.Type(note, note::txtTime1, c.minute);
+    desktop_.Focus(note, c.left);
+    desktop_.Focus(note, note::txtData);
+    EXPECT_EQ(Text(note, note::txtTime0), c.hourAfter) << c.hour << " " << c.minute;
+    EXPECT_EQ(Text(note, note::txtTime1), c.minuteAfter) << c.hour << " " << c.minute;
+  }
+
+  // Focus entering a box selects its digits, or empties a box of blanks.
+  desktop_.Type(note, note::txtTime0, "05");
+  desktop_.Focus(note, note::txtTime0);
+  EXPECT_EQ(note.Control(note::txtTime0).SelectedText(), "05");
+  desktop_.Focus(note, note::txtData);
+  desktop_.Type(note, note::txtTime1, "   ");
+  desktop_.Focus(note, note::txtTime1);
+  EXPECT_EQ(Text(note, note::txtTime1), "");
+}
+
+TEST_F(AlarmTest, TickingAndUntickingSetTheFields) {
+  Start("/N");
+  auto& note = MustNote(1);
+  desktop_.Click(note, note::AlmCheck);
+  EXPECT_EQ(Text(note, note::txtDateNo), "2026/12/07");
+  EXPECT_TRUE(note.Control(note::AlmMusic).Enabled());
+  EXPECT_TRUE(note.Control(note::txtTime0).Enabled());
+  desktop_.Click(note, note::AlmMusic);
+  desktop_.Type(note, note::txtTime0, "12");
+  desktop_.Click(note, note::AlmCheck);
+  EXPECT_EQ(Text(note, note::txtDateNo), "0000/00/00");
+  EXPECT_EQ(Text(note, note::txtTime0), "00");
+  EXPECT_FALSE(note.Control(note::AlmMusic).Checked());
+  EXPECT_FALSE(note.Control(note::AlmMusic).Enabled());
+  EXPECT_FALSE(note.Control(note::txtDateNo).Enabled());
+}
+
+TEST_F(AlarmTest, ANoteLoadedAfterItsMinuteTurnsGreenAndNeverFires) {
+  WriteNoteFile("0.txt", AlarmNote("past", "2026/12/07", "08", "59"));
+  WriteNoteFile("1.txt", AlarmNote("future", "2026/12/08", "09", "00"));
+  Start("/*");
+  EXPECT_EQ(Tab(MustNote(1)), kReached);
+  EXPECT_EQ(Tab(MustNote(2)), kBefore);
+  EXPECT_FALSE(MustNote(1).TimerRunning(note::AlarmTimer)) << "nothing to wait for";
+  desktop_.Advance(10min);
+  EXPECT_TRUE(desktop_.StartedProcesses().empty());
+  EXPECT_FALSE(DetailsOpen(MustNote(1)));
+}
+
+TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNote) {
+  WriteNoteFile("0.txt", AlarmNote("買い物", "2026/12/07", "09", "01", 1, 2000, 1));
+  Start("/*");
+  auto& note = MustNote(1);
+  Choose(note, MenuItem::MemoShade);
+  ASSERT_FALSE(note.Visible());
+  ASSERT_EQ(note.Alpha(), std::optional<std::uint8_t>(150));
+  const auto stored = ReadNoteFile("0.txt");
+
+  desktop_.Advance(59'999ms);
+  EXPECT_TRUE(desktop_.StartedProcesses().empty());
+  desktop_.Advance(1ms);
+  ASSERT_EQ(CommandLines(),
+            (std::vector<std::string>{kRelay + " #[↑]",
+                                      kRelay + " 付箋紙\"\"買い物\"\"の設定時間になりました"}));
+  for (const auto& started : desktop_.StartedProcesses()) {
+    EXPECT_EQ(started.program, kRelay);
+    EXPECT_TRUE(started.minimisedNoActivate);
+  }
+  EXPECT_TRUE(note.Visible());
+  EXPECT_TRUE(note.Control(note::Frame1).Visible());
+  EXPECT_EQ(note.Bounds(), (TwipsRect{0, 600, 6495, 5190})) << "2000 - 3135 stops at the edge";
+  EXPECT_FALSE(note.Layered());
+  EXPECT_EQ(Tab(note), kReached);
+  EXPECT_TRUE(note.Control(note::AlmCheck).Checked());
+  EXPECT_EQ(Text(note, note::txtTime1), "01");
+  EXPECT_EQ(ReadNoteFile("0.txt"), stored) << "firing saves nothing";
+
+  desktop_.Advance(5min);
+  EXPECT_EQ(desktop_.StartedProcesses().size(), 2u);
+  EXPECT_FALSE(note.TimerRunning(note::AlarmTimer));
+}
+
+TEST_F(AlarmTest, AnEmptyTitleAndADriveRootFolderGiveTheirExactCommandLine) {
+  Start("/N", "C:\\");
+  auto& note = MustNote(1);
+  desktop_.Click(note, note::AlmCheck);
+  desktop_.Type(note, note::txtTime0, "09");
+  desktop_.Type(note, note::txtTime1, "01");
+  Save(note);
+  desktop_.Advance(1min);
+  ASSERT_EQ(desktop_.StartedProcesses().size(), 1u);
+  EXPECT_EQ(desktop_.StartedProcesses()[0].program, "C:\\vokrelay.exe");
+  EXPECT_EQ(CommandLines()[0], "C:\\vokrelay.exe 付箋紙\"\"\"\"の設定時間になりました");
+}
+
+TEST_F(AlarmTest, AClockSetForwardAcrossTheMinuteOrASleepThroughItFiresOnce) {
+  WriteNoteFile("0.txt", AlarmNote("set", "2026/12/07", "10", "00"));
+  WriteNoteFile("1.txt", AlarmNote("slept", "2026/12/07", "12", "00"));
+  Start("/*");
+  desktop_.Advance(1s);
+  desktop_.SetClock({2026, 12, 7, 10, 5, 0});
+  EXPECT_EQ(CommandLines().size(), 1u);
+  EXPECT_TRUE(DetailsOpen(MustNote(1)));
+  EXPECT_FALSE(DetailsOpen(MustNote(2)));
+
+  desktop_.SleepFor(3h);
+  ASSERT_EQ(CommandLines().size(), 2u);
+  EXPECT_NE(CommandLines()[1].find("\"\"slept\"\""), std::string::npos);
+  desktop_.SetClock({2026, 12, 7, 15, 0, 0});
+  desktop_.Advance(10min);
+  EXPECT_EQ(CommandLines().size(), 2u);
+}
+
+TEST_F(AlarmTest, AClockSetBackBeforeAPassedAlarmWaitsForItAgain) {
+  WriteNoteFile("0.txt", AlarmNote("again", "2026/12/07", "08", "00"));
+  Start("/*");
+  EXPECT_EQ(Tab(MustNote(1)), kReached);
+  desktop_.SetClock({2026, 12, 7, 7, 59, 30});
+  EXPECT_EQ(Tab(MustNote(1)), kBefore);
+  desktop_.Advance(30s);
+  EXPECT_EQ(CommandLines().size(), 1u);
+}
+
+TEST_F(AlarmTest, NothingDuringTheFiringsYieldFiresItAgainAndAClosedNoteStillCalls) {
+  WriteNoteFile("0.txt", AlarmNote("once", "2026/12/07", "09", "01"));
+  WriteNoteFile("1.txt", AlarmNote("gone", "2026/12/07", "09", "02"));
+  Start("/*");
+  desktop_.Advance(59s);
+  // A clock change waiting in the queue runs while the firing yields.
+  desktop_.Defer([this] { desktop_.SetClock({2026, 12, 7, 9, 1, 30}); });
+  desktop_.Advance(1s);
+  EXPECT_EQ(CommandLines().size(), 1u);
+
+  auto& gone = MustNote(2);
+  desktop_.Advance(29s);
+  desktop_.Defer([this, &gone] { desktop_.RequestClose(gone); });
+  desktop_.Advance(1s);
+  EXPECT_EQ(Note(2), nullptr);
+  ASSERT_EQ(CommandLines().size(), 2u);
+  EXPECT_NE(CommandLines()[1].find("\"\"gone\"\""), std::string::npos);
+}
+
+TEST_F(AlarmTest, FiringKeepsTheValuesCancelPutsBackAndAnOpenViewStaysPut) {
+  WriteNoteFile("0.txt", AlarmNote("old", "2026/12/07", "09", "01"));
+  Start("/*");
+  auto& note = MustNote(1);
+  ShiftDoubleClickTitle(note);
+  const auto open = note.Bounds();
+  TypeTitle(note, "draft");
+  desktop_.Advance(1min);
+  ASSERT_EQ(CommandLines().size(), 1u);
+  EXPECT_EQ(note.Bounds(), open);
+
+  TypeTitle(note, "later");
+  desktop_.Type(note, note::txtTime0, "5");
+  Cancel(note);
+  EXPECT_EQ(Text(note, note::txtTitle), "draft");
+  EXPECT_EQ(Text(note, note::txtTime0), "09");
+  EXPECT_EQ(Text(note, note::txtTime1), "01");
+  EXPECT_EQ(note.Bounds(), (TwipsRect{9000, 600, 3360, 480}));
+}
+
+TEST_F(AlarmTest, CancelPutsBackAnUntickedAlarmAndAChangedHour) {
+  WriteNoteFile("0.txt", AlarmNote("keep", "2026/12/24", "08", "05"));
+  Start("/*");
+  auto& note = MustNote(1);
+  ShiftDoubleClickTitle(note);
+  desktop_.Click(note, note::AlmCheck);
+  EXPECT_EQ(Tab(note), kReached) << "the watcher follows the unsaved fields";
+  Cancel(note);
+  EXPECT_TRUE(note.Control(note::AlmCheck).Checked());
+  EXPECT_EQ(Text(note, note::txtDateNo), "2026/12/24");
+  EXPECT_EQ(Text(note, note::txtTime0), "08");
+  EXPECT_EQ(Text(note, note::txtTime1), "05");
+  EXPECT_EQ(Tab(note), kBefore);
+
+  ShiftDoubleClickTitle(note);
+  EXPECT_FALSE(note.Control(note::Frame2).Visible()) << "cancel closed the picker";
+  desktop_.Type(note, note::txtTime0, "7");
+  Cancel(note);
+  EXPECT_EQ(Text(note, note::txtTime0), "08");
+
+  desktop_.RequestClose(note);
+  const auto stored = ReadNoteFile("0.txt");
+  EXPECT_NE(stored.find("Date=2026/12/24\r\nTime0=08\r\nTime1=05\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zlt::test

@@ -1,0 +1,155 @@
+// The alarm's date picker on a note: made when first opened, filled from the
+// calendar, navigated by month, and writing the date picked.
+#include "FusenFixture.h"
+#include "note/DatePicker.h"
+
+namespace zlt::test {
+namespace {
+
+using note::cmdDate0;
+using platform::Rgb;
+
+class DatePickerTest : public FusenTest {
+ protected:
+  // A new note with its alarm ticked: the picker opens at the present month.
+  sim::SimForm& NoteWithPicker() {
+    Start("/N");
+    auto& note = MustNote(1);
+    desktop_.Click(note, note::AlmCheck);
+    return note;
+  }
+  std::string Shown(sim::SimForm& note) { return note.Control(note::lblNen).Text(); }
+  bool Open(sim::SimForm& note) {
+    return note.Control(note::Frame2).Visible() && note.Control(note::frame2Kage).Visible();
+  }
+  // Visible day buttons as "index:caption".
+  std::vector<std::string> Days(sim::SimForm& note) {
+    std::vector<std::string> days;
+    for (int i = 0; i < 37; ++i) {
+      const auto& button = note.Control(cmdDate0 + i);
+      if (button.Visible()) days.push_back(std::to_string(i) + ":" + button.Text());
+    }
+    return days;
+  }
+  void ShowMonth(sim::SimForm& note, const std::string& date) {
+    desktop_.Type(note, note::txtDateNo, date);  // as pasted: typing is filtered
+    desktop_.Click(note, note::txtDateNo);
+  }
+};
+
+TEST_F(DatePickerTest, ItsWindowsAreMadeOnlyWhenItFirstOpens) {
+  Start("/N");
+  auto& note = MustNote(1);
+  EXPECT_FALSE(note.HasControl(note::Frame2));
+  EXPECT_FALSE(note.HasControl(cmdDate0));
+  const auto before = note.Controls().size();
+  desktop_.Click(note, note::AlmCheck);
+  EXPECT_EQ(note.Controls().size(), before + 2 + 3 + 7 + 37 + 1);
+  EXPECT_TRUE(Open(note));
+  EXPECT_EQ(note.Control(note::Frame2).Text(), "日付を指定して下さい");
+  EXPECT_EQ(note.Control(note::Frame2).BackColour(), Rgb(224, 224, 224));
+  EXPECT_EQ(note.Control(note::frame2Kage).BackColour(), Rgb(128, 128, 128));
+  EXPECT_EQ(note.Control(note::Label1_7).Text(), "日");
+  EXPECT_EQ(note.Control(note::Label1_7).Spec().foreColour, Rgb(255, 0, 0));
+  EXPECT_EQ(note.Control(note::Label1_1 + 5).Spec().foreColour, Rgb(0, 0, 255));
+  EXPECT_EQ(note.Control(note::Command1).Text(), "ｷｬﾝｾﾙ");
+  EXPECT_TRUE(note.Control(cmdDate0).Spec().graphical);
+}
+
+TEST_F(DatePickerTest, OpensAtThePresentMonthWithTodayGreen) {
+  auto& note = NoteWithPicker();
+  EXPECT_EQ(Shown(note), "2026/12");
+  // 2026/12/01 is a Tuesday: days 1 to 31 on buttons 2 to 32.
+  const auto days = Days(note);
+  ASSERT_EQ(days.size(), 31u);
+  EXPECT_EQ(days.front(), "2:1");
+  EXPECT_EQ(days.back(), "32:31");
+  EXPECT_EQ(note.Control(cmdDate0 + 8).BackColour(), Rgb(192, 255, 192));   // the 7th
+  EXPECT_EQ(note.Control(cmdDate0 + 7).BackColour(), Rgb(255, 192, 192));   // Sunday the 6th
+  EXPECT_EQ(note.Control(cmdDate0 + 13).BackColour(), Rgb(192, 192, 255));  // Saturday the 12th
+  EXPECT_EQ(note.Control(cmdDate0 + 9).BackColour(), Rgb(255, 255, 255));
+
+  // The same month a year on has no green day.
+  ShowMonth(note, "2027/12/01");
+  for (int i = 0; i < 37; ++i) {
+    EXPECT_NE(note.Control(cmdDate0 + i).BackColour(), Rgb(192, 255, 192)) << i;
+  }
+}
+
+TEST_F(DatePickerTest, MonthsOfTheWorkedExamples) {
+  auto& note = NoteWithPicker();
+  struct Case {
+    const char* date;
+    std::size_t days;
+    const char* first;
+    const char* last;
+  };
+  const Case cases[] = {
+      {"2005/10/01", 31, "6:1", "36:31"},  // first day Saturday, 31 days
+      {"2005/05/01", 31, "0:1", "30:31"},  // first day Sunday
+      {"2024/02/10", 29, "4:1", "32:29"},
+      {"2023/02/10", 28, "3:1", "30:28"},
+  };
+  for (const auto& c : cases) {
+    ShowMonth(note, c.date);
+    const auto days = Days(note);
+    EXPECT_EQ(days.size(), c.days) << c.date;
+    EXPECT_EQ(days.front(), c.first) << c.date;
+    EXPECT_EQ(days.back(), c.last) << c.date;
+  }
+  ShowMonth(note, "2005/05/01");
+  EXPECT_EQ(note.Control(cmdDate0).BackColour(), Rgb(255, 192, 192));
+  EXPECT_EQ(note.Control(cmdDate0 + 6).BackColour(), Rgb(192, 192, 255));
+  ShowMonth(note, "2005/10/01");
+  EXPECT_EQ(note.Control(cmdDate0 + 35).Text(), "30");
+  EXPECT_EQ(note.Control(cmdDate0 + 36).Text(), "31");
+}
+
+TEST_F(DatePickerTest, NextAndPreviousMonthCrossTheYear) {
+  auto& note = NoteWithPicker();
+  ShowMonth(note, "2005/12/25");
+  desktop_.Click(note, note::month0);
+  EXPECT_EQ(Shown(note), "2006/01");
+  ShowMonth(note, "2005/01/25");
+  desktop_.Click(note, note::month1);
+  EXPECT_EQ(Shown(note), "2004/12");
+  EXPECT_TRUE(Open(note));
+  EXPECT_EQ(note.Control(note::txtDateNo).Text(), "2005/01/25") << "navigating writes nothing";
+}
+
+TEST_F(DatePickerTest, ADayClickWritesTheDateClosesAndSelectsTheHour) {
+  auto& note = NoteWithPicker();
+  ShowMonth(note, "2005/07/25");
+  EXPECT_EQ(Shown(note), "2005/07");
+  // 2005/07/01 is a Friday: day 5 is button 9.
+  desktop_.Click(note, cmdDate0 + 9);
+  EXPECT_EQ(note.Control(note::txtDateNo).Text(), "2005/07/05");
+  EXPECT_FALSE(Open(note));
+  EXPECT_TRUE(note.Control(note::txtTime0).HasFocus());
+  EXPECT_EQ(note.Control(note::txtTime0).SelectedText(), "00");
+}
+
+TEST_F(DatePickerTest, CancelLeavesTheDateAndADamagedDateOpensThePresentMonth) {
+  auto& note = NoteWithPicker();
+  desktop_.Click(note, note::month0);
+  desktop_.Click(note, note::Command1);
+  EXPECT_FALSE(Open(note));
+  EXPECT_EQ(note.Control(note::txtDateNo).Text(), "2026/12/07");
+
+  for (const char* damaged : {"", "20x5/07/25", "2005/13/01", "2005/0", "２００５/07/25"}) {
+    ShowMonth(note, damaged);
+    EXPECT_TRUE(Open(note)) << damaged;
+    EXPECT_EQ(Shown(note), "2026/12") << damaged;
+    EXPECT_EQ(Days(note).size(), 31u) << damaged;
+  }
+}
+
+TEST_F(DatePickerTest, UntickingTheAlarmClosesThePicker) {
+  auto& note = NoteWithPicker();
+  desktop_.Click(note, note::AlmCheck);
+  EXPECT_FALSE(Open(note));
+  EXPECT_EQ(note.Control(note::txtDateNo).Text(), "0000/00/00");
+}
+
+}  // namespace
+}  // namespace zlt::test
