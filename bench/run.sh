@@ -74,7 +74,7 @@ if ((wine)); then
   fi
   say "building ZLTFusen.exe and the Windows benchmarks in $mingw_dir"
   cmake --build "$mingw_dir" -j2 --target ZLTFusen nothing one_window spawn_bench \
-    note_file_bench startup_win_bench bare_notes_bench arrange_win_bench >"$out/build-mingw.log"
+    note_file_bench startup_win_bench bare_notes_bench arrange_win_bench alarm_win_bench >"$out/build-mingw.log"
   win="$mingw_dir/bench/windows"
 
   prefix_base="$linux_dir/wineprefix-base"
@@ -121,6 +121,8 @@ if ((wine)); then
   done
   cp "$out/startup_win_3.txt" "$out/startup_win.txt"
   run arrange_win wine "$win/arrange_win_bench.exe" "$notes" 3
+  timeout 10 wineserver -k >/dev/null 2>&1 || true
+  run alarm_win wine "$win/alarm_win_bench.exe" "$notes" 60
 fi
 
 # ---- summary ----

@@ -37,6 +37,13 @@ fill_new_note "$note1" 買い物 $'牛乳\nパン'
 pointer_away
 shoot note-open.png 470x372+1450+0
 
+# Ticking the alarm opens the date picker at the present month; unticking closes it again.
+click_control "$note1" アラーム
+sleep 0.5
+pointer_away
+shoot note-alarm-picker.png 470x372+1450+0
+click_control "$note1" アラーム
+
 click_control "$note1" 保存
 wait_file "$DATA_DIR/0.txt" 10 || fail "the first note was not saved"
 open_note_menu "$note1" >/dev/null

@@ -59,6 +59,11 @@ LRESULT Win32Control::OnEraseBackground(const Message& message) {
 LRESULT Win32Control::OnPaint(const Message& message) {
   if (!IsContainer()) return Default(message);
   const PaintScope paint(message.window);
+  // Filled here too: a box shown over other controls (the date picker over
+  // the details text) is not always erased first.
+  RECT client{};
+  GetClientRect(message.window, &client);
+  FillRect(paint.Dc(), &client, form_.Context().brushes.Get(BackColour()));
   if (kind_ == platform::ControlKind::Frame) PaintFrame(paint.Dc());
   return 0;
 }
