@@ -59,6 +59,8 @@ class IWindowSystem {
   // when the window lies on no monitor.
   virtual std::optional<PixelRect> MonitorRectOf(WindowHandle window) const = 0;
 
+  // Shift as held when the mouse event being handled happened; outside one,
+  // as held now.
   virtual bool ShiftDown() const = 0;
   virtual PixelPoint CursorPos() const = 0;
   virtual WindowHandle WindowFromPoint(PixelPoint point) const = 0;

@@ -34,6 +34,9 @@ int ShiftDragCommand(const Args& args);
 int TypeCommand(const Args& args);
 int KeyCommand(const Args& args);
 
+// A window of the probe's own that reports the clicks it gets (TargetCommand.cpp).
+int TargetCommand(const Args& args);
+
 // The screen and its monitors (MetricsCommand.cpp).
 int MetricsCommand(const Args& args);
 

@@ -114,6 +114,15 @@ int ClickCommand(const Args& args) {
   const auto y = ParseCoordinate(args[1]);
   const std::wstring kind = args.size() == 3 ? args[2] : L"left";
   if (!x || !y) return kUsage;
+  if (kind == L"shift") {
+    // As in ShiftDragCommand: Shift only once the pointer has arrived.
+    bool sent = Send({MoveTo(*x, *y)});
+    Sleep(kSettleMs);
+    sent = Send({KeyInput(VK_SHIFT, false), MouseInput(MOUSEEVENTF_LEFTDOWN),
+                 MouseInput(MOUSEEVENTF_LEFTUP), KeyInput(VK_SHIFT, true)}) &&
+           sent;
+    return sent ? kOk : kFailed;
+  }
   std::vector<INPUT> inputs{MoveTo(*x, *y)};
   if (kind == L"left" || kind == L"double") {
     inputs.push_back(MouseInput(MOUSEEVENTF_LEFTDOWN));

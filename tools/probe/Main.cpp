@@ -42,10 +42,13 @@ constexpr Command kCommands[] = {
     {L"menu", MenuCommand,
      L"menu <ms>                 a popup menu: hwnd rect count, then index id checked grayed text "
      L"rect"},
-    {L"click", ClickCommand, L"click <x> <y> [left|right|double]"},
+    {L"click", ClickCommand, L"click <x> <y> [left|right|double|shift]   shift: Shift+left click"},
     {L"shiftdrag", ShiftDragCommand, L"shiftdrag <x1> <y1> <x2> <y2>"},
     {L"type", TypeCommand, L"type <text>               Unicode key strokes"},
     {L"key", KeyCommand, L"key <vk|name> [shift]     name: enter esc tab space back delete up ..."},
+    {L"target", TargetCommand,
+     L"target <caption> <left> <top> <right> <bottom> <ms>   a window that prints each left "
+     L"down, up and dblclick it gets (screen x y) until ms have passed"},
     {L"metrics", MetricsCommand,
      L"metrics                   screen, dpi, twips per pixel, monitors"},
 };

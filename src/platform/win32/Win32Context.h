@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "Dpi.h"
 #include "GdiCache.h"
 #include "Handles.h"
@@ -31,8 +33,28 @@ struct Win32Context {
   // windows: focus and activation changes it causes are its own doing and are
   // not reported as events (the program runs such handlers itself).
   int programCallDepth = 0;
+  // Shift as the mouse message being handled reports it (MK_SHIFT). The
+  // thread's own key state can miss a Shift pressed while another program
+  // had the keyboard, so a click on a note that was not active would lose it.
+  std::optional<bool> mouseShift;
 
   bool InProgramCall() const { return programCallDepth > 0; }
+};
+
+// While a mouse message is reported: its Shift state, then the one before.
+class MouseShiftScope {
+ public:
+  MouseShiftScope(Win32Context& context, WPARAM wParam)
+      : context_(context), saved_(context.mouseShift) {
+    context_.mouseShift = (wParam & MK_SHIFT) != 0;
+  }
+  MouseShiftScope(const MouseShiftScope&) = delete;
+  MouseShiftScope& operator=(const MouseShiftScope&) = delete;
+  ~MouseShiftScope() { context_.mouseShift = saved_; }
+
+ private:
+  Win32Context& context_;
+  std::optional<bool> saved_;
 };
 
 class ProgramCall {

@@ -294,6 +294,7 @@ LRESULT Win32Control::OnButtonDown(const Message& message) {
   }
   const platform::MouseDown press =
       PressFromMessage(message.wParam, message.lParam, form_.Context().dpi);
+  const MouseShiftScope shift(form_.Context(), message.wParam);
   platform::IFormEvents& events = form_.Events();
   const std::weak_ptr<const bool> alive = form_.AliveToken();
   const int id = id_;
@@ -311,6 +312,7 @@ LRESULT Win32Control::OnLeftButtonUp(const Message& message) {
   if (!ReportsMouse()) return Default(message);
   const bool clicked = pressed_ && InsideClient(message.window, message.lParam);
   pressed_ = false;
+  const MouseShiftScope shift(form_.Context(), message.wParam);
   platform::IFormEvents& events = form_.Events();
   const std::weak_ptr<const bool> alive = form_.AliveToken();
   const int id = id_;
@@ -323,6 +325,7 @@ LRESULT Win32Control::OnLeftDoubleClick(const Message& message) {
   if (!ReportsMouse()) return Default(message);
   // The second press of a double click reports no press and no click.
   pressed_ = false;
+  const MouseShiftScope shift(form_.Context(), message.wParam);
   platform::IFormEvents& events = form_.Events();
   const std::weak_ptr<const bool> alive = form_.AliveToken();
   const int id = id_;

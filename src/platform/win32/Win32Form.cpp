@@ -356,6 +356,7 @@ std::optional<LRESULT> Win32Form::OnClockMessage(const Message& message) {
 }
 
 std::optional<LRESULT> Win32Form::OnButtonDown(const Message& message) {
+  const MouseShiftScope shift(context_, message.wParam);
   events_.OnMouseDown(platform::kFormItself,
                       PressFromMessage(message.wParam, message.lParam, context_.dpi));
   return 0;

@@ -107,7 +107,10 @@ std::optional<platform::PixelRect> Win32WindowSystem::MonitorRectOf(
                              info.rcMonitor.bottom};
 }
 
-bool Win32WindowSystem::ShiftDown() const { return (GetKeyState(VK_SHIFT) & 0x8000) != 0; }
+bool Win32WindowSystem::ShiftDown() const {
+  if (context_.mouseShift) return *context_.mouseShift;
+  return (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+}
 
 platform::PixelPoint Win32WindowSystem::CursorPos() const {
   POINT cursor{};
