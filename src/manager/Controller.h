@@ -76,6 +76,9 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   // Runs a menu command by its item.
   void RunMenuCommand(MenuItem item);
 
+  // One of this program's notes by its window handle, or nullptr.
+  note::FusenshiWindow* NoteByHandle(platform::WindowHandle window);
+
   // The note windows in the order they were loaded.
   const std::vector<std::unique_ptr<note::FusenshiWindow>>& Notes() const { return notes_; }
 
@@ -89,7 +92,7 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   void SetToumeiChecked(bool checked) override;
   bool ToumeiChecked() const override;
   void ShowFusenMenu(platform::IForm& owner) override;
-  note::FusenshiWindow* NoteByHandle(platform::WindowHandle window) override;
+  void ReassertFrontNotes() override;
   void NoteClosed(note::FusenshiWindow& note, std::string_view path) override;
 
   // IFormEvents of the controller window
@@ -108,7 +111,6 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   // activation; returns the first one created.
   note::FusenshiWindow* CreateNotes();
   note::FusenshiWindow* OwnNoteByCaption(std::string_view caption);
-  void ReassertFrontNotes();
   void SetEveryNoteInFront(bool front);
   void SetEveryNoteTranslucent(bool translucent);
 

@@ -245,19 +245,9 @@ void FusenshiWindow::CollapseAndApplyOptions() {
   } else {
     form_->SetTopmost(false);
     state_.TemaeFlag.Set(number_, false);
-    ReassertTopmostNotes();
+    host_.ReassertFrontNotes();
   }
   if (auto* title = strip_.Live(txtTitle)) title->SetSelection(0, 0);
-}
-
-void FusenshiWindow::ReassertTopmostNotes() {
-  // Taking one note off the top layer must leave the others that belong
-  // there in front.
-  for (int i = 1; i <= state_.MemoCount; ++i) {
-    if (!state_.TemaeFlag.Get(i)) continue;
-    const auto window = platform_.windows.FindWindowByCaption(NoteCaption(i));
-    if (auto* note = host_.NoteByHandle(window)) note->Form().SetTopmost(true);
-  }
 }
 
 void FusenshiWindow::Form_QueryUnload() {

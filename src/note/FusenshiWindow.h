@@ -99,7 +99,6 @@ class FusenshiWindow final : public platform::IFormEvents, private AlarmOwner {
   void LoadFromFile();
   void WriteWholeFile(float left);
   void CollapseAndApplyOptions();
-  void ReassertTopmostNotes();
   void SetAlarmChecked(bool checked);  // runs AlmCheck_Click when the value changes
   // Resizing remakes the outline.
   void SetBounds(const platform::TwipsRect& bounds);

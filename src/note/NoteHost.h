@@ -39,8 +39,9 @@ class NoteHost {
   // The note that asked may be gone when this returns.
   virtual void ShowFusenMenu(platform::IForm& owner) = 0;
 
-  // Another note by its window handle, or nullptr.
-  virtual FusenshiWindow* NoteByHandle(platform::WindowHandle window) = 0;
+  // Puts every note whose always-in-front flag is set in front again: taking
+  // one note off the top layer must leave the others there.
+  virtual void ReassertFrontNotes() = 0;
 
   // The note has closed: the host forgets and destroys it. path is its note
   // file after the close ("" when it has none).
