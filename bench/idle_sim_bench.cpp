@@ -21,6 +21,7 @@
 #include <string_view>
 #include <vector>
 
+#include "manager/Controller.h"
 #include "platform/Cp932.h"
 #include "platform/Platform.h"
 #include "platform/sim/SimDesktop.h"
@@ -122,7 +123,7 @@ struct Result {
 
 // Loads the notes of root with "/*", lets the desktop settle for a second,
 // then counts one virtual minute.
-Result MeasureMinute(const fs::path& root) {
+Result MeasureMinute(const fs::path& root, bool hideAll = false) {
   zlt::sim::Desktop desktop;  // starts 2026/12/07 09:00:00
   zlt::sim::Instance::Config config;
   config.commandLine = "/*";
@@ -136,6 +137,7 @@ Result MeasureMinute(const fs::path& root) {
   {
     zlt::Program program(platform);
     instance.RunAsProcess([&program] { program.Main(); });
+    if (hideAll) program.FusenController()->RunMenuCommand(zlt::manager::MenuItem::AllMemoShade);
     desktop.Advance(std::chrono::seconds(1));
     counting.Ticks().clear();
 
@@ -204,11 +206,18 @@ int main(int argc, char** argv) {
   }
   const Result half = MeasureMinute(root);
 
+  // The snap tick stops when no note is shown, and stays off with snapping off.
+  writeAll(false);
+  const Result hidden = MeasureMinute(root, true);
+  std::ofstream(data / "ZLTFusen.ini", std::ios::binary | std::ios::trunc)
+      << Utf8ToCp932("[ZLT付箋紙プラグイン]\r\nKyuchaku=False\r\n");
+  const Result snapOff = MeasureMinute(root);
+
   std::error_code ignored;
   fs::remove_all(root, ignored);
 
   if (none.notesLoaded != notes || past.notesLoaded != notes || armed.notesLoaded != notes ||
-      half.notesLoaded != notes) {
+      half.notesLoaded != notes || hidden.notesLoaded != notes || snapOff.notesLoaded != notes) {
     std::fprintf(stderr, "idle_sim_bench: %d, %d and %d of %d notes loaded\n", none.notesLoaded,
                  past.notesLoaded, armed.notesLoaded, notes);
     return 1;
@@ -218,5 +227,7 @@ int main(int argc, char** argv) {
   Print("every note's alarm set, long past (the worked example)", past, notes);
   Print("no alarm but one, set for tomorrow", armed, notes);
   Print("half the notes with an alarm: half of those past, half in the coming days", half, notes);
+  Print("no alarm set, every note hidden", hidden, notes);
+  Print("no alarm set, snap off", snapOff, notes);
   return 0;
 }

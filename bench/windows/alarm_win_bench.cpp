@@ -18,6 +18,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -135,6 +136,8 @@ void PumpPending() {
 int wmain(int argc, wchar_t** argv) {
   const int notes = argc > 1 ? std::max(2, _wtoi(argv[1])) : 1000;
   const int idleSeconds = argc > 2 ? std::max(1, _wtoi(argv[2])) : 60;
+  // "nosnap": the settings file turns snapping off, for the idle cost without the snap tick.
+  const bool snapOff = argc > 3 && std::wstring_view(argv[3]) == L"nosnap";
 
   wchar_t temp[MAX_PATH + 1];
   std::wstring appFolder(temp, GetTempPathW(MAX_PATH + 1, temp));
@@ -156,6 +159,12 @@ int wmain(int argc, wchar_t** argv) {
     paths.push_back(dataFolder + L"\\" + std::to_wstring(i) + L".txt");
     files.ReplaceAtomically(zlt::win32::FromWide(paths.back()),
                             NoteBytes(i, i % 2 == 0, i % 4 == 0 ? "2005/07/30" : date));
+  }
+  if (snapOff) {
+    paths.push_back(dataFolder + L"\\ZLTFusen.ini");
+    files.ReplaceAtomically(
+        zlt::win32::FromWide(paths.back()),
+        zlt::platform::Utf8ToCp932("[ZLT付箋紙プラグイン]\r\nKyuchaku=False\r\n"));
   }
   const auto cleanUp = [&] {
     for (const auto& path : paths) DeleteFileW(path.c_str());

@@ -117,13 +117,21 @@ void NoteFrame::FormMoveTimer_Timer() {
   if (!form.Visible()) return;
   auto& windows = platform_.windows;
   const auto screen = windows.Screen();
+  const auto bounds = form.Bounds();
   // On no monitor (the one it stood on was removed): back onto the primary screen.
   SnapEdges edges{0, 0, screen.width, screen.height};
-  if (const auto monitor = windows.MonitorRectOf(form.Handle())) {
-    edges = {monitor->left * screen.twipsPerPixelX, monitor->top * screen.twipsPerPixelY,
-             monitor->right * screen.twipsPerPixelX, monitor->bottom * screen.twipsPerPixelY};
+  // A note wholly on the primary screen has it for its monitor (monitors never
+  // overlap): asking the window system for every note on every tick is most
+  // of the idle cost of a thousand notes.
+  const bool onPrimary = bounds.left >= 0 && bounds.top >= 0 &&
+                         bounds.left + bounds.width <= screen.width &&
+                         bounds.top + bounds.height <= screen.height;
+  if (!onPrimary) {
+    if (const auto monitor = windows.MonitorRectOf(form.Handle())) {
+      edges = {monitor->left * screen.twipsPerPixelX, monitor->top * screen.twipsPerPixelY,
+               monitor->right * screen.twipsPerPixelX, monitor->bottom * screen.twipsPerPixelY};
+    }
   }
-  const auto bounds = form.Bounds();
   const auto snapped = SnapToEdges(bounds, edges);
   if (snapped != bounds) form.SetBounds(snapped);
 }
