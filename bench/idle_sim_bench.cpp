@@ -83,6 +83,9 @@ class CountingWindowSystem final : public IWindowSystem {
   Answer AskYesNo(std::string_view text, std::string_view title) override {
     return inner_.AskYesNo(text, title);
   }
+  void ShowNotice(std::string_view text, std::string_view title) override {
+    inner_.ShowNotice(text, title);
+  }
   void DoEvents() override { inner_.DoEvents(); }
   void RunMessageLoop() override { inner_.RunMessageLoop(); }
   ScreenMetrics Screen() const override { return inner_.Screen(); }

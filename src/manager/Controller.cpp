@@ -1,6 +1,7 @@
 #include "manager/Controller.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace zlt::manager {
 
@@ -13,6 +14,10 @@ platform::FormSpec ControllerSpec(std::string_view caption) {
   spec.bounds = information::kClient;
   return spec;
 }
+
+constexpr std::string_view kNoteRefusedText =
+    "付箋紙のウィンドウを作成できませんでした。\n"
+    "Windows のウィンドウ資源が足りない可能性があります。開いている付箋紙はそのまま使えます。";
 
 }  // namespace
 
@@ -56,6 +61,8 @@ void Controller::NewMemo_Click() {
     return;
   }
   note::FusenshiWindow* first = CreateNotes();
+  // Said once, after the loop: the notes made so far stay and work.
+  if (noteRefused_) platform_.windows.ShowNotice(kNoteRefusedText, kCaption);
   // Nested loads finish innermost first, so the first note of the chain is the
   // one left active and recorded as the note last activated. Activating each
   // note as it appears would only move the activation along the chain.
@@ -65,18 +72,42 @@ void Controller::NewMemo_Click() {
 
 note::FusenshiWindow* Controller::CreateNotes() {
   creatingNotes_ = true;
+  noteRefused_ = false;
   note::FusenshiWindow* first = nullptr;
   do {
     nextNoteWanted_ = false;
-    notes_.push_back(std::make_unique<note::FusenshiWindow>(platform_, state_, *this));
-    auto& note = *notes_.back();
-    if (first == nullptr) first = &note;
-    note.Form_Load();
-    note.ShowInactive();
+    auto* note = CreateNote();
+    if (first == nullptr) first = note;
   } while (nextNoteWanted_);
   creatingNotes_ = false;
   UpdateSnapTick();
   return first;
+}
+
+note::FusenshiWindow* Controller::CreateNote() {
+  notes_.push_back(std::make_unique<note::FusenshiWindow>(platform_, state_, *this));
+  auto& note = *notes_.back();
+  try {
+    note.Form_Load();
+    note.ShowInactive();
+    return &note;
+  } catch (const std::exception&) {
+    // The window system refused the window (out of window objects, most
+    // likely): this note is not open, and the rest of a chain would fail alike.
+    if (note.NoteNumber() != 0) --state_.OpenMemoCount;
+    notes_.pop_back();
+    state_.StartupLoad = false;
+    state_.ReViewLoad = false;
+    nextNoteWanted_ = false;
+    noteRefused_ = true;
+    return nullptr;
+  }
+}
+
+bool Controller::HasWindowFor(const std::string& path) const {
+  return std::any_of(notes_.begin(), notes_.end(), [&](const auto& note) {
+    return note->LoadFileNameCaption() == path || note->MemoPath() == path;
+  });
 }
 
 void Controller::ReView_Click() {
@@ -99,12 +130,31 @@ void Controller::ReView_Click() {
       state_.ReViewLoad = true;
       state_.ReViewIndex = i;
       NewMemo_Click();
+      if (noteRefused_) break;
     }
   }
   reviewing_ = false;
   if (lastCreated_ != nullptr) lastCreated_->Activate();
   lastCreated_ = nullptr;
   UpdateSnapTick();
+}
+
+void Controller::OpenMissingMemos() {
+  list_.SetPath(state_.DataFolder);
+  // As after the start-up chain: the first note opened ends active.
+  reviewing_ = true;
+  note::FusenshiWindow* first = nullptr;
+  for (int i = 0; i < list_.ListCount(); ++i) {
+    if (HasWindowFor(list_.Path() + "\\" + list_.FileName(i))) continue;
+    state_.ReViewLoad = true;
+    state_.ReViewIndex = i;
+    NewMemo_Click();
+    if (noteRefused_) break;
+    if (first == nullptr) first = lastCreated_;
+  }
+  reviewing_ = false;
+  lastCreated_ = nullptr;
+  if (first != nullptr) first->Activate();
 }
 
 void Controller::PluginInfo_Click() {
@@ -170,8 +220,14 @@ void Controller::NoteClosed(note::FusenshiWindow& note, std::string_view path) {
   closedNotePath_ = std::string(path);
   const auto found = std::find_if(notes_.begin(), notes_.end(),
                                   [&](const auto& held) { return held.get() == &note; });
-  if (found != notes_.end()) notes_.erase(found);
+  if (found == notes_.end()) return;
+  notes_.erase(found);
   UpdateSnapTick();
+  // However the window was closed (the menu, WM_CLOSE, Alt+F4), it is counted
+  // out here, and the last one ends the program. A close command finishes its
+  // own steps first and then ends the program itself.
+  --state_.OpenMemoCount;
+  if (!closeCommandRunning_ && state_.OpenMemoCount <= 0) endProgram_();
 }
 
 void Controller::RunMenuCommand(MenuItem item) {

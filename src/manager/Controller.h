@@ -44,6 +44,9 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   bool MemoListLoad();
   void NewMemo_Click() override;
   void ReView_Click();
+  // A forwarded "/*": opens every note file of the list that has no window,
+  // in list order; hidden notes stay hidden.
+  void OpenMissingMemos();
   void PluginInfo_Click();
   // The information window as the "/S" switch shows it.
   void ShowInformation();
@@ -108,11 +111,16 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   void Form_Load();
   void SaveAllNotes();
   // Creates one note, or every note of the start-up chain, each shown without
-  // activation; returns the first one created.
+  // activation; returns the first one created (nullptr: none could be).
   note::FusenshiWindow* CreateNotes();
+  // Creates one note window; nullptr when the window system refused it.
+  note::FusenshiWindow* CreateNote();
   note::FusenshiWindow* OwnNoteByCaption(std::string_view caption);
   void SetEveryNoteInFront(bool front);
   void SetEveryNoteTranslucent(bool translucent);
+  bool HasWindowFor(const std::string& path) const;
+  // Sends WM_CLOSE to a note; true when a note of ours closed.
+  bool CloseNoteWindow(platform::WindowHandle window);
 
   platform::Platform& platform_;
   ProgramState& state_;
@@ -129,6 +137,8 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   // While re-view opens notes: their activation waits for the last of them.
   bool reviewing_ = false;
   note::FusenshiWindow* lastCreated_ = nullptr;
+  bool noteRefused_ = false;  // the window system refused a note window
+  bool closeCommandRunning_ = false;
   std::optional<std::string> closedNotePath_;
 };
 

@@ -1,6 +1,7 @@
 // The six commands that take notes off the screen: hide, close and delete,
 // for this note or for all.
 #include "manager/Controller.h"
+#include "platform/ResetOnExit.h"
 
 namespace zlt::manager {
 
@@ -21,12 +22,21 @@ void Controller::AllMemoShade_Click() {
   for (const auto& note : notes_) note->Form().SetVisible(false);
 }
 
+bool Controller::CloseNoteWindow(platform::WindowHandle window) {
+  closedNotePath_.reset();
+  {
+    const platform::ResetOnExit done(closeCommandRunning_, false);
+    closeCommandRunning_ = true;
+    rc = platform_.windows.SendClose(window);
+  }
+  return closedNotePath_.has_value();
+}
+
 void Controller::MemoClose_Click() {
   const auto window = platform_.windows.FindWindowByCaption(FrmObject);
   if (window == platform::kNoWindow) return;
-  rc = platform_.windows.SendClose(window);
-  --state_.OpenMemoCount;
-  if (state_.OpenMemoCount <= 0) endProgram_();
+  // The note counts itself out as it closes (NoteClosed).
+  if (CloseNoteWindow(window) && state_.OpenMemoCount <= 0) endProgram_();
 }
 
 void Controller::AllMemoClose_Click() {
@@ -40,14 +50,12 @@ void Controller::MemoDelete_Click() {
   rc = static_cast<long>(answer);
   if (answer != platform::Answer::Yes || window == platform::kNoWindow) return;
 
-  closedNotePath_.reset();
-  rc = platform_.windows.SendClose(window);
+  const bool closed = CloseNoteWindow(window);
   // The note's own close may just have given it a file: delete the file it
   // really has, which in ordinary use is the one recorded as last pressed.
   const std::string path = closedNotePath_ ? *closedNotePath_ : state_.FrmPath;
   if (!path.empty() && platform_.files.FileExists(path)) platform_.files.RemoveFile(path);
-  --state_.OpenMemoCount;
-  if (state_.OpenMemoCount <= 0) endProgram_();
+  if (closed && state_.OpenMemoCount <= 0) endProgram_();
 }
 
 void Controller::AllMemoDelete_Click() {

@@ -42,6 +42,14 @@ constexpr platform::Twips kDetailsOpenWidth = 6490;  // this wide or more: detai
 constexpr platform::Twips kNewNoteDrop = 500;        // a new note starts this far below the last
 constexpr std::uint8_t kTranslucentAlpha = 150;
 constexpr platform::Colour kNoteColour = platform::Rgb(255, 255, 192);
+
+// The Left a note takes collapsed, which its file records so that it reopens
+// where it stood: the details view stands kDetailsShift further left, except
+// one stopped at the screen's left edge, which collapses in place.
+constexpr platform::Twips CollapsedLeft(const platform::TwipsRect& bounds) {
+  if (bounds.width < kDetailsOpenWidth || bounds.left == 0) return bounds.left;
+  return bounds.left + kDetailsShift;
+}
 }  // namespace layout
 
 // The title strip: what a collapsed note shows.

@@ -4,6 +4,7 @@
 
 #include "note/FusenshiLayout.h"
 #include "note/MemoFile.h"
+#include "note/Snap.h"
 #include "state/Text.h"
 
 namespace zlt::note {
@@ -144,6 +145,10 @@ void FusenshiWindow::LoadFromFile() {
   bounds.left = values->left;
   bounds.top = values->top;
   SetBounds(bounds);
+  // Saved on a monitor that is gone: back onto the primary screen, snap or not.
+  if (!platform_.windows.MonitorRectOf(form_->Handle())) {
+    SetBounds(SnapToEdges(form_->Bounds(), PrimaryScreenEdges(platform_.windows.Screen())));
+  }
 
   state_.TemaeFlag.Set(number_, values->temae);
   SetTemaeChecked(values->temae);
@@ -198,7 +203,7 @@ void FusenshiWindow::cmdSave_Click(int index) {
     if (!memoPath_.empty()) {
       details_.SetText(loadFileName, memoPath_);
       // The file is replaced in one step, so no other event can see it gone.
-      WriteWholeFile(static_cast<float>(form_->Bounds().left + layout::kDetailsShift));
+      WriteWholeFile(static_cast<float>(layout::CollapsedLeft(form_->Bounds())));
     }
     alarm_.WatchFromSave();
     CollapseAndApplyOptions();
@@ -228,10 +233,9 @@ void FusenshiWindow::cmdSave_Click(int index) {
 void FusenshiWindow::CollapseAndApplyOptions() {
   details_.SetVisible(Frame1, false);
   auto bounds = form_->Bounds();
+  bounds.left = layout::CollapsedLeft(bounds);
   bounds.height = layout::kCollapsedHeight;
   bounds.width = layout::kCollapsedWidth;
-  // A note pushed to the screen edge when it opened stays at the edge.
-  if (bounds.left != 0) bounds.left += layout::kDetailsShift;
   SetBounds(bounds);
 
   state_.ToumeiFlag.Set(number_, ToumeiChecked());
@@ -259,7 +263,7 @@ void FusenshiWindow::Form_QueryUnload() {
     memoPath_ = *path;
     details_.SetText(loadFileName, memoPath_);
   }
-  WriteWholeFile(static_cast<float>(form_->Bounds().left));
+  WriteWholeFile(static_cast<float>(layout::CollapsedLeft(form_->Bounds())));
 }
 
 long FusenshiWindow::OnCloseRequest() {

@@ -119,7 +119,7 @@ void NoteFrame::FormMoveTimer_Timer() {
   const auto screen = windows.Screen();
   const auto bounds = form.Bounds();
   // On no monitor (the one it stood on was removed): back onto the primary screen.
-  SnapEdges edges{0, 0, screen.width, screen.height};
+  SnapEdges edges = PrimaryScreenEdges(screen);
   // A note wholly on the primary screen has it for its monitor (monitors never
   // overlap): asking the window system for every note on every tick is most
   // of the idle cost of a thousand notes.

@@ -29,4 +29,9 @@ constexpr platform::TwipsRect SnapToEdges(platform::TwipsRect note, const SnapEd
   return note;
 }
 
+// The primary screen's edges: where a note on no monitor is brought back to.
+constexpr SnapEdges PrimaryScreenEdges(const platform::ScreenMetrics& screen) {
+  return {0, 0, screen.width, screen.height};
+}
+
 }  // namespace zlt::note

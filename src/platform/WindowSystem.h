@@ -48,6 +48,8 @@ class IWindowSystem {
 
   // Yes/No box with a question icon and Yes as the default button.
   virtual Answer AskYesNo(std::string_view text, std::string_view title) = 0;
+  // A notice with an exclamation icon and one OK button; returns once it is read.
+  virtual void ShowNotice(std::string_view text, std::string_view title) = 0;
 
   // Lets pending events run once, then returns.
   virtual void DoEvents() = 0;

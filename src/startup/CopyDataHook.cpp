@@ -1,20 +1,9 @@
 #include "startup/CopyDataHook.h"
 
 #include "manager/Controller.h"
-#include "platform/Cp932.h"
 #include "platform/ResetOnExit.h"
-#include "state/Text.h"
 
 namespace zlt {
-
-std::string ForwardedSwitch(std::string_view bytes) {
-  const std::string text = platform::Cp932ToUtf8(TrimNull(bytes));
-  const std::string_view head = FirstCharacters(TrimBlanks(text), 2);
-  for (const std::string_view known : {"/S", "/P", "/V", "/N"}) {
-    if (head == known) return std::string(known);
-  }
-  return {};
-}
 
 void CopyDataHook::Hook(manager::Controller& controller) {
   hooked_ = true;

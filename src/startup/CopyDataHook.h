@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "startup/CommandSwitch.h"
+
 namespace zlt {
 
 namespace manager {
@@ -14,7 +16,7 @@ class Controller;
 
 class CopyDataHook {
  public:
-  // What a recognised switch does: "/S", "/P", "/V" or "/N".
+  // What a recognised switch does: "/S", "/P", "/V", "/N" or "/*".
   using Dispatch = std::function<void(std::string_view forwardedSwitch)>;
 
   explicit CopyDataHook(Dispatch dispatch) : dispatch_(std::move(dispatch)) {}
@@ -37,10 +39,5 @@ class CopyDataHook {
   bool busy_ = false;
   std::deque<std::string> waiting_;
 };
-
-// The switch a forwarded payload carries, or "" when it carries none: the
-// payload is code page 932 text cut at its first NUL; its first two
-// characters after trimming are compared case-sensitively.
-std::string ForwardedSwitch(std::string_view bytes);
 
 }  // namespace zlt

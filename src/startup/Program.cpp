@@ -2,6 +2,7 @@
 
 #include "manager/Controller.h"
 #include "manager/Settings.h"
+#include "startup/CommandSwitch.h"
 #include "startup/CopyDataHook.h"
 #include "startup/FocusHelperWindow.h"
 #include "startup/SecondInstance.h"
@@ -45,7 +46,7 @@ void Program::Main() {
     controller_->FusenMenu().SetChecked(manager::MenuId(manager::MenuItem::Kyuchaku), *snap);
   }
 
-  const std::string command(TrimBlanks(platform_.environment.CommandLine()));
+  const std::string command = StartupSwitch(platform_.environment.CommandLine());
   if (command == "/*") {
     state_->StartupLoad = true;
     LoadAllMemos();
@@ -84,6 +85,8 @@ void Program::RunForwardedSwitch(std::string_view command) {
     controller_->ReView_Click();
   } else if (command == "/N") {
     controller_->NewMemo_Click();
+  } else if (command == "/*") {
+    controller_->OpenMissingMemos();
   }
 }
 

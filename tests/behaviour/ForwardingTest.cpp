@@ -62,7 +62,7 @@ TEST_F(ForwardingTest, OnlyTheFirstTwoCharactersCountAndCaseMatters) {
   Start("/N and more text");
   EXPECT_EQ(first.State().MemoCount, 1);
   Start("/n");
-  Start("/*");  // restoring all is a start-up switch only
+  Start("/*");  // restores all: the folder holds no note
   Start("/X");
   EXPECT_EQ(first.State().MemoCount, 1);
   EXPECT_FALSE(first.Ended());

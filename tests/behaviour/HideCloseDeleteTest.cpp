@@ -49,14 +49,15 @@ TEST_F(HideCloseDeleteTest, ACommandOnANoteClosedMeanwhileDoesNothing) {
   auto& run = StartWithNotes(2);
   auto& first = MustNote(1);
   RightPress(first);             // recorded as this note, menu dismissed
-  desktop_.RequestClose(first);  // closed by other means: not counted
+  desktop_.RequestClose(first);  // closed by other means
+  EXPECT_EQ(run.State().OpenMemoCount, 1);
   run.Controller().MemoShade_Click();
   run.Controller().MemoClose_Click();
-  EXPECT_EQ(run.State().OpenMemoCount, 2);
+  EXPECT_EQ(run.State().OpenMemoCount, 1);
   desktop_.AnswerNextMessageBox(Answer::Yes);
   run.Controller().MemoDelete_Click();
   ASSERT_EQ(desktop_.MessageBoxes().size(), 1u) << "the question is still asked";
-  EXPECT_EQ(run.State().OpenMemoCount, 2);
+  EXPECT_EQ(run.State().OpenMemoCount, 1);
   EXPECT_TRUE(NoteFileExists("0.txt"));
   EXPECT_FALSE(run.Ended());
 }

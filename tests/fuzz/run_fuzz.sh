@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Builds the fuzz target with clang++ and runs it for a bounded time.
-# usage: run_fuzz.sh <build folder> <include folder> <sources...>
+# Builds a fuzz target with clang++ and runs it for a bounded time.
+# usage: run_fuzz.sh <name> <build folder> <seed folder> <include folder> <sources...>
 set -euo pipefail
-out=${1:?build folder}
-include=${2:?include folder}
-shift 2
+name=${1:?name}
+out=${2:?build folder}
+seeds=${3:?seed folder}
+include=${4:?include folder}
+shift 4
 
 clang=${CLANGXX:-}
 if [[ -z $clang ]]; then
@@ -13,24 +15,23 @@ if [[ -z $clang ]]; then
   done
 fi
 if [[ -z $clang ]]; then
-  echo "ini_fuzz: clang++ not found. Install it with: apt-get install clang libclang-rt-dev" \
+  echo "$name: clang++ not found. Install it with: apt-get install clang libclang-rt-dev" \
        "(Debian 12: clang-14 and libclang-rt-14-dev)" >&2
   exit 1
 fi
 
-mkdir -p "$out/corpus"
-binary=$out/ini_fuzz
+mkdir -p "$out/$name-corpus"
+binary=$out/$name
 # Rebuild only when a source is newer than the binary.
 rebuild=0
 [[ -x $binary ]] || rebuild=1
 for source in "$@"; do [[ $source -nt $binary ]] && rebuild=1; done
 if ((rebuild)); then
-  echo "ini_fuzz: building with $clang"
+  echo "$name: building with $clang"
   "$clang" -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
     -I"$include" "$@" -o "$binary.tmp"
   mv "$binary.tmp" "$binary"
 fi
 
-seeds=$(dirname "$0")/seeds
 "$binary" -max_total_time=15 -rss_limit_mb=2048 -max_len=4096 -timeout=20 \
-  -artifact_prefix="$out/" "$out/corpus" "$seeds"
+  -artifact_prefix="$out/$name-" "$out/$name-corpus" "$seeds"

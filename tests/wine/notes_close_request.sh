@@ -15,8 +15,9 @@ check "the note answers the end of the session"
 probe end-session "$note1" >/dev/null || fail "the end-session messages were not answered"
 wait_file "$DATA_DIR/0.txt" 10 || fail "no 0.txt after the end of the session"
 sleep 0.3
-# Written as it stands: the details view's own Left, no collapse correction.
-write_expected_note "$ZLT_TMP/expected.txt" 22305 0 会議 午前十時 三階
+# Written where the note stands collapsed (the details view stands 3135 twips further left),
+# so it reopens where it was.
+write_expected_note "$ZLT_TMP/expected.txt" 25440 0 会議 午前十時 三階
 assert_same_bytes "$DATA_DIR/0.txt" "$ZLT_TMP/expected.txt" "0.txt holds the unsaved note"
 assert_dir_holds "$DATA_DIR" "0.txt"
 is_running "$app" && say "the program still runs after the end-session messages"

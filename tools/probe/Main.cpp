@@ -30,7 +30,8 @@ constexpr Command kCommands[] = {
      L"children <caption>        hwnd class text left top right bottom (client of the window) "
      L"visible enabled id parent"},
     {L"copydata", CopyDataCommand,
-     L"copydata <caption> <hex|-|@text>   WM_COPYDATA; - is no data, @text is 932 text + NUL"},
+     L"copydata <caption> <hex|-|@text|*count>   WM_COPYDATA; - is no data, @text is 932 text + "
+     L"NUL, *count that many 'x' bytes"},
     {L"close", CloseCommand, L"close <caption>           SendMessage WM_CLOSE"},
     {L"post-close", PostCloseCommand, L"post-close <caption>      PostMessage WM_CLOSE"},
     {L"end-session", EndSessionCommand,

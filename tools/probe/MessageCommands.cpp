@@ -17,6 +17,7 @@ HWND FirstCaptioned(const std::wstring& caption) {
 
 // The payload argument: "-" sends no data at all (cbData 0, lpData null),
 // "@text" the text in code page 932 with one NUL as the host's sender does,
+// "*count" that many bytes of 'x' (too many for a command line as hex),
 // anything else hex bytes exactly (an empty string: cbData 0, lpData set).
 struct Payload {
   std::string bytes;
@@ -25,6 +26,11 @@ struct Payload {
 
 std::optional<Payload> ParsePayload(const std::wstring& argument) {
   if (argument == L"-") return Payload{{}, true};
+  if (!argument.empty() && argument.front() == L'*') {
+    const auto count = ParseInteger(std::wstring_view(argument).substr(1));
+    if (!count || *count < 0 || *count > (1LL << 30)) return std::nullopt;
+    return Payload{std::string(static_cast<std::size_t>(*count), 'x'), false};
+  }
   if (!argument.empty() && argument.front() == L'@') {
     auto bytes = ToCp932(std::wstring_view(argument).substr(1));
     if (!bytes) return std::nullopt;
@@ -42,7 +48,7 @@ int CopyDataCommand(const Args& args) {
   if (args.size() != 2) return kUsage;
   auto payload = ParsePayload(args[1]);
   if (!payload) {
-    PrintError(L"payload: hex bytes, - or @text (code page 932)");
+    PrintError(L"payload: hex bytes, -, @text (code page 932) or *count");
     return kUsage;
   }
   const HWND target = FirstCaptioned(args[0]);

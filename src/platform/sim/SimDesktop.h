@@ -91,10 +91,16 @@ class Desktop {
   void ScriptNextMove(int dxPx, int dyPx, std::chrono::milliseconds held = {}) {
     moveScript_.push_back({dxPx, dyPx, held});
   }
+  // After letting `after` more windows through, the window system refuses the
+  // next count, as Windows does when a process runs out of window objects.
+  void RefuseWindows(int count, int after = 0) {
+    windowsToRefuse_ = count;
+    windowsBeforeRefusal_ = after;
+  }
 
   struct MessageBoxRecord {
     std::string text, title;
-    platform::Answer answer;
+    std::optional<platform::Answer> answer;  // nullopt: a notice, read and closed with OK
   };
   struct MenuRecord {
     std::vector<platform::MenuItemSpec> items;  // check marks as shown
@@ -273,6 +279,8 @@ class Desktop {
   std::deque<platform::Answer> messageBoxScript_;
   std::deque<std::optional<int>> menuScript_;
   std::deque<Move> moveScript_;
+  int windowsToRefuse_ = 0;
+  int windowsBeforeRefusal_ = 0;
   std::vector<MessageBoxRecord> messageBoxes_;
   std::vector<MenuRecord> menus_;
   std::vector<ProcessRecord> processes_;

@@ -1,5 +1,7 @@
 #include "platform/sim/SimWindowSystem.h"
 
+#include <stdexcept>
+
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimInstance.h"
 #include "platform/sim/SimPopupMenu.h"
@@ -8,6 +10,12 @@ namespace zlt::sim {
 
 std::unique_ptr<platform::IForm> SimWindowSystem::CreateForm(const platform::FormSpec& spec,
                                                              platform::IFormEvents& events) {
+  if (desktop_.windowsBeforeRefusal_ > 0) {
+    --desktop_.windowsBeforeRefusal_;
+  } else if (desktop_.windowsToRefuse_ > 0) {
+    --desktop_.windowsToRefuse_;
+    throw std::runtime_error("the window system refused a new window");
+  }
   return desktop_.CreateForm(&instance_, spec, events);
 }
 
@@ -31,6 +39,10 @@ long SimWindowSystem::SendClose(platform::WindowHandle window) {
 
 platform::Answer SimWindowSystem::AskYesNo(std::string_view text, std::string_view title) {
   return desktop_.AskYesNo(text, title);
+}
+
+void SimWindowSystem::ShowNotice(std::string_view text, std::string_view title) {
+  desktop_.messageBoxes_.push_back({std::string(text), std::string(title), std::nullopt});
 }
 
 void SimWindowSystem::DoEvents() {

@@ -27,6 +27,7 @@ class SimWindowSystem final : public platform::IWindowSystem {
   // OnCloseRequest, synchronously; 0 when there is no such window.
   long SendClose(platform::WindowHandle window) override;
   platform::Answer AskYesNo(std::string_view text, std::string_view title) override;
+  void ShowNotice(std::string_view text, std::string_view title) override;
   // Runs deferred events; virtual time does not move.
   void DoEvents() override;
   // Returns at once: tests drive the events.

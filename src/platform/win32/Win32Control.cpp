@@ -273,7 +273,13 @@ LRESULT CALLBACK Win32Control::SubclassProc(HWND window, UINT message, WPARAM wP
   auto* control = reinterpret_cast<Win32Control*>(self);
   const Message current{window, message, wParam, lParam};
   for (const Route& route : kRoutes) {
-    if (route.message == message) return (control->*route.handler)(current);
+    if (route.message != message) continue;
+    try {
+      return (control->*route.handler)(current);
+    } catch (...) {
+      // No exception may unwind through the window system's frames.
+      return 0;
+    }
   }
   return DefSubclassProc(window, message, wParam, lParam);
 }

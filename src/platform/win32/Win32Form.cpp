@@ -117,9 +117,16 @@ LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wParam,
   const Message current{window, message, wParam, lParam};
   for (const Route& route : kRoutes) {
     if (route.message != message) continue;
-    // A handler may destroy the form: nothing of it is touched afterwards.
-    const std::optional<LRESULT> result = (form->*route.handler)(current);
-    if (result) return *result;
+    try {
+      // A handler may destroy the form: nothing of it is touched afterwards.
+      const std::optional<LRESULT> result = (form->*route.handler)(current);
+      if (result) return *result;
+    } catch (...) {
+      // No exception may unwind through the window system's frames. The event
+      // is dropped as handled: the default for WM_CLOSE would destroy a
+      // window its object still owns.
+      return 0;
+    }
     break;
   }
   return DefWindowProcW(window, message, wParam, lParam);

@@ -12,6 +12,9 @@ UniqueIcon LoadProgramIcon(HINSTANCE instance, int size) {
                                                   IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }
 
+// A fetch that keeps failing must not spin a core.
+constexpr DWORD kFailedFetchPauseMs = 10;
+
 HWND ToWindow(platform::WindowHandle window) { return reinterpret_cast<HWND>(window); }
 platform::WindowHandle FromWindow(HWND window) {
   return reinterpret_cast<platform::WindowHandle>(window);
@@ -57,6 +60,12 @@ platform::Answer Win32WindowSystem::AskYesNo(std::string_view text, std::string_
   return answer == IDYES ? platform::Answer::Yes : platform::Answer::No;
 }
 
+void Win32WindowSystem::ShowNotice(std::string_view text, std::string_view title) {
+  const ProgramCall call(context_);
+  MessageBoxW(nullptr, ToWide(text).c_str(), ToWide(title).c_str(),
+              MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL | MB_SETFOREGROUND);
+}
+
 bool Win32WindowSystem::MovedFocusByTab(const MSG& message) {
   if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
   if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
@@ -84,7 +93,21 @@ void Win32WindowSystem::DoEvents() {
 
 void Win32WindowSystem::RunMessageLoop() {
   MSG message{};
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) Deliver(message);
+  for (;;) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got == 0) return;  // WM_QUIT
+    if (got == -1) {
+      // One message could not be fetched (seen under Wine with a 2 MiB
+      // WM_COPYDATA): losing it must not end the program with unsaved notes.
+      Sleep(kFailedFetchPauseMs);
+      continue;
+    }
+    try {
+      Deliver(message);
+    } catch (...) {
+      // The window procedures catch their own; this is the last line.
+    }
+  }
 }
 
 platform::ScreenMetrics Win32WindowSystem::Screen() const {

@@ -30,6 +30,7 @@ class Win32WindowSystem final : public platform::IWindowSystem {
   platform::WindowHandle FindWindowByCaption(std::string_view caption) const override;
   long SendClose(platform::WindowHandle window) override;
   platform::Answer AskYesNo(std::string_view text, std::string_view title) override;
+  void ShowNotice(std::string_view text, std::string_view title) override;
 
   void DoEvents() override;
   void RunMessageLoop() override;

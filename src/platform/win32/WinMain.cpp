@@ -61,7 +61,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                                    shell,   instanceChannel, environment};
 
   zlt::Program program(platform);
-  program.Main();
+  try {
+    program.Main();
+  } catch (...) {
+    // Without its controller window the program cannot serve any note.
+    return 1;
+  }
   windows.RunMessageLoop();
   return 0;
 }

@@ -1,0 +1,211 @@
+// How notes come and go over the program's life: a restore-all that loses the
+// start race, every way a note window closes, a window the system refuses,
+// and where a note reopens.
+#include "FusenFixture.h"
+
+namespace zlt::test {
+namespace {
+
+using manager::MenuItem;
+using platform::TwipsRect;
+
+class LifetimeTest : public FusenTest {
+ protected:
+  void WriteNotes(int count) {
+    for (int i = 0; i < count; ++i) {
+      WriteNoteFile(std::to_string(i) + ".txt",
+                    NoteBytes("note" + std::to_string(i), 9000, 600 * i));
+    }
+  }
+  std::string TitleOf(int number) { return MustNote(number).Control(note::txtTitle).Text(); }
+};
+
+TEST_F(LifetimeTest, RestoreAllThatLosesTheStartRaceStillOpensEveryNote) {
+  WriteNotes(3);
+  auto& run = Start("/N");  // the new note's start came first
+  auto& second = Start("/*");
+  EXPECT_TRUE(second.Ended());
+  ASSERT_EQ(run.State().MemoCount, 4);
+  EXPECT_EQ(run.State().OpenMemoCount, 4);
+  EXPECT_TRUE(MustNote(1).Control(note::Frame1).Visible()) << "the new note is untouched";
+  // The same order and numbering as a restore-all at start-up, after the new note.
+  for (int n = 2; n <= 4; ++n) {
+    EXPECT_EQ(TitleOf(n), "note" + std::to_string(n - 2));
+    EXPECT_TRUE(MustNote(n).Visible());
+  }
+  EXPECT_EQ(run.State().FrmPath, DataFolder() + "\\0.txt");
+  EXPECT_EQ(desktop_.ActiveForm(), &MustNote(2));
+  EXPECT_FALSE(run.State().ReViewLoad);
+}
+
+TEST_F(LifetimeTest, ForwardedRestoreAllOpensOnlyFilesWithoutAWindowAndLeavesHiddenNotesHidden) {
+  WriteNotes(3);
+  auto& run = Start("/*");
+  Choose(MustNote(1), MenuItem::MemoShade);
+  Choose(MustNote(2), MenuItem::MemoClose);
+  Start("/*");
+  EXPECT_FALSE(MustNote(1).Visible()) << "hidden notes stay hidden";
+  ASSERT_EQ(run.State().MemoCount, 4) << "only the closed note opens again";
+  EXPECT_EQ(TitleOf(4), "note1");
+  EXPECT_EQ(run.State().OpenMemoCount, 3);
+
+  Start("/*");  // every file has its window: nothing happens
+  EXPECT_EQ(run.State().MemoCount, 4);
+  EXPECT_FALSE(MustNote(1).Visible());
+
+  std::filesystem::remove_all(DataDir());
+  Start("/*");  // no note file at all: the running program does not end
+  EXPECT_EQ(run.State().MemoCount, 4);
+  EXPECT_FALSE(run.Ended());
+}
+
+// Every way a note window can be closed counts it out alike; the last one ends
+// the program, and a later restore-all starts afresh with every note.
+TEST_F(LifetimeTest, EveryWayOfClosingCountsTheNoteOutAndTheLastEndsTheProgram) {
+  enum class Way { Menu, CloseMessage, OtherProgram };
+  for (const Way way : {Way::Menu, Way::CloseMessage, Way::OtherProgram}) {
+    SCOPED_TRACE(static_cast<int>(way));
+    WriteNotes(2);
+    auto& run = Start("/*");
+    for (int n = 1; n <= 2; ++n) {
+      auto& note = MustNote(n);
+      ShiftDoubleClickTitle(note);
+      TypeDetails(note, "closed " + std::to_string(n));
+      switch (way) {
+        case Way::Menu:
+          Choose(note, MenuItem::MemoClose);
+          break;
+        case Way::CloseMessage:  // its own close, Alt+F4 or WM_CLOSE
+          desktop_.RequestClose(note);
+          break;
+        case Way::OtherProgram: {
+          sim::Instance::Config config;
+          config.hostRoot = root_.string();
+          sim::Instance other(desktop_, config);
+          other.Platform().windows.SendClose(note.Handle());
+          break;
+        }
+      }
+      EXPECT_EQ(Note(n), nullptr);
+      ASSERT_EQ(run.Ended(), n == 2);
+      if (n == 1) {
+        EXPECT_EQ(run.State().OpenMemoCount, 1);
+      }
+    }
+    EXPECT_NE(ReadNoteFile("1.txt").find("txtData=closed 2"), std::string::npos);
+    Stop(run);
+    auto& again = Start("/*");
+    EXPECT_EQ(again.State().OpenMemoCount, 2);
+    Stop(again);
+    std::filesystem::remove_all(DataDir());
+  }
+}
+
+TEST_F(LifetimeTest, DeletingTheLastNoteAfterOthersClosedFromOutsideEndsWithItsFileGone) {
+  WriteNotes(2);
+  auto& run = Start("/*");
+  desktop_.RequestClose(MustNote(1));
+  desktop_.AnswerNextMessageBox(platform::Answer::Yes);
+  Choose(MustNote(2), MenuItem::MemoDelete);
+  EXPECT_TRUE(run.Ended());
+  EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"});
+}
+
+TEST_F(LifetimeTest, ARefusedNoteWindowIsReportedOnceAndTheProgramGoesOnWithTheRest) {
+  WriteNotes(4);
+  desktop_.RefuseWindows(1, 2);  // the controller and note 1 come; note 2 is refused
+  auto& run = Start("/*");
+  ASSERT_FALSE(run.Ended());
+  ASSERT_EQ(desktop_.MessageBoxes().size(), 1u) << "one notice, not one per file";
+  EXPECT_EQ(desktop_.MessageBoxes()[0].title, "ZLT付箋紙プラグイン");
+  EXPECT_EQ(desktop_.MessageBoxes()[0].answer, std::nullopt);
+  EXPECT_EQ(run.State().OpenMemoCount, 1);
+  EXPECT_FALSE(run.State().StartupLoad);
+  EXPECT_EQ(TitleOf(1), "note0");
+  TypeTitle(MustNote(1), "still works");
+  EXPECT_NE(ReadNoteFile("0.txt").find("Title=still works"), std::string::npos);
+
+  // Once windows can be made again, a restore-all brings the others.
+  Start("/*");
+  EXPECT_EQ(run.State().OpenMemoCount, 4);
+  EXPECT_EQ(TitleOf(3), "note1");
+  EXPECT_EQ(TitleOf(5), "note3");
+
+  desktop_.RefuseWindows(1);
+  Choose(MustNote(1), MenuItem::NewMemo);
+  EXPECT_EQ(desktop_.MessageBoxes().size(), 2u);
+  EXPECT_EQ(run.State().OpenMemoCount, 4);
+  EXPECT_EQ(desktop_.Forms().size(), 5u) << "no half-made window is left behind";
+}
+
+TEST_F(LifetimeTest, ANoteClosedWithItsDetailsOpenReopensWhereItStood) {
+  // Near the right edge (the screen is 28800 twips wide): the details view
+  // stands 3135 twips further left, which must not become the note's place.
+  WriteNoteFile("0.txt", NoteBytes("edge", 25440, 3000));
+  WriteNoteFile("1.txt", NoteBytes("other", 9000, 0));
+  for (int round = 0; round < 3; ++round) {
+    auto& run = Start("/*");
+    auto& note = MustNote(1);
+    EXPECT_EQ(note.Bounds(), (TwipsRect{25440, 3000, 3360, 480})) << "round " << round;
+    ShiftDoubleClickTitle(note);
+    TypeDetails(note, "round " + std::to_string(round));
+    if (round == 0) Choose(note, MenuItem::MemoClose);
+    if (round == 1) desktop_.RequestClose(note);
+    if (round == 2) desktop_.EndSession();
+    EXPECT_EQ(ReadNoteFile("0.txt"),
+              NoteBytes("edge", 25440, 3000, "round " + std::to_string(round)));
+    Stop(run);
+  }
+}
+
+TEST_F(LifetimeTest, ANoteSavedOrClosedAtTheLeftEdgeReopensAtTheEdge) {
+  WriteNoteFile("0.txt", NoteBytes("a", 1000, 0));
+  auto& run = Start("/*");
+  Choose(MustNote(1), MenuItem::NewMemo);
+  auto& saved = MustNote(2);
+  ASSERT_EQ(saved.Bounds().left, 0) << "the details view stops at the edge";
+  TypeTitle(saved, "saved");
+  Save(saved);
+  EXPECT_EQ(saved.Bounds().left, 0);
+  EXPECT_EQ(ReadNoteFile("1.txt"), NoteBytes("saved", 0, 495, "", 1, 1));
+
+  ShiftDoubleClickTitle(saved);  // opens at the edge again
+  ASSERT_EQ(saved.Bounds().left, 0);
+  desktop_.RequestClose(saved);
+  EXPECT_EQ(ReadNoteFile("1.txt"), NoteBytes("saved", 0, 495, "", 1, 1));
+  Stop(run);
+  Start("/*");
+  EXPECT_EQ(MustNote(2).Bounds(), (TwipsRect{0, 495, 3360, 480}));
+}
+
+// A note stored where no monitor is any more comes back onto the primary
+// screen (28800 x 16200 twips) as the snap would bring it, snap on or off.
+TEST_F(LifetimeTest, ANoteOnNoMonitorReopensOnThePrimaryScreen) {
+  struct Case {
+    int left, top;
+    TwipsRect reopened;
+  };
+  const Case cases[] = {
+      {60000, 3000, {25440, 3000, 3360, 480}},  // right of the screen: flush right
+      {-9000, 3000, {0, 3000, 3360, 480}},      // left of it: flush left
+      {3000, 99990, {3000, 15720, 3360, 480}},  // below it: flush with the bottom
+      {3000, -9000, {3000, 0, 3360, 480}},      // above it
+      {-3000, 3000, {-3000, 3000, 3360, 480}},  // partly on the screen: left alone
+  };
+  for (const bool snap : {true, false}) {
+    std::filesystem::remove_all(DataDir());
+    WriteNoteFile("ZLTFusen.ini", snap ? "" : "[ZLT付箋紙プラグイン]\r\nKyuchaku=False\r\n");
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+      WriteNoteFile(std::to_string(i) + ".txt", NoteBytes("n", cases[i].left, cases[i].top));
+    }
+    auto& run = Start("/*");
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+      EXPECT_EQ(MustNote(static_cast<int>(i) + 1).Bounds(), cases[i].reopened)
+          << "case " << i << (snap ? " with snap" : " without snap");
+    }
+    Stop(run);
+  }
+}
+
+}  // namespace
+}  // namespace zlt::test
