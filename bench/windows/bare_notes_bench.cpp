@@ -8,7 +8,17 @@
 // benchmark stand. Times the loop until every window exists, then how long the
 // messages it left pending take, and when the first window was visible.
 //
-//   bare_notes_bench [notes=1000]
+// Extra steps the program takes per note can be added one by one, to see
+// what each costs on top of the bare windows:
+//   move     the window made at 0,0, then moved to its place (SetWindowPos)
+//   ztop     each control raised to the top of its siblings (SetWindowPos)
+//   subclass each control subclassed (SetWindowSubclass)
+//   limit    the title box's text limit lifted (EM_SETLIMITTEXT)
+//   text     the title set after the box was made (SetWindowTextW)
+//   timer    a 250 ms timer started on the window (SetTimer)
+//   query    the window rectangle and caption read back three times
+//
+//   bare_notes_bench [notes=1000] [extra,extra...]
 // commctrl.h needs windows.h before it.
 // clang-format off
 #include <windows.h>
@@ -18,6 +28,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace {
@@ -53,10 +64,22 @@ void AddTool(HWND tooltips, HWND form, HWND control, const wchar_t* text) {
   SendMessageW(tooltips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+LRESULT CALLBACK PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                        DWORD_PTR) {
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   const int notes = argc > 1 ? std::max(1, _wtoi(argv[1])) : 1000;
+  const std::wstring extras = argc > 2 ? L"," + std::wstring(argv[2]) + L"," : L"";
+  const auto with = [&](const wchar_t* step) {
+    return extras.find(L"," + std::wstring(step) + L",") != std::wstring::npos;
+  };
+  const bool move = with(L"move"), ztop = with(L"ztop"), subclass = with(L"subclass"),
+             limit = with(L"limit"), text = with(L"text"), timer = with(L"timer"),
+             query = with(L"query");
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
@@ -88,16 +111,35 @@ int wmain(int argc, wchar_t** argv) {
     const int top = (300 + (i / 40 % 30) * 500) / 15;
     const HWND form =
         CreateWindowExW(WS_EX_TOOLWINDOW, formClass.lpszClassName, L"ＺＬＴ付箋紙プラグインNo.",
-                        WS_POPUP | WS_CLIPCHILDREN, left, top, kWidthPx, kHeightPx, nullptr,
-                        nullptr, instance, nullptr);
+                        WS_POPUP | WS_CLIPCHILDREN, move ? 0 : left, move ? 0 : top, kWidthPx,
+                        kHeightPx, nullptr, nullptr, instance, nullptr);
     const HWND tab = CreateWindowExW(
         0, L"STATIC", L"",
         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFTNOWORDWRAP | SS_NOTIFY | SS_NOPREFIX, 0, 0,
         17, 41, form, nullptr, instance, nullptr);
     const HWND title = CreateWindowExW(
-        WS_EX_CLIENTEDGE, L"EDIT", L"買い物",
+        WS_EX_CLIENTEDGE, L"EDIT", text ? L"" : L"買い物",
         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, 24, 8, 393,
         17, form, nullptr, instance, nullptr);
+    for (const HWND control : {tab, title}) {
+      if (ztop)
+        SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      if (subclass) SetWindowSubclass(control, PassOn, 1, 0);
+    }
+    if (limit) SendMessageW(title, EM_SETLIMITTEXT, 0, 0);
+    if (move) {
+      SetWindowPos(form, nullptr, left, top, kWidthPx, kHeightPx, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (text) SetWindowTextW(title, L"買い物");
+    if (timer) SetTimer(form, 1, 250, nullptr);
+    if (query) {
+      for (int q = 0; q < 3; ++q) {
+        RECT rect;
+        GetWindowRect(form, &rect);
+        wchar_t caption[64];
+        GetWindowTextW(form, caption, 64);
+      }
+    }
     SendMessageW(tab, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     AddTool(tooltips, form, tab, L"ココを“右クリック”でメニュー表示");
@@ -116,7 +158,8 @@ int wmain(int argc, wchar_t** argv) {
 
   long made = 0;
   for (const HWND window : windows) made += IsWindowVisible(window) ? 1 : 0;
-  std::printf("bare_notes_bench: %d bare note windows, %ld shown\n", notes, made);
+  std::printf("bare_notes_bench: %d bare note windows, %ld shown%s%ls\n", notes, made,
+              extras.empty() ? "" : ", with", extras.c_str());
   std::printf("  bare note windows until every window exists      %9.1f ms  (%.2f ms/note)\n",
               madeMs, madeMs / notes);
   std::printf("  ... and the messages they left pending handled   %9.1f ms\n", settledMs);

@@ -75,6 +75,27 @@ void FusenshiWindow::Form_Load() {
   ++state_.OpenMemoCount;
   number_ = state_.MemoCount;
 
+  // A note loaded from its file is read before its window is made, so the
+  // window and its title box are made where and as the file says instead of
+  // being moved and filled afterwards.
+  const bool startup = state_.StartupLoad;
+  const bool review = !startup && state_.ReViewLoad;
+  std::optional<MemoFileValues> values;
+  if (startup || review) {
+    if (review) state_.ReViewLoad = false;
+    const auto name =
+        host_.NoteListFileName(startup ? state_.OpenMemoCount - 1 : state_.ReViewIndex);
+    if (!name.empty()) memoPath_ = state_.DataFolder + "\\" + name;
+    values = ReadMemoFile(platform_.files, memoPath_);
+    if (values) {
+      bounds.left = values->left;
+      bounds.top = values->top;
+      // What the file holds: storing it back would only rewrite every note
+      // file at start-up.
+      strip_.SetText(txtTitle, values->title);
+    }
+  }
+
   platform::FormSpec spec;
   spec.caption = NoteCaption(number_);
   spec.style = platform::FormStyle::Borderless;
@@ -87,10 +108,8 @@ void FusenshiWindow::Form_Load() {
   strip_.Materialise(*form_);
   frame_.Form_Resize();
 
-  if (state_.StartupLoad) {
-    const auto name = host_.NoteListFileName(state_.OpenMemoCount - 1);
-    if (!name.empty()) memoPath_ = state_.DataFolder + "\\" + name;
-    LoadFromFile();
+  if (startup) {
+    if (values) LoadFromFile(*values);
     // The controller runs the chain as a loop: this asks for the next window.
     if (state_.MemoCount < host_.NoteListCount()) {
       host_.NewMemo_Click();
@@ -100,11 +119,8 @@ void FusenshiWindow::Form_Load() {
     state_.FrmPath = memoPath_;
     return;
   }
-  if (state_.ReViewLoad) {
-    state_.ReViewLoad = false;
-    const auto name = host_.NoteListFileName(state_.ReViewIndex);
-    if (!name.empty()) memoPath_ = state_.DataFolder + "\\" + name;
-    LoadFromFile();
+  if (review) {
+    if (values) LoadFromFile(*values);
     return;
   }
 
@@ -126,42 +142,33 @@ void FusenshiWindow::Form_Load() {
   }
 }
 
-void FusenshiWindow::LoadFromFile() {
-  const auto values = ReadMemoFile(platform_.files, memoPath_);
-  if (!values) return;  // not a usable note file: the window stays empty at its place
-
-  SetAlarmChecked(values->alarm != 0);
+// Not called for a file that is not a usable note: that window stays empty at
+// its place.
+void FusenshiWindow::LoadFromFile(const MemoFileValues& values) {
+  SetAlarmChecked(values.alarm != 0);
   details_.SetText(loadFileName, memoPath_);
   const bool armed = details_.Checked(AlmCheck);
   details_.SetEnabled(AlmMusic, armed);
-  details_.SetChecked(AlmMusic, values->alarmMusic != 0);
-  details_.SetText(txtDateNo, values->date);
-  details_.SetText(txtTime0, values->time0);
-  details_.SetText(txtTime1, values->time1);
+  details_.SetChecked(AlmMusic, values.alarmMusic != 0);
+  details_.SetText(txtDateNo, values.date);
+  details_.SetText(txtTime0, values.time0);
+  details_.SetText(txtTime1, values.time1);
   picker_.Close();
   alarm_.WatchFromLoad();
 
-  auto bounds = form_->Bounds();
-  bounds.left = values->left;
-  bounds.top = values->top;
-  SetBounds(bounds);
   // Saved on a monitor that is gone: back onto the primary screen, snap or not.
   if (!platform_.windows.MonitorRectOf(form_->Handle())) {
     SetBounds(SnapToEdges(form_->Bounds(), PrimaryScreenEdges(platform_.windows.Screen())));
   }
 
-  state_.TemaeFlag.Set(number_, values->temae);
-  SetTemaeChecked(values->temae);
-  if (values->temae) form_->SetTopmost(true);
+  state_.TemaeFlag.Set(number_, values.temae);
+  SetTemaeChecked(values.temae);
+  if (values.temae) form_->SetTopmost(true);
 
-  state_.ToumeiFlag.Set(number_, values->toumei);
-  SetToumeiChecked(values->toumei);
-  if (values->toumei) form_->SetLayeredAlpha(layout::kTranslucentAlpha);
-
-  // The title just read is what the file holds: storing it back would only
-  // rewrite every note file at start-up.
-  strip_.SetText(txtTitle, values->title);
-  if (values->details) details_.SetText(txtData, *values->details);
+  state_.ToumeiFlag.Set(number_, values.toumei);
+  SetToumeiChecked(values.toumei);
+  if (values.toumei) form_->SetLayeredAlpha(layout::kTranslucentAlpha);
+  if (values.details) details_.SetText(txtData, *values.details);
 }
 
 void FusenshiWindow::ShowInactive() { form_->SetVisible(true); }

@@ -8,6 +8,7 @@
 #include "note/Alarm.h"
 #include "note/DatePicker.h"
 #include "note/LazyControls.h"
+#include "note/MemoFile.h"
 #include "note/NoteFrame.h"
 #include "note/NoteHost.h"
 #include "note/TitleEditing.h"
@@ -96,7 +97,8 @@ class FusenshiWindow final : public platform::IFormEvents, private AlarmOwner {
   void OnEndSession() override;
 
  private:
-  void LoadFromFile();
+  // Everything of the file but the place and the title, which the window is made with.
+  void LoadFromFile(const MemoFileValues& values);
   void WriteWholeFile(float left);
   void CollapseAndApplyOptions();
   void SetAlarmChecked(bool checked);  // runs AlmCheck_Click when the value changes

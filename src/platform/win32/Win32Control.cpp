@@ -138,10 +138,8 @@ Win32Control::Win32Control(Win32Form& form, const platform::ControlSpec& spec, H
   settingText_ = false;
   if (!window_) throw std::runtime_error("the window system refused a new control");
   const HWND window = window_.Get();
-
-  // A control made later lies above those made before it: the date picker is
-  // made after the details text and must cover it.
-  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  parent_ = parent;
+  placed_ = {left, top, left + width, top + height};
 
   font_ = context.fonts.Get(spec.font.value_or(DefaultFont()));
   SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
@@ -155,6 +153,18 @@ Win32Control::Win32Control(Win32Form& form, const platform::ControlSpec& spec, H
 
 Win32Control::~Win32Control() {
   if (window_) RemoveWindowSubclass(window_.Get(), &Win32Control::SubclassProc, kSubclassId);
+}
+
+void Win32Control::RaiseAboveOverlapped(
+    const std::vector<std::unique_ptr<Win32Control>>& controls) {
+  for (const auto& earlier : controls) {
+    RECT common{};
+    if (earlier.get() == this) break;
+    if (earlier->parent_ == parent_ && IntersectRect(&common, &earlier->placed_, &placed_)) {
+      SetWindowPos(window_.Get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      return;
+    }
+  }
 }
 
 bool Win32Control::IsContainer() const {

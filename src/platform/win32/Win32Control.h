@@ -5,9 +5,11 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Handles.h"
 #include "platform/Controls.h"
@@ -43,6 +45,12 @@ class Win32Control final : public platform::IControl {
   platform::ControlKind Kind() const { return kind_; }
   bool IsContainer() const;
   HWND Handle() const { return window_.Get(); }
+  // A control made later lies above those made before it (the date picker
+  // must cover the details text), but the system puts a new control beneath
+  // its siblings. Controls never move, so only one that overlaps a sibling
+  // made before it is raised: most controls, among them both of every
+  // collapsed note, save the call.
+  void RaiseAboveOverlapped(const std::vector<std::unique_ptr<Win32Control>>& controls);
   const std::string& Tooltip() const { return tooltip_; }
 
   // Notifications the form received for this control (WM_COMMAND, WM_CTLCOLOR*,
@@ -53,6 +61,8 @@ class Win32Control final : public platform::IControl {
   void DrawGraphicalButton(const DRAWITEMSTRUCT& item);
 
  private:
+  HWND parent_ = nullptr;
+  RECT placed_{};
   struct Message {
     HWND window;
     UINT message;

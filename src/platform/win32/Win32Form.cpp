@@ -161,6 +161,7 @@ Win32Control& Win32Form::AddControl(const platform::ControlSpec& spec) {
   }
   controls_.push_back(std::make_unique<Win32Control>(*this, spec, parent));
   Win32Control& control = *controls_.back();
+  control.RaiseAboveOverlapped(controls_);
   controlsById_[control.Id()] = &control;
   controlsByWindow_[control.Handle()] = &control;
   if (!control.Tooltip().empty()) AddTooltip(control);
