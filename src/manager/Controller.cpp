@@ -168,14 +168,20 @@ void Controller::ShowInformation() {
   form_->Activate();
 }
 
-void Controller::SaveAllNotes() {
-  for (const auto& note : notes_) note->Form_QueryUnload();
+std::vector<note::SaveFailure> Controller::SaveAllNotes() {
+  std::vector<note::SaveFailure> failures;
+  for (const auto& note : notes_) {
+    if (auto failure = note->Form_QueryUnload()) failures.push_back(std::move(*failure));
+  }
+  return failures;
 }
 
 void Controller::OnClick(int controlId) { information_->OnClick(controlId); }
 
 long Controller::OnCloseRequest() {
-  SaveAllNotes();
+  if (const auto failures = SaveAllNotes(); !failures.empty()) {
+    platform_.windows.ShowNotice(note::NotesNotSavedText(failures), note::kMessageTitle);
+  }
   // The controller is never unloaded: it only hides.
   form_->SetVisible(false);
   return 0;

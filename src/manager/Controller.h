@@ -55,6 +55,7 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   void MemoShade_Click();
   void AllMemoShade_Click();
   void MemoClose_Click() override;
+  bool ClosingToDelete() const override { return closingToDelete_; }
   void AllMemoClose_Click();
   void MemoDelete_Click();
   void AllMemoDelete_Click();
@@ -109,7 +110,8 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
 
  private:
   void Form_Load();
-  void SaveAllNotes();
+  // Every note writes its file; what could not be written.
+  std::vector<note::SaveFailure> SaveAllNotes();
   // Creates one note, or every note of the start-up chain, each shown without
   // activation; returns the first one created (nullptr: none could be).
   note::FusenshiWindow* CreateNotes();
@@ -139,6 +141,7 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   note::FusenshiWindow* lastCreated_ = nullptr;
   bool noteRefused_ = false;  // the window system refused a note window
   bool closeCommandRunning_ = false;
+  bool closingToDelete_ = false;
   std::optional<std::string> closedNotePath_;
 };
 

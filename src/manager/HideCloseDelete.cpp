@@ -40,7 +40,11 @@ void Controller::MemoClose_Click() {
 }
 
 void Controller::AllMemoClose_Click() {
-  SaveAllNotes();
+  // Ending now would take the unsaved text with it: everything stays open.
+  if (const auto failures = SaveAllNotes(); !failures.empty()) {
+    platform_.windows.ShowNotice(note::NotesKeptOpenText(failures), note::kMessageTitle);
+    return;
+  }
   endProgram_();
 }
 
@@ -50,7 +54,9 @@ void Controller::MemoDelete_Click() {
   rc = static_cast<long>(answer);
   if (answer != platform::Answer::Yes || window == platform::kNoWindow) return;
 
+  closingToDelete_ = true;
   const bool closed = CloseNoteWindow(window);
+  closingToDelete_ = false;
   // The note's own close may just have given it a file: delete the file it
   // really has, which in ordinary use is the one recorded as last pressed.
   const std::string path = closedNotePath_ ? *closedNotePath_ : state_.FrmPath;

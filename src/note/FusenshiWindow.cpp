@@ -87,6 +87,10 @@ void FusenshiWindow::Form_Load() {
         host_.NoteListFileName(startup ? state_.OpenMemoCount - 1 : state_.ReViewIndex);
     if (!name.empty()) memoPath_ = state_.DataFolder + "\\" + name;
     values = ReadMemoFile(platform_.files, memoPath_);
+    // Not a note (or not readable now): the window stays empty and is not tied
+    // to the file, so no save, close or title ever touches those bytes; its
+    // first save picks a new name.
+    if (!values) memoPath_.clear();
     if (values) {
       bounds.left = values->left;
       bounds.top = values->top;
@@ -145,6 +149,7 @@ void FusenshiWindow::Form_Load() {
 // Not called for a file that is not a usable note: that window stays empty at
 // its place.
 void FusenshiWindow::LoadFromFile(const MemoFileValues& values) {
+  fileUtf16_ = values.utf16;
   SetAlarmChecked(values.alarm != 0);
   details_.SetText(loadFileName, memoPath_);
   const bool armed = details_.Checked(AlmCheck);
@@ -185,33 +190,10 @@ void FusenshiWindow::Form_Activate() {
   state_.FrmPath = memoPath_;
 }
 
-void FusenshiWindow::WriteWholeFile(float left) {
-  MemoFileContent content;
-  content.alarm = details_.Checked(AlmCheck) ? 1 : 0;
-  content.alarmMusic = details_.Checked(AlmMusic) ? 1 : 0;
-  content.date = details_.Text(txtDateNo);
-  content.time0 = details_.Text(txtTime0);
-  content.time1 = details_.Text(txtTime1);
-  content.left = left;
-  content.top = static_cast<float>(form_->Bounds().top);
-  content.temae = TemaeChecked() ? 1 : 0;
-  content.toumei = ToumeiChecked() ? 1 : 0;
-  content.title = Title();
-  content.details = Details();
-  WriteMemoFile(platform_.files, memoPath_, content);
-}
-
 void FusenshiWindow::cmdSave_Click(int index) {
   if (index == 0) {
-    if (memoPath_.empty()) {
-      const auto path = NewMemoFilePath(platform_.files, state_.DataFolder + "\\");
-      if (path) memoPath_ = *path;
-    }
-    if (!memoPath_.empty()) {
-      details_.SetText(loadFileName, memoPath_);
-      // The file is replaced in one step, so no other event can see it gone.
-      WriteWholeFile(static_cast<float>(layout::CollapsedLeft(form_->Bounds())));
-    }
+    // A note that could not be written keeps its details open with its text.
+    if (!SaveFromDetails()) return;
     alarm_.WatchFromSave();
     CollapseAndApplyOptions();
     return;
@@ -260,27 +242,6 @@ void FusenshiWindow::CollapseAndApplyOptions() {
   }
   if (auto* title = strip_.Live(txtTitle)) title->SetSelection(0, 0);
 }
-
-void FusenshiWindow::Form_QueryUnload() {
-  if (!HasContent()) return;
-  if (memoPath_.empty()) {
-    // Typed but never saved: keep it under a new name rather than lose it.
-    const auto path = NewMemoFilePath(platform_.files, state_.DataFolder + "\\");
-    if (!path) return;
-    memoPath_ = *path;
-    details_.SetText(loadFileName, memoPath_);
-  }
-  WriteWholeFile(static_cast<float>(layout::CollapsedLeft(form_->Bounds())));
-}
-
-long FusenshiWindow::OnCloseRequest() {
-  Form_QueryUnload();
-  const std::string path = memoPath_;
-  host_.NoteClosed(*this, path);  // destroys this window
-  return 0;
-}
-
-void FusenshiWindow::OnEndSession() { Form_QueryUnload(); }
 
 void FusenshiWindow::OnActivate() { Form_Activate(); }
 

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "note/Alarm.h"
@@ -11,6 +12,7 @@
 #include "note/MemoFile.h"
 #include "note/NoteFrame.h"
 #include "note/NoteHost.h"
+#include "note/SaveFailure.h"
 #include "note/TitleEditing.h"
 #include "platform/Form.h"
 #include "platform/Platform.h"
@@ -49,8 +51,9 @@ class FusenshiWindow final : public platform::IFormEvents, private AlarmOwner {
   // activated.
   void Activate();
 
-  // Writes the note to its file when it has content, without closing.
-  void Form_QueryUnload();
+  // Writes the note to its file when it has content, without closing. What
+  // could not be written, or nullopt when the note is safe on disk (or empty).
+  std::optional<SaveFailure> Form_QueryUnload();
   void Form_Activate();
   // Index 0 saves, index 1 cancels.
   void cmdSave_Click(int index);
@@ -99,7 +102,13 @@ class FusenshiWindow final : public platform::IFormEvents, private AlarmOwner {
  private:
   // Everything of the file but the place and the title, which the window is made with.
   void LoadFromFile(const MemoFileValues& values);
-  void WriteWholeFile(float left);
+  // The note as its file holds it, Left as given.
+  MemoFileContent NoteContent(float left) const;
+  // Writes the whole note, to a new file name when it has none yet; the note
+  // takes that name only once it is written.
+  std::optional<SaveFailure> WriteNote(float left);
+  // "保存": writes the note, or says why it could not. True when written.
+  bool SaveFromDetails();
   void CollapseAndApplyOptions();
   void SetAlarmChecked(bool checked);  // runs AlmCheck_Click when the value changes
   // Resizing remakes the outline.
@@ -122,6 +131,7 @@ class FusenshiWindow final : public platform::IFormEvents, private AlarmOwner {
   std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
   int number_ = 0;
   std::string memoPath_;
+  bool fileUtf16_ = false;  // the note's file is UTF-16 and stays so
   RestoreCopy restore_;
   platform::TwipsRect lastSize_{};
 };

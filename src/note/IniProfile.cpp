@@ -207,13 +207,14 @@ IniText IniText::Parse(std::string bytes) {
   return IniText(std::move(bytes), Encoding::kCp932);
 }
 
+std::string Utf16LeFileBytes(std::string_view utf8) {
+  std::string bytes(kUtf16LeMark);
+  bytes += Utf8ToUtf16Le(utf8);
+  return bytes;
+}
+
 std::string IniText::Bytes() const {
-  if (encoding_ == Encoding::kUtf16Le) {
-    std::string bytes(kUtf16LeMark);
-    bytes += Utf8ToUtf16Le(text_);
-    return bytes;
-  }
-  return text_;
+  return encoding_ == Encoding::kUtf16Le ? Utf16LeFileBytes(text_) : text_;
 }
 
 std::string IniText::ToUtf8(std::string_view stored) const {
@@ -275,6 +276,12 @@ std::optional<std::string> IniText::Get(std::string_view section, std::string_vi
 
 void IniText::Set(std::string_view section, std::string_view key, std::string_view value) {
   if (key.empty()) return;
+  if (encoding_ == Encoding::kCp932 &&
+      !(platform::Cp932Holds(section) && platform::Cp932Holds(key) &&
+        platform::Cp932Holds(value))) {
+    text_ = platform::Cp932ToUtf8(text_);
+    encoding_ = Encoding::kUtf16Le;
+  }
   const std::string storedSection = FromUtf8(section);
   const std::string storedKey = FromUtf8(key);
   const std::string storedValue = FromUtf8(value);
@@ -325,7 +332,7 @@ bool WriteProfileString(platform::IFileSystem& files, std::string_view path,
   if (!bytes && files.FileExists(path)) return false;
   IniText text = IniText::Parse(bytes ? std::move(*bytes) : std::string());
   text.Set(section, key, value);
-  return files.ReplaceAtomically(path, text.Bytes());
+  return files.ReplaceAtomically(path, text.Bytes()).written;
 }
 
 }  // namespace zlt::note

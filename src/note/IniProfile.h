@@ -22,8 +22,9 @@
 //
 // A file starting with a UTF-16LE byte-order mark is read as UTF-16, as
 // Windows does, and written back as UTF-16LE with the mark, so such a file
-// keeps every character. A UTF-8 mark is not recognised: its bytes stay part
-// of the first line, as on Windows.
+// keeps every character. A code page 932 file given a value 932 cannot hold
+// becomes such a file rather than store "?". A UTF-8 mark is not recognised:
+// its bytes stay part of the first line, as on Windows.
 #pragma once
 
 #include <optional>
@@ -45,6 +46,7 @@ class IniText {
   std::optional<std::string> Get(std::string_view section, std::string_view key) const;
   void Set(std::string_view section, std::string_view key, std::string_view value);
   std::string Bytes() const;
+  bool Utf16() const { return encoding_ == Encoding::kUtf16Le; }
 
   // Everything after "txtData=" on the first line of the section that begins
   // with it, to the end of the file, less exactly one closing CR LF (the one
@@ -69,6 +71,9 @@ class IniText {
 std::string ReadProfileString(const platform::IFileSystem& files, std::string_view path,
                               std::string_view section, std::string_view key,
                               std::string_view fallback);
+
+// UTF-16LE with its byte-order mark, as a UTF-16 profile file holds text.
+std::string Utf16LeFileBytes(std::string_view utf8);
 
 // One read, one atomic replace. False when the file exists but cannot be read
 // (it is left alone rather than replaced by a single key) or cannot be written.

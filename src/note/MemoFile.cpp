@@ -84,12 +84,19 @@ std::optional<MemoFileValues> ReadMemoFile(const platform::IFileSystem& files,
   if (auto v = get("Toumei")) values.toumei = TextToTruth(*v).value_or(false);
   if (auto v = get("Title")) values.title = std::move(*v);
   values.details = text.MultiLineValue(kSection);
+  values.utf16 = text.Utf16();
   return values;
 }
 
-bool WriteMemoFile(platform::IFileSystem& files, std::string_view path,
-                   const MemoFileContent& content) {
-  if (path.empty()) return false;
+bool StoredAsUtf16(const MemoFileContent& content) {
+  using platform::Cp932Holds;
+  return content.utf16 || !Cp932Holds(content.title) || !Cp932Holds(content.details) ||
+         !Cp932Holds(content.date) || !Cp932Holds(content.time0) || !Cp932Holds(content.time1);
+}
+
+platform::WriteResult WriteMemoFile(platform::IFileSystem& files, std::string_view path,
+                                    const MemoFileContent& content) {
+  if (path.empty()) return platform::WriteResult::Failed("no file name");
   std::string text;
   text.reserve(content.title.size() + content.details.size() + 200);
   const auto line = [&](std::string_view key, std::string_view value) {
@@ -107,7 +114,8 @@ bool WriteMemoFile(platform::IFileSystem& files, std::string_view path,
   line("Toumei", std::to_string(content.toumei));
   line("Title", OneLineValue(content.title));
   line(kMultiLineKey, content.details);  // verbatim, and always last
-  return files.ReplaceAtomically(path, platform::Utf8ToCp932(text));
+  return files.ReplaceAtomically(
+      path, StoredAsUtf16(content) ? Utf16LeFileBytes(text) : platform::Utf8ToCp932(text));
 }
 
 std::optional<std::string> NewMemoFilePath(const platform::IFileSystem& files,

@@ -21,7 +21,14 @@ struct MemoFileContent {
   float left = 0, top = 0;  // twips; written as the shortest single-precision text
   int temae = 0, toumei = 0;
   std::string title, details;  // details verbatim, CR LF line breaks
+  // Stored as UTF-16LE with a byte-order mark (as it was read), not code
+  // page 932. A text 932 cannot hold is stored so anyway.
+  bool utf16 = false;
 };
+
+// Whether content goes to its file as UTF-16: it asks to, or code page 932
+// cannot hold one of its texts.
+bool StoredAsUtf16(const MemoFileContent& content);
 
 // What a read yields, after conversions and defaults.
 struct MemoFileValues {
@@ -31,6 +38,7 @@ struct MemoFileValues {
   bool temae = false, toumei = false;
   std::string title;
   std::optional<std::string> details;  // nullopt: the file has no details line
+  bool utf16 = false;                  // the file is UTF-16, not code page 932
 };
 
 // One read of the whole file. nullopt when the file is unusable: missing, no
@@ -39,9 +47,10 @@ std::optional<MemoFileValues> ReadMemoFile(const platform::IFileSystem& files,
                                            std::string_view path);
 
 // The whole file built in memory in key order and replaced atomically, so the
-// file is never missing or half written. False when it could not be written.
-bool WriteMemoFile(platform::IFileSystem& files, std::string_view path,
-                   const MemoFileContent& content);
+// file is never missing or half written. A note that fits code page 932 is
+// stored in it; otherwise (see StoredAsUtf16) as UTF-16LE with its mark.
+platform::WriteResult WriteMemoFile(platform::IFileSystem& files, std::string_view path,
+                                    const MemoFileContent& content);
 
 // folder + n + ".txt" for the lowest n >= 0 that names no file; folder ends in
 // a backslash. nullopt when 0..32767 are all taken: never overwrite a note.

@@ -20,6 +20,9 @@ class NoteHost {
   virtual void NewMemo_Click() = 0;
   // Closes the note last activated or pressed (an empty note's cancel).
   virtual void MemoClose_Click() = 0;
+  // True while a note is being closed to be deleted: one that cannot be
+  // saved closes all the same.
+  virtual bool ClosingToDelete() const = 0;
 
   // The note list: the folder it lists, its size and its names.
   virtual const std::string& NoteListPath() const = 0;

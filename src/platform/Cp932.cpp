@@ -161,4 +161,8 @@ std::string Utf8ToCp932(std::string_view text) {
   return out;
 }
 
+bool Cp932Holds(std::string_view text) {
+  return IsAscii(text) || Cp932ToUtf8(Utf8ToCp932(text)) == text;
+}
+
 }  // namespace zlt::platform

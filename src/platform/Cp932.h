@@ -31,5 +31,7 @@ namespace zlt::platform {
 
 std::string Cp932ToUtf8(std::string_view bytes);
 std::string Utf8ToCp932(std::string_view text);
+// Whether code page 932 holds every character of text (no "?" on the way).
+bool Cp932Holds(std::string_view text);
 
 }  // namespace zlt::platform

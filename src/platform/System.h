@@ -6,11 +6,20 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/WindowHandle.h"
 
 namespace zlt::platform {
+
+// The outcome of a write: done, or the system's own words for why not.
+struct WriteResult {
+  bool written = true;
+  std::string reason;  // the system's message, UTF-8, when not written
+  explicit operator bool() const { return written; }
+  static WriteResult Failed(std::string why) { return {false, std::move(why)}; }
+};
 
 // Paths are Windows paths in UTF-8 ("C:\\Apps\\ZLT\\user\\0.txt").
 class IFileSystem {
@@ -19,12 +28,15 @@ class IFileSystem {
   // The whole file as bytes, or nullopt when it cannot be read.
   virtual std::optional<std::string> ReadAll(std::string_view path) const = 0;
   // Writes a temporary file in the same folder, flushes it and renames it over
-  // path, so path holds either the old or the new bytes at every moment.
-  virtual bool ReplaceAtomically(std::string_view path, std::string_view bytes) = 0;
+  // path, so path holds either the old or the new bytes at every moment. The
+  // temporary is named TemporaryFileName(path, this process, a counter).
+  virtual WriteResult ReplaceAtomically(std::string_view path, std::string_view bytes) = 0;
   virtual bool FileExists(std::string_view path) const = 0;
   virtual bool RemoveFile(std::string_view path) = 0;
   // Creates the last level only; false when it exists already or cannot be made.
   virtual bool CreateFolder(std::string_view path) = 0;
+  // Whether a new file can be created in folder now (tried, and removed again).
+  virtual bool CanCreateFilesIn(std::string_view folder) = 0;
   // Names (no folder) of the plain files in folder, in no particular order.
   virtual std::vector<std::string> ListFiles(std::string_view folder) const = 0;
 };
@@ -37,6 +49,9 @@ class IProcesses {
   virtual void StartMinimisedNoActivate(std::string_view program, std::string_view commandLine) = 0;
   // Ends this process at once; no window's handlers run.
   [[noreturn]] virtual void EndNow() = 0;
+  virtual unsigned long CurrentProcessId() const = 0;
+  // Whether a process with this id runs and is this same program.
+  virtual bool SameProgramRunning(unsigned long processId) const = 0;
 };
 
 // Ends the process through p; the attribute does not travel through a virtual
@@ -95,6 +110,9 @@ class IEnvironment {
   virtual std::optional<std::string> UserName() const = 0;
   // What follows the program name on the command line, UTF-8, untrimmed.
   virtual std::string CommandLine() const = 0;
+  // The user's local application-data folder (%LOCALAPPDATA%, no trailing
+  // backslash), or nullopt when the system has none.
+  virtual std::optional<std::string> LocalAppDataFolder() const = 0;
 };
 
 }  // namespace zlt::platform

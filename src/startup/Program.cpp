@@ -2,14 +2,24 @@
 
 #include "manager/Controller.h"
 #include "manager/Settings.h"
+#include "note/SaveFailure.h"
 #include "startup/CommandSwitch.h"
 #include "startup/CopyDataHook.h"
+#include "startup/DataFolder.h"
 #include "startup/FocusHelperWindow.h"
 #include "startup/SecondInstance.h"
+#include "state/Folders.h"
 #include "state/ProgramState.h"
 #include "state/Text.h"
 
 namespace zlt {
+
+namespace {
+
+// Under the user's local application-data folder.
+constexpr std::string_view kRecoveryPlace = "ZLTFusen\\Recovery";
+
+}  // namespace
 
 Program::Program(platform::Platform& platform)
     : platform_(platform),
@@ -35,16 +45,19 @@ void Program::Main() {
   hook_->Hook(*controller_);
 
   LoadUserName();
-  auto& folder = state_->AppFolder;
-  folder = platform_.environment.AppFolder();
-  state_->DataFolder = folder;
-  if (state_->DataFolder.empty() || state_->DataFolder.back() != '\\') state_->DataFolder += '\\';
-  state_->DataFolder += state_->UserName;
-  platform_.files.CreateFolder(state_->DataFolder);
+  state_->AppFolder = platform_.environment.AppFolder();
+  state_->DataFolder =
+      ChooseDataFolder(platform_.files, platform_.environment, state_->AppFolder, state_->UserName);
+  RemoveLeftTemporaries(platform_.files, platform_.processes, state_->DataFolder);
+  if (const auto localAppData = platform_.environment.LocalAppDataFolder()) {
+    state_->RecoveryFolder = JoinPath(*localAppData, kRecoveryPlace);
+  }
 
   if (const auto snap = ReadKyuchaku(platform_.files, state_->DataFolder)) {
     controller_->FusenMenu().SetChecked(manager::MenuId(manager::MenuItem::Kyuchaku), *snap);
   }
+
+  note::AnnounceRecoveredNotes(platform_.files, platform_.windows, state_->RecoveryFolder);
 
   const std::string command = StartupSwitch(platform_.environment.CommandLine());
   if (command == "/*") {

@@ -41,6 +41,9 @@ struct ProgramState {
   std::string UserName;
   std::string AppFolder;
   std::string DataFolder;  // never ends in a backslash
+  // Where a note that cannot be saved at session end is kept instead; empty
+  // when the system has no local application-data folder.
+  std::string RecoveryFolder;
 
   bool StartupLoad = false;
   bool ReViewLoad = false;

@@ -45,6 +45,7 @@ Running& FusenTest::Start(const std::string& commandLine, std::string appFolder,
   running->instance = std::make_unique<sim::Instance>(desktop_, config);
   running->program = std::make_unique<Program>(running->instance->Platform());
   auto* raw = running.get();
+  if (prepareFiles_) prepareFiles_(raw->instance->Files());
   raw->instance->OnEnded([raw] { raw->program.reset(); });
   raw->instance->RunAsProcess([raw] { raw->program->Main(); });
   processes_.push_back(std::move(running));
@@ -54,6 +55,10 @@ Running& FusenTest::Start(const std::string& commandLine, std::string appFolder,
 void FusenTest::Stop(Running& run) {
   run.program.reset();
   run.instance.reset();
+}
+
+fs::path FusenTest::Host(const std::string& windowsPath) const {
+  return posix::PosixFileSystem(root_.string()).HostPath(windowsPath).value_or(fs::path());
 }
 
 void FusenTest::WriteNoteFile(const std::string& name, const std::string& bytes) {
@@ -147,13 +152,18 @@ std::string Sjis(const std::string& utf8) { return platform::Utf8ToCp932(utf8); 
 
 std::string NoteBytes(const std::string& title, int left, int top, const std::string& details,
                       int temae, int toumei) {
+  return Sjis(NoteText(title, left, top, details, temae, toumei));
+}
+
+std::string NoteText(const std::string& title, int left, int top, const std::string& details,
+                     int temae, int toumei) {
   std::string text =
       "[ZLT付箋紙プラグイン]\r\nAlarm=0\r\nAlarmMusic=0\r\nDate=0000/00/00\r\n"
       "Time0=00\r\nTime1=00\r\n";
   text += "Left=" + std::to_string(left) + "\r\nTop=" + std::to_string(top) + "\r\n";
   text += "Temae=" + std::to_string(temae) + "\r\nToumei=" + std::to_string(toumei) + "\r\n";
   text += "Title=" + title + "\r\ntxtData=" + details + "\r\n";
-  return Sjis(text);
+  return text;
 }
 
 }  // namespace zlt::test

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,12 +40,17 @@ class FusenTest : public ::testing::Test {
   Running& Start(const std::string& commandLine, std::string appFolder = "C:\\Apps\\ZLTFusen",
                  std::optional<std::string> userName = "taro");
 
+  // Runs on every process's files before its start-up: a disk's troubles.
+  std::function<void(sim::SimFileSystem&)> prepareFiles_;
+
   // Ends a process the way a logoff would: no handler runs.
   void Stop(Running& run);
 
   // The data folder of the default start, on the host.
   std::filesystem::path DataDir() const { return root_ / "Apps" / "ZLTFusen" / "taro"; }
   std::string DataFolder() const { return "C:\\Apps\\ZLTFusen\\taro"; }
+  // The host file a Windows path of the default start stands for.
+  std::filesystem::path Host(const std::string& windowsPath) const;
   void WriteNoteFile(const std::string& name, const std::string& bytes);
   std::string ReadNoteFile(const std::string& name) const;
   bool NoteFileExists(const std::string& name) const;
@@ -81,7 +87,10 @@ class FusenTest : public ::testing::Test {
 // Code page 932 bytes of a UTF-8 text.
 std::string Sjis(const std::string& utf8);
 
-// A note file as the program writes it.
+// A note file's text as the program writes it, before encoding.
+std::string NoteText(const std::string& title, int left, int top, const std::string& details = "",
+                     int temae = 0, int toumei = 0);
+// A note file as the program writes it (code page 932).
 std::string NoteBytes(const std::string& title, int left, int top, const std::string& details = "",
                       int temae = 0, int toumei = 0);
 

@@ -19,15 +19,17 @@ class MemoryFileSystem final : public zlt::platform::IFileSystem {
     if (it == files.end()) return std::nullopt;
     return it->second;
   }
-  bool ReplaceAtomically(std::string_view path, std::string_view bytes) override {
+  zlt::platform::WriteResult ReplaceAtomically(std::string_view path,
+                                               std::string_view bytes) override {
     files[std::string(path)] = std::string(bytes);
-    return true;
+    return {};
   }
   bool FileExists(std::string_view path) const override {
     return files.contains(std::string(path));
   }
   bool RemoveFile(std::string_view path) override { return files.erase(std::string(path)) > 0; }
   bool CreateFolder(std::string_view) override { return false; }
+  bool CanCreateFilesIn(std::string_view) override { return true; }
   std::vector<std::string> ListFiles(std::string_view) const override { return {}; }
 };
 
@@ -92,7 +94,7 @@ void CheckMemoFile(const std::string& bytes) {
   content.toumei = values->toumei ? 1 : 0;
   content.title = values->title;
   content.details = values->details.value_or("");
-  Require(WriteMemoFile(files, "1.txt", content));
+  Require(WriteMemoFile(files, "1.txt", content).written);
   const auto back = ReadMemoFile(files, "1.txt");
   Require(back.has_value());
   Require(back->alarm == values->alarm && back->alarmMusic == values->alarmMusic);

@@ -128,7 +128,7 @@ TEST_F(SimPosixFileSystem, AWriteThatFailsHalfwayKeepsTheOldFile) {
   rlimit small = saved;
   small.rlim_cur = 64;
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool replaced = files_.ReplaceAtomically("C:\\Apps\\ZLT\\4.txt", std::string(4096, 'n'));
+  const auto replaced = files_.ReplaceAtomically("C:\\Apps\\ZLT\\4.txt", std::string(4096, 'n'));
   ::setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previousHandler);
 

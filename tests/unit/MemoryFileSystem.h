@@ -22,17 +22,18 @@ class MemoryFileSystem : public platform::IFileSystem {
     if (it == files.end()) return std::nullopt;
     return it->second;
   }
-  bool ReplaceAtomically(std::string_view path, std::string_view bytes) override {
-    if (failWrites) return false;
+  platform::WriteResult ReplaceAtomically(std::string_view path, std::string_view bytes) override {
+    if (failWrites) return platform::WriteResult::Failed("refused");
     ++replaceCount;
     files[std::string(path)] = std::string(bytes);
-    return true;
+    return {};
   }
   bool FileExists(std::string_view path) const override {
     return files.contains(std::string(path));
   }
   bool RemoveFile(std::string_view path) override { return files.erase(std::string(path)) > 0; }
   bool CreateFolder(std::string_view) override { return false; }
+  bool CanCreateFilesIn(std::string_view) override { return !failWrites; }
   std::vector<std::string> ListFiles(std::string_view folder) const override {
     std::vector<std::string> names;
     const std::string prefix = std::string(folder) + "\\";

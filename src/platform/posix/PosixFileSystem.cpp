@@ -6,8 +6,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <memory>
 #include <utility>
+
+#include "platform/TemporaryName.h"
 
 namespace zlt::posix {
 namespace {
@@ -76,6 +79,8 @@ std::string ExistingSpelling(const std::string& folder, std::string_view part) {
   }
   return std::string(part);
 }
+
+std::string SystemReason(int error) { return std::strerror(error); }
 
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -155,38 +160,40 @@ std::optional<std::string> PosixFileSystem::ReadAll(std::string_view path) const
   return bytes;
 }
 
-bool PosixFileSystem::ReplaceAtomically(std::string_view path, std::string_view bytes) {
+platform::WriteResult PosixFileSystem::ReplaceAtomically(std::string_view path,
+                                                         std::string_view bytes) {
   const auto target = HostPath(path);
-  if (!target) return false;
+  if (!target) return platform::WriteResult::Failed(SystemReason(EINVAL));
   const std::size_t slash = target->rfind('/');
   const std::string folder = slash == 0 ? std::string("/") : target->substr(0, slash);
-  const std::string name = target->substr(slash + 1);
-  if (name.empty()) return false;
+  if (target->size() == slash + 1) return platform::WriteResult::Failed(SystemReason(EISDIR));
 
   // The temporary lives beside the target so that the rename never crosses a
   // file system; O_EXCL makes sure it is ours alone.
   std::string temporary;
   FileDescriptor file(-1);
   for (int attempt = 0; attempt < 100 && !file.Valid(); ++attempt) {
-    temporary = folder;
-    temporary.append("/.").append(name).append(".").append(std::to_string(::getpid()));
-    temporary.append(".").append(std::to_string(temporaryCounter_++)).append(".tmp");
+    temporary = platform::TemporaryFileName(*target, static_cast<unsigned long>(::getpid()),
+                                            temporaryCounter_++);
     file = FileDescriptor(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (!file.Valid() && errno != EEXIST) return false;
+    if (!file.Valid() && errno != EEXIST) return platform::WriteResult::Failed(SystemReason(errno));
   }
-  if (!file.Valid()) return false;
+  if (!file.Valid()) return platform::WriteResult::Failed(SystemReason(EEXIST));
 
-  const bool written = WriteAll(file.Get(), bytes) && ::fsync(file.Get()) == 0;
-  if (!file.Close() || !written || ::rename(temporary.c_str(), target->c_str()) != 0) {
+  int error = 0;
+  if (!WriteAll(file.Get(), bytes) || ::fsync(file.Get()) != 0) error = errno;
+  if (!file.Close() && error == 0) error = errno;
+  if (error == 0 && ::rename(temporary.c_str(), target->c_str()) != 0) error = errno;
+  if (error != 0) {
     ::unlink(temporary.c_str());
-    return false;
+    return platform::WriteResult::Failed(SystemReason(error));
   }
 
   // The rename itself must reach the disk too. The new bytes are in place
   // already, so a folder that cannot be synced does not make this a failure.
   FileDescriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (directory.Valid()) ::fsync(directory.Get());
-  return true;
+  return {};
 }
 
 bool PosixFileSystem::FileExists(std::string_view path) const {
@@ -203,6 +210,22 @@ bool PosixFileSystem::RemoveFile(std::string_view path) {
 bool PosixFileSystem::CreateFolder(std::string_view path) {
   const auto host = HostPath(path);
   return host && ::mkdir(host->c_str(), 0777) == 0;
+}
+
+bool PosixFileSystem::CanCreateFilesIn(std::string_view folder) {
+  const auto host = HostPath(folder);
+  if (!host) return false;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::string probe = platform::TemporaryFileName(
+        *host + "/ZLTFusen", static_cast<unsigned long>(::getpid()), temporaryCounter_++);
+    FileDescriptor file(::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (file.Valid()) {
+      ::unlink(probe.c_str());
+      return true;
+    }
+    if (errno != EEXIST) return false;
+  }
+  return false;
 }
 
 std::vector<std::string> PosixFileSystem::ListFiles(std::string_view folder) const {

@@ -25,15 +25,16 @@ class PosixFileSystem final : public platform::IFileSystem {
   std::optional<std::string> HostPath(std::string_view path) const;
 
   std::optional<std::string> ReadAll(std::string_view path) const override;
-  bool ReplaceAtomically(std::string_view path, std::string_view bytes) override;
+  platform::WriteResult ReplaceAtomically(std::string_view path, std::string_view bytes) override;
   bool FileExists(std::string_view path) const override;
   bool RemoveFile(std::string_view path) override;
   bool CreateFolder(std::string_view path) override;
+  bool CanCreateFilesIn(std::string_view folder) override;
   std::vector<std::string> ListFiles(std::string_view folder) const override;
 
  private:
   std::string root_;
-  unsigned temporaryCounter_ = 0;  // makes temporary names unique within the process
+  unsigned long temporaryCounter_ = 0;  // makes temporary names unique within the process
 };
 
 }  // namespace zlt::posix

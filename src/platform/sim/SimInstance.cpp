@@ -16,7 +16,7 @@ Instance::Instance(Desktop& desktop, Config config)
       clock_(desktop),
       shell_(desktop),
       channel_(desktop, *this),
-      environment_(config_.appFolder, config_.userName, config_.commandLine),
+      environment_(config_.appFolder, config_.userName, config_.commandLine, config_.localAppData),
       platform_{windows_, files_, processes_, clock_, shell_, channel_, environment_} {}
 
 Instance::~Instance() { desktop_.UnregisterInstance(*this); }

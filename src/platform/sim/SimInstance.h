@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
-#include "platform/posix/PosixFileSystem.h"
+#include "platform/sim/SimFileSystem.h"
 #include "platform/sim/SimInstanceChannel.h"
 #include "platform/sim/SimServices.h"
 #include "platform/sim/SimWindowSystem.h"
@@ -26,6 +26,7 @@ class Instance {
     std::optional<std::string> userName = "taro";
     std::string commandLine;
     std::string hostRoot;  // the real folder standing for drive C:; empty: no files at all
+    std::optional<std::string> localAppData = "C:\\Users\\taro\\AppData\\Local";
   };
 
   Instance(Desktop& desktop, Config config);
@@ -50,7 +51,7 @@ class Instance {
   int Id() const { return id_; }
   const Config& Configuration() const { return config_; }
   Desktop& GetDesktop() const { return desktop_; }
-  posix::PosixFileSystem& Files() { return files_; }
+  SimFileSystem& Files() { return files_; }
   // Its live windows, creation order.
   std::vector<SimForm*> Forms() const;
 
@@ -61,7 +62,7 @@ class Instance {
   Config config_;
   int id_;
   SimWindowSystem windows_;
-  posix::PosixFileSystem files_;
+  SimFileSystem files_;
   SimProcesses processes_;
   SimClock clock_;
   SimShell shell_;

@@ -13,6 +13,15 @@ void SimProcesses::StartMinimisedNoActivate(std::string_view program,
 
 void SimProcesses::EndNow() { throw ProcessEnded(instance_.Id()); }
 
+unsigned long SimProcesses::CurrentProcessId() const {
+  return static_cast<unsigned long>(instance_.Id());
+}
+
+bool SimProcesses::SameProgramRunning(unsigned long processId) const {
+  const Instance* running = desktop_.FindInstance(static_cast<int>(processId));
+  return running != nullptr && !running->Ended();
+}
+
 platform::LocalTime SimClock::Now() const { return desktop_.Now(); }
 
 void SimShell::Open(std::string_view address) { desktop_.openedAddresses_.emplace_back(address); }

@@ -21,6 +21,10 @@ class SimProcesses final : public platform::IProcesses {
   void StartMinimisedNoActivate(std::string_view program, std::string_view commandLine) override;
   // Throws ProcessEnded.
   [[noreturn]] void EndNow() override;
+  // The instance's id stands for its process id.
+  unsigned long CurrentProcessId() const override;
+  // An instance on this desktop with that id that has not ended.
+  bool SameProgramRunning(unsigned long processId) const override;
 
  private:
   Desktop& desktop_;
@@ -48,18 +52,21 @@ class SimShell final : public platform::IShell {
 class SimEnvironment final : public platform::IEnvironment {
  public:
   SimEnvironment(std::string appFolder, std::optional<std::string> userName,
-                 std::string commandLine)
+                 std::string commandLine, std::optional<std::string> localAppData)
       : appFolder_(std::move(appFolder)),
         userName_(std::move(userName)),
-        commandLine_(std::move(commandLine)) {}
+        commandLine_(std::move(commandLine)),
+        localAppData_(std::move(localAppData)) {}
   std::string AppFolder() const override { return appFolder_; }
   std::optional<std::string> UserName() const override { return userName_; }
   std::string CommandLine() const override { return commandLine_; }
+  std::optional<std::string> LocalAppDataFolder() const override { return localAppData_; }
 
  private:
   std::string appFolder_;
   std::optional<std::string> userName_;
   std::string commandLine_;
+  std::optional<std::string> localAppData_;
 };
 
 }  // namespace zlt::sim

@@ -1,6 +1,10 @@
 #include "Win32Environment.h"
 
 #include <windows.h>
+// clang-format off
+#include <knownfolders.h>
+#include <shlobj.h>
+// clang-format on
 
 #include "Win32Text.h"
 
@@ -69,6 +73,19 @@ std::optional<std::string> Win32Environment::UserName() const {
 std::string Win32Environment::CommandLine() const {
   const wchar_t* line = GetCommandLineW();
   return line == nullptr ? std::string() : FromWide(ArgumentsOfCommandLine(line));
+}
+
+std::optional<std::string> Win32Environment::LocalAppDataFolder() const {
+  wchar_t* path = nullptr;
+  if (FAILED(SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_DEFAULT, nullptr, &path))) {
+    CoTaskMemFree(path);
+    return std::nullopt;
+  }
+  std::wstring folder(path);
+  CoTaskMemFree(path);
+  while (folder.size() > 3 && folder.back() == L'\\') folder.pop_back();
+  if (folder.empty()) return std::nullopt;
+  return FromWide(folder);
 }
 
 }  // namespace zlt::win32

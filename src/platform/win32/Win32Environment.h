@@ -14,6 +14,7 @@ class Win32Environment final : public platform::IEnvironment {
   std::string AppFolder() const override;
   std::optional<std::string> UserName() const override;
   std::string CommandLine() const override;
+  std::optional<std::string> LocalAppDataFolder() const override;
 };
 
 // The folder of a module's full path: a drive root keeps its backslash

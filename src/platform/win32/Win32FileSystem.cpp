@@ -6,6 +6,7 @@
 
 #include "Win32KernelHandles.h"
 #include "Win32Text.h"
+#include "platform/TemporaryName.h"
 
 namespace zlt::win32 {
 namespace {
@@ -28,6 +29,10 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
     bytes.remove_prefix(written);
   }
   return true;
+}
+
+platform::WriteResult Failed(DWORD error) {
+  return platform::WriteResult::Failed(SystemErrorText(error));
 }
 
 bool IsTransientMoveError(DWORD error) {
@@ -73,28 +78,30 @@ std::optional<std::string> Win32FileSystem::ReadAll(std::string_view path) const
   return bytes;
 }
 
-bool Win32FileSystem::ReplaceAtomically(std::string_view path, std::string_view bytes) {
+platform::WriteResult Win32FileSystem::ReplaceAtomically(std::string_view path,
+                                                         std::string_view bytes) {
   const auto target = ToWidePath(path);
-  if (!target) return false;
-  const std::wstring process = std::to_wstring(GetCurrentProcessId());
+  if (!target) return Failed(ERROR_INVALID_NAME);
+  const auto process = GetCurrentProcessId();
 
-  // Same folder as the target, so the rename never crosses volumes; the
-  // ".tmp" ending keeps it out of any "*.txt" listing.
+  // Same folder as the target, so the rename never crosses volumes.
   std::wstring temporary;
   KernelHandle file;
   for (int attempt = 0; attempt < kTemporaryNameAttempts && !file; ++attempt) {
-    temporary = *target + L"." + process + L"-" + std::to_wstring(nextTemporary_++) + L".tmp";
+    temporary = ToWide(platform::TemporaryFileName(path, process, nextTemporary_++));
     file = KernelHandle(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file && GetLastError() != ERROR_FILE_EXISTS) return false;
+    if (!file && GetLastError() != ERROR_FILE_EXISTS) return Failed(GetLastError());
   }
-  if (!file) return false;
+  if (!file) return Failed(ERROR_FILE_EXISTS);
 
-  const bool written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
+  DWORD error = ERROR_SUCCESS;
+  if (!WriteAll(file.Get(), bytes) || !FlushFileBuffers(file.Get())) error = GetLastError();
   file.Reset();
-  if (written && MoveOver(temporary, *target)) return true;
+  if (error == ERROR_SUCCESS && !MoveOver(temporary, *target)) error = GetLastError();
+  if (error == ERROR_SUCCESS) return {};
   DeleteFileW(temporary.c_str());
-  return false;
+  return Failed(error);
 }
 
 bool Win32FileSystem::FileExists(std::string_view path) const {
@@ -112,6 +119,24 @@ bool Win32FileSystem::RemoveFile(std::string_view path) {
 bool Win32FileSystem::CreateFolder(std::string_view path) {
   const auto wide = ToWidePath(path);
   return wide && CreateDirectoryW(wide->c_str(), nullptr);
+}
+
+bool Win32FileSystem::CanCreateFilesIn(std::string_view folder) {
+  if (folder.empty()) return false;
+  std::string base(folder);
+  if (base.back() != '\\') base += '\\';
+  base += "ZLTFusen";
+  for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+    const auto probe =
+        ToWidePath(platform::TemporaryFileName(base, GetCurrentProcessId(), nextTemporary_++));
+    if (!probe) return false;
+    // Gone again when the handle closes, whatever happens to this process.
+    KernelHandle file(CreateFileW(probe->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    if (file) return true;
+    if (GetLastError() != ERROR_FILE_EXISTS) return false;
+  }
+  return false;
 }
 
 std::vector<std::string> Win32FileSystem::ListFiles(std::string_view folder) const {

@@ -34,4 +34,34 @@ void Win32Processes::StartMinimisedNoActivate(std::string_view program,
 
 void Win32Processes::EndNow() { ExitProcess(0); }
 
+unsigned long Win32Processes::CurrentProcessId() const { return GetCurrentProcessId(); }
+
+namespace {
+
+// The full path of a process's program, or "" when it cannot be asked.
+std::wstring ProgramOf(HANDLE process) {
+  std::wstring path(32'768, L'\0');
+  DWORD size = static_cast<DWORD>(path.size());
+  if (!QueryFullProcessImageNameW(process, 0, path.data(), &size)) return {};
+  path.resize(size);
+  return path;
+}
+
+}  // namespace
+
+bool Win32Processes::SameProgramRunning(unsigned long processId) const {
+  KernelHandle process(
+      OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, processId));
+  if (!process) {
+    // A process that exists but may not be asked about is not ours to judge.
+    return GetLastError() == ERROR_ACCESS_DENIED;
+  }
+  if (WaitForSingleObject(process.Get(), 0) == WAIT_OBJECT_0) return false;  // has ended
+  const std::wstring program = ProgramOf(process.Get());
+  const std::wstring own = ProgramOf(GetCurrentProcess());
+  // Ids are reused: only this same program counts.
+  return program.empty() || own.empty() ||
+         CompareStringOrdinal(program.c_str(), -1, own.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
 }  // namespace zlt::win32

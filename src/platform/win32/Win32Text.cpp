@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <climits>
+#include <string>
 
 namespace zlt::win32 {
 
@@ -32,6 +33,22 @@ std::optional<std::wstring> ToWidePath(std::string_view path) {
   std::wstring wide = ToWide(path);
   if (wide.empty()) return std::nullopt;
   return wide;
+}
+
+std::string SystemErrorText(unsigned long error) {
+  wchar_t* buffer = nullptr;
+  const DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  std::wstring text(buffer != nullptr ? buffer : L"", length);
+  if (buffer != nullptr) LocalFree(buffer);
+  while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) {
+    text.pop_back();
+  }
+  std::string described = FromWide(text);
+  if (!described.empty()) described += ' ';
+  described.append("(").append(std::to_string(error)).append(")");
+  return described;
 }
 
 }  // namespace zlt::win32

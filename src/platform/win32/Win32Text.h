@@ -14,5 +14,9 @@ std::string FromWide(std::wstring_view text);
 // A path for a W call, or nullopt when it is empty or holds a NUL (which would
 // silently cut it and name a different file).
 std::optional<std::wstring> ToWidePath(std::string_view path);
+// The system's own message for an error code (GetLastError), in the user's
+// language, without its closing line break; the code itself when the system
+// has no text for it.
+std::string SystemErrorText(unsigned long error);
 
 }  // namespace zlt::win32

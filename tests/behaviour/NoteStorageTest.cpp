@@ -1,0 +1,209 @@
+// What the program promises about the files it is given: a file that is no
+// note is never written, no character becomes "?", interrupted saves leave
+// nothing behind, and notes live where they can be written.
+#include "FusenFixture.h"
+#include "note/IniProfile.h"
+
+namespace zlt::test {
+namespace {
+
+using manager::MenuItem;
+
+constexpr char kStore[] = "C:\\Users\\taro\\AppData\\Local\\VirtualStore\\Apps\\ZLTFusen\\taro";
+
+class NoteStorage : public FusenTest {
+ protected:
+  std::string Utf16(const std::string& text) { return note::Utf16LeFileBytes(text); }
+  std::string ReadHost(const std::string& windowsPath) {
+    std::ifstream in(Host(windowsPath), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  void WriteHost(const std::string& windowsPath, const std::string& bytes) {
+    std::filesystem::create_directories(Host(windowsPath).parent_path());
+    std::ofstream(Host(windowsPath), std::ios::binary) << bytes;
+  }
+};
+
+// Bytes that read as no note, as a program's data file would.
+std::string BinaryBytes(std::size_t size) {
+  std::string bytes(size, '\0');
+  unsigned state = 12345;
+  for (auto& b : bytes) {
+    state = state * 1103515245u + 12345u;
+    b = static_cast<char>(state >> 16);
+  }
+  return bytes + "\r\nTitle=x\r\ntxtData=y\r\n";
+}
+
+TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
+  const std::string own = Sjis("買い物メモ\r\n牛乳\r\n");
+  const std::string binary = BinaryBytes(200000);
+  const std::string damaged = Sjis("[ZLT付箋紙プラグイン]\r\nTitle=壊れた\r\ntxtData=\r\n");
+  WriteNoteFile("2.txt", damaged);
+  WriteNoteFile("memo.txt", own);
+  WriteNoteFile("x.txt", binary);
+  const auto untouched = [&] {
+    EXPECT_EQ(ReadNoteFile("2.txt"), damaged);
+    EXPECT_EQ(ReadNoteFile("memo.txt"), own);
+    EXPECT_EQ(ReadNoteFile("x.txt"), binary);
+  };
+  auto& run = Start("/*");
+  ASSERT_EQ(run.State().MemoCount, 3);
+
+  for (int n = 1; n <= 3; ++n) TypeTitle(MustNote(n), "題" + std::to_string(n));  // title writes
+  untouched();
+  desktop_.RequestClose(*desktop_.FindForm(manager::Controller::kCaption));  // save-all
+  untouched();
+  EXPECT_EQ(NoteFiles(),
+            (std::vector<std::string>{"0.txt", "1.txt", "2.txt", "3.txt", "memo.txt", "x.txt"}));
+
+  auto& third = MustNote(3);
+  ShiftDoubleClickTitle(third);
+  TypeDetails(third, "詳細");
+  Save(third);
+  untouched();
+  EXPECT_EQ(ReadNoteFile("3.txt"), NoteBytes("題3", 3135, 495, "詳細", 1, 1));
+
+  desktop_.AnswerNextMessageBox(platform::Answer::Yes);
+  Choose(third, MenuItem::MemoDelete);  // its own file goes, the binary stays
+  desktop_.RequestClose(MustNote(1));
+  untouched();
+  EXPECT_EQ(NoteFiles(),
+            (std::vector<std::string>{"0.txt", "1.txt", "2.txt", "memo.txt", "x.txt"}));
+}
+
+TEST_F(NoteStorage, AnEmptyWindowOfAFileThatIsNoNoteWritesNothing) {
+  WriteNoteFile("x.txt", BinaryBytes(1000));
+  auto& run = Start("/*");
+  desktop_.AnswerNextMessageBox(platform::Answer::Yes);
+  Choose(MustNote(1), MenuItem::MemoDelete);
+  EXPECT_TRUE(run.Ended());
+  EXPECT_EQ(ReadNoteFile("x.txt"), BinaryBytes(1000));
+}
+
+TEST_F(NoteStorage, AUtf16NoteStaysUtf16OnEveryWrite) {
+  const std::string original = Utf16(NoteText("한국어 😀", 9000, 600, "詳細 ✓"));
+  WriteNoteFile("0.txt", original);
+  Start("/*");
+  auto& note = MustNote(1);
+  EXPECT_EQ(note.Control(note::txtTitle).Text(), "한국어 😀");
+
+  ShiftDoubleClickTitle(note);
+  Save(note);
+  EXPECT_EQ(ReadNoteFile("0.txt"), original);
+
+  TypeTitle(note, "새 제목");
+  EXPECT_EQ(ReadNoteFile("0.txt"), Utf16(NoteText("새 제목", 9000, 600, "詳細 ✓")));
+  desktop_.RequestClose(note);
+  EXPECT_EQ(ReadNoteFile("0.txt"), Utf16(NoteText("새 제목", 9000, 600, "詳細 ✓")));
+}
+
+TEST_F(NoteStorage, TextCodePage932CannotHoldIsSavedAsUtf16AndComesBackWhole) {
+  auto& run = Start("/N");
+  auto& note = MustNote(1);
+  TypeTitle(note, "🍣 寿司");
+  TypeDetails(note, "한글 ♫\r\n");
+  Save(note);
+  EXPECT_EQ(ReadNoteFile("0.txt"), Utf16(NoteText("🍣 寿司", 25440, 0, "한글 ♫\r\n", 1, 1)));
+  Stop(run);
+
+  auto& again = Start("/*");
+  EXPECT_EQ(MustNote(1).Control(note::txtTitle).Text(), "🍣 寿司");
+  EXPECT_EQ(again.Controller().Notes()[0]->Details(), "한글 ♫\r\n");
+}
+
+TEST_F(NoteStorage, ATitleCodePage932CannotHoldTurnsTheFileIntoUtf16) {
+  WriteNoteFile("0.txt", NoteBytes("寿司", 9000, 600));
+  Start("/*");
+  TypeTitle(MustNote(1), "寿司 🍣");
+  EXPECT_EQ(ReadNoteFile("0.txt"), Utf16(NoteText("寿司 🍣", 9000, 600)));
+}
+
+TEST_F(NoteStorage, StartRemovesTemporariesOfSavesThatNeverFinished) {
+  sim::Instance::Config config;
+  config.hostRoot = root_.string();
+  sim::Instance stillRunning(desktop_, config);  // a process of this program, mid-save
+  const std::string live = std::to_string(stillRunning.Id());
+  const std::string next = std::to_string(stillRunning.Id() + 1);  // the start below
+
+  WriteNoteFile("0.txt", NoteBytes("a", 9000, 0));
+  WriteNoteFile("0.txt.4242-0.tmp", "half a note");
+  WriteNoteFile("ZLTFusen.ini.4242-7.tmp", "half a setting");
+  WriteNoteFile("1.txt." + next + "-3.tmp", "an earlier process with this one's id");
+  WriteNoteFile("1.txt." + live + "-0.tmp", "being written");
+  WriteNoteFile("notes.tmp", "the user's own");
+  Start("/*");
+  EXPECT_EQ(MustNote(1).Control(note::txtTitle).Text(), "a");
+  EXPECT_EQ(desktop_.Forms().size(), 2u) << "the controller and one note";
+
+  std::vector<std::string> left;
+  for (const auto& entry : std::filesystem::directory_iterator(DataDir())) {
+    left.push_back(entry.path().filename().string());
+  }
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::string>{"0.txt", "1.txt." + live + "-0.tmp", "notes.tmp"}));
+}
+
+struct UnwritablePlace {
+  const char* what;
+  std::function<void(const std::filesystem::path& dataDir, sim::SimFileSystem&)> make;
+};
+
+TEST_F(NoteStorage, NotesGoToTheVirtualStoreWhereTheApplicationFolderTakesNoWrites) {
+  const UnwritablePlace places[] = {
+      {"a read-only application folder",
+       [](const std::filesystem::path&, sim::SimFileSystem& files) {
+         files.RefuseWrites("C:\\Apps\\ZLTFusen", "アクセスが拒否されました。");
+       }},
+      {"a plain file where the data folder belongs",
+       [](const std::filesystem::path& dataDir, sim::SimFileSystem&) {
+         std::filesystem::remove_all(dataDir);
+         std::ofstream(dataDir) << "x";
+       }},
+  };
+  for (const auto& place : places) {
+    SCOPED_TRACE(place.what);
+    std::filesystem::remove_all(Host(kStore));
+    prepareFiles_ = [&](sim::SimFileSystem& files) { place.make(DataDir(), files); };
+
+    auto& run = Start("/N");
+    EXPECT_EQ(run.State().DataFolder, kStore);
+    TypeTitle(MustNote(1), "ここに");
+    Save(MustNote(1));
+    EXPECT_TRUE(desktop_.MessageBoxes().empty());
+    EXPECT_EQ(ReadHost(std::string(kStore) + "\\0.txt"), NoteBytes("ここに", 25440, 0, "", 1, 1));
+
+    Start("/N");  // forwarded: the same folder serves it
+    auto& second = MustNote(2);
+    TypeTitle(second, "二つ目");
+    Save(second);
+    EXPECT_TRUE(std::filesystem::exists(Host(std::string(kStore) + "\\1.txt")));
+    for (auto& process : processes_) Stop(*process);
+    processes_.clear();
+
+    auto& again = Start("/*");
+    ASSERT_EQ(again.State().MemoCount, 2);
+    EXPECT_EQ(MustNote(1).Control(note::txtTitle).Text(), "ここに");
+    EXPECT_EQ(MustNote(2).Control(note::txtTitle).Text(), "二つ目");
+    for (auto& process : processes_) Stop(*process);
+    processes_.clear();
+  }
+}
+
+TEST_F(NoteStorage, NotesWindowsPutInTheVirtualStoreEarlierComeBackWithTheirSetting) {
+  WriteHost(std::string(kStore) + "\\0.txt", NoteBytes("前から", 9000, 0));
+  WriteHost(std::string(kStore) + "\\5.txt", NoteBytes("ある", 9000, 600));
+  WriteHost(std::string(kStore) + "\\ZLTFusen.ini",
+            Sjis("[ZLT付箋紙プラグイン]\r\nKyuchaku=False\r\n"));
+  prepareFiles_ = [](sim::SimFileSystem& files) {
+    files.RefuseWrites("C:\\Apps\\ZLTFusen", "アクセスが拒否されました。");
+  };
+  auto& run = Start("/*");
+  ASSERT_EQ(run.State().MemoCount, 2);
+  EXPECT_EQ(MustNote(1).Control(note::txtTitle).Text(), "前から");
+  EXPECT_EQ(MustNote(2).Control(note::txtTitle).Text(), "ある");
+  EXPECT_FALSE(run.Controller().FusenMenu().Checked(manager::MenuId(MenuItem::Kyuchaku)));
+}
+
+}  // namespace
+}  // namespace zlt::test

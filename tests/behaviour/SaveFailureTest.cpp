@@ -1,0 +1,136 @@
+// Writes that fail: the user is told, the note stays open with its text, and
+// at session end the text goes where the next start points to.
+#include "FusenFixture.h"
+
+namespace zlt::test {
+namespace {
+
+using manager::MenuItem;
+
+constexpr char kDenied[] = "アクセスが拒否されました。";
+constexpr char kTitle[] = "ZLT付箋紙プラグイン";
+constexpr char kRecovery[] = "C:\\Users\\taro\\AppData\\Local\\ZLTFusen\\Recovery";
+
+class SaveFailure : public FusenTest {
+ protected:
+  // A brand-new note with text typed into its details view.
+  sim::SimForm& TypedNote(Running& run) {
+    auto& note = MustNote(run.State().MemoCount);
+    TypeTitle(note, "消えては困る");
+    TypeDetails(note, "大事なこと\r\n");
+    return note;
+  }
+  void RefuseWrites() { Files(processes_.back()).RefuseWrites(DataFolder(), kDenied); }
+  static sim::SimFileSystem& Files(std::unique_ptr<Running>& run) { return run->instance->Files(); }
+  bool StillOpenWithText(sim::SimForm& note) {
+    return desktop_.FindForm(note.Caption()) == &note &&
+           note.Control(note::txtTitle).Text() == "消えては困る" &&
+           note.Control(note::txtData).Text() == "大事なこと\r\n";
+  }
+  std::vector<std::string> Messages() const {
+    std::vector<std::string> texts;
+    for (const auto& box : desktop_.MessageBoxes()) {
+      EXPECT_EQ(box.title, kTitle);
+      texts.push_back(box.text);
+    }
+    return texts;
+  }
+};
+
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+TEST_F(SaveFailure, SaveThatCannotWriteSaysWhyAndKeepsTheDetailsOpen) {
+  WriteNoteFile("5.txt", NoteBytes("other", 100, 100));
+  auto& run = Start("/N");
+  auto& note = TypedNote(run);
+  RefuseWrites();
+  Save(note);
+
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_TRUE(Contains(Messages()[0], DataFolder() + "\\0.txt"));
+  EXPECT_TRUE(Contains(Messages()[0], kDenied));
+  EXPECT_TRUE(StillOpenWithText(note));
+  EXPECT_TRUE(note.Control(note::Frame1).Visible());
+  EXPECT_EQ(NoteFiles(), std::vector<std::string>{"5.txt"});
+  EXPECT_EQ(ReadNoteFile("5.txt"), NoteBytes("other", 100, 100));
+
+  // Once the folder takes files again the same save goes through, silently.
+  Files(processes_.back()).AcceptWrites();
+  Save(note);
+  EXPECT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "5.txt"}));
+  EXPECT_FALSE(note.Control(note::Frame1).Visible());
+}
+
+TEST_F(SaveFailure, CloseThatCannotSaveKeepsTheNoteOpenWhicheverWayItCloses) {
+  auto& run = Start("/N");
+  auto& note = TypedNote(run);
+  RefuseWrites();
+
+  EXPECT_NE(desktop_.RequestClose(note), 0);
+  Choose(note, MenuItem::MemoClose);
+  Choose(note, MenuItem::AllMemoClose);
+  desktop_.RequestClose(*desktop_.FindForm(kTitle));  // the controller: every note saves
+
+  EXPECT_FALSE(run.Ended());
+  EXPECT_TRUE(StillOpenWithText(note));
+  EXPECT_EQ(run.State().OpenMemoCount, 1);
+  const auto messages = Messages();
+  ASSERT_EQ(messages.size(), 4u);
+  for (const auto& text : messages) EXPECT_TRUE(Contains(text, kDenied)) << text;
+  EXPECT_TRUE(NoteFiles().empty());
+}
+
+TEST_F(SaveFailure, DeletingANoteThatCannotBeSavedStillRemovesIt) {
+  auto& run = Start("/N");
+  auto& note = TypedNote(run);
+  RefuseWrites();
+  desktop_.AnswerNextMessageBox(platform::Answer::Yes);
+  Choose(note, MenuItem::MemoDelete);
+  EXPECT_TRUE(run.Ended());
+}
+
+TEST_F(SaveFailure, NoFreeFileNameIsAFailureToo) {
+  WriteNoteFile("0.txt", NoteBytes("first", 100, 100));
+  auto& run = Start("/N");
+  Files(processes_.back()).TakeAllNames(DataFolder());
+  auto& note = TypedNote(run);
+  Save(note);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_TRUE(Contains(Messages()[0], DataFolder()));
+  EXPECT_TRUE(Contains(Messages()[0], "32767.txt"));
+  EXPECT_TRUE(StillOpenWithText(note));
+  EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("first", 100, 100));
+}
+
+TEST_F(SaveFailure, SessionEndKeepsTheTextForTheNextStartToPointTo) {
+  auto& run = Start("/N");
+  TypedNote(run);
+  RefuseWrites();
+  desktop_.EndSession();
+  EXPECT_TRUE(Messages().empty()) << "nothing may wait at session end";
+  Stop(run);
+
+  const std::string kept = std::string(kRecovery) + "\\0.txt";
+  ASSERT_TRUE(std::filesystem::exists(Host(kept)));
+  EXPECT_TRUE(NoteFiles().empty());
+
+  // The next start says where; the one after says nothing more.
+  Stop(Start("/N"));
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_TRUE(Contains(Messages()[0], kept));
+  auto& third = Start("/N");
+  EXPECT_EQ(Messages().size(), 1u);
+
+  // What was kept is a whole note: put back, it opens with its text.
+  std::filesystem::copy_file(Host(kept), DataDir() / "0.txt");
+  third.Controller().ReView_Click();
+  ASSERT_EQ(third.Controller().Notes().size(), 2u);
+  EXPECT_EQ(third.Controller().Notes()[1]->Title(), "消えては困る");
+  EXPECT_EQ(third.Controller().Notes()[1]->Details(), "大事なこと\r\n");
+}
+
+}  // namespace
+}  // namespace zlt::test
