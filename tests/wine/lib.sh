@@ -28,6 +28,7 @@ ZLT_NOTE_CAPTION_PREFIX="ＺＬＴ付箋紙プラグインNo."
 ZLT_TMP=""
 ZLT_XVFB_PID=""
 ZLT_APP_PIDS=()
+ZLT_LOCKED_DIRS=()
 ZLT_APP_LANG=${ZLT_APP_LANG:-ja_JP.UTF-8}
 LAST_PID=""
 
@@ -139,6 +140,11 @@ teardown() {
     kill "$ZLT_XVFB_PID" 2>/dev/null
     wait "$ZLT_XVFB_PID" 2>/dev/null
   fi
+  local dir
+  for dir in "${ZLT_LOCKED_DIRS[@]}"; do
+    chattr -i "$dir" 2>/dev/null
+    chmod u+w "$dir" 2>/dev/null
+  done
   if [[ -n $ZLT_TMP ]]; then
     if [[ ${KEEP:-0} == 1 ]]; then
       say "kept $ZLT_TMP"
@@ -389,6 +395,26 @@ assert_file_has() {
   check "$(basename "$file") holds '$want'"
   [[ -f $file ]] || fail "$file does not exist"
   read_cp932 "$file" | grep -qxF -- "$want" || fail "$file lacks the line '$want'; it holds: $(read_cp932 "$file")"
+}
+
+# Makes <dir> refuse new files and renames, also for root (who ignores permissions: the
+# immutable attribute stops root too). Undone at teardown.
+lock_dir() {
+  chmod a-w "$1"
+  ZLT_LOCKED_DIRS+=("$1")
+  if [[ $(id -u) == 0 ]]; then
+    chattr +i "$1" 2>/dev/null || skip "cannot make $1 unwritable for root (no chattr +i here)"
+  fi
+}
+
+unlock_dir() {
+  chattr -i "$1" 2>/dev/null || true
+  chmod u+w "$1"
+}
+
+# The Windows process started as <pid> by start_app (the child of its timeout).
+windows_process_of() {
+  pgrep -P "$1" | head -n 1
 }
 
 # ---- notes: windows, their controls, the popup menu, note files ----

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Kills the program (kill -9) again and again while it writes five notes of 300 KB each: every
+# note file stays whole after every kill, and the next start removes the temporaries the killed
+# saves left behind. Repeatable with more rounds: kill_storm.sh <rounds> (the test runs a few).
+source "$(dirname "$0")/lib.sh"
+setup
+
+rounds=${1:-${ZLT_KILL_ROUNDS:-4}}
+mkdir -p "$ZLT_TMP/orig" "$DATA_DIR"
+details=$(printf 'メモ%.0s' {1..75000})
+for n in 0 1 2 3 4; do
+  write_expected_note "$ZLT_TMP/orig/$n.txt" 9000 $((n * 600)) "note$n" "$details"
+  cp "$ZLT_TMP/orig/$n.txt" "$DATA_DIR/$n.txt"
+done
+last=$(note_caption 5)
+
+all_whole() {
+  local n
+  for n in 0 1 2 3 4; do
+    cmp -s "$DATA_DIR/$n.txt" "$ZLT_TMP/orig/$n.txt" || fail "$n.txt is not whole $1"
+  done
+}
+
+for ((round = 1; round <= rounds; round++)); do
+  start_app '/*'
+  app=$LAST_PID
+  probe wait --visible "$last" 15000 >/dev/null || fail "the notes did not open (round $round)"
+  # The controller's close request makes every note write its file.
+  probe post-close "$ZLT_CONTROLLER_CAPTION" >/dev/null || fail "could not ask for the saves"
+  sleep "0.0$((RANDOM % 10))"
+  kill -9 "$(windows_process_of "$app")" 2>/dev/null || true
+  wait_gone "$app" 10 || fail "the killed program still runs"
+  reap "$app"
+  all_whole "after the kill of round $round"
+done
+say "temporaries left by the kills: $(find "$DATA_DIR" -name '*.tmp' | wc -l)"
+
+start_app '/*'
+probe wait --visible "$last" 15000 >/dev/null || fail "the notes did not open after the storm"
+all_whole "after the next start"
+assert_dir_holds "$DATA_DIR" "0.txt 1.txt 2.txt 3.txt 4.txt"
