@@ -49,6 +49,7 @@ class BenchEnvironment final : public zlt::platform::IEnvironment {
   std::string AppFolder() const override { return appFolder_; }
   std::optional<std::string> UserName() const override { return kUser; }
   std::string CommandLine() const override { return "/*"; }
+  std::optional<std::string> LocalAppDataFolder() const override { return std::nullopt; }
 
  private:
   std::string appFolder_;
