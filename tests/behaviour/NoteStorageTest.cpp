@@ -62,7 +62,7 @@ TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
   TypeDetails(third, "詳細");
   Save(third);
   untouched();
-  EXPECT_EQ(ReadNoteFile("3.txt"), NoteBytes("題3", 3135, 495, "詳細", 1, 1));
+  EXPECT_EQ(ReadNoteFile("3.txt"), NoteBytes("題3", 0, 495, "詳細", 1, 1));
 
   desktop_.AnswerNextMessageBox(platform::Answer::Yes);
   Choose(third, MenuItem::MemoDelete);  // its own file goes, the binary stays
