@@ -151,23 +151,5 @@ TEST_F(SimPosixFileSystem, ListFilesNamesPlainFilesOnly) {
   EXPECT_TRUE(files_.ListFiles("C:\\Apps\\ZLT\\1.txt").empty());
 }
 
-TEST_F(SimPosixFileSystem, ExistsReadRemoveAndFolders) {
-  Put(root_ / "Apps" / "ZLT" / "1.txt", "a");
-  EXPECT_TRUE(files_.FileExists("C:\\Apps\\ZLT\\1.txt"));
-  EXPECT_FALSE(files_.FileExists("C:\\Apps\\ZLT"));  // a folder is no file
-  EXPECT_EQ(files_.ReadAll("C:\\Apps\\ZLT"), std::nullopt);
-  EXPECT_EQ(files_.ReadAll("C:\\Apps\\ZLT\\2.txt"), std::nullopt);
-
-  EXPECT_TRUE(files_.CreateFolder("C:\\Apps\\ZLT\\taro"));
-  EXPECT_FALSE(files_.CreateFolder("C:\\Apps\\ZLT\\taro"));   // exists already
-  EXPECT_FALSE(files_.CreateFolder("C:\\Apps\\none\\taro"));  // last level only
-  EXPECT_FALSE(fs::exists(root_ / "Apps" / "none"));
-
-  EXPECT_FALSE(files_.RemoveFile("C:\\Apps\\ZLT\\taro"));  // folders stay
-  EXPECT_TRUE(files_.RemoveFile("C:\\Apps\\ZLT\\1.txt"));
-  EXPECT_FALSE(files_.RemoveFile("C:\\Apps\\ZLT\\1.txt"));
-  EXPECT_FALSE(files_.FileExists("C:\\Apps\\ZLT\\1.txt"));
-}
-
 }  // namespace
 }  // namespace zlt::posix

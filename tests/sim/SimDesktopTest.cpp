@@ -179,18 +179,6 @@ TEST_F(SimDesktop120Dpi, HalfPixelsRoundAwayFromZero) {
   EXPECT_EQ(desktop_.Screen().twipsPerPixelY, 12);
 }
 
-TEST_F(SimDesktopTest, DialogsAddTheirFrameToTheClientArea) {
-  SimForm& dialog = Make("info", 10, 20, 300, 200, FormStyle::Dialog);
-  const int border = desktop_.Config().dialogBorderPx;
-  const int caption = desktop_.Config().captionPx;
-  EXPECT_EQ(dialog.RectPx(),
-            (platform::PixelRect{10, 20, 10 + 300 + 2 * border, 20 + 200 + 2 * border + caption}));
-  EXPECT_EQ(dialog.ClientWidthPx(), 300);
-  EXPECT_EQ(dialog.ClientHeightPx(), 200);
-  SimForm& note = Make("note", 10, 20, 300, 200);
-  EXPECT_EQ(note.RectPx(), (platform::PixelRect{10, 20, 310, 220}));
-}
-
 // --- timers in virtual time ---------------------------------------------------
 
 TEST_F(SimDesktopTest, TimersFireInVirtualTimeOrderAcrossForms) {
@@ -366,50 +354,6 @@ class SimControlsTest : public SimDesktopTest {
   SimForm& form_;
 };
 
-TEST_F(SimControlsTest, ControlsKeepWhatTheProgramSetsWithoutEvents) {
-  SimControl& title = form_.Control(kTitle);
-  title.SetText("新しい題名");
-  title.SetSelection(1, 100);
-  EXPECT_EQ(title.SelectionStart(), 1);
-  EXPECT_EQ(title.SelectionLength(), 4);  // characters, not bytes
-  EXPECT_EQ(title.SelectedText(), "しい題名");
-  title.SetSelection(-3, -1);
-  EXPECT_EQ(title.SelectionStart(), 0);
-  EXPECT_EQ(title.SelectionLength(), 0);
-  title.SetSelection(2, 1);
-  title.SetText("x");  // the caret goes back to the start
-  EXPECT_EQ(title.SelectionStart(), 0);
-
-  form_.Control(kCheck).SetChecked(true);
-  form_.Control(kLabel).SetBackColour(platform::Rgb(0, 255, 0));
-  form_.Control(kTitle).Focus();
-  EXPECT_TRUE(form_.Control(kTitle).HasFocus());
-  EXPECT_TRUE(form_.Control(kCheck).Checked());
-  EXPECT_EQ(form_.Control(kLabel).BackColour(), 0x00FF00u);
-  EXPECT_EQ(form_.Control(kTitle).BackColour(), 0xFFFFFFu);  // the system's window colour
-  EXPECT_TRUE(Events().log.empty());
-}
-
-TEST_F(SimControlsTest, VisibilityFollowsEveryContainer) {
-  SimControl& check = form_.Control(kCheck);
-  EXPECT_TRUE(check.Visible());
-  EXPECT_FALSE(check.EffectiveVisible());  // the frame is hidden
-  form_.Control(kFrame).SetVisible(true);
-  EXPECT_TRUE(check.EffectiveVisible());
-  form_.Control(kBox).SetVisible(false);
-  EXPECT_FALSE(check.EffectiveVisible());
-  EXPECT_TRUE(form_.Control(kData).EffectiveVisible());
-  EXPECT_EQ(check.Parent(), &form_.Control(kBox));
-}
-
-TEST_F(SimControlsTest, AFormRejectsControlsItCannotHold) {
-  EXPECT_THROW(form_.AddControl(Spec(ControlKind::Label, kTitle)), std::invalid_argument);
-  EXPECT_THROW(form_.AddControl(Spec(ControlKind::Label, 50, kLabel)), std::invalid_argument);
-  EXPECT_THROW(form_.AddControl(Spec(ControlKind::Label, 51, 77)), std::invalid_argument);
-  EXPECT_THROW(form_.Control(77), std::out_of_range);
-  EXPECT_FALSE(form_.HasControl(50));
-}
-
 TEST_F(SimControlsTest, ACheckBoxClickTogglesBeforeTheHandlerRuns) {
   form_.Control(kFrame).SetVisible(true);
   bool seen = false;
@@ -443,48 +387,6 @@ TEST_F(SimControlsTest, AUserCannotReachWhatIsHiddenOrDisabled) {
   // The system still reaches a hidden window.
   EXPECT_EQ(desktop_.RequestClose(form_), 0);
   EXPECT_EQ(Events().log, Strings{"close"});
-}
-
-TEST_F(SimControlsTest, TypingReplacesTheTextThenReportsTheChange) {
-  std::string seen;
-  EXPECT_TRUE(desktop_.Type(form_, kTitle, "買い物"));
-  EXPECT_EQ(form_.Control(kTitle).Text(), "買い物");
-  EXPECT_EQ(form_.Control(kTitle).SelectionStart(), 3);  // the caret at the end
-  EXPECT_FALSE(desktop_.Type(form_, kLabel, "no"));      // a label takes no typing
-  EXPECT_EQ(form_.Control(kLabel).Text(), "label");
-  EXPECT_EQ(Events().log, Strings{"change 3"});
-}
-
-TEST_F(SimControlsTest, KeysMouseAndFocusReachTheHandlers) {
-  Events().onKeyPress = [](int& key) {
-    if (key == 13) key = 0;
-  };
-  EXPECT_EQ(desktop_.KeyPress(form_, kTitle, 13), 0);
-  EXPECT_EQ(desktop_.KeyPress(form_, kTitle, 'a'), 'a');
-  EXPECT_TRUE(desktop_.KeyDown(form_, kTitle, 0x71, platform::shift::kShift));
-  EXPECT_TRUE(desktop_.MouseDown(form_, kLabel, {platform::mouse::kRight, 0, 30, 30}));
-  EXPECT_TRUE(desktop_.Focus(form_, kTitle));
-  EXPECT_TRUE(desktop_.Focus(form_, kTitle));  // has it already: no events
-  EXPECT_TRUE(desktop_.Focus(form_, kLabel));
-  EXPECT_TRUE(form_.Control(kLabel).HasFocus());
-  EXPECT_FALSE(form_.Control(kTitle).HasFocus());
-  EXPECT_EQ(Events().log, (Strings{"keypress 3 13", "keypress 3 97", "keydown 3 113 1", "down 4 b2",
-                                   "gotfocus 3", "lostfocus 3", "gotfocus 4"}));
-}
-
-TEST_F(SimControlsTest, EndSessionReachesEveryWindowOfEveryInstance) {
-  Instance second(desktop_, {});
-  FakeEvents otherEvents;
-  FormSpec spec;
-  spec.caption = "other";
-  auto other = second.Platform().windows.CreateForm(spec, otherEvents);
-  SimForm& later = Make("later");
-  desktop_.EndSession();
-  EXPECT_EQ(Events().log, Strings{"endsession"});
-  EXPECT_EQ(otherEvents.log, Strings{"endsession"});
-  EXPECT_EQ(EventsOf(1).log, Strings{"endsession"});
-  EXPECT_EQ(later.Owner(), &instance_);
-  EXPECT_EQ(static_cast<SimForm&>(*other).Owner(), &second);
 }
 
 }  // namespace

@@ -167,53 +167,7 @@ TEST(SimInstanceEnd, AnInstanceEndedWhileItWaitsNeverRunsOn) {
   EXPECT_EQ(a.events[0]->log, Strings{"copydata /N"});
 }
 
-TEST(SimInstanceEnd, DestroyingAnInstanceLeavesItsFormObjectsInert) {
-  Desktop desktop;
-  Process process(desktop);
-  SimForm& form = process.Open("note");
-  form.AddControl(platform::ControlSpec{});
-  process.instance.reset();
-  EXPECT_TRUE(desktop.Forms().empty());
-  // The program still holds the object: using or destroying it is harmless.
-  form.SetCaption("still here");
-  form.StartTimer(1, 10);
-  form.SetTopmost(true);
-  form.Activate();
-  EXPECT_FALSE(form.TimerRunning(1));
-  EXPECT_EQ(form.Owner(), nullptr);
-  desktop.Advance(milliseconds(100));
-  process.forms.clear();
-}
-
 // --- forwarding between two instances ------------------------------------------------
-
-TEST(SimForwarding, ASecondStartFindsTheFirstAndHandsItsCommandOver) {
-  Desktop desktop;
-  Process first(desktop);
-  Process second(desktop);
-  first.instance->RunAsProcess([&] { first.Platform().instance.ClaimFirstInstance(); });
-  SimForm& controller = first.Open("ZLT付箋紙プラグイン", false);  // hidden
-  SimForm& own = second.Open("ZLTFusenCheck", false);
-
-  bool claimed = true;
-  second.instance->RunAsProcess([&] {
-    claimed = second.Platform().instance.ClaimFirstInstance();
-    const auto target =
-        second.Platform().instance.WaitForWindow("ZLT付箋紙プラグイン", milliseconds(5000));
-    EXPECT_EQ(target, controller.Handle());
-    EXPECT_TRUE(
-        second.Platform().instance.SendCopyData(target, own.Handle(), std::string("/N\0", 3)));
-    second.Platform().processes.EndNow();
-  });
-  EXPECT_FALSE(claimed);
-  EXPECT_TRUE(second.instance->Ended());
-  EXPECT_EQ(desktop.Ticks(), 0);  // waiting takes no virtual time
-
-  ASSERT_EQ(first.events[0]->log.size(), 1u);
-  EXPECT_EQ(first.events[0]->log[0], std::string("copydata /N\0", 12));
-  EXPECT_EQ(second.instance->CopyDataSent(), Strings{std::string("/N\0", 3)});
-  EXPECT_TRUE(first.instance->CopyDataSent().empty());
-}
 
 TEST(SimForwarding, NothingIsSentWithoutAWindowToReceiveIt) {
   Desktop desktop;
@@ -240,16 +194,6 @@ TEST(SimForwarding, ACopyDataArrivingDuringDoEventsWaitsForIt) {
   first.instance->RunAsProcess([&] { first.Platform().windows.DoEvents(); });
   EXPECT_EQ(first.events[0]->log, Strings{"copydata /V"});
   EXPECT_EQ(desktop.RunDeferred(), 0);
-}
-
-TEST(SimForwarding, SendCloseReturnsTheAnswerOfTheWindow) {
-  Desktop desktop;
-  Process first(desktop);
-  Process second(desktop);
-  first.Open("note");
-  first.events[0]->onClose = [] { return 42L; };
-  EXPECT_EQ(second.Platform().windows.SendClose(desktop.FindForm("note")->Handle()), 42);
-  EXPECT_EQ(second.Platform().windows.SendClose(platform::kNoWindow), 0);
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // Private-profile semantics of IniText: reading and writing in memory.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 #include "note/IniProfile.h"
 
 namespace zlt::note {
@@ -8,95 +11,71 @@ namespace {
 
 IniText Ini(std::string bytes) { return IniText::Parse(std::move(bytes)); }
 
-TEST(IniTextGet, NamesMatchWithoutRegardToAsciiCase) {
-  const IniText ini = Ini("[Section]\r\nKey=v\r\n");
-  EXPECT_EQ(ini.Get("section", "KEY"), "v");
-  EXPECT_EQ(ini.Get("SECTION", "key"), "v");
-  EXPECT_EQ(ini.Get("Sectio", "Key"), std::nullopt);
-  EXPECT_EQ(ini.Get("Section", "Ke"), std::nullopt);
-}
+struct GetCase {
+  const char* why;
+  std::string bytes;
+  std::string section, key;
+  std::optional<std::string> want;
+};
 
-TEST(IniTextGet, FirstKeyAndFirstSectionWin) {
-  const IniText ini = Ini("[s]\r\nk=1\r\nK=2\r\n[t]\r\nk=3\r\n[S]\r\nk=4\r\nonly=5\r\n");
-  EXPECT_EQ(ini.Get("s", "k"), "1");
-  EXPECT_EQ(ini.Get("t", "k"), "3");
-  EXPECT_EQ(ini.Get("s", "only"), std::nullopt);  // the duplicate section is never searched
-}
-
-TEST(IniTextGet, TrimsBlanksAroundNamesAndValues) {
-  const IniText ini = Ini("  [ s ]  trailing text\r\n \t key \t=\t  a b \t\r\n");
-  EXPECT_EQ(ini.Get("s", "key"), "a b");
-}
-
-TEST(IniTextGet, StripsOneOuterPairOfMatchingQuotes) {
-  const IniText ini =
-      Ini("[s]\r\nd=\"a b\"\r\ns='x'\r\nmix=\"x'\r\none=\"\r\nboth=\"\"\r\ninner=a\"b\"\r\n"
-          "twice=\"\"x\"\"\r\nblank=\" a \"\r\n");
-  EXPECT_EQ(ini.Get("s", "d"), "a b");
-  EXPECT_EQ(ini.Get("s", "s"), "x");
-  EXPECT_EQ(ini.Get("s", "mix"), "\"x'");
-  EXPECT_EQ(ini.Get("s", "one"), "\"");
-  EXPECT_EQ(ini.Get("s", "both"), "");
-  EXPECT_EQ(ini.Get("s", "inner"), "a\"b\"");
-  EXPECT_EQ(ini.Get("s", "twice"), "\"x\"");
-  EXPECT_EQ(ini.Get("s", "blank"), " a ");
-}
-
-TEST(IniTextGet, SemicolonLinesAreCommentsButHashIsNot) {
-  const IniText ini = Ini("[s]\r\n;k=1\r\n  ; k=2\r\n#k=3\r\nk=4;5\r\n");
-  EXPECT_EQ(ini.Get("s", "k"), "4;5");
-  EXPECT_EQ(ini.Get("s", "#k"), "3");
-}
-
-TEST(IniTextGet, CrLfAndCrLfAllEndLines) {
-  const IniText ini = Ini("[s]\ra=1\nb=2\r\nc=3\n\rd=4");
-  EXPECT_EQ(ini.Get("s", "a"), "1");
-  EXPECT_EQ(ini.Get("s", "b"), "2");
-  EXPECT_EQ(ini.Get("s", "c"), "3");
-  EXPECT_EQ(ini.Get("s", "d"), "4");
-}
-
-TEST(IniTextGet, IgnoresLinesBeforeTheFirstSectionAndKeylessLines) {
-  const IniText ini = Ini("k=0\r\n[s]\r\njust text\r\n[unclosed\r\nk=1\r\n");
-  EXPECT_EQ(ini.Get("s", "k"), "1");
-  EXPECT_EQ(ini.Get("s", "just text"), std::nullopt);
-  EXPECT_EQ(ini.Get("", "k"), std::nullopt);
-}
-
-TEST(IniTextGet, SectionNameEndsAtTheFirstBracket) {
-  const IniText ini = Ini("[a]b]\r\nk=1\r\n[]\r\nk=2\r\n");
-  EXPECT_EQ(ini.Get("a", "k"), "1");
-  EXPECT_EQ(ini.Get("a]b", "k"), std::nullopt);
-  EXPECT_EQ(ini.Get("", "k"), "2");
-}
-
-TEST(IniTextGet, EmptyValuesAndKeysAreNotMissing) {
-  const IniText ini = Ini("[s]\r\nk=\r\n=x\r\n");
-  EXPECT_EQ(ini.Get("s", "k"), "");
-  EXPECT_EQ(ini.Get("s", ""), std::nullopt);
-}
-
-TEST(IniTextGet, NeverCutsLongValues) {
-  const std::string value(5000, 'x');
-  EXPECT_EQ(Ini("[s]\r\nk=" + value + "\r\n").Get("s", "k"), value);
-}
-
-TEST(IniTextGet, TrailBytesThatLookLikeBracketsOrLettersStayInTheirCharacters) {
+TEST(IniTextGet, ReadsAsWindowsPrivateProfilesDo) {
+  const std::string dup = "[s]\r\nk=1\r\nK=2\r\n[t]\r\nk=3\r\n[S]\r\nk=4\r\nonly=5\r\n";
+  const std::string quotes =
+      "[s]\r\nd=\"a b\"\r\ns='x'\r\nmix=\"x'\r\none=\"\r\nboth=\"\"\r\ninner=a\"b\"\r\n"
+      "twice=\"\"x\"\"\r\nblank=\" a \"\r\n";
+  const std::string comments = "[s]\r\n;k=1\r\n  ; k=2\r\n#k=3\r\nk=4;5\r\n";
+  const std::string breaks = "[s]\ra=1\nb=2\r\nc=3\n\rd=4";
+  const std::string keyless = "k=0\r\n[s]\r\njust text\r\n[unclosed\r\nk=1\r\n";
+  const std::string brackets = "[a]b]\r\nk=1\r\n[]\r\nk=2\r\n";
   // "ソ" is 0x83 0x5C, "ゾ" 0x83 0x5D, "ゼ" 0x83 0x5B; "ア" 0x83 0x41 and "ャ"
   // 0x83 0x61 differ only in a trail byte that looks like a letter's case.
-  const IniText ini =
-      Ini("[\x83\x5d\x83\x5b]\r\n\x83\x5c=\x95\x5c\r\n\x83\x41=1\r\n"
-          "[\x83\x5c]\r\nk=\x83\x5d\r\n");
-  EXPECT_EQ(ini.Get("ゾゼ", "ソ"), "表");
-  EXPECT_EQ(ini.Get("ソ", "k"), "ゾ");
-  EXPECT_EQ(ini.Get("ゾゼ", "ア"), "1");
-  EXPECT_EQ(ini.Get("ゾゼ", "ャ"), std::nullopt);
-}
-
-TEST(IniTextGet, Utf8MarkSticksToTheFirstLineAsOnWindows) {
-  const IniText ini = Ini("\xEF\xBB\xBF[s]\r\nk=1\r\n[t]\r\nk=2\r\n");
-  EXPECT_EQ(ini.Get("s", "k"), std::nullopt);
-  EXPECT_EQ(ini.Get("t", "k"), "2");
+  const std::string trail =
+      "[\x83\x5d\x83\x5b]\r\n\x83\x5c=\x95\x5c\r\n\x83\x41=1\r\n[\x83\x5c]\r\nk=\x83\x5d\r\n";
+  const std::string bom = "\xEF\xBB\xBF[s]\r\nk=1\r\n[t]\r\nk=2\r\n";
+  const std::string value(5000, 'x');
+  const GetCase cases[] = {
+      {"case-blind names", "[Section]\r\nKey=v\r\n", "section", "KEY", "v"},
+      {"case-blind names", "[Section]\r\nKey=v\r\n", "SECTION", "key", "v"},
+      {"no prefix match", "[Section]\r\nKey=v\r\n", "Sectio", "Key", std::nullopt},
+      {"no prefix match", "[Section]\r\nKey=v\r\n", "Section", "Ke", std::nullopt},
+      {"first key wins", dup, "s", "k", "1"},
+      {"first key wins", dup, "t", "k", "3"},
+      {"a duplicate section is never searched", dup, "s", "only", std::nullopt},
+      {"blanks trimmed", "  [ s ]  trailing text\r\n \t key \t=\t  a b \t\r\n", "s", "key", "a b"},
+      {"double quotes stripped", quotes, "s", "d", "a b"},
+      {"single quotes stripped", quotes, "s", "s", "x"},
+      {"mismatched quotes kept", quotes, "s", "mix", "\"x'"},
+      {"a lone quote kept", quotes, "s", "one", "\""},
+      {"empty quotes", quotes, "s", "both", ""},
+      {"inner quotes kept", quotes, "s", "inner", "a\"b\""},
+      {"one pair only", quotes, "s", "twice", "\"x\""},
+      {"blanks inside quotes kept", quotes, "s", "blank", " a "},
+      {"semicolon lines are comments", comments, "s", "k", "4;5"},
+      {"hash is no comment", comments, "s", "#k", "3"},
+      {"CR ends a line", breaks, "s", "a", "1"},
+      {"LF ends a line", breaks, "s", "b", "2"},
+      {"CRLF ends a line", breaks, "s", "c", "3"},
+      {"LFCR ends a line", breaks, "s", "d", "4"},
+      {"keys before the first section ignored", keyless, "s", "k", "1"},
+      {"keyless lines ignored", keyless, "s", "just text", std::nullopt},
+      {"no nameless section", keyless, "", "k", std::nullopt},
+      {"section ends at the first bracket", brackets, "a", "k", "1"},
+      {"section ends at the first bracket", brackets, "a]b", "k", std::nullopt},
+      {"empty section name", brackets, "", "k", "2"},
+      {"empty value is not missing", "[s]\r\nk=\r\n=x\r\n", "s", "k", ""},
+      {"empty key is missing", "[s]\r\nk=\r\n=x\r\n", "s", "", std::nullopt},
+      {"long values uncut", "[s]\r\nk=" + value + "\r\n", "s", "k", value},
+      {"trail bytes stay in their characters", trail, "ゾゼ", "ソ", "表"},
+      {"trail bytes stay in their characters", trail, "ソ", "k", "ゾ"},
+      {"trail bytes stay in their characters", trail, "ゾゼ", "ア", "1"},
+      {"trail bytes are not case-folded", trail, "ゾゼ", "ャ", std::nullopt},
+      {"a UTF-8 mark sticks to the first line", bom, "s", "k", std::nullopt},
+      {"a UTF-8 mark sticks to the first line", bom, "t", "k", "2"},
+  };
+  for (const GetCase& c : cases) {
+    SCOPED_TRACE(std::string(c.why) + ": [" + c.section + "] " + c.key);
+    EXPECT_EQ(Ini(c.bytes).Get(c.section, c.key), c.want);
+  }
 }
 
 TEST(IniTextSet, ExistingKeyKeepsItsPlaceAndSpelling) {

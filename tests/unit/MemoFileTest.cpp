@@ -117,16 +117,12 @@ TEST_F(MemoFileTest, TitleHoldingTheDetailsKeyDoesNotStartTheDetails) {
   EXPECT_EQ(Read().details, "body");
 }
 
-TEST_F(MemoFileTest, LongTitleReadsBackWhole) {
+TEST_F(MemoFileTest, TitlesThatTheReaderWouldTrimUnquoteOrCutReadBackExactly) {
   MemoFileContent content;
-  for (int i = 0; i < 200; ++i) content.title += "表";  // 400 bytes in 932
-  ASSERT_TRUE(WriteMemoFile(files_, kPath, content));
-  EXPECT_EQ(Read().title, content.title);
-}
-
-TEST_F(MemoFileTest, TitlesThatTheReaderWouldTrimOrUnquoteReadBackExactly) {
-  MemoFileContent content;
-  for (const std::string title : {" lead", "trail\t", "\"quoted\"", "'single'", "\"", "\"a'", ""}) {
+  std::string longTitle;
+  for (int i = 0; i < 200; ++i) longTitle += "表";  // 400 bytes in 932
+  for (const std::string title :
+       {" lead", "trail\t", "\"quoted\"", "'single'", "\"", "\"a'", "", longTitle.c_str()}) {
     content.title = title;
     ASSERT_TRUE(WriteMemoFile(files_, kPath, content));
     EXPECT_EQ(Read().title, title);
@@ -159,20 +155,14 @@ TEST_F(MemoFileTest, FractionalPositionsAreWrittenAsSinglesAndRoundedOnReading) 
 }
 
 TEST_F(MemoFileTest, DisplayOptionsReadBothForms) {
-  const auto temae = [&](std::string_view value) {
-    Store(std::string(kHeader) + "Alarm=0\r\nTemae=" + std::string(value) + "\r\n");
-    return Read().temae;
-  };
-  EXPECT_TRUE(temae("True"));
-  EXPECT_TRUE(temae("true"));
-  EXPECT_TRUE(temae("1"));
-  EXPECT_TRUE(temae("-1"));
-  EXPECT_FALSE(temae("False"));
-  EXPECT_FALSE(temae("0"));
-  EXPECT_FALSE(temae("junk"));
-  EXPECT_FALSE(temae(""));
-  Store(std::string(kHeader) + "Alarm=0\r\n");
-  EXPECT_FALSE(Read().temae);
+  const std::pair<std::string, bool> cases[] = {
+      {"Temae=True\r\n", true},  {"Temae=true\r\n", true},   {"Temae=1\r\n", true},
+      {"Temae=-1\r\n", true},    {"Temae=False\r\n", false}, {"Temae=0\r\n", false},
+      {"Temae=junk\r\n", false}, {"Temae=\r\n", false},      {"", false}};
+  for (const auto& [line, temae] : cases) {
+    Store(std::string(kHeader) + "Alarm=0\r\n" + line);
+    EXPECT_EQ(Read().temae, temae) << line;
+  }
 }
 
 TEST_F(MemoFileTest, ValuesThatDoNotConvertTakeTheirDefaults) {
