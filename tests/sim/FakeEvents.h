@@ -18,8 +18,6 @@ class FakeEvents : public platform::IFormEvents {
   std::function<void(int)> onClick;
   std::function<long()> onClose;
   std::function<void(std::string_view)> onCopyData;
-  std::function<void(int&)> onKeyPress;
-  std::function<void()> onActivate;
 
   void OnMouseDown(int id, const platform::MouseDown& press) override {
     Log("down " + std::to_string(id) + " b" + std::to_string(press.buttons));
@@ -34,7 +32,6 @@ class FakeEvents : public platform::IFormEvents {
   }
   void OnKeyPress(int id, int& key) override {
     Log("keypress " + std::to_string(id) + " " + std::to_string(key));
-    if (onKeyPress) onKeyPress(key);
   }
   void OnChange(int id) override { Log("change " + std::to_string(id)); }
   void OnGotFocus(int id) override { Log("gotfocus " + std::to_string(id)); }
@@ -43,10 +40,7 @@ class FakeEvents : public platform::IFormEvents {
     Log("timer " + std::to_string(id));
     if (onTimer) onTimer(id);
   }
-  void OnActivate() override {
-    Log("activate");
-    if (onActivate) onActivate();
-  }
+  void OnActivate() override { Log("activate"); }
   long OnCloseRequest() override {
     Log("close");
     return onClose ? onClose() : 0;

@@ -1,61 +1,43 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <limits>
+#include <optional>
+#include <utility>
+
 #include "note/ValueText.h"
 
 namespace zlt::note {
 namespace {
 
-TEST(TextToTruth, AcceptsWordsInAnyCaseAndNumbers) {
-  EXPECT_EQ(TextToTruth("True"), true);
-  EXPECT_EQ(TextToTruth("TRUE"), true);
-  EXPECT_EQ(TextToTruth(" false "), false);
-  EXPECT_EQ(TextToTruth("1"), true);
-  EXPECT_EQ(TextToTruth("-1"), true);
-  EXPECT_EQ(TextToTruth("0.5"), true);
-  EXPECT_EQ(TextToTruth("0"), false);
-  EXPECT_EQ(TextToTruth("0.0"), false);
+template <typename T>
+using Cases = std::initializer_list<std::pair<const char*, std::optional<T>>>;
+
+TEST(TextToTruth, AcceptsWordsInAnyCaseAndNumbersAndRefusesEverythingElse) {
+  const Cases<bool> cases = {{"True", true}, {"TRUE", true}, {" false ", false}, {"1", true},
+                             {"-1", true},   {"0.5", true},  {"0", false},       {"0.0", false},
+                             {"", {}},       {" ", {}},      {"yes", {}},        {"Tru", {}},
+                             {"truex", {}},  {"1x", {}},     {"nan", {}},        {"inf", {}},
+                             {"0x1", {}},    {"--1", {}},    {"+", {}}};
+  for (const auto& [text, truth] : cases) EXPECT_EQ(TextToTruth(text), truth) << '"' << text << '"';
 }
 
-TEST(TextToTruth, RefusesEverythingElse) {
-  for (const char* text : {"", " ", "yes", "Tru", "truex", "1x", "nan", "inf", "0x1", "--1", "+"}) {
-    EXPECT_EQ(TextToTruth(text), std::nullopt) << '"' << text << '"';
-  }
+TEST(TextToInt16, RoundsHalvesToEvenAndRefusesJunkAndValuesOutOfRange) {
+  const Cases<std::int16_t> cases = {
+      {"1", 1},           {" 0 ", 0},      {"+7", 7},     {"0.5", 0},       {"1.5", 2},
+      {"2.5", 2},         {"-2.5", -2},    {"1e2", 100},  {"32767", 32767}, {"-32768", -32768},
+      {"32767.4", 32767}, {"", {}},        {"Err", {}},   {"1,0", {}},      {"32768", {}},
+      {"-32769", {}},     {"32767.5", {}}, {"1e400", {}}, {"nan", {}},      {"1 2", {}}};
+  for (const auto& [text, value] : cases) EXPECT_EQ(TextToInt16(text), value) << '"' << text << '"';
 }
 
-TEST(TextToInt16, RoundsHalvesToEven) {
-  EXPECT_EQ(TextToInt16("1"), 1);
-  EXPECT_EQ(TextToInt16(" 0 "), 0);
-  EXPECT_EQ(TextToInt16("+7"), 7);
-  EXPECT_EQ(TextToInt16("0.5"), 0);
-  EXPECT_EQ(TextToInt16("1.5"), 2);
-  EXPECT_EQ(TextToInt16("2.5"), 2);
-  EXPECT_EQ(TextToInt16("-2.5"), -2);
-  EXPECT_EQ(TextToInt16("1e2"), 100);
-  EXPECT_EQ(TextToInt16("32767"), 32767);
-  EXPECT_EQ(TextToInt16("-32768"), -32768);
-  EXPECT_EQ(TextToInt16("32767.4"), 32767);
-}
-
-TEST(TextToInt16, RefusesJunkAndValuesOutOfRange) {
-  for (const char* text : {"", "Err", "1,0", "32768", "-32769", "32767.5", "1e400", "nan", "1 2"}) {
-    EXPECT_EQ(TextToInt16(text), std::nullopt) << '"' << text << '"';
-  }
-}
-
-TEST(TextToTwips, ReadsASingleThenRoundsHalvesToEven) {
-  EXPECT_EQ(TextToTwips("9120"), 9120);
-  EXPECT_EQ(TextToTwips("9120.5"), 9120);
-  EXPECT_EQ(TextToTwips("9121.5"), 9122);
-  EXPECT_EQ(TextToTwips("-15.5"), -16);
-  EXPECT_EQ(TextToTwips("1500.49"), 1500);
+TEST(TextToTwips, ReadsASingleThenRoundsHalvesToEvenAndRefusesJunkAndValuesOutOfRange) {
   // As a single, 16777217 is 16777216: the text is read at single precision.
-  EXPECT_EQ(TextToTwips("16777217"), 16777216);
-}
-
-TEST(TextToTwips, RefusesJunkAndValuesOutOfRange) {
-  for (const char* text : {"", "left", "12px", "3e9", "-3e9", "1e39"}) {
-    EXPECT_EQ(TextToTwips(text), std::nullopt) << '"' << text << '"';
-  }
+  const Cases<std::int32_t> cases = {{"9120", 9120}, {"9120.5", 9120},  {"9121.5", 9122},
+                                     {"-15.5", -16}, {"1500.49", 1500}, {"16777217", 16777216},
+                                     {"", {}},       {"left", {}},      {"12px", {}},
+                                     {"3e9", {}},    {"-3e9", {}},      {"1e39", {}}};
+  for (const auto& [text, twips] : cases) EXPECT_EQ(TextToTwips(text), twips) << '"' << text << '"';
 }
 
 TEST(SingleToText, WritesTheShortestPlainDecimal) {
