@@ -97,6 +97,7 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   bool ToumeiChecked() const override;
   void ShowFusenMenu(platform::IForm& owner) override;
   void ReassertFrontNotes() override;
+  void NoteShown() override { UpdateSnapTick(); }
   void NoteClosed(note::FusenshiWindow& note, std::string_view path) override;
 
   // IFormEvents of the controller window

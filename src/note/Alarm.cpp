@@ -218,6 +218,7 @@ void Alarm::Fire() {
   form_->SetLayeredAlpha(std::nullopt);  // the stored translucency stays as it is
   const std::string notice = AlarmNotice(strip_.Text(txtTitle));
   form_->SetVisible(true);
+  owner_.ShownByAlarm();
   // Off before the yield: nothing that runs meanwhile can fire it again.
   watching_ = false;
   form_->StopTimer(AlarmTimer);

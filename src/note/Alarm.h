@@ -27,6 +27,8 @@ class AlarmOwner {
   // Keeps title, details, date, alarm and music ticks, hour and minute as the
   // values cancel puts back.
   virtual void KeepAlarmRestoreCopy() = 0;
+  // The firing has shown the note, hidden or not.
+  virtual void ShownByAlarm() = 0;
 };
 
 // "付箋紙""title""の設定時間になりました"

@@ -117,6 +117,7 @@ class FusenshiWindow final : public platform::IFormEvents, private AlarmOwner {
   // AlarmOwner
   void OpenDetailsForAlarm() override;
   void KeepAlarmRestoreCopy() override;
+  void ShownByAlarm() override { host_.NoteShown(); }
 
   platform::Platform& platform_;
   ProgramState& state_;

@@ -46,6 +46,10 @@ class NoteHost {
   // one note off the top layer must leave the others there.
   virtual void ReassertFrontNotes() = 0;
 
+  // A hidden note came out by itself (its alarm fired): what runs only while
+  // a note is shown, such as the snap tick, must run again.
+  virtual void NoteShown() = 0;
+
   // The note has closed: the host forgets and destroys it. path is its note
   // file after the close ("" when it has none).
   virtual void NoteClosed(FusenshiWindow& note, std::string_view path) = 0;

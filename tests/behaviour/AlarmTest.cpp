@@ -1,6 +1,7 @@
 // The alarm of a note: its input rules, the watcher on the virtual clock, the
 // firing and what cancel puts back afterwards.
 #include "FusenFixture.h"
+#include "manager/SnapTick.h"
 #include "note/DatePicker.h"
 
 namespace zlt::test {
@@ -117,11 +118,16 @@ TEST_F(AlarmTest, ANoteLoadedAfterItsMinuteTurnsGreenAndNeverFires) {
 
 TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNote) {
   WriteNoteFile("0.txt", AlarmNote("買い物", "2026/12/07", "09", "01", 1, 2000, 1));
-  Start("/*");
+  auto& run = Start("/*");
   auto& note = MustNote(1);
   Choose(note, MenuItem::MemoShade);
   ASSERT_FALSE(note.Visible());
   ASSERT_EQ(note.Alpha(), std::optional<std::uint8_t>(150));
+  const auto snapTick = [&] {
+    return static_cast<sim::SimForm&>(run.Controller().Form())
+        .TimerRunning(manager::SnapTick::FormMoveTimer);
+  };
+  ASSERT_FALSE(snapTick()) << "no note shown, no snap tick";
   const auto stored = ReadNoteFile("0.txt");
 
   desktop_.Advance(59'999ms);
@@ -139,6 +145,7 @@ TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNote) {
   EXPECT_EQ(note.Bounds(), (TwipsRect{0, 600, 6495, 5190})) << "2000 - 3135 stops at the edge";
   EXPECT_FALSE(note.Layered());
   EXPECT_EQ(Tab(note), kReached);
+  EXPECT_TRUE(snapTick()) << "the note shown by its alarm snaps like any other";
   EXPECT_TRUE(note.Control(note::AlmCheck).Checked());
   EXPECT_EQ(Text(note, note::txtTime1), "01");
   EXPECT_EQ(ReadNoteFile("0.txt"), stored) << "firing saves nothing";
