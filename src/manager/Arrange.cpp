@@ -12,6 +12,7 @@ void Controller::FusenshiSeiretsu_Click(int index) {
   // A hidden note keeps its place in the column, so the shown ones leave a gap
   // where it will come back. Each note's file takes its new place before the
   // next note moves.
+  std::vector<note::SaveFailure> failures;
   for (std::size_t i = 0; i < notes_.size(); ++i) {
     auto& note = *notes_[i];
     auto bounds = note.Form().Bounds();
@@ -20,8 +21,9 @@ void Controller::FusenshiSeiretsu_Click(int index) {
     bounds.left = WholeTwips(place.left);
     bounds.top = WholeTwips(place.top);
     note.Form().SetBounds(bounds);
-    note.Form_QueryUnload();
+    if (auto failure = note.Form_QueryUnload()) failures.push_back(std::move(*failure));
   }
+  ReportUnsaved(failures);
 }
 
 }  // namespace zlt::manager

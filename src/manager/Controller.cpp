@@ -178,10 +178,19 @@ std::vector<note::SaveFailure> Controller::SaveAllNotes() {
 
 void Controller::OnClick(int controlId) { information_->OnClick(controlId); }
 
-long Controller::OnCloseRequest() {
-  if (const auto failures = SaveAllNotes(); !failures.empty()) {
+void Controller::ReportUnsaved(const std::vector<note::SaveFailure>& failures) {
+  // One notice for the whole command, however many notes it wrote.
+  if (!failures.empty()) {
     platform_.windows.ShowNotice(note::NotesNotSavedText(failures), note::kMessageTitle);
   }
+}
+
+void Controller::ReportUnsaved(std::optional<note::SaveFailure> failure) {
+  if (failure) ReportUnsaved(std::vector<note::SaveFailure>{std::move(*failure)});
+}
+
+long Controller::OnCloseRequest() {
+  ReportUnsaved(SaveAllNotes());
   // The controller is never unloaded: it only hides.
   form_->SetVisible(false);
   return 0;

@@ -113,6 +113,9 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   void Form_Load();
   // Every note writes its file; what could not be written.
   std::vector<note::SaveFailure> SaveAllNotes();
+  // Tells the user which notes a command could not write; they stay open.
+  void ReportUnsaved(const std::vector<note::SaveFailure>& failures);
+  void ReportUnsaved(std::optional<note::SaveFailure> failure);
   // Creates one note, or every note of the start-up chain, each shown without
   // activation; returns the first one created (nullptr: none could be).
   note::FusenshiWindow* CreateNotes();

@@ -37,7 +37,7 @@ void Controller::TemaeView_Click() {
   // Leaving the top layer must not push the other front notes back.
   if (!front) ReassertFrontNotes();
   note->SetTemaeChecked(front);
-  note->Form_QueryUnload();
+  ReportUnsaved(note->Form_QueryUnload());
 }
 
 void Controller::Toumei_Click() {
@@ -49,7 +49,7 @@ void Controller::Toumei_Click() {
   state_.ToumeiFlag.Set(number, translucent);
   ApplyTranslucency(*note, translucent);
   note->SetToumeiChecked(translucent);
-  note->Form_QueryUnload();
+  ReportUnsaved(note->Form_QueryUnload());
 }
 
 void Controller::ReassertFrontNotes() {
@@ -59,23 +59,27 @@ void Controller::ReassertFrontNotes() {
 }
 
 void Controller::SetEveryNoteInFront(bool front) {
+  std::vector<note::SaveFailure> failures;
   for (std::size_t i = 0; i < notes_.size(); ++i) {
     auto& note = *notes_[i];
     note.SetTemaeChecked(front);
     note.Form().SetTopmost(front);
-    note.Form_QueryUnload();
+    if (auto failure = note.Form_QueryUnload()) failures.push_back(std::move(*failure));
   }
+  ReportUnsaved(failures);
   // Numbers not given out yet too: a note loaded later reads its own file.
   state_.TemaeFlag.SetAll(front);
 }
 
 void Controller::SetEveryNoteTranslucent(bool translucent) {
+  std::vector<note::SaveFailure> failures;
   for (std::size_t i = 0; i < notes_.size(); ++i) {
     auto& note = *notes_[i];
     note.SetToumeiChecked(translucent);
     ApplyTranslucency(note, translucent);
-    note.Form_QueryUnload();
+    if (auto failure = note.Form_QueryUnload()) failures.push_back(std::move(*failure));
   }
+  ReportUnsaved(failures);
   state_.ToumeiFlag.SetAll(translucent);
 }
 

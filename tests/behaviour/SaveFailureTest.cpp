@@ -83,6 +83,25 @@ TEST_F(SaveFailure, CloseThatCannotSaveKeepsTheNoteOpenWhicheverWayItCloses) {
   EXPECT_TRUE(NoteFiles().empty());
 }
 
+TEST_F(SaveFailure, CommandsThatMoveOrRestyleNotesSayOnceWhichCouldNotBeWritten) {
+  WriteNoteFile("0.txt", NoteBytes("a", 9000, 600));
+  WriteNoteFile("1.txt", NoteBytes("b", 9000, 1200));
+  Start("/*");
+  const auto before = std::vector{ReadNoteFile("0.txt"), ReadNoteFile("1.txt")};
+  RefuseWrites();
+  const MenuItem commands[] = {MenuItem::FusenshiSeiretsu0, MenuItem::AllToumei,
+                               MenuItem::AllTemaeViewOff, MenuItem::Toumei};
+  for (const auto command : commands) Choose(MustNote(1), command);
+
+  const auto messages = Messages();
+  ASSERT_EQ(messages.size(), std::size(commands)) << "one notice per command";
+  for (std::size_t i = 0; i + 1 < messages.size(); ++i) {
+    EXPECT_TRUE(Contains(messages[i], DataFolder() + "\\0.txt")) << messages[i];
+    EXPECT_TRUE(Contains(messages[i], DataFolder() + "\\1.txt")) << messages[i];
+  }
+  EXPECT_EQ((std::vector{ReadNoteFile("0.txt"), ReadNoteFile("1.txt")}), before);
+}
+
 TEST_F(SaveFailure, DeletingANoteThatCannotBeSavedStillRemovesIt) {
   auto& run = Start("/N");
   auto& note = TypedNote(run);
