@@ -22,6 +22,7 @@
 #include <utility>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "manager/Controller.h"
 #include "note/FusenshiLayout.h"
 #include "note/FusenshiWindow.h"
@@ -39,68 +40,9 @@
 
 namespace {
 
+using namespace zlt::bench;
+
 using zlt::win32::KernelHandle;
-
-constexpr const char* kUser = "bench";
-
-class BenchEnvironment final : public zlt::platform::IEnvironment {
- public:
-  explicit BenchEnvironment(std::string appFolder) : appFolder_(std::move(appFolder)) {}
-  std::string AppFolder() const override { return appFolder_; }
-  std::optional<std::string> UserName() const override { return kUser; }
-  std::string CommandLine() const override { return "/*"; }
-  std::optional<std::string> LocalAppDataFolder() const override { return std::nullopt; }
-
- private:
-  std::string appFolder_;
-};
-
-double NowMs() {
-  LARGE_INTEGER now, frequency;
-  QueryPerformanceCounter(&now);
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-struct Usage {
-  DWORD user = 0;
-  DWORD gdi = 0;
-  long windows = 0;  // windows of this thread, children included
-  std::map<std::wstring, long> byClass;
-  SIZE_T workingSet = 0;
-  SIZE_T privateBytes = 0;
-};
-
-BOOL CALLBACK CountChild(HWND window, LPARAM usage) {
-  auto& counted = *reinterpret_cast<Usage*>(usage);
-  ++counted.windows;
-  wchar_t name[64] = L"";
-  GetClassNameW(window, name, 64);
-  ++counted.byClass[name];
-  return TRUE;
-}
-
-BOOL CALLBACK CountTopLevel(HWND window, LPARAM usage) {
-  CountChild(window, usage);
-  EnumChildWindows(window, CountChild, usage);
-  return TRUE;
-}
-
-Usage Measure() {
-  Usage usage;
-  usage.user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-  usage.gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  EnumThreadWindows(GetCurrentThreadId(), CountTopLevel, reinterpret_cast<LPARAM>(&usage));
-  PROCESS_MEMORY_COUNTERS_EX memory{};
-  memory.cb = sizeof(memory);
-  if (K32GetProcessMemoryInfo(GetCurrentProcess(),
-                              reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
-                              sizeof(memory))) {
-    usage.workingSet = memory.WorkingSetSize;
-    usage.privateBytes = memory.PrivateUsage;
-  }
-  return usage;
-}
 
 std::string NoteBytes(int index, bool alarm, const std::string& date) {
   const int left = 3360 + (index % 40) * 600;

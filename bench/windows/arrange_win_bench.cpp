@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "../WorkedExampleNote.h"
+#include "BenchSupport.h"
 #include "manager/Controller.h"
 #include "note/MemoFile.h"
 #include "platform/Platform.h"
@@ -36,28 +37,9 @@
 
 namespace {
 
+using namespace zlt::bench;
+
 using zlt::manager::Controller;
-
-constexpr const char* kUser = "bench";
-
-class BenchEnvironment final : public zlt::platform::IEnvironment {
- public:
-  explicit BenchEnvironment(std::string appFolder) : appFolder_(std::move(appFolder)) {}
-  std::string AppFolder() const override { return appFolder_; }
-  std::optional<std::string> UserName() const override { return kUser; }
-  std::string CommandLine() const override { return "/*"; }
-  std::optional<std::string> LocalAppDataFolder() const override { return std::nullopt; }
-
- private:
-  std::string appFolder_;
-};
-
-double NowMs() {
-  LARGE_INTEGER now, frequency;
-  QueryPerformanceCounter(&now);
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
 
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());

@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "manager/Controller.h"
 #include "platform/Cp932.h"
 #include "platform/Platform.h"
@@ -36,27 +37,9 @@
 
 namespace {
 
-constexpr const char* kUser = "bench";
+using namespace zlt::bench;
+
 constexpr DWORD kDiskWaitMs = 5000;
-
-class BenchEnvironment final : public zlt::platform::IEnvironment {
- public:
-  explicit BenchEnvironment(std::string appFolder) : appFolder_(std::move(appFolder)) {}
-  std::string AppFolder() const override { return appFolder_; }
-  std::optional<std::string> UserName() const override { return kUser; }
-  std::string CommandLine() const override { return "/*"; }
-  std::optional<std::string> LocalAppDataFolder() const override { return std::nullopt; }
-
- private:
-  std::string appFolder_;
-};
-
-double NowMs() {
-  LARGE_INTEGER now, frequency;
-  QueryPerformanceCounter(&now);
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
 
 double Median(std::vector<double> values) {
   if (values.empty()) return 0;
