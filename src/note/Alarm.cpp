@@ -1,7 +1,6 @@
 #include "note/Alarm.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "note/Calendar.h"
 #include "note/FusenshiLayout.h"
@@ -23,8 +22,8 @@ constexpr std::int64_t kWakeEarlyMs = 60'000;
 constexpr std::int64_t kLongestWaitMs = 20LL * 24 * 60 * 60 * 1000;  // under the timer's limit
 
 std::string TwoDigits(long value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%02ld", value);
+  std::string text;
+  AppendZeroPadded(text, value, 2);
   return text;
 }
 
@@ -95,8 +94,12 @@ void Alarm::AlmCheck_Click() {
     details_.SetEnabled(txtTime0, true);
     details_.SetEnabled(txtTime1, true);
     const auto now = platform_.clock.Now();
-    char today[32];
-    std::snprintf(today, sizeof today, "%04d/%02d/%02d", now.year, now.month, now.day);
+    std::string today;
+    AppendZeroPadded(today, now.year, 4);
+    today += '/';
+    AppendZeroPadded(today, now.month, 2);
+    today += '/';
+    AppendZeroPadded(today, now.day, 2);
     details_.SetText(txtDateNo, today);
     details_.SetText(txtTime0, "00");
     details_.SetText(txtTime1, "00");

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
+
+#include "state/Text.h"
 
 namespace zlt::note {
 
@@ -35,10 +36,13 @@ std::string StampOfMinute(Minutes minute) {
   const auto day = chrono::floor<chrono::days>(minute);
   const chrono::year_month_day date{day};
   const chrono::hh_mm_ss clock{minute - day};
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d%02u%02u%02d%02d", static_cast<int>(date.year()),
-                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
-                static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()));
+  std::string text;
+  text.reserve(12);
+  AppendZeroPadded(text, static_cast<int>(date.year()), 4);
+  AppendZeroPadded(text, static_cast<unsigned>(date.month()), 2);
+  AppendZeroPadded(text, static_cast<unsigned>(date.day()), 2);
+  AppendZeroPadded(text, static_cast<long>(clock.hours().count()), 2);
+  AppendZeroPadded(text, static_cast<long>(clock.minutes().count()), 2);
   return text;
 }
 
@@ -63,8 +67,8 @@ DayGrid FillDays(std::string_view yearText, int month, const platform::LocalTime
   int offset = 0;
   while (kWeekdayNames[static_cast<std::size_t>(offset)] != weekday) ++offset;
 
-  char presentYear[16];
-  std::snprintf(presentYear, sizeof presentYear, "%04d", today.year);
+  std::string presentYear;
+  AppendZeroPadded(presentYear, today.year, 4);
   const bool thisMonth = yearText == presentYear && month == today.month;
 
   DayGrid grid;

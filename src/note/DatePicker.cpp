@@ -1,7 +1,6 @@
 #include "note/DatePicker.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
 #include "note/Calendar.h"
@@ -97,12 +96,10 @@ std::string DatePicker::NenCaption() const { return yearText_ + "/" + monthText_
 
 void DatePicker::ShowCalendar() {
   const auto now = clock_.Now();
-  char year[16];
-  char month[16];
-  std::snprintf(year, sizeof year, "%04d", now.year);
-  std::snprintf(month, sizeof month, "%02d", now.month);
-  std::string yearText = year;
-  std::string monthText = month;
+  std::string yearText;
+  std::string monthText;
+  AppendZeroPadded(yearText, now.year, 4);
+  AppendZeroPadded(monthText, now.month, 2);
   FillCalendar(yearText, monthText);
   SetOpen(true);
 }

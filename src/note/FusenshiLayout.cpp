@@ -20,9 +20,7 @@ ControlSpec Make(ControlKind kind, int id, int parent, const char* text, platfor
   return spec;
 }
 
-}  // namespace
-
-std::vector<ControlSpec> TitleStripControls() {
+std::vector<ControlSpec> BuildTitleStripControls() {
   auto tab = Make(ControlKind::Label, lblTitle, platform::kFormItself, "", {0, 0, 255, 615});
   tab.backColour = Rgb(255, 224, 192);
   tab.tooltip = "ココを“右クリック”でメニュー表示、“Shift＋ドラッグ”で移動出来ます。";
@@ -35,7 +33,7 @@ std::vector<ControlSpec> TitleStripControls() {
   return {tab, title};
 }
 
-std::vector<ControlSpec> DetailsControls() {
+std::vector<ControlSpec> BuildDetailsControls() {
   const int frame = Frame1;
   std::vector<ControlSpec> specs;
   auto details =
@@ -79,6 +77,18 @@ std::vector<ControlSpec> DetailsControls() {
     const bool plain = spec.kind == ControlKind::CheckBox || spec.kind == ControlKind::Label;
     if (plain && !spec.backColour) spec.backColour = layout::kNoteColour;
   }
+  return specs;
+}
+
+}  // namespace
+
+const std::vector<ControlSpec>& TitleStripControls() {
+  static const std::vector<ControlSpec> specs = BuildTitleStripControls();
+  return specs;
+}
+
+const std::vector<ControlSpec>& DetailsControls() {
+  static const std::vector<ControlSpec> specs = BuildDetailsControls();
   return specs;
 }
 

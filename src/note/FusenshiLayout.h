@@ -52,9 +52,10 @@ constexpr platform::Twips CollapsedLeft(const platform::TwipsRect& bounds) {
 }
 }  // namespace layout
 
-// The title strip: what a collapsed note shows.
-std::vector<platform::ControlSpec> TitleStripControls();
-// The details frame and what it holds, created when first shown.
-std::vector<platform::ControlSpec> DetailsControls();
+// The title strip: what a collapsed note shows. Built once; every note starts
+// from the same specs.
+const std::vector<platform::ControlSpec>& TitleStripControls();
+// The details frame and what it holds, created when first shown. Built once.
+const std::vector<platform::ControlSpec>& DetailsControls();
 
 }  // namespace zlt::note

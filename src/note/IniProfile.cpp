@@ -268,10 +268,54 @@ IniText::SectionScan IniText::Scan(std::string_view section, std::string_view ke
 }
 
 std::optional<std::string> IniText::Get(std::string_view section, std::string_view key) const {
-  if (key.empty()) return std::nullopt;
-  const SectionScan scan = Scan(FromUtf8(section), FromUtf8(key));
-  if (!scan.keyFound) return std::nullopt;
-  return ToUtf8(StripOuterQuotes(scan.value));
+  return std::move(Read(section, std::span(&key, 1)).values.front());
+}
+
+IniText::SectionValues IniText::Read(std::string_view section,
+                                     std::span<const std::string_view> keys) const {
+  const bool byteWise = encoding_ == Encoding::kUtf16Le;
+  const std::string_view text = text_;
+  const std::string storedSection = FromUtf8(section);
+  std::vector<std::string> storedKeys;
+  storedKeys.reserve(keys.size());
+  for (const std::string_view key : keys) storedKeys.push_back(FromUtf8(key));
+  SectionValues read;
+  read.values.resize(keys.size());
+
+  // The same walk as Scan: only the first matching section counts, and the
+  // line that begins with "txtData=" ends its keys.
+  const std::string prefix = MultiLinePrefix();
+  bool inSection = false;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const Line line = LineAt(text, at);
+    at = line.next;
+    const std::string_view content = text.substr(line.begin, line.end - line.begin);
+    const ParsedLine parsed = ParseLine(content, byteWise);
+    if (parsed.kind == LineKind::kSection) {
+      if (inSection) break;
+      inSection = NamesMatch(parsed.name, storedSection, byteWise);
+      continue;
+    }
+    if (!inSection) continue;
+    if (parsed.kind == LineKind::kKey) {
+      for (std::size_t i = 0; i < storedKeys.size(); ++i) {
+        // The first line of a key wins; an empty name is never a key.
+        if (read.values[i] || storedKeys[i].empty() ||
+            !NamesMatch(parsed.name, storedKeys[i], byteWise)) {
+          continue;
+        }
+        read.values[i] = ToUtf8(StripOuterQuotes(parsed.value));
+      }
+    }
+    if (content.starts_with(prefix)) {
+      std::string_view rest = text.substr(line.begin + prefix.size());
+      if (rest.ends_with(kLineBreak)) rest.remove_suffix(kLineBreak.size());
+      read.multiLine = ToUtf8(rest);
+      break;  // the rest of the file is the details text
+    }
+  }
+  return read;
 }
 
 void IniText::Set(std::string_view section, std::string_view key, std::string_view value) {
@@ -310,12 +354,7 @@ void IniText::Set(std::string_view section, std::string_view key, std::string_vi
 }
 
 std::optional<std::string> IniText::MultiLineValue(std::string_view section) const {
-  const SectionScan scan = Scan(FromUtf8(section), {});
-  if (!scan.multiLineBegin) return std::nullopt;
-  std::string_view rest = std::string_view(text_).substr(*scan.multiLineBegin);
-  rest.remove_prefix(kMultiLineKey.size() + 1);
-  if (rest.ends_with(kLineBreak)) rest.remove_suffix(kLineBreak.size());
-  return ToUtf8(rest);
+  return Read(section, {}).multiLine;
 }
 
 std::string ReadProfileString(const platform::IFileSystem& files, std::string_view path,

@@ -28,8 +28,10 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/System.h"
 
@@ -52,6 +54,15 @@ class IniText {
   // with it, to the end of the file, less exactly one closing CR LF (the one
   // the writer puts after the value); nullopt without such a line.
   std::optional<std::string> MultiLineValue(std::string_view section) const;
+
+  // Several keys of one section and its multi-line value in one pass over the
+  // text: values[i] is what Get(section, keys[i]) gives, multiLine what
+  // MultiLineValue(section) gives.
+  struct SectionValues {
+    std::vector<std::optional<std::string>> values;
+    std::optional<std::string> multiLine;
+  };
+  SectionValues Read(std::string_view section, std::span<const std::string_view> keys) const;
 
  private:
   enum class Encoding { kCp932, kUtf16Le };

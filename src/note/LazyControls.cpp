@@ -4,80 +4,82 @@
 
 namespace zlt::note {
 
-LazyControls::LazyControls(std::vector<platform::ControlSpec> specs) {
-  held_.reserve(specs.size());
-  for (auto& spec : specs) {
-    index_[spec.id] = held_.size();
-    held_.push_back(Held{std::move(spec), false});
+LazyControls::LazyControls(const std::vector<platform::ControlSpec>& specs) : specs_(specs) {
+  held_.reserve(specs_.size());
+  for (const auto& spec : specs_) held_.push_back(Held{{}, {}, spec.visible, spec.enabled, false});
+}
+
+std::size_t LazyControls::IndexOf(int id) const {
+  // A group holds a handful of controls: a walk beats any lookup table.
+  for (std::size_t i = 0; i < specs_.size(); ++i) {
+    if (specs_[i].id == id) return i;
   }
-}
-
-LazyControls::Held& LazyControls::At(int id) {
-  const auto found = index_.find(id);
-  if (found == index_.end()) throw std::out_of_range("control not in group");
-  return held_[found->second];
-}
-
-const LazyControls::Held& LazyControls::At(int id) const {
-  return const_cast<LazyControls*>(this)->At(id);
+  throw std::out_of_range("control not in group");
 }
 
 void LazyControls::Materialise(platform::IForm& form) {
   if (form_ != nullptr) return;
   form_ = &form;
-  for (auto& held : held_) {
-    auto& control = form.AddControl(held.spec);
+  for (std::size_t i = 0; i < specs_.size(); ++i) {
+    const Held& held = held_[i];
+    platform::ControlSpec spec = specs_[i];
+    if (held.text) spec.text = *held.text;
+    if (held.backColour) spec.backColour = held.backColour;
+    spec.visible = held.visible;
+    spec.enabled = held.enabled;
+    auto& control = form.AddControl(spec);
     if (held.checked) control.SetChecked(true);
   }
 }
 
 platform::IControl* LazyControls::Live(int id) {
-  At(id);  // only ids of this group
+  IndexOf(id);  // only ids of this group
   return form_ != nullptr ? &form_->Control(id) : nullptr;
 }
 
 std::string LazyControls::Text(int id) const {
-  const auto& held = At(id);
-  return form_ != nullptr ? form_->Control(id).Text() : held.spec.text;
+  const std::size_t i = IndexOf(id);
+  if (form_ != nullptr) return form_->Control(id).Text();
+  return held_[i].text ? *held_[i].text : specs_[i].text;
 }
 
 void LazyControls::SetText(int id, std::string_view text) {
-  At(id).spec.text = text;
+  held_[IndexOf(id)].text = text;
   if (auto* live = Live(id)) live->SetText(text);
 }
 
 bool LazyControls::Checked(int id) const {
-  const auto& held = At(id);
-  return form_ != nullptr ? form_->Control(id).Checked() : held.checked;
+  const std::size_t i = IndexOf(id);
+  return form_ != nullptr ? form_->Control(id).Checked() : held_[i].checked;
 }
 
 void LazyControls::SetChecked(int id, bool checked) {
-  At(id).checked = checked;
+  held_[IndexOf(id)].checked = checked;
   if (auto* live = Live(id)) live->SetChecked(checked);
 }
 
 bool LazyControls::Visible(int id) const {
-  const auto& held = At(id);
-  return form_ != nullptr ? form_->Control(id).Visible() : held.spec.visible;
+  const std::size_t i = IndexOf(id);
+  return form_ != nullptr ? form_->Control(id).Visible() : held_[i].visible;
 }
 
 void LazyControls::SetVisible(int id, bool visible) {
-  At(id).spec.visible = visible;
+  held_[IndexOf(id)].visible = visible;
   if (auto* live = Live(id)) live->SetVisible(visible);
 }
 
 bool LazyControls::Enabled(int id) const {
-  const auto& held = At(id);
-  return form_ != nullptr ? form_->Control(id).Enabled() : held.spec.enabled;
+  const std::size_t i = IndexOf(id);
+  return form_ != nullptr ? form_->Control(id).Enabled() : held_[i].enabled;
 }
 
 void LazyControls::SetEnabled(int id, bool enabled) {
-  At(id).spec.enabled = enabled;
+  held_[IndexOf(id)].enabled = enabled;
   if (auto* live = Live(id)) live->SetEnabled(enabled);
 }
 
 void LazyControls::SetBackColour(int id, platform::Colour colour) {
-  At(id).spec.backColour = colour;
+  held_[IndexOf(id)].backColour = colour;
   if (auto* live = Live(id)) live->SetBackColour(colour);
 }
 

@@ -3,7 +3,7 @@
 // the program reads and writes are the same either way.
 #pragma once
 
-#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,7 +15,9 @@ namespace zlt::note {
 
 class LazyControls {
  public:
-  explicit LazyControls(std::vector<platform::ControlSpec> specs);
+  // specs describe the group as every note starts it; they are shared by all
+  // notes and must outlive the group, which keeps only what it changed.
+  explicit LazyControls(const std::vector<platform::ControlSpec>& specs);
 
   // Creates every control of the group on form with the values held so far.
   void Materialise(platform::IForm& form);
@@ -34,15 +36,19 @@ class LazyControls {
   platform::IControl* Live(int id);
 
  private:
+  // A control's values that may differ from its shared spec.
   struct Held {
-    platform::ControlSpec spec;
+    std::optional<std::string> text;
+    std::optional<platform::Colour> backColour;
+    bool visible = true;
+    bool enabled = true;
     bool checked = false;
   };
-  Held& At(int id);
-  const Held& At(int id) const;
+  // The index of id in specs_; throws std::out_of_range for an id of another group.
+  std::size_t IndexOf(int id) const;
 
-  std::vector<Held> held_;
-  std::map<int, std::size_t> index_;
+  const std::vector<platform::ControlSpec>& specs_;
+  std::vector<Held> held_;  // one per spec, same order
   platform::IForm* form_ = nullptr;
 };
 

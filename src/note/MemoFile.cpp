@@ -65,25 +65,29 @@ std::optional<MemoFileValues> ReadMemoFile(const platform::IFileSystem& files,
   auto bytes = files.ReadAll(path);
   if (!bytes) return std::nullopt;
   const IniText text = IniText::Parse(std::move(*bytes));
-  const auto get = [&](std::string_view key) { return text.Get(kSection, key); };
+  // One pass over the file for every key, in the order they are stored.
+  enum Key { kAlarm, kAlarmMusic, kDate, kTime0, kTime1, kLeft, kTop, kTemae, kToumei, kTitle };
+  static constexpr std::string_view kKeys[] = {"Alarm", "AlarmMusic", "Date",  "Time0",  "Time1",
+                                               "Left",  "Top",        "Temae", "Toumei", "Title"};
+  IniText::SectionValues read = text.Read(kSection, kKeys);
+  auto& got = read.values;
 
   // "Err" is the default that marks a note without an alarm key; a file that
   // says so itself is just as unusable.
-  const auto alarm = get("Alarm");
-  if (!alarm || *alarm == "Err") return std::nullopt;
+  if (!got[kAlarm] || *got[kAlarm] == "Err") return std::nullopt;
 
   MemoFileValues values;
-  values.alarm = TextToInt16(*alarm).value_or(0);
-  if (auto v = get("AlarmMusic")) values.alarmMusic = TextToInt16(*v).value_or(0);
-  if (auto v = get("Date")) values.date = std::move(*v);
-  if (auto v = get("Time0")) values.time0 = std::move(*v);
-  if (auto v = get("Time1")) values.time1 = std::move(*v);
-  if (auto v = get("Left")) values.left = TextToTwips(*v).value_or(0);
-  if (auto v = get("Top")) values.top = TextToTwips(*v).value_or(0);
-  if (auto v = get("Temae")) values.temae = TextToTruth(*v).value_or(false);
-  if (auto v = get("Toumei")) values.toumei = TextToTruth(*v).value_or(false);
-  if (auto v = get("Title")) values.title = std::move(*v);
-  values.details = text.MultiLineValue(kSection);
+  values.alarm = TextToInt16(*got[kAlarm]).value_or(0);
+  if (const auto& v = got[kAlarmMusic]) values.alarmMusic = TextToInt16(*v).value_or(0);
+  if (auto& v = got[kDate]) values.date = std::move(*v);
+  if (auto& v = got[kTime0]) values.time0 = std::move(*v);
+  if (auto& v = got[kTime1]) values.time1 = std::move(*v);
+  if (const auto& v = got[kLeft]) values.left = TextToTwips(*v).value_or(0);
+  if (const auto& v = got[kTop]) values.top = TextToTwips(*v).value_or(0);
+  if (const auto& v = got[kTemae]) values.temae = TextToTruth(*v).value_or(false);
+  if (const auto& v = got[kToumei]) values.toumei = TextToTruth(*v).value_or(false);
+  if (auto& v = got[kTitle]) values.title = std::move(*v);
+  values.details = std::move(read.multiLine);
   values.utf16 = text.Utf16();
   return values;
 }

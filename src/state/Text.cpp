@@ -88,4 +88,22 @@ std::optional<long> ParseWholeNumber(std::string_view text) {
   return negative ? -value : value;
 }
 
+void AppendZeroPadded(std::string& out, long value, int width) {
+  char digits[24];
+  int count = 0;
+  // Unsigned, so that the most negative value has a magnitude too.
+  unsigned long magnitude =
+      value < 0 ? 0UL - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
+  do {
+    digits[count++] = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (value < 0) {
+    out += '-';
+    --width;
+  }
+  if (width > count) out.append(static_cast<std::size_t>(width - count), '0');
+  while (count > 0) out += digits[--count];
+}
+
 }  // namespace zlt

@@ -42,4 +42,9 @@ std::string_view RightChars(std::string_view text, int n);
 // ("09" is 9), an optional sign; nullopt when the text is not a number.
 std::optional<long> ParseWholeNumber(std::string_view text);
 
+// Appends value in decimal with leading zeros to width characters, the sign
+// counted, as "%0*ld" writes it ("09", "2026", "-05"). Stamps and dates are
+// written this way many times a second with many notes.
+void AppendZeroPadded(std::string& out, long value, int width);
+
 }  // namespace zlt

@@ -8,6 +8,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,45 @@ TEST_F(SimPosixFileSystem, ExistingNamesMatchWithoutRegardToCase) {
   EXPECT_TRUE(fs::exists(root_ / "Apps" / "ZLT" / "New.TXT"));
   EXPECT_TRUE(files_.RemoveFile("C:\\Apps\\ZLT\\NEW.txt"));
   EXPECT_FALSE(fs::exists(root_ / "Apps" / "ZLT" / "New.TXT"));
+}
+
+TEST_F(SimPosixFileSystem, ReadsAndFindsFilesHoweverTheyAreSpelled) {
+  const fs::path zlt = root_ / "Apps" / "ZLT";
+  const std::string big(100'000, 'b');
+  Put(zlt / "Note.txt", "note");
+  Put(zlt / "both.txt", "lower");
+  Put(zlt / "BOTH.txt", "upper");
+  Put(zlt / "empty.txt", "");
+  Put(zlt / "big.txt", big);
+  fs::create_directory(zlt / "Dir.txt");
+  fs::create_symlink("missing", zlt / "gone.txt");
+  const std::string r = root_.string();
+  struct Case {
+    const char* path;
+    std::optional<std::string> bytes;  // what ReadAll gives; FileExists says whether it read
+    std::optional<std::string> host;   // HostPath below the root, when it matters
+  };
+  const Case cases[] = {
+      {"C:\\Apps\\ZLT\\Note.txt", "note", "/Apps/ZLT/Note.txt"},
+      {"c:\\apps\\zlt\\NOTE.TXT", "note", "/Apps/ZLT/Note.txt"},
+      {"C:\\Apps\\x\\..\\zlt\\.\\note.txt", "note", "/Apps/ZLT/Note.txt"},
+      {"C:\\Apps\\ZLT\\both.txt", "lower", "/Apps/ZLT/both.txt"},
+      {"C:\\apps\\zlt\\BOTH.txt", "upper", "/Apps/ZLT/BOTH.txt"},
+      {"C:\\Apps\\ZLT\\empty.txt", "", std::nullopt},
+      {"C:\\Apps\\ZLT\\BIG.txt", big, std::nullopt},
+      {"C:\\Apps\\ZLT\\dir.txt", std::nullopt, "/Apps/ZLT/Dir.txt"},
+      {"C:\\Apps\\ZLT\\GONE.txt", std::nullopt, "/Apps/ZLT/gone.txt"},
+      {"C:\\Apps\\ZLT\\Note.txt\\x", std::nullopt, "/Apps/ZLT/Note.txt/x"},
+      {"C:\\Apps\\ZLT\\Missing.txt", std::nullopt, "/Apps/ZLT/Missing.txt"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    EXPECT_EQ(files_.ReadAll(c.path), c.bytes);
+    EXPECT_EQ(files_.FileExists(c.path), c.bytes.has_value());
+    if (c.host) {
+      EXPECT_EQ(files_.HostPath(c.path), r + *c.host);
+    }
+  }
 }
 
 TEST_F(SimPosixFileSystem, ReplaceWritesEveryByteAndLeavesNoTemporary) {

@@ -2,7 +2,11 @@
 // is reached.
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+
 #include "note/Calendar.h"
+#include "state/Text.h"
 
 namespace zlt::note {
 namespace {
@@ -75,6 +79,26 @@ TEST(Calendar, WaitUntilTheAlarmMinute) {
       {"A", std::nullopt},                        // never
   };
   for (const auto& c : cases) EXPECT_EQ(WaitUntilStampReached(now, c.stamp), c.waitMs) << c.stamp;
+}
+
+TEST(Calendar, NumbersArePaddedAsStampsAndDatesNeedThem) {
+  struct Case {
+    long value;
+    int width;
+    const char* want;
+  };
+  const Case cases[] = {
+      {9, 2, "09"},        {0, 2, "00"},   {2026, 4, "2026"}, {7, 4, "0007"},
+      {12345, 4, "12345"}, {-5, 3, "-05"}, {-5, 1, "-5"},     {0, 0, "0"},
+  };
+  for (const Case& c : cases) {
+    std::string text = "x";
+    AppendZeroPadded(text, c.value, c.width);
+    EXPECT_EQ(text, std::string("x") + c.want) << c.value << " in " << c.width;
+  }
+  std::string lowest;
+  AppendZeroPadded(lowest, std::numeric_limits<long>::min(), 2);
+  EXPECT_EQ(lowest, std::to_string(std::numeric_limits<long>::min()));
 }
 
 }  // namespace

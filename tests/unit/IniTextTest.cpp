@@ -75,7 +75,40 @@ TEST(IniTextGet, ReadsAsWindowsPrivateProfilesDo) {
   for (const GetCase& c : cases) {
     SCOPED_TRACE(std::string(c.why) + ": [" + c.section + "] " + c.key);
     EXPECT_EQ(Ini(c.bytes).Get(c.section, c.key), c.want);
+    // Asked together with keys that come before, after or twice, a key reads the same.
+    const std::string_view keys[] = {"k", c.key, "KEY", "only", c.key, "txtData"};
+    const auto read = Ini(c.bytes).Read(c.section, keys);
+    ASSERT_EQ(read.values.size(), std::size(keys));
+    EXPECT_EQ(read.values[1], c.want);
+    EXPECT_EQ(read.values[4], c.want);
+    EXPECT_EQ(read.values[0], Ini(c.bytes).Get(c.section, "k"));
   }
+}
+
+TEST(IniTextRead, OnePassGivesWhatEachKeyAndTheDetailsGiveAlone) {
+  const std::string texts[] = {
+      "[s]\r\nAlarm=1\r\nTitle=t\r\ntxtData=a\r\nTitle=inside\r\n",
+      "[s]\r\nTitle=1\r\ntitle=2\r\n[t]\r\nAlarm=3\r\n[s]\r\nAlarm=4\r\ntxtData=x",
+      "[t]\r\ntxtData=t\r\n[s]\r\n;Alarm=1\r\n Alarm = \" 2 \" \r\n",
+      "Alarm=0\r\n[s]\r\ntxtData=\r\n",
+      "",
+  };
+  const std::string_view keys[] = {"Alarm", "Title", "txtData", "title"};
+  for (const std::string& text : texts) {
+    SCOPED_TRACE(text);
+    const IniText ini = Ini(text);
+    const auto read = ini.Read("S", keys);
+    ASSERT_EQ(read.values.size(), std::size(keys));
+    for (std::size_t i = 0; i < std::size(keys); ++i) {
+      EXPECT_EQ(read.values[i], ini.Read("S", std::span(&keys[i], 1)).values.front()) << keys[i];
+    }
+    EXPECT_EQ(read.multiLine, ini.MultiLineValue("s"));
+  }
+  const auto read = Ini(texts[0]).Read("s", keys);
+  EXPECT_EQ(read.values[0], "1");
+  EXPECT_EQ(read.values[1], "t");
+  EXPECT_EQ(read.values[2], "a");
+  EXPECT_EQ(read.multiLine, "a\r\nTitle=inside");
 }
 
 TEST(IniTextSet, ExistingKeyKeepsItsPlaceAndSpelling) {

@@ -38,10 +38,11 @@ class IconvDescriptor {
   iconv_t cd_;
 };
 
-std::optional<std::string> Convert(const char* to, const char* from, std::string_view input) {
+std::optional<std::string> Convert(const IconvDescriptor& cd, std::string_view input) {
   if (input.empty()) return std::string();
-  IconvDescriptor cd(to, from);
   if (!cd.valid()) return std::nullopt;
+  // A conversion refused half way leaves the descriptor mid-character.
+  ::iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
   std::string output(input.size() * 2 + 16, '\0');
   char* in = const_cast<char*>(input.data());  // iconv never writes through it
   std::size_t inLeft = input.size();
@@ -61,12 +62,16 @@ std::optional<std::string> Convert(const char* to, const char* from, std::string
 
 }  // namespace
 
+// Opening a descriptor costs more than converting a whole note file, and a
+// note file takes several conversions: each thread keeps one per direction.
 std::optional<std::string> DecodeStrict(std::string_view bytes) {
-  return Convert("UTF-8", "CP932", bytes);
+  thread_local const IconvDescriptor decoder("UTF-8", "CP932");
+  return Convert(decoder, bytes);
 }
 
 std::optional<std::string> EncodeStrict(std::string_view utf8) {
-  return Convert("CP932", "UTF-8", utf8);
+  thread_local const IconvDescriptor encoder("CP932", "UTF-8");
+  return Convert(encoder, utf8);
 }
 
 }  // namespace zlt::platform::cp932

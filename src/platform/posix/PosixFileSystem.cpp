@@ -101,20 +101,20 @@ PosixFileSystem::PosixFileSystem(std::string hostRootForDriveC)
   while (root_.size() > 1 && root_.back() == '/') root_.pop_back();
 }
 
-std::optional<std::string> PosixFileSystem::HostPath(std::string_view path) const {
+std::optional<PosixFileSystem::SpelledPath> PosixFileSystem::Spelled(std::string_view path) const {
   if (root_.empty() || path.find('\0') != std::string_view::npos) return std::nullopt;
 
-  std::string result = root_ == "/" ? std::string() : root_;
+  SpelledPath spelled;
+  spelled.base = root_ == "/" ? std::string() : root_;
   if (path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == ':') {
     const char drive = static_cast<char>(path[0] & ~0x20);  // upper case
     if (drive != 'C') {
-      result += '/';
-      result += drive;
+      spelled.base += '/';
+      spelled.base += drive;
     }
     path.remove_prefix(2);
   }
 
-  std::vector<std::string_view> parts;
   while (!path.empty()) {
     std::size_t end = 0;
     while (end < path.size() && !IsSeparator(path[end])) ++end;
@@ -122,12 +122,24 @@ std::optional<std::string> PosixFileSystem::HostPath(std::string_view path) cons
     path.remove_prefix(end == path.size() ? end : end + 1);
     if (part.empty() || part == ".") continue;
     if (part == "..") {
-      if (!parts.empty()) parts.pop_back();
+      if (!spelled.parts.empty()) spelled.parts.pop_back();
       continue;
     }
-    parts.push_back(part);
+    spelled.parts.push_back(part);
   }
-  for (const std::string_view part : parts) {
+
+  spelled.host = spelled.base;
+  for (const std::string_view part : spelled.parts) {
+    spelled.host += '/';
+    spelled.host += part;
+  }
+  if (spelled.host.empty()) spelled.host = "/";
+  return spelled;
+}
+
+std::string PosixFileSystem::SpellingOnDisk(const SpelledPath& spelled) {
+  std::string result = spelled.base;
+  for (const std::string_view part : spelled.parts) {
     const std::string spelling = ExistingSpelling(result, part);
     result += '/';
     result += spelling;
@@ -136,27 +148,49 @@ std::optional<std::string> PosixFileSystem::HostPath(std::string_view path) cons
   return result;
 }
 
+std::optional<std::string> PosixFileSystem::HostPath(std::string_view path) const {
+  auto spelled = Spelled(path);
+  if (!spelled) return std::nullopt;
+  // Most paths name an entry exactly as spelled; then every part of it keeps
+  // its spelling and one look answers for all of them.
+  struct stat info {};
+  if (::lstat(spelled->host.c_str(), &info) == 0) return std::move(spelled->host);
+  return SpellingOnDisk(*spelled);
+}
+
 std::optional<std::string> PosixFileSystem::ReadAll(std::string_view path) const {
-  const auto host = HostPath(path);
-  if (!host) return std::nullopt;
-  FileDescriptor file(::open(host->c_str(), O_RDONLY | O_CLOEXEC));
+  const auto spelled = Spelled(path);
+  if (!spelled) return std::nullopt;
+  // The file as spelled first: the name on disk is looked for only when that
+  // finds nothing.
+  FileDescriptor file(::open(spelled->host.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!file.Valid()) {
+    const std::string onDisk = SpellingOnDisk(*spelled);
+    if (onDisk != spelled->host)
+      file = FileDescriptor(::open(onDisk.c_str(), O_RDONLY | O_CLOEXEC));
+  }
   if (!file.Valid()) return std::nullopt;
   struct stat info {};
   // Only plain files: a folder cannot be read on Windows and a pipe could block.
   if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
 
-  std::string bytes;
-  bytes.reserve(static_cast<std::size_t>(info.st_size));
-  char buffer[16384];
+  // One byte more than the file's size: a read that stops short of it, once
+  // the whole size is in, has met the end without another call.
+  const auto size = static_cast<std::size_t>(info.st_size);
+  std::string bytes(size + 1, '\0');
+  std::size_t have = 0;
   for (;;) {
-    const ssize_t got = ::read(file.Get(), buffer, sizeof buffer);
+    if (have == bytes.size()) bytes.resize(bytes.size() * 2);  // the file grew meanwhile
+    const ssize_t got = ::read(file.Get(), bytes.data() + have, bytes.size() - have);
     if (got < 0) {
       if (errno == EINTR) continue;
       return std::nullopt;
     }
     if (got == 0) break;
-    bytes.append(buffer, static_cast<std::size_t>(got));
+    have += static_cast<std::size_t>(got);
+    if (have >= size && have < bytes.size()) break;
   }
+  bytes.resize(have);
   return bytes;
 }
 
@@ -197,9 +231,12 @@ platform::WriteResult PosixFileSystem::ReplaceAtomically(std::string_view path,
 }
 
 bool PosixFileSystem::FileExists(std::string_view path) const {
-  const auto host = HostPath(path);
+  const auto spelled = Spelled(path);
+  if (!spelled) return false;
   struct stat info {};
-  return host && ::stat(host->c_str(), &info) == 0 && S_ISREG(info.st_mode);
+  if (::stat(spelled->host.c_str(), &info) == 0) return S_ISREG(info.st_mode);
+  const std::string onDisk = SpellingOnDisk(*spelled);
+  return onDisk != spelled->host && ::stat(onDisk.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 bool PosixFileSystem::RemoveFile(std::string_view path) {

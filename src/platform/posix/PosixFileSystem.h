@@ -33,6 +33,18 @@ class PosixFileSystem final : public platform::IFileSystem {
   std::vector<std::string> ListFiles(std::string_view folder) const override;
 
  private:
+  // A program path as the host spells it: base (the drive's folder) and the
+  // parts after it with "." and ".." resolved by name; host joins them.
+  struct SpelledPath {
+    std::string base;
+    std::vector<std::string_view> parts;  // views into the program path
+    std::string host;
+  };
+  std::optional<SpelledPath> Spelled(std::string_view path) const;
+  // Each part as an existing entry spells it, matched without regard to ASCII
+  // case; a part with no such entry keeps its own spelling.
+  static std::string SpellingOnDisk(const SpelledPath& spelled);
+
   std::string root_;
   unsigned long temporaryCounter_ = 0;  // makes temporary names unique within the process
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <iterator>
 
 #include "platform/ResetOnExit.h"
 #include "platform/sim/SimInstance.h"
@@ -194,15 +195,15 @@ std::unique_ptr<SimForm> Desktop::CreateForm(Instance* owner, const platform::Fo
   nextHandle_ += 4;
   std::unique_ptr<SimForm> form(new SimForm(*this, owner, handle, spec, events));
   forms_[handle] = form.get();
-  normalBand_.insert(normalBand_.begin(), handle);
+  normalBand_.push_back(handle);
   return form;
 }
 
 void Desktop::Unregister(SimForm& form) {
   const platform::WindowHandle handle = form.handle_;
   forms_.erase(handle);
-  std::erase(topmostBand_, handle);
-  std::erase(normalBand_, handle);
+  RemoveFromBand(topmostBand_, handle);
+  RemoveFromBand(normalBand_, handle);
   timers_.erase(timers_.lower_bound({handle, INT_MIN}), timers_.upper_bound({handle, INT_MAX}));
   if (active_ == handle) active_ = platform::kNoWindow;
   if (focus_ && focus_->first == handle) focus_.reset();
@@ -212,24 +213,31 @@ std::vector<platform::WindowHandle>& Desktop::BandOf(const SimForm& form) {
   return form.topmost_ ? topmostBand_ : normalBand_;
 }
 
+void Desktop::RemoveFromBand(std::vector<platform::WindowHandle>& band,
+                             platform::WindowHandle handle) {
+  // A window is in a band at most once, and the one moved is most often near
+  // the top: the search starts there.
+  const auto found = std::find(band.rbegin(), band.rend(), handle);
+  if (found != band.rend()) band.erase(std::next(found).base());
+}
+
 void Desktop::BringToTop(const SimForm& form) {
   auto& band = BandOf(form);
-  std::erase(band, form.handle_);
-  band.insert(band.begin(), form.handle_);
+  RemoveFromBand(band, form.handle_);
+  band.push_back(form.handle_);
 }
 
 void Desktop::MoveBand(const SimForm& form, bool topmost) {
-  std::erase(topmostBand_, form.handle_);
-  std::erase(normalBand_, form.handle_);
-  auto& band = topmost ? topmostBand_ : normalBand_;
-  band.insert(band.begin(), form.handle_);
+  RemoveFromBand(topmostBand_, form.handle_);
+  RemoveFromBand(normalBand_, form.handle_);
+  (topmost ? topmostBand_ : normalBand_).push_back(form.handle_);
 }
 
 SimForm* Desktop::FindForm(std::string_view caption) {
   // Walks the bands in place: the program searches by caption once per note.
   for (const auto* band : {&topmostBand_, &normalBand_}) {
-    for (const platform::WindowHandle handle : *band) {
-      SimForm* form = LiveForm(handle);
+    for (auto handle = band->rbegin(); handle != band->rend(); ++handle) {
+      SimForm* form = LiveForm(*handle);
       if (form != nullptr && form->caption_ == caption) return form;
     }
   }
@@ -249,8 +257,8 @@ std::vector<SimForm*> Desktop::Forms() {
 std::vector<SimForm*> Desktop::ZOrder() {
   std::vector<SimForm*> forms;
   for (const auto* band : {&topmostBand_, &normalBand_}) {
-    for (const platform::WindowHandle handle : *band) {
-      if (SimForm* form = LiveForm(handle)) forms.push_back(form);
+    for (auto handle = band->rbegin(); handle != band->rend(); ++handle) {
+      if (SimForm* form = LiveForm(*handle)) forms.push_back(form);
     }
   }
   return forms;

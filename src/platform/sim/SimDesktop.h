@@ -236,6 +236,8 @@ class Desktop {
   std::unique_ptr<SimForm> CreateForm(Instance* owner, const platform::FormSpec& spec,
                                       platform::IFormEvents& events);
   void Unregister(SimForm& form);
+  static void RemoveFromBand(std::vector<platform::WindowHandle>& band,
+                             platform::WindowHandle handle);
   void BringToTop(const SimForm& form);
   void MoveBand(const SimForm& form, bool topmost);
   std::vector<platform::WindowHandle>& BandOf(const SimForm& form);
@@ -295,8 +297,9 @@ class Desktop {
 
   platform::WindowHandle nextHandle_ = 0x10010;
   std::map<platform::WindowHandle, SimForm*> forms_;  // handles grow: creation order
-  std::vector<platform::WindowHandle> topmostBand_;   // top first
-  std::vector<platform::WindowHandle> normalBand_;    // top first
+  // Bottom first: a window comes to the top at the end, where it costs nothing.
+  std::vector<platform::WindowHandle> topmostBand_;
+  std::vector<platform::WindowHandle> normalBand_;
   platform::WindowHandle active_ = platform::kNoWindow;
   std::optional<std::pair<platform::WindowHandle, int>> focus_;
 
