@@ -14,6 +14,7 @@
 #include <string>
 #include <utility>
 
+#include "Gauges.h"
 #include "platform/System.h"
 
 namespace zlt::bench {

@@ -16,6 +16,7 @@ int ListCommand(const Args& args);
 int FindCommand(const Args& args);
 int WaitCommand(const Args& args);
 int ChildrenCommand(const Args& args);
+int TooltipCommand(const Args& args);
 
 // Messages to a window (MessageCommands.cpp).
 int CopyDataCommand(const Args& args);

@@ -29,6 +29,9 @@ constexpr Command kCommands[] = {
     {L"children", ChildrenCommand,
      L"children <caption>        hwnd class text left top right bottom (client of the window) "
      L"visible enabled id parent"},
+    {L"tooltip", TooltipCommand,
+     L"tooltip <ms>              the first visible tooltip window, once there: hwnd text left "
+     L"top right bottom"},
     {L"copydata", CopyDataCommand,
      L"copydata <caption> <hex|-|@text|*count>   WM_COPYDATA; - is no data, @text is 932 text + "
      L"NUL, *count that many 'x' bytes"},

@@ -1,4 +1,4 @@
-// list, find, wait, children: what windows exist and how they stand.
+// list, find, wait, children, tooltip: what windows exist and how they stand.
 #include "Commands.h"
 #include "Output.h"
 #include "Text.h"
@@ -62,6 +62,27 @@ int ChildrenCommand(const Args& args) {
                  Flag(IsWindowEnabled(child)), Number(GetDlgCtrlID(child)),
                  Hex(reinterpret_cast<ULONG_PTR>(GetParent(child)))});
   }
+  return kOk;
+}
+
+int TooltipCommand(const Args& args) {
+  if (args.size() != 1) return kUsage;
+  const auto timeout = ParseInteger(args[0]);
+  if (!timeout || *timeout < 0 || *timeout > MAXDWORD) return kUsage;
+  HWND window = PollFor(
+      [] {
+        for (HWND top : TopLevelWindows()) {
+          if (IsWindowVisible(top) && ClassOf(top) == L"tooltips_class32") return top;
+        }
+        return HWND{};
+      },
+      static_cast<DWORD>(*timeout));
+  if (window == nullptr) return kFailed;
+  // A tooltip window answers WM_GETTEXT with the tip it shows.
+  RECT box{};
+  GetWindowRect(window, &box);
+  PrintFields({Hex(reinterpret_cast<ULONG_PTR>(window)), EscapeField(ControlTextOf(window)),
+               Number(box.left), Number(box.top), Number(box.right), Number(box.bottom)});
   return kOk;
 }
 

@@ -10,6 +10,7 @@
 #include "Dpi.h"
 #include "GdiCache.h"
 #include "Handles.h"
+#include "MonitorCache.h"
 #include "WindowClasses.h"
 
 namespace zlt::win32 {
@@ -22,6 +23,7 @@ struct Win32Context {
   Dpi dpi;
   FontCache fonts{96};
   BrushCache brushes;
+  MonitorCache monitors;
   UniqueIcon programIcon;       // 32 x 32
   UniqueIcon programIconSmall;  // 16 x 16
   WindowClass formClass;

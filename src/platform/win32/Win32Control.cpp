@@ -281,6 +281,9 @@ LRESULT CALLBACK Win32Control::SubclassProc(HWND window, UINT message, WPARAM wP
     return DefSubclassProc(window, message, wParam, lParam);
   }
   auto* control = reinterpret_cast<Win32Control*>(self);
+  // First, as a subclass of the tooltip's own would: a press may hide the
+  // note or run a move loop before it returns.
+  if (!control->tooltip_.empty()) control->form_.RelayToTooltips(window, message, wParam, lParam);
   const Message current{window, message, wParam, lParam};
   for (const Route& route : kRoutes) {
     if (route.message != message) continue;

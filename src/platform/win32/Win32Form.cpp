@@ -50,6 +50,7 @@ const Win32Form::Route Win32Form::kRoutes[] = {
     {WM_TIMER, &Win32Form::OnTimerMessage},
     {WM_TIMECHANGE, &Win32Form::OnClockMessage},
     {WM_POWERBROADCAST, &Win32Form::OnClockMessage},
+    {WM_DISPLAYCHANGE, &Win32Form::OnDisplayChange},
     {WM_LBUTTONDOWN, &Win32Form::OnButtonDown},
     {WM_RBUTTONDOWN, &Win32Form::OnButtonDown},
     {WM_MBUTTONDOWN, &Win32Form::OnButtonDown},
@@ -259,8 +260,9 @@ void Win32Form::StartTimer(int timerId, int intervalMs) {
 }
 
 void Win32Form::StopTimer(int timerId) {
-  KillTimer(window_.Get(), static_cast<UINT_PTR>(timerId));
-  timers_.erase(timerId);
+  // A note stops timers it never started (loading one stops its alarm wait):
+  // asking the system to kill those would cost a round trip for nothing.
+  if (timers_.erase(timerId) != 0) KillTimer(window_.Get(), static_cast<UINT_PTR>(timerId));
 }
 
 bool Win32Form::TimerRunning(int timerId) const { return timers_.count(timerId) != 0; }
@@ -361,6 +363,13 @@ std::optional<LRESULT> Win32Form::OnClockMessage(const Message& message) {
   if (power && message.wParam != PBT_APMRESUMEAUTOMATIC) return std::nullopt;
   events_.OnClockChanged();
   return power ? TRUE : 0;
+}
+
+std::optional<LRESULT> Win32Form::OnDisplayChange(const Message&) {
+  // Every top-level window hears of it; the first one to hear makes the
+  // monitors be asked for again.
+  context_.monitors.Forget();
+  return std::nullopt;
 }
 
 std::optional<LRESULT> Win32Form::OnButtonDown(const Message& message) {

@@ -65,6 +65,10 @@ class Win32Form final : public platform::IForm {
   // False when the form has no tab stop to go to.
   bool MoveFocusByTab(bool backwards);
 
+  // A control's mouse message, handed on to the tooltip window so its tip
+  // shows and hides (the mouse messages only; anything else is ignored).
+  void RelayToTooltips(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+
  private:
   struct Message {
     HWND window;
@@ -87,6 +91,7 @@ class Win32Form final : public platform::IForm {
   std::optional<LRESULT> OnCopyData(const Message& message);
   std::optional<LRESULT> OnTimerMessage(const Message& message);
   std::optional<LRESULT> OnClockMessage(const Message& message);
+  std::optional<LRESULT> OnDisplayChange(const Message& message);
   std::optional<LRESULT> OnButtonDown(const Message& message);
   std::optional<LRESULT> OnCommand(const Message& message);
   std::optional<LRESULT> OnControlColour(const Message& message);

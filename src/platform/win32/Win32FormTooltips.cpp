@@ -15,7 +15,10 @@ TOOLINFOW ToolFor(HWND form, HWND control) {
   TOOLINFOW tool{};
   // The version 2 layout: understood by every version of the common controls.
   tool.cbSize = TTTOOLINFOW_V2_SIZE;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  // No TTF_SUBCLASS: the control's own window procedure hands its mouse
+  // messages on (RelayToTooltips), so no second subclass sits in the path of
+  // every message a control gets.
+  tool.uFlags = TTF_IDISHWND;
   tool.hwnd = form;
   tool.uId = reinterpret_cast<UINT_PTR>(control);
   return tool;
@@ -41,6 +44,28 @@ void Win32Form::AddTooltip(const Win32Control& control) {
   if (SendMessageW(tooltips.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) != FALSE) {
     tooledControls_.push_back(control.Handle());
   }
+}
+
+void Win32Form::RelayToTooltips(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+      break;
+    default:
+      return;
+  }
+  if (!context_.tooltips) return;
+  MSG relayed{};
+  relayed.hwnd = control;
+  relayed.message = message;
+  relayed.wParam = wParam;
+  relayed.lParam = lParam;
+  SendMessageW(context_.tooltips.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 void Win32Form::RemoveTooltips() {

@@ -114,20 +114,19 @@ platform::ScreenMetrics Win32WindowSystem::Screen() const {
   platform::ScreenMetrics screen;
   screen.twipsPerPixelX = context_.dpi.twipsPerPixelX;
   screen.twipsPerPixelY = context_.dpi.twipsPerPixelY;
-  screen.width = GetSystemMetrics(SM_CXSCREEN) * screen.twipsPerPixelX;
-  screen.height = GetSystemMetrics(SM_CYSCREEN) * screen.twipsPerPixelY;
+  const SIZE primary = context_.monitors.PrimarySize();
+  screen.width = primary.cx * screen.twipsPerPixelX;
+  screen.height = primary.cy * screen.twipsPerPixelY;
   return screen;
 }
 
 std::optional<platform::PixelRect> Win32WindowSystem::MonitorRectOf(
     platform::WindowHandle window) const {
-  const HMONITOR monitor = MonitorFromWindow(ToWindow(window), MONITOR_DEFAULTTONULL);
-  if (monitor == nullptr) return std::nullopt;
-  MONITORINFO info{};
-  info.cbSize = sizeof(info);
-  if (!GetMonitorInfoW(monitor, &info)) return std::nullopt;
-  return platform::PixelRect{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right,
-                             info.rcMonitor.bottom};
+  RECT rect{};
+  if (!GetWindowRect(ToWindow(window), &rect)) return std::nullopt;
+  const auto monitor = context_.monitors.MonitorOf(rect);
+  if (!monitor) return std::nullopt;
+  return platform::PixelRect{monitor->left, monitor->top, monitor->right, monitor->bottom};
 }
 
 bool Win32WindowSystem::ShiftDown() const {

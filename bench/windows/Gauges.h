@@ -1,0 +1,26 @@
+// What the Windows benchmarks measure besides the wall clock.
+#pragma once
+
+#include <windows.h>
+
+namespace zlt::bench {
+
+// The CPU time this process has used, user and kernel together. Under Wine
+// the wall time of a loop that makes windows swings with what else the
+// machine runs; the process's own CPU time swings less.
+inline double ProcessCpuMs() {
+  FILETIME created, exited, kernel, user;
+  if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return 0;
+  const auto ticks = [](const FILETIME& time) {
+    return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+  };
+  return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;  // 100 ns units
+}
+
+// A line in Wine's server log (WINEDEBUG=+server) that names what follows:
+// looking an atom up is one request that carries its name. bench/run.sh
+// counts the requests of this thread between "zlt-bench-begin" and
+// "zlt-bench-end", a figure that does not swing with the machine's load.
+inline void MarkServerLog(const wchar_t* mark) { (void)GlobalFindAtomW(mark); }
+
+}  // namespace zlt::bench
