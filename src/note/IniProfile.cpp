@@ -115,8 +115,8 @@ struct Line {
 
 // CR and LF are below every trail byte, so lines split the same in any text.
 Line LineAt(std::string_view text, std::size_t begin) {
-  Line line{begin, text.find_first_of("\r\n", begin), 0};
-  if (line.end == std::string_view::npos) line.end = text.size();
+  Line line{begin, begin, 0};
+  while (line.end < text.size() && text[line.end] != '\r' && text[line.end] != '\n') ++line.end;
   line.next = line.end;
   if (line.next < text.size()) {
     line.next +=
@@ -267,15 +267,18 @@ IniText::SectionScan IniText::Scan(std::string_view section, std::string_view ke
   return scan;
 }
 
+IniName::IniName(std::string_view utf8) : utf8_(utf8), cp932_(platform::Utf8ToCp932(utf8)) {}
+
 std::optional<std::string> IniText::Get(std::string_view section, std::string_view key) const {
-  return std::move(Read(section, std::span(&key, 1)).values.front());
+  return std::move(Read(IniName(section), std::span(&key, 1)).values.front());
 }
 
-IniText::SectionValues IniText::Read(std::string_view section,
+IniText::SectionValues IniText::Read(const IniName& section,
                                      std::span<const std::string_view> keys) const {
   const bool byteWise = encoding_ == Encoding::kUtf16Le;
   const std::string_view text = text_;
-  const std::string storedSection = FromUtf8(section);
+  const std::string utf16Section = byteWise ? FromUtf8(section.Utf8()) : std::string();
+  const std::string_view storedSection = byteWise ? utf16Section : section.Cp932();
   std::vector<std::string> storedKeys;
   storedKeys.reserve(keys.size());
   for (const std::string_view key : keys) storedKeys.push_back(FromUtf8(key));
@@ -354,7 +357,7 @@ void IniText::Set(std::string_view section, std::string_view key, std::string_vi
 }
 
 std::optional<std::string> IniText::MultiLineValue(std::string_view section) const {
-  return Read(section, {}).multiLine;
+  return Read(IniName(section), {}).multiLine;
 }
 
 std::string ReadProfileString(const platform::IFileSystem& files, std::string_view path,

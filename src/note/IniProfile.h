@@ -40,6 +40,19 @@ namespace zlt::note {
 // The key whose value runs from its line to the end of the file.
 inline constexpr std::string_view kMultiLineKey = "txtData";
 
+// A section name with its code page 932 form worked out once: a name looked
+// up in every note file is converted once rather than once per file.
+class IniName {
+ public:
+  explicit IniName(std::string_view utf8);
+  std::string_view Utf8() const { return utf8_; }
+  std::string_view Cp932() const { return cp932_; }
+
+ private:
+  std::string utf8_;
+  std::string cp932_;
+};
+
 // Parsed file, kept as its bytes so writing keeps everything else byte for byte.
 class IniText {
  public:
@@ -62,7 +75,7 @@ class IniText {
     std::vector<std::optional<std::string>> values;
     std::optional<std::string> multiLine;
   };
-  SectionValues Read(std::string_view section, std::span<const std::string_view> keys) const;
+  SectionValues Read(const IniName& section, std::span<const std::string_view> keys) const;
 
  private:
   enum class Encoding { kCp932, kUtf16Le };

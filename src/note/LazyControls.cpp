@@ -10,7 +10,12 @@ LazyControls::LazyControls(const std::vector<platform::ControlSpec>& specs) : sp
 }
 
 std::size_t LazyControls::IndexOf(int id) const {
-  // A group holds a handful of controls: a walk beats any lookup table.
+  // Groups number their controls one after another, so the place is most
+  // often known at once; otherwise a handful of controls are walked.
+  if (!specs_.empty() && id >= specs_.front().id) {
+    const auto guess = static_cast<std::size_t>(id - specs_.front().id);
+    if (guess < specs_.size() && specs_[guess].id == id) return guess;
+  }
   for (std::size_t i = 0; i < specs_.size(); ++i) {
     if (specs_[i].id == id) return i;
   }

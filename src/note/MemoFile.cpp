@@ -69,7 +69,8 @@ std::optional<MemoFileValues> ReadMemoFile(const platform::IFileSystem& files,
   enum Key { kAlarm, kAlarmMusic, kDate, kTime0, kTime1, kLeft, kTop, kTemae, kToumei, kTitle };
   static constexpr std::string_view kKeys[] = {"Alarm", "AlarmMusic", "Date",  "Time0",  "Time1",
                                                "Left",  "Top",        "Temae", "Toumei", "Title"};
-  IniText::SectionValues read = text.Read(kSection, kKeys);
+  static const IniName kSectionName(kSection);
+  IniText::SectionValues read = text.Read(kSectionName, kKeys);
   auto& got = read.values;
 
   // "Err" is the default that marks a note without an alarm key; a file that

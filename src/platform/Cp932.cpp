@@ -106,6 +106,7 @@ void EncodeRun(std::string& out, std::string_view run) {
 }  // namespace
 
 std::string Cp932ToUtf8(std::string_view bytes) {
+  if (IsAscii(bytes)) return std::string(bytes);  // most keys and values of a note file
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 2);
   std::size_t runLimit = kLargestRun;
@@ -135,6 +136,7 @@ std::string Cp932ToUtf8(std::string_view bytes) {
 }
 
 std::string Utf8ToCp932(std::string_view text) {
+  if (IsAscii(text)) return std::string(text);
   std::string out;
   out.reserve(text.size());
   std::size_t runStart = 0;

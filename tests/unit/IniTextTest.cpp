@@ -77,7 +77,7 @@ TEST(IniTextGet, ReadsAsWindowsPrivateProfilesDo) {
     EXPECT_EQ(Ini(c.bytes).Get(c.section, c.key), c.want);
     // Asked together with keys that come before, after or twice, a key reads the same.
     const std::string_view keys[] = {"k", c.key, "KEY", "only", c.key, "txtData"};
-    const auto read = Ini(c.bytes).Read(c.section, keys);
+    const auto read = Ini(c.bytes).Read(IniName(c.section), keys);
     ASSERT_EQ(read.values.size(), std::size(keys));
     EXPECT_EQ(read.values[1], c.want);
     EXPECT_EQ(read.values[4], c.want);
@@ -97,14 +97,15 @@ TEST(IniTextRead, OnePassGivesWhatEachKeyAndTheDetailsGiveAlone) {
   for (const std::string& text : texts) {
     SCOPED_TRACE(text);
     const IniText ini = Ini(text);
-    const auto read = ini.Read("S", keys);
+    const auto read = ini.Read(IniName("S"), keys);
     ASSERT_EQ(read.values.size(), std::size(keys));
     for (std::size_t i = 0; i < std::size(keys); ++i) {
-      EXPECT_EQ(read.values[i], ini.Read("S", std::span(&keys[i], 1)).values.front()) << keys[i];
+      EXPECT_EQ(read.values[i], ini.Read(IniName("S"), std::span(&keys[i], 1)).values.front())
+          << keys[i];
     }
     EXPECT_EQ(read.multiLine, ini.MultiLineValue("s"));
   }
-  const auto read = Ini(texts[0]).Read("s", keys);
+  const auto read = Ini(texts[0]).Read(IniName("s"), keys);
   EXPECT_EQ(read.values[0], "1");
   EXPECT_EQ(read.values[1], "t");
   EXPECT_EQ(read.values[2], "a");

@@ -105,15 +105,17 @@ std::optional<PosixFileSystem::SpelledPath> PosixFileSystem::Spelled(std::string
   if (root_.empty() || path.find('\0') != std::string_view::npos) return std::nullopt;
 
   SpelledPath spelled;
-  spelled.base = root_ == "/" ? std::string() : root_;
+  spelled.host.reserve(root_.size() + path.size() + 2);
+  spelled.host = root_ == "/" ? std::string() : root_;
   if (path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == ':') {
     const char drive = static_cast<char>(path[0] & ~0x20);  // upper case
     if (drive != 'C') {
-      spelled.base += '/';
-      spelled.base += drive;
+      spelled.host += '/';
+      spelled.host += drive;
     }
     path.remove_prefix(2);
   }
+  spelled.baseLength = spelled.host.size();
 
   while (!path.empty()) {
     std::size_t end = 0;
@@ -122,14 +124,10 @@ std::optional<PosixFileSystem::SpelledPath> PosixFileSystem::Spelled(std::string
     path.remove_prefix(end == path.size() ? end : end + 1);
     if (part.empty() || part == ".") continue;
     if (part == "..") {
-      if (!spelled.parts.empty()) spelled.parts.pop_back();
+      // Parts hold no slash: the last one starts at the last slash.
+      if (spelled.host.size() > spelled.baseLength) spelled.host.resize(spelled.host.rfind('/'));
       continue;
     }
-    spelled.parts.push_back(part);
-  }
-
-  spelled.host = spelled.base;
-  for (const std::string_view part : spelled.parts) {
     spelled.host += '/';
     spelled.host += part;
   }
@@ -138,8 +136,13 @@ std::optional<PosixFileSystem::SpelledPath> PosixFileSystem::Spelled(std::string
 }
 
 std::string PosixFileSystem::SpellingOnDisk(const SpelledPath& spelled) {
-  std::string result = spelled.base;
-  for (const std::string_view part : spelled.parts) {
+  std::string result = spelled.host.substr(0, spelled.baseLength);
+  std::string_view parts = std::string_view(spelled.host).substr(spelled.baseLength);
+  while (!parts.empty()) {
+    const std::size_t slash = parts.find('/');
+    const std::string_view part = parts.substr(0, slash);
+    parts.remove_prefix(slash == std::string_view::npos ? parts.size() : slash + 1);
+    if (part.empty()) continue;
     const std::string spelling = ExistingSpelling(result, part);
     result += '/';
     result += spelling;
@@ -274,9 +277,13 @@ std::vector<std::string> PosixFileSystem::ListFiles(std::string_view folder) con
   while (const dirent* entry = ::readdir(directory.get())) {
     const std::string_view name = entry->d_name;
     if (name == "." || name == "..") continue;
+    // The entry's type comes with its name; links (followed) and file systems
+    // that do not say are asked.
     struct stat info {};
-    if (::fstatat(::dirfd(directory.get()), entry->d_name, &info, 0) == 0 &&
-        S_ISREG(info.st_mode)) {
+    if (entry->d_type == DT_REG ||
+        ((entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) &&
+         ::fstatat(::dirfd(directory.get()), entry->d_name, &info, 0) == 0 &&
+         S_ISREG(info.st_mode))) {
       names.emplace_back(name);
     }
   }

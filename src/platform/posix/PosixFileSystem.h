@@ -33,12 +33,11 @@ class PosixFileSystem final : public platform::IFileSystem {
   std::vector<std::string> ListFiles(std::string_view folder) const override;
 
  private:
-  // A program path as the host spells it: base (the drive's folder) and the
-  // parts after it with "." and ".." resolved by name; host joins them.
+  // A program path as the host spells it: the drive's folder, then the parts
+  // with "." and ".." resolved by name, each after a slash.
   struct SpelledPath {
-    std::string base;
-    std::vector<std::string_view> parts;  // views into the program path
     std::string host;
+    std::size_t baseLength = 0;  // the drive's folder: host up to here
   };
   std::optional<SpelledPath> Spelled(std::string_view path) const;
   // Each part as an existing entry spells it, matched without regard to ASCII
