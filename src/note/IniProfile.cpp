@@ -1,5 +1,6 @@
 #include "note/IniProfile.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/Blanks.h"
@@ -115,8 +116,13 @@ struct Line {
 
 // CR and LF are below every trail byte, so lines split the same in any text.
 Line LineAt(std::string_view text, std::size_t begin) {
-  Line line{begin, begin, 0};
-  while (line.end < text.size() && text[line.end] != '\r' && text[line.end] != '\n') ++line.end;
+  // The first LF, then a CR before it: two quick searches instead of looking
+  // at every byte twice.
+  const std::string_view rest = text.substr(begin);
+  std::size_t end = rest.find('\n');
+  const std::size_t cr = rest.substr(0, end).find('\r');
+  if (cr != std::string_view::npos) end = cr;
+  Line line{begin, end == std::string_view::npos ? text.size() : begin + end, 0};
   line.next = line.end;
   if (line.next < text.size()) {
     line.next +=
@@ -193,6 +199,19 @@ bool NamesMatch(std::string_view a, std::string_view b, bool byteWise) {
     at += length;
   }
   return true;
+}
+
+// Whether two names can match at all, from their ends alone: a cheap test
+// that spares NamesMatch most keys of a file. Bytes that differ once folded
+// differ raw too, so a double-byte end is no exception.
+bool EndsCanMatch(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && !a.empty() && FoldAscii(a.front()) == FoldAscii(b.front()) &&
+         FoldAscii(a.back()) == FoldAscii(b.back());
+}
+
+bool IsAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 std::string MultiLinePrefix() { return std::string(kMultiLineKey) + "="; }
@@ -279,9 +298,16 @@ IniText::SectionValues IniText::Read(const IniName& section,
   const std::string_view text = text_;
   const std::string utf16Section = byteWise ? FromUtf8(section.Utf8()) : std::string();
   const std::string_view storedSection = byteWise ? utf16Section : section.Cp932();
-  std::vector<std::string> storedKeys;
+  // ASCII names are stored as they are in either encoding; only others are
+  // converted (and kept in converted, which never moves once reserved).
+  std::vector<std::string> converted;
+  converted.reserve(keys.size());
+  std::vector<std::string_view> storedKeys;
   storedKeys.reserve(keys.size());
-  for (const std::string_view key : keys) storedKeys.push_back(FromUtf8(key));
+  for (const std::string_view key : keys) {
+    storedKeys.push_back(IsAscii(key) ? key
+                                      : std::string_view(converted.emplace_back(FromUtf8(key))));
+  }
   SectionValues read;
   read.values.resize(keys.size());
 
@@ -304,7 +330,7 @@ IniText::SectionValues IniText::Read(const IniName& section,
     if (parsed.kind == LineKind::kKey) {
       for (std::size_t i = 0; i < storedKeys.size(); ++i) {
         // The first line of a key wins; an empty name is never a key.
-        if (read.values[i] || storedKeys[i].empty() ||
+        if (read.values[i] || !EndsCanMatch(parsed.name, storedKeys[i]) ||
             !NamesMatch(parsed.name, storedKeys[i], byteWise)) {
           continue;
         }

@@ -50,7 +50,7 @@ std::string LazyControls::Text(int id) const {
 
 void LazyControls::SetText(int id, std::string_view text) {
   held_[IndexOf(id)].text = text;
-  if (auto* live = Live(id)) live->SetText(text);
+  if (form_ != nullptr) form_->Control(id).SetText(text);
 }
 
 bool LazyControls::Checked(int id) const {
@@ -60,7 +60,7 @@ bool LazyControls::Checked(int id) const {
 
 void LazyControls::SetChecked(int id, bool checked) {
   held_[IndexOf(id)].checked = checked;
-  if (auto* live = Live(id)) live->SetChecked(checked);
+  if (form_ != nullptr) form_->Control(id).SetChecked(checked);
 }
 
 bool LazyControls::Visible(int id) const {
@@ -70,7 +70,7 @@ bool LazyControls::Visible(int id) const {
 
 void LazyControls::SetVisible(int id, bool visible) {
   held_[IndexOf(id)].visible = visible;
-  if (auto* live = Live(id)) live->SetVisible(visible);
+  if (form_ != nullptr) form_->Control(id).SetVisible(visible);
 }
 
 bool LazyControls::Enabled(int id) const {
@@ -80,12 +80,12 @@ bool LazyControls::Enabled(int id) const {
 
 void LazyControls::SetEnabled(int id, bool enabled) {
   held_[IndexOf(id)].enabled = enabled;
-  if (auto* live = Live(id)) live->SetEnabled(enabled);
+  if (form_ != nullptr) form_->Control(id).SetEnabled(enabled);
 }
 
 void LazyControls::SetBackColour(int id, platform::Colour colour) {
   held_[IndexOf(id)].backColour = colour;
-  if (auto* live = Live(id)) live->SetBackColour(colour);
+  if (form_ != nullptr) form_->Control(id).SetBackColour(colour);
 }
 
 }  // namespace zlt::note

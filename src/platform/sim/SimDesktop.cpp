@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <iterator>
+#include <span>
 
 #include "platform/ResetOnExit.h"
 #include "platform/sim/SimInstance.h"
@@ -202,8 +203,7 @@ std::unique_ptr<SimForm> Desktop::CreateForm(Instance* owner, const platform::Fo
 void Desktop::Unregister(SimForm& form) {
   const platform::WindowHandle handle = form.handle_;
   forms_.erase(handle);
-  RemoveFromBand(topmostBand_, handle);
-  RemoveFromBand(normalBand_, handle);
+  RemoveFromBand(BandOf(form), handle);
   timers_.erase(timers_.lower_bound({handle, INT_MIN}), timers_.upper_bound({handle, INT_MAX}));
   if (active_ == handle) active_ = platform::kNoWindow;
   if (focus_ && focus_->first == handle) focus_.reset();
@@ -227,10 +227,10 @@ void Desktop::BringToTop(const SimForm& form) {
   band.push_back(form.handle_);
 }
 
-void Desktop::MoveBand(const SimForm& form, bool topmost) {
-  RemoveFromBand(topmostBand_, form.handle_);
-  RemoveFromBand(normalBand_, form.handle_);
-  (topmost ? topmostBand_ : normalBand_).push_back(form.handle_);
+void Desktop::MoveBand(const SimForm& form, bool wasTopmost) {
+  // A window is always in the band its flag names, so only that one is searched.
+  RemoveFromBand(wasTopmost ? topmostBand_ : normalBand_, form.handle_);
+  BandOf(form).push_back(form.handle_);
 }
 
 SimForm* Desktop::FindForm(std::string_view caption) {
@@ -298,7 +298,10 @@ std::optional<platform::PixelRect> Desktop::MonitorRectOf(platform::WindowHandle
   const platform::PixelRect rect = form->RectPx();
   std::optional<platform::PixelRect> best;
   long long bestArea = 0;
-  const auto monitors = Monitors();
+  // Asked for every note loaded: the usual single screen costs no list.
+  const platform::PixelRect primary{0, 0, config_.widthPx, config_.heightPx};
+  const std::span<const platform::PixelRect> monitors =
+      config_.monitors.empty() ? std::span(&primary, 1) : std::span(config_.monitors);
   for (const auto& monitor : monitors) {
     const long long area = OverlapArea(rect, monitor);
     if (area > bestArea) {

@@ -239,7 +239,8 @@ class Desktop {
   static void RemoveFromBand(std::vector<platform::WindowHandle>& band,
                              platform::WindowHandle handle);
   void BringToTop(const SimForm& form);
-  void MoveBand(const SimForm& form, bool topmost);
+  // The form's topmost flag changed: it goes to the top of its new band.
+  void MoveBand(const SimForm& form, bool wasTopmost);
   std::vector<platform::WindowHandle>& BandOf(const SimForm& form);
   bool Contains(const SimForm& form, platform::PixelPoint point) const;
   platform::WindowHandle WindowFromPoint(platform::PixelPoint point);

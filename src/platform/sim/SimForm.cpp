@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "platform/sim/SimDesktop.h"
 
@@ -133,8 +134,8 @@ void SimForm::Activate() {
 }
 
 void SimForm::SetTopmost(bool topmost) {
-  topmost_ = topmost;
-  if (desktop_ != nullptr) desktop_->MoveBand(*this, topmost);
+  const bool was = std::exchange(topmost_, topmost);
+  if (desktop_ != nullptr) desktop_->MoveBand(*this, was);
 }
 
 void SimForm::SetLayeredAlpha(std::optional<std::uint8_t> alpha) {
