@@ -188,6 +188,7 @@ ParsedLine ParseLine(std::string_view content, bool byteWise) {
 // (a trail byte can look like a letter).
 bool NamesMatch(std::string_view a, std::string_view b, bool byteWise) {
   if (a.size() != b.size()) return false;
+  if (a == b) return true;  // spelled alike, the usual case
   std::size_t at = 0;
   while (at < a.size()) {
     const std::size_t length = byteWise ? 1 : platform::cp932::CandidateLength(a, at);

@@ -106,7 +106,7 @@ std::optional<PosixFileSystem::SpelledPath> PosixFileSystem::Spelled(std::string
 
   SpelledPath spelled;
   spelled.host.reserve(root_.size() + path.size() + 2);
-  spelled.host = root_ == "/" ? std::string() : root_;
+  if (root_ != "/") spelled.host = root_;  // into the room reserved, not a copy
   if (path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == ':') {
     const char drive = static_cast<char>(path[0] & ~0x20);  // upper case
     if (drive != 'C') {
