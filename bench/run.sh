@@ -120,6 +120,27 @@ if ((wine)); then
     timeout 10 wineserver -k >/dev/null 2>&1 || true
   done
   cp "$out/startup_win_3.txt" "$out/startup_win.txt"
+  # The same two with 200 notes under the server log: how many requests the
+  # window system's server gets per note while the windows are made and while
+  # the messages they left are handled. Unlike the times, these counts do not
+  # swing with the machine's load.
+  for name in bare_notes startup_win; do
+    say "counting the server requests of $name"
+    WINEDEBUG=+server timeout 300 wine "$win/${name}_bench.exe" 200 >/dev/null 2>"$out/$name.server" || true
+    timeout 10 wineserver -k >/dev/null 2>&1 || true
+    awk -v n=200 '
+      /zlt-bench-begin/ && !t { t = substr($0, 1, index($0, ":")); part = 1; next }
+      !t || index($0, t) != 1 || /\) = / { next }
+      /zlt-bench-end/ { part = 2; next }
+      /zlt-bench-settled/ { exit }
+      { count[part]++ }
+      END {
+        printf "server requests per note while made     %.1f\n", count[1] / n
+        printf "server requests per note while pending  %.1f\n", count[2] / n
+      }' "$out/$name.server" >"$out/${name}_server.txt"
+    rm -f "$out/$name.server"
+    cat "$out/${name}_server.txt"
+  done
   run arrange_win wine "$win/arrange_win_bench.exe" "$notes" 3
   timeout 10 wineserver -k >/dev/null 2>&1 || true
   run alarm_win wine "$win/alarm_win_bench.exe" "$notes" 60
@@ -198,6 +219,15 @@ if ((wine)); then
   row "wine: bare note windows (yardstick), median of 3 rounds, ms" "$bare_ms"
   row "wine: ratio start-up / bare note windows" \
     "$(awk -v a="$startup_ms" -v b="$bare_ms" 'BEGIN { if (b > 0) printf "%.2f", a / b }')"
+  row "wine: CPU time of the start-up process until every window exists, ms" \
+    "$(median_of startup_win 'CPU time of this process')"
+  row "wine: CPU time of the yardstick process, ms" "$(median_of bare_notes 'CPU time of this process')"
+  row "wine: server requests per note while made, start-up" "$(pick startup_win_server 'while made')"
+  row "wine: server requests per note while made, yardstick" "$(pick bare_notes_server 'while made')"
+  row "wine: server requests per note, pending messages, start-up" \
+    "$(pick startup_win_server 'while pending')"
+  row "wine: server requests per note, pending messages, yardstick" \
+    "$(pick bare_notes_server 'while pending')"
   row "wine: first note visible after start-up began, ms" \
     "$(median_of startup_win 'first note visible after')"
   row "wine: bare read (CreateFileW/ReadFile), ms" "$(pick startup_win 'CreateFileW/ReadFile (median of 5)')"

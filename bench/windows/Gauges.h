@@ -20,7 +20,8 @@ inline double ProcessCpuMs() {
 // A line in Wine's server log (WINEDEBUG=+server) that names what follows:
 // looking an atom up is one request that carries its name. bench/run.sh
 // counts the requests of this thread between "zlt-bench-begin" and
-// "zlt-bench-end", a figure that does not swing with the machine's load.
+// "zlt-bench-end" (and on to "zlt-bench-settled"), figures that do not swing
+// with the machine's load.
 inline void MarkServerLog(const wchar_t* mark) { (void)GlobalFindAtomW(mark); }
 
 }  // namespace zlt::bench

@@ -161,6 +161,7 @@ int wmain(int argc, wchar_t** argv) {
   const double madeCpuMs = zlt::bench::ProcessCpuMs() - startCpu;
   PumpPending();
   const double settledMs = NowMs() - start;
+  zlt::bench::MarkServerLog(L"zlt-bench-settled");
 
   long made = 0;
   for (const HWND window : windows) made += IsWindowVisible(window) ? 1 : 0;

@@ -175,6 +175,7 @@ int wmain(int argc, wchar_t** argv) {
   if (showWatch != nullptr) UnhookWindowsHookEx(std::exchange(showWatch, nullptr));
   PumpPending();
   const double settledMs = NowMs() - start;
+  zlt::bench::MarkServerLog(L"zlt-bench-settled");
   const Usage loaded = Measure();
 
   auto* controller = program.FusenController();
