@@ -178,7 +178,9 @@ ParsedLine ParseLine(std::string_view content, bool byteWise) {
     if (close == std::string_view::npos) return {LineKind::kOther, {}, {}};
     return {LineKind::kSection, TrimBlanks(inside.substr(0, close)), {}};
   }
-  const std::size_t equals = Find(trimmed, '=', byteWise);
+  // '=' is below every lead and trail byte, so the first one in the bytes is
+  // the first character '=' whatever the encoding.
+  const std::size_t equals = trimmed.find('=');
   if (equals == std::string_view::npos) return {LineKind::kOther, {}, {}};
   return {LineKind::kKey, TrimBlanks(trimmed.substr(0, equals)),
           TrimBlanks(trimmed.substr(equals + 1))};
@@ -300,14 +302,16 @@ IniText::SectionValues IniText::Read(const IniName& section,
   const std::string utf16Section = byteWise ? FromUtf8(section.Utf8()) : std::string();
   const std::string_view storedSection = byteWise ? utf16Section : section.Cp932();
   // ASCII names are stored as they are in either encoding; only others are
-  // converted (and kept in converted, which never moves once reserved).
+  // converted (into converted, which never moves once reserved).
+  std::span<const std::string_view> storedKeys = keys;
   std::vector<std::string> converted;
-  converted.reserve(keys.size());
-  std::vector<std::string_view> storedKeys;
-  storedKeys.reserve(keys.size());
-  for (const std::string_view key : keys) {
-    storedKeys.push_back(IsAscii(key) ? key
-                                      : std::string_view(converted.emplace_back(FromUtf8(key))));
+  std::vector<std::string_view> convertedKeys;
+  if (!std::all_of(keys.begin(), keys.end(), IsAscii)) {
+    converted.reserve(keys.size());
+    for (const std::string_view key : keys) {
+      convertedKeys.push_back(IsAscii(key) ? key : converted.emplace_back(FromUtf8(key)));
+    }
+    storedKeys = convertedKeys;
   }
   SectionValues read;
   read.values.resize(keys.size());
