@@ -1,6 +1,8 @@
 // Start-up with many notes on the sim backend: how long "/*" takes to load
-// every note file against a bare loop that only reads the same files, how many
-// controls a collapsed note and an open note own, and the memory per note.
+// every note file against a bare loop that only reads the same files, what the
+// folder steps of every start-up cost on their own (the write check of the data
+// folder, its listing, the look for the settings file), how many controls a
+// collapsed note and an open note own, and the memory per note.
 //
 //   startup_sim_bench [notes=1000] [runs=5]
 //
@@ -22,6 +24,7 @@
 
 #include "WorkedExampleNote.h"
 #include "manager/Controller.h"
+#include "manager/Settings.h"
 #include "platform/Cp932.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/sim/SimDesktop.h"
@@ -127,6 +130,27 @@ double BareReadMs(zlt::posix::PosixFileSystem& files, int notes, std::size_t& by
   return MsSince(start);
 }
 
+// The steps of every start-up that touch the data folder as a whole, timed on
+// their own: the write check, one listing (start-up lists the folder twice:
+// for left temporaries, then for the note list) and the settings file.
+struct FolderSteps {
+  double writeCheckMs = 0, listingMs = 0, settingsMs = 0;
+};
+
+FolderSteps FolderStepsMs(zlt::posix::PosixFileSystem& files) {
+  FolderSteps steps;
+  auto start = Clock::now();
+  files.CanCreateFilesIn(kDataFolder);
+  steps.writeCheckMs = MsSince(start);
+  start = Clock::now();
+  files.ListFiles(kDataFolder);
+  steps.listingMs = MsSince(start);
+  start = Clock::now();
+  zlt::ReadKyuchaku(files, kDataFolder);
+  steps.settingsMs = MsSince(start);
+  return steps;
+}
+
 double IfstreamReadMs(const fs::path& data, int notes, std::size_t& bytes) {
   const auto start = Clock::now();
   bytes = 0;
@@ -180,17 +204,25 @@ int main(int argc, char** argv) {
   std::vector<double> startupMs{first->ms};
   first.reset();
   zlt::posix::PosixFileSystem files(folder.root.string());
-  std::vector<double> bareMs, streamMs;
+  std::vector<double> bareMs, streamMs, writeCheckMs, listingMs, settingsMs;
   std::size_t bytes = 0, streamBytes = 0;
   for (int r = 0; r < runs; ++r) {
     if (r > 0) startupMs.push_back(Run(folder.root).ms);
     bareMs.push_back(BareReadMs(files, notes, bytes));
     streamMs.push_back(IfstreamReadMs(folder.data, notes, streamBytes));
+    const FolderSteps steps = FolderStepsMs(files);
+    writeCheckMs.push_back(steps.writeCheckMs);
+    listingMs.push_back(steps.listingMs);
+    settingsMs.push_back(steps.settingsMs);
   }
 
   const double startup = Median(startupMs);
   const double bare = Median(bareMs);
   const double stream = Median(streamMs);
+  const double writeCheck = Median(writeCheckMs);
+  const double listing = Median(listingMs);
+  const double settings = Median(settingsMs);
+  const double folderSteps = writeCheck + 2 * listing + settings;
   std::printf("startup_sim_bench: %d notes, %d runs, medians\n", notes, runs);
   std::printf("  start-up \"/*\" until every note is loaded   %10.2f ms  (%.1f us/note)\n", startup,
               startup * 1000 / notes);
@@ -198,6 +230,12 @@ int main(int argc, char** argv) {
               bytes);
   std::printf("  bare read, std::ifstream                    %10.2f ms\n", stream);
   std::printf("  ratio start-up / bare ReadAll               %10.1f\n", startup / bare);
+  std::printf("  folder steps of start-up, on their own      %10.2f ms\n", folderSteps);
+  std::printf("    write check of the data folder            %10.2f ms\n", writeCheck);
+  std::printf("    listing the folder (start-up lists twice) %10.2f ms\n", listing);
+  std::printf("    settings file (missing: looked for)       %10.2f ms\n", settings);
+  std::printf("  start-up less folder steps less bare read   %10.2f ms  (%.1f us/note)\n",
+              startup - folderSteps - bare, (startup - folderSteps - bare) * 1000 / notes);
   std::printf("  controls per collapsed note                 %10.2f  (min %zu, max %zu)\n",
               static_cast<double>(controls) / notes, fewest, most);
   std::printf("  controls of one note with details open      %10zu\n", openControls);
