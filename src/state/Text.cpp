@@ -89,21 +89,24 @@ std::optional<long> ParseWholeNumber(std::string_view text) {
 }
 
 void AppendZeroPadded(std::string& out, long value, int width) {
+  // The digits are written backwards into a buffer, then appended at once.
   char digits[24];
-  int count = 0;
+  char* const end = digits + sizeof digits;
+  char* at = end;
   // Unsigned, so that the most negative value has a magnitude too.
   unsigned long magnitude =
       value < 0 ? 0UL - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
   do {
-    digits[count++] = static_cast<char>('0' + magnitude % 10);
+    *--at = static_cast<char>('0' + magnitude % 10);
     magnitude /= 10;
   } while (magnitude != 0);
+  const auto count = static_cast<int>(end - at);
   if (value < 0) {
     out += '-';
     --width;
   }
   if (width > count) out.append(static_cast<std::size_t>(width - count), '0');
-  while (count > 0) out += digits[--count];
+  out.append(at, static_cast<std::size_t>(count));
 }
 
 }  // namespace zlt
