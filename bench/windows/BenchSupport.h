@@ -1,11 +1,13 @@
-// What the Windows benchmarks share: the program's environment pointed at a
-// temporary folder, a millisecond clock, and a count of the windows and
-// memory this thread holds.
+// What the benchmarks of the real program share: a temporary program folder
+// with its data folder, the platform built as WinMain builds it with the
+// program's environment pointed at that folder, and a count of the windows
+// and memory this thread holds.
 #pragma once
 
 // psapi.h needs windows.h before it.
 // clang-format off
 #include <windows.h>
+#include <commctrl.h>
 #include <psapi.h>
 // clang-format on
 
@@ -13,9 +15,18 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
-#include "Gauges.h"
+#include "Basics.h"
+#include "platform/Platform.h"
 #include "platform/System.h"
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32InstanceChannel.h"
+#include "platform/win32/Win32Processes.h"
+#include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32Text.h"
+#include "platform/win32/Win32WindowSystem.h"
 
 namespace zlt::bench {
 
@@ -35,12 +46,74 @@ class BenchEnvironment final : public platform::IEnvironment {
   std::string appFolder_;
 };
 
-inline double NowMs() {
-  LARGE_INTEGER now, frequency;
-  QueryPerformanceCounter(&now);
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
+// A temporary program folder named for the benchmark and this process, with
+// the data folder of user "bench" in it. The benchmarks end with ExitProcess,
+// so they call Remove themselves.
+class BenchFolders {
+ public:
+  explicit BenchFolders(const std::wstring& name) {
+    wchar_t temp[MAX_PATH + 1];
+    app_.assign(temp, GetTempPathW(MAX_PATH + 1, temp));
+    if (!app_.empty() && app_.back() != L'\\') app_ += L'\\';
+    app_ += L"zlt-" + name + L"-bench-" + std::to_wstring(GetCurrentProcessId());
+    data_ = app_ + L"\\" + win32::ToWide(kUser);
+    CreateDirectoryW(app_.c_str(), nullptr);
+    CreateDirectoryW(data_.c_str(), nullptr);
+  }
+  BenchFolders(const BenchFolders&) = delete;
+  BenchFolders& operator=(const BenchFolders&) = delete;
+
+  const std::wstring& App() const { return app_; }
+  const std::wstring& Data() const { return data_; }
+
+  // Writes a file of the data folder as the program would; its path.
+  const std::wstring& Put(const std::wstring& name, const std::string& bytes) {
+    files_.push_back(data_ + L"\\" + name);
+    win32::Win32FileSystem().ReplaceAtomically(win32::FromWide(files_.back()), bytes);
+    return files_.back();
+  }
+
+  // The files put, the data folder and the program folder, in that order.
+  void Remove() {
+    for (const auto& file : files_) DeleteFileW(file.c_str());
+    RemoveDirectoryW(data_.c_str());
+    RemoveDirectoryW(app_.c_str());
+  }
+
+ private:
+  std::wstring app_;
+  std::wstring data_;
+  std::vector<std::wstring> files_;
+};
+
+// The platform as WinMain builds it (common controls first, then every
+// backend), with the program folder of the benchmark.
+class WindowsPlatform {
+ public:
+  explicit WindowsPlatform(const std::wstring& appFolder)
+      : windows_(CommonControlsFirst()), environment_(win32::FromWide(appFolder)) {}
+  WindowsPlatform(const WindowsPlatform&) = delete;
+  WindowsPlatform& operator=(const WindowsPlatform&) = delete;
+
+  platform::Platform& Get() { return platform_; }
+
+ private:
+  static HINSTANCE CommonControlsFirst() {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    return GetModuleHandleW(nullptr);
+  }
+
+  win32::Win32WindowSystem windows_;
+  win32::Win32FileSystem files_;
+  win32::Win32Processes processes_;
+  win32::Win32Clock clock_;
+  win32::Win32Shell shell_;
+  win32::Win32InstanceChannel instanceChannel_;
+  BenchEnvironment environment_;
+  platform::Platform platform_{windows_, files_,           processes_,  clock_,
+                               shell_,   instanceChannel_, environment_};
+};
 
 struct Usage {
   DWORD user = 0;

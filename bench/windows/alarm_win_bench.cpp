@@ -27,15 +27,8 @@
 #include "note/FusenshiLayout.h"
 #include "note/FusenshiWindow.h"
 #include "platform/Cp932.h"
-#include "platform/Platform.h"
-#include "platform/win32/Win32Clock.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32InstanceChannel.h"
 #include "platform/win32/Win32KernelHandles.h"
-#include "platform/win32/Win32Processes.h"
-#include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32Text.h"
-#include "platform/win32/Win32WindowSystem.h"
 #include "startup/Program.h"
 
 namespace {
@@ -55,25 +48,6 @@ std::string NoteBytes(int index, bool alarm, const std::string& date) {
   return zlt::platform::Utf8ToCp932(text);
 }
 
-double CpuMs() {
-  FILETIME created, ended, kernel, user;
-  GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);
-  const auto ms = [](FILETIME time) {
-    return static_cast<double>((static_cast<unsigned long long>(time.dwHighDateTime) << 32) |
-                               time.dwLowDateTime) /
-           10'000.0;
-  };
-  return ms(kernel) + ms(user);
-}
-
-void PumpPending() {
-  MSG message{};
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -82,49 +56,24 @@ int wmain(int argc, wchar_t** argv) {
   // "nosnap": the settings file turns snapping off, for the idle cost without the snap tick.
   const bool snapOff = argc > 3 && std::wstring_view(argv[3]) == L"nosnap";
 
-  wchar_t temp[MAX_PATH + 1];
-  std::wstring appFolder(temp, GetTempPathW(MAX_PATH + 1, temp));
-  if (!appFolder.empty() && appFolder.back() != L'\\') appFolder += L'\\';
-  appFolder += L"zlt-alarm-bench-" + std::to_wstring(GetCurrentProcessId());
-  const std::wstring dataFolder = appFolder + L"\\" + zlt::win32::ToWide(kUser);
-  CreateDirectoryW(appFolder.c_str(), nullptr);
-  CreateDirectoryW(dataFolder.c_str(), nullptr);
-
+  BenchFolders folders(L"alarm");
   SYSTEMTIME today{};
   GetLocalTime(&today);
-  zlt::win32::Win32FileSystem files;
-  std::vector<std::wstring> paths;
   for (int i = 0; i < notes; ++i) {
     // Even notes carry an alarm: every other one long past, the rest in the
     // coming days (a day number that exists in every month).
     char date[16];
     std::snprintf(date, sizeof date, "%04d/%02d/%02d", today.wYear + 1, today.wMonth, 1 + i % 28);
-    paths.push_back(dataFolder + L"\\" + std::to_wstring(i) + L".txt");
-    files.ReplaceAtomically(zlt::win32::FromWide(paths.back()),
-                            NoteBytes(i, i % 2 == 0, i % 4 == 0 ? "2005/07/30" : date));
+    folders.Put(std::to_wstring(i) + L".txt",
+                NoteBytes(i, i % 2 == 0, i % 4 == 0 ? "2005/07/30" : date));
   }
   if (snapOff) {
-    paths.push_back(dataFolder + L"\\ZLTFusen.ini");
-    files.ReplaceAtomically(
-        zlt::win32::FromWide(paths.back()),
-        zlt::platform::Utf8ToCp932("[ZLT付箋紙プラグイン]\r\nKyuchaku=False\r\n"));
+    folders.Put(L"ZLTFusen.ini",
+                zlt::platform::Utf8ToCp932("[ZLT付箋紙プラグイン]\r\nKyuchaku=False\r\n"));
   }
-  const auto cleanUp = [&] {
-    for (const auto& path : paths) DeleteFileW(path.c_str());
-    RemoveDirectoryW(dataFolder.c_str());
-    RemoveDirectoryW(appFolder.c_str());
-  };
 
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
-  zlt::win32::Win32WindowSystem windows(GetModuleHandleW(nullptr));
-  zlt::win32::Win32Processes processes;
-  zlt::win32::Win32Clock clock;
-  zlt::win32::Win32Shell shell;
-  zlt::win32::Win32InstanceChannel instanceChannel;
-  BenchEnvironment environment(zlt::win32::FromWide(appFolder));
-  zlt::platform::Platform platform{windows, files,           processes,  clock,
-                                   shell,   instanceChannel, environment};
+  WindowsPlatform windows(folders.App());
+  zlt::platform::Platform& platform = windows.Get();
 
   zlt::Program program(platform);
   program.Main();
@@ -135,7 +84,7 @@ int wmain(int argc, wchar_t** argv) {
   // Idle: every message of the thread handled as the program's loop would,
   // timer messages counted by the window they go to.
   std::map<bool, long> timerMessages;  // false: the controller, true: a note
-  const double cpuStart = CpuMs();
+  const double cpuStart = ProcessCpuMs();
   const double idleStart = NowMs();
   for (;;) {
     const double left = idleStart + idleSeconds * 1000.0 - NowMs();
@@ -154,7 +103,7 @@ int wmain(int argc, wchar_t** argv) {
       DispatchMessageW(&message);
     }
   }
-  const double idleCpuMs = CpuMs() - cpuStart;
+  const double idleCpuMs = ProcessCpuMs() - cpuStart;
   const double minutes = idleSeconds / 60.0;
 
   // A note without an alarm opens its details, then ticks its alarm: the
@@ -187,6 +136,6 @@ int wmain(int argc, wchar_t** argv) {
               picked.windows - open.windows, open.windows, picked.windows);
   std::fflush(stdout);
 
-  cleanUp();
+  folders.Remove();
   ExitProcess(loadedNotes == static_cast<std::size_t>(notes) ? 0 : 1);
 }

@@ -25,14 +25,7 @@
 #include "BenchSupport.h"
 #include "manager/Controller.h"
 #include "note/MemoFile.h"
-#include "platform/Platform.h"
-#include "platform/win32/Win32Clock.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32InstanceChannel.h"
-#include "platform/win32/Win32Processes.h"
-#include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32Text.h"
-#include "platform/win32/Win32WindowSystem.h"
 #include "startup/Program.h"
 
 namespace {
@@ -44,14 +37,6 @@ using zlt::manager::Controller;
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values[values.size() / 2];
-}
-
-void PumpPending() {
-  MSG message{};
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
 }
 
 struct Command {
@@ -66,31 +51,15 @@ int wmain(int argc, wchar_t** argv) {
   const int notes = argc > 1 ? std::max(1, _wtoi(argv[1])) : 1000;
   const int runs = argc > 2 ? std::max(1, _wtoi(argv[2])) : 3;
 
-  wchar_t temp[MAX_PATH + 1];
-  std::wstring appFolder(temp, GetTempPathW(MAX_PATH + 1, temp));
-  if (!appFolder.empty() && appFolder.back() != L'\\') appFolder += L'\\';
-  appFolder += L"zlt-arrange-bench-" + std::to_wstring(GetCurrentProcessId());
-  const std::wstring dataFolder = appFolder + L"\\" + zlt::win32::ToWide(kUser);
-  CreateDirectoryW(appFolder.c_str(), nullptr);
-  CreateDirectoryW(dataFolder.c_str(), nullptr);
-
-  zlt::win32::Win32FileSystem files;
+  BenchFolders folders(L"arrange");
   std::vector<std::string> paths;
   for (int i = 0; i < notes; ++i) {
-    paths.push_back(zlt::win32::FromWide(dataFolder + L"\\" + std::to_wstring(i) + L".txt"));
-    files.ReplaceAtomically(paths.back(), zlt::bench::NoteFileBytes(i));
+    paths.push_back(zlt::win32::FromWide(
+        folders.Put(std::to_wstring(i) + L".txt", zlt::bench::NoteFileBytes(i))));
   }
 
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
-  zlt::win32::Win32WindowSystem windows(GetModuleHandleW(nullptr));
-  zlt::win32::Win32Processes processes;
-  zlt::win32::Win32Clock clock;
-  zlt::win32::Win32Shell shell;
-  zlt::win32::Win32InstanceChannel instanceChannel;
-  BenchEnvironment environment(zlt::win32::FromWide(appFolder));
-  zlt::platform::Platform platform{windows, files,           processes,  clock,
-                                   shell,   instanceChannel, environment};
+  WindowsPlatform windows(folders.App());
+  zlt::platform::Platform& platform = windows.Get();
 
   zlt::Program program(platform);
   program.Main();
@@ -130,7 +99,7 @@ int wmain(int argc, wchar_t** argv) {
     const double start = NowMs();
     for (int i = 0; i < notes; ++i) {
       content.top = static_cast<float>(500 * i);
-      zlt::note::WriteMemoFile(files, paths[static_cast<std::size_t>(i)], content);
+      zlt::note::WriteMemoFile(platform.files, paths[static_cast<std::size_t>(i)], content);
     }
     writeMs.push_back(NowMs() - start);
   }
@@ -147,8 +116,6 @@ int wmain(int argc, wchar_t** argv) {
   }
   std::fflush(stdout);
 
-  for (const auto& path : paths) DeleteFileW(zlt::win32::ToWide(path).c_str());
-  RemoveDirectoryW(dataFolder.c_str());
-  RemoveDirectoryW(appFolder.c_str());
+  folders.Remove();
   ExitProcess(loaded == static_cast<std::size_t>(notes) ? 0 : 1);
 }

@@ -31,30 +31,17 @@
 #include <string>
 #include <vector>
 
-#include "Gauges.h"
+#include "Basics.h"
 
 namespace {
+
+using namespace zlt::bench;
 
 // A collapsed note at 15 twips per pixel: 3360 x 480 twips.
 constexpr int kWidthPx = 224;
 constexpr int kHeightPx = 32;
 constexpr int kOutlineEllipsePx = 10;
 constexpr COLORREF kNoteColour = RGB(255, 255, 192);
-
-double NowMs() {
-  LARGE_INTEGER now, frequency;
-  QueryPerformanceCounter(&now);
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-void PumpPending() {
-  MSG message{};
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-}
 
 void AddTool(HWND tooltips, HWND form, HWND control, const wchar_t* text) {
   TOOLINFOW tool{};
@@ -100,9 +87,9 @@ int wmain(int argc, wchar_t** argv) {
                                  SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                  DEFAULT_QUALITY, DEFAULT_PITCH, L"ＭＳ Ｐゴシック");
 
-  zlt::bench::MarkServerLog(L"zlt-bench-begin");
+  MarkServerLog(L"zlt-bench-begin");
   const double start = NowMs();
-  const double startCpu = zlt::bench::ProcessCpuMs();
+  const double startCpu = ProcessCpuMs();
   const HWND tooltips =
       CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                       WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -157,11 +144,11 @@ int wmain(int argc, wchar_t** argv) {
     windows.push_back(form);
   }
   const double madeMs = NowMs() - start;
-  zlt::bench::MarkServerLog(L"zlt-bench-end");
-  const double madeCpuMs = zlt::bench::ProcessCpuMs() - startCpu;
+  MarkServerLog(L"zlt-bench-end");
+  const double madeCpuMs = ProcessCpuMs() - startCpu;
   PumpPending();
   const double settledMs = NowMs() - start;
-  zlt::bench::MarkServerLog(L"zlt-bench-settled");
+  MarkServerLog(L"zlt-bench-settled");
 
   long made = 0;
   for (const HWND window : windows) made += IsWindowVisible(window) ? 1 : 0;

@@ -27,15 +27,8 @@
 #include "BenchSupport.h"
 #include "manager/Controller.h"
 #include "platform/Cp932.h"
-#include "platform/Platform.h"
-#include "platform/win32/Win32Clock.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32InstanceChannel.h"
 #include "platform/win32/Win32KernelHandles.h"
-#include "platform/win32/Win32Processes.h"
-#include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32Text.h"
-#include "platform/win32/Win32WindowSystem.h"
 #include "startup/Program.h"
 
 namespace {
@@ -108,50 +101,19 @@ LRESULT CALLBACK WatchShow(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-void PumpPending() {
-  MSG message{};
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   const int notes = argc > 1 ? std::max(1, _wtoi(argv[1])) : 1000;
 
-  wchar_t temp[MAX_PATH + 1];
-  std::wstring appFolder(temp, GetTempPathW(MAX_PATH + 1, temp));
-  if (!appFolder.empty() && appFolder.back() != L'\\') appFolder += L'\\';
-  appFolder += L"zlt-startup-bench-" + std::to_wstring(GetCurrentProcessId());
-  const std::wstring dataFolder = appFolder + L"\\" + zlt::win32::ToWide(kUser);
-  CreateDirectoryW(appFolder.c_str(), nullptr);
-  CreateDirectoryW(dataFolder.c_str(), nullptr);
-
-  zlt::win32::Win32FileSystem files;
+  BenchFolders folders(L"startup");
   std::vector<std::wstring> paths;
   for (int i = 0; i < notes; ++i) {
-    paths.push_back(dataFolder + L"\\" + std::to_wstring(i) + L".txt");
-    files.ReplaceAtomically(zlt::win32::FromWide(paths.back()), zlt::bench::NoteFileBytes(i));
+    paths.push_back(folders.Put(std::to_wstring(i) + L".txt", zlt::bench::NoteFileBytes(i)));
   }
-  const auto cleanUp = [&] {
-    for (const auto& path : paths) DeleteFileW(path.c_str());
-    RemoveDirectoryW(dataFolder.c_str());
-    RemoveDirectoryW(appFolder.c_str());
-  };
 
-  // As WinMain: common controls, then the platform.
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
-  zlt::win32::Win32WindowSystem windows(GetModuleHandleW(nullptr));
-  zlt::win32::Win32Processes processes;
-  zlt::win32::Win32Clock clock;
-  zlt::win32::Win32Shell shell;
-  zlt::win32::Win32InstanceChannel instanceChannel;
-  BenchEnvironment environment(zlt::win32::FromWide(appFolder));
-  zlt::platform::Platform platform{windows, files,           processes,  clock,
-                                   shell,   instanceChannel, environment};
+  WindowsPlatform windows(folders.App());
+  zlt::platform::Platform& platform = windows.Get();
 
   // The bare loop in a process with no window yet, after one warm-up pass so
   // neither side has the files cold alone.
@@ -165,17 +127,17 @@ int wmain(int argc, wchar_t** argv) {
   const Usage before = Measure();
   showWatch = SetWindowsHookExW(WH_CALLWNDPROC, WatchShow, nullptr, GetCurrentThreadId());
   zlt::Program program(platform);
-  zlt::bench::MarkServerLog(L"zlt-bench-begin");
+  MarkServerLog(L"zlt-bench-begin");
   const double start = NowMs();
-  const double startCpu = zlt::bench::ProcessCpuMs();
+  const double startCpu = ProcessCpuMs();
   program.Main();
   const double mainMs = NowMs() - start;
-  zlt::bench::MarkServerLog(L"zlt-bench-end");
-  const double mainCpuMs = zlt::bench::ProcessCpuMs() - startCpu;
+  MarkServerLog(L"zlt-bench-end");
+  const double mainCpuMs = ProcessCpuMs() - startCpu;
   if (showWatch != nullptr) UnhookWindowsHookEx(std::exchange(showWatch, nullptr));
   PumpPending();
   const double settledMs = NowMs() - start;
-  zlt::bench::MarkServerLog(L"zlt-bench-settled");
+  MarkServerLog(L"zlt-bench-settled");
   const Usage loaded = Measure();
 
   auto* controller = program.FusenController();
@@ -212,6 +174,6 @@ int wmain(int argc, wchar_t** argv) {
   PrintDelta("opening the details view of one note", loaded, opened, 1);
   std::fflush(stdout);
 
-  cleanUp();
+  folders.Remove();
   ExitProcess(loadedNotes == static_cast<std::size_t>(notes) ? 0 : 1);
 }

@@ -25,14 +25,7 @@
 #include "BenchSupport.h"
 #include "manager/Controller.h"
 #include "platform/Cp932.h"
-#include "platform/Platform.h"
-#include "platform/win32/Win32Clock.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32InstanceChannel.h"
-#include "platform/win32/Win32Processes.h"
-#include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32Text.h"
-#include "platform/win32/Win32WindowSystem.h"
 #include "startup/Program.h"
 
 namespace {
@@ -45,14 +38,6 @@ double Median(std::vector<double> values) {
   if (values.empty()) return 0;
   std::sort(values.begin(), values.end());
   return values[values.size() / 2];
-}
-
-void PumpPending() {
-  MSG message{};
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
 }
 
 // The start of the file (the keys before the details), decoded.
@@ -114,38 +99,21 @@ int wmain(int argc, wchar_t** argv) {
   const int detailsKb = argc > 1 ? std::max(1, _wtoi(argv[1])) : 1024;
   const int keys = argc > 2 ? std::max(1, _wtoi(argv[2])) : 20;
 
-  wchar_t temp[MAX_PATH + 1];
-  std::wstring appFolder(temp, GetTempPathW(MAX_PATH + 1, temp));
-  if (!appFolder.empty() && appFolder.back() != L'\\') appFolder += L'\\';
-  appFolder += L"zlt-title-bench-" + std::to_wstring(GetCurrentProcessId());
-  const std::wstring dataFolder = appFolder + L"\\" + zlt::win32::ToWide(kUser);
-  const std::wstring notePath = dataFolder + L"\\0.txt";
-  CreateDirectoryW(appFolder.c_str(), nullptr);
-  CreateDirectoryW(dataFolder.c_str(), nullptr);
+  BenchFolders folders(L"title");
 
   // Lines of 64 characters of details, detailsKb kilobytes in all.
   std::string details;
   const std::string line = std::string(62, 'x') + "\r\n";
   while (details.size() < static_cast<std::size_t>(detailsKb) * 1024) details += line;
-  zlt::win32::Win32FileSystem files;
-  files.ReplaceAtomically(
-      zlt::win32::FromWide(notePath),
-      zlt::platform::Utf8ToCp932(
-          "[ZLT付箋紙プラグイン]\r\nAlarm=0\r\nAlarmMusic=0\r\nDate=0000/00/00\r\n"
-          "Time0=00\r\nTime1=00\r\nLeft=9000\r\nTop=1500\r\nTemae=1\r\n"
-          "Toumei=0\r\nTitle=\r\ntxtData=" +
-          details));
+  const std::wstring notePath = folders.Put(
+      L"0.txt", zlt::platform::Utf8ToCp932(
+                    "[ZLT付箋紙プラグイン]\r\nAlarm=0\r\nAlarmMusic=0\r\nDate=0000/00/00\r\n"
+                    "Time0=00\r\nTime1=00\r\nLeft=9000\r\nTop=1500\r\nTemae=1\r\n"
+                    "Toumei=0\r\nTitle=\r\ntxtData=" +
+                    details));
 
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
-  zlt::win32::Win32WindowSystem windows(GetModuleHandleW(nullptr));
-  zlt::win32::Win32Processes processes;
-  zlt::win32::Win32Clock clock;
-  zlt::win32::Win32Shell shell;
-  zlt::win32::Win32InstanceChannel instanceChannel;
-  BenchEnvironment environment(zlt::win32::FromWide(appFolder));
-  zlt::platform::Platform platform{windows, files,           processes,  clock,
-                                   shell,   instanceChannel, environment};
+  WindowsPlatform windows(folders.App());
+  zlt::platform::Platform& platform = windows.Get();
 
   zlt::Program program(platform);
   program.Main();
@@ -210,8 +178,6 @@ int wmain(int argc, wchar_t** argv) {
   std::printf("  titles never on disk                             %9d\n", lost);
   std::fflush(stdout);
 
-  DeleteFileW(notePath.c_str());
-  RemoveDirectoryW(dataFolder.c_str());
-  RemoveDirectoryW(appFolder.c_str());
+  folders.Remove();
   ExitProcess(lost == 0 && burstDisk ? 0 : 1);
 }

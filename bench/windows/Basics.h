@@ -1,9 +1,18 @@
-// What the Windows benchmarks measure besides the wall clock.
+// What every Windows benchmark uses, the bare yardstick too: a millisecond
+// clock, the process's CPU time, a mark in the server log, and handling the
+// messages left pending.
 #pragma once
 
 #include <windows.h>
 
 namespace zlt::bench {
+
+inline double NowMs() {
+  LARGE_INTEGER now, frequency;
+  QueryPerformanceCounter(&now);
+  QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
 
 // The CPU time this process has used, user and kernel together. Under Wine
 // the wall time of a loop that makes windows swings with what else the
@@ -23,5 +32,15 @@ inline double ProcessCpuMs() {
 // "zlt-bench-end" (and on to "zlt-bench-settled"), figures that do not swing
 // with the machine's load.
 inline void MarkServerLog(const wchar_t* mark) { (void)GlobalFindAtomW(mark); }
+
+// Every message of the thread that is waiting now, handled as the message
+// loop would.
+inline void PumpPending() {
+  MSG message{};
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
 
 }  // namespace zlt::bench
