@@ -15,11 +15,13 @@ long long Area(const RECT& rect) {
 }  // namespace
 
 void MonitorCache::Refresh() const {
-  if (valid_) return;
+  const ULONGLONG now = GetTickCount64();
+  if (valid_ && now - askedAt_ < kMaxAgeMs) return;
   monitors_.clear();
   EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&monitors_));
   primary_ = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   valid_ = true;
+  askedAt_ = now;
 }
 
 std::optional<RECT> MonitorCache::MonitorOf(const RECT& rect) const {

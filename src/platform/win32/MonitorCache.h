@@ -1,8 +1,10 @@
-// The monitors' rectangles, asked of the system once and kept until the
-// display changes. Every question about monitors costs the window system a
-// look at its display configuration; a thousand notes checked at start-up and
-// the snap tick every half second would ask it thousands of times for the
-// same answer.
+// The monitors' rectangles, asked of the system at most once a second and at
+// once after the display changes. Every question about monitors costs the
+// window system a look at its display configuration; a thousand notes checked
+// at start-up and by the snap tick every half second would ask it thousands
+// of times for the same answer. The age limit is for systems that change the
+// display without telling (Wine does not send WM_DISPLAYCHANGE when the X
+// screen is resized from outside).
 #pragma once
 
 #include <windows.h>
@@ -24,9 +26,12 @@ class MonitorCache {
   void Forget() { valid_ = false; }
 
  private:
+  static constexpr ULONGLONG kMaxAgeMs = 1000;
+
   void Refresh() const;
 
   mutable bool valid_ = false;
+  mutable ULONGLONG askedAt_ = 0;
   mutable std::vector<RECT> monitors_;
   mutable SIZE primary_{};
 };
