@@ -213,7 +213,9 @@ bool Win32Control::Enabled() const { return enabled_; }
 
 void Win32Control::SetBackColour(platform::Colour colour) {
   backColour_ = colour;
-  InvalidateRect(window_.Get(), nullptr, TRUE);
+  // A window not on screen yet is painted whole when it shows: asking for a
+  // repaint now (a note loading with its alarm set) would only cost a round trip.
+  if (IsWindowVisible(window_.Get())) InvalidateRect(window_.Get(), nullptr, TRUE);
 }
 
 platform::Colour Win32Control::BackColour() const {
