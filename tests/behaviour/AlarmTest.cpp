@@ -39,9 +39,6 @@ class AlarmTest : public FusenTest {
     return lines;
   }
   std::string Text(sim::SimForm& note, int id) { return note.Control(id).Text(); }
-  bool DetailsOpen(sim::SimForm& note) {
-    return note.HasControl(note::Frame1) && note.Control(note::Frame1).Visible();
-  }
 };
 
 TEST_F(AlarmTest, TimeBoxesTakeDigitsOnlyAndEndAsTwoDigitsInRange) {
@@ -102,6 +99,7 @@ TEST_F(AlarmTest, TickingAndUntickingSetTheFields) {
   EXPECT_FALSE(note.Control(note::AlmMusic).Checked());
   EXPECT_FALSE(note.Control(note::AlmMusic).Enabled());
   EXPECT_FALSE(note.Control(note::txtDateNo).Enabled());
+  EXPECT_FALSE(note.Control(note::Frame2).Visible()) << "unticking closes the date picker";
 }
 
 TEST_F(AlarmTest, ANoteLoadedAfterItsMinuteTurnsGreenAndNeverFires) {
@@ -155,13 +153,17 @@ TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNote) {
   EXPECT_FALSE(note.TimerRunning(note::AlarmTimer));
 }
 
-TEST_F(AlarmTest, AnEmptyTitleAndADriveRootFolderGiveTheirExactCommandLine) {
+TEST_F(AlarmTest, OnlyALaterMinuteIsWatchedAndAnEmptyTitleAtADriveRootGivesItsCommandLine) {
   Start("/N", "C:\\");
   auto& note = MustNote(1);
-  desktop_.Click(note, note::AlmCheck);
-  desktop_.Type(note, note::txtTime0, "09");
+  desktop_.Click(note, note::AlmCheck);       // today, 00:00: already past at 09:00
+  desktop_.Type(note, note::txtTime0, "09");  // the present minute is not later either
+  Save(note);
+  EXPECT_FALSE(note.TimerRunning(note::AlarmTimer));
+  ShiftDoubleClickTitle(note);
   desktop_.Type(note, note::txtTime1, "01");
   Save(note);
+  EXPECT_TRUE(note.TimerRunning(note::AlarmTimer));
   desktop_.Advance(1min);
   ASSERT_EQ(desktop_.StartedProcesses().size(), 1u);
   EXPECT_EQ(desktop_.StartedProcesses()[0].program, "C:\\vokrelay.exe");

@@ -12,10 +12,7 @@ class DisplayOptionsTest : public FusenTest {
  protected:
   // Three notes from their files, each with these display options.
   Running& StartThreeNotes(int temae, int toumei) {
-    for (int i = 0; i < 3; ++i) {
-      WriteNoteFile(std::to_string(i) + ".txt",
-                    NoteBytes(std::string(1, 'a' + i), 9000, 600 * i, "", temae, toumei));
-    }
+    WriteNotes(3, temae, toumei);
     return Start("/*");
   }
   bool FileSays(int index, const std::string& line) {

@@ -28,8 +28,7 @@ FusenTest::FusenTest() : root_(MakeRoot()) {}
 FusenTest::FusenTest(sim::DesktopConfig config) : root_(MakeRoot()), desktop_(std::move(config)) {}
 
 FusenTest::~FusenTest() {
-  for (auto& run : processes_) Stop(*run);
-  processes_.clear();
+  StopAll();
   std::error_code ignored;
   fs::remove_all(root_, ignored);
 }
@@ -57,6 +56,17 @@ void FusenTest::Stop(Running& run) {
   run.instance.reset();
 }
 
+void FusenTest::StopAll() {
+  for (auto& run : processes_) Stop(*run);
+  processes_.clear();
+}
+
+std::unique_ptr<sim::Instance> FusenTest::OtherProgram() {
+  sim::Instance::Config config;
+  config.hostRoot = root_.string();
+  return std::make_unique<sim::Instance>(desktop_, config);
+}
+
 fs::path FusenTest::Host(const std::string& windowsPath) const {
   return posix::PosixFileSystem(root_.string()).HostPath(windowsPath).value_or(fs::path());
 }
@@ -66,9 +76,20 @@ void FusenTest::WriteNoteFile(const std::string& name, const std::string& bytes)
   std::ofstream(DataDir() / name, std::ios::binary) << bytes;
 }
 
+void FusenTest::WriteNotes(int count, int temae, int toumei) {
+  for (int i = 0; i < count; ++i) {
+    WriteNoteFile(std::to_string(i) + ".txt",
+                  NoteBytes("note" + std::to_string(i), 9000, 600 * i, "", temae, toumei));
+  }
+}
+
 std::string FusenTest::ReadNoteFile(const std::string& name) const {
   std::ifstream in(DataDir() / name, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+bool FusenTest::FileHas(const std::string& name, const std::string& part) const {
+  return ReadNoteFile(name).find(part) != std::string::npos;
 }
 
 bool FusenTest::NoteFileExists(const std::string& name) const {
@@ -91,6 +112,14 @@ sim::SimForm& FusenTest::MustNote(int number) {
   auto* note = Note(number);
   if (note == nullptr) throw std::runtime_error("no note No." + std::to_string(number));
   return *note;
+}
+
+std::string FusenTest::TitleOf(int number) {
+  return MustNote(number).Control(note::txtTitle).Text();
+}
+
+bool FusenTest::DetailsOpen(sim::SimForm& note) {
+  return note.HasControl(note::Frame1) && note.Control(note::Frame1).Visible();
 }
 
 std::vector<sim::SimForm*> FusenTest::VisibleForms() {
@@ -146,6 +175,14 @@ void FusenTest::ShiftDoubleClickTitle(sim::SimForm& note) {
 void FusenTest::Choose(sim::SimForm& note, manager::MenuItem item) {
   desktop_.ChooseNextMenuItem(manager::MenuId(item));
   RightPress(note);
+}
+
+bool FusenTest::MenuChecked(manager::MenuItem item) {
+  if (desktop_.Menus().empty()) throw std::runtime_error("no menu shown");
+  for (const auto& shown : desktop_.Menus().back().items) {
+    if (shown.id == manager::MenuId(item)) return shown.checked;
+  }
+  throw std::runtime_error("no such menu item");
 }
 
 std::string Sjis(const std::string& utf8) { return platform::Utf8ToCp932(utf8); }

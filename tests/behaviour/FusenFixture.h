@@ -45,6 +45,9 @@ class FusenTest : public ::testing::Test {
 
   // Ends a process the way a logoff would: no handler runs.
   void Stop(Running& run);
+  void StopAll();
+  // A process of another program on the same desktop and disk.
+  std::unique_ptr<sim::Instance> OtherProgram();
 
   // The data folder of the default start, on the host.
   std::filesystem::path DataDir() const { return root_ / "Apps" / "ZLTFusen" / "taro"; }
@@ -52,12 +55,17 @@ class FusenTest : public ::testing::Test {
   // The host file a Windows path of the default start stands for.
   std::filesystem::path Host(const std::string& windowsPath) const;
   void WriteNoteFile(const std::string& name, const std::string& bytes);
+  // count notes "note0"... in 0.txt... at 9000 twips, 600 apart down the screen.
+  void WriteNotes(int count, int temae = 0, int toumei = 0);
   std::string ReadNoteFile(const std::string& name) const;
+  bool FileHas(const std::string& name, const std::string& part) const;
   bool NoteFileExists(const std::string& name) const;
   std::vector<std::string> NoteFiles() const;  // sorted
 
   sim::SimForm* Note(int number);
   sim::SimForm& MustNote(int number);
+  std::string TitleOf(int number);
+  static bool DetailsOpen(sim::SimForm& note);
   std::vector<sim::SimForm*> VisibleForms();
 
   // What a user does to a note.
@@ -77,6 +85,8 @@ class FusenTest : public ::testing::Test {
   void ShiftDoubleClickTitle(sim::SimForm& note);
   // Opens the menu on note and chooses item.
   void Choose(sim::SimForm& note, manager::MenuItem item);
+  // The check mark of item in the menu shown last.
+  bool MenuChecked(manager::MenuItem item);
 
   std::filesystem::path root_;
   sim::Desktop desktop_;

@@ -11,22 +11,12 @@ namespace {
 using manager::MenuItem;
 namespace info = manager::information;
 
-constexpr std::string_view kControllerCaption = "ZLT付箋紙プラグイン";
-
 class InformationWindowTest : public FusenTest {
  protected:
   sim::SimForm& Info() {
-    auto* form = desktop_.FindForm(kControllerCaption);
+    auto* form = desktop_.FindForm(manager::Controller::kCaption);
     EXPECT_NE(form, nullptr);
     return *form;
-  }
-  // A program with one note, hidden by the user.
-  Running& StartWithHiddenNote() {
-    WriteNoteFile("0.txt", NoteBytes("kept", 9000, 600));
-    auto& run = Start("/*");
-    Choose(MustNote(1), MenuItem::MemoShade);
-    EXPECT_FALSE(MustNote(1).Visible());
-    return run;
   }
 };
 
@@ -74,22 +64,45 @@ TEST_F(InformationWindowTest, ShowsTheProgramItsVersionAndAnAddressThatLooksLike
   EXPECT_TRUE(title.font->bold && title.font->italic);
 }
 
-TEST_F(InformationWindowTest, OkWithNoNoteEndsTheProgram) {
-  auto& run = Start("/S");
-  desktop_.Click(Info(), manager::Command1);
-  EXPECT_TRUE(run.Ended());
-}
-
-TEST_F(InformationWindowTest, OkWithOnlyHiddenNotesHidesAndKeepsRunning) {
-  auto& run = StartWithHiddenNote();
-  Start("/S");  // forwarded to the running program
-  auto& form = Info();
-  ASSERT_TRUE(form.Visible());
-  desktop_.Click(form, manager::Command1);
-  EXPECT_FALSE(run.Ended());
-  EXPECT_FALSE(form.Visible());
-  EXPECT_FALSE(MustNote(1).Visible());
-  EXPECT_EQ(run.State().OpenMemoCount, 1);
+// "OK" ends a program that has no note; every other way out only hides.
+TEST_F(InformationWindowTest, OkEndsOnlyAProgramWithoutNotesAndTheOtherWaysOutHide) {
+  enum class Leave { Ok, CloseButton, Address };
+  struct Case {
+    const char* name;
+    bool hiddenNote;
+    Leave leave;
+    bool ends;
+  };
+  const Case cases[] = {
+      {"OK, no note", false, Leave::Ok, true},
+      {"OK, only a hidden note", true, Leave::Ok, false},
+      {"close button, no note", false, Leave::CloseButton, false},
+      {"web address", false, Leave::Address, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove_all(DataDir());
+    if (c.hiddenNote) WriteNoteFile("0.txt", NoteBytes("kept", 9000, 600));
+    auto& run = Start(c.hiddenNote ? "/*" : "/S");
+    if (c.hiddenNote) {
+      Choose(MustNote(1), MenuItem::MemoShade);
+      Start("/S");  // forwarded to the running program
+    }
+    auto& form = Info();
+    ASSERT_TRUE(form.Visible());
+    if (c.leave == Leave::Ok) desktop_.Click(form, manager::Command1);
+    if (c.leave == Leave::CloseButton) desktop_.RequestClose(form);
+    if (c.leave == Leave::Address) desktop_.Click(form, manager::Label4);
+    ASSERT_EQ(run.Ended(), c.ends);
+    EXPECT_TRUE(c.ends || !form.Visible());
+    if (c.hiddenNote) {
+      EXPECT_FALSE(MustNote(1).Visible());
+      EXPECT_EQ(run.State().OpenMemoCount, 1);
+    }
+    EXPECT_EQ(desktop_.OpenedAddresses().size(), c.leave == Leave::Address ? 1u : 0u);
+    StopAll();
+  }
+  EXPECT_EQ(desktop_.OpenedAddresses().back(), manager::texts::kWebAddress);
 }
 
 TEST_F(InformationWindowTest, CloseButtonSavesEveryNoteAndOnlyHides) {
@@ -103,26 +116,9 @@ TEST_F(InformationWindowTest, CloseButtonSavesEveryNoteAndOnlyHides) {
   desktop_.RequestClose(form);
   EXPECT_FALSE(form.Visible());
   EXPECT_FALSE(run.Ended());
-  EXPECT_NE(ReadNoteFile("1.txt").find("txtData=typed, not saved yet"), std::string::npos);
+  EXPECT_TRUE(FileHas("1.txt", "txtData=typed, not saved yet"));
   EXPECT_NE(Note(1), nullptr);
   EXPECT_NE(Note(2), nullptr);
-}
-
-TEST_F(InformationWindowTest, CloseButtonWithNoNoteHidesAndKeepsRunning) {
-  auto& run = Start("/S");
-  desktop_.RequestClose(Info());
-  EXPECT_FALSE(Info().Visible());
-  EXPECT_FALSE(run.Ended());
-}
-
-TEST_F(InformationWindowTest, WebAddressOpensOnceAndHidesTheWindow) {
-  auto& run = Start("/S");
-  auto& form = Info();
-  desktop_.Click(form, manager::Label4);
-  ASSERT_EQ(desktop_.OpenedAddresses().size(), 1u);
-  EXPECT_EQ(desktop_.OpenedAddresses()[0], manager::texts::kWebAddress);
-  EXPECT_FALSE(form.Visible());
-  EXPECT_FALSE(run.Ended());
 }
 
 TEST_F(InformationWindowTest, StartSwitchAndForwardedSwitchShowTheSameWindow) {

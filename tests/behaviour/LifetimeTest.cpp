@@ -9,16 +9,7 @@ namespace {
 using manager::MenuItem;
 using platform::TwipsRect;
 
-class LifetimeTest : public FusenTest {
- protected:
-  void WriteNotes(int count) {
-    for (int i = 0; i < count; ++i) {
-      WriteNoteFile(std::to_string(i) + ".txt",
-                    NoteBytes("note" + std::to_string(i), 9000, 600 * i));
-    }
-  }
-  std::string TitleOf(int number) { return MustNote(number).Control(note::txtTitle).Text(); }
-};
+using LifetimeTest = FusenTest;
 
 TEST_F(LifetimeTest, RestoreAllThatLosesTheStartRaceStillOpensEveryNote) {
   WriteNotes(3);
@@ -78,21 +69,15 @@ TEST_F(LifetimeTest, EveryWayOfClosingCountsTheNoteOutAndTheLastEndsTheProgram) 
         case Way::CloseMessage:  // its own close, Alt+F4 or WM_CLOSE
           desktop_.RequestClose(note);
           break;
-        case Way::OtherProgram: {
-          sim::Instance::Config config;
-          config.hostRoot = root_.string();
-          sim::Instance other(desktop_, config);
-          other.Platform().windows.SendClose(note.Handle());
+        case Way::OtherProgram:
+          OtherProgram()->Platform().windows.SendClose(note.Handle());
           break;
-        }
       }
       EXPECT_EQ(Note(n), nullptr);
       ASSERT_EQ(run.Ended(), n == 2);
-      if (n == 1) {
-        EXPECT_EQ(run.State().OpenMemoCount, 1);
-      }
+      EXPECT_TRUE(n == 2 || run.State().OpenMemoCount == 1);
     }
-    EXPECT_NE(ReadNoteFile("1.txt").find("txtData=closed 2"), std::string::npos);
+    EXPECT_TRUE(FileHas("1.txt", "txtData=closed 2"));
     Stop(run);
     auto& again = Start("/*");
     EXPECT_EQ(again.State().OpenMemoCount, 2);
@@ -123,7 +108,7 @@ TEST_F(LifetimeTest, ARefusedNoteWindowIsReportedOnceAndTheProgramGoesOnWithTheR
   EXPECT_FALSE(run.State().StartupLoad);
   EXPECT_EQ(TitleOf(1), "note0");
   TypeTitle(MustNote(1), "still works");
-  EXPECT_NE(ReadNoteFile("0.txt").find("Title=still works"), std::string::npos);
+  EXPECT_TRUE(FileHas("0.txt", "Title=still works"));
 
   // Once windows can be made again, a restore-all brings the others.
   Start("/*");

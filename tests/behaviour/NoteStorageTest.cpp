@@ -36,26 +36,28 @@ std::string BinaryBytes(std::size_t size) {
 }
 
 TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
-  const std::string own = Sjis("買い物メモ\r\n牛乳\r\n");
-  const std::string binary = BinaryBytes(200000);
-  const std::string damaged = Sjis("[ZLT付箋紙プラグイン]\r\nTitle=壊れた\r\ntxtData=\r\n");
-  WriteNoteFile("2.txt", damaged);
-  WriteNoteFile("memo.txt", own);
-  WriteNoteFile("x.txt", binary);
+  const std::pair<std::string, std::string> foreign[] = {
+      {"2.txt", Sjis("[ZLT付箋紙プラグイン]\r\nTitle=壊れた\r\ntxtData=\r\n")},
+      {"j.txt", std::string("\x00\xFF\x81[ZLT\r\r\n\x01\x02", 12)},
+      {"memo.txt", Sjis("買い物メモ\r\n牛乳\r\n")},
+      {"u.txt", std::string("\xFF\xFE[\0Z\0]\0", 8)},
+      {"x.txt", BinaryBytes(200000)},
+  };
+  for (const auto& [name, bytes] : foreign) WriteNoteFile(name, bytes);
   const auto untouched = [&] {
-    EXPECT_EQ(ReadNoteFile("2.txt"), damaged);
-    EXPECT_EQ(ReadNoteFile("memo.txt"), own);
-    EXPECT_EQ(ReadNoteFile("x.txt"), binary);
+    for (const auto& [name, bytes] : foreign) EXPECT_TRUE(ReadNoteFile(name) == bytes) << name;
   };
   auto& run = Start("/*");
-  ASSERT_EQ(run.State().MemoCount, 3);
+  ASSERT_EQ(run.State().MemoCount, 5);
+  EXPECT_EQ(TitleOf(2), "");
 
-  for (int n = 1; n <= 3; ++n) TypeTitle(MustNote(n), "題" + std::to_string(n));  // title writes
+  // Titles typed into all but the last; the empty window writes nothing.
+  for (int n = 1; n <= 4; ++n) TypeTitle(MustNote(n), "題" + std::to_string(n));
   untouched();
   desktop_.RequestClose(*desktop_.FindForm(manager::Controller::kCaption));  // save-all
   untouched();
-  EXPECT_EQ(NoteFiles(),
-            (std::vector<std::string>{"0.txt", "1.txt", "2.txt", "3.txt", "memo.txt", "x.txt"}));
+  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt", "2.txt", "3.txt", "4.txt",
+                                                   "j.txt", "memo.txt", "u.txt", "x.txt"}));
 
   auto& third = MustNote(3);
   ShiftDoubleClickTitle(third);
@@ -65,20 +67,13 @@ TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
   EXPECT_EQ(ReadNoteFile("3.txt"), NoteBytes("題3", 0, 495, "詳細", 1, 1));
 
   desktop_.AnswerNextMessageBox(platform::Answer::Yes);
-  Choose(third, MenuItem::MemoDelete);  // its own file goes, the binary stays
+  Choose(third, MenuItem::MemoDelete);  // its own file goes
+  desktop_.AnswerNextMessageBox(platform::Answer::Yes);
+  Choose(MustNote(5), MenuItem::MemoDelete);  // the binary it was opened from stays
   desktop_.RequestClose(MustNote(1));
   untouched();
-  EXPECT_EQ(NoteFiles(),
-            (std::vector<std::string>{"0.txt", "1.txt", "2.txt", "memo.txt", "x.txt"}));
-}
-
-TEST_F(NoteStorage, AnEmptyWindowOfAFileThatIsNoNoteWritesNothing) {
-  WriteNoteFile("x.txt", BinaryBytes(1000));
-  auto& run = Start("/*");
-  desktop_.AnswerNextMessageBox(platform::Answer::Yes);
-  Choose(MustNote(1), MenuItem::MemoDelete);
-  EXPECT_TRUE(run.Ended());
-  EXPECT_EQ(ReadNoteFile("x.txt"), BinaryBytes(1000));
+  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt", "2.txt", "4.txt", "j.txt",
+                                                   "memo.txt", "u.txt", "x.txt"}));
 }
 
 TEST_F(NoteStorage, AUtf16NoteStaysUtf16OnEveryWrite) {
@@ -86,7 +81,7 @@ TEST_F(NoteStorage, AUtf16NoteStaysUtf16OnEveryWrite) {
   WriteNoteFile("0.txt", original);
   Start("/*");
   auto& note = MustNote(1);
-  EXPECT_EQ(note.Control(note::txtTitle).Text(), "한국어 😀");
+  EXPECT_EQ(TitleOf(1), "한국어 😀");
 
   ShiftDoubleClickTitle(note);
   Save(note);
@@ -108,7 +103,7 @@ TEST_F(NoteStorage, TextCodePage932CannotHoldIsSavedAsUtf16AndComesBackWhole) {
   Stop(run);
 
   auto& again = Start("/*");
-  EXPECT_EQ(MustNote(1).Control(note::txtTitle).Text(), "🍣 寿司");
+  EXPECT_EQ(TitleOf(1), "🍣 寿司");
   EXPECT_EQ(again.Controller().Notes()[0]->Details(), "한글 ♫\r\n");
 }
 
@@ -120,11 +115,9 @@ TEST_F(NoteStorage, ATitleCodePage932CannotHoldTurnsTheFileIntoUtf16) {
 }
 
 TEST_F(NoteStorage, StartRemovesTemporariesOfSavesThatNeverFinished) {
-  sim::Instance::Config config;
-  config.hostRoot = root_.string();
-  sim::Instance stillRunning(desktop_, config);  // a process of this program, mid-save
-  const std::string live = std::to_string(stillRunning.Id());
-  const std::string next = std::to_string(stillRunning.Id() + 1);  // the start below
+  const auto stillRunning = OtherProgram();  // a process of this program, mid-save
+  const std::string live = std::to_string(stillRunning->Id());
+  const std::string next = std::to_string(stillRunning->Id() + 1);  // the start below
 
   WriteNoteFile("0.txt", NoteBytes("a", 9000, 0));
   WriteNoteFile("0.txt.4242-0.tmp", "half a note");
@@ -133,7 +126,7 @@ TEST_F(NoteStorage, StartRemovesTemporariesOfSavesThatNeverFinished) {
   WriteNoteFile("1.txt." + live + "-0.tmp", "being written");
   WriteNoteFile("notes.tmp", "the user's own");
   Start("/*");
-  EXPECT_EQ(MustNote(1).Control(note::txtTitle).Text(), "a");
+  EXPECT_EQ(TitleOf(1), "a");
   EXPECT_EQ(desktop_.Forms().size(), 2u) << "the controller and one note";
 
   std::vector<std::string> left;
@@ -178,15 +171,13 @@ TEST_F(NoteStorage, NotesGoToTheVirtualStoreWhereTheApplicationFolderTakesNoWrit
     TypeTitle(second, "二つ目");
     Save(second);
     EXPECT_TRUE(std::filesystem::exists(Host(std::string(kStore) + "\\1.txt")));
-    for (auto& process : processes_) Stop(*process);
-    processes_.clear();
+    StopAll();
 
     auto& again = Start("/*");
     ASSERT_EQ(again.State().MemoCount, 2);
-    EXPECT_EQ(MustNote(1).Control(note::txtTitle).Text(), "ここに");
-    EXPECT_EQ(MustNote(2).Control(note::txtTitle).Text(), "二つ目");
-    for (auto& process : processes_) Stop(*process);
-    processes_.clear();
+    EXPECT_EQ(TitleOf(1), "ここに");
+    EXPECT_EQ(TitleOf(2), "二つ目");
+    StopAll();
   }
 }
 
@@ -200,8 +191,8 @@ TEST_F(NoteStorage, NotesWindowsPutInTheVirtualStoreEarlierComeBackWithTheirSett
   };
   auto& run = Start("/*");
   ASSERT_EQ(run.State().MemoCount, 2);
-  EXPECT_EQ(MustNote(1).Control(note::txtTitle).Text(), "前から");
-  EXPECT_EQ(MustNote(2).Control(note::txtTitle).Text(), "ある");
+  EXPECT_EQ(TitleOf(1), "前から");
+  EXPECT_EQ(TitleOf(2), "ある");
   EXPECT_FALSE(run.Controller().FusenMenu().Checked(manager::MenuId(MenuItem::Kyuchaku)));
 }
 

@@ -4,7 +4,6 @@
 namespace zlt::test {
 namespace {
 
-using manager::MenuId;
 using manager::MenuItem;
 
 TEST_F(FusenTest, MenuHasItsThirtyItemsInOrder) {
@@ -33,19 +32,12 @@ TEST_F(FusenTest, RightPressShowsThePressedNotesOwnMarksAndStoresThem) {
   WriteNoteFile("0.txt", NoteBytes("front", 9000, 0, "", 1, 1));
   WriteNoteFile("1.txt", NoteBytes("plain", 9000, 600, "", 0, 0));
   auto& run = Start("/*");
-  auto checked = [&](MenuItem item) {
-    for (const auto& shown : desktop_.Menus().back().items) {
-      if (shown.id == MenuId(item)) return shown.checked;
-    }
-    ADD_FAILURE() << "item missing";
-    return false;
-  };
   RightPress(MustNote(1));
-  EXPECT_TRUE(checked(MenuItem::TemaeView));
-  EXPECT_TRUE(checked(MenuItem::Toumei));
+  EXPECT_TRUE(MenuChecked(MenuItem::TemaeView));
+  EXPECT_TRUE(MenuChecked(MenuItem::Toumei));
   RightPress(MustNote(2));
-  EXPECT_FALSE(checked(MenuItem::TemaeView));
-  EXPECT_FALSE(checked(MenuItem::Toumei));
+  EXPECT_FALSE(MenuChecked(MenuItem::TemaeView));
+  EXPECT_FALSE(MenuChecked(MenuItem::Toumei));
 
   // The press records this note for the one-note commands.
   EXPECT_EQ(run.Controller().FrmObject, note::NoteCaption(2));
@@ -54,13 +46,11 @@ TEST_F(FusenTest, RightPressShowsThePressedNotesOwnMarksAndStoresThem) {
   EXPECT_EQ(run.State().FrmTop, 600);
   EXPECT_EQ(run.State().FrmWidth, 3360);
   // A note with content gets its options written in the menu's form.
-  const auto file = ReadNoteFile("1.txt");
-  EXPECT_NE(file.find("Temae=False\r\n"), std::string::npos);
-  EXPECT_NE(file.find("Toumei=False\r\n"), std::string::npos);
+  EXPECT_TRUE(FileHas("1.txt", "Temae=False\r\nToumei=False\r\n"));
 }
 
-TEST_F(FusenTest, RightPressOnANoteWithoutContentWritesNothing) {
-  const std::string bare = Sjis("[ZLT付箋紙プラグイン]\r\nAlarm=0\r\n");
+TEST_F(FusenTest, RightPressOrCloseOnANoteWithoutContentWritesNothing) {
+  const std::string bare = Sjis("[ZLT付箋紙プラグイン]\r\nAlarm=0\r\nLeft=100.0\r\n");
   WriteNoteFile("0.txt", bare);
   Start("/*");
   RightPress(MustNote(1));
@@ -72,6 +62,8 @@ TEST_F(FusenTest, RightPressOnANoteWithoutContentWritesNothing) {
   TypeTitle(MustNote(2), "x");
   RightPress(MustNote(2));
   EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"});
+  desktop_.RequestClose(MustNote(1));
+  EXPECT_EQ(ReadNoteFile("0.txt"), bare);
 }
 
 }  // namespace

@@ -7,29 +7,13 @@ namespace {
 using manager::MenuId;
 using manager::MenuItem;
 
-constexpr std::string_view kControllerCaption = "ZLT付箋紙プラグイン";
-
-TEST_F(FusenTest, NoSwitchCreatesTheDataFolderThenEndsWithoutAWindow) {
-  auto& run = Start("");
-  EXPECT_TRUE(run.Ended());
-  EXPECT_TRUE(std::filesystem::is_directory(DataDir()));
-  EXPECT_TRUE(VisibleForms().empty());
-  EXPECT_TRUE(NoteFiles().empty());
-}
-
-TEST_F(FusenTest, UnrecognisedSwitchesEndAFirstStart) {
-  for (const char* line : {"/n", "/N more", "\"/N\"", "/X", "/*x", "-N"}) {
-    auto& run = Start(line);
-    EXPECT_TRUE(run.Ended()) << line;
+TEST_F(FusenTest, StartsWithNothingToShowEndAtOnceWithoutAWindow) {
+  EXPECT_TRUE(Start("").Ended());
+  EXPECT_TRUE(std::filesystem::is_directory(DataDir())) << "made even by a start that ends";
+  WriteNoteFile("notes.TXT.bak", "x");  // no note file for "/*" to restore
+  for (const char* line : {"/n", "/N more", "\"/N\"", "/X", "/*x", "-N", "/*"}) {
+    EXPECT_TRUE(Start(line).Ended()) << line;
   }
-  EXPECT_TRUE(desktop_.Forms().empty());
-}
-
-TEST_F(FusenTest, RestoreAllWithNoNoteFileEndsAtOnce) {
-  std::filesystem::create_directories(DataDir());
-  WriteNoteFile("notes.TXT.bak", "x");  // not a note file
-  auto& run = Start("/*");
-  EXPECT_TRUE(run.Ended());
   EXPECT_TRUE(desktop_.Forms().empty());
 }
 
@@ -38,14 +22,14 @@ TEST_F(FusenTest, ShowHiddenWithNoNotesKeepsRunningInvisibly) {
   EXPECT_FALSE(run.Ended());
   EXPECT_TRUE(VisibleForms().empty());
   // The hidden controller window is what a second start looks for.
-  ASSERT_NE(desktop_.FindForm(kControllerCaption), nullptr);
+  ASSERT_NE(desktop_.FindForm(manager::Controller::kCaption), nullptr);
   EXPECT_EQ(run.State().MemoCount, 0);
 }
 
 TEST_F(FusenTest, InformationSwitchWithBlanksShowsTheCentredControllerWindow) {
   auto& run = Start("  /S\t ");
   EXPECT_FALSE(run.Ended());
-  auto* info = desktop_.FindForm(kControllerCaption);
+  auto* info = desktop_.FindForm(manager::Controller::kCaption);
   ASSERT_NE(info, nullptr);
   EXPECT_TRUE(info->Visible());
   const auto bounds = info->Bounds();
@@ -84,6 +68,7 @@ TEST_F(FusenTest, SnapOptionComesFromTheSettingsFile) {
                         {"[ZLT付箋紙プラグイン]\r\nkyuchaku = true\r\n", true},
                         {"[ZLT付箋紙プラグイン]\r\nKyuchaku=1\r\n", true},
                         {"[ZLT付箋紙プラグイン]\r\nKyuchaku=maybe\r\n", true},
+                        {"[ZLT付箋紙プラグイン]\r\nother=False\r\n", true},
                         {"[other]\r\nKyuchaku=False\r\n", true}};
   for (const auto& c : cases) {
     std::filesystem::remove(DataDir() / "ZLTFusen.ini");
