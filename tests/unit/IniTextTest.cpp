@@ -1,9 +1,12 @@
-// Private-profile semantics of IniText: reading and writing in memory.
+// Private-profile semantics of IniText: reading and writing in memory, and
+// single keys written through IFileSystem to a file that fails.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <optional>
 #include <string>
 
+#include "MemoryFileSystem.h"
 #include "note/IniProfile.h"
 
 namespace zlt::note {
@@ -112,73 +115,45 @@ TEST(IniTextRead, OnePassGivesWhatEachKeyAndTheDetailsGiveAlone) {
   EXPECT_EQ(read.multiLine, "a\r\nTitle=inside");
 }
 
-TEST(IniTextSet, ExistingKeyKeepsItsPlaceAndSpelling) {
-  IniText ini = Ini("[S]\r\n  KeY = old \r\nnext=1\r\n");
-  ini.Set("s", "key", "new");
-  EXPECT_EQ(ini.Bytes(), "[S]\r\nKeY=new\r\nnext=1\r\n");
-}
-
-TEST(IniTextSet, KeepsItsLineBreakAndEverythingElse) {
-  IniText ini = Ini("junk\n[s]\rk=1\n;c\r\n[t]\r\nk=2");
-  ini.Set("s", "k", "9");
-  ini.Set("t", "k", "8");
-  EXPECT_EQ(ini.Bytes(), "junk\n[s]\rk=9\n;c\r\n[t]\r\nk=8");
-}
-
-TEST(IniTextSet, NewKeyFollowsTheLastKeyLineOfItsSection) {
-  IniText ini = Ini("[s]\r\na=1\r\n; comment\r\n\r\n[t]\r\nb=2\r\n");
-  ini.Set("s", "c", "3");
-  EXPECT_EQ(ini.Bytes(), "[s]\r\na=1\r\nc=3\r\n; comment\r\n\r\n[t]\r\nb=2\r\n");
-}
-
-TEST(IniTextSet, NewKeyInAnEmptySectionFollowsItsHeader) {
-  IniText ini = Ini("[s]\r\n\r\n[t]\r\n");
-  ini.Set("s", "a", "1");
-  EXPECT_EQ(ini.Bytes(), "[s]\r\na=1\r\n\r\n[t]\r\n");
-}
-
-TEST(IniTextSet, NewKeyAfterALastLineWithoutLineBreak) {
-  IniText ini = Ini("[s]\r\na=1");
-  ini.Set("s", "b", "2");
-  EXPECT_EQ(ini.Bytes(), "[s]\r\na=1\r\nb=2\r\n");
-  IniText header = Ini("[s]");
-  header.Set("s", "b", "2");
-  EXPECT_EQ(header.Bytes(), "[s]\r\nb=2\r\n");
-}
-
-TEST(IniTextSet, MissingSectionIsAppendedWithoutABlankLine) {
-  IniText ini = Ini("[s]\r\na=1\r\n");
-  ini.Set("t", "b", "2");
-  EXPECT_EQ(ini.Bytes(), "[s]\r\na=1\r\n[t]\r\nb=2\r\n");
-  IniText open = Ini("[s]\r\na=1");
-  open.Set("t", "b", "2");
-  EXPECT_EQ(open.Bytes(), "[s]\r\na=1\r\n[t]\r\nb=2\r\n");
-  IniText empty = Ini("");
-  empty.Set("t", "b", "2");
-  EXPECT_EQ(empty.Bytes(), "[t]\r\nb=2\r\n");
-}
-
-TEST(IniTextSet, ValueIsWrittenVerbatimIncludingLineBreaks) {
-  IniText ini = Ini("");
-  ini.Set("s", "k", " two\r\nlines ");
-  EXPECT_EQ(ini.Bytes(), "[s]\r\nk= two\r\nlines \r\n");
-}
-
-TEST(IniTextSet, NamesAndValuesAreStoredInCodePage932) {
-  IniText ini = Ini("");
-  ini.Set("ゾゼ", "ソ", "表");
-  EXPECT_EQ(ini.Bytes(), "[\x83\x5d\x83\x5b]\r\n\x83\x5c=\x95\x5c\r\n");
-  ini.Set("ゾゼ", "ソ", "能");
-  EXPECT_EQ(ini.Get("ゾゼ", "ソ"), "能");
-}
-
-TEST(IniTextSet, NewKeyGoesBeforeTheDetailsLine) {
-  IniText ini = Ini("[s]\r\nAlarm=1\r\ntxtData=a\r\nx=1\r\n[abc]\r\n\r\n");
-  ini.Set("s", "Title", "t");
+TEST(IniTextSet, WritesAsWindowsPrivateProfilesDo) {
+  const std::string trail = "[\x83\x5d\x83\x5b]\r\n\x83\x5c=\x95\x5c\r\n";  // [ゾゼ] ソ=表
+  const std::string details = "[s]\r\nAlarm=1\r\ntxtData=a\r\nx=1\r\n[abc]\r\n";
+  const std::array<std::string, 5> cases[] = {
+      // before, section, key, value, after
+      // An existing key keeps its place, its spelling and its line break.
+      {"[S]\r\n  KeY = old \r\nnext=1\r\n", "s", "key", "new", "[S]\r\nKeY=new\r\nnext=1\r\n"},
+      {"junk\n[s]\rk=1\n;c\r\n[t]\r\nk=2", "s", "k", "9", "junk\n[s]\rk=9\n;c\r\n[t]\r\nk=2"},
+      {"junk\n[s]\rk=1\n;c\r\n[t]\r\nk=2", "t", "k", "8", "junk\n[s]\rk=1\n;c\r\n[t]\r\nk=8"},
+      {trail, "ゾゼ", "ソ", "能", "[\x83\x5d\x83\x5b]\r\n\x83\x5c=\x94\x5c\r\n"},
+      // A new key follows the last key line of its section, or its header.
+      {"[s]\r\na=1\r\n; c\r\n\r\n[t]\r\n", "s", "c", "3",
+       "[s]\r\na=1\r\nc=3\r\n; c\r\n\r\n[t]\r\n"},
+      {"[s]\r\n\r\n[t]\r\n", "s", "a", "1", "[s]\r\na=1\r\n\r\n[t]\r\n"},
+      {"[s]\r\na=1", "s", "b", "2", "[s]\r\na=1\r\nb=2\r\n"},
+      {"[s]", "s", "b", "2", "[s]\r\nb=2\r\n"},
+      // ... but before the details line, whatever follows it.
+      {details, "s", "Title", "t", "[s]\r\nAlarm=1\r\nTitle=t\r\ntxtData=a\r\nx=1\r\n[abc]\r\n"},
+      {details, "s", "x", "2", "[s]\r\nAlarm=1\r\nx=2\r\ntxtData=a\r\nx=1\r\n[abc]\r\n"},
+      // A missing section is appended without a blank line.
+      {"[s]\r\na=1\r\n", "t", "b", "2", "[s]\r\na=1\r\n[t]\r\nb=2\r\n"},
+      {"[s]\r\na=1", "t", "b", "2", "[s]\r\na=1\r\n[t]\r\nb=2\r\n"},
+      {"", "t", "b", "2", "[t]\r\nb=2\r\n"},
+      // Values are written verbatim; names and values in code page 932.
+      {"", "s", "k", " two\r\nlines ", "[s]\r\nk= two\r\nlines \r\n"},
+      {"", "ゾゼ", "ソ", "表", trail},
+  };
+  for (const auto& [before, section, key, value, after] : cases) {
+    SCOPED_TRACE(before + " + " + key + "=" + value);
+    IniText ini = Ini(before);
+    ini.Set(section, key, value);
+    EXPECT_EQ(ini.Bytes(), after);
+    if (value.find('\n') == std::string::npos) {
+      EXPECT_EQ(ini.Get(section, key), value);
+    }
+  }
+  IniText ini = Ini(details);
   ini.Set("s", "x", "2");
-  EXPECT_EQ(ini.Bytes(), "[s]\r\nAlarm=1\r\nTitle=t\r\nx=2\r\ntxtData=a\r\nx=1\r\n[abc]\r\n\r\n");
-  EXPECT_EQ(ini.Get("s", "x"), "2");
-  EXPECT_EQ(ini.MultiLineValue("s"), "a\r\nx=1\r\n[abc]\r\n");
+  EXPECT_EQ(ini.MultiLineValue("s"), "a\r\nx=1\r\n[abc]");
 }
 
 TEST(IniTextSet, DetailsLinesAreNeverTakenForKeys) {
@@ -218,6 +193,23 @@ TEST(IniTextUtf16, DamagedUtf16GivesReplacementCharacters) {
   // A lone high surrogate and an odd final byte.
   const IniText ini = Ini(std::string("\xFF\xFE[\0s\0]\0\n\0k\0=\0\x00\xD8x\0\n\0z", 21));
   EXPECT_EQ(ini.Get("s", "k"), "\xEF\xBF\xBDx");
+}
+
+constexpr std::string_view kPath = "C:\\ZLT\\user\\ZLTFusen.ini";
+
+TEST(WriteProfileString, LeavesAFileItCannotReadAlone) {
+  test::MemoryFileSystem files;
+  files.files[std::string(kPath)] = "[s]\r\nother=keep\r\n";
+  files.failReads = true;
+  EXPECT_FALSE(WriteProfileString(files, kPath, "s", "k", "v"));
+  EXPECT_EQ(files.files.at(std::string(kPath)), "[s]\r\nother=keep\r\n");
+}
+
+TEST(WriteProfileString, ReportsAFailedWrite) {
+  test::MemoryFileSystem files;
+  files.failWrites = true;
+  EXPECT_FALSE(WriteProfileString(files, kPath, "s", "k", "v"));
+  EXPECT_FALSE(files.FileExists(kPath));
 }
 
 }  // namespace

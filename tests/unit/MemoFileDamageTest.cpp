@@ -5,7 +5,6 @@
 #include <random>
 
 #include "MemoryFileSystem.h"
-#include "note/IniProfile.h"
 #include "note/MemoFile.h"
 
 namespace zlt::note {
@@ -66,26 +65,6 @@ TEST_F(DamagedMemoFile, CrOnlyLineBreaksStillReadEveryKey) {
   EXPECT_EQ(values->left, 10);
   EXPECT_EQ(values->title, "t");
   EXPECT_EQ(values->details, "a\rb\r");  // only a closing CR LF is dropped
-}
-
-TEST_F(DamagedMemoFile, Utf16FileIsReadAndWrittenAsUtf16) {
-  const auto utf16 = [](std::u16string_view text) {
-    std::string bytes = "\xFF\xFE";
-    for (const char16_t c : text) {
-      bytes += static_cast<char>(c & 0xFF);
-      bytes += static_cast<char>(c >> 8);
-    }
-    return bytes;
-  };
-  Store(utf16(u"[ZLT付箋紙プラグイン]\r\nAlarm=1\r\nTitle=é😀\r\ntxtData=x\r\ny\r\n"));
-  const auto values = ReadMemoFile(files_, kPath);
-  ASSERT_TRUE(values.has_value());
-  EXPECT_EQ(values->alarm, 1);
-  EXPECT_EQ(values->title, "é😀");
-  EXPECT_EQ(values->details, "x\r\ny");
-  ASSERT_TRUE(WriteMemoKey(files_, kPath, "Top", "5"));
-  EXPECT_EQ(Stored(),
-            utf16(u"[ZLT付箋紙プラグイン]\r\nAlarm=1\r\nTitle=é😀\r\nTop=5\r\ntxtData=x\r\ny\r\n"));
 }
 
 TEST_F(DamagedMemoFile, TenMegabyteFileReadsWhole) {
