@@ -2,67 +2,57 @@
 // minutes, days, months, leap years and weekdays.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/VirtualClock.h"
 
 namespace zlt::sim {
 namespace {
 
+using std::chrono::hours;
 using std::chrono::milliseconds;
 
-DesktopConfig StartingAt(platform::LocalTime start) {
-  DesktopConfig config;
-  config.start = start;
-  return config;
+// Year, month, day, hour, minute, second and weekday.
+std::array<int, 7> Fields(const platform::LocalTime& t) {
+  return {t.year, t.month, t.day, t.hour, t.minute, t.second, t.weekday};
 }
 
-void ExpectTime(const platform::LocalTime& t, int year, int month, int day, int hour, int minute,
-                int second, int weekday) {
-  EXPECT_EQ(t.year, year);
-  EXPECT_EQ(t.month, month);
-  EXPECT_EQ(t.day, day);
-  EXPECT_EQ(t.hour, hour);
-  EXPECT_EQ(t.minute, minute);
-  EXPECT_EQ(t.second, second);
-  EXPECT_EQ(t.weekday, weekday);
-}
-
-TEST(SimClock, AdvanceCarriesSecondsMinutesDaysMonthsAndYears) {
-  Desktop desktop(StartingAt({2026, 12, 31, 23, 59, 58, 4}));
-  desktop.Advance(milliseconds(999));
-  ExpectTime(desktop.Now(), 2026, 12, 31, 23, 59, 58, 4);  // not yet a whole second
-  desktop.Advance(milliseconds(1));
-  ExpectTime(desktop.Now(), 2026, 12, 31, 23, 59, 59, 4);
-  desktop.Advance(milliseconds(1000));
-  ExpectTime(desktop.Now(), 2027, 1, 1, 0, 0, 0, 5);
-  EXPECT_EQ(desktop.Ticks(), 2000);
-}
-
-TEST(SimClock, LeapDaysAndMonthEnds) {
-  Desktop desktop(StartingAt({2028, 2, 28, 12, 0, 0, 0}));
-  desktop.Advance(std::chrono::hours(24));
-  ExpectTime(desktop.Now(), 2028, 2, 29, 12, 0, 0, 2);
-  desktop.Advance(std::chrono::hours(24));
-  ExpectTime(desktop.Now(), 2028, 3, 1, 12, 0, 0, 3);
-  desktop.SetNow({2100, 2, 28, 0, 0, 0, 0});  // no leap day in 2100
-  desktop.Advance(std::chrono::hours(24));
-  ExpectTime(desktop.Now(), 2100, 3, 1, 0, 0, 0, 1);
+TEST(SimClock, AdvanceCarriesIntoMinutesDaysMonthsYearsAndLeapDays) {
+  struct Case {
+    platform::LocalTime start;
+    milliseconds step;
+    std::array<int, 7> after;
+  };
+  const Case cases[] = {
+      {{2026, 12, 31, 23, 59, 58, 4}, milliseconds(999), {2026, 12, 31, 23, 59, 58, 4}},
+      {{2026, 12, 31, 23, 59, 58, 4}, milliseconds(1000), {2026, 12, 31, 23, 59, 59, 4}},
+      {{2026, 12, 31, 23, 59, 58, 4}, milliseconds(2000), {2027, 1, 1, 0, 0, 0, 5}},
+      {{2028, 2, 28, 12, 0, 0, 1}, hours(24), {2028, 2, 29, 12, 0, 0, 2}},
+      {{2028, 2, 28, 12, 0, 0, 1}, hours(48), {2028, 3, 1, 12, 0, 0, 3}},
+      {{2100, 2, 28, 0, 0, 0, 0}, hours(24), {2100, 3, 1, 0, 0, 0, 1}},  // no leap day in 2100
+  };
+  for (const auto& c : cases) {
+    DesktopConfig config;
+    config.start = c.start;
+    Desktop desktop(config);
+    desktop.Advance(c.step);
+    EXPECT_EQ(Fields(desktop.Now()), c.after) << c.start.year << " + " << c.step.count() << " ms";
+    EXPECT_EQ(desktop.Ticks(), c.step.count());
+  }
 }
 
 TEST(SimClock, RoundTripsThroughMillisecondsOverCenturies) {
   for (int year : {1899, 1970, 1999, 2000, 2026, 2400}) {
     for (int month = 1; month <= 12; ++month) {
       const platform::LocalTime time{year, month, 28, 13, 14, 15, 0};
-      const platform::LocalTime back = FromLocalMilliseconds(ToLocalMilliseconds(time));
-      EXPECT_EQ(back.year, year);
-      EXPECT_EQ(back.month, month);
-      EXPECT_EQ(back.day, 28);
-      EXPECT_EQ(back.second, 15);
+      const auto back = Fields(FromLocalMilliseconds(ToLocalMilliseconds(time)));
+      EXPECT_EQ((std::array{back[0], back[1], back[2], back[5]}),
+                (std::array{year, month, 28, 15}));
     }
   }
-  EXPECT_EQ(FromLocalMilliseconds(-1).year, 1969);
-  EXPECT_EQ(FromLocalMilliseconds(-1).second, 59);
-  EXPECT_EQ(FromLocalMilliseconds(-1).weekday, 3);  // 31 December 1969 was a Wednesday
+  // 31 December 1969, 23:59:59, was a Wednesday.
+  EXPECT_EQ(Fields(FromLocalMilliseconds(-1)), (std::array{1969, 12, 31, 23, 59, 59, 3}));
 }
 
 }  // namespace

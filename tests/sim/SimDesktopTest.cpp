@@ -1,5 +1,6 @@
-// The sim desktop keeps its promises about windows: z-order bands, whole
-// pixels, timers in virtual time, scripted answers, what a user can reach.
+// The sim desktop keeps the promises of the window system the behaviour tests
+// rely on: z-order bands, whole pixels, timers in virtual time, popup menus,
+// hit testing, monitors and what a user can reach.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -19,12 +20,6 @@ using platform::FormStyle;
 using platform::kFormItself;
 using std::chrono::milliseconds;
 using test::FakeEvents;
-
-DesktopConfig WithTwipsPerPixel(int twipsPerPixel) {
-  DesktopConfig config;
-  config.twipsPerPixel = twipsPerPixel;
-  return config;
-}
 
 DesktopConfig WithMonitors(std::vector<platform::PixelRect> monitors) {
   DesktopConfig config;
@@ -137,21 +132,6 @@ TEST_F(SimDesktopTest, FindsCaptionsExactlyAcrossHiddenWindowsTopFirst) {
   EXPECT_EQ(desktop_.FindForm("ZLTFusenCheck"), &hidden);
 }
 
-TEST_F(SimDesktopTest, ADestroyedWindowLeavesEveryList) {
-  Make("a");
-  SimForm& b = Make("b");
-  const platform::WindowHandle handle = b.Handle();
-  b.StartTimer(1, 100);
-  desktop_.Activate(b);
-  owned_.pop_back();
-  EXPECT_EQ(Captions(desktop_.Forms()), Strings{"a"});
-  EXPECT_EQ(ZOrder(), Strings{"a"});
-  EXPECT_EQ(desktop_.FormFromHandle(handle), nullptr);
-  EXPECT_EQ(desktop_.ActiveForm(), nullptr);
-  EXPECT_EQ(instance_.Platform().windows.SendClose(handle), 0);
-  desktop_.Advance(milliseconds(1000));  // its timer is gone with it
-}
-
 // --- whole pixels -------------------------------------------------------------
 
 TEST_F(SimDesktopTest, BoundsAreKeptAsWholePixels) {
@@ -163,20 +143,6 @@ TEST_F(SimDesktopTest, BoundsAreKeptAsWholePixels) {
   EXPECT_EQ(form.Bounds(), (platform::TwipsRect{0, -15, 3360, 480}));
   form.SetBounds({-3360, 0, 6495, 5190});  // 433 px exactly; 346 px exactly
   EXPECT_EQ(form.Bounds(), (platform::TwipsRect{-3360, 0, 6495, 5190}));
-}
-
-class SimDesktop120Dpi : public SimDesktopTest {
- protected:
-  SimDesktop120Dpi() : SimDesktopTest(WithTwipsPerPixel(12)) {}
-};
-
-TEST_F(SimDesktop120Dpi, HalfPixelsRoundAwayFromZero) {
-  SimForm& form = Make("f");
-  form.SetBounds({6, -6, 18, 17});  // 0.5, -0.5, 1.5, 1.42 pixels
-  EXPECT_EQ(form.RectPx(), (platform::PixelRect{1, -1, 3, 0}));
-  EXPECT_EQ(form.Bounds(), (platform::TwipsRect{12, -12, 24, 12}));
-  EXPECT_EQ(desktop_.Screen().width, 1920 * 12);
-  EXPECT_EQ(desktop_.Screen().twipsPerPixelY, 12);
 }
 
 // --- timers in virtual time ---------------------------------------------------
@@ -243,42 +209,26 @@ TEST_F(SimDesktopTest, ATickCanStopAndRestartTimers) {
   EXPECT_EQ(ticks, 2);
 }
 
-// --- scripts and records --------------------------------------------------------
+// --- menus -------------------------------------------------------------------------
 
-TEST_F(SimDesktopTest, MessageBoxesAnswerAsScriptedThenNo) {
-  auto& windows = instance_.Platform().windows;
-  desktop_.AnswerNextMessageBox(platform::Answer::Yes);
-  EXPECT_EQ(windows.AskYesNo("削除しますか？", "確認"), platform::Answer::Yes);
-  EXPECT_EQ(windows.AskYesNo("again", "t"), platform::Answer::No);
-  ASSERT_EQ(desktop_.MessageBoxes().size(), 2u);
-  EXPECT_EQ(desktop_.MessageBoxes()[0].text, "削除しますか？");
-  EXPECT_EQ(desktop_.MessageBoxes()[0].title, "確認");
-  EXPECT_EQ(desktop_.MessageBoxes()[1].answer, platform::Answer::No);
-}
-
-TEST_F(SimDesktopTest, MenusRecordTheirCheckMarksAsShownAndTakeTheScript) {
+TEST_F(SimDesktopTest, MenusRecordTheirCheckMarksAsShownAndReturnOnlyAScriptedItemOffered) {
   SimForm& owner = Make("owner");
   auto menu = instance_.Platform().windows.CreatePopupMenu(
       {{1, "新規", false}, {0, "-", false}, {2, "手前", false}});
   menu->SetChecked(2, true);
-  menu->SetChecked(99, true);  // not there: ignored
-  EXPECT_TRUE(menu->Checked(2));
-  EXPECT_FALSE(menu->Checked(99));
-
   desktop_.SetCursor({40, 50});
   desktop_.ChooseNextMenuItem(2);
   EXPECT_EQ(menu->TrackAtCursor(owner), 2);
   menu->SetChecked(2, false);
+  EXPECT_FALSE(menu->Checked(2));
   EXPECT_EQ(menu->TrackAtCursor(owner), std::nullopt);  // unscripted: dismissed
-  desktop_.ChooseNextMenuItem(0);                       // the separator
-  EXPECT_EQ(menu->TrackAtCursor(owner), std::nullopt);
-  desktop_.ChooseNextMenuItem(5);  // not offered
-  EXPECT_EQ(menu->TrackAtCursor(owner), std::nullopt);
-  desktop_.ChooseNextMenuItem(std::nullopt);
-  EXPECT_EQ(menu->TrackAtCursor(owner), std::nullopt);
+  for (const int notOffered : {0, 5}) {                 // the separator, an item not there
+    desktop_.ChooseNextMenuItem(notOffered);
+    EXPECT_EQ(menu->TrackAtCursor(owner), std::nullopt);
+  }
 
   const auto& menus = desktop_.Menus();
-  ASSERT_EQ(menus.size(), 5u);
+  ASSERT_EQ(menus.size(), 4u);
   EXPECT_TRUE(menus[0].items[2].checked);  // as it was shown, not as it is now
   EXPECT_FALSE(menus[1].items[2].checked);
   EXPECT_EQ(menus[0].at, (platform::PixelPoint{40, 50}));
