@@ -2,36 +2,14 @@
 // not crashing, it checks the promises the rest of the program relies on.
 #include <cstdint>
 #include <cstdlib>
-#include <map>
 #include <string>
 
+#include "../unit/MemoryFileSystem.h"
 #include "note/IniProfile.h"
 #include "note/MemoFile.h"
 #include "platform/Cp932.h"
 
 namespace {
-
-class MemoryFileSystem final : public zlt::platform::IFileSystem {
- public:
-  std::map<std::string, std::string> files;
-  std::optional<std::string> ReadAll(std::string_view path) const override {
-    const auto it = files.find(std::string(path));
-    if (it == files.end()) return std::nullopt;
-    return it->second;
-  }
-  zlt::platform::WriteResult ReplaceAtomically(std::string_view path,
-                                               std::string_view bytes) override {
-    files[std::string(path)] = std::string(bytes);
-    return {};
-  }
-  bool FileExists(std::string_view path) const override {
-    return files.contains(std::string(path));
-  }
-  bool RemoveFile(std::string_view path) override { return files.erase(std::string(path)) > 0; }
-  bool CreateFolder(std::string_view) override { return false; }
-  bool CanCreateFilesIn(std::string_view) override { return true; }
-  std::vector<std::string> ListFiles(std::string_view) const override { return {}; }
-};
 
 void Require(bool condition) {
   if (!condition) std::abort();
@@ -76,7 +54,7 @@ void CheckCodePage(const std::string& bytes) {
 
 void CheckMemoFile(const std::string& bytes) {
   using namespace zlt::note;
-  MemoryFileSystem files;
+  zlt::test::MemoryFileSystem files;
   files.files["0.txt"] = bytes;
   (void)ReadMemoFile(files, "0.txt");
   files.files["0.txt"] = WithoutDuplicateRows(bytes);
