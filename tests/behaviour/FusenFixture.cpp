@@ -56,11 +56,6 @@ void FusenTest::Stop(Running& run) {
   run.instance.reset();
 }
 
-void FusenTest::StopAll() {
-  for (auto& run : processes_) Stop(*run);
-  processes_.clear();
-}
-
 std::unique_ptr<sim::Instance> FusenTest::OtherProgram() {
   sim::Instance::Config config;
   config.hostRoot = root_.string();
@@ -88,14 +83,6 @@ std::string FusenTest::ReadNoteFile(const std::string& name) const {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-bool FusenTest::FileHas(const std::string& name, const std::string& part) const {
-  return ReadNoteFile(name).find(part) != std::string::npos;
-}
-
-bool FusenTest::NoteFileExists(const std::string& name) const {
-  return fs::exists(DataDir() / name);
-}
-
 std::vector<std::string> FusenTest::NoteFiles() const {
   std::vector<std::string> names;
   if (!fs::exists(DataDir())) return names;
@@ -106,20 +93,10 @@ std::vector<std::string> FusenTest::NoteFiles() const {
   return names;
 }
 
-sim::SimForm* FusenTest::Note(int number) { return desktop_.FindForm(note::NoteCaption(number)); }
-
 sim::SimForm& FusenTest::MustNote(int number) {
   auto* note = Note(number);
   if (note == nullptr) throw std::runtime_error("no note No." + std::to_string(number));
   return *note;
-}
-
-std::string FusenTest::TitleOf(int number) {
-  return MustNote(number).Control(note::txtTitle).Text();
-}
-
-bool FusenTest::DetailsOpen(sim::SimForm& note) {
-  return note.HasControl(note::Frame1) && note.Control(note::Frame1).Visible();
 }
 
 std::vector<sim::SimForm*> FusenTest::VisibleForms() {
@@ -130,17 +107,6 @@ std::vector<sim::SimForm*> FusenTest::VisibleForms() {
   return visible;
 }
 
-void FusenTest::TypeTitle(sim::SimForm& note, const std::string& title) {
-  desktop_.Type(note, note::txtTitle, title);
-}
-
-void FusenTest::TypeDetails(sim::SimForm& note, const std::string& details) {
-  desktop_.Type(note, note::txtData, details);
-}
-
-void FusenTest::Save(sim::SimForm& note) { desktop_.Click(note, note::cmdSave0); }
-void FusenTest::Cancel(sim::SimForm& note) { desktop_.Click(note, note::cmdSave1); }
-
 void FusenTest::RightPress(sim::SimForm& note) {
   desktop_.MouseDown(note, note::lblTitle, platform::MouseDown{platform::mouse::kRight, 0, 30, 30});
 }
@@ -148,14 +114,6 @@ void FusenTest::RightPress(sim::SimForm& note) {
 void FusenTest::PressTab(sim::SimForm& note, int buttons, int shift) {
   desktop_.SetCursor(TabPoint(note));
   desktop_.MouseDown(note, note::lblTitle, platform::MouseDown{buttons, shift, 120, 240});
-}
-
-platform::PixelPoint FusenTest::TabPoint(const sim::SimForm& note) {
-  return {note.RectPx().left + 8, note.RectPx().top + 16};
-}
-
-platform::PixelPoint FusenTest::TitlePoint(const sim::SimForm& note) {
-  return {note.RectPx().left + 100, note.RectPx().top + 16};
 }
 
 sim::SimForm& FusenTest::WindowBeneath(const platform::PixelRect& rect) {
@@ -170,11 +128,6 @@ void FusenTest::ShiftDoubleClickTitle(sim::SimForm& note) {
   desktop_.SetShift(true);
   desktop_.DblClick(note, note::txtTitle);
   desktop_.SetShift(false);
-}
-
-void FusenTest::Choose(sim::SimForm& note, manager::MenuItem item) {
-  desktop_.ChooseNextMenuItem(manager::MenuId(item));
-  RightPress(note);
 }
 
 bool FusenTest::MenuChecked(manager::MenuItem item) {

@@ -45,7 +45,10 @@ class FusenTest : public ::testing::Test {
 
   // Ends a process the way a logoff would: no handler runs.
   void Stop(Running& run);
-  void StopAll();
+  void StopAll() {
+    for (auto& run : processes_) Stop(*run);
+    processes_.clear();
+  }
   // A process of another program on the same desktop and disk.
   std::unique_ptr<sim::Instance> OtherProgram();
 
@@ -55,36 +58,53 @@ class FusenTest : public ::testing::Test {
   // The host file a Windows path of the default start stands for.
   std::filesystem::path Host(const std::string& windowsPath) const;
   void WriteNoteFile(const std::string& name, const std::string& bytes);
-  // count notes "note0"... in 0.txt... at 9000 twips, 600 apart down the screen.
+  // Notes "note0"... in 0.txt... at 9000 twips, 600 apart down the screen.
   void WriteNotes(int count, int temae = 0, int toumei = 0);
   std::string ReadNoteFile(const std::string& name) const;
-  bool FileHas(const std::string& name, const std::string& part) const;
-  bool NoteFileExists(const std::string& name) const;
+  bool FileHas(const std::string& name, const std::string& part) const {
+    return ReadNoteFile(name).find(part) != std::string::npos;
+  }
+  bool NoteFileExists(const std::string& name) const {
+    return std::filesystem::exists(DataDir() / name);
+  }
   std::vector<std::string> NoteFiles() const;  // sorted
 
-  sim::SimForm* Note(int number);
+  sim::SimForm* Note(int number) { return desktop_.FindForm(note::NoteCaption(number)); }
   sim::SimForm& MustNote(int number);
-  std::string TitleOf(int number);
-  static bool DetailsOpen(sim::SimForm& note);
+  std::string TitleOf(int number) { return MustNote(number).Control(note::txtTitle).Text(); }
+  static bool DetailsOpen(sim::SimForm& note) {
+    return note.HasControl(note::Frame1) && note.Control(note::Frame1).Visible();
+  }
   std::vector<sim::SimForm*> VisibleForms();
 
   // What a user does to a note.
-  void TypeTitle(sim::SimForm& note, const std::string& title);
-  void TypeDetails(sim::SimForm& note, const std::string& details);
-  void Save(sim::SimForm& note);
-  void Cancel(sim::SimForm& note);
+  void TypeTitle(sim::SimForm& note, const std::string& title) {
+    desktop_.Type(note, note::txtTitle, title);
+  }
+  void TypeDetails(sim::SimForm& note, const std::string& details) {
+    desktop_.Type(note, note::txtData, details);
+  }
+  void Save(sim::SimForm& note) { desktop_.Click(note, note::cmdSave0); }
+  void Cancel(sim::SimForm& note) { desktop_.Click(note, note::cmdSave1); }
   void RightPress(sim::SimForm& note);
   // A press on the note's tab with the cursor over it.
   void PressTab(sim::SimForm& note, int buttons, int shift = 0);
   // Screen points over the tab and over the title box of a collapsed note.
-  static platform::PixelPoint TabPoint(const sim::SimForm& note);
-  static platform::PixelPoint TitlePoint(const sim::SimForm& note);
+  static platform::PixelPoint TabPoint(const sim::SimForm& note) {
+    return {note.RectPx().left + 8, note.RectPx().top + 16};
+  }
+  static platform::PixelPoint TitlePoint(const sim::SimForm& note) {
+    return {note.RectPx().left + 100, note.RectPx().top + 16};
+  }
   // Another program's window, shown at this screen rectangle: on top of the
   // normal windows, beneath notes kept in front.
   sim::SimForm& WindowBeneath(const platform::PixelRect& rect);
   void ShiftDoubleClickTitle(sim::SimForm& note);
   // Opens the menu on note and chooses item.
-  void Choose(sim::SimForm& note, manager::MenuItem item);
+  void Choose(sim::SimForm& note, manager::MenuItem item) {
+    desktop_.ChooseNextMenuItem(manager::MenuId(item));
+    RightPress(note);
+  }
   // The check mark of item in the menu shown last.
   bool MenuChecked(manager::MenuItem item);
 
