@@ -187,28 +187,6 @@ TEST_F(MemoFileTest, ReadsTheFileOnce) {
   EXPECT_EQ(counting.reads, 1);
 }
 
-TEST_F(MemoFileTest, FailedWriteIsReportedAndLeavesTheOldFile) {
-  Store(std::string(kHeader) + "Alarm=1\r\n");
-  files_.failWrites = true;
-  EXPECT_FALSE(WriteMemoFile(files_, kPath, MemoFileContent{}));
-  EXPECT_FALSE(WriteMemoKey(files_, kPath, "Title", "x"));
-  EXPECT_EQ(Stored(), std::string(kHeader) + "Alarm=1\r\n");
-}
-
-TEST_F(MemoFileTest, SingleKeyWriteKeepsItsPlaceOrJoinsTheKeys) {
-  Store(std::string(kHeader) + "Alarm=0\r\nTemae=0\r\nTitle=t\r\ntxtData=d\r\n");
-  ASSERT_TRUE(WriteMemoKey(files_, kPath, "Temae", "True"));
-  ASSERT_TRUE(WriteMemoKey(files_, kPath, "Toumei", "False"));
-  EXPECT_EQ(Stored(), std::string(kHeader) +
-                          "Alarm=0\r\nTemae=True\r\nTitle=t\r\nToumei=False\r\ntxtData=d\r\n");
-}
-
-TEST_F(MemoFileTest, NoteWithoutAFileNeverWritesOne) {
-  EXPECT_FALSE(WriteMemoKey(files_, "", "Title", "x"));
-  EXPECT_FALSE(WriteMemoFile(files_, "", MemoFileContent{}));
-  EXPECT_TRUE(files_.files.empty());
-}
-
 TEST(NewMemoFilePath, TakesTheLowestNumberFreeInAnyCase) {
   test::MemoryFileSystem files;
   EXPECT_EQ(NewMemoFilePath(files, kFolder), "C:\\ZLT\\user\\0.txt");
