@@ -170,10 +170,12 @@ TEST_F(AlarmTest, OnlyALaterMinuteIsWatchedAndAnEmptyTitleAtADriveRootGivesItsCo
   EXPECT_EQ(CommandLines()[0], "C:\\vokrelay.exe 付箋紙\"\"\"\"の設定時間になりました");
 }
 
-TEST_F(AlarmTest, AClockSetForwardAcrossTheMinuteOrASleepThroughItFiresOnce) {
+TEST_F(AlarmTest, AClockSetForwardOrASleepFiresOnceAndAClockSetBackWaitsAgain) {
   WriteNoteFile("0.txt", AlarmNote("set", "2026/12/07", "10", "00"));
   WriteNoteFile("1.txt", AlarmNote("slept", "2026/12/07", "12", "00"));
+  WriteNoteFile("2.txt", AlarmNote("again", "2026/12/07", "08", "00"));
   Start("/*");
+  EXPECT_EQ(Tab(MustNote(3)), kReached);
   desktop_.Advance(1s);
   desktop_.SetClock({2026, 12, 7, 10, 5, 0});
   EXPECT_EQ(CommandLines().size(), 1u);
@@ -186,16 +188,12 @@ TEST_F(AlarmTest, AClockSetForwardAcrossTheMinuteOrASleepThroughItFiresOnce) {
   desktop_.SetClock({2026, 12, 7, 15, 0, 0});
   desktop_.Advance(10min);
   EXPECT_EQ(CommandLines().size(), 2u);
-}
 
-TEST_F(AlarmTest, AClockSetBackBeforeAPassedAlarmWaitsForItAgain) {
-  WriteNoteFile("0.txt", AlarmNote("again", "2026/12/07", "08", "00"));
-  Start("/*");
-  EXPECT_EQ(Tab(MustNote(1)), kReached);
-  desktop_.SetClock({2026, 12, 7, 7, 59, 30});
-  EXPECT_EQ(Tab(MustNote(1)), kBefore);
+  desktop_.SetClock({2026, 12, 7, 7, 59, 30});  // back before all three
+  EXPECT_EQ(Tab(MustNote(3)), kBefore);
   desktop_.Advance(30s);
-  EXPECT_EQ(CommandLines().size(), 1u);
+  ASSERT_EQ(CommandLines().size(), 3u);
+  EXPECT_NE(CommandLines()[2].find("\"\"again\"\""), std::string::npos);
 }
 
 TEST_F(AlarmTest, NothingDuringTheFiringsYieldFiresItAgainAndAClosedNoteStillCalls) {
@@ -218,9 +216,7 @@ TEST_F(AlarmTest, NothingDuringTheFiringsYieldFiresItAgainAndAClosedNoteStillCal
 }
 
 TEST_F(AlarmTest, FiringKeepsTheValuesCancelPutsBackAndAnOpenViewStaysPut) {
-  WriteNoteFile("0.txt", AlarmNote("old", "2026/12/07", "09", "01"));
-  Start("/*");
-  auto& note = MustNote(1);
+  auto& note = StartWithNote(AlarmNote("old", "2026/12/07", "09", "01"));
   ShiftDoubleClickTitle(note);
   const auto open = note.Bounds();
   TypeTitle(note, "draft");
@@ -238,9 +234,7 @@ TEST_F(AlarmTest, FiringKeepsTheValuesCancelPutsBackAndAnOpenViewStaysPut) {
 }
 
 TEST_F(AlarmTest, CancelPutsBackAnUntickedAlarmAndAChangedHour) {
-  WriteNoteFile("0.txt", AlarmNote("keep", "2026/12/24", "08", "05"));
-  Start("/*");
-  auto& note = MustNote(1);
+  auto& note = StartWithNote(AlarmNote("keep", "2026/12/24", "08", "05"));
   ShiftDoubleClickTitle(note);
   desktop_.Click(note, note::AlmCheck);
   EXPECT_EQ(Tab(note), kReached) << "the watcher follows the unsaved fields";

@@ -40,6 +40,13 @@ class FusenTest : public ::testing::Test {
   Running& Start(const std::string& commandLine, std::string appFolder = "C:\\Apps\\ZLTFusen",
                  std::optional<std::string> userName = "taro");
 
+  // Starts with "/*" on a folder holding one note file of these bytes: its note.
+  sim::SimForm& StartWithNote(const std::string& bytes) {
+    WriteNoteFile("0.txt", bytes);
+    Start("/*");
+    return MustNote(1);
+  }
+
   // Runs on every process's files before its start-up: a disk's troubles.
   std::function<void(sim::SimFileSystem&)> prepareFiles_;
 

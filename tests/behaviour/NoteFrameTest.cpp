@@ -22,9 +22,7 @@ std::string FrontNote(const std::string& title = "note") {
 }
 
 TEST_F(FusenTest, OutlineIsRemadeForEachSizeInWholePixels) {
-  WriteNoteFile("0.txt", FrontNote());
-  Start("/*");
-  auto& note = MustNote(1);
+  auto& note = StartWithNote(FrontNote());
   EXPECT_EQ(note.Region(), (sim::RoundRegion{224, 32, 10}));
   ShiftDoubleClickTitle(note);
   EXPECT_EQ(note.Region(), (sim::RoundRegion{433, 346, 10}));
@@ -95,9 +93,7 @@ TEST_F(FusenTest, EveryPressRecordsTheNoteThenMenuMoveOrPassThrough) {
 }
 
 TEST_F(FusenTest, ShiftDragMovesTheNoteAndStoresItsPlace) {
-  WriteNoteFile("0.txt", FrontNote("moved"));
-  Start("/*");
-  auto& note = MustNote(1);
+  auto& note = StartWithNote(FrontNote("moved"));
   desktop_.ScriptNextMove(100, -50);
   PressTab(note, mouse::kLeft, shift::kShift);
   EXPECT_EQ(note.Bounds(), (TwipsRect{kLeftTwips + 1500, kTopTwips - 750, 3360, 480}));
@@ -114,9 +110,7 @@ TEST_F(FusenTest, ShiftDragMovesTheNoteAndStoresItsPlace) {
 }
 
 TEST_F(FusenTest, PlainClickOnTheTabReachesTheWindowBeneathAndTheNoteComesBack) {
-  WriteNoteFile("0.txt", FrontNote());
-  Start("/*");
-  auto& note = MustNote(1);
+  auto& note = StartWithNote(FrontNote());
   auto& beneath = WindowBeneath({500, 150, 900, 300});
   const auto home = note.Bounds();
 

@@ -78,9 +78,7 @@ TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
 
 TEST_F(NoteStorage, AUtf16NoteStaysUtf16OnEveryWrite) {
   const std::string original = Utf16(NoteText("한국어 😀", 9000, 600, "詳細 ✓"));
-  WriteNoteFile("0.txt", original);
-  Start("/*");
-  auto& note = MustNote(1);
+  auto& note = StartWithNote(original);
   EXPECT_EQ(TitleOf(1), "한국어 😀");
 
   ShiftDoubleClickTitle(note);

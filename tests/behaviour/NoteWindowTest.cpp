@@ -80,9 +80,7 @@ TEST_F(FusenTest, CancelOnABrandNewNoteClosesItWithoutAFile) {
 }
 
 TEST_F(FusenTest, CancelAfterEditingPutsBackWhatTheDetailsOpenedWith) {
-  WriteNoteFile("0.txt", NoteBytes("old", 9000, 600, "d"));
-  Start("/*");
-  auto& note = MustNote(1);
+  auto& note = StartWithNote(NoteBytes("old", 9000, 600, "d"));
   ShiftDoubleClickTitle(note);
   ASSERT_TRUE(note.Control(note::Frame1).Visible());
   EXPECT_EQ(note.Bounds(), (TwipsRect{9000 - 3135, 600, 6495, 5190}));

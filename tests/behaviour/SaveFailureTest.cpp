@@ -64,7 +64,7 @@ TEST_F(SaveFailure, SaveThatCannotWriteSaysWhyAndKeepsTheDetailsOpen) {
   EXPECT_FALSE(note.Control(note::Frame1).Visible());
 }
 
-TEST_F(SaveFailure, CloseThatCannotSaveKeepsTheNoteOpenWhicheverWayItCloses) {
+TEST_F(SaveFailure, CloseThatCannotSaveKeepsTheNoteOpenWhicheverWayButDeleteRemovesIt) {
   auto& run = Start("/N");
   auto& note = TypedNote(run);
   RefuseWrites();
@@ -81,6 +81,11 @@ TEST_F(SaveFailure, CloseThatCannotSaveKeepsTheNoteOpenWhicheverWayItCloses) {
   ASSERT_EQ(messages.size(), 4u);
   for (const auto& text : messages) EXPECT_TRUE(Contains(text, kDenied)) << text;
   EXPECT_TRUE(NoteFiles().empty());
+
+  // Deleting it still removes it.
+  desktop_.AnswerNextMessageBox(platform::Answer::Yes);
+  Choose(note, MenuItem::MemoDelete);
+  EXPECT_TRUE(run.Ended());
 }
 
 TEST_F(SaveFailure, CommandsThatMoveOrRestyleNotesSayOnceWhichCouldNotBeWritten) {
@@ -100,15 +105,6 @@ TEST_F(SaveFailure, CommandsThatMoveOrRestyleNotesSayOnceWhichCouldNotBeWritten)
     EXPECT_TRUE(Contains(messages[i], DataFolder() + "\\1.txt")) << messages[i];
   }
   EXPECT_EQ((std::vector{ReadNoteFile("0.txt"), ReadNoteFile("1.txt")}), before);
-}
-
-TEST_F(SaveFailure, DeletingANoteThatCannotBeSavedStillRemovesIt) {
-  auto& run = Start("/N");
-  auto& note = TypedNote(run);
-  RefuseWrites();
-  desktop_.AnswerNextMessageBox(platform::Answer::Yes);
-  Choose(note, MenuItem::MemoDelete);
-  EXPECT_TRUE(run.Ended());
 }
 
 TEST_F(SaveFailure, NoFreeFileNameIsAFailureToo) {

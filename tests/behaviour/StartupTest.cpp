@@ -41,20 +41,16 @@ TEST_F(FusenTest, InformationSwitchWithBlanksShowsTheCentredControllerWindow) {
   EXPECT_GE(bounds.height, 2550);
 }
 
-TEST_F(FusenTest, DataFolderIsTheUserNameBesideTheProgram) {
+TEST_F(FusenTest, DataFolderIsTheUserNameBesideTheProgramOrDefault) {
   auto& atRoot = Start("/V", "C:\\", "hanako");
   EXPECT_EQ(atRoot.State().DataFolder, "C:\\hanako");
   EXPECT_TRUE(std::filesystem::is_directory(root_ / "hanako"));
   Stop(atRoot);
-
-  auto& run = Start("/V");
-  EXPECT_EQ(run.State().DataFolder, DataFolder());
-}
-
-TEST_F(FusenTest, UnreadableUserNameGivesTheDefaultFolder) {
-  auto& run = Start("/V", "C:\\Apps\\ZLTFusen", std::nullopt);
-  EXPECT_EQ(run.State().UserName, "DEFAULT");
+  auto& unnamed = Start("/V", "C:\\Apps\\ZLTFusen", std::nullopt);  // the name cannot be read
+  EXPECT_EQ(unnamed.State().UserName, "DEFAULT");
   EXPECT_TRUE(std::filesystem::is_directory(root_ / "Apps" / "ZLTFusen" / "DEFAULT"));
+  Stop(unnamed);
+  EXPECT_EQ(Start("/V").State().DataFolder, DataFolder());
 }
 
 TEST_F(FusenTest, SnapOptionComesFromTheSettingsFile) {

@@ -19,9 +19,6 @@ class TitleEditingTest : public FusenTest {
     desktop_.Click(note, note::txtTitle);
     desktop_.SetShift(false);
   }
-  static bool DetailsShown(sim::SimForm& note) {
-    return note.HasControl(note::Frame1) && note.Control(note::Frame1).Visible();
-  }
   std::string StoredTitle(const std::string& file) {
     const auto bytes = ReadNoteFile(file);
     const auto begin = bytes.find("Title=");
@@ -31,9 +28,7 @@ class TitleEditingTest : public FusenTest {
 };
 
 TEST_F(TitleEditingTest, ShiftClickInTheMiddleThenAKeyInsertsThereAndDeletesNothing) {
-  WriteNoteFile("0.txt", NoteBytes("Shopping listABCXYZ", 9000, 3000));
-  Start("/*");
-  auto& note = MustNote(1);
+  auto& note = StartWithNote(NoteBytes("Shopping listABCXYZ", 9000, 3000));
   auto& title = note.Control(note::txtTitle);
   ShiftClickTitle(note, 13);
   EXPECT_TRUE(title.HasFocus());
@@ -46,9 +41,7 @@ TEST_F(TitleEditingTest, ShiftClickInTheMiddleThenAKeyInsertsThereAndDeletesNoth
 }
 
 TEST_F(TitleEditingTest, EveryChangeOfTheTitleIsStoredAtOnceAsOneLine) {
-  WriteNoteFile("0.txt", NoteBytes("買い物", 9000, 3000));
-  Start("/*");
-  auto& note = MustNote(1);
+  auto& note = StartWithNote(NoteBytes("買い物", 9000, 3000));
   ShiftClickTitle(note, 3);
   desktop_.TypeKeys(note, note::txtTitle, "リ");
   EXPECT_EQ(StoredTitle("0.txt"), Sjis("買い物リ"));
@@ -68,10 +61,9 @@ TEST_F(TitleEditingTest, EveryChangeOfTheTitleIsStoredAtOnceAsOneLine) {
   EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"});
 }
 
-TEST_F(TitleEditingTest, PlainClicksOnACollapsedTitlePassThroughAndLeaveItAlone) {
-  WriteNoteFile("0.txt", NoteBytes("title", 9000, 3000, "", 1, 0));
-  Start("/*");
-  auto& note = MustNote(1);
+TEST_F(TitleEditingTest, PlainClicksAndEnterOnACollapsedTitleLeaveItAloneAndPassThrough) {
+  auto& note = StartWithNote(NoteBytes("title", 9000, 3000, "", 1, 0));
+  const auto stored = ReadNoteFile("0.txt");
   auto& beneath = WindowBeneath({500, 150, 900, 300});
   desktop_.SetCursor(TitlePoint(note));
   desktop_.PressText(note, note::txtTitle, 2);
@@ -84,35 +76,23 @@ TEST_F(TitleEditingTest, PlainClicksOnACollapsedTitlePassThroughAndLeaveItAlone)
   desktop_.DblClick(note, note::txtTitle);
   EXPECT_EQ(desktop_.MouseDeliveries().back().what, "dblclick");
   EXPECT_EQ(desktop_.MouseDeliveries().back().window, beneath.Handle());
-  EXPECT_EQ(note.Control(note::txtTitle).Text(), "title");
-  EXPECT_FALSE(DetailsShown(note));
+  desktop_.KeyDown(note, note::txtTitle, 13);
+  EXPECT_FALSE(DetailsOpen(note));
   EXPECT_EQ(note.Bounds(), (TwipsRect{9000, 3000, 3360, 480}));
+  EXPECT_EQ(ReadNoteFile("0.txt"), stored);
 
-  // With the details open the title is an ordinary text box.
+  // With the details open the title is an ordinary text box, and Enter saves.
   ShiftDoubleClickTitle(note);
   const auto delivered = desktop_.MouseDeliveries().size();
   desktop_.Click(note, note::txtTitle);
   desktop_.DblClick(note, note::txtTitle);
   EXPECT_EQ(desktop_.MouseDeliveries().size(), delivered);
-  EXPECT_TRUE(DetailsShown(note));
-}
-
-TEST_F(TitleEditingTest, EnterSavesOnlyWhileTheDetailsAreOpen) {
-  WriteNoteFile("0.txt", NoteBytes("enter", 9000, 3000));
-  Start("/*");
-  auto& note = MustNote(1);
-  const auto before = ReadNoteFile("0.txt");
-  desktop_.KeyDown(note, note::txtTitle, 13);
-  EXPECT_EQ(note.Bounds(), (TwipsRect{9000, 3000, 3360, 480}));
-  EXPECT_EQ(ReadNoteFile("0.txt"), before);
-
-  ShiftDoubleClickTitle(note);
   TypeDetails(note, "saved by Enter");
   desktop_.KeyDown(note, note::txtTitle, 27);  // Escape does nothing
-  EXPECT_TRUE(note.Control(note::Frame1).Visible());
+  EXPECT_TRUE(DetailsOpen(note));
   desktop_.KeyDown(note, note::txtTitle, 13);
-  EXPECT_FALSE(note.Control(note::Frame1).Visible());
-  EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("enter", 9000, 3000, "saved by Enter"));
+  EXPECT_FALSE(DetailsOpen(note));
+  EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("title", 9000, 3000, "saved by Enter", 1, 0));
 }
 
 TEST_F(TitleEditingTest, ShiftDoubleClickOpensTheDetailsOpaqueWithTheCaretInThem) {
