@@ -24,7 +24,7 @@ class DisplayOptionsTest : public FusenTest {
   }
 };
 
-TEST_F(DisplayOptionsTest, TemaeViewTakesOneOfThreeFrontNotesBackAndKeepsTheOthersInFront) {
+TEST_F(DisplayOptionsTest, TemaeViewAndToumeiTakeOneNoteOutOfTheFrontAndMakeItTranslucent) {
   auto& run = StartThreeNotes(1, 0);
   desktop_.OpenForeignWindow(
       {"another program", platform::FormStyle::Dialog, {0, 0, 3000, 3000}, std::nullopt});
@@ -48,15 +48,13 @@ TEST_F(DisplayOptionsTest, TemaeViewTakesOneOfThreeFrontNotesBackAndKeepsTheOthe
   EXPECT_TRUE(MustNote(2).Topmost());
   EXPECT_TRUE(run.State().TemaeFlag.Get(2));
   EXPECT_TRUE(FileSays(1, "Temae=1"));
-}
 
-TEST_F(DisplayOptionsTest, ToumeiTwiceMakesTheNoteTranslucentThenOpaqueAndKeepsItOffTheTaskbar) {
-  auto& run = StartThreeNotes(0, 0);
-  ASSERT_EQ(MustNote(2).ExStyle(), sim::exstyle::kToolWindow);
-
+  // Translucent and back, still off the taskbar.
+  using sim::exstyle::kTopmost, sim::exstyle::kToolWindow, sim::exstyle::kLayered;
+  ASSERT_EQ(MustNote(2).ExStyle(), kTopmost | kToolWindow);
   Choose(MustNote(2), MenuItem::Toumei);
   EXPECT_EQ(MustNote(2).Alpha(), std::optional<std::uint8_t>(150));
-  EXPECT_EQ(MustNote(2).ExStyle(), sim::exstyle::kToolWindow | sim::exstyle::kLayered);
+  EXPECT_EQ(MustNote(2).ExStyle(), kTopmost | kToolWindow | kLayered);
   EXPECT_TRUE(Window(run, 2).ToumeiChecked());
   EXPECT_TRUE(run.State().ToumeiFlag.Get(2));
   EXPECT_TRUE(FileSays(1, "Toumei=1"));
@@ -64,7 +62,7 @@ TEST_F(DisplayOptionsTest, ToumeiTwiceMakesTheNoteTranslucentThenOpaqueAndKeepsI
 
   Choose(MustNote(2), MenuItem::Toumei);
   EXPECT_FALSE(MustNote(2).Layered());
-  EXPECT_EQ(MustNote(2).ExStyle(), sim::exstyle::kToolWindow);
+  EXPECT_EQ(MustNote(2).ExStyle(), kTopmost | kToolWindow);
   EXPECT_FALSE(Window(run, 2).ToumeiChecked());
   EXPECT_FALSE(run.State().ToumeiFlag.Get(2));
   EXPECT_TRUE(FileSays(1, "Toumei=0"));

@@ -42,6 +42,8 @@ TEST_F(ForwardingTest, SecondCommandLinesAreSentStrippedAndOnlyTheirSwitchCounts
       {"  \"/S\"  ", sent("/S"), 2},
   };
   auto& first = Start("/V");
+  EXPECT_TRUE(VisibleForms().empty()) << "with no note, \"/V\" runs on unseen";
+  ASSERT_NE(desktop_.FindForm(manager::Controller::kCaption), nullptr) << "for second starts";
   for (const auto& c : cases) {
     SCOPED_TRACE(c.line.substr(0, 20));
     auto& second = Start(c.line);

@@ -104,7 +104,7 @@ TEST_F(InformationWindowTest, CloseButtonSavesEveryNoteAndOnlyHides) {
 }
 
 TEST_F(InformationWindowTest, StartSwitchAndForwardedSwitchShowTheSameWindow) {
-  auto& run = Start("/S");
+  auto& run = Start("  /S\t ");  // blanks around the switch of a first start
   auto& form = Info();
   const auto handle = form.Handle();
   const auto bounds = form.Bounds();

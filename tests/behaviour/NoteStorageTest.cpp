@@ -76,10 +76,15 @@ TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
                                                    "memo.txt", "u.txt", "x.txt"}));
 }
 
-TEST_F(NoteStorage, AUtf16NoteStaysUtf16OnEveryWrite) {
+// A UTF-16 note stays UTF-16; a title code page 932 cannot hold turns a
+// code page 932 note into UTF-16.
+TEST_F(NoteStorage, AUtf16NoteStaysUtf16OnEveryWriteAndATitle932CannotHoldMakesOne) {
   const std::string original = Utf16(NoteText("한국어 😀", 9000, 600, "詳細 ✓"));
+  WriteNoteFile("1.txt", NoteBytes("寿司", 9000, 1200));
   auto& note = StartWithNote(original);
   EXPECT_EQ(TitleOf(1), "한국어 😀");
+  TypeTitle(MustNote(2), "寿司 🍣");
+  EXPECT_EQ(ReadNoteFile("1.txt"), Utf16(NoteText("寿司 🍣", 9000, 1200)));
 
   ShiftDoubleClickTitle(note);
   Save(note);
@@ -103,13 +108,6 @@ TEST_F(NoteStorage, TextCodePage932CannotHoldIsSavedAsUtf16AndComesBackWhole) {
   auto& again = Start("/*");
   EXPECT_EQ(TitleOf(1), "🍣 寿司");
   EXPECT_EQ(again.Controller().Notes()[0]->Details(), "한글 ♫\r\n");
-}
-
-TEST_F(NoteStorage, ATitleCodePage932CannotHoldTurnsTheFileIntoUtf16) {
-  WriteNoteFile("0.txt", NoteBytes("寿司", 9000, 600));
-  Start("/*");
-  TypeTitle(MustNote(1), "寿司 🍣");
-  EXPECT_EQ(ReadNoteFile("0.txt"), Utf16(NoteText("寿司 🍣", 9000, 600)));
 }
 
 TEST_F(NoteStorage, StartRemovesTemporariesOfSavesThatNeverFinished) {

@@ -9,27 +9,21 @@ using platform::TwipsRect;
 
 constexpr TwipsRect kTopRightDetails{28800 - 6495, 0, 6495, 5190};
 
-TEST_F(FusenTest, NewNoteOpensItsDetailsAtTheTopRightWhenItIsTheOnlyNote) {
+TEST_F(FusenTest, NewNoteOpensAtTheTopRightAndItsSaveWritesTheFileAndCollapses) {
   auto& run = Start("/N");
   auto& note = MustNote(1);
-  EXPECT_EQ(note.Bounds(), kTopRightDetails);
+  EXPECT_EQ(note.Bounds(), kTopRightDetails) << "the only note opens at the top right";
   EXPECT_TRUE(note.Visible());
-  EXPECT_TRUE(note.Control(note::Frame1).Visible());
-  EXPECT_EQ(run.State().MemoCount, 1);
+  EXPECT_TRUE(DetailsOpen(note));
   EXPECT_EQ(run.State().OpenMemoCount, 1);
-  EXPECT_TRUE(NoteFiles().empty()) << "nothing is written before the first save";
-}
-
-TEST_F(FusenTest, SaveWritesTheNoteFileAndCollapsesToTheStoredLeft) {
-  auto& run = Start("/N");
-  auto& note = MustNote(1);
   TypeTitle(note, "買い物");
   TypeDetails(note, "牛乳\r\nパン");
+  EXPECT_TRUE(NoteFiles().empty()) << "nothing is written before the first save";
   Save(note);
   ASSERT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"});
   EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("買い物", 25440, 0, "牛乳\r\nパン", 1, 1));
   EXPECT_EQ(note.Bounds(), (TwipsRect{25440, 0, 3360, 480}));
-  EXPECT_FALSE(note.Control(note::Frame1).Visible());
+  EXPECT_FALSE(DetailsOpen(note));
   // A new note starts with both display options on; saving applies them.
   EXPECT_TRUE(note.Topmost());
   EXPECT_EQ(note.Alpha(), std::optional<std::uint8_t>(150));

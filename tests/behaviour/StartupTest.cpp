@@ -17,30 +17,6 @@ TEST_F(FusenTest, StartsWithNothingToShowEndAtOnceWithoutAWindow) {
   EXPECT_TRUE(desktop_.Forms().empty());
 }
 
-TEST_F(FusenTest, ShowHiddenWithNoNotesKeepsRunningInvisibly) {
-  auto& run = Start("/V");
-  EXPECT_FALSE(run.Ended());
-  EXPECT_TRUE(VisibleForms().empty());
-  // The hidden controller window is what a second start looks for.
-  ASSERT_NE(desktop_.FindForm(manager::Controller::kCaption), nullptr);
-  EXPECT_EQ(run.State().MemoCount, 0);
-}
-
-TEST_F(FusenTest, InformationSwitchWithBlanksShowsTheCentredControllerWindow) {
-  auto& run = Start("  /S\t ");
-  EXPECT_FALSE(run.Ended());
-  auto* info = desktop_.FindForm(manager::Controller::kCaption);
-  ASSERT_NE(info, nullptr);
-  EXPECT_TRUE(info->Visible());
-  const auto bounds = info->Bounds();
-  const auto screen = run.instance->Platform().windows.Screen();
-  // Centred: both margins equal to within a pixel of rounding.
-  EXPECT_NEAR(bounds.left, screen.width - (bounds.left + bounds.width), 30);
-  EXPECT_NEAR(bounds.top, screen.height - (bounds.top + bounds.height), 30);
-  EXPECT_GE(bounds.width, 4590);
-  EXPECT_GE(bounds.height, 2550);
-}
-
 TEST_F(FusenTest, DataFolderIsTheUserNameBesideTheProgramOrDefault) {
   auto& atRoot = Start("/V", "C:\\", "hanako");
   EXPECT_EQ(atRoot.State().DataFolder, "C:\\hanako");
