@@ -7,11 +7,24 @@ namespace {
 
 using manager::MenuItem;
 
-TEST_F(FusenTest, RestoreAllOpensEveryNoteFileInTextOrder) {
-  WriteNoteFile("0.txt", NoteBytes("zero", 9000, 0));
-  WriteNoteFile("1.txt", NoteBytes("one", 9000, 500));
-  WriteNoteFile("10.txt", NoteBytes("ten", 9000, 1000));
-  WriteNoteFile("2.TXT", NoteBytes("two", 9000, 1500));  // letter case does not matter
+// Numbers of the note windows from the top of the z-order down.
+std::vector<int> NotesTopFirst(sim::Desktop& desktop) {
+  std::string prefix = note::NoteCaption(0);
+  prefix.pop_back();
+  std::vector<int> numbers;
+  for (auto* form : desktop.ZOrder()) {
+    const std::string caption = form->Caption();
+    if (caption.starts_with(prefix)) numbers.push_back(std::stoi(caption.substr(prefix.size())));
+  }
+  return numbers;
+}
+
+TEST_F(FusenTest, RestoreAllOpensEveryNoteFileInTextOrderTheFirstActiveOnTopOfItsBand) {
+  // Notes kept in front and notes that are not, mixed.
+  WriteNoteFile("0.txt", NoteBytes("zero", 9000, 0, "", 0));
+  WriteNoteFile("1.txt", NoteBytes("one", 9000, 500, "", 1));
+  WriteNoteFile("10.txt", NoteBytes("ten", 9000, 1000, "", 0));
+  WriteNoteFile("2.TXT", NoteBytes("two", 9000, 1500, "", 1));  // letter case does not matter
   WriteNoteFile("readme.txt.old", "not a note");
   WriteNoteFile("ZLTFusen.ini", "[ZLT付箋紙プラグイン]\r\n");
   std::filesystem::create_directories(DataDir() / "folder.txt");
@@ -27,6 +40,11 @@ TEST_F(FusenTest, RestoreAllOpensEveryNoteFileInTextOrder) {
     EXPECT_EQ(MustNote(n).Bounds().width, 3360) << "collapsed";
   }
   EXPECT_EQ(MustNote(3).Bounds().top, 1005) << "1000 twips held as 67 whole pixels";
+  EXPECT_EQ(desktop_.ActiveForm(), &MustNote(1));
+  EXPECT_EQ(run.Controller().FrmObject, note::NoteCaption(1));
+  EXPECT_EQ(run.Controller().FrmTitle, "zero");
+  EXPECT_EQ(run.State().FrmPath, DataFolder() + "\\0.txt");
+  EXPECT_EQ(NotesTopFirst(desktop_), (std::vector<int>{4, 2, 1, 3}));
 }
 
 TEST_F(FusenTest, RestoreAllWithAThousandNotesNeedsNoDeepNesting) {
@@ -38,32 +56,6 @@ TEST_F(FusenTest, RestoreAllWithAThousandNotesNeedsNoDeepNesting) {
   EXPECT_FALSE(run.State().StartupLoad);
   // A collapsed note creates only its title strip.
   EXPECT_FALSE(MustNote(500).HasControl(note::txtData));
-}
-
-// Numbers of the note windows from the top of the z-order down.
-std::vector<int> NotesTopFirst(sim::Desktop& desktop) {
-  std::string prefix = note::NoteCaption(0);
-  prefix.pop_back();
-  std::vector<int> numbers;
-  for (auto* form : desktop.ZOrder()) {
-    const std::string caption = form->Caption();
-    if (caption.starts_with(prefix)) numbers.push_back(std::stoi(caption.substr(prefix.size())));
-  }
-  return numbers;
-}
-
-TEST_F(FusenTest, RestoreAllLeavesTheFirstNoteActiveOnTopOfItsBand) {
-  // Notes kept in front and notes that are not, mixed.
-  WriteNoteFile("0.txt", NoteBytes("a", 9000, 0, "", 0));
-  WriteNoteFile("1.txt", NoteBytes("b", 9000, 500, "", 1));
-  WriteNoteFile("2.txt", NoteBytes("c", 9000, 1000, "", 0));
-  WriteNoteFile("3.txt", NoteBytes("d", 9000, 1500, "", 1));
-  auto& run = Start("/*");
-  EXPECT_EQ(desktop_.ActiveForm(), &MustNote(1));
-  EXPECT_EQ(run.Controller().FrmObject, note::NoteCaption(1));
-  EXPECT_EQ(run.Controller().FrmTitle, "a");
-  EXPECT_EQ(run.State().FrmPath, DataFolder() + "\\0.txt");
-  EXPECT_EQ(NotesTopFirst(desktop_), (std::vector<int>{4, 2, 1, 3}));
 }
 
 // Hidden notes are shown in their own windows; closed ones reopen in new

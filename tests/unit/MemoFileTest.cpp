@@ -3,6 +3,8 @@
 // behaviour tests' NoteBytes.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "MemoryFileSystem.h"
 #include "note/MemoFile.h"
 
@@ -14,6 +16,15 @@ constexpr std::string_view kPath = "C:\\ZLT\\user\\0.txt";
 // "[ZLT付箋紙プラグイン]" in code page 932.
 constexpr std::string_view kHeader =
     "[ZLT\x95\x74\xe2\xb3\x8e\x86\x83\x76\x83\x89\x83\x4f\x83\x43\x83\x93]\r\n";
+
+// Every value read, in the file's order.
+std::string Fields(const MemoFileValues& v) {
+  std::ostringstream out;
+  out << v.alarm << ' ' << v.alarmMusic << ' ' << v.date << ' ' << v.time0 << ' ' << v.time1 << ' '
+      << v.left << ' ' << v.top << ' ' << v.temae << ' ' << v.toumei << " [" << v.title << "] "
+      << (v.details ? "[" + *v.details + "]" : "(no details)");
+  return out.str();
+}
 
 class MemoFileTest : public ::testing::Test {
  protected:
@@ -46,18 +57,7 @@ TEST_F(MemoFileTest, ShoppingNoteIsStoredAsTheseExactBytes) {
                           "Title=\x94\x83\x82\xa2\x95\xa8\r\n"
                           "txtData=\x8b\x8d\x93\xfb\r\n\x83\x70\x83\x93\r\n");
 
-  const MemoFileValues values = Read();
-  EXPECT_EQ(values.alarm, 1);
-  EXPECT_EQ(values.alarmMusic, 0);
-  EXPECT_EQ(values.date, "2005/07/30");
-  EXPECT_EQ(values.time0, "09");
-  EXPECT_EQ(values.time1, "30");
-  EXPECT_EQ(values.left, 9120);
-  EXPECT_EQ(values.top, 1500);
-  EXPECT_TRUE(values.temae);
-  EXPECT_FALSE(values.toumei);
-  EXPECT_EQ(values.title, "買い物");
-  EXPECT_EQ(values.details, "牛乳\r\nパン");
+  EXPECT_EQ(Fields(Read()), "1 0 2005/07/30 09 30 9120 1500 1 0 [買い物] [牛乳\r\nパン]");
 }
 
 TEST_F(MemoFileTest, SaveAndLoadCyclesNeverGrowTheDetails) {
@@ -144,18 +144,7 @@ TEST_F(MemoFileTest, DisplayOptionsReadBothForms) {
 TEST_F(MemoFileTest, MissingValuesAndValuesThatDoNotConvertTakeTheirDefaults) {
   Store(std::string(kHeader) +
         "Alarm=yes\r\nAlarmMusic=70000\r\nLeft=far\r\nTop=1e12\r\nToumei=maybe\r\n");
-  const MemoFileValues values = Read();
-  EXPECT_EQ(values.alarm, 0);
-  EXPECT_EQ(values.alarmMusic, 0);
-  EXPECT_EQ(values.date, "0000/00/00");
-  EXPECT_EQ(values.time0, "00");
-  EXPECT_EQ(values.time1, "00");
-  EXPECT_EQ(values.left, 0);
-  EXPECT_EQ(values.top, 0);
-  EXPECT_FALSE(values.temae);
-  EXPECT_FALSE(values.toumei);
-  EXPECT_EQ(values.title, "");
-  EXPECT_EQ(values.details, std::nullopt);
+  EXPECT_EQ(Fields(Read()), "0 0 0000/00/00 00 00 0 0 0 0 [] (no details)");
 }
 
 TEST_F(MemoFileTest, UnusableFilesReadAsNothing) {
