@@ -82,8 +82,11 @@ int wmain(int argc, wchar_t** argv) {
   const std::size_t loadedNotes = controller != nullptr ? controller->Notes().size() : 0;
 
   // Idle: every message of the thread handled as the program's loop would,
-  // timer messages counted by the window they go to.
-  std::map<bool, long> timerMessages;  // false: the controller, true: a note
+  // timer messages counted by the window they go to: a note, the tooltip
+  // window (it checks every 100 ms whether the pointer left the tool while a
+  // tip is up, and the pointer rests where notes stand), or the controller.
+  enum Receiver { kController, kNote, kTooltip };
+  std::map<Receiver, long> timerMessages;
   const double cpuStart = ProcessCpuMs();
   const double idleStart = NowMs();
   for (;;) {
@@ -93,11 +96,15 @@ int wmain(int argc, wchar_t** argv) {
     MSG message{};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
       if (message.message == WM_TIMER) {
+        wchar_t className[32] = L"";
+        GetClassNameW(message.hwnd, className, 32);
         const bool note =
             controller != nullptr &&
             controller->NoteByHandle(reinterpret_cast<zlt::platform::WindowHandle>(message.hwnd)) !=
                 nullptr;
-        ++timerMessages[note];
+        ++timerMessages[note                                              ? kNote
+                        : std::wstring_view(className) == TOOLTIPS_CLASSW ? kTooltip
+                                                                          : kController];
       }
       TranslateMessage(&message);
       DispatchMessageW(&message);
@@ -126,9 +133,11 @@ int wmain(int argc, wchar_t** argv) {
   std::printf("alarm_win_bench: %d note files, %zu note windows loaded, %d with an alarm\n", notes,
               loadedNotes, (notes + 1) / 2);
   std::printf("  idle %d s: timer messages per minute, notes       %9.1f\n", idleSeconds,
-              timerMessages[true] / minutes);
+              timerMessages[kNote] / minutes);
   std::printf("  idle %d s: timer messages per minute, controller  %9.1f\n", idleSeconds,
-              timerMessages[false] / minutes);
+              timerMessages[kController] / minutes);
+  std::printf("  idle %d s: timer messages per minute, tooltip     %9.1f\n", idleSeconds,
+              timerMessages[kTooltip] / minutes);
   std::printf("  idle %d s: CPU per minute (user + kernel)         %9.1f ms\n", idleSeconds,
               idleCpuMs / minutes);
   std::printf("  ticking the alarm, the picker opened and drawn    %9.1f ms\n", pickerMs);
