@@ -99,14 +99,6 @@ sim::SimForm& FusenTest::MustNote(int number) {
   return *note;
 }
 
-std::vector<sim::SimForm*> FusenTest::VisibleForms() {
-  std::vector<sim::SimForm*> visible;
-  for (auto* form : desktop_.Forms()) {
-    if (form->Visible()) visible.push_back(form);
-  }
-  return visible;
-}
-
 void FusenTest::RightPress(sim::SimForm& note) {
   desktop_.MouseDown(note, note::lblTitle, platform::MouseDown{platform::mouse::kRight, 0, 30, 30});
 }

@@ -82,7 +82,6 @@ class FusenTest : public ::testing::Test {
   static bool DetailsOpen(sim::SimForm& note) {
     return note.HasControl(note::Frame1) && note.Control(note::Frame1).Visible();
   }
-  std::vector<sim::SimForm*> VisibleForms();
 
   // What a user does to a note.
   void TypeTitle(sim::SimForm& note, const std::string& title) {
