@@ -56,8 +56,9 @@ TEST_F(HideCloseDeleteTest, CloseAllSavesEveryNoteAndEnds) {
   EXPECT_EQ(again.State().MemoCount, 3);
 }
 
-TEST_F(HideCloseDeleteTest, DeleteAsksFirstAndNoChangesNothing) {
-  auto& run = StartWithNotes(2);
+TEST_F(HideCloseDeleteTest, DeleteAsksFirstNoChangesNothingAndDeletingTheLastNoteEnds) {
+  auto& run = StartWithNotes(3);
+  desktop_.RequestClose(MustNote(3));  // closed from outside: its file stays
   desktop_.AnswerNextMessageBox(Answer::No);
   Choose(MustNote(1), MenuItem::MemoDelete);
   ASSERT_EQ(desktop_.MessageBoxes().size(), 1u);
@@ -70,25 +71,21 @@ TEST_F(HideCloseDeleteTest, DeleteAsksFirstAndNoChangesNothing) {
   desktop_.AnswerNextMessageBox(Answer::Yes);
   Choose(MustNote(1), MenuItem::MemoDelete);
   EXPECT_EQ(Note(1), nullptr);
-  EXPECT_FALSE(NoteFileExists("0.txt"));
-  EXPECT_TRUE(NoteFileExists("1.txt"));
+  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"1.txt", "2.txt"}));
+  EXPECT_EQ(run.State().OpenMemoCount, 1);
+
+  // A new note, first saved by its own close, takes that file with it.
+  Choose(MustNote(2), MenuItem::NewMemo);
+  TypeTitle(MustNote(4), "typed, then deleted");
+  desktop_.AnswerNextMessageBox(Answer::Yes);
+  Choose(MustNote(4), MenuItem::MemoDelete);
+  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"1.txt", "2.txt"}));
   EXPECT_EQ(run.State().OpenMemoCount, 1);
 
   desktop_.AnswerNextMessageBox(Answer::Yes);
   Choose(MustNote(2), MenuItem::MemoDelete);
   EXPECT_TRUE(run.Ended());
-  EXPECT_TRUE(NoteFiles().empty());
-}
-
-TEST_F(HideCloseDeleteTest, DeletingANoteFirstSavedByItsOwnCloseRemovesThatFile) {
-  auto& run = StartWithNotes(1);
-  Choose(MustNote(1), MenuItem::NewMemo);
-  auto& fresh = MustNote(2);
-  TypeTitle(fresh, "typed, then deleted");
-  desktop_.AnswerNextMessageBox(Answer::Yes);
-  Choose(fresh, MenuItem::MemoDelete);
-  EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"});
-  EXPECT_EQ(run.State().OpenMemoCount, 1);
+  EXPECT_EQ(NoteFiles(), std::vector<std::string>{"2.txt"});
 }
 
 TEST_F(HideCloseDeleteTest, DeleteAllRemovesEveryNoteFileButTheSettings) {

@@ -86,16 +86,6 @@ TEST_F(LifetimeTest, EveryWayOfClosingCountsTheNoteOutAndTheLastEndsTheProgram) 
   }
 }
 
-TEST_F(LifetimeTest, DeletingTheLastNoteAfterOthersClosedFromOutsideEndsWithItsFileGone) {
-  WriteNotes(2);
-  auto& run = Start("/*");
-  desktop_.RequestClose(MustNote(1));
-  desktop_.AnswerNextMessageBox(platform::Answer::Yes);
-  Choose(MustNote(2), MenuItem::MemoDelete);
-  EXPECT_TRUE(run.Ended());
-  EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"});
-}
-
 TEST_F(LifetimeTest, ARefusedNoteWindowIsReportedOnceAndTheProgramGoesOnWithTheRest) {
   WriteNotes(4);
   desktop_.RefuseWindows(1, 2);  // the controller and note 1 come; note 2 is refused
