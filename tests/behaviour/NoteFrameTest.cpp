@@ -21,15 +21,6 @@ std::string FrontNote(const std::string& title = "note") {
   return NoteBytes(title, kLeftTwips, kTopTwips, "", 1, 0);
 }
 
-TEST_F(FusenTest, OutlineIsRemadeForEachSizeInWholePixels) {
-  auto& note = StartWithNote(FrontNote());
-  EXPECT_EQ(note.Region(), (sim::RoundRegion{224, 32, 10}));
-  ShiftDoubleClickTitle(note);
-  EXPECT_EQ(note.Region(), (sim::RoundRegion{433, 346, 10}));
-  Save(note);
-  EXPECT_EQ(note.Region(), (sim::RoundRegion{224, 32, 10}));
-}
-
 enum class Outcome { Menu, Move, PassThrough, RecordOnly };
 
 struct PressCase {
@@ -92,8 +83,15 @@ TEST_F(FusenTest, EveryPressRecordsTheNoteThenMenuMoveOrPassThrough) {
   EXPECT_EQ(note.SystemMoveCount(), moves + 1);
 }
 
-TEST_F(FusenTest, ShiftDragMovesTheNoteAndStoresItsPlace) {
+TEST_F(FusenTest, OutlineFollowsTheSizeAndShiftDragMovesTheNoteAndStoresItsPlace) {
   auto& note = StartWithNote(FrontNote("moved"));
+  // The outline is remade for each size, in whole pixels.
+  EXPECT_EQ(note.Region(), (sim::RoundRegion{224, 32, 10}));
+  ShiftDoubleClickTitle(note);
+  EXPECT_EQ(note.Region(), (sim::RoundRegion{433, 346, 10}));
+  Save(note);
+  EXPECT_EQ(note.Region(), (sim::RoundRegion{224, 32, 10}));
+
   desktop_.ScriptNextMove(100, -50);
   PressTab(note, mouse::kLeft, shift::kShift);
   EXPECT_EQ(note.Bounds(), (TwipsRect{kLeftTwips + 1500, kTopTwips - 750, 3360, 480}));

@@ -14,7 +14,6 @@ class MemoryFileSystem : public platform::IFileSystem {
   std::map<std::string, std::string> files;
   bool failWrites = false;
   bool failReads = false;
-  int replaceCount = 0;
 
   std::optional<std::string> ReadAll(std::string_view path) const override {
     if (failReads) return std::nullopt;
@@ -24,7 +23,6 @@ class MemoryFileSystem : public platform::IFileSystem {
   }
   platform::WriteResult ReplaceAtomically(std::string_view path, std::string_view bytes) override {
     if (failWrites) return platform::WriteResult::Failed("refused");
-    ++replaceCount;
     files[std::string(path)] = std::string(bytes);
     return {};
   }
