@@ -1,5 +1,6 @@
 // Damaged and foreign note files: every one reads to a sound result, and what
-// is written back keeps the bytes that were not changed.
+// is written back keeps the bytes that were not changed. Odd line breaks are
+// the profile reader's test.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -54,17 +55,6 @@ TEST_F(DamagedMemoFile, InvalidCodePage932BytesSurviveASingleKeyWrite) {
   ASSERT_TRUE(WriteMemoFile(files_, kPath, content));
   EXPECT_NE(Stored().find("Title=\x80\xa0\xfd\xfe\xff\x85\x40 \x81\r\n"), std::string::npos);
   EXPECT_TRUE(Stored().ends_with("txtData=\xff\x83\r\n\x85\r\n"));
-}
-
-TEST_F(DamagedMemoFile, CrOnlyLineBreaksStillReadEveryKey) {
-  Store(std::string(kHeader.substr(0, kHeader.size() - 2)) +
-        "\rAlarm=1\rLeft=10\rTitle=t\rtxtData=a\rb\r");
-  const auto values = ReadMemoFile(files_, kPath);
-  ASSERT_TRUE(values.has_value());
-  EXPECT_EQ(values->alarm, 1);
-  EXPECT_EQ(values->left, 10);
-  EXPECT_EQ(values->title, "t");
-  EXPECT_EQ(values->details, "a\rb\r");  // only a closing CR LF is dropped
 }
 
 TEST_F(DamagedMemoFile, TenMegabyteFileReadsWhole) {
