@@ -77,6 +77,7 @@ TEST_F(DatePickerTest, OpensAtThePresentMonthMovesByMonthAndWritesTheDayClicked)
   ShowMonth(note, "2005/01/25");
   desktop_.Click(note, note::month1);
   EXPECT_EQ(Shown(note), "2004/12");
+  EXPECT_TRUE(Open(note));
   EXPECT_EQ(note.Control(note::txtDateNo).Text(), "2005/01/25");
 
   // A day's click writes the date, closes the picker and selects the hour.

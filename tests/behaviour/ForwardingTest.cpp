@@ -58,6 +58,14 @@ TEST_F(ForwardingTest, SecondCommandLinesAreSentStrippedAndOnlyTheirSwitchCounts
   EXPECT_EQ(desktop_.FindForm("ZLTFusenCheck"), nullptr);
 }
 
+TEST_F(ForwardingTest, ShowHiddenOnAFirstStartOpensTheFilesAndForwardedOpensNoneTwice) {
+  WriteNoteFile("0.txt", NoteBytes("a", 9000, 1500));
+  auto& first = Start("/V");
+  EXPECT_EQ(first.State().MemoCount, 1);
+  Start("\"/V\"");
+  EXPECT_EQ(first.State().MemoCount, 1) << "the open note must not open twice";
+}
+
 TEST_F(ForwardingTest, PayloadsAreExaminedSafely) {
   auto& first = Start("/V");
   SendRaw("");                       // cbData 0
