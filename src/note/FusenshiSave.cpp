@@ -32,9 +32,16 @@ std::optional<SaveFailure> FusenshiWindow::WriteNote(float left) {
   }
   auto content = NoteContent(left);
   content.utf16 = StoredAsUtf16(content);
-  // The file is replaced in one step, so no other event can see it gone.
-  const auto written = WriteMemoFile(platform_.files, path, content);
-  if (!written) return SaveFailure{path, written.reason};
+  const std::string bytes = MemoFileBytes(content);
+  // A note its file already holds byte for byte (most notes, when a session
+  // ends or every note closes) is not written again: a thousand flushed
+  // writes would hold the shutdown up, and where the folder takes no writes
+  // every note would go to the recovery folder for nothing.
+  if (path != memoPath_ || platform_.files.ReadAll(path) != bytes) {
+    // The file is replaced in one step, so no other event can see it gone.
+    const auto written = platform_.files.ReplaceAtomically(path, bytes);
+    if (!written) return SaveFailure{path, written.reason};
+  }
   memoPath_ = path;
   details_.SetText(loadFileName, memoPath_);
   fileUtf16_ = content.utf16;

@@ -99,9 +99,7 @@ bool StoredAsUtf16(const MemoFileContent& content) {
          !Cp932Holds(content.date) || !Cp932Holds(content.time0) || !Cp932Holds(content.time1);
 }
 
-platform::WriteResult WriteMemoFile(platform::IFileSystem& files, std::string_view path,
-                                    const MemoFileContent& content) {
-  if (path.empty()) return platform::WriteResult::Failed("no file name");
+std::string MemoFileBytes(const MemoFileContent& content) {
   std::string text;
   text.reserve(content.title.size() + content.details.size() + 200);
   const auto line = [&](std::string_view key, std::string_view value) {
@@ -119,8 +117,13 @@ platform::WriteResult WriteMemoFile(platform::IFileSystem& files, std::string_vi
   line("Toumei", std::to_string(content.toumei));
   line("Title", OneLineValue(content.title));
   line(kMultiLineKey, content.details);  // verbatim, and always last
-  return files.ReplaceAtomically(
-      path, StoredAsUtf16(content) ? Utf16LeFileBytes(text) : platform::Utf8ToCp932(text));
+  return StoredAsUtf16(content) ? Utf16LeFileBytes(text) : platform::Utf8ToCp932(text);
+}
+
+platform::WriteResult WriteMemoFile(platform::IFileSystem& files, std::string_view path,
+                                    const MemoFileContent& content) {
+  if (path.empty()) return platform::WriteResult::Failed("no file name");
+  return files.ReplaceAtomically(path, MemoFileBytes(content));
 }
 
 std::optional<std::string> NewMemoFilePath(const platform::IFileSystem& files,

@@ -46,9 +46,12 @@ struct MemoFileValues {
 std::optional<MemoFileValues> ReadMemoFile(const platform::IFileSystem& files,
                                            std::string_view path);
 
-// The whole file built in memory in key order and replaced atomically, so the
-// file is never missing or half written. A note that fits code page 932 is
+// The bytes of the whole file, in key order. A note that fits code page 932 is
 // stored in it; otherwise (see StoredAsUtf16) as UTF-16LE with its mark.
+std::string MemoFileBytes(const MemoFileContent& content);
+
+// MemoFileBytes replacing the file atomically, so the file is never missing or
+// half written.
 platform::WriteResult WriteMemoFile(platform::IFileSystem& files, std::string_view path,
                                     const MemoFileContent& content);
 

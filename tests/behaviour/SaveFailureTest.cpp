@@ -89,13 +89,15 @@ TEST_F(SaveFailure, CloseThatCannotSaveKeepsTheNoteOpenWhicheverWayButDeleteRemo
 }
 
 TEST_F(SaveFailure, CommandsThatMoveOrRestyleNotesSayOnceWhichCouldNotBeWritten) {
-  WriteNoteFile("0.txt", NoteBytes("a", 9000, 600));
-  WriteNoteFile("1.txt", NoteBytes("b", 9000, 1200));
+  // Off the places arranging gives, so that every command changes both files: a
+  // note its file already holds is not written at all.
+  WriteNoteFile("0.txt", NoteBytes("a", 13005, 2105));
+  WriteNoteFile("1.txt", NoteBytes("b", 13005, 2705));
   Start("/*");
   const auto before = std::vector{ReadNoteFile("0.txt"), ReadNoteFile("1.txt")};
   RefuseWrites();
   const MenuItem commands[] = {MenuItem::FusenshiSeiretsu0, MenuItem::AllToumei,
-                               MenuItem::AllTemaeViewOff, MenuItem::Toumei};
+                               MenuItem::AllTemaeView, MenuItem::Toumei};
   for (const auto command : commands) Choose(MustNote(1), command);
 
   const auto messages = Messages();
@@ -145,6 +147,28 @@ TEST_F(SaveFailure, SessionEndKeepsTheTextForTheNextStartToPointTo) {
   ASSERT_EQ(third.Controller().Notes().size(), 2u);
   EXPECT_EQ(third.Controller().Notes()[1]->Title(), "消えては困る");
   EXPECT_EQ(third.Controller().Notes()[1]->Details(), "大事なこと\r\n");
+}
+
+TEST_F(SaveFailure, SessionEndSendsOnlyWhatNoFileHoldsToTheRecoveryFolder) {
+  auto& run = Start("/N");
+  auto& saved = MustNote(1);
+  TypeTitle(saved, "保存済み");
+  Save(saved);
+  const std::string savedBytes = ReadNoteFile("0.txt");
+  Start("/N");  // a second note, typed and never saved
+  TypedNote(run);
+  run.instance->Files().RefuseWrites(DataFolder(), kDenied);
+  desktop_.EndSession();
+  Stop(run);
+
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(ReadNoteFile("0.txt"), savedBytes);
+  // Kept in order of the notes, each under the lowest free number.
+  std::ifstream kept(Host(std::string(kRecovery) + "\\0.txt"), std::ios::binary);
+  const std::string keptBytes{std::istreambuf_iterator<char>(kept), {}};
+  EXPECT_NE(keptBytes.find(Sjis("消えては困る")), std::string::npos) << keptBytes;
+  EXPECT_FALSE(std::filesystem::exists(Host(std::string(kRecovery) + "\\1.txt")))
+      << "the saved note is in its file already";
 }
 
 }  // namespace
