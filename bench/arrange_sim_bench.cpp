@@ -22,7 +22,9 @@
 #include <string>
 #include <vector>
 
-#include "WorkedExampleNote.h"
+#include "ArrangeCommands.h"
+#include "Median.h"
+#include "SimNoteFolder.h"
 #include "manager/Controller.h"
 #include "note/MemoFile.h"
 #include "platform/posix/PosixFileSystem.h"
@@ -31,64 +33,23 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
-using zlt::manager::Controller;
+using namespace zlt::bench;
 
 constexpr const char* kAppFolder = "C:\\Apps\\ZLTFusen";
 constexpr const char* kDataFolder = "C:\\Apps\\ZLTFusen\\taro";
-
-double MsSince(Clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const auto n = values.size();
-  return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-struct Folder {
-  fs::path root;
-  fs::path data;
-  explicit Folder(int notes)
-      : root(fs::temp_directory_path() / ("zlt-bench-arrange-" + std::to_string(::getpid()))) {
-    fs::remove_all(root);
-    data = root / "Apps" / "ZLTFusen" / "taro";
-    fs::create_directories(data);
-    for (int i = 0; i < notes; ++i) {
-      std::ofstream(data / (std::to_string(i) + ".txt"), std::ios::binary)
-          << zlt::bench::NoteFileBytes(i);
-    }
-  }
-  ~Folder() {
-    std::error_code ignored;
-    fs::remove_all(root, ignored);
-  }
-  std::string Read(int index) const {
-    std::ifstream in(data / (std::to_string(index) + ".txt"), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-};
-
-struct Command {
-  const char* name;
-  std::function<void(Controller&)> run;
-  std::vector<double> ms;
-};
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const int notes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
   const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
-  const Folder folder(notes);
+  const NoteFolder folder("arrange", notes);
 
   zlt::sim::Desktop desktop;
   zlt::sim::Instance::Config config;
   config.appFolder = kAppFolder;
   config.commandLine = "/*";
-  config.hostRoot = folder.root.string();
+  config.hostRoot = folder.Root().string();
   zlt::sim::Instance instance(desktop, config);
   zlt::Program program(instance.Platform());
   instance.RunAsProcess([&] { program.Main(); });
@@ -99,17 +60,7 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  // Each pair undoes the other's change, so every run rewrites every file.
-  std::vector<Command> commands = {
-      {"arrange, top right (FusenshiSeiretsu 1)",
-       [](Controller& c) { c.FusenshiSeiretsu_Click(1); },
-       {}},
-      {"arrange, bottom left (FusenshiSeiretsu 6)",
-       [](Controller& c) { c.FusenshiSeiretsu_Click(6); },
-       {}},
-      {"AllToumei", [](Controller& c) { c.AllToumei_Click(); }, {}},
-      {"AllToumeiOff", [](Controller& c) { c.AllToumeiOff_Click(); }, {}},
-  };
+  auto commands = ArrangeCommands();
   const int last = notes - 1;
   bool allWritten = true;
   for (int r = 0; r < runs; ++r) {
@@ -123,7 +74,7 @@ int main(int argc, char** argv) {
   }
 
   // The floor: one atomic write of a note file, as each note does once.
-  zlt::posix::PosixFileSystem files(folder.root.string());
+  zlt::posix::PosixFileSystem files(folder.Root().string());
   zlt::note::MemoFileContent content;
   content.title = "買い物";
   content.details = "牛乳\r\nパン";

@@ -22,7 +22,8 @@
 #include <string_view>
 #include <vector>
 
-#include "WorkedExampleNote.h"
+#include "Median.h"
+#include "SimNoteFolder.h"
 #include "manager/Controller.h"
 #include "manager/Settings.h"
 #include "platform/Cp932.h"
@@ -33,21 +34,11 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
+using namespace zlt::bench;
 
 constexpr std::string_view kNoteCaptionPrefix = "ＺＬＴ付箋紙プラグインNo.";
 constexpr const char* kAppFolder = "C:\\Apps\\ZLTFusen";
 constexpr const char* kDataFolder = "C:\\Apps\\ZLTFusen\\taro";
-
-double MsSince(Clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const auto n = values.size();
-  return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
 
 // A field of /proc/self/status in kB ("VmRSS", "VmHWM"), 0 when unknown.
 long StatusKb(std::string_view field) {
@@ -67,25 +58,6 @@ void ResetPeakRss() { std::ofstream("/proc/self/clear_refs") << "5"; }
 bool IsNote(const zlt::sim::SimForm& form) {
   return form.Caption().starts_with(kNoteCaptionPrefix);
 }
-
-struct Folder {
-  fs::path root;
-  fs::path data;
-  explicit Folder(int notes)
-      : root(fs::temp_directory_path() / ("zlt-bench-startup-" + std::to_string(::getpid()))) {
-    fs::remove_all(root);
-    data = root / "Apps" / "ZLTFusen" / "taro";
-    fs::create_directories(data);
-    for (int i = 0; i < notes; ++i) {
-      std::ofstream(data / (std::to_string(i) + ".txt"), std::ios::binary)
-          << zlt::bench::NoteFileBytes(i);
-    }
-  }
-  ~Folder() {
-    std::error_code ignored;
-    fs::remove_all(root, ignored);
-  }
-};
 
 // One process of the program that ran "/*" on its own desktop.
 struct Run {
@@ -167,13 +139,13 @@ double IfstreamReadMs(const fs::path& data, int notes, std::size_t& bytes) {
 int main(int argc, char** argv) {
   const int notes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
   const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
-  const Folder folder(notes);
+  const NoteFolder folder("startup", notes);
 
   // The first run also measures memory: later runs reuse the heap it freed.
   ResetPeakRss();
   const long rssBefore = StatusKb("VmRSS");
   const long peakBefore = StatusKb("VmHWM");
-  auto first = std::make_unique<Run>(folder.root);
+  auto first = std::make_unique<Run>(folder.Root());
   const long rssAfter = StatusKb("VmRSS");
   const long peakAfter = StatusKb("VmHWM");
 
@@ -203,13 +175,13 @@ int main(int argc, char** argv) {
   // changes meanwhile slows both alike and the ratio holds.
   std::vector<double> startupMs{first->ms};
   first.reset();
-  zlt::posix::PosixFileSystem files(folder.root.string());
+  zlt::posix::PosixFileSystem files(folder.Root().string());
   std::vector<double> bareMs, streamMs, writeCheckMs, listingMs, settingsMs;
   std::size_t bytes = 0, streamBytes = 0;
   for (int r = 0; r < runs; ++r) {
-    if (r > 0) startupMs.push_back(Run(folder.root).ms);
+    if (r > 0) startupMs.push_back(Run(folder.Root()).ms);
     bareMs.push_back(BareReadMs(files, notes, bytes));
-    streamMs.push_back(IfstreamReadMs(folder.data, notes, streamBytes));
+    streamMs.push_back(IfstreamReadMs(folder.Data(), notes, streamBytes));
     const FolderSteps steps = FolderStepsMs(files);
     writeCheckMs.push_back(steps.writeCheckMs);
     listingMs.push_back(steps.listingMs);

@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+#include "../ArrangeCommands.h"
+#include "../Median.h"
 #include "../WorkedExampleNote.h"
 #include "BenchSupport.h"
 #include "manager/Controller.h"
@@ -33,17 +35,6 @@ namespace {
 using namespace zlt::bench;
 
 using zlt::manager::Controller;
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
-struct Command {
-  const char* name;
-  std::function<void(Controller&)> run;
-  std::vector<double> ms;
-};
 
 }  // namespace
 
@@ -67,17 +58,7 @@ int wmain(int argc, wchar_t** argv) {
   auto* controller = program.FusenController();
   const std::size_t loaded = controller != nullptr ? controller->Notes().size() : 0;
 
-  // Each pair undoes the other's change, so every run rewrites every file.
-  std::vector<Command> commands = {
-      {"arrange, top right (FusenshiSeiretsu 1)",
-       [](Controller& c) { c.FusenshiSeiretsu_Click(1); },
-       {}},
-      {"arrange, bottom left (FusenshiSeiretsu 6)",
-       [](Controller& c) { c.FusenshiSeiretsu_Click(6); },
-       {}},
-      {"AllToumei", [](Controller& c) { c.AllToumei_Click(); }, {}},
-      {"AllToumeiOff", [](Controller& c) { c.AllToumeiOff_Click(); }, {}},
-  };
+  auto commands = ArrangeCommands();
   if (loaded == static_cast<std::size_t>(notes)) {
     for (int r = 0; r < runs; ++r) {
       for (auto& command : commands) {

@@ -19,9 +19,12 @@
 #include <string>
 #include <vector>
 
+#include "../Median.h"
 #include "platform/win32/Win32KernelHandles.h"
 
 namespace {
+
+using zlt::bench::Median;
 
 using zlt::win32::KernelHandle;
 
@@ -62,12 +65,6 @@ std::optional<double> TimeOneRun(const std::wstring& commandLine, DWORD& exitCod
   QueryPerformanceCounter(&after);
   GetExitCodeProcess(process->process.Get(), &exitCode);
   return Seconds(after.QuadPart - before.QuadPart) * 1000.0;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const auto n = values.size();
-  return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 std::string Narrow(const std::wstring& text) {

@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "../Median.h"
 #include "BenchSupport.h"
 #include "manager/Controller.h"
 #include "platform/Cp932.h"
@@ -33,12 +34,6 @@ namespace {
 using namespace zlt::bench;
 
 constexpr DWORD kDiskWaitMs = 5000;
-
-double Median(std::vector<double> values) {
-  if (values.empty()) return 0;
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
 
 // The start of the file (the keys before the details), decoded.
 std::string FileHead(const std::wstring& path) {

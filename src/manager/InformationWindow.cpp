@@ -19,12 +19,7 @@ namespace {
 
 ControlSpec Make(ControlKind kind, int id, int parent, std::string_view text,
                  platform::TwipsRect bounds) {
-  ControlSpec spec;
-  spec.kind = kind;
-  spec.id = id;
-  spec.parentId = parent;
-  spec.text = text;
-  spec.bounds = bounds;
+  ControlSpec spec = platform::MakeControl(kind, id, parent, text, bounds);
   // One line each: a wider face than the one asked for cuts the end off
   // rather than pushing it onto a line the label has no room for.
   spec.wordWrap = false;

@@ -11,41 +11,32 @@ namespace zlt::note {
 
 using platform::ControlKind;
 using platform::ControlSpec;
+using platform::MakeControl;
 using platform::Rgb;
 
 namespace {
 
 constexpr platform::Colour kPanelGrey = Rgb(224, 224, 224);
 
-ControlSpec Make(ControlKind kind, int id, int parent, const char* text,
-                 platform::TwipsRect bounds) {
-  ControlSpec spec;
-  spec.kind = kind;
-  spec.id = id;
-  spec.parentId = parent;
-  spec.text = text;
-  spec.bounds = bounds;
-  return spec;
-}
-
 // The panel lies at window Left 1200, Top 1440: inside the details frame,
 // which starts 480 twips down. The shadow is made first so that it lies
 // beneath.
 std::vector<ControlSpec> PickerControls() {
   std::vector<ControlSpec> specs;
-  auto shadow = Make(ControlKind::PictureBox, frame2Kage, Frame1, "", {1320, 1080, 3735, 3255});
+  auto shadow =
+      MakeControl(ControlKind::PictureBox, frame2Kage, Frame1, "", {1320, 1080, 3735, 3255});
   shadow.backColour = Rgb(128, 128, 128);
   specs.push_back(shadow);
-  auto panel =
-      Make(ControlKind::Frame, Frame2, Frame1, "日付を指定して下さい", {1200, 960, 3735, 3255});
+  auto panel = MakeControl(ControlKind::Frame, Frame2, Frame1, "日付を指定して下さい",
+                           {1200, 960, 3735, 3255});
   panel.backColour = kPanelGrey;
   specs.push_back(panel);
 
-  specs.push_back(Make(ControlKind::Button, month1, Frame2, "先月", {240, 240, 735, 255}));
-  auto nen = Make(ControlKind::Label, lblNen, Frame2, "2002/06", {1200, 240, 1335, 255});
+  specs.push_back(MakeControl(ControlKind::Button, month1, Frame2, "先月", {240, 240, 735, 255}));
+  auto nen = MakeControl(ControlKind::Label, lblNen, Frame2, "2002/06", {1200, 240, 1335, 255});
   nen.backColour = Rgb(255, 255, 192);
   specs.push_back(nen);
-  specs.push_back(Make(ControlKind::Button, month0, Frame2, "来月", {2760, 240, 735, 255}));
+  specs.push_back(MakeControl(ControlKind::Button, month0, Frame2, "来月", {2760, 240, 735, 255}));
 
   struct Header {
     int id;
@@ -63,20 +54,21 @@ std::vector<ControlSpec> PickerControls() {
       {Label1_1 + 5, "土", 3225, Rgb(0, 0, 255)},
   };
   for (const auto& header : headers) {
-    auto label =
-        Make(ControlKind::Label, header.id, Frame2, header.text, {header.left, 720, 180, 180});
+    auto label = MakeControl(ControlKind::Label, header.id, Frame2, header.text,
+                             {header.left, 720, 180, 180});
     label.foreColour = header.colour;
     label.backColour = kPanelGrey;
     specs.push_back(label);
   }
   for (int i = 0; i < kDayButtons; ++i) {
-    auto day = Make(ControlKind::Button, cmdDate0 + i, Frame2, "",
-                    {240 + 480 * (i % 7), 1080 + 360 * (i / 7), 375, 255});
+    auto day = MakeControl(ControlKind::Button, cmdDate0 + i, Frame2, "",
+                           {240 + 480 * (i % 7), 1080 + 360 * (i / 7), 375, 255});
     day.graphical = true;  // so that its colour shows
     day.visible = false;
     specs.push_back(day);
   }
-  specs.push_back(Make(ControlKind::Button, Command1, Frame2, "ｷｬﾝｾﾙ", {2760, 2880, 735, 255}));
+  specs.push_back(
+      MakeControl(ControlKind::Button, Command1, Frame2, "ｷｬﾝｾﾙ", {2760, 2880, 735, 255}));
   return specs;
 }
 

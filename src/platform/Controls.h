@@ -50,6 +50,20 @@ struct ControlSpec {
   bool wordWrap = true;     // Label: false keeps the text on one line, cut at the edge
 };
 
+// A control of this kind, number, container, text and place; everything else
+// as a new control has it.
+inline ControlSpec MakeControl(ControlKind kind, int id, int parentId, std::string_view text,
+                               TwipsRect bounds, int tabIndex = -1) {
+  ControlSpec spec;
+  spec.kind = kind;
+  spec.id = id;
+  spec.parentId = parentId;
+  spec.text = text;
+  spec.bounds = bounds;
+  spec.tabIndex = tabIndex;
+  return spec;
+}
+
 // A control as the program sees it. Setting a value never reports an event back:
 // where a change must run a handler, the program runs it itself, so both
 // backends behave alike.
