@@ -515,7 +515,9 @@ open_note_menu() {
   x=$(($(field "$line" 6) + 8)) y=$(($(field "$line" 7) + 16))
   say "right press on the tab of '$caption' at $x,$y" >&2
   xclick "$x" "$y" right
-  line=$(probe menu 5000) || fail "no popup menu after a right press on '$caption'"
+  # Wine has been seen to hand the press over more than 5 s late, right after a message box
+  # closed (the menu then opened): wait for the menu, not for a fast machine.
+  line=$(probe menu 10000) || fail "no popup menu after a right press on '$caption'"
   printf '%s\n' "$line" | head -n 1
 }
 
