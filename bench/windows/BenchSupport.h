@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "Basics.h"
+#include "manager/Controller.h"
 #include "platform/Platform.h"
 #include "platform/System.h"
 #include "platform/win32/Win32Clock.h"
@@ -27,6 +28,7 @@
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32Text.h"
 #include "platform/win32/Win32WindowSystem.h"
+#include "startup/Program.h"
 
 namespace zlt::bench {
 
@@ -113,6 +115,31 @@ class WindowsPlatform {
   BenchEnvironment environment_;
   platform::Platform platform_{windows_, files_,           processes_,  clock_,
                                shell_,   instanceChannel_, environment_};
+};
+
+// The program on that platform after its start-up with "/*", with the
+// messages the start-up left handled: where the benchmarks that time what
+// comes after start-up begin.
+class StartedProgram {
+ public:
+  explicit StartedProgram(const std::wstring& appFolder)
+      : windows_(appFolder), program_(windows_.Get()) {
+    program_.Main();
+    PumpPending();
+  }
+  StartedProgram(const StartedProgram&) = delete;
+  StartedProgram& operator=(const StartedProgram&) = delete;
+
+  platform::Platform& Platform() { return windows_.Get(); }
+  // Null when the start-up did not leave the program running.
+  manager::Controller* Controller() { return program_.FusenController(); }
+  std::size_t NoteCount() {
+    return program_.FusenController() != nullptr ? program_.FusenController()->Notes().size() : 0;
+  }
+
+ private:
+  WindowsPlatform windows_;
+  Program program_;
 };
 
 struct Usage {

@@ -72,14 +72,9 @@ int wmain(int argc, wchar_t** argv) {
                 zlt::platform::Utf8ToCp932("[ZLT付箋紙プラグイン]\r\nKyuchaku=False\r\n"));
   }
 
-  WindowsPlatform windows(folders.App());
-  zlt::platform::Platform& platform = windows.Get();
-
-  zlt::Program program(platform);
-  program.Main();
-  PumpPending();
-  auto* controller = program.FusenController();
-  const std::size_t loadedNotes = controller != nullptr ? controller->Notes().size() : 0;
+  StartedProgram started(folders.App());
+  auto* controller = started.Controller();
+  const std::size_t loadedNotes = started.NoteCount();
 
   // Idle: every message of the thread handled as the program's loop would,
   // timer messages counted by the window they go to: a note, the tooltip

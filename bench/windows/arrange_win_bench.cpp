@@ -49,14 +49,9 @@ int wmain(int argc, wchar_t** argv) {
         folders.Put(std::to_wstring(i) + L".txt", zlt::bench::NoteFileBytes(i))));
   }
 
-  WindowsPlatform windows(folders.App());
-  zlt::platform::Platform& platform = windows.Get();
-
-  zlt::Program program(platform);
-  program.Main();
-  PumpPending();
-  auto* controller = program.FusenController();
-  const std::size_t loaded = controller != nullptr ? controller->Notes().size() : 0;
+  StartedProgram started(folders.App());
+  auto* controller = started.Controller();
+  const std::size_t loaded = started.NoteCount();
 
   auto commands = ArrangeCommands();
   if (loaded == static_cast<std::size_t>(notes)) {
@@ -80,7 +75,8 @@ int wmain(int argc, wchar_t** argv) {
     const double start = NowMs();
     for (int i = 0; i < notes; ++i) {
       content.top = static_cast<float>(500 * i);
-      zlt::note::WriteMemoFile(platform.files, paths[static_cast<std::size_t>(i)], content);
+      zlt::note::WriteMemoFile(started.Platform().files, paths[static_cast<std::size_t>(i)],
+                               content);
     }
     writeMs.push_back(NowMs() - start);
   }

@@ -107,13 +107,8 @@ int wmain(int argc, wchar_t** argv) {
                     "Toumei=0\r\nTitle=\r\ntxtData=" +
                     details));
 
-  WindowsPlatform windows(folders.App());
-  zlt::platform::Platform& platform = windows.Get();
-
-  zlt::Program program(platform);
-  program.Main();
-  PumpPending();
-  auto* controller = program.FusenController();
+  StartedProgram started(folders.App());
+  auto* controller = started.Controller();
   if (controller == nullptr || controller->Notes().empty()) {
     std::printf("title_typing_win_bench: the note did not load\n");
     ExitProcess(1);

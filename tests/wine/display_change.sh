@@ -7,18 +7,7 @@ source "$(dirname "$0")/lib.sh"
 need_tools Xephyr xrandr
 setup
 
-fdfile="$ZLT_TMP/xephyr-display"
-: >"$fdfile"
-Xephyr -displayfd 3 -resizeable -screen 1920x1080 -nolisten tcp -noreset 3>"$fdfile" \
-  >/dev/null 2>&1 &
-ZLT_APP_PIDS+=($!)
-for ((i = 0; i < 100; i++)); do
-  [[ -s $fdfile ]] && break
-  sleep 0.1
-done
-[[ -s $fdfile ]] || fail "Xephyr did not start"
-DISPLAY=":$(tr -d '[:space:]' <"$fdfile")"
-export DISPLAY
+start_xephyr -resizeable -screen 1920x1080
 
 note=$(note_caption 1)
 mkdir -p "$DATA_DIR"

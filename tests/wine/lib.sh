@@ -412,6 +412,22 @@ unlock_dir() {
   chmod u+w "$1"
 }
 
+# Starts Xephyr with these arguments nested in the test's Xvfb and makes it the display of
+# everything started afterwards (the program, the probe, xdotool, xrandr).
+start_xephyr() {
+  local fdfile="$ZLT_TMP/xephyr-display" i
+  : >"$fdfile"
+  Xephyr -displayfd 3 "$@" -nolisten tcp -noreset 3>"$fdfile" >/dev/null 2>&1 &
+  ZLT_APP_PIDS+=($!)
+  for ((i = 0; i < 100; i++)); do
+    [[ -s $fdfile ]] && break
+    sleep 0.1
+  done
+  [[ -s $fdfile ]] || fail "Xephyr did not start"
+  DISPLAY=":$(tr -d '[:space:]' <"$fdfile")"
+  export DISPLAY
+}
+
 # The Windows process started as <pid> by start_app (the child of its timeout).
 windows_process_of() {
   pgrep -P "$1" | head -n 1

@@ -6,18 +6,7 @@ need_tools Xephyr
 setup
 
 # 1920x1080 primary at 0,0 and 1280x1024 to its right, nested in the test's Xvfb.
-fdfile="$ZLT_TMP/xephyr-display"
-: >"$fdfile"
-Xephyr -displayfd 3 +xinerama -screen 1920x1080 -origin 1920,0 -screen 1280x1024 \
-  -nolisten tcp -noreset 3>"$fdfile" >/dev/null 2>&1 &
-ZLT_APP_PIDS+=($!)
-for ((i = 0; i < 100; i++)); do
-  [[ -s $fdfile ]] && break
-  sleep 0.1
-done
-[[ -s $fdfile ]] || fail "Xephyr did not start"
-DISPLAY=":$(tr -d '[:space:]' <"$fdfile")"
-export DISPLAY
+start_xephyr +xinerama -screen 1920x1080 -origin 1920,0 -screen 1280x1024
 # Wine reads the two monitors from Xinerama only with XRandR off.
 timeout 30 wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N /f >/dev/null 2>&1 ||
   fail "could not turn XRandR off in the prefix"
