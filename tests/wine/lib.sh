@@ -55,6 +55,11 @@ zlt_dump_state() {
     echo "--- program output"
     tail -n 40 "$ZLT_TMP/app.log"
   fi
+  # What the probe said last: a probe that could not look tells apart from a window not there.
+  if [[ -s $ZLT_TMP/probe.log ]]; then
+    echo "--- probe output"
+    tail -n 20 "$ZLT_TMP/probe.log"
+  fi
   local shot="${ZLT_ARTIFACT_DIR:-$ZLT_TMP}/${ZLT_TEST_NAME}-failure.png"
   screenshot "$shot" 2>/dev/null && echo "--- screenshot: $shot"
 }
