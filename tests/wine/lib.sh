@@ -199,7 +199,16 @@ start_app_raw() {
 # Runs the probe in the test's prefix; prints its UTF-8 output, returns its exit code.
 # Always under the Japanese locale: Wine garbles Japanese arguments under LANG=C.
 probe() {
-  LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 timeout 60 wine "$ZLT_PROBE" "$@" 2>>"$ZLT_TMP/probe.log"
+  local rc=0
+  LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 timeout 60 wine "$ZLT_PROBE" "$@" 2>>"$ZLT_TMP/probe.log" || rc=$?
+  # 0, 1 and 2 are the probe's own answers; anything else means it did not get to answer
+  # (Wine could not start it, or it was killed): ask once more.
+  if ((rc > 2)); then
+    echo "probe $* ended with $rc; asking again" >>"$ZLT_TMP/probe.log"
+    rc=0
+    LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 timeout 60 wine "$ZLT_PROBE" "$@" 2>>"$ZLT_TMP/probe.log" || rc=$?
+  fi
+  return "$rc"
 }
 
 is_running() { kill -0 "$1" 2>/dev/null; }
@@ -532,7 +541,7 @@ menu_downs() {
 # menu; prints the menu's first probe line.
 open_note_menu() {
   local caption=$1 line x y
-  line=$(probe find "$caption" | head -n 1) || fail "no window captioned '$caption'"
+  line=$(probe wait "$caption" 5000) || fail "no window captioned '$caption'"
   x=$(($(field "$line" 6) + 8)) y=$(($(field "$line" 7) + 16))
   say "right press on the tab of '$caption' at $x,$y" >&2
   xclick "$x" "$y" right
