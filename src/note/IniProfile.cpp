@@ -219,6 +219,27 @@ bool IsAscii(std::string_view text) {
 
 std::string MultiLinePrefix() { return std::string(kMultiLineKey) + "="; }
 
+// Hands the first section named section (as stored) to visit, line by line,
+// its header first: visit(line, content, parsed) returns false to stop. Only
+// the first matching section counts; the next header ends it.
+template <typename Visit>
+void WalkFirstSection(std::string_view text, std::string_view section, bool byteWise,
+                      Visit&& visit) {
+  bool inSection = false;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const Line line = LineAt(text, at);
+    at = line.next;
+    const std::string_view content = text.substr(line.begin, line.end - line.begin);
+    const ParsedLine parsed = ParseLine(content, byteWise);
+    if (parsed.kind == LineKind::kSection) {
+      if (inSection) return;
+      inSection = NamesMatch(parsed.name, section, byteWise);
+    }
+    if (inSection && !visit(line, content, parsed)) return;
+  }
+}
+
 }  // namespace
 
 IniText IniText::Parse(std::string bytes) {
@@ -251,41 +272,35 @@ std::string IniText::FromUtf8(std::string_view utf8) const {
 
 IniText::SectionScan IniText::Scan(std::string_view section, std::string_view key) const {
   const bool byteWise = encoding_ == Encoding::kUtf16Le;
-  const std::string_view text = text_;
   const std::string prefix = MultiLinePrefix();
   SectionScan scan;
-  std::size_t at = 0;
-  while (at < text.size()) {
-    const Line line = LineAt(text, at);
-    at = line.next;
-    const std::string_view content = text.substr(line.begin, line.end - line.begin);
-    const ParsedLine parsed = ParseLine(content, byteWise);
-    if (parsed.kind == LineKind::kSection) {
-      if (scan.sectionFound) break;  // only the first matching section counts
-      if (NamesMatch(parsed.name, section, byteWise)) {
-        scan.sectionFound = true;
-        scan.insertAt = line.next;
-        scan.insertNeedsBreak = line.next == line.end;
-      }
-      continue;
-    }
-    if (!scan.sectionFound) continue;
-    if (parsed.kind != LineKind::kKey && parsed.kind != LineKind::kOther) continue;
-    const bool multiLine = content.starts_with(prefix);
-    if (parsed.kind == LineKind::kKey && !key.empty() && NamesMatch(parsed.name, key, byteWise)) {
-      scan.keyFound = true;
-      scan.keyLine = line;
-      scan.fileKey = parsed.name;
-      scan.value = parsed.value;
-    }
-    if (multiLine) {
-      scan.multiLineBegin = line.begin;
-      break;  // the rest of the file is the details text
-    }
-    if (scan.keyFound) break;
-    scan.insertAt = line.next;
-    scan.insertNeedsBreak = line.next == line.end;
-  }
+  WalkFirstSection(text_, section, byteWise,
+                   [&](const Line& line, std::string_view content, const ParsedLine& parsed) {
+                     if (parsed.kind == LineKind::kSection) {
+                       scan.sectionFound = true;
+                       scan.insertAt = line.next;
+                       scan.insertNeedsBreak = line.next == line.end;
+                       return true;
+                     }
+                     if (parsed.kind != LineKind::kKey && parsed.kind != LineKind::kOther) {
+                       return true;
+                     }
+                     if (parsed.kind == LineKind::kKey && !key.empty() &&
+                         NamesMatch(parsed.name, key, byteWise)) {
+                       scan.keyFound = true;
+                       scan.keyLine = line;
+                       scan.fileKey = parsed.name;
+                       scan.value = parsed.value;
+                     }
+                     if (content.starts_with(prefix)) {
+                       scan.multiLineBegin = line.begin;
+                       return false;  // the rest of the file is the details text
+                     }
+                     if (scan.keyFound) return false;
+                     scan.insertAt = line.next;
+                     scan.insertNeedsBreak = line.next == line.end;
+                     return true;
+                   });
   return scan;
 }
 
@@ -316,39 +331,26 @@ IniText::SectionValues IniText::Read(const IniName& section,
   SectionValues read;
   read.values.resize(keys.size());
 
-  // The same walk as Scan: only the first matching section counts, and the
-  // line that begins with "txtData=" ends its keys.
+  // The line that begins with "txtData=" ends the keys.
   const std::string prefix = MultiLinePrefix();
-  bool inSection = false;
-  std::size_t at = 0;
-  while (at < text.size()) {
-    const Line line = LineAt(text, at);
-    at = line.next;
-    const std::string_view content = text.substr(line.begin, line.end - line.begin);
-    const ParsedLine parsed = ParseLine(content, byteWise);
-    if (parsed.kind == LineKind::kSection) {
-      if (inSection) break;
-      inSection = NamesMatch(parsed.name, storedSection, byteWise);
-      continue;
-    }
-    if (!inSection) continue;
-    if (parsed.kind == LineKind::kKey) {
-      for (std::size_t i = 0; i < storedKeys.size(); ++i) {
-        // The first line of a key wins; an empty name is never a key.
-        if (read.values[i] || !EndsCanMatch(parsed.name, storedKeys[i]) ||
-            !NamesMatch(parsed.name, storedKeys[i], byteWise)) {
-          continue;
-        }
-        read.values[i] = ToUtf8(StripOuterQuotes(parsed.value));
-      }
-    }
-    if (content.starts_with(prefix)) {
-      std::string_view rest = text.substr(line.begin + prefix.size());
-      if (rest.ends_with(kLineBreak)) rest.remove_suffix(kLineBreak.size());
-      read.multiLine = ToUtf8(rest);
-      break;  // the rest of the file is the details text
-    }
-  }
+  WalkFirstSection(text, storedSection, byteWise,
+                   [&](const Line& line, std::string_view content, const ParsedLine& parsed) {
+                     if (parsed.kind == LineKind::kKey) {
+                       for (std::size_t i = 0; i < storedKeys.size(); ++i) {
+                         // The first line of a key wins; an empty name is never a key.
+                         if (read.values[i] || !EndsCanMatch(parsed.name, storedKeys[i]) ||
+                             !NamesMatch(parsed.name, storedKeys[i], byteWise)) {
+                           continue;
+                         }
+                         read.values[i] = ToUtf8(StripOuterQuotes(parsed.value));
+                       }
+                     }
+                     if (!content.starts_with(prefix)) return true;
+                     std::string_view rest = text.substr(line.begin + prefix.size());
+                     if (rest.ends_with(kLineBreak)) rest.remove_suffix(kLineBreak.size());
+                     read.multiLine = ToUtf8(rest);
+                     return false;  // the rest of the file is the details text
+                   });
   return read;
 }
 
