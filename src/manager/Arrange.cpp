@@ -21,7 +21,7 @@ void Controller::FusenshiSeiretsu_Click(int index) {
     bounds.left = WholeTwips(place.left);
     bounds.top = WholeTwips(place.top);
     note.Form().SetBounds(bounds);
-    if (auto failure = note.Form_QueryUnload()) failures.push_back(std::move(*failure));
+    if (auto failure = note.SaveToFile()) failures.push_back(std::move(*failure));
   }
   ReportUnsaved(failures);
 }

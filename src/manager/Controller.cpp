@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <memory>
 
 namespace zlt::manager {
 
@@ -48,113 +49,107 @@ void Controller::Form_Load() {
   form_->SetBounds(bounds);
 }
 
-bool Controller::MemoListLoad() {
-  list_.SetPath(state_.DataFolder);
-  return list_.ListCount() != 0;
+std::string Controller::ListedPath(int index) const {
+  return list_.Path() + "\\" + list_.FileName(index);
 }
 
-void Controller::NewMemo_Click() {
-  // The start-up chain asks for the next window from inside a note's load;
-  // running it as a loop here keeps the stack flat for any number of notes.
-  if (creatingNotes_) {
-    nextNoteWanted_ = true;
-    return;
-  }
-  note::FusenshiWindow* first = CreateNotes();
-  // Said once, after the loop: the notes made so far stay and work.
-  if (noteRefused_) platform_.windows.ShowNotice(kNoteRefusedText, kCaption);
-  // Nested loads finish innermost first, so the first note of the chain is the
-  // one left active and recorded as the note last activated. Activating each
-  // note as it appears would only move the activation along the chain.
-  if (!reviewing_ && first != nullptr) first->Activate();
-  lastCreated_ = notes_.empty() ? nullptr : notes_.back().get();
-}
-
-note::FusenshiWindow* Controller::CreateNotes() {
-  creatingNotes_ = true;
-  noteRefused_ = false;
-  note::FusenshiWindow* first = nullptr;
-  do {
-    nextNoteWanted_ = false;
-    auto* note = CreateNote();
-    if (first == nullptr) first = note;
-  } while (nextNoteWanted_);
-  creatingNotes_ = false;
-  UpdateSnapTick();
-  return first;
-}
-
-note::FusenshiWindow* Controller::CreateNote() {
-  notes_.push_back(std::make_unique<note::FusenshiWindow>(platform_, state_, *this));
-  auto& note = *notes_.back();
+note::FusenshiWindow* Controller::CreateNote(note::LoadMode mode, const std::string& path) {
+  auto& note =
+      *notes_.emplace_back(std::make_unique<note::FusenshiWindow>(platform_, state_, *this));
   try {
-    note.Form_Load();
+    note.Load(mode, path);
     note.ShowInactive();
     return &note;
   } catch (const std::exception&) {
     // The window system refused the window (out of window objects, most
-    // likely): this note is not open, and the rest of a chain would fail alike.
+    // likely): this note is not open, and the rest of a batch would fail alike.
     if (note.NoteNumber() != 0) --state_.OpenMemoCount;
-    notes_.pop_back();
-    state_.StartupLoad = false;
-    state_.ReViewLoad = false;
-    nextNoteWanted_ = false;
+    std::erase_if(notes_, [&](const auto& held) { return held.get() == &note; });
     noteRefused_ = true;
     return nullptr;
   }
 }
 
+void Controller::ReportRefused() {
+  // Said once, after the batch: the notes made so far stay and work.
+  if (noteRefused_) platform_.windows.ShowNotice(kNoteRefusedText, kCaption);
+  noteRefused_ = false;
+}
+
+note::FusenshiWindow* Controller::NoteNumbered(int number) {
+  for (const auto& note : notes_) {
+    if (note->NoteNumber() == number) return note.get();
+  }
+  return nullptr;
+}
+
+void Controller::NewMemo_Click() {
+  auto* note = CreateNote(note::LoadMode::New);
+  ReportRefused();
+  if (note != nullptr) note->Activate();
+  UpdateSnapTick();
+}
+
+bool Controller::OpenAllNotes() {
+  list_.SetPath(state_.DataFolder);
+  const int count = list_.ListCount();
+  if (count == 0) return false;
+  int first = 0;
+  for (int i = 0; i < count; ++i) {
+    auto* note = CreateNote(note::LoadMode::Listed, ListedPath(i));
+    if (note == nullptr) break;
+    if (first == 0) first = note->NoteNumber();
+  }
+  ReportRefused();
+  // Activating each note as it appears would only move the activation along:
+  // the first note of the list is the one left active.
+  if (auto* note = NoteNumbered(first)) note->Activate();
+  UpdateSnapTick();
+  return true;
+}
+
 bool Controller::HasWindowFor(const std::string& path) const {
-  return std::any_of(notes_.begin(), notes_.end(), [&](const auto& note) {
-    return note->LoadFileNameCaption() == path || note->MemoPath() == path;
-  });
+  return std::any_of(notes_.begin(), notes_.end(),
+                     [&](const auto& note) { return note->Model().path == path; });
 }
 
 void Controller::ReView_Click() {
   list_.SetPath(state_.DataFolder);
   const int count = list_.ListCount();
   if (count <= 0) return;
+  for (const auto& note : notes_) {
+    // Showing a shown window changes nothing; with many notes the calls add up.
+    if (!note->Form().Visible()) note->Form().SetVisible(true);
+  }
+  int last = 0;
+  for (int i = 0; i < count; ++i) {
+    const std::string path = ListedPath(i);
+    if (HasWindowFor(path)) continue;
+    auto* note = CreateNote(note::LoadMode::Reopened, path);
+    if (note == nullptr) break;
+    last = note->NoteNumber();
+  }
+  ReportRefused();
   // Each note opened here would take the activation from the one before it:
   // only the last one opened ends active, so only that one is activated.
-  reviewing_ = true;
-  lastCreated_ = nullptr;
-  for (int i = 0; i < count; ++i) {
-    const std::string path = list_.Path() + "\\" + list_.FileName(i);
-    bool found = false;
-    for (const auto& note : notes_) {
-      if (note->LoadFileNameCaption() == path) found = true;
-      // Showing a shown window changes nothing; with many notes the calls add up.
-      if (!note->Form().Visible()) note->Form().SetVisible(true);
-    }
-    if (!found) {
-      state_.ReViewLoad = true;
-      state_.ReViewIndex = i;
-      NewMemo_Click();
-      if (noteRefused_) break;
-    }
-  }
-  reviewing_ = false;
-  if (lastCreated_ != nullptr) lastCreated_->Activate();
-  lastCreated_ = nullptr;
+  if (auto* note = NoteNumbered(last)) note->Activate();
   UpdateSnapTick();
 }
 
 void Controller::OpenMissingMemos() {
   list_.SetPath(state_.DataFolder);
-  // As after the start-up chain: the first note opened ends active.
-  reviewing_ = true;
-  note::FusenshiWindow* first = nullptr;
+  int first = 0;
   for (int i = 0; i < list_.ListCount(); ++i) {
-    if (HasWindowFor(list_.Path() + "\\" + list_.FileName(i))) continue;
-    state_.ReViewLoad = true;
-    state_.ReViewIndex = i;
-    NewMemo_Click();
-    if (noteRefused_) break;
-    if (first == nullptr) first = lastCreated_;
+    const std::string path = ListedPath(i);
+    if (HasWindowFor(path)) continue;
+    auto* note = CreateNote(note::LoadMode::Reopened, path);
+    if (note == nullptr) break;
+    if (first == 0) first = note->NoteNumber();
   }
-  reviewing_ = false;
-  lastCreated_ = nullptr;
-  if (first != nullptr) first->Activate();
+  ReportRefused();
+  // As after the start-up: the first note opened ends active.
+  if (auto* note = NoteNumbered(first)) note->Activate();
+  UpdateSnapTick();
 }
 
 void Controller::PluginInfo_Click() {
@@ -171,7 +166,7 @@ void Controller::ShowInformation() {
 std::vector<note::SaveFailure> Controller::SaveAllNotes() {
   std::vector<note::SaveFailure> failures;
   for (const auto& note : notes_) {
-    if (auto failure = note->Form_QueryUnload()) failures.push_back(std::move(*failure));
+    if (auto failure = note->SaveToFile()) failures.push_back(std::move(*failure));
   }
   return failures;
 }
@@ -204,22 +199,11 @@ void Controller::SetCopyDataHandler(std::function<void(std::string_view)> handle
   copyDataHandler_ = std::move(handler);
 }
 
-void Controller::RecordThisNote(std::string_view caption, std::string_view title) {
-  FrmObject = caption;
-  FrmTitle = title;
-}
-
-void Controller::SetTemaeViewChecked(bool checked) {
-  menu_->SetChecked(MenuId(MenuItem::TemaeView), checked);
-}
-bool Controller::TemaeViewChecked() const { return menu_->Checked(MenuId(MenuItem::TemaeView)); }
-void Controller::SetToumeiChecked(bool checked) {
-  menu_->SetChecked(MenuId(MenuItem::Toumei), checked);
-}
-bool Controller::ToumeiChecked() const { return menu_->Checked(MenuId(MenuItem::Toumei)); }
-
-void Controller::ShowFusenMenu(platform::IForm& owner) {
-  const auto chosen = menu_->TrackAtCursor(owner);
+void Controller::ShowNoteMenu(note::FusenshiWindow& note) {
+  // One menu serves every note: its check marks show the note it opens on.
+  menu_->SetChecked(MenuId(MenuItem::TemaeView), note.Model().applied.inFront);
+  menu_->SetChecked(MenuId(MenuItem::Toumei), note.Model().applied.translucent);
+  const auto chosen = menu_->TrackAtCursor(note.Form());
   if (chosen) RunMenuCommand(static_cast<MenuItem>(*chosen));
 }
 
@@ -231,18 +215,25 @@ note::FusenshiWindow* Controller::NoteByHandle(platform::WindowHandle window) {
   return nullptr;
 }
 
-void Controller::NoteClosed(note::FusenshiWindow& note, std::string_view path) {
-  closedNotePath_ = std::string(path);
-  const auto found = std::find_if(notes_.begin(), notes_.end(),
-                                  [&](const auto& held) { return held.get() == &note; });
-  if (found == notes_.end()) return;
-  notes_.erase(found);
-  UpdateSnapTick();
-  // However the window was closed (the menu, WM_CLOSE, Alt+F4), it is counted
-  // out here, and the last one ends the program. A close command finishes its
-  // own steps first and then ends the program itself.
+std::optional<std::string> Controller::Close(note::FusenshiWindow& note, CloseFor purpose) {
+  const auto failure = note.SaveToFile();
+  if (failure && purpose == CloseFor::Keeping) {
+    platform_.windows.ShowNotice(note::CloseKeptOpenText(*failure), note::kMessageTitle);
+    return std::nullopt;  // the note stays, text and all
+  }
+  std::string path = note.Model().path;
+  std::erase_if(notes_, [&](const auto& held) { return held.get() == &note; });
   --state_.OpenMemoCount;
-  if (!closeCommandRunning_ && state_.OpenMemoCount <= 0) endProgram_();
+  UpdateSnapTick();
+  return path;
+}
+
+bool Controller::CloseNote(note::FusenshiWindow& note) {
+  // However a note is closed (its menu, its cancel, WM_CLOSE, Alt+F4), it is
+  // counted out, and the last one ends the program.
+  if (!Close(note, CloseFor::Keeping)) return false;
+  if (state_.OpenMemoCount <= 0) endProgram_();
+  return true;
 }
 
 void Controller::RunMenuCommand(MenuItem item) {

@@ -36,13 +36,13 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   platform::IForm& Form() { return *form_; }
   platform::IPopupMenu& FusenMenu() { return *menu_; }
 
-  // Public members the notes and the commands share.
-  std::string FrmObject;
-  std::string FrmTitle;
+  // The last message-box answer.
   long rc = 0;
 
-  bool MemoListLoad();
-  void NewMemo_Click() override;
+  // "/*" at start-up: opens every note of the list, each shown without
+  // activation, the first one ending active. False when the list is empty.
+  bool OpenAllNotes();
+  void NewMemo_Click();
   void ReView_Click();
   // A forwarded "/*": opens every note file of the list that has no window,
   // in list order; hidden notes stay hidden.
@@ -54,8 +54,7 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   // Hide, close and delete.
   void MemoShade_Click();
   void AllMemoShade_Click();
-  void MemoClose_Click() override;
-  bool ClosingToDelete() const override { return closingToDelete_; }
+  void MemoClose_Click();
   void AllMemoClose_Click();
   void MemoDelete_Click();
   void AllMemoDelete_Click();
@@ -82,23 +81,19 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
 
   // One of this program's notes by its window handle, or nullptr.
   note::FusenshiWindow* NoteByHandle(platform::WindowHandle window);
+  // The note last activated or pressed, which the one-note commands act on;
+  // nullptr once it has closed.
+  note::FusenshiWindow* ThisNote() { return NoteNumbered(thisNote_); }
 
   // The note windows in the order they were loaded.
   const std::vector<std::unique_ptr<note::FusenshiWindow>>& Notes() const { return notes_; }
 
   // NoteHost
-  const std::string& NoteListPath() const override { return list_.Path(); }
-  int NoteListCount() const override { return list_.ListCount(); }
-  std::string NoteListFileName(int index) const override { return list_.FileName(index); }
-  void RecordThisNote(std::string_view caption, std::string_view title) override;
-  void SetTemaeViewChecked(bool checked) override;
-  bool TemaeViewChecked() const override;
-  void SetToumeiChecked(bool checked) override;
-  bool ToumeiChecked() const override;
-  void ShowFusenMenu(platform::IForm& owner) override;
+  void RecordThisNote(note::FusenshiWindow& note) override { thisNote_ = note.NoteNumber(); }
+  void ShowNoteMenu(note::FusenshiWindow& note) override;
   void ReassertFrontNotes() override;
   void NoteShown() override { UpdateSnapTick(); }
-  void NoteClosed(note::FusenshiWindow& note, std::string_view path) override;
+  bool CloseNote(note::FusenshiWindow& note) override;
 
   // IFormEvents of the controller window
   void OnClick(int controlId) override;
@@ -116,17 +111,22 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   // Tells the user which notes a command could not write; they stay open.
   void ReportUnsaved(const std::vector<note::SaveFailure>& failures);
   void ReportUnsaved(std::optional<note::SaveFailure> failure);
-  // Creates one note, or every note of the start-up chain, each shown without
-  // activation; returns the first one created (nullptr: none could be).
-  note::FusenshiWindow* CreateNotes();
-  // Creates one note window; nullptr when the window system refused it.
-  note::FusenshiWindow* CreateNote();
-  note::FusenshiWindow* OwnNoteByCaption(std::string_view caption);
+  // Creates one note window and shows it without activation; nullptr when
+  // the window system refused it (noteRefused_ says so).
+  note::FusenshiWindow* CreateNote(note::LoadMode mode, const std::string& path = {});
+  // Tells the user once that the window system refused a note window.
+  void ReportRefused();
+  note::FusenshiWindow* NoteNumbered(int number);
+  // The full path of entry index of the note list.
+  std::string ListedPath(int index) const;
   void SetEveryNoteInFront(bool front);
   void SetEveryNoteTranslucent(bool translucent);
   bool HasWindowFor(const std::string& path) const;
-  // Sends WM_CLOSE to a note; true when a note of ours closed.
-  bool CloseNoteWindow(platform::WindowHandle window);
+  enum class CloseFor { Keeping, Deleting };
+  // Closes one note: it writes itself first, and one that cannot stays open
+  // (the user is told) unless it closes to be deleted. The file it has after
+  // that write ("" when none), or nullopt when it stayed open.
+  std::optional<std::string> Close(note::FusenshiWindow& note, CloseFor purpose);
 
   platform::Platform& platform_;
   ProgramState& state_;
@@ -138,15 +138,8 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   std::vector<std::unique_ptr<note::FusenshiWindow>> notes_;
   SnapTick snapTick_;
   std::function<void(std::string_view)> copyDataHandler_;
-  bool creatingNotes_ = false;
-  bool nextNoteWanted_ = false;
-  // While re-view opens notes: their activation waits for the last of them.
-  bool reviewing_ = false;
-  note::FusenshiWindow* lastCreated_ = nullptr;
+  int thisNote_ = 0;          // number of the note last activated or pressed
   bool noteRefused_ = false;  // the window system refused a note window
-  bool closeCommandRunning_ = false;
-  bool closingToDelete_ = false;
-  std::optional<std::string> closedNotePath_;
 };
 
 }  // namespace zlt::manager

@@ -1,7 +1,6 @@
 // The six commands that take notes off the screen: hide, close and delete,
 // for this note or for all.
 #include "manager/Controller.h"
-#include "platform/ResetOnExit.h"
 
 namespace zlt::manager {
 
@@ -14,29 +13,17 @@ constexpr std::string_view kDeleteTitle = "付箋紙削除確認";
 }  // namespace
 
 void Controller::MemoShade_Click() {
-  const auto window = platform_.windows.FindWindowByCaption(FrmObject);
-  if (auto* note = NoteByHandle(window)) note->Form().SetVisible(false);
+  if (auto* note = ThisNote()) note->Form().SetVisible(false);
 }
 
 void Controller::AllMemoShade_Click() {
   for (const auto& note : notes_) note->Form().SetVisible(false);
 }
 
-bool Controller::CloseNoteWindow(platform::WindowHandle window) {
-  closedNotePath_.reset();
-  {
-    const platform::ResetOnExit done(closeCommandRunning_, false);
-    closeCommandRunning_ = true;
-    rc = platform_.windows.SendClose(window);
-  }
-  return closedNotePath_.has_value();
-}
-
 void Controller::MemoClose_Click() {
-  const auto window = platform_.windows.FindWindowByCaption(FrmObject);
-  if (window == platform::kNoWindow) return;
-  // The note counts itself out as it closes (NoteClosed).
-  if (CloseNoteWindow(window) && state_.OpenMemoCount <= 0) endProgram_();
+  auto* note = ThisNote();
+  if (note == nullptr) return;
+  if (Close(*note, CloseFor::Keeping) && state_.OpenMemoCount <= 0) endProgram_();
 }
 
 void Controller::AllMemoClose_Click() {
@@ -49,19 +36,19 @@ void Controller::AllMemoClose_Click() {
 }
 
 void Controller::MemoDelete_Click() {
-  const auto window = platform_.windows.FindWindowByCaption(FrmObject);
   const auto answer = platform_.windows.AskYesNo(kDeleteOneText, kDeleteTitle);
   rc = static_cast<long>(answer);
-  if (answer != platform::Answer::Yes || window == platform::kNoWindow) return;
-
-  closingToDelete_ = true;
-  const bool closed = CloseNoteWindow(window);
-  closingToDelete_ = false;
-  // The note's own close may just have given it a file: delete the file it
-  // really has, which in ordinary use is the one recorded as last pressed.
-  const std::string path = closedNotePath_ ? *closedNotePath_ : state_.FrmPath;
-  if (!path.empty() && platform_.files.FileExists(path)) platform_.files.RemoveFile(path);
-  if (closed && state_.OpenMemoCount <= 0) endProgram_();
+  if (answer != platform::Answer::Yes) return;
+  // The question let other events run: a note closed meanwhile is not found,
+  // and its file is left alone.
+  auto* note = ThisNote();
+  if (note == nullptr) return;
+  // The note's own close may just have given it a file: the file it really
+  // has is the one deleted.
+  const auto path = Close(*note, CloseFor::Deleting);
+  if (path && !path->empty() && platform_.files.FileExists(*path))
+    platform_.files.RemoveFile(*path);
+  if (state_.OpenMemoCount <= 0) endProgram_();
 }
 
 void Controller::AllMemoDelete_Click() {

@@ -24,7 +24,7 @@ void SnapTick::Update(bool snapOn) {
 
 void SnapTick::Tick() {
   // By index: a tick moves notes but never adds or removes one.
-  for (std::size_t i = 0; i < notes_.size(); ++i) notes_[i]->FormMoveTimer_Timer();
+  for (std::size_t i = 0; i < notes_.size(); ++i) notes_[i]->SnapToMonitor();
 }
 
 void Controller::Kyuchaku_Click() {

@@ -75,10 +75,12 @@ std::string RelayPath(std::string_view appFolder) {
   return path + "vokrelay.exe";
 }
 
-Alarm::Alarm(platform::Platform& platform, const ProgramState& state, LazyControls& strip,
-             LazyControls& details, DatePicker& picker, AlarmOwner& owner)
+Alarm::Alarm(platform::Platform& platform, const ProgramState& state, NoteModel& model,
+             LazyControls& strip, LazyControls& details, DatePicker& picker, AlarmOwner& owner)
     : platform_(platform),
       state_(state),
+      alarm_(model.shown.alarm),
+      title_(model.shown.title),
       strip_(strip),
       details_(details),
       picker_(picker),
@@ -86,36 +88,68 @@ Alarm::Alarm(platform::Platform& platform, const ProgramState& state, LazyContro
 
 Alarm::~Alarm() = default;
 
-void Alarm::AlmCheck_Click() {
-  const bool on = details_.Checked(AlmCheck);
-  if (on) {
-    details_.SetEnabled(AlmMusic, true);
-    details_.SetEnabled(txtDateNo, true);
-    details_.SetEnabled(txtTime0, true);
-    details_.SetEnabled(txtTime1, true);
+void Alarm::ShowFields() {
+  const auto show = [&](int id, const std::string& text) {
+    if (details_.Text(id) != text) details_.SetText(id, text);
+  };
+  details_.SetChecked(AlmCheck, alarm_.on);
+  details_.SetChecked(AlmMusic, alarm_.music);
+  show(txtDateNo, alarm_.date);
+  show(txtTime0, alarm_.hour);
+  show(txtTime1, alarm_.minute);
+  for (const int id : {int{AlmMusic}, int{txtDateNo}, int{txtTime0}, int{txtTime1}}) {
+    details_.SetEnabled(id, alarm_.on);
+  }
+}
+
+void Alarm::OnAlarmClicked() {
+  alarm_.on = details_.Checked(AlmCheck);
+  Ticked();
+}
+
+void Alarm::SetAlarmOn(bool on) {
+  if (alarm_.on == on) return;
+  alarm_.on = on;
+  Ticked();
+}
+
+void Alarm::Ticked() {
+  // Ticking starts from today at 00:00 and offers the calendar; unticking
+  // leaves the blank fields of a note without an alarm.
+  if (alarm_.on) {
     const auto now = platform_.clock.Now();
-    std::string today;
-    AppendZeroPadded(today, now.year, 4);
-    today += '/';
-    AppendZeroPadded(today, now.month, 2);
-    today += '/';
-    AppendZeroPadded(today, now.day, 2);
-    details_.SetText(txtDateNo, today);
-    details_.SetText(txtTime0, "00");
-    details_.SetText(txtTime1, "00");
+    alarm_.date.clear();
+    AppendZeroPadded(alarm_.date, now.year, 4);
+    alarm_.date += '/';
+    AppendZeroPadded(alarm_.date, now.month, 2);
+    alarm_.date += '/';
+    AppendZeroPadded(alarm_.date, now.day, 2);
+  } else {
+    alarm_.music = false;
+    alarm_.date = "0000/00/00";
+  }
+  alarm_.hour = "00";
+  alarm_.minute = "00";
+  ShowFields();
+  if (alarm_.on) {
     picker_.ShowCalendar();
   } else {
     picker_.Close();
-    details_.SetChecked(AlmMusic, false);
-    details_.SetEnabled(AlmMusic, false);
-    details_.SetEnabled(txtDateNo, false);
-    details_.SetEnabled(txtTime0, false);
-    details_.SetEnabled(txtTime1, false);
-    details_.SetText(txtDateNo, "0000/00/00");
-    details_.SetText(txtTime0, "00");
-    details_.SetText(txtTime1, "00");
   }
   Recheck();  // a watching alarm follows its fields, saved or not
+}
+
+void Alarm::OnMusicClicked() { alarm_.music = details_.Checked(AlmMusic); }
+
+void Alarm::OnTimeTyped(int controlId) {
+  if (!IsTimeBox(controlId)) return;
+  (controlId == txtTime0 ? alarm_.hour : alarm_.minute) = details_.Text(controlId);
+  Recheck();
+}
+
+void Alarm::SetTime(int controlId, const std::string& text) {
+  (controlId == txtTime0 ? alarm_.hour : alarm_.minute) = text;
+  details_.SetText(controlId, text);
 }
 
 bool Alarm::OnKeyPress(int controlId, int& keyAscii) {
@@ -129,7 +163,9 @@ bool Alarm::OnKeyPress(int controlId, int& keyAscii) {
 }
 
 void Alarm::OnGotFocus(int controlId) {
-  if (IsTimeBox(controlId)) SelectBoxText(details_, controlId);
+  if (!IsTimeBox(controlId)) return;
+  SelectBoxText(details_, controlId);
+  (controlId == txtTime0 ? alarm_.hour : alarm_.minute) = details_.Text(controlId);
 }
 
 void Alarm::OnLostFocus(int controlId) {
@@ -139,34 +175,25 @@ void Alarm::OnLostFocus(int controlId) {
 void Alarm::txtTime_LostFocus() {
   // Both boxes end as two digits in range, whatever was typed, pasted or
   // deleted: the stamp keeps its twelve characters.
-  const long hour = std::clamp(TimeBoxValue(details_.Text(txtTime0)), 0L, long{kLastHour});
-  const long minute = std::clamp(TimeBoxValue(details_.Text(txtTime1)), 0L, long{kLastMinute});
-  if (details_.Text(txtTime0) != TwoDigits(hour)) details_.SetText(txtTime0, TwoDigits(hour));
-  if (details_.Text(txtTime1) != TwoDigits(minute)) details_.SetText(txtTime1, TwoDigits(minute));
+  const long hour = std::clamp(TimeBoxValue(alarm_.hour), 0L, long{kLastHour});
+  const long minute = std::clamp(TimeBoxValue(alarm_.minute), 0L, long{kLastMinute});
+  if (alarm_.hour != TwoDigits(hour)) SetTime(txtTime0, TwoDigits(hour));
+  if (alarm_.minute != TwoDigits(minute)) SetTime(txtTime1, TwoDigits(minute));
   Recheck();
 }
 
-void Alarm::FocusHour() {
+void Alarm::DatePicked() {
+  alarm_.date = details_.Text(txtDateNo);
   if (auto* hour = details_.Live(txtTime0)) hour->Focus();
   // A program's focus change reports no event: the rule runs here.
-  SelectBoxText(details_, txtTime0);
+  OnGotFocus(txtTime0);
   Recheck();
-}
-
-std::string Alarm::AlarmStamp() const {
-  const auto date = details_.Text(txtDateNo);
-  std::string stamp(LeftChars(date, 4));
-  stamp += LeftChars(RightChars(date, 5), 2);
-  stamp += RightChars(date, 2);
-  stamp += details_.Text(txtTime0);
-  stamp += details_.Text(txtTime1);
-  return stamp;
 }
 
 std::string Alarm::PresentStamp() const { return StampOf(platform_.clock.Now()); }
 
 void Alarm::WatchFromLoad() {
-  watching_ = details_.Checked(AlmCheck);
+  watching_ = alarm_.on;
   // A note loaded after its minute turns green and stays silent.
   lastSeen_.reset();
   if (form_ != nullptr && !watching_) form_->StopTimer(AlarmTimer);
@@ -175,7 +202,7 @@ void Alarm::WatchFromLoad() {
 
 void Alarm::WatchFromSave() {
   const auto present = PresentStamp();
-  watching_ = AlarmStamp() > present && details_.Checked(AlmCheck);
+  watching_ = alarm_.on && alarm_.Stamp() > present;
   lastSeen_ = present;
   if (form_ != nullptr && !watching_) form_->StopTimer(AlarmTimer);
   Recheck();
@@ -195,7 +222,7 @@ void Alarm::Look(bool clockMoved) {
   form_->StopTimer(AlarmTimer);
   const auto now = platform_.clock.Now();
   const auto present = StampOf(now);
-  const auto alarm = AlarmStamp();
+  const auto alarm = alarm_.Stamp();
   strip_.SetBackColour(lblTitle, present > alarm ? kAlarmReached : kBeforeAlarm);
   // The alarm minute went by unseen since the last look: the clock was set
   // past it, or the machine slept through it. A field edited to a past minute
@@ -217,9 +244,9 @@ void Alarm::Look(bool clockMoved) {
 void Alarm::Fire() {
   strip_.SetBackColour(lblTitle, kAlarmReached);
   owner_.OpenDetailsForAlarm();
-  owner_.KeepAlarmRestoreCopy();
+  owner_.KeepCancelCopy();
   form_->SetLayeredAlpha(std::nullopt);  // the stored translucency stays as it is
-  const std::string notice = AlarmNotice(strip_.Text(txtTitle));
+  const std::string notice = AlarmNotice(title_);
   form_->SetVisible(true);
   owner_.ShownByAlarm();
   // Off before the yield: nothing that runs meanwhile can fire it again.
@@ -230,9 +257,9 @@ void Alarm::Fire() {
   const std::weak_ptr<bool> alive = alive_;
   platform::IProcesses& processes = platform_.processes;
   const std::string relay = RelayPath(state_.AppFolder);
-  bool music = details_.Checked(AlmMusic);
+  bool music = alarm_.music;
   platform_.windows.DoEvents();
-  if (!alive.expired()) music = details_.Checked(AlmMusic);
+  if (!alive.expired()) music = alarm_.music;
 
   // A missing relay is no concern of the note: the start just does nothing.
   if (music) processes.StartMinimisedNoActivate(relay, relay + " #[↑]");

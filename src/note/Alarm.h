@@ -11,6 +11,7 @@
 
 #include "note/DatePicker.h"
 #include "note/LazyControls.h"
+#include "note/NoteModel.h"
 #include "platform/Form.h"
 #include "platform/Platform.h"
 #include "state/ProgramState.h"
@@ -24,9 +25,8 @@ class AlarmOwner {
   // Opens the details view 3135 twips further left (not past the screen's
   // left edge); a view already open stays where it is.
   virtual void OpenDetailsForAlarm() = 0;
-  // Keeps title, details, date, alarm and music ticks, hour and minute as the
-  // values cancel puts back.
-  virtual void KeepAlarmRestoreCopy() = 0;
+  // Keeps what the note shows now, all nine values, as what cancel puts back.
+  virtual void KeepCancelCopy() = 0;
   // The firing has shown the note, hidden or not.
   virtual void ShownByAlarm() = 0;
 };
@@ -38,22 +38,33 @@ std::string RelayPath(std::string_view appFolder);
 
 class Alarm {
  public:
-  Alarm(platform::Platform& platform, const ProgramState& state, LazyControls& strip,
-        LazyControls& details, DatePicker& picker, AlarmOwner& owner);
+  // The alarm of model: details shows its fields, strip colours its tab.
+  Alarm(platform::Platform& platform, const ProgramState& state, NoteModel& model,
+        LazyControls& strip, LazyControls& details, DatePicker& picker, AlarmOwner& owner);
   ~Alarm();
   Alarm(const Alarm&) = delete;
   Alarm& operator=(const Alarm&) = delete;
 
   void Attach(platform::IForm& form) { form_ = &form; }
 
-  // The alarm box was ticked or unticked, by the user or by a program step.
-  void AlmCheck_Click();
+  // The user ticked or unticked the alarm box.
+  void OnAlarmClicked();
+  // The program ticks or unticks it: the same as the user's click when the
+  // tick changes.
+  void SetAlarmOn(bool on);
+  // The boxes show the model's alarm fields, enabled while the alarm is ticked.
+  void ShowFields();
+  // The user ticked or unticked the music box.
+  void OnMusicClicked();
+  // The user typed into a time box.
+  void OnTimeTyped(int controlId);
+  // A day was picked: it is the alarm's date, and the hour box takes the
+  // focus, its text selected.
+  void DatePicked();
   // Key filters of the date and time boxes; false for other controls.
   bool OnKeyPress(int controlId, int& keyAscii);
   void OnGotFocus(int controlId);
   void OnLostFocus(int controlId);
-  // A date was picked: the hour box takes the focus, its text selected.
-  void FocusHour();
 
   // The watcher after a load: on whenever the alarm is ticked.
   void WatchFromLoad();
@@ -67,17 +78,20 @@ class Alarm {
   // The clock was set or the machine woke: an alarm minute passed meanwhile fires.
   void OnClockChanged();
 
-  // "yyyymmddhhmm" from the date and time boxes, and from the local clock.
-  std::string AlarmStamp() const;
+  // "yyyymmddhhmm" of the local clock.
   std::string PresentStamp() const;
 
  private:
+  void Ticked();
+  void SetTime(int controlId, const std::string& text);
   void Look(bool clockMoved);
   void Fire();
   void txtTime_LostFocus();
 
   platform::Platform& platform_;
   const ProgramState& state_;
+  NoteAlarm& alarm_;
+  const std::string& title_;
   LazyControls& strip_;
   LazyControls& details_;
   DatePicker& picker_;

@@ -31,11 +31,6 @@ std::vector<ControlSpec> BuildDetailsControls() {
   details.backColour = layout::kNoteColour;
   specs.push_back(details);
 
-  auto path =
-      MakeControl(ControlKind::Label, loadFileName, frame, "LoadFileName", {120, 120, 1215, 255});
-  path.visible = false;
-  specs.push_back(path);
-
   specs.push_back(
       MakeControl(ControlKind::CheckBox, AlmCheck, frame, "アラーム", {240, 360, 975, 180}, 1));
   auto date =

@@ -12,7 +12,6 @@ enum NoteControl : int {
   lblTitle = 1,
   txtTitle,
   Frame1,
-  loadFileName,
   AlmCheck,
   txtDateNo,
   txtTime0,

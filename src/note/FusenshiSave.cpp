@@ -6,77 +6,57 @@
 
 namespace zlt::note {
 
-MemoFileContent FusenshiWindow::NoteContent(float left) const {
-  MemoFileContent content;
-  content.alarm = details_.Checked(AlmCheck) ? 1 : 0;
-  content.alarmMusic = details_.Checked(AlmMusic) ? 1 : 0;
-  content.date = details_.Text(txtDateNo);
-  content.time0 = details_.Text(txtTime0);
-  content.time1 = details_.Text(txtTime1);
-  content.left = left;
-  content.top = static_cast<float>(form_->Bounds().top);
-  content.temae = TemaeChecked() ? 1 : 0;
-  content.toumei = ToumeiChecked() ? 1 : 0;
-  content.title = Title();
-  content.details = Details();
-  content.utf16 = fileUtf16_;
-  return content;
+void FusenshiWindow::TakePlaceFromWindow() {
+  const auto bounds = form_->Bounds();
+  model_.place = {layout::CollapsedLeft(bounds), bounds.top};
 }
 
-std::optional<SaveFailure> FusenshiWindow::WriteNote(float left) {
-  std::string path = memoPath_;
+std::optional<SaveFailure> FusenshiWindow::WriteNote() {
+  TakePlaceFromWindow();
+  std::string path = model_.path;
   if (path.empty()) {
     const auto fresh = NewMemoFilePath(platform_.files, JoinPath(state_.DataFolder, ""));
     if (!fresh) return NoFreeFileName(state_.DataFolder);
     path = *fresh;
   }
-  auto content = NoteContent(left);
+  auto content = model_.FileContent();
   content.utf16 = StoredAsUtf16(content);
   const std::string bytes = MemoFileBytes(content);
   // A note its file already holds byte for byte (most notes, when a session
   // ends or every note closes) is not written again: a thousand flushed
   // writes would hold the shutdown up, and where the folder takes no writes
   // every note would go to the recovery folder for nothing.
-  if (path != memoPath_ || platform_.files.ReadAll(path) != bytes) {
+  if (path != model_.path || platform_.files.ReadAll(path) != bytes) {
     // The file is replaced in one step, so no other event can see it gone.
     const auto written = platform_.files.ReplaceAtomically(path, bytes);
     if (!written) return SaveFailure{path, written.reason};
   }
-  memoPath_ = path;
-  details_.SetText(loadFileName, memoPath_);
-  fileUtf16_ = content.utf16;
+  model_.path = path;
+  model_.utf16 = content.utf16;
   return std::nullopt;
 }
 
 bool FusenshiWindow::SaveFromDetails() {
-  const auto failure = WriteNote(static_cast<float>(layout::CollapsedLeft(form_->Bounds())));
+  const auto failure = WriteNote();
   if (failure) platform_.windows.ShowNotice(SaveFailedText(*failure), kMessageTitle);
   return !failure;
 }
 
-std::optional<SaveFailure> FusenshiWindow::Form_QueryUnload() {
-  if (!HasContent()) return std::nullopt;
+std::optional<SaveFailure> FusenshiWindow::SaveToFile() {
+  if (!model_.shown.HasContent()) return std::nullopt;
   // Typed but never saved: kept under a new name rather than lost.
-  return WriteNote(static_cast<float>(layout::CollapsedLeft(form_->Bounds())));
+  return WriteNote();
 }
 
 long FusenshiWindow::OnCloseRequest() {
-  if (const auto failure = Form_QueryUnload(); failure && !host_.ClosingToDelete()) {
-    platform_.windows.ShowNotice(CloseKeptOpenText(*failure), kMessageTitle);
-    return 1;  // the note stays, text and all
-  }
-  const std::string path = memoPath_;
-  host_.NoteClosed(*this, path);  // destroys this window
-  return 0;
+  // Alt+F4, another program's WM_CLOSE: closed as the menu closes it.
+  return host_.CloseNote(*this) ? 0 : 1;
 }
 
 void FusenshiWindow::OnEndSession() {
   // Nothing may wait now: a note that cannot go to its file goes where the
   // next start can point the user to it.
-  if (Form_QueryUnload()) {
-    KeepForRecovery(platform_.files, state_.RecoveryFolder,
-                    NoteContent(static_cast<float>(layout::CollapsedLeft(form_->Bounds()))));
-  }
+  if (SaveToFile()) KeepForRecovery(platform_.files, state_.RecoveryFolder, model_.FileContent());
 }
 
 }  // namespace zlt::note

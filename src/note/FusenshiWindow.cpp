@@ -5,7 +5,6 @@
 #include "note/FusenshiLayout.h"
 #include "note/MemoFile.h"
 #include "note/Snap.h"
-#include "state/Text.h"
 
 namespace zlt::note {
 
@@ -15,10 +14,7 @@ namespace {
 
 constexpr std::string_view kCaptionPrefix = "ＺＬＴ付箋紙プラグインNo.";
 
-std::string TwoDigits(int value) {
-  const auto digits = std::to_string(value);
-  return digits.size() < 2 ? "0" + digits : digits;
-}
+const char* TrueFalse(bool value) { return value ? "True" : "False"; }
 
 }  // namespace
 
@@ -30,13 +26,13 @@ FusenshiWindow::FusenshiWindow(platform::Platform& platform, ProgramState& state
       host_(host),
       strip_(TitleStripControls()),
       details_(DetailsControls()),
-      frame_(platform, state, host, *this),
-      title_(platform, *this, frame_, strip_),
+      frame_(platform, *this),
+      title_(platform, model_, strip_, *this),
       picker_(platform.clock, details_),
-      alarm_(platform, state, strip_, details_, picker_, *this) {
-  // A new note starts with both display options on.
-  details_.SetChecked(ToumeiCheck, true);
-  details_.SetChecked(TemaeCheck, true);
+      alarm_(platform, state, model_, strip_, details_, picker_, *this) {
+  // A new note starts with both display options ticked.
+  details_.SetChecked(ToumeiCheck, model_.shown.options.translucent);
+  details_.SetChecked(TemaeCheck, model_.shown.options.inFront);
 }
 
 FusenshiWindow::~FusenshiWindow() = default;
@@ -45,23 +41,9 @@ platform::WindowHandle FusenshiWindow::Handle() const {
   return form_ ? form_->Handle() : platform::kNoWindow;
 }
 
-std::string FusenshiWindow::Caption() const { return form_ ? form_->Caption() : std::string(); }
-
-std::string FusenshiWindow::LoadFileNameCaption() const { return details_.Text(loadFileName); }
-bool FusenshiWindow::TemaeChecked() const { return details_.Checked(TemaeCheck); }
-bool FusenshiWindow::ToumeiChecked() const { return details_.Checked(ToumeiCheck); }
-void FusenshiWindow::SetTemaeChecked(bool checked) { details_.SetChecked(TemaeCheck, checked); }
-void FusenshiWindow::SetToumeiChecked(bool checked) { details_.SetChecked(ToumeiCheck, checked); }
 bool FusenshiWindow::DetailsOpen() const { return details_.Visible(Frame1); }
-std::string FusenshiWindow::Title() const { return strip_.Text(txtTitle); }
-std::string FusenshiWindow::Details() const { return details_.Text(txtData); }
 
-bool FusenshiWindow::HasContent() const {
-  return !TrimSpaces(Title()).empty() || !TrimSpaces(Details()).empty() ||
-         details_.Checked(AlmCheck);
-}
-
-void FusenshiWindow::Form_Load() {
+void FusenshiWindow::Load(LoadMode mode, const std::string& path) {
   using namespace layout;
   // The last pressed note decides where a new one starts.
   TwipsRect bounds;
@@ -74,30 +56,23 @@ void FusenshiWindow::Form_Load() {
   ++state_.MemoCount;
   ++state_.OpenMemoCount;
   number_ = state_.MemoCount;
+  model_.applied = {state_.NewNotesInFront, state_.NewNotesTranslucent};
 
   // A note loaded from its file is read before its window is made, so the
   // window and its title box are made where and as the file says instead of
   // being moved and filled afterwards.
-  const bool startup = state_.StartupLoad;
-  const bool review = !startup && state_.ReViewLoad;
   std::optional<MemoFileValues> values;
-  if (startup || review) {
-    if (review) state_.ReViewLoad = false;
-    const auto name =
-        host_.NoteListFileName(startup ? state_.OpenMemoCount - 1 : state_.ReViewIndex);
-    if (!name.empty()) memoPath_ = state_.DataFolder + "\\" + name;
-    values = ReadMemoFile(platform_.files, memoPath_);
-    // Not a note (or not readable now): the window stays empty and is not tied
-    // to the file, so no save, close or title ever touches those bytes; its
-    // first save picks a new name.
-    if (!values) memoPath_.clear();
-    if (values) {
-      bounds.left = values->left;
-      bounds.top = values->top;
-      // What the file holds: storing it back would only rewrite every note
-      // file at start-up.
-      strip_.SetText(txtTitle, values->title);
-    }
+  if (mode != LoadMode::New && !path.empty()) values = ReadMemoFile(platform_.files, path);
+  // Not a note (or not readable now): the window stays empty and is not tied
+  // to the file, so no save, close or title ever touches those bytes; its
+  // first save picks a new name.
+  if (values) {
+    model_ = NoteModel::FromFile(*values, path);
+    bounds.left = model_.place.left;
+    bounds.top = model_.place.top;
+    // What the file holds: storing it back would only rewrite every note
+    // file at start-up.
+    strip_.SetText(txtTitle, model_.shown.title);
   }
 
   platform::FormSpec spec;
@@ -112,26 +87,12 @@ void FusenshiWindow::Form_Load() {
   strip_.Materialise(*form_);
   frame_.Form_Resize();
 
-  if (startup) {
-    if (values) LoadFromFile(*values);
-    // The controller runs the chain as a loop: this asks for the next window.
-    if (state_.MemoCount < host_.NoteListCount()) {
-      host_.NewMemo_Click();
-    } else {
-      state_.StartupLoad = false;
-    }
-    state_.FrmPath = memoPath_;
-    return;
-  }
-  if (review) {
-    if (values) LoadFromFile(*values);
-    return;
-  }
+  if (values) ShowLoaded(values->details.has_value());
+  if (mode == LoadMode::Listed) state_.FrmPath = model_.path;
+  if (mode != LoadMode::New) return;
 
   // A brand-new note opens its details view at once.
-  if (!HasContent() && TrimSpaces(details_.Text(txtTime0)) == "00" &&
-      TrimSpaces(details_.Text(txtTime1)) == "00" &&
-      TrimSpaces(details_.Text(txtDateNo)) == "0000/00/00") {
+  if (model_.shown.IsBlank()) {
     auto open = form_->Bounds();
     open.height = kDetailsHeight;
     open.width = kDetailsWidth;
@@ -146,19 +107,8 @@ void FusenshiWindow::Form_Load() {
   }
 }
 
-// Not called for a file that is not a usable note: that window stays empty at
-// its place.
-void FusenshiWindow::LoadFromFile(const MemoFileValues& values) {
-  fileUtf16_ = values.utf16;
-  SetAlarmChecked(values.alarm != 0);
-  details_.SetText(loadFileName, memoPath_);
-  const bool armed = details_.Checked(AlmCheck);
-  details_.SetEnabled(AlmMusic, armed);
-  details_.SetChecked(AlmMusic, values.alarmMusic != 0);
-  details_.SetText(txtDateNo, values.date);
-  details_.SetText(txtTime0, values.time0);
-  details_.SetText(txtTime1, values.time1);
-  picker_.Close();
+void FusenshiWindow::ShowLoaded(bool hasDetails) {
+  alarm_.ShowFields();
   alarm_.WatchFromLoad();
 
   // Saved on a monitor that is gone: back onto the primary screen, snap or not.
@@ -166,54 +116,46 @@ void FusenshiWindow::LoadFromFile(const MemoFileValues& values) {
     SetBounds(SnapToEdges(form_->Bounds(), PrimaryScreenEdges(platform_.windows.Screen())));
   }
 
-  state_.TemaeFlag.Set(number_, values.temae);
-  SetTemaeChecked(values.temae);
-  if (values.temae) form_->SetTopmost(true);
-
-  state_.ToumeiFlag.Set(number_, values.toumei);
-  SetToumeiChecked(values.toumei);
-  if (values.toumei) form_->SetLayeredAlpha(layout::kTranslucentAlpha);
-  if (values.details) details_.SetText(txtData, *values.details);
+  details_.SetChecked(TemaeCheck, model_.shown.options.inFront);
+  if (model_.applied.inFront) form_->SetTopmost(true);
+  details_.SetChecked(ToumeiCheck, model_.shown.options.translucent);
+  if (model_.applied.translucent) form_->SetLayeredAlpha(layout::kTranslucentAlpha);
+  if (hasDetails) details_.SetText(txtData, model_.shown.details);
 }
 
 void FusenshiWindow::ShowInactive() { form_->SetVisible(true); }
 
 void FusenshiWindow::Activate() {
   form_->Activate();
-  Form_Activate();
+  OnActivate();
   // A new note is for typing: the caret waits in its title.
   if (DetailsOpen()) strip_.Live(txtTitle)->Focus();
 }
 
-void FusenshiWindow::Form_Activate() {
-  host_.RecordThisNote(Caption(), Title());
-  state_.FrmPath = memoPath_;
+void FusenshiWindow::OnActivate() {
+  host_.RecordThisNote(*this);
+  state_.FrmPath = model_.path;
 }
 
-void FusenshiWindow::cmdSave_Click(int index) {
-  if (index == 0) {
-    // A note that could not be written keeps its details open with its text.
-    if (!SaveFromDetails()) return;
-    alarm_.WatchFromSave();
-    CollapseAndApplyOptions();
-    return;
-  }
+void FusenshiWindow::Save() {
+  // A note that could not be written keeps its details open with its text.
+  if (!SaveFromDetails()) return;
+  alarm_.WatchFromSave();
+  CollapseAndApplyOptions();
+}
 
-  title_.SetTitleText(restore_.title);
-  details_.SetText(txtData, restore_.details);
-  // The tick goes back first: ticking resets the date and the times, which
-  // must then come back too. Times keep their two digits ("09").
-  SetAlarmChecked(restore_.alarm);
+void FusenshiWindow::Cancel() {
+  const ShownValues copy = cancelCopy_;
+  title_.SetTitle(copy.title);  // a changed title goes to the file, as a typed one does
+  model_.shown = copy;
+  details_.SetText(txtData, copy.details);
+  alarm_.ShowFields();
   picker_.Close();
-  details_.SetText(txtDateNo, restore_.date);
-  details_.SetChecked(AlmMusic, restore_.music);
-  details_.SetText(txtTime0, TwoDigits(restore_.hour));
-  details_.SetText(txtTime1, TwoDigits(restore_.minute));
   alarm_.Recheck();
-  SetTemaeChecked(restore_.temae);
-  SetToumeiChecked(restore_.toumei);
-  if (!HasContent()) {
-    host_.MemoClose_Click();  // this note may be gone now
+  details_.SetChecked(TemaeCheck, copy.options.inFront);
+  details_.SetChecked(ToumeiCheck, copy.options.translucent);
+  if (!model_.shown.HasContent()) {
+    host_.CloseNote(*this);  // this note may be gone now
     return;
   }
   CollapseAndApplyOptions();
@@ -227,23 +169,31 @@ void FusenshiWindow::CollapseAndApplyOptions() {
   bounds.width = layout::kCollapsedWidth;
   SetBounds(bounds);
 
-  state_.ToumeiFlag.Set(number_, ToumeiChecked());
-  host_.SetToumeiChecked(ToumeiChecked());
-  state_.TemaeFlag.Set(number_, TemaeChecked());
-  host_.SetTemaeViewChecked(TemaeChecked());
-
-  if (host_.ToumeiChecked()) form_->SetLayeredAlpha(layout::kTranslucentAlpha);
-  if (host_.TemaeViewChecked()) {
-    form_->SetTopmost(true);
-  } else {
-    form_->SetTopmost(false);
-    state_.TemaeFlag.Set(number_, false);
-    host_.ReassertFrontNotes();
-  }
+  model_.ApplyShownOptions();
+  // Opening the details made the window opaque; unticking leaves it so.
+  if (model_.applied.translucent) form_->SetLayeredAlpha(layout::kTranslucentAlpha);
+  form_->SetTopmost(model_.applied.inFront);
+  if (!model_.applied.inFront) host_.ReassertFrontNotes();
   if (auto* title = strip_.Live(txtTitle)) title->SetSelection(0, 0);
 }
 
-void FusenshiWindow::OnActivate() { Form_Activate(); }
+void FusenshiWindow::SetInFront(bool front) {
+  model_.applied.inFront = front;
+  model_.shown.options.inFront = front;
+  details_.SetChecked(TemaeCheck, front);
+  form_->SetTopmost(front);
+}
+
+void FusenshiWindow::SetTranslucent(bool translucent) {
+  model_.applied.translucent = translucent;
+  model_.shown.options.translucent = translucent;
+  details_.SetChecked(ToumeiCheck, translucent);
+  form_->SetLayeredAlpha(translucent ? std::optional(layout::kTranslucentAlpha) : std::nullopt);
+}
+
+void FusenshiWindow::KeepInFront() {
+  if (model_.applied.inFront) form_->SetTopmost(true);
+}
 
 void FusenshiWindow::OpenDetails() {
   auto bounds = form_->Bounds();
@@ -254,11 +204,7 @@ void FusenshiWindow::OpenDetails() {
   if (bounds.left < 0) bounds.left = 0;
   SetBounds(bounds);
   ShowDetailsFrame();
-
-  KeepAlarmRestoreCopy();
-  restore_.temae = TemaeChecked();
-  restore_.toumei = ToumeiChecked();
-
+  KeepCancelCopy();
   if (auto* data = details_.Live(txtData)) data->Focus();
   form_->SetLayeredAlpha(std::nullopt);
 }
@@ -269,15 +215,7 @@ void FusenshiWindow::ShowDetailsFrame() {
   picker_.DetailsShown();
 }
 
-void FusenshiWindow::KeepAlarmRestoreCopy() {
-  restore_.title = Title();
-  restore_.details = Details();
-  restore_.date = details_.Text(txtDateNo);
-  restore_.alarm = details_.Checked(AlmCheck);
-  restore_.music = details_.Checked(AlmMusic);
-  restore_.hour = static_cast<int>(ParseWholeNumber(details_.Text(txtTime0)).value_or(0));
-  restore_.minute = static_cast<int>(ParseWholeNumber(details_.Text(txtTime1)).value_or(0));
-}
+void FusenshiWindow::KeepCancelCopy() { cancelCopy_ = model_.shown.CancelCopy(); }
 
 void FusenshiWindow::OpenDetailsForAlarm() {
   auto bounds = form_->Bounds();
@@ -292,17 +230,34 @@ void FusenshiWindow::OpenDetailsForAlarm() {
   ShowDetailsFrame();
 }
 
-void FusenshiWindow::SetAlarmChecked(bool checked) {
-  if (details_.Checked(AlmCheck) == checked) return;
-  details_.SetChecked(AlmCheck, checked);
-  alarm_.AlmCheck_Click();
+void FusenshiWindow::Pressed() {
+  const auto bounds = form_->Bounds();
+  state_.FrmPath = model_.path;
+  state_.FrmTop = bounds.top;
+  state_.FrmLeft = bounds.left;
+  state_.FrmWidth = bounds.width;
+  state_.FrmHeight = bounds.height;
+  host_.RecordThisNote(*this);
+}
+
+void FusenshiWindow::OpenMenu() {
+  // The options the window has are stored with every right press, so a file
+  // changed behind the note's back shows them again.
+  if (model_.shown.HasContent()) {
+    WriteKey("Temae", TrueFalse(model_.applied.inFront));
+    WriteKey("Toumei", TrueFalse(model_.applied.translucent));
+  }
+  host_.ShowNoteMenu(*this);  // the chosen command may close this note
+}
+
+void FusenshiWindow::MovedByUser() {
+  const auto bounds = form_->Bounds();
+  WriteKey("Left", std::to_string(bounds.left));
+  WriteKey("Top", std::to_string(bounds.top));
 }
 
 void FusenshiWindow::WriteKey(std::string_view key, std::string_view value) {
-  // A note without a file yet skips single-key writes; its first save or
-  // close writes everything.
-  if (memoPath_.empty()) return;
-  WriteMemoKey(platform_.files, memoPath_, key, value);
+  WriteMemoKey(platform_.files, model_.path, key, value);
 }
 
 void FusenshiWindow::SetBounds(const TwipsRect& bounds) {
@@ -314,52 +269,66 @@ void FusenshiWindow::SetBounds(const TwipsRect& bounds) {
 
 void FusenshiWindow::OnMouseDown(int controlId, const platform::MouseDown& press) {
   if (controlId == lblTitle || controlId == platform::kFormItself) {
-    frame_.lblTitle_MouseDown(press);
+    frame_.OnTabPress(press);
   } else if (controlId == txtTitle) {
-    title_.txtTitle_MouseDown(press);
+    title_.OnMouseDown(press);
   }
 }
 
 void FusenshiWindow::OnClick(int controlId) {
   switch (controlId) {
     case cmdSave0:
-      cmdSave_Click(0);
+      Save();
       break;
     case cmdSave1:
-      cmdSave_Click(1);
+      Cancel();
       break;
     case AlmCheck:
-      alarm_.AlmCheck_Click();
+      alarm_.OnAlarmClicked();
+      break;
+    case AlmMusic:
+      alarm_.OnMusicClicked();
+      break;
+    case TemaeCheck:
+      model_.shown.options.inFront = details_.Checked(TemaeCheck);
+      break;
+    case ToumeiCheck:
+      model_.shown.options.translucent = details_.Checked(ToumeiCheck);
       break;
     case txtDateNo:
       picker_.txtDateNo_Click();
       break;
     case txtTitle:
-      title_.txtTitle_Click();
+      title_.OnClick();
       break;
     default:
       // The tab's own click (lblTitle) does nothing: its press already moved
       // the note or passed the click through.
-      if (picker_.OnClick(controlId) == DatePicker::Clicked::DatePicked) alarm_.FocusHour();
+      if (picker_.OnClick(controlId) == DatePicker::Clicked::DatePicked) alarm_.DatePicked();
       break;
   }
 }
 
 void FusenshiWindow::OnDblClick(int controlId) {
   if (controlId == txtTitle) {
-    title_.txtTitle_DblClick();
+    title_.OnDblClick();
   } else if (controlId == lblTitle) {
-    frame_.lblTitle_DblClick();
+    frame_.PassThrough(2);
   }
 }
 
 void FusenshiWindow::OnKeyDown(int controlId, int keyCode, int /*shift*/) {
-  if (controlId == txtTitle) title_.txtTitle_KeyDown(keyCode);
+  if (controlId == txtTitle) title_.OnKeyDown(keyCode);
 }
 
 void FusenshiWindow::OnChange(int controlId) {
-  if (controlId == txtTitle) title_.txtTitle_Change();
-  if (controlId == txtTime0 || controlId == txtTime1) alarm_.Recheck();
+  if (controlId == txtTitle) {
+    title_.OnChange();
+  } else if (controlId == txtData) {
+    model_.shown.details = details_.Text(txtData);
+  } else {
+    alarm_.OnTimeTyped(controlId);
+  }
 }
 
 void FusenshiWindow::OnKeyPress(int controlId, int& keyAscii) {

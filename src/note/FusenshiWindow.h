@@ -12,6 +12,7 @@
 #include "note/MemoFile.h"
 #include "note/NoteFrame.h"
 #include "note/NoteHost.h"
+#include "note/NoteModel.h"
 #include "note/SaveFailure.h"
 #include "note/TitleEditing.h"
 #include "platform/Form.h"
@@ -20,31 +21,29 @@
 
 namespace zlt::note {
 
-// What cancel puts back: the values when the details view was opened.
-struct RestoreCopy {
-  std::string title;
-  std::string details;
-  std::string date;
-  bool alarm = false;
-  bool music = false;
-  int hour = 0;
-  int minute = 0;
-  bool temae = false;
-  bool toumei = false;
-};
+// How a note window comes to be: empty, from the note list at start-up (the
+// note it reads becomes the one last loaded), or reopened from the list by
+// show-hidden or a forwarded restore.
+enum class LoadMode { New, Listed, Reopened };
 
 // "ＺＬＴ付箋紙プラグインNo." and the note number.
 std::string NoteCaption(int number);
 
-class FusenshiWindow final : public platform::IFormEvents, private AlarmOwner {
+class FusenshiWindow final : public platform::IFormEvents,
+                             private AlarmOwner,
+                             private TitleOwner,
+                             private FrameOwner {
  public:
   FusenshiWindow(platform::Platform& platform, ProgramState& state, NoteHost& host);
   ~FusenshiWindow() override;
   FusenshiWindow(const FusenshiWindow&) = delete;
   FusenshiWindow& operator=(const FusenshiWindow&) = delete;
 
-  // Creates the window and runs its load; the window stays hidden until Show.
-  void Form_Load();
+  // Takes the next note number, reads the note file at path (Listed,
+  // Reopened) and creates the window, which stays hidden until shown. A new
+  // note opens its details view. Throws when the window system refuses the
+  // window.
+  void Load(LoadMode mode, const std::string& path = {});
   // Shows the window without activating it.
   void ShowInactive();
   // Makes the shown window the active note, recorded as the note last
@@ -53,36 +52,28 @@ class FusenshiWindow final : public platform::IFormEvents, private AlarmOwner {
 
   // Writes the note to its file when it has content, without closing. What
   // could not be written, or nullopt when the note is safe on disk (or empty).
-  std::optional<SaveFailure> Form_QueryUnload();
-  void Form_Activate();
-  // Index 0 saves, index 1 cancels.
-  void cmdSave_Click(int index);
+  std::optional<SaveFailure> SaveToFile();
+  // "保存" and "ｷｬﾝｾﾙ" of the details view.
+  void Save() override;
+  void Cancel();
   // Opens the details view (Shift + double click on the title).
-  void OpenDetails();
+  void OpenDetails() override;
   // One tick of the snap to the screen's edges.
-  void FormMoveTimer_Timer() { frame_.FormMoveTimer_Timer(); }
+  void SnapToMonitor() { frame_.SnapToMonitor(); }
+
+  // The display options, from the menu's commands: the window, the note's
+  // options and its details' check boxes all take the new value.
+  void SetInFront(bool front);
+  void SetTranslucent(bool translucent);
+  // A note kept always in front goes to the top layer again.
+  void KeepInFront();
 
   // What the controller reads of a note.
-  platform::IForm& Form() { return *form_; }
+  platform::IForm& Form() override { return *form_; }
+  const NoteModel& Model() const { return model_; }
   platform::WindowHandle Handle() const;
-  std::string Caption() const;
   int NoteNumber() const { return number_; }
-  const std::string& MemoPath() const { return memoPath_; }
-  std::string LoadFileNameCaption() const;
-  bool TemaeChecked() const;
-  bool ToumeiChecked() const;
-  void SetTemaeChecked(bool checked);
-  void SetToumeiChecked(bool checked);
-  bool DetailsOpen() const;
-  bool HasContent() const;
-  std::string Title() const;
-  std::string Details() const;
-  // One key of the note file; skipped while the note has no file yet (its
-  // first save or close writes everything).
-  void WriteKey(std::string_view key, std::string_view value);
-  // Expires when the window object is destroyed: code that let events run
-  // checks it before touching the note again.
-  std::weak_ptr<const bool> AliveToken() const { return alive_; }
+  bool DetailsOpen() const override;
 
   // IFormEvents
   void OnMouseDown(int controlId, const platform::MouseDown& press) override;
@@ -100,28 +91,43 @@ class FusenshiWindow final : public platform::IFormEvents, private AlarmOwner {
   void OnEndSession() override;
 
  private:
-  // Everything of the file but the place and the title, which the window is made with.
-  void LoadFromFile(const MemoFileValues& values);
-  // The note as its file holds it, Left as given.
-  MemoFileContent NoteContent(float left) const;
+  // Shows what the model read from its file; the title and the place went
+  // into the window as it was made.
+  void ShowLoaded(bool hasDetails);
+  // The collapsed place the window stands at now, kept in the model before
+  // every whole write.
+  void TakePlaceFromWindow();
   // Writes the whole note, to a new file name when it has none yet; the note
   // takes that name only once it is written.
-  std::optional<SaveFailure> WriteNote(float left);
+  std::optional<SaveFailure> WriteNote();
   // "保存": writes the note, or says why it could not. True when written.
   bool SaveFromDetails();
   void CollapseAndApplyOptions();
-  void SetAlarmChecked(bool checked);  // runs AlmCheck_Click when the value changes
+  // One key of the note file; skipped while the note has no file yet (its
+  // first save or close writes everything).
+  void WriteKey(std::string_view key, std::string_view value);
   // Resizing remakes the outline.
   void SetBounds(const platform::TwipsRect& bounds);
   void ShowDetailsFrame();
   // AlarmOwner
   void OpenDetailsForAlarm() override;
-  void KeepAlarmRestoreCopy() override;
+  void KeepCancelCopy() override;
   void ShownByAlarm() override { host_.NoteShown(); }
+  // TitleOwner
+  void PassClickThrough(int clicks) override { frame_.PassThrough(clicks); }
+  // FrameOwner
+  void Pressed() override;
+  void OpenMenu() override;
+  void MovedByUser() override;
+  std::weak_ptr<const bool> AliveToken() const override { return alive_; }
 
   platform::Platform& platform_;
   ProgramState& state_;
   NoteHost& host_;
+  NoteModel model_;
+  // What Cancel puts back: the shown values when the details view last opened
+  // or the alarm last fired.
+  ShownValues cancelCopy_;
   std::unique_ptr<platform::IForm> form_;
   LazyControls strip_;
   LazyControls details_;
@@ -131,9 +137,6 @@ class FusenshiWindow final : public platform::IFormEvents, private AlarmOwner {
   Alarm alarm_;
   std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
   int number_ = 0;
-  std::string memoPath_;
-  bool fileUtf16_ = false;  // the note's file is UTF-16 and stays so
-  RestoreCopy restore_;
   platform::TwipsRect lastSize_{};
 };
 

@@ -1,10 +1,7 @@
 #include "note/NoteFrame.h"
 
 #include <cmath>
-#include <memory>
-#include <string>
 
-#include "note/FusenshiWindow.h"
 #include "note/Snap.h"
 
 namespace zlt::note {
@@ -14,8 +11,6 @@ namespace {
 constexpr int kOutlineEllipsePx = 10;
 
 int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
-
-const char* TrueFalse(bool value) { return value ? "True" : "False"; }
 
 }  // namespace
 
@@ -28,30 +23,10 @@ void NoteFrame::Form_Resize() {
                       kOutlineEllipsePx);
 }
 
-void NoteFrame::RecordPress() {
-  const auto bounds = note_.Form().Bounds();
-  state_.FrmPath = note_.MemoPath();
-  state_.FrmTop = bounds.top;
-  state_.FrmLeft = bounds.left;
-  state_.FrmWidth = bounds.width;
-  state_.FrmHeight = bounds.height;
-  host_.RecordThisNote(note_.Caption(), note_.Title());
-}
-
-void NoteFrame::lblTitle_MouseDown(const platform::MouseDown& press) {
-  RecordPress();
-  const int number = note_.NoteNumber();
-
+void NoteFrame::OnTabPress(const platform::MouseDown& press) {
+  note_.Pressed();
   if (press.buttons == platform::mouse::kRight) {
-    const bool temae = state_.TemaeFlag.Get(number);
-    const bool toumei = state_.ToumeiFlag.Get(number);
-    host_.SetTemaeViewChecked(temae);
-    host_.SetToumeiChecked(toumei);
-    if (note_.HasContent()) {
-      note_.WriteKey("Temae", TrueFalse(temae));
-      note_.WriteKey("Toumei", TrueFalse(toumei));
-    }
-    host_.ShowFusenMenu(note_.Form());  // the chosen command may close this note
+    note_.OpenMenu();  // the chosen command may close this note
     return;
   }
   // Both buttons together count as a left press; the middle button only records.
@@ -59,7 +34,7 @@ void NoteFrame::lblTitle_MouseDown(const platform::MouseDown& press) {
   if (press.shift == platform::shift::kShift || note_.DetailsOpen()) {
     MoveWithMouse();
   } else {
-    lblTitle_Click();
+    PassThrough(1);
   }
 }
 
@@ -69,10 +44,7 @@ void NoteFrame::MoveWithMouse() {
   // The system's move loop runs until the button is released; timers,
   // the snap included, go on ticking meanwhile.
   form.RunSystemMove();
-  if (alive.expired()) return;
-  const auto bounds = form.Bounds();
-  note_.WriteKey("Left", std::to_string(bounds.left));
-  note_.WriteKey("Top", std::to_string(bounds.top));
+  if (!alive.expired()) note_.MovedByUser();
 }
 
 void NoteFrame::PassThrough(int clicks) {
@@ -111,7 +83,7 @@ void NoteFrame::PassThrough(int clicks) {
   form.SetEnabled(true);
 }
 
-void NoteFrame::FormMoveTimer_Timer() {
+void NoteFrame::SnapToMonitor() {
   auto& form = note_.Form();
   // A note hidden, or away for a click that passes through, stays put.
   if (!form.Visible()) return;

@@ -6,39 +6,52 @@
 #include <string>
 
 #include "note/LazyControls.h"
+#include "note/NoteModel.h"
 #include "platform/Form.h"
 #include "platform/Platform.h"
 
 namespace zlt::note {
 
-class FusenshiWindow;
-class NoteFrame;
+// What title editing needs of its note window.
+class TitleOwner {
+ public:
+  virtual ~TitleOwner() = default;
+  virtual bool DetailsOpen() const = 0;
+  // Shift + double click.
+  virtual void OpenDetails() = 0;
+  // Enter while the details are open: "保存".
+  virtual void Save() = 0;
+  // A plain click (double click) on a collapsed note reaches what lies beneath.
+  virtual void PassClickThrough(int clicks) = 0;
+};
 
 class TitleEditing {
  public:
-  TitleEditing(platform::Platform& platform, FusenshiWindow& note, NoteFrame& frame,
-               LazyControls& strip)
-      : platform_(platform), note_(note), frame_(frame), strip_(strip) {}
+  TitleEditing(platform::Platform& platform, NoteModel& model, LazyControls& strip,
+               TitleOwner& owner)
+      : platform_(platform), model_(model), strip_(strip), owner_(owner) {}
   TitleEditing(const TitleEditing&) = delete;
   TitleEditing& operator=(const TitleEditing&) = delete;
 
-  void txtTitle_MouseDown(const platform::MouseDown& press);
-  void txtTitle_Click();
-  void txtTitle_DblClick();
-  void txtTitle_KeyDown(int keyCode);
-  // Every change of the title, the user's or the program's, is stored.
-  void txtTitle_Change();
+  void OnMouseDown(const platform::MouseDown& press);
+  void OnClick();
+  void OnDblClick();
+  void OnKeyDown(int keyCode);
+  // The user changed the title: it becomes the note's and goes to its file.
+  void OnChange();
 
   // The program sets the title; the change is stored like a typed one.
-  void SetTitleText(const std::string& title);
+  void SetTitle(const std::string& title);
 
  private:
   bool ShiftHeld() const { return platform_.windows.ShiftDown(); }
+  // Every change of the title, the user's or the program's, is stored at once.
+  void Store(const std::string& title);
 
   platform::Platform& platform_;
-  FusenshiWindow& note_;
-  NoteFrame& frame_;
+  NoteModel& model_;
   LazyControls& strip_;
+  TitleOwner& owner_;
 };
 
 }  // namespace zlt::note

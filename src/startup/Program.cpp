@@ -38,7 +38,6 @@ manager::Controller* Program::FusenController() { return controller_.get(); }
 CopyDataHook& Program::Hook() { return *hook_; }
 
 void Program::Main() {
-  state_->StartupLoad = false;
   if (!platform_.instance.ClaimFirstInstance()) RunSecondInstance(platform_);
 
   controller_ = std::make_unique<manager::Controller>(platform_, *state_, [this] { End(); });
@@ -61,8 +60,8 @@ void Program::Main() {
 
   const std::string command = StartupSwitch(platform_.environment.CommandLine());
   if (command == "/*") {
-    state_->StartupLoad = true;
-    LoadAllMemos();
+    // No saved note: nothing to show, and nothing to stay for.
+    if (!controller_->OpenAllNotes()) End();
   } else if (command == "/N") {
     controller_->NewMemo_Click();
   } else if (command == "/V") {
@@ -78,14 +77,6 @@ void Program::LoadUserName() {
   const auto name = platform_.environment.UserName();
   // An empty name would put the notes straight into the program's folder.
   state_->UserName = name && !name->empty() ? std::string(TrimNull(*name)) : "DEFAULT";
-}
-
-void Program::LoadAllMemos() {
-  if (controller_->MemoListLoad()) {
-    controller_->NewMemo_Click();
-  } else {
-    End();
-  }
 }
 
 void Program::RunForwardedSwitch(std::string_view command) {

@@ -35,7 +35,6 @@ class Program {
 
  private:
   void LoadUserName();
-  void LoadAllMemos();
   void RunForwardedSwitch(std::string_view command);
   // Removes the hook and ends the process at once; no window's handlers run.
   [[noreturn]] void End();

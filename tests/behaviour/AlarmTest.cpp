@@ -242,7 +242,8 @@ TEST_F(AlarmTest, CancelPutsBackAnUntickedAlarmAndAChangedHour) {
   EXPECT_EQ(Tab(note), kBefore);
 
   ShiftDoubleClickTitle(note);
-  EXPECT_FALSE(note.Control(note::Frame2).Visible()) << "cancel closed the picker";
+  EXPECT_FALSE(note.HasControl(note::Frame2) && note.Control(note::Frame2).Visible())
+      << "cancel leaves no picker open";
   desktop_.Type(note, note::txtTime0, "7");
   Cancel(note);
   EXPECT_EQ(Text(note, note::txtTime0), "08");
@@ -250,6 +251,70 @@ TEST_F(AlarmTest, CancelPutsBackAnUntickedAlarmAndAChangedHour) {
   desktop_.RequestClose(note);
   const auto stored = ReadNoteFile("0.txt");
   EXPECT_NE(stored.find("Date=2026/12/24\r\nTime0=08\r\nTime1=05\r\n"), std::string::npos);
+}
+
+// Cancel after a firing puts back the options the note showed when it fired,
+// whichever way its details came to be open, and the window and file follow.
+class AlarmCancelTest : public AlarmTest {
+ protected:
+  // A note in front and translucent whose alarm is due at 09:01.
+  sim::SimForm& StartFrontNote() {
+    auto bytes = AlarmNote("front", "2026/12/07", "09", "01", 0, 9000, 1);
+    bytes.replace(bytes.find("Temae=0"), 7, "Temae=1");
+    return StartWithNote(bytes);
+  }
+  void ExpectOptions(sim::SimForm& note, bool front, bool translucent) {
+    EXPECT_FALSE(DetailsOpen(note));
+    EXPECT_EQ(note.Topmost(), front);
+    EXPECT_EQ(note.Alpha(), translucent ? std::optional<std::uint8_t>(150) : std::nullopt);
+    EXPECT_EQ(note.Control(note::TemaeCheck).Checked(), front);
+    EXPECT_EQ(note.Control(note::ToumeiCheck).Checked(), translucent);
+    RightPress(note);
+    EXPECT_EQ(MenuChecked(MenuItem::TemaeView), front);
+    EXPECT_EQ(MenuChecked(MenuItem::Toumei), translucent);
+    EXPECT_TRUE(FileHas("0.txt", std::string("Temae=") + (front ? "True" : "False") +
+                                     "\r\nToumei=" + (translucent ? "True" : "False") + "\r\n"));
+  }
+};
+
+TEST_F(AlarmCancelTest, ACollapsedNoteKeepsItsOptionsAndItsFile) {
+  auto& note = StartFrontNote();
+  const auto stored = ReadNoteFile("0.txt");
+  desktop_.Advance(1min);
+  ASSERT_TRUE(DetailsOpen(note));
+  EXPECT_FALSE(note.Layered()) << "a firing note is opaque";
+  Cancel(note);
+  EXPECT_TRUE(note.Topmost());
+  EXPECT_EQ(note.Alpha(), std::optional<std::uint8_t>(150));
+  desktop_.RequestClose(note);
+  EXPECT_EQ(ReadNoteFile("0.txt"), stored);
+}
+
+TEST_F(AlarmCancelTest, OptionsSavedOffStayOffThoughTheDetailsOpenedWithThemOn) {
+  auto& note = StartWithNote(NoteBytes("plain", 9000, 600, "", 1, 1));
+  ShiftDoubleClickTitle(note);
+  desktop_.Click(note, note::TemaeCheck);
+  desktop_.Click(note, note::ToumeiCheck);
+  desktop_.Click(note, note::AlmCheck);
+  desktop_.Click(note, note::Command1);
+  desktop_.Type(note, note::txtTime0, "09");
+  desktop_.Type(note, note::txtTime1, "01");
+  Save(note);
+  desktop_.Advance(1min);
+  ASSERT_EQ(CommandLines().size(), 1u);
+  Cancel(note);
+  ExpectOptions(note, false, false);
+}
+
+TEST_F(AlarmCancelTest, AFiringWhileTheDetailsAreOpenKeepsWhatTheyShowThen) {
+  auto& note = StartFrontNote();
+  ShiftDoubleClickTitle(note);
+  desktop_.Click(note, note::TemaeCheck);  // unsaved when the alarm fires
+  desktop_.Advance(1min);
+  ASSERT_EQ(CommandLines().size(), 1u);
+  desktop_.Click(note, note::ToumeiCheck);  // after the firing: undone by cancel
+  Cancel(note);
+  ExpectOptions(note, false, true);
 }
 
 }  // namespace

@@ -31,8 +31,8 @@ TEST_F(DisplayOptionsTest, TemaeViewAndToumeiTakeOneNoteOutOfTheFrontAndMakeItTr
   Choose(MustNote(2), MenuItem::TemaeView);
 
   EXPECT_FALSE(MustNote(2).Topmost());
-  EXPECT_FALSE(run.State().TemaeFlag.Get(2));
-  EXPECT_FALSE(Window(run, 2).TemaeChecked());
+  EXPECT_FALSE(Window(run, 2).Model().applied.inFront);
+  EXPECT_FALSE(Window(run, 2).Model().shown.options.inFront);
   EXPECT_TRUE(FileSays(1, "Temae=0"));
   // The other two are above every normal window, the other program's too.
   const auto z = desktop_.ZOrder();
@@ -46,7 +46,7 @@ TEST_F(DisplayOptionsTest, TemaeViewAndToumeiTakeOneNoteOutOfTheFrontAndMakeItTr
   // And back in front.
   Choose(MustNote(2), MenuItem::TemaeView);
   EXPECT_TRUE(MustNote(2).Topmost());
-  EXPECT_TRUE(run.State().TemaeFlag.Get(2));
+  EXPECT_TRUE(Window(run, 2).Model().applied.inFront);
   EXPECT_TRUE(FileSays(1, "Temae=1"));
 
   // Translucent and back, still off the taskbar.
@@ -55,16 +55,16 @@ TEST_F(DisplayOptionsTest, TemaeViewAndToumeiTakeOneNoteOutOfTheFrontAndMakeItTr
   Choose(MustNote(2), MenuItem::Toumei);
   EXPECT_EQ(MustNote(2).Alpha(), std::optional<std::uint8_t>(150));
   EXPECT_EQ(MustNote(2).ExStyle(), kTopmost | kToolWindow | kLayered);
-  EXPECT_TRUE(Window(run, 2).ToumeiChecked());
-  EXPECT_TRUE(run.State().ToumeiFlag.Get(2));
+  EXPECT_TRUE(Window(run, 2).Model().shown.options.translucent);
+  EXPECT_TRUE(Window(run, 2).Model().applied.translucent);
   EXPECT_TRUE(FileSays(1, "Toumei=1"));
   EXPECT_FALSE(MustNote(1).Layered());
 
   Choose(MustNote(2), MenuItem::Toumei);
   EXPECT_FALSE(MustNote(2).Layered());
   EXPECT_EQ(MustNote(2).ExStyle(), kTopmost | kToolWindow);
-  EXPECT_FALSE(Window(run, 2).ToumeiChecked());
-  EXPECT_FALSE(run.State().ToumeiFlag.Get(2));
+  EXPECT_FALSE(Window(run, 2).Model().shown.options.translucent);
+  EXPECT_FALSE(Window(run, 2).Model().applied.translucent);
   EXPECT_TRUE(FileSays(1, "Toumei=0"));
 }
 
@@ -90,21 +90,23 @@ TEST_F(DisplayOptionsTest, AllNotesCommandsReachHiddenNotesAndNumbersNotGivenOut
       EXPECT_EQ(form.Topmost(), step.front) << n;
       EXPECT_EQ(form.Alpha(), step.translucent ? std::optional<std::uint8_t>(150) : std::nullopt);
       EXPECT_NE(form.ExStyle() & sim::exstyle::kToolWindow, 0u) << n;
-      EXPECT_EQ(Window(run, n).TemaeChecked(), step.front) << n;
-      EXPECT_EQ(Window(run, n).ToumeiChecked(), step.translucent) << n;
+      EXPECT_EQ(Window(run, n).Model().shown.options,
+                (note::DisplayOptions{step.front, step.translucent}))
+          << n;
+      EXPECT_EQ(Window(run, n).Model().applied,
+                (note::DisplayOptions{step.front, step.translucent}))
+          << n;
       EXPECT_TRUE(FileSays(n - 1, step.front ? "Temae=1" : "Temae=0")) << n;
       EXPECT_TRUE(FileSays(n - 1, step.translucent ? "Toumei=1" : "Toumei=0")) << n;
     }
     EXPECT_FALSE(MustNote(2).Visible());
-    for (int number : {0, 50, 51, 400}) {
-      EXPECT_EQ(run.State().TemaeFlag.Get(number), step.front) << number;
-      EXPECT_EQ(run.State().ToumeiFlag.Get(number), step.translucent) << number;
-    }
+    EXPECT_EQ(run.State().NewNotesInFront, step.front);
+    EXPECT_EQ(run.State().NewNotesTranslucent, step.translucent);
   }
 }
 
 TEST_F(DisplayOptionsTest, ANoteClosedWhileTheMenuClosesIsLeftAloneAndNothingElseChanges) {
-  auto& run = StartThreeNotes(1, 1);
+  StartThreeNotes(1, 1);
   // Note 2 first; "隠れている付箋紙を表示" brings its file back as note 4.
   const std::pair<MenuItem, int> rounds[] = {{MenuItem::TemaeView, 2}, {MenuItem::Toumei, 4}};
   for (const auto& [item, number] : rounds) {
@@ -113,8 +115,6 @@ TEST_F(DisplayOptionsTest, ANoteClosedWhileTheMenuClosesIsLeftAloneAndNothingEls
     desktop_.Defer([this, &note] { desktop_.RequestClose(note); });
     Choose(note, item);
     ASSERT_EQ(Note(number), nullptr);
-    EXPECT_TRUE(run.State().TemaeFlag.Get(number));
-    EXPECT_TRUE(run.State().ToumeiFlag.Get(number));
     EXPECT_TRUE(FileSays(1, "Temae=1"));
     EXPECT_TRUE(FileSays(1, "Toumei=1"));
     for (int n : {1, 3}) {

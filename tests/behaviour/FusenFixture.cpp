@@ -9,6 +9,15 @@
 
 namespace zlt::test {
 
+const note::NoteModel& Running::Model(int number) {
+  for (const auto& note : Controller().Notes()) {
+    if (note->NoteNumber() == number) return note->Model();
+  }
+  ADD_FAILURE() << "no note number " << number;
+  static const note::NoteModel kNone;
+  return kNone;
+}
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -27,6 +27,8 @@ struct Running {
   bool Ended() const { return instance->Ended(); }
   ProgramState& State() { return program->State(); }
   manager::Controller& Controller() { return *program->FusenController(); }
+  // The model of the note with this number; fails the test when there is none.
+  const note::NoteModel& Model(int number);
 };
 
 class FusenTest : public ::testing::Test {

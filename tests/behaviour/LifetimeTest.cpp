@@ -26,7 +26,6 @@ TEST_F(LifetimeTest, RestoreAllThatLosesTheStartRaceStillOpensEveryNote) {
   }
   EXPECT_EQ(run.State().FrmPath, DataFolder() + "\\0.txt");
   EXPECT_EQ(desktop_.ActiveForm(), &MustNote(2));
-  EXPECT_FALSE(run.State().ReViewLoad);
 }
 
 TEST_F(LifetimeTest, ForwardedRestoreAllOpensOnlyFilesWithoutAWindowAndLeavesHiddenNotesHidden) {
@@ -95,7 +94,6 @@ TEST_F(LifetimeTest, ARefusedNoteWindowIsReportedOnceAndTheProgramGoesOnWithTheR
   EXPECT_EQ(desktop_.MessageBoxes()[0].title, "ZLT付箋紙プラグイン");
   EXPECT_EQ(desktop_.MessageBoxes()[0].answer, std::nullopt);
   EXPECT_EQ(run.State().OpenMemoCount, 1);
-  EXPECT_FALSE(run.State().StartupLoad);
   EXPECT_EQ(TitleOf(1), "note0");
   TypeTitle(MustNote(1), "still works");
   EXPECT_TRUE(FileHas("0.txt", "Title=still works"));

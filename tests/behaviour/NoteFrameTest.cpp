@@ -58,7 +58,7 @@ TEST_F(FusenTest, EveryPressRecordsTheNoteThenMenuMoveOrPassThrough) {
         Save(note);
       }
     }
-    run.Controller().FrmObject.clear();
+    run.Controller().RecordThisNote(*run.Controller().Notes().back());
     run.State().FrmLeft = -1;
     const auto menus = desktop_.Menus().size();
     const int moves = note.SystemMoveCount();
@@ -66,8 +66,8 @@ TEST_F(FusenTest, EveryPressRecordsTheNoteThenMenuMoveOrPassThrough) {
     const auto before = note.Bounds();
 
     PressTab(note, c.buttons, c.shift);
-    EXPECT_EQ(run.Controller().FrmObject, note::NoteCaption(1));
-    EXPECT_EQ(run.Controller().FrmTitle, "pressed");
+    ASSERT_NE(run.Controller().ThisNote(), nullptr);
+    EXPECT_EQ(run.Controller().ThisNote()->NoteNumber(), 1);
     EXPECT_EQ(run.State().FrmLeft, before.left);
     EXPECT_EQ(run.State().FrmWidth, before.width);
     EXPECT_EQ(run.State().FrmPath, DataFolder() + "\\0.txt");

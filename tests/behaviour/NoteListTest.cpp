@@ -32,7 +32,6 @@ TEST_F(FusenTest, RestoreAllOpensEveryNoteFileInTextOrderTheFirstActiveOnTopOfIt
   ASSERT_FALSE(run.Ended());
   EXPECT_EQ(run.State().MemoCount, 4);
   EXPECT_EQ(run.State().OpenMemoCount, 4);
-  EXPECT_FALSE(run.State().StartupLoad);
   const char* titles[] = {"zero", "one", "ten", "two"};
   for (int n = 1; n <= 4; ++n) {
     EXPECT_EQ(TitleOf(n), titles[n - 1]);
@@ -41,8 +40,8 @@ TEST_F(FusenTest, RestoreAllOpensEveryNoteFileInTextOrderTheFirstActiveOnTopOfIt
   }
   EXPECT_EQ(MustNote(3).Bounds().top, 1005) << "1000 twips held as 67 whole pixels";
   EXPECT_EQ(desktop_.ActiveForm(), &MustNote(1));
-  EXPECT_EQ(run.Controller().FrmObject, note::NoteCaption(1));
-  EXPECT_EQ(run.Controller().FrmTitle, "zero");
+  ASSERT_NE(run.Controller().ThisNote(), nullptr);
+  EXPECT_EQ(run.Controller().ThisNote()->NoteNumber(), 1);
   EXPECT_EQ(run.State().FrmPath, DataFolder() + "\\0.txt");
   EXPECT_EQ(NotesTopFirst(desktop_), (std::vector<int>{4, 2, 1, 3}));
 }
@@ -53,7 +52,6 @@ TEST_F(FusenTest, RestoreAllWithAThousandNotesNeedsNoDeepNesting) {
   }
   auto& run = Start("/*");
   EXPECT_EQ(run.State().MemoCount, 1000);
-  EXPECT_FALSE(run.State().StartupLoad);
   // A collapsed note creates only its title strip.
   EXPECT_FALSE(MustNote(500).HasControl(note::txtData));
 }
@@ -71,7 +69,8 @@ TEST_F(FusenTest, ShowHiddenShowsHiddenNotesAndReopensOnlyClosedOnes) {
   EXPECT_EQ(TitleOf(6), "note3");
   EXPECT_TRUE(MustNote(3).Visible());
   EXPECT_EQ(desktop_.ActiveForm(), &MustNote(6));
-  EXPECT_EQ(run.Controller().FrmObject, note::NoteCaption(6));
+  ASSERT_NE(run.Controller().ThisNote(), nullptr);
+  EXPECT_EQ(run.Controller().ThisNote()->NoteNumber(), 6);
   EXPECT_EQ(run.State().FrmPath, DataFolder() + "\\3.txt");
   EXPECT_EQ(NotesTopFirst(desktop_), (std::vector<int>{6, 5, 3, 1}));
   Choose(MustNote(1), MenuItem::ReView);  // everything open already: nothing new

@@ -107,7 +107,7 @@ TEST_F(NoteStorage, TextCodePage932CannotHoldIsSavedAsUtf16AndComesBackWhole) {
 
   auto& again = Start("/*");
   EXPECT_EQ(TitleOf(1), "🍣 寿司");
-  EXPECT_EQ(again.Controller().Notes()[0]->Details(), "한글 ♫\r\n");
+  EXPECT_EQ(again.Controller().Notes()[0]->Model().shown.details, "한글 ♫\r\n");
 }
 
 TEST_F(NoteStorage, StartRemovesTemporariesOfSavesThatNeverFinished) {

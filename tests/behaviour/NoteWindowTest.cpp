@@ -27,8 +27,7 @@ TEST_F(FusenTest, NewNoteOpensAtTheTopRightAndItsSaveWritesTheFileAndCollapses) 
   // A new note starts with both display options on; saving applies them.
   EXPECT_TRUE(note.Topmost());
   EXPECT_EQ(note.Alpha(), std::optional<std::uint8_t>(150));
-  EXPECT_TRUE(run.State().TemaeFlag.Get(1));
-  EXPECT_TRUE(run.State().ToumeiFlag.Get(1));
+  EXPECT_EQ(run.Model(1).applied, (note::DisplayOptions{true, true}));
 }
 
 TEST_F(FusenTest, NoteMadeFromTheMenuOpensBelowTheNotePressed) {
@@ -47,7 +46,7 @@ TEST_F(FusenTest, NoteMadeFromTheMenuOpensBelowTheNotePressed) {
   EXPECT_EQ(ReadNoteFile("2.txt"), NoteBytes("a", 9120, 1500));
   EXPECT_EQ(third.Bounds(), (TwipsRect{9120, 1500, 3360, 480}));
   EXPECT_FALSE(third.Topmost());
-  EXPECT_FALSE(run.State().TemaeFlag.Get(3));
+  EXPECT_EQ(run.Model(3).applied, (note::DisplayOptions{false, false}));
 
   // Too close to the left edge: the details view stops at the edge. Windows
   // keep whole pixels: 3500 twips is 233 pixels at 15 twips each.
@@ -117,10 +116,10 @@ TEST_F(FusenTest, NotesNumberedAboveFiftyKeepTheirOwnOptions) {
   // List order is text order: "54.txt" is the 51st name.
   int numberOf54 = 0;
   for (const auto& note : run.Controller().Notes()) {
-    if (note->MemoPath() == DataFolder() + "\\54.txt") numberOf54 = note->NoteNumber();
+    if (note->Model().path == DataFolder() + "\\54.txt") numberOf54 = note->NoteNumber();
   }
   ASSERT_GT(numberOf54, 50);
-  EXPECT_TRUE(run.State().TemaeFlag.Get(numberOf54));
+  EXPECT_TRUE(run.Model(numberOf54).applied.inFront);
   RightPress(MustNote(numberOf54));
   EXPECT_TRUE(MenuChecked(MenuItem::TemaeView));
 }

@@ -41,7 +41,8 @@ TEST_F(FusenTest, RightPressShowsThePressedNotesOwnMarksAndStoresThem) {
 
   // The press records this note for the one-note commands.
   // (the rest of what a press records is the note frame's test).
-  EXPECT_EQ(run.Controller().FrmObject, note::NoteCaption(2));
+  ASSERT_NE(run.Controller().ThisNote(), nullptr);
+  EXPECT_EQ(run.Controller().ThisNote()->NoteNumber(), 2);
   EXPECT_EQ(run.State().FrmTop, 600);
   // A note with content gets its options written in the menu's form.
   EXPECT_TRUE(FileHas("1.txt", "Temae=False\r\nToumei=False\r\n"));

@@ -145,8 +145,8 @@ TEST_F(SaveFailure, SessionEndKeepsTheTextForTheNextStartToPointTo) {
   std::filesystem::copy_file(Host(kept), DataDir() / "0.txt");
   third.Controller().ReView_Click();
   ASSERT_EQ(third.Controller().Notes().size(), 2u);
-  EXPECT_EQ(third.Controller().Notes()[1]->Title(), "消えては困る");
-  EXPECT_EQ(third.Controller().Notes()[1]->Details(), "大事なこと\r\n");
+  EXPECT_EQ(third.Controller().Notes()[1]->Model().shown.title, "消えては困る");
+  EXPECT_EQ(third.Controller().Notes()[1]->Model().shown.details, "大事なこと\r\n");
 }
 
 TEST_F(SaveFailure, SessionEndSendsOnlyWhatNoFileHoldsToTheRecoveryFolder) {
