@@ -141,9 +141,15 @@ void Alarm::Ticked() {
 
 void Alarm::OnMusicClicked() { alarm_.music = details_.Checked(AlmMusic); }
 
-void Alarm::OnTimeTyped(int controlId) {
-  if (!IsTimeBox(controlId)) return;
-  (controlId == txtTime0 ? alarm_.hour : alarm_.minute) = details_.Text(controlId);
+void Alarm::OnFieldChanged(int controlId) {
+  // Keys are filtered, but a paste still reaches the date and time boxes.
+  if (controlId == txtDateNo) {
+    alarm_.date = details_.Text(txtDateNo);
+  } else if (IsTimeBox(controlId)) {
+    (controlId == txtTime0 ? alarm_.hour : alarm_.minute) = details_.Text(controlId);
+  } else {
+    return;
+  }
   Recheck();
 }
 

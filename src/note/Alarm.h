@@ -56,8 +56,8 @@ class Alarm {
   void ShowFields();
   // The user ticked or unticked the music box.
   void OnMusicClicked();
-  // The user typed into a time box.
-  void OnTimeTyped(int controlId);
+  // The user changed the text of the date box or a time box.
+  void OnFieldChanged(int controlId);
   // A day was picked: it is the alarm's date, and the hour box takes the
   // focus, its text selected.
   void DatePicked();

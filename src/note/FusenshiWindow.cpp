@@ -327,7 +327,7 @@ void FusenshiWindow::OnChange(int controlId) {
   } else if (controlId == txtData) {
     model_.shown.details = details_.Text(txtData);
   } else {
-    alarm_.OnTimeTyped(controlId);
+    alarm_.OnFieldChanged(controlId);
   }
 }
 

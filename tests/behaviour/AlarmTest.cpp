@@ -253,6 +253,22 @@ TEST_F(AlarmTest, CancelPutsBackAnUntickedAlarmAndAChangedHour) {
   EXPECT_NE(stored.find("Date=2026/12/24\r\nTime0=08\r\nTime1=05\r\n"), std::string::npos);
 }
 
+TEST_F(AlarmTest, EveryAlarmFieldTheUserChangesIsWhatASaveWrites) {
+  auto& note = StartWithNote(NoteBytes("fields", 9000, 600));
+  ShiftDoubleClickTitle(note);
+  desktop_.Click(note, note::AlmCheck);
+  desktop_.Click(note, note::Command1);
+  desktop_.Click(note, note::AlmMusic);
+  desktop_.Type(note, note::txtDateNo, "2027/01/02");  // a paste: keys are filtered
+  desktop_.Type(note, note::txtTime0, "23");
+  desktop_.Focus(note, note::txtTime1);
+  desktop_.Type(note, note::txtTime1, "5");
+  desktop_.Focus(note, note::txtTitle);  // leaving the minute box makes it "05"
+  Save(note);
+  EXPECT_EQ(ReadNoteFile("0.txt"), AlarmNote("fields", "2027/01/02", "23", "05", 1));
+  EXPECT_TRUE(note.TimerRunning(note::AlarmTimer));
+}
+
 // Cancel after a firing puts back the options the note showed when it fired,
 // whichever way its details came to be open, and the window and file follow.
 class AlarmCancelTest : public AlarmTest {

@@ -3,6 +3,10 @@
 # turns its tab green and starts vokrelay.exe from the application folder with "#[↑]" and then
 # the notice, byte for byte in code page 932. The application folder has a blank in its name
 # and a decoy program sits at the first blank ("C:\zlt.exe"): the decoy is never started.
+# A second note due at the same minute already has its details open when it fires. "ｷｬﾝｾﾙ" on
+# each puts back what the note showed at the firing, its two display options too: note 1 ends
+# translucent and not in front, note 2 in front and translucent, and closing them leaves both
+# files byte for byte as they were.
 ZLT_TIMEOUT=${ZLT_TIMEOUT:-150}  # the program lives through a wait of up to a minute
 source "$(dirname "$0")/lib.sh"
 setup
@@ -19,59 +23,115 @@ cp "$ZLT_RELAY" "$WINEPREFIX/drive_c/zlt.exe"  # would log to C:\relay.log if ev
 relay_log="$APP_DIR/relay.log"
 decoy_log="$WINEPREFIX/drive_c/relay.log"
 
-# The next minute, or the one after when this one is nearly over: the note must be loaded
-# and watching before its minute starts.
+# The next minute, or the one after when this one is nearly over: both notes must be loaded and
+# watching, and note 2's details open, before their minute starts.
 now=$(date +%s)
 due=$(((now / 60 + 1) * 60))
-((due - now < 6)) && due=$((due + 60))
+((due - now < 20)) && due=$((due + 60))
 say "alarm at $(date -d "@$due" '+%H:%M'), $((due - now)) s from now"
-write_cp932 "$DATA_DIR/0.txt" <<NOTE
+# <file> <AlarmMusic> <Top> <Temae> <Toumei> <title> <details>. Left and Top are whole pixels
+# (15 twips each), so a note written back from where it stands keeps its bytes.
+alarm_note() {
+  write_cp932 "$1" <<NOTE
 [ZLT付箋紙プラグイン]
 Alarm=1
-AlarmMusic=1
+AlarmMusic=$2
 Date=$(date -d "@$due" '+%Y/%m/%d')
 Time0=$(date -d "@$due" '+%H')
 Time1=$(date -d "@$due" '+%M')
-Left=20000
-Top=3000
-Temae=0
-Toumei=1
-Title=買い物
-txtData=牛乳
+Left=19995
+Top=$3
+Temae=$4
+Toumei=$5
+Title=$6
+txtData=$7
 NOTE
+}
+alarm_note "$DATA_DIR/0.txt" 1 3000 0 1 買い物 牛乳
+alarm_note "$DATA_DIR/1.txt" 0 9000 1 1 電話 田中さん
+cp "$DATA_DIR/0.txt" "$ZLT_TMP/0.before"
+cp "$DATA_DIR/1.txt" "$ZLT_TMP/1.before"
 
-note1=$(note_caption 1)
+note1=$(note_caption 1) note2=$(note_caption 2)
 start_app '/*'
 app=$LAST_PID
-assert_window --visible "$note1" 15000 >/dev/null
+assert_window --visible "$note2" 15000 >/dev/null
 assert_rect "$note1" "1333,200-1557,232" "the collapsed note before its minute"
+assert_rect "$note2" "1333,600-1557,632" "the collapsed note 2 before its minute"
+
+# Shift+double-click on the title box opens a collapsed note's details. The pointer arrives
+# first and Shift only after a pause: Wine re-reads the keyboard when the pointer arrives.
+check "Shift+double-click on note 2's title opens its details before the minute"
+point=$(child_centre "$note2" "$(title_box_line "$note2")")
+# shellcheck disable=SC2086
+xdotool mousemove $point sleep 0.3 keydown shift click --repeat 2 --delay 80 1 keyup shift
+assert_rect "$note2" "1124,600-1557,946" "note 2 with its details open"
+(($(date +%s) < due)) || fail "note 2's details opened only after the alarm minute began"
 [[ -e $relay_log ]] && fail "the relay ran before the alarm minute"
 
-check "the relay logs two command lines within the alarm minute"
+check "the relay logs three command lines within the alarm minute"
 deadline=$((due + 15))
 while (($(date +%s) < deadline)); do
-  [[ -f $relay_log ]] && (($(grep -c $'\r$' "$relay_log") >= 2)) && break
+  [[ -f $relay_log ]] && (($(grep -c $'\r$' "$relay_log") >= 3)) && break
   sleep 0.1
 done
 [[ -f $relay_log ]] || fail "the relay never ran"
 assert_eq "$(date -d "@$due" '+%H:%M')" "$(date -r "$relay_log" '+%H:%M')" "the minute the relay ran in"
 
+# Note 1 has its music ticked ("#[↑]" first), note 2 not: only its notice.
 relay_win="$APP_WIN_DIR\\vokrelay.exe"
-printf '%s #[↑]\r\n%s 付箋紙""買い物""の設定時間になりました\r\n' "$relay_win" "$relay_win" |
-  iconv -f UTF-8 -t CP932 >"$ZLT_TMP/expected.log"
-# The two relays run side by side, so their lines may land in either order (the order they
-# are started in is checked on the sim).
+printf '%s #[↑]\r\n%s 付箋紙""買い物""の設定時間になりました\r\n%s 付箋紙""電話""の設定時間になりました\r\n' \
+  "$relay_win" "$relay_win" "$relay_win" | iconv -f UTF-8 -t CP932 >"$ZLT_TMP/expected.log"
+# The relays run side by side, so their lines may land in any order (the order they are
+# started in is checked on the sim).
 LC_ALL=C sort "$relay_log" >"$ZLT_TMP/got-sorted.log"
 LC_ALL=C sort "$ZLT_TMP/expected.log" >"$ZLT_TMP/expected-sorted.log"
 assert_same_bytes "$ZLT_TMP/got-sorted.log" "$ZLT_TMP/expected-sorted.log" "the relay's log, line by line"
 [[ -e $decoy_log ]] && fail "the decoy C:\\zlt.exe was started"
 
-# Details open 3135 twips (209 px) to the left, opaque, the tab green.
+# Details open 3135 twips (209 px) to the left, opaque, the tab green; an open view stays put.
 assert_rect "$note1" "1124,200-1557,546" "the note opened by its alarm"
+assert_rect "$note2" "1124,600-1557,946" "note 2, already open, where it was"
 line=$(probe find "$note1" | head -n 1)
-screenshot "$ZLT_TMP/fired.png"
-pixel=$(convert "$ZLT_TMP/fired.png" -format "%[fx:int(255*p{$((1124 + 8)),$((200 + 16))}.r)],%[fx:int(255*p{$((1124 + 8)),$((200 + 16))}.g)],%[fx:int(255*p{$((1124 + 8)),$((200 + 16))}.b)]" info:)
-assert_eq "192,255,192" "$pixel" "the tab's colour on screen"
 say "window after firing: $line"
+assert_eq 0 "$(field "$line" 13)" "note 1 is opaque while its details are open"
+line2=$(probe find "$note2" | head -n 1)
+say "note 2 after firing: $line2"
+assert_eq 0 "$(field "$line2" 13)" "note 2 is opaque while its details are open"
+screenshot "$ZLT_TMP/fired.png"
+tab_colour() { # <x> <y>: the pixel's "r,g,b" on the screenshot
+  convert "$ZLT_TMP/fired.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
+}
+assert_eq "192,255,192" "$(tab_colour $((1124 + 8)) $((200 + 16)))" "the tab's colour on screen"
+assert_eq "192,255,192" "$(tab_colour $((1124 + 8)) $((600 + 16)))" "note 2's tab colour on screen"
 
 assert_running "$app" "the program after its alarm"
+
+# "ｷｬﾝｾﾙ" collapses the note and applies the options it showed at the firing: note 1 was
+# translucent and not in front (its details never opened before), note 2 in front and
+# translucent (its details opened before the firing).
+# <caption> <collapsed rect> <topmost> <alpha>
+assert_cancelled() {
+  local line
+  assert_rect "$1" "$2" "'$1' collapsed by ｷｬﾝｾﾙ"
+  line=$(probe find "$1" | head -n 1)
+  say "after ｷｬﾝｾﾙ: $line"
+  assert_eq "$3" "$(field "$line" 12)" "'$1' topmost after ｷｬﾝｾﾙ"
+  assert_eq "$4" "$(field "$line" 14)" "'$1' alpha after ｷｬﾝｾﾙ"
+}
+click_control "$note1" ｷｬﾝｾﾙ
+assert_cancelled "$note1" "1333,200-1557,232" 0 150
+click_control "$note2" ｷｬﾝｾﾙ
+assert_cancelled "$note2" "1333,600-1557,632" 1 150
+assert_running "$app" "the program after ｷｬﾝｾﾙ"
+
+# Closed from outside, each note writes itself back: what the files held before the firing.
+probe close "$note1" >/dev/null || fail "no note 1 to close"
+probe close "$note2" >/dev/null || fail "no note 2 to close"
+assert_ends_within "$app" 10 "the program after its last note was closed"
+assert_file_has "$DATA_DIR/0.txt" "Temae=0"
+assert_file_has "$DATA_DIR/0.txt" "Toumei=1"
+assert_file_has "$DATA_DIR/1.txt" "Temae=1"
+assert_file_has "$DATA_DIR/1.txt" "Toumei=1"
+assert_same_bytes "$DATA_DIR/0.txt" "$ZLT_TMP/0.before" "0.txt as it was before the firing"
+assert_same_bytes "$DATA_DIR/1.txt" "$ZLT_TMP/1.before" "1.txt as it was before the firing"
