@@ -18,14 +18,14 @@ struct ArrangeCommand {
 inline std::vector<ArrangeCommand> ArrangeCommands() {
   using manager::Controller;
   return {
-      {"arrange, top right (FusenshiSeiretsu 1)",
-       [](Controller& c) { c.FusenshiSeiretsu_Click(1); },
+      {"arrange, top right",
+       [](Controller& c) { c.Arrange(manager::ArrangeMode::TopRight); },
        {}},
-      {"arrange, bottom left (FusenshiSeiretsu 6)",
-       [](Controller& c) { c.FusenshiSeiretsu_Click(6); },
+      {"arrange, bottom left",
+       [](Controller& c) { c.Arrange(manager::ArrangeMode::BottomLeft); },
        {}},
-      {"AllToumei", [](Controller& c) { c.AllToumei_Click(); }, {}},
-      {"AllToumeiOff", [](Controller& c) { c.AllToumeiOff_Click(); }, {}},
+      {"translucent, every note", [](Controller& c) { c.SetEveryNoteTranslucent(true); }, {}},
+      {"opaque, every note", [](Controller& c) { c.SetEveryNoteTranslucent(false); }, {}},
   };
 }
 

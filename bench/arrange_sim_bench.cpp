@@ -1,7 +1,7 @@
 // Arranging and the all-notes display options with many notes on the sim
 // backend: each command runs on every note and writes every note's file before
 // it returns, so its time is the time until every file is written. Set against
-// one atomic write of a note file (zlt::note::WriteMemoFile), the floor each
+// one atomic write of a note file (zlt::note::WriteNoteFile), the floor each
 // note cannot go below.
 //
 //   arrange_sim_bench [notes=1000] [runs=5]
@@ -26,7 +26,7 @@
 #include "Median.h"
 #include "SimNoteFolder.h"
 #include "manager/Controller.h"
-#include "note/MemoFile.h"
+#include "note/NoteFile.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/sim/SimDesktop.h"
 #include "startup/Program.h"
@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
   zlt::sim::Instance instance(desktop, config);
   zlt::Program program(instance.Platform());
   instance.RunAsProcess([&] { program.Main(); });
-  auto* controller = program.FusenController();
+  auto* controller = program.NoteController();
   if (instance.Ended() || controller == nullptr ||
       static_cast<int>(controller->Notes().size()) != notes) {
     std::fprintf(stderr, "arrange_sim_bench: the program did not load %d notes\n", notes);
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
 
   // The floor: one atomic write of a note file, as each note does once.
   zlt::posix::PosixFileSystem files(folder.Root().string());
-  zlt::note::MemoFileContent content;
+  zlt::note::NoteFileContent content;
   content.title = "買い物";
   content.details = "牛乳\r\nパン";
   content.left = 25440;
@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
     const auto start = Clock::now();
     for (int i = 0; i < notes; ++i) {
       content.top = static_cast<float>(500 * i);
-      zlt::note::WriteMemoFile(files, std::string(kDataFolder) + "\\" + std::to_string(i) + ".txt",
+      zlt::note::WriteNoteFile(files, std::string(kDataFolder) + "\\" + std::to_string(i) + ".txt",
                                content);
     }
     writeMs.push_back(MsSince(start));

@@ -140,7 +140,7 @@ Result MeasureMinute(const fs::path& root, bool hideAll = false) {
   {
     zlt::Program program(platform);
     instance.RunAsProcess([&program] { program.Main(); });
-    if (hideAll) program.FusenController()->RunMenuCommand(zlt::manager::MenuItem::AllMemoShade);
+    if (hideAll) program.NoteController()->RunMenuCommand(zlt::manager::MenuItem::HideAllNotes);
     desktop.Advance(std::chrono::seconds(1));
     counting.Ticks().clear();
 

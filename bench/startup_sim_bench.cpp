@@ -118,7 +118,7 @@ FolderSteps FolderStepsMs(zlt::posix::PosixFileSystem& files) {
   files.ListFiles(kDataFolder);
   steps.listingMs = MsSince(start);
   start = Clock::now();
-  zlt::ReadKyuchaku(files, kDataFolder);
+  zlt::ReadSnapSetting(files, kDataFolder);
   steps.settingsMs = MsSince(start);
   return steps;
 }
@@ -165,7 +165,7 @@ int main(int argc, char** argv) {
   }
 
   // One note with its details view open: what opening costs in controls.
-  auto& firstNote = *first->program->FusenController()->Notes().front();
+  auto& firstNote = *first->program->NoteController()->Notes().front();
   first->instance->RunAsProcess([&firstNote] { firstNote.OpenDetails(); });
   const auto* opened = first->desktop->FormFromHandle(firstNote.Handle());
   const auto openControls = opened != nullptr ? opened->Controls().size() : 0;

@@ -132,9 +132,9 @@ class StartedProgram {
 
   platform::Platform& Platform() { return windows_.Get(); }
   // Null when the start-up did not leave the program running.
-  manager::Controller* Controller() { return program_.FusenController(); }
+  manager::Controller* Controller() { return program_.NoteController(); }
   std::size_t NoteCount() {
-    return program_.FusenController() != nullptr ? program_.FusenController()->Notes().size() : 0;
+    return program_.NoteController() != nullptr ? program_.NoteController()->Notes().size() : 0;
   }
 
  private:

@@ -24,8 +24,8 @@
 
 #include "BenchSupport.h"
 #include "manager/Controller.h"
-#include "note/FusenshiLayout.h"
-#include "note/FusenshiWindow.h"
+#include "note/NoteLayout.h"
+#include "note/NoteWindow.h"
 #include "platform/Cp932.h"
 #include "platform/win32/Win32KernelHandles.h"
 #include "platform/win32/Win32Text.h"
@@ -118,8 +118,8 @@ int wmain(int argc, wchar_t** argv) {
     PumpPending();
     open = Measure();
     const double start = NowMs();
-    note.Form().Control(zlt::note::AlmCheck).SetChecked(true);
-    note.OnClick(zlt::note::AlmCheck);
+    note.Form().Control(zlt::note::AlarmCheck).SetChecked(true);
+    note.OnClick(zlt::note::AlarmCheck);
     PumpPending();
     pickerMs = NowMs() - start;
     picked = Measure();

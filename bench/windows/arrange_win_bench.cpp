@@ -3,7 +3,7 @@
 // (a temporary program folder holding the note files, user "bench", "/*").
 // Each command moves or restyles every note window and writes every note's
 // file before it returns: its time is the time until every file is written.
-// Set against one atomic write of a note file (zlt::note::WriteMemoFile).
+// Set against one atomic write of a note file (zlt::note::WriteNoteFile).
 // Ends itself (ExitProcess) once measured.
 //
 //   arrange_win_bench [notes=1000] [runs=3]
@@ -26,7 +26,7 @@
 #include "../WorkedExampleNote.h"
 #include "BenchSupport.h"
 #include "manager/Controller.h"
-#include "note/MemoFile.h"
+#include "note/NoteFile.h"
 #include "platform/win32/Win32Text.h"
 #include "startup/Program.h"
 
@@ -66,7 +66,7 @@ int wmain(int argc, wchar_t** argv) {
   }
 
   // The floor: one atomic write of a note file, as each note does once.
-  zlt::note::MemoFileContent content;
+  zlt::note::NoteFileContent content;
   content.title = "買い物";
   content.details = "牛乳\r\nパン";
   content.left = 25440;
@@ -75,7 +75,7 @@ int wmain(int argc, wchar_t** argv) {
     const double start = NowMs();
     for (int i = 0; i < notes; ++i) {
       content.top = static_cast<float>(500 * i);
-      zlt::note::WriteMemoFile(started.Platform().files, paths[static_cast<std::size_t>(i)],
+      zlt::note::WriteNoteFile(started.Platform().files, paths[static_cast<std::size_t>(i)],
                                content);
     }
     writeMs.push_back(NowMs() - start);

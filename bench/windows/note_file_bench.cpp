@@ -1,6 +1,6 @@
 // Note file throughput, ours against the platform's private-profile calls, side
 // by side in one run on QueryPerformanceCounter:
-// - ours: ReadMemoFile (one read, parsed in memory) and WriteMemoFile (built
+// - ours: ReadNoteFile (one read, parsed in memory) and WriteNoteFile (built
 //   in memory, replaced atomically) over the Win32 file system;
 // - the platform's private-profile way: GetPrivateProfileStringA
 //   for each key before "txtData" plus one raw read of the whole file for the
@@ -21,7 +21,7 @@
 #include <string_view>
 #include <vector>
 
-#include "note/MemoFile.h"
+#include "note/NoteFile.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32KernelHandles.h"
 
@@ -147,7 +147,7 @@ int main(int argc, char** argv) {
   std::vector<std::string> paths;
   for (int i = 0; i < fileCount; ++i) paths.push_back(folder + "\\" + std::to_string(i) + ".txt");
 
-  zlt::note::MemoFileContent content;
+  zlt::note::NoteFileContent content;
   content.alarm = 1;
   content.alarmMusic = 0;
   content.date = "2005/07/30";
@@ -177,13 +177,13 @@ int main(int argc, char** argv) {
   zlt::win32::Win32FileSystem files;
 
   // Both writers must store the same bytes, or the race is not fair.
-  zlt::note::WriteMemoFile(files, paths[0], content);
+  zlt::note::WriteNoteFile(files, paths[0], content);
   const auto ours = files.ReadAll(paths[0]);
   PlatformWrite(section, paths[0], platformValues);
   const auto theirs = files.ReadAll(paths[0]);
   const bool sameBytes = ours && theirs && *ours == *theirs;
 
-  for (const auto& path : paths) zlt::note::WriteMemoFile(files, path, content);
+  for (const auto& path : paths) zlt::note::WriteNoteFile(files, path, content);
   const std::string noteBytes = ours.value_or(std::string());
   std::vector<std::wstring> widePaths;
   for (const auto& path : paths) widePaths.push_back(Wide932(path));
@@ -195,7 +195,7 @@ int main(int argc, char** argv) {
     {
       const Stopwatch watch;
       for (const auto& path : paths) {
-        const auto values = zlt::note::ReadMemoFile(files, path);
+        const auto values = zlt::note::ReadNoteFile(files, path);
         if (!values || values->title != "買い物") ++failures;
       }
       ourRead += watch.Seconds();
@@ -211,7 +211,7 @@ int main(int argc, char** argv) {
     {
       const Stopwatch watch;
       for (const auto& path : paths) {
-        if (!zlt::note::WriteMemoFile(files, path, content)) ++failures;
+        if (!zlt::note::WriteNoteFile(files, path, content)) ++failures;
       }
       ourWrite += watch.Seconds();
     }

@@ -140,7 +140,7 @@ int wmain(int argc, wchar_t** argv) {
   MarkServerLog(L"zlt-bench-settled");
   const Usage loaded = Measure();
 
-  auto* controller = program.FusenController();
+  auto* controller = program.NoteController();
   const std::size_t loadedNotes = controller != nullptr ? controller->Notes().size() : 0;
 
   // The same loop with every note window alive: the window server is busier.

@@ -4,11 +4,9 @@
 
 namespace zlt::manager {
 
-void Controller::FusenshiSeiretsu_Click(int index) {
-  const auto mode = ArrangeModeOf(index);
-  if (!mode) return;
+void Controller::Arrange(ArrangeMode mode) {
   const auto screen = platform_.windows.Screen();
-  const ArrangeArea area{screen.width, screen.height, state_.FrmLeft, state_.FrmTop};
+  const ArrangeArea area{screen.width, screen.height, state_.PressedLeft, state_.PressedTop};
   // A hidden note keeps its place in the column, so the shown ones leave a gap
   // where it will come back. Each note's file takes its new place before the
   // next note moves.
@@ -17,7 +15,7 @@ void Controller::FusenshiSeiretsu_Click(int index) {
     auto& note = *notes_[i];
     auto bounds = note.Form().Bounds();
     const auto place =
-        ArrangedPosition(*mode, area, static_cast<int>(i), bounds.width, bounds.height);
+        ArrangedPosition(mode, area, static_cast<int>(i), bounds.width, bounds.height);
     bounds.left = WholeTwips(place.left);
     bounds.top = WholeTwips(place.top);
     note.Form().SetBounds(bounds);

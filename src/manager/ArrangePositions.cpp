@@ -19,11 +19,6 @@ double MiddleTop(double screenHeight, double height, int i) {
 
 }  // namespace
 
-std::optional<ArrangeMode> ArrangeModeOf(int index) {
-  if (index < 0 || index > static_cast<int>(ArrangeMode::BottomLeft)) return std::nullopt;
-  return static_cast<ArrangeMode>(index);
-}
-
 ArrangedPlace ArrangedPosition(ArrangeMode mode, const ArrangeArea& area, int i,
                                platform::Twips width, platform::Twips height) {
   const double screenWidth = area.screenWidth;

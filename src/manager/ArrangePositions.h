@@ -8,19 +8,16 @@
 
 namespace zlt::manager {
 
-// The seven arrange items in menu order (the index of FusenshiSeiretsu).
-enum class ArrangeMode : int {
-  FromThisPosition = 0,  // "この位置を基準に整列"
-  TopRight,              // "画面右上に整列"
-  MiddleRight,           // "画面右中央に整列"
-  BottomRight,           // "画面右下に整列"
-  TopLeft,               // "画面左上に整列"
-  MiddleLeft,            // "画面左中央に整列"
-  BottomLeft,            // "画面左下に整列"
+// The seven arrange items, in menu order.
+enum class ArrangeMode {
+  FromThisPosition,  // "この位置を基準に整列"
+  TopRight,          // "画面右上に整列"
+  MiddleRight,       // "画面右中央に整列"
+  BottomRight,       // "画面右下に整列"
+  TopLeft,           // "画面左上に整列"
+  MiddleLeft,        // "画面左中央に整列"
+  BottomLeft,        // "画面左下に整列"
 };
-
-// The mode of a menu index, nullopt outside 0..6.
-std::optional<ArrangeMode> ArrangeModeOf(int index);
 
 // What a column is laid out against.
 struct ArrangeArea {

@@ -32,8 +32,8 @@ Controller::Controller(platform::Platform& platform, ProgramState& state, EndPro
       snapTick_(*form_, notes_) {
   information_ = std::make_unique<InformationWindow>(*form_, platform_.shell, state_,
                                                      [this] { endProgram_(); });
-  menu_ = platform_.windows.CreatePopupMenu(FusenMenuItems());
-  Form_Load();
+  menu_ = platform_.windows.CreatePopupMenu(NoteMenuItems());
+  CentreOnScreen();
 }
 
 Controller::~Controller() {
@@ -41,7 +41,7 @@ Controller::~Controller() {
   notes_.clear();
 }
 
-void Controller::Form_Load() {
+void Controller::CentreOnScreen() {
   const auto screen = platform_.windows.Screen();
   auto bounds = form_->Bounds();
   bounds.left = screen.width / 2 - bounds.width / 2;
@@ -53,9 +53,8 @@ std::string Controller::ListedPath(int index) const {
   return list_.Path() + "\\" + list_.FileName(index);
 }
 
-note::FusenshiWindow* Controller::CreateNote(note::LoadMode mode, const std::string& path) {
-  auto& note =
-      *notes_.emplace_back(std::make_unique<note::FusenshiWindow>(platform_, state_, *this));
+note::NoteWindow* Controller::CreateNote(note::LoadMode mode, const std::string& path) {
+  auto& note = *notes_.emplace_back(std::make_unique<note::NoteWindow>(platform_, state_, *this));
   try {
     note.Load(mode, path);
     note.ShowInactive();
@@ -63,7 +62,7 @@ note::FusenshiWindow* Controller::CreateNote(note::LoadMode mode, const std::str
   } catch (const std::exception&) {
     // The window system refused the window (out of window objects, most
     // likely): this note is not open, and the rest of a batch would fail alike.
-    if (note.NoteNumber() != 0) --state_.OpenMemoCount;
+    if (note.NoteNumber() != 0) --state_.OpenNotes;
     std::erase_if(notes_, [&](const auto& held) { return held.get() == &note; });
     noteRefused_ = true;
     return nullptr;
@@ -76,14 +75,14 @@ void Controller::ReportRefused() {
   noteRefused_ = false;
 }
 
-note::FusenshiWindow* Controller::NoteNumbered(int number) {
+note::NoteWindow* Controller::NoteNumbered(int number) {
   for (const auto& note : notes_) {
     if (note->NoteNumber() == number) return note.get();
   }
   return nullptr;
 }
 
-void Controller::NewMemo_Click() {
+void Controller::NewNote() {
   auto* note = CreateNote(note::LoadMode::New);
   ReportRefused();
   if (note != nullptr) note->Activate();
@@ -113,7 +112,7 @@ bool Controller::HasWindowFor(const std::string& path) const {
                      [&](const auto& note) { return note->Model().path == path; });
 }
 
-void Controller::ReView_Click() {
+void Controller::ShowHidden() {
   list_.SetPath(state_.DataFolder);
   const int count = list_.ListCount();
   if (count <= 0) return;
@@ -136,7 +135,7 @@ void Controller::ReView_Click() {
   UpdateSnapTick();
 }
 
-void Controller::OpenMissingMemos() {
+void Controller::OpenMissingNotes() {
   list_.SetPath(state_.DataFolder);
   int first = 0;
   for (int i = 0; i < list_.ListCount(); ++i) {
@@ -152,13 +151,13 @@ void Controller::OpenMissingMemos() {
   UpdateSnapTick();
 }
 
-void Controller::PluginInfo_Click() {
+void Controller::ShowInformation() {
   form_->SetVisible(true);
   form_->SetEnabled(true);
   form_->Activate();
 }
 
-void Controller::ShowInformation() {
+void Controller::ShowInformationAtStart() {
   form_->SetVisible(true);
   form_->Activate();
 }
@@ -199,15 +198,15 @@ void Controller::SetCopyDataHandler(std::function<void(std::string_view)> handle
   copyDataHandler_ = std::move(handler);
 }
 
-void Controller::ShowNoteMenu(note::FusenshiWindow& note) {
+void Controller::ShowNoteMenu(note::NoteWindow& note) {
   // One menu serves every note: its check marks show the note it opens on.
-  menu_->SetChecked(MenuId(MenuItem::TemaeView), note.Model().applied.inFront);
-  menu_->SetChecked(MenuId(MenuItem::Toumei), note.Model().applied.translucent);
+  menu_->SetChecked(MenuId(MenuItem::InFront), note.Model().applied.inFront);
+  menu_->SetChecked(MenuId(MenuItem::Translucent), note.Model().applied.translucent);
   const auto chosen = menu_->TrackAtCursor(note.Form());
   if (chosen) RunMenuCommand(static_cast<MenuItem>(*chosen));
 }
 
-note::FusenshiWindow* Controller::NoteByHandle(platform::WindowHandle window) {
+note::NoteWindow* Controller::NoteByHandle(platform::WindowHandle window) {
   if (window == platform::kNoWindow) return nullptr;
   for (const auto& note : notes_) {
     if (note->Handle() == window) return note.get();
@@ -215,7 +214,7 @@ note::FusenshiWindow* Controller::NoteByHandle(platform::WindowHandle window) {
   return nullptr;
 }
 
-std::optional<std::string> Controller::Close(note::FusenshiWindow& note, CloseFor purpose) {
+std::optional<std::string> Controller::Close(note::NoteWindow& note, CloseFor purpose) {
   const auto failure = note.SaveToFile();
   if (failure && purpose == CloseFor::Keeping) {
     platform_.windows.ShowNotice(note::CloseKeptOpenText(*failure), note::kMessageTitle);
@@ -223,16 +222,16 @@ std::optional<std::string> Controller::Close(note::FusenshiWindow& note, CloseFo
   }
   std::string path = note.Model().path;
   std::erase_if(notes_, [&](const auto& held) { return held.get() == &note; });
-  --state_.OpenMemoCount;
+  --state_.OpenNotes;
   UpdateSnapTick();
   return path;
 }
 
-bool Controller::CloseNote(note::FusenshiWindow& note) {
+bool Controller::CloseNote(note::NoteWindow& note) {
   // However a note is closed (its menu, its cancel, WM_CLOSE, Alt+F4), it is
   // counted out, and the last one ends the program.
   if (!Close(note, CloseFor::Keeping)) return false;
-  if (state_.OpenMemoCount <= 0) endProgram_();
+  if (state_.OpenNotes <= 0) endProgram_();
   return true;
 }
 
@@ -244,29 +243,30 @@ void Controller::RunMenuCommand(MenuItem item) {
   };
   // Separators run nothing.
   static constexpr Route kRoutes[] = {
-      {MenuItem::NewMemo, [](Controller& c) { c.NewMemo_Click(); }},
-      {MenuItem::ReView, [](Controller& c) { c.ReView_Click(); }},
-      {MenuItem::FusenshiSeiretsu0, [](Controller& c) { c.FusenshiSeiretsu_Click(0); }},
-      {MenuItem::FusenshiSeiretsu1, [](Controller& c) { c.FusenshiSeiretsu_Click(1); }},
-      {MenuItem::FusenshiSeiretsu2, [](Controller& c) { c.FusenshiSeiretsu_Click(2); }},
-      {MenuItem::FusenshiSeiretsu3, [](Controller& c) { c.FusenshiSeiretsu_Click(3); }},
-      {MenuItem::FusenshiSeiretsu4, [](Controller& c) { c.FusenshiSeiretsu_Click(4); }},
-      {MenuItem::FusenshiSeiretsu5, [](Controller& c) { c.FusenshiSeiretsu_Click(5); }},
-      {MenuItem::FusenshiSeiretsu6, [](Controller& c) { c.FusenshiSeiretsu_Click(6); }},
-      {MenuItem::TemaeView, [](Controller& c) { c.TemaeView_Click(); }},
-      {MenuItem::Toumei, [](Controller& c) { c.Toumei_Click(); }},
-      {MenuItem::Kyuchaku, [](Controller& c) { c.Kyuchaku_Click(); }},
-      {MenuItem::AllTemaeView, [](Controller& c) { c.AllTemaeView_Click(); }},
-      {MenuItem::AllTemaeViewOff, [](Controller& c) { c.AllTemaeViewOff_Click(); }},
-      {MenuItem::AllToumei, [](Controller& c) { c.AllToumei_Click(); }},
-      {MenuItem::AllToumeiOff, [](Controller& c) { c.AllToumeiOff_Click(); }},
-      {MenuItem::PluginInfo, [](Controller& c) { c.PluginInfo_Click(); }},
-      {MenuItem::MemoDelete, [](Controller& c) { c.MemoDelete_Click(); }},
-      {MenuItem::AllMemoDelete, [](Controller& c) { c.AllMemoDelete_Click(); }},
-      {MenuItem::MemoShade, [](Controller& c) { c.MemoShade_Click(); }},
-      {MenuItem::AllMemoShade, [](Controller& c) { c.AllMemoShade_Click(); }},
-      {MenuItem::MemoClose, [](Controller& c) { c.MemoClose_Click(); }},
-      {MenuItem::AllMemoClose, [](Controller& c) { c.AllMemoClose_Click(); }},
+      {MenuItem::NewNote, [](Controller& c) { c.NewNote(); }},
+      {MenuItem::ShowHidden, [](Controller& c) { c.ShowHidden(); }},
+      {MenuItem::ArrangeFromThisNote,
+       [](Controller& c) { c.Arrange(ArrangeMode::FromThisPosition); }},
+      {MenuItem::ArrangeTopRight, [](Controller& c) { c.Arrange(ArrangeMode::TopRight); }},
+      {MenuItem::ArrangeMiddleRight, [](Controller& c) { c.Arrange(ArrangeMode::MiddleRight); }},
+      {MenuItem::ArrangeBottomRight, [](Controller& c) { c.Arrange(ArrangeMode::BottomRight); }},
+      {MenuItem::ArrangeTopLeft, [](Controller& c) { c.Arrange(ArrangeMode::TopLeft); }},
+      {MenuItem::ArrangeMiddleLeft, [](Controller& c) { c.Arrange(ArrangeMode::MiddleLeft); }},
+      {MenuItem::ArrangeBottomLeft, [](Controller& c) { c.Arrange(ArrangeMode::BottomLeft); }},
+      {MenuItem::InFront, [](Controller& c) { c.ToggleInFront(); }},
+      {MenuItem::Translucent, [](Controller& c) { c.ToggleTranslucent(); }},
+      {MenuItem::Snap, [](Controller& c) { c.ToggleSnap(); }},
+      {MenuItem::AllInFront, [](Controller& c) { c.SetEveryNoteInFront(true); }},
+      {MenuItem::AllInFrontOff, [](Controller& c) { c.SetEveryNoteInFront(false); }},
+      {MenuItem::AllTranslucent, [](Controller& c) { c.SetEveryNoteTranslucent(true); }},
+      {MenuItem::AllTranslucentOff, [](Controller& c) { c.SetEveryNoteTranslucent(false); }},
+      {MenuItem::Information, [](Controller& c) { c.ShowInformation(); }},
+      {MenuItem::DeleteNote, [](Controller& c) { c.DeleteThisNote(); }},
+      {MenuItem::DeleteAllNotes, [](Controller& c) { c.DeleteAllNotes(); }},
+      {MenuItem::HideNote, [](Controller& c) { c.HideThisNote(); }},
+      {MenuItem::HideAllNotes, [](Controller& c) { c.HideAllNotes(); }},
+      {MenuItem::CloseNote, [](Controller& c) { c.CloseThisNote(); }},
+      {MenuItem::CloseAllNotes, [](Controller& c) { c.CloseAllNotes(); }},
   };
   for (const auto& route : kRoutes) {
     if (route.item != item) continue;

@@ -1,4 +1,4 @@
-// The hidden controller window ("frmFusen"): owns the note windows, the note
+// The hidden controller window: owns the note windows, the note
 // list and the popup menu, runs every command on one note or on all notes and
 // doubles as the information window.
 #pragma once
@@ -9,12 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "manager/FusenMenu.h"
+#include "manager/ArrangePositions.h"
 #include "manager/InformationWindow.h"
 #include "manager/NoteList.h"
+#include "manager/NoteMenu.h"
 #include "manager/SnapTick.h"
-#include "note/FusenshiWindow.h"
 #include "note/NoteHost.h"
+#include "note/NoteWindow.h"
 #include "platform/Platform.h"
 #include "state/ProgramState.h"
 
@@ -34,45 +35,41 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   Controller& operator=(const Controller&) = delete;
 
   platform::IForm& Form() { return *form_; }
-  platform::IPopupMenu& FusenMenu() { return *menu_; }
-
-  // The last message-box answer.
-  long rc = 0;
+  platform::IPopupMenu& NoteMenu() { return *menu_; }
 
   // "/*" at start-up: opens every note of the list, each shown without
   // activation, the first one ending active. False when the list is empty.
   bool OpenAllNotes();
-  void NewMemo_Click();
-  void ReView_Click();
+  void NewNote();
+  void ShowHidden();
   // A forwarded "/*": opens every note file of the list that has no window,
   // in list order; hidden notes stay hidden.
-  void OpenMissingMemos();
-  void PluginInfo_Click();
-  // The information window as the "/S" switch shows it.
+  void OpenMissingNotes();
   void ShowInformation();
+  // The information window as the "/S" switch shows it.
+  void ShowInformationAtStart();
 
   // Hide, close and delete.
-  void MemoShade_Click();
-  void AllMemoShade_Click();
-  void MemoClose_Click();
-  void AllMemoClose_Click();
-  void MemoDelete_Click();
-  void AllMemoDelete_Click();
+  void HideThisNote();
+  void HideAllNotes();
+  void CloseThisNote();
+  void CloseAllNotes();
+  void DeleteThisNote();
+  void DeleteAllNotes();
 
-  // Arrange: index 0..6 of the FusenshiSeiretsu items.
-  void FusenshiSeiretsu_Click(int index);
+  // Lines every note up in one column, hidden ones too.
+  void Arrange(ArrangeMode mode);
 
   // Always in front and translucency, for this note or for every note.
-  void TemaeView_Click();
-  void Toumei_Click();
-  void AllTemaeView_Click();
-  void AllTemaeViewOff_Click();
-  void AllToumei_Click();
-  void AllToumeiOff_Click();
+  void ToggleInFront();
+  void ToggleTranslucent();
+  // Every note, hidden ones and those made later too.
+  void SetEveryNoteInFront(bool front);
+  void SetEveryNoteTranslucent(bool translucent);
 
   // Snap to the screen edges: the menu item's check mark is the option.
-  void Kyuchaku_Click();
-  bool KyuchakuChecked() const;
+  void ToggleSnap();
+  bool SnapOn() const;
   // Starts or stops the shared snap tick after notes were shown or hidden.
   void UpdateSnapTick();
 
@@ -80,20 +77,20 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   void RunMenuCommand(MenuItem item);
 
   // One of this program's notes by its window handle, or nullptr.
-  note::FusenshiWindow* NoteByHandle(platform::WindowHandle window);
+  note::NoteWindow* NoteByHandle(platform::WindowHandle window);
   // The note last activated or pressed, which the one-note commands act on;
   // nullptr once it has closed.
-  note::FusenshiWindow* ThisNote() { return NoteNumbered(thisNote_); }
+  note::NoteWindow* ThisNote() { return NoteNumbered(thisNote_); }
 
   // The note windows in the order they were loaded.
-  const std::vector<std::unique_ptr<note::FusenshiWindow>>& Notes() const { return notes_; }
+  const std::vector<std::unique_ptr<note::NoteWindow>>& Notes() const { return notes_; }
 
   // NoteHost
-  void RecordThisNote(note::FusenshiWindow& note) override { thisNote_ = note.NoteNumber(); }
-  void ShowNoteMenu(note::FusenshiWindow& note) override;
+  void RecordThisNote(note::NoteWindow& note) override { thisNote_ = note.NoteNumber(); }
+  void ShowNoteMenu(note::NoteWindow& note) override;
   void ReassertFrontNotes() override;
   void NoteShown() override { UpdateSnapTick(); }
-  bool CloseNote(note::FusenshiWindow& note) override;
+  bool CloseNote(note::NoteWindow& note) override;
 
   // IFormEvents of the controller window
   void OnClick(int controlId) override;
@@ -105,7 +102,7 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   void SetCopyDataHandler(std::function<void(std::string_view)> handler);
 
  private:
-  void Form_Load();
+  void CentreOnScreen();
   // Every note writes its file; what could not be written.
   std::vector<note::SaveFailure> SaveAllNotes();
   // Tells the user which notes a command could not write; they stay open.
@@ -113,20 +110,18 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   void ReportUnsaved(std::optional<note::SaveFailure> failure);
   // Creates one note window and shows it without activation; nullptr when
   // the window system refused it (noteRefused_ says so).
-  note::FusenshiWindow* CreateNote(note::LoadMode mode, const std::string& path = {});
+  note::NoteWindow* CreateNote(note::LoadMode mode, const std::string& path = {});
   // Tells the user once that the window system refused a note window.
   void ReportRefused();
-  note::FusenshiWindow* NoteNumbered(int number);
+  note::NoteWindow* NoteNumbered(int number);
   // The full path of entry index of the note list.
   std::string ListedPath(int index) const;
-  void SetEveryNoteInFront(bool front);
-  void SetEveryNoteTranslucent(bool translucent);
   bool HasWindowFor(const std::string& path) const;
   enum class CloseFor { Keeping, Deleting };
   // Closes one note: it writes itself first, and one that cannot stays open
   // (the user is told) unless it closes to be deleted. The file it has after
   // that write ("" when none), or nullopt when it stayed open.
-  std::optional<std::string> Close(note::FusenshiWindow& note, CloseFor purpose);
+  std::optional<std::string> Close(note::NoteWindow& note, CloseFor purpose);
 
   platform::Platform& platform_;
   ProgramState& state_;
@@ -135,7 +130,7 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   std::unique_ptr<platform::IPopupMenu> menu_;
   std::unique_ptr<InformationWindow> information_;
   NoteList list_;
-  std::vector<std::unique_ptr<note::FusenshiWindow>> notes_;
+  std::vector<std::unique_ptr<note::NoteWindow>> notes_;
   SnapTick snapTick_;
   std::function<void(std::string_view)> copyDataHandler_;
   int thisNote_ = 0;          // number of the note last activated or pressed

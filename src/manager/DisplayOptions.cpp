@@ -5,7 +5,7 @@
 
 namespace zlt::manager {
 
-void Controller::TemaeView_Click() {
+void Controller::ToggleInFront() {
   // The menu's own closing runs first; it may have closed this note.
   platform_.windows.DoEvents();
   auto* note = ThisNote();
@@ -17,7 +17,7 @@ void Controller::TemaeView_Click() {
   ReportUnsaved(note->SaveToFile());
 }
 
-void Controller::Toumei_Click() {
+void Controller::ToggleTranslucent() {
   platform_.windows.DoEvents();
   auto* note = ThisNote();
   if (note == nullptr) return;
@@ -49,10 +49,5 @@ void Controller::SetEveryNoteTranslucent(bool translucent) {
   ReportUnsaved(failures);
   state_.NewNotesTranslucent = translucent;
 }
-
-void Controller::AllTemaeView_Click() { SetEveryNoteInFront(true); }
-void Controller::AllTemaeViewOff_Click() { SetEveryNoteInFront(false); }
-void Controller::AllToumei_Click() { SetEveryNoteTranslucent(true); }
-void Controller::AllToumeiOff_Click() { SetEveryNoteTranslucent(false); }
 
 }  // namespace zlt::manager

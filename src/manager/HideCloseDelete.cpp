@@ -12,21 +12,21 @@ constexpr std::string_view kDeleteTitle = "付箋紙削除確認";
 
 }  // namespace
 
-void Controller::MemoShade_Click() {
+void Controller::HideThisNote() {
   if (auto* note = ThisNote()) note->Form().SetVisible(false);
 }
 
-void Controller::AllMemoShade_Click() {
+void Controller::HideAllNotes() {
   for (const auto& note : notes_) note->Form().SetVisible(false);
 }
 
-void Controller::MemoClose_Click() {
+void Controller::CloseThisNote() {
   auto* note = ThisNote();
   if (note == nullptr) return;
-  if (Close(*note, CloseFor::Keeping) && state_.OpenMemoCount <= 0) endProgram_();
+  if (Close(*note, CloseFor::Keeping) && state_.OpenNotes <= 0) endProgram_();
 }
 
-void Controller::AllMemoClose_Click() {
+void Controller::CloseAllNotes() {
   // Ending now would take the unsaved text with it: everything stays open.
   if (const auto failures = SaveAllNotes(); !failures.empty()) {
     platform_.windows.ShowNotice(note::NotesKeptOpenText(failures), note::kMessageTitle);
@@ -35,9 +35,8 @@ void Controller::AllMemoClose_Click() {
   endProgram_();
 }
 
-void Controller::MemoDelete_Click() {
+void Controller::DeleteThisNote() {
   const auto answer = platform_.windows.AskYesNo(kDeleteOneText, kDeleteTitle);
-  rc = static_cast<long>(answer);
   if (answer != platform::Answer::Yes) return;
   // The question let other events run: a note closed meanwhile is not found,
   // and its file is left alone.
@@ -48,12 +47,11 @@ void Controller::MemoDelete_Click() {
   const auto path = Close(*note, CloseFor::Deleting);
   if (path && !path->empty() && platform_.files.FileExists(*path))
     platform_.files.RemoveFile(*path);
-  if (state_.OpenMemoCount <= 0) endProgram_();
+  if (state_.OpenNotes <= 0) endProgram_();
 }
 
-void Controller::AllMemoDelete_Click() {
+void Controller::DeleteAllNotes() {
   const auto answer = platform_.windows.AskYesNo(kDeleteAllText, kDeleteTitle);
-  rc = static_cast<long>(answer);
   if (answer != platform::Answer::Yes) return;
   for (const auto& name : platform_.files.ListFiles(state_.DataFolder)) {
     if (IsNoteFileName(name)) platform_.files.RemoveFile(state_.DataFolder + "\\" + name);

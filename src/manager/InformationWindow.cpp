@@ -36,38 +36,39 @@ FontSpec Font(const char* face, double points) {
 }  // namespace
 
 std::vector<ControlSpec> Controls() {
-  const int frame = Frame1;
+  const int frame = InfoFrame;
   std::vector<ControlSpec> specs;
-  specs.push_back(Make(ControlKind::Frame, Frame1, platform::kFormItself, "Information",
+  specs.push_back(Make(ControlKind::Frame, InfoFrame, platform::kFormItself, "Information",
                        {120, 120, 4335, 2295}));
-  specs.push_back(Make(ControlKind::Icon, Picture1, frame, "", {600, 360, 480, 480}));
+  specs.push_back(Make(ControlKind::Icon, InfoIcon, frame, "", {600, 360, 480, 480}));
 
-  auto title = Make(ControlKind::Label, Label1, frame, kTitle, {1080, 480, 2775, 225});
+  auto title = Make(ControlKind::Label, InfoTitle, frame, kTitle, {1080, 480, 2775, 225});
   title.font = Font("ＭＳ 明朝", 11.25);
   title.font->bold = true;
   title.font->italic = true;
   specs.push_back(title);
 
   // Wide enough for the whole text in a face a little wider than the one asked for.
-  auto version = Make(ControlKind::Label, Label2, frame, VersionText(), {1680, 840, 1335, 225});
+  auto version =
+      Make(ControlKind::Label, InfoVersion, frame, VersionText(), {1680, 840, 1335, 225});
   version.font = Font("ＭＳ Ｐゴシック", 11.25);
   specs.push_back(version);
 
   specs.push_back(
-      Make(ControlKind::Label, Label5, frame, texts::kAuthorLine, {1250, 1320, 3000, 180}));
+      Make(ControlKind::Label, InfoAuthors, frame, texts::kAuthorLine, {1250, 1320, 3000, 180}));
   specs.push_back(
-      Make(ControlKind::Label, Label3, frame, texts::kCreditLine, {1250, 1560, 2430, 180}));
+      Make(ControlKind::Label, InfoCredit, frame, texts::kCreditLine, {1250, 1560, 2430, 180}));
 
   // As tall as the other labels: the underline of some faces lies below 180 twips.
   auto address =
-      Make(ControlKind::Label, Label4, frame, texts::kWebAddress, {2280, 1920, 1845, 225});
+      Make(ControlKind::Label, InfoWebAddress, frame, texts::kWebAddress, {2280, 1920, 1845, 225});
   address.foreColour = kAddressColour;
   address.font = Font("ＭＳ Ｐゴシック", 9.0);
   address.font->underline = true;
   address.handCursor = true;
   specs.push_back(address);
 
-  auto ok = Make(ControlKind::Button, Command1, frame, "OK", {240, 1680, 615, 375});
+  auto ok = Make(ControlKind::Button, InfoOkButton, frame, "OK", {240, 1680, 615, 375});
   ok.tabIndex = 0;
   specs.push_back(ok);
   return specs;
@@ -83,26 +84,26 @@ InformationWindow::InformationWindow(platform::IForm& form, platform::IShell& sh
 
 bool InformationWindow::OnClick(int controlId) {
   switch (controlId) {
-    case Label4:
-      Label4_Click();
+    case InfoWebAddress:
+      OpenWebAddress();
       return true;
-    case Command1:
-      Command1_Click();
+    case InfoOkButton:
+      Ok();
       return true;
     default:
       return false;
   }
 }
 
-void InformationWindow::Label4_Click() {
+void InformationWindow::OpenWebAddress() {
   // The window goes whether or not the shell could open the address.
-  shell_.Open(form_.Control(Label4).Text());
+  shell_.Open(form_.Control(InfoWebAddress).Text());
   form_.SetVisible(false);
 }
 
-void InformationWindow::Command1_Click() {
+void InformationWindow::Ok() {
   // Hidden notes count: the program keeps running for them.
-  if (state_.OpenMemoCount > 0) {
+  if (state_.OpenNotes > 0) {
     form_.SetVisible(false);
     return;
   }

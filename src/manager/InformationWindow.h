@@ -15,14 +15,14 @@
 namespace zlt::manager {
 
 enum InformationControl : int {
-  Frame1 = 1,
-  Picture1,
-  Label1,
-  Label2,
-  Label5,
-  Label3,
-  Label4,
-  Command1,
+  InfoFrame = 1,
+  InfoIcon,
+  InfoTitle,
+  InfoVersion,
+  InfoAuthors,
+  InfoCredit,
+  InfoWebAddress,
+  InfoOkButton,
 };
 
 namespace information {
@@ -47,8 +47,8 @@ class InformationWindow {
   // True when the click was on one of this window's controls.
   bool OnClick(int controlId);
 
-  void Label4_Click();
-  void Command1_Click();
+  void OpenWebAddress();
+  void Ok();
 
  private:
   platform::IForm& form_;

@@ -13,12 +13,13 @@ std::string SettingsPath(std::string_view dataFolder) {
 
 }  // namespace
 
-std::optional<bool> ReadKyuchaku(const platform::IFileSystem& files, std::string_view dataFolder) {
+std::optional<bool> ReadSnapSetting(const platform::IFileSystem& files,
+                                    std::string_view dataFolder) {
   return note::TextToTruth(note::ReadProfileString(files, SettingsPath(dataFolder),
                                                    kSettingsSection, "Kyuchaku", "True"));
 }
 
-bool WriteKyuchaku(platform::IFileSystem& files, std::string_view dataFolder, bool snap) {
+bool WriteSnapSetting(platform::IFileSystem& files, std::string_view dataFolder, bool snap) {
   return note::WriteProfileString(files, SettingsPath(dataFolder), kSettingsSection, "Kyuchaku",
                                   snap ? "True" : "False");
 }

@@ -15,10 +15,11 @@ inline constexpr std::string_view kSettingsFile = "ZLTFusen.ini";
 
 // "Kyuchaku" as yes/no; nullopt when the value converts to neither, which
 // leaves the menu item as it was. A missing file or key reads as "True".
-std::optional<bool> ReadKyuchaku(const platform::IFileSystem& files, std::string_view dataFolder);
+std::optional<bool> ReadSnapSetting(const platform::IFileSystem& files,
+                                    std::string_view dataFolder);
 
 // Stores "Kyuchaku" as "True" or "False", replacing the file in one step as
 // note files are. False when it could not be written.
-bool WriteKyuchaku(platform::IFileSystem& files, std::string_view dataFolder, bool snap);
+bool WriteSnapSetting(platform::IFileSystem& files, std::string_view dataFolder, bool snap);
 
 }  // namespace zlt

@@ -14,11 +14,11 @@ bool SnapTick::AnyNoteShown() const {
 
 void SnapTick::Update(bool snapOn) {
   const bool wanted = snapOn && AnyNoteShown();
-  if (wanted == owner_.TimerRunning(FormMoveTimer)) return;
+  if (wanted == owner_.TimerRunning(SnapTimer)) return;
   if (wanted) {
-    owner_.StartTimer(FormMoveTimer, kIntervalMs);
+    owner_.StartTimer(SnapTimer, kIntervalMs);
   } else {
-    owner_.StopTimer(FormMoveTimer);
+    owner_.StopTimer(SnapTimer);
   }
 }
 
@@ -27,21 +27,21 @@ void SnapTick::Tick() {
   for (std::size_t i = 0; i < notes_.size(); ++i) notes_[i]->SnapToMonitor();
 }
 
-void Controller::Kyuchaku_Click() {
+void Controller::ToggleSnap() {
   platform_.windows.DoEvents();
-  const int item = MenuId(MenuItem::Kyuchaku);
+  const int item = MenuId(MenuItem::Snap);
   const bool snap = !menu_->Checked(item);
   menu_->SetChecked(item, snap);
-  WriteKyuchaku(platform_.files, state_.DataFolder, snap);
+  WriteSnapSetting(platform_.files, state_.DataFolder, snap);
   UpdateSnapTick();
 }
 
-bool Controller::KyuchakuChecked() const { return menu_->Checked(MenuId(MenuItem::Kyuchaku)); }
+bool Controller::SnapOn() const { return menu_->Checked(MenuId(MenuItem::Snap)); }
 
-void Controller::UpdateSnapTick() { snapTick_.Update(KyuchakuChecked()); }
+void Controller::UpdateSnapTick() { snapTick_.Update(SnapOn()); }
 
 void Controller::OnTimer(int timerId) {
-  if (timerId == SnapTick::FormMoveTimer) snapTick_.Tick();
+  if (timerId == SnapTick::SnapTimer) snapTick_.Tick();
 }
 
 }  // namespace zlt::manager

@@ -8,17 +8,17 @@
 #include <memory>
 #include <vector>
 
-#include "note/FusenshiWindow.h"
+#include "note/NoteWindow.h"
 #include "platform/Form.h"
 
 namespace zlt::manager {
 
 class SnapTick {
  public:
-  static constexpr int FormMoveTimer = 1;
+  static constexpr int SnapTimer = 1;
   static constexpr int kIntervalMs = 500;
 
-  SnapTick(platform::IForm& owner, const std::vector<std::unique_ptr<note::FusenshiWindow>>& notes)
+  SnapTick(platform::IForm& owner, const std::vector<std::unique_ptr<note::NoteWindow>>& notes)
       : owner_(owner), notes_(notes) {}
 
   // Runs the tick while snapping is on and at least one note is shown.
@@ -30,7 +30,7 @@ class SnapTick {
   bool AnyNoteShown() const;
 
   platform::IForm& owner_;
-  const std::vector<std::unique_ptr<note::FusenshiWindow>>& notes_;
+  const std::vector<std::unique_ptr<note::NoteWindow>>& notes_;
 };
 
 }  // namespace zlt::manager

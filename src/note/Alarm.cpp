@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "note/Calendar.h"
-#include "note/FusenshiLayout.h"
+#include "note/NoteLayout.h"
 #include "state/Text.h"
 
 namespace zlt::note {
@@ -61,7 +61,7 @@ void SelectBoxText(LazyControls& controls, int id) {
   }
 }
 
-bool IsTimeBox(int controlId) { return controlId == txtTime0 || controlId == txtTime1; }
+bool IsTimeBox(int controlId) { return controlId == HourBox || controlId == MinuteBox; }
 
 }  // namespace
 
@@ -92,18 +92,18 @@ void Alarm::ShowFields() {
   const auto show = [&](int id, const std::string& text) {
     if (details_.Text(id) != text) details_.SetText(id, text);
   };
-  details_.SetChecked(AlmCheck, alarm_.on);
-  details_.SetChecked(AlmMusic, alarm_.music);
-  show(txtDateNo, alarm_.date);
-  show(txtTime0, alarm_.hour);
-  show(txtTime1, alarm_.minute);
-  for (const int id : {int{AlmMusic}, int{txtDateNo}, int{txtTime0}, int{txtTime1}}) {
+  details_.SetChecked(AlarmCheck, alarm_.on);
+  details_.SetChecked(MusicCheck, alarm_.music);
+  show(DateBox, alarm_.date);
+  show(HourBox, alarm_.hour);
+  show(MinuteBox, alarm_.minute);
+  for (const int id : {int{MusicCheck}, int{DateBox}, int{HourBox}, int{MinuteBox}}) {
     details_.SetEnabled(id, alarm_.on);
   }
 }
 
 void Alarm::OnAlarmClicked() {
-  alarm_.on = details_.Checked(AlmCheck);
+  alarm_.on = details_.Checked(AlarmCheck);
   Ticked();
 }
 
@@ -139,14 +139,14 @@ void Alarm::Ticked() {
   Recheck();  // a watching alarm follows its fields, saved or not
 }
 
-void Alarm::OnMusicClicked() { alarm_.music = details_.Checked(AlmMusic); }
+void Alarm::OnMusicClicked() { alarm_.music = details_.Checked(MusicCheck); }
 
 void Alarm::OnFieldChanged(int controlId) {
   // Keys are filtered, but a paste still reaches the date and time boxes.
-  if (controlId == txtDateNo) {
-    alarm_.date = details_.Text(txtDateNo);
+  if (controlId == DateBox) {
+    alarm_.date = details_.Text(DateBox);
   } else if (IsTimeBox(controlId)) {
-    (controlId == txtTime0 ? alarm_.hour : alarm_.minute) = details_.Text(controlId);
+    (controlId == HourBox ? alarm_.hour : alarm_.minute) = details_.Text(controlId);
   } else {
     return;
   }
@@ -154,12 +154,12 @@ void Alarm::OnFieldChanged(int controlId) {
 }
 
 void Alarm::SetTime(int controlId, const std::string& text) {
-  (controlId == txtTime0 ? alarm_.hour : alarm_.minute) = text;
+  (controlId == HourBox ? alarm_.hour : alarm_.minute) = text;
   details_.SetText(controlId, text);
 }
 
 bool Alarm::OnKeyPress(int controlId, int& keyAscii) {
-  if (controlId == txtDateNo) {
+  if (controlId == DateBox) {
     keyAscii = 0;  // the date comes from the picker only
     return true;
   }
@@ -171,28 +171,28 @@ bool Alarm::OnKeyPress(int controlId, int& keyAscii) {
 void Alarm::OnGotFocus(int controlId) {
   if (!IsTimeBox(controlId)) return;
   SelectBoxText(details_, controlId);
-  (controlId == txtTime0 ? alarm_.hour : alarm_.minute) = details_.Text(controlId);
+  (controlId == HourBox ? alarm_.hour : alarm_.minute) = details_.Text(controlId);
 }
 
 void Alarm::OnLostFocus(int controlId) {
-  if (IsTimeBox(controlId)) txtTime_LostFocus();
+  if (IsTimeBox(controlId)) NormaliseTimes();
 }
 
-void Alarm::txtTime_LostFocus() {
+void Alarm::NormaliseTimes() {
   // Both boxes end as two digits in range, whatever was typed, pasted or
   // deleted: the stamp keeps its twelve characters.
   const long hour = std::clamp(TimeBoxValue(alarm_.hour), 0L, long{kLastHour});
   const long minute = std::clamp(TimeBoxValue(alarm_.minute), 0L, long{kLastMinute});
-  if (alarm_.hour != TwoDigits(hour)) SetTime(txtTime0, TwoDigits(hour));
-  if (alarm_.minute != TwoDigits(minute)) SetTime(txtTime1, TwoDigits(minute));
+  if (alarm_.hour != TwoDigits(hour)) SetTime(HourBox, TwoDigits(hour));
+  if (alarm_.minute != TwoDigits(minute)) SetTime(MinuteBox, TwoDigits(minute));
   Recheck();
 }
 
 void Alarm::DatePicked() {
-  alarm_.date = details_.Text(txtDateNo);
-  if (auto* hour = details_.Live(txtTime0)) hour->Focus();
+  alarm_.date = details_.Text(DateBox);
+  if (auto* hour = details_.Live(HourBox)) hour->Focus();
   // A program's focus change reports no event: the rule runs here.
-  OnGotFocus(txtTime0);
+  OnGotFocus(HourBox);
   Recheck();
 }
 
@@ -214,7 +214,7 @@ void Alarm::WatchFromSave() {
   Recheck();
 }
 
-void Alarm::AlarmTimer_Timer() {
+void Alarm::OnAlarmTimer() {
   if (form_ != nullptr) form_->StopTimer(AlarmTimer);  // one shot; Look sets the next
   Look(true);
 }
@@ -229,7 +229,7 @@ void Alarm::Look(bool clockMoved) {
   const auto now = platform_.clock.Now();
   const auto present = StampOf(now);
   const auto alarm = alarm_.Stamp();
-  strip_.SetBackColour(lblTitle, present > alarm ? kAlarmReached : kBeforeAlarm);
+  strip_.SetBackColour(TabLabel, present > alarm ? kAlarmReached : kBeforeAlarm);
   // The alarm minute went by unseen since the last look: the clock was set
   // past it, or the machine slept through it. A field edited to a past minute
   // is no such case.
@@ -248,7 +248,7 @@ void Alarm::Look(bool clockMoved) {
 }
 
 void Alarm::Fire() {
-  strip_.SetBackColour(lblTitle, kAlarmReached);
+  strip_.SetBackColour(TabLabel, kAlarmReached);
   owner_.OpenDetailsForAlarm();
   owner_.KeepCancelCopy();
   form_->SetLayeredAlpha(std::nullopt);  // the stored translucency stays as it is

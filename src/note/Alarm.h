@@ -74,7 +74,7 @@ class Alarm {
   // The alarm fields changed: the watcher looks again (colours the title,
   // fires, or sets the timer for the next minute that matters).
   void Recheck();
-  void AlarmTimer_Timer();
+  void OnAlarmTimer();
   // The clock was set or the machine woke: an alarm minute passed meanwhile fires.
   void OnClockChanged();
 
@@ -86,7 +86,7 @@ class Alarm {
   void SetTime(int controlId, const std::string& text);
   void Look(bool clockMoved);
   void Fire();
-  void txtTime_LostFocus();
+  void NormaliseTimes();
 
   platform::Platform& platform_;
   const ProgramState& state_;

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "note/Calendar.h"
-#include "note/FusenshiLayout.h"
+#include "note/NoteLayout.h"
 #include "state/Text.h"
 
 namespace zlt::note {
@@ -23,20 +23,23 @@ constexpr platform::Colour kPanelGrey = Rgb(224, 224, 224);
 // beneath.
 std::vector<ControlSpec> PickerControls() {
   std::vector<ControlSpec> specs;
-  auto shadow =
-      MakeControl(ControlKind::PictureBox, frame2Kage, Frame1, "", {1320, 1080, 3735, 3255});
+  auto shadow = MakeControl(ControlKind::PictureBox, PickerShadow, DetailsFrame, "",
+                            {1320, 1080, 3735, 3255});
   shadow.backColour = Rgb(128, 128, 128);
   specs.push_back(shadow);
-  auto panel = MakeControl(ControlKind::Frame, Frame2, Frame1, "日付を指定して下さい",
+  auto panel = MakeControl(ControlKind::Frame, PickerPanel, DetailsFrame, "日付を指定して下さい",
                            {1200, 960, 3735, 3255});
   panel.backColour = kPanelGrey;
   specs.push_back(panel);
 
-  specs.push_back(MakeControl(ControlKind::Button, month1, Frame2, "先月", {240, 240, 735, 255}));
-  auto nen = MakeControl(ControlKind::Label, lblNen, Frame2, "2002/06", {1200, 240, 1335, 255});
+  specs.push_back(MakeControl(ControlKind::Button, PreviousMonthButton, PickerPanel, "先月",
+                              {240, 240, 735, 255}));
+  auto nen =
+      MakeControl(ControlKind::Label, MonthLabel, PickerPanel, "2002/06", {1200, 240, 1335, 255});
   nen.backColour = Rgb(255, 255, 192);
   specs.push_back(nen);
-  specs.push_back(MakeControl(ControlKind::Button, month0, Frame2, "来月", {2760, 240, 735, 255}));
+  specs.push_back(MakeControl(ControlKind::Button, NextMonthButton, PickerPanel, "来月",
+                              {2760, 240, 735, 255}));
 
   struct Header {
     int id;
@@ -45,30 +48,30 @@ std::vector<ControlSpec> PickerControls() {
     platform::Colour colour;
   };
   const Header headers[] = {
-      {Label1_7, "日", 345, Rgb(255, 0, 0)},
-      {Label1_1, "月", 795, 0},
-      {Label1_1 + 1, "火", 1290, 0},
-      {Label1_1 + 2, "水", 1770, 0},
-      {Label1_1 + 3, "木", 2265, 0},
-      {Label1_1 + 4, "金", 2730, 0},
-      {Label1_1 + 5, "土", 3225, Rgb(0, 0, 255)},
+      {LastWeekdayLabel, "日", 345, Rgb(255, 0, 0)},
+      {FirstWeekdayLabel, "月", 795, 0},
+      {FirstWeekdayLabel + 1, "火", 1290, 0},
+      {FirstWeekdayLabel + 2, "水", 1770, 0},
+      {FirstWeekdayLabel + 3, "木", 2265, 0},
+      {FirstWeekdayLabel + 4, "金", 2730, 0},
+      {FirstWeekdayLabel + 5, "土", 3225, Rgb(0, 0, 255)},
   };
   for (const auto& header : headers) {
-    auto label = MakeControl(ControlKind::Label, header.id, Frame2, header.text,
+    auto label = MakeControl(ControlKind::Label, header.id, PickerPanel, header.text,
                              {header.left, 720, 180, 180});
     label.foreColour = header.colour;
     label.backColour = kPanelGrey;
     specs.push_back(label);
   }
   for (int i = 0; i < kDayButtons; ++i) {
-    auto day = MakeControl(ControlKind::Button, cmdDate0 + i, Frame2, "",
+    auto day = MakeControl(ControlKind::Button, FirstDayButton + i, PickerPanel, "",
                            {240 + 480 * (i % 7), 1080 + 360 * (i / 7), 375, 255});
     day.graphical = true;  // so that its colour shows
     day.visible = false;
     specs.push_back(day);
   }
-  specs.push_back(
-      MakeControl(ControlKind::Button, Command1, Frame2, "ｷｬﾝｾﾙ", {2760, 2880, 735, 255}));
+  specs.push_back(MakeControl(ControlKind::Button, PickerCancelButton, PickerPanel, "ｷｬﾝｾﾙ",
+                              {2760, 2880, 735, 255}));
   return specs;
 }
 
@@ -96,8 +99,8 @@ void DatePicker::ShowCalendar() {
   SetOpen(true);
 }
 
-void DatePicker::txtDateNo_Click() {
-  const auto date = details_.Text(txtDateNo);
+void DatePicker::OpenAtShownMonth() {
+  const auto date = details_.Text(DateBox);
   std::string yearText(LeftChars(date, 4));
   std::string monthText(RightChars(LeftChars(date, 7), 2));
   // A date box damaged by pasting or deleting opens at the present month.
@@ -116,8 +119,8 @@ void DatePicker::SetOpen(bool open) {
   open_ = open;
   if (open_) Materialise();
   if (!live_) return;
-  form_->Control(Frame2).SetVisible(open_);
-  form_->Control(frame2Kage).SetVisible(open_);
+  form_->Control(PickerPanel).SetVisible(open_);
+  form_->Control(PickerShadow).SetVisible(open_);
 }
 
 void DatePicker::DetailsShown() {
@@ -127,7 +130,7 @@ void DatePicker::DetailsShown() {
 void DatePicker::Materialise() {
   if (live_ || form_ == nullptr || !details_.Materialised()) return;
   for (auto spec : PickerControls()) {
-    if (spec.id == Frame2 || spec.id == frame2Kage) spec.visible = open_;
+    if (spec.id == PickerPanel || spec.id == PickerShadow) spec.visible = open_;
     form_->AddControl(spec);
   }
   live_ = true;
@@ -146,28 +149,28 @@ void DatePicker::ApplyFill() {
   const int month = AllDigits(monthText_) ? std::stoi(monthText_) : 0;
   const DayGrid grid = FillDays(yearText_, month, clock_.Now());
   for (int i = 0; i < kDayButtons; ++i) {
-    auto& button = form_->Control(cmdDate0 + i);
+    auto& button = form_->Control(FirstDayButton + i);
     const auto& day = grid[static_cast<std::size_t>(i)];
     button.SetVisible(day.visible);
     button.SetText(day.caption);
     button.SetBackColour(day.colour);
   }
-  form_->Control(lblNen).SetText(NenCaption());
+  form_->Control(MonthLabel).SetText(NenCaption());
 }
 
 DatePicker::Clicked DatePicker::OnClick(int controlId) {
-  if (controlId >= cmdDate0 && controlId < cmdDate0 + kDayButtons) {
-    cmdDate_Click(controlId - cmdDate0);
+  if (controlId >= FirstDayButton && controlId < FirstDayButton + kDayButtons) {
+    PickDay(controlId - FirstDayButton);
     return Clicked::DatePicked;
   }
   switch (controlId) {
-    case month0:
-      month_Click(0);
+    case NextMonthButton:
+      TurnMonth(0);
       return Clicked::Handled;
-    case month1:
-      month_Click(1);
+    case PreviousMonthButton:
+      TurnMonth(1);
       return Clicked::Handled;
-    case Command1:
+    case PickerCancelButton:
       Close();
       return Clicked::Handled;
     default:
@@ -175,14 +178,14 @@ DatePicker::Clicked DatePicker::OnClick(int controlId) {
   }
 }
 
-void DatePicker::cmdDate_Click(int index) {
-  std::string day = live_ ? form_->Control(cmdDate0 + index).Text() : std::string();
+void DatePicker::PickDay(int index) {
+  std::string day = live_ ? form_->Control(FirstDayButton + index).Text() : std::string();
   if (day.size() < 2) day = "0" + day;
-  details_.SetText(txtDateNo, NenCaption() + "/" + day);
+  details_.SetText(DateBox, NenCaption() + "/" + day);
   Close();
 }
 
-void DatePicker::month_Click(int index) {
+void DatePicker::TurnMonth(int index) {
   const auto caption = NenCaption();
   const std::string yearDigits(LeftChars(caption, 4));
   const std::string monthDigits(RightChars(caption, 2));

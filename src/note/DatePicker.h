@@ -12,15 +12,15 @@
 namespace zlt::note {
 
 enum PickerControl : int {
-  frame2Kage = 100,  // the shadow, beneath the panel
-  Frame2,
-  month0,  // "来月", next month
-  month1,  // "先月", previous month
-  lblNen,
-  Label1_1,                 // weekday header, Monday ...
-  Label1_7 = Label1_1 + 6,  // ... Sunday
-  Command1,
-  cmdDate0 = 200,  // day buttons cmdDate(0) to cmdDate(36)
+  PickerShadow = 100,  // the shadow, beneath the panel
+  PickerPanel,
+  NextMonthButton,      // "来月", next month
+  PreviousMonthButton,  // "先月", previous month
+  MonthLabel,
+  FirstWeekdayLabel,                         // weekday header, Monday ...
+  LastWeekdayLabel = FirstWeekdayLabel + 6,  // ... Sunday
+  PickerCancelButton,
+  FirstDayButton = 200,  // the 37 day buttons, one after another
 };
 
 class DatePicker {
@@ -37,7 +37,7 @@ class DatePicker {
   // Opens at the present month.
   void ShowCalendar();
   // Opens at the month of the date box.
-  void txtDateNo_Click();
+  void OpenAtShownMonth();
   // Hides the panel and its shadow; the date box stays as it is.
   void Close();
   bool IsOpen() const { return open_; }
@@ -54,8 +54,8 @@ class DatePicker {
   void ApplyFill();
   void SetOpen(bool open);
   void Materialise();
-  void cmdDate_Click(int index);
-  void month_Click(int index);
+  void PickDay(int index);
+  void TurnMonth(int index);
 
   const platform::IClock& clock_;
   LazyControls& details_;

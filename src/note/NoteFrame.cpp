@@ -14,7 +14,7 @@ int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value))
 
 }  // namespace
 
-void NoteFrame::Form_Resize() {
+void NoteFrame::FitOutline() {
   const auto screen = platform_.windows.Screen();
   auto& form = note_.Form();
   const auto bounds = form.Bounds();

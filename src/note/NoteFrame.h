@@ -34,7 +34,7 @@ class NoteFrame {
   NoteFrame& operator=(const NoteFrame&) = delete;
 
   // The rounded outline for the window's present size.
-  void Form_Resize();
+  void FitOutline();
 
   // A press on the tab or the bare window: the note becomes the one last
   // pressed, then a right press opens the menu, Shift+left (or any left press

@@ -4,19 +4,19 @@
 
 namespace zlt::note {
 
-class FusenshiWindow;
+class NoteWindow;
 
 class NoteHost {
  public:
   virtual ~NoteHost() = default;
 
   // The note was activated or pressed: the one-note commands act on it.
-  virtual void RecordThisNote(FusenshiWindow& note) = 0;
+  virtual void RecordThisNote(NoteWindow& note) = 0;
 
   // Shows the note menu at the mouse position, its check marks showing this
   // note's options, and runs the chosen command. The note may be gone when
   // this returns.
-  virtual void ShowNoteMenu(FusenshiWindow& note) = 0;
+  virtual void ShowNoteMenu(NoteWindow& note) = 0;
 
   // Puts every note kept always in front in front again: taking one note off
   // the top layer must leave the others there.
@@ -29,7 +29,7 @@ class NoteHost {
   // Closes the note as its menu's close does: it writes itself first and stays
   // open (the user is told) when it cannot. The last note closed ends the
   // program. False when the note stays; when true it is destroyed.
-  virtual bool CloseNote(FusenshiWindow& note) = 0;
+  virtual bool CloseNote(NoteWindow& note) = 0;
 };
 
 }  // namespace zlt::note

@@ -39,7 +39,7 @@ ShownValues ShownValues::CancelCopy() const {
   return copy;
 }
 
-NoteModel NoteModel::FromFile(const MemoFileValues& values, std::string path) {
+NoteModel NoteModel::FromFile(const NoteFileValues& values, std::string path) {
   NoteModel model;
   model.shown.title = values.title;
   if (values.details) model.shown.details = *values.details;
@@ -56,8 +56,8 @@ NoteModel NoteModel::FromFile(const MemoFileValues& values, std::string path) {
   return model;
 }
 
-MemoFileContent NoteModel::FileContent() const {
-  MemoFileContent content;
+NoteFileContent NoteModel::FileContent() const {
+  NoteFileContent content;
   content.alarm = shown.alarm.on ? 1 : 0;
   content.alarmMusic = shown.alarm.music ? 1 : 0;
   content.date = shown.alarm.date;

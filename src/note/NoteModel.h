@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "note/MemoFile.h"
+#include "note/NoteFile.h"
 #include "platform/Geometry.h"
 
 namespace zlt::note {
@@ -77,12 +77,12 @@ struct NoteModel {
   bool utf16 = false;  // the file is UTF-16 and stays so
 
   // The model of a note its file holds.
-  static NoteModel FromFile(const MemoFileValues& values, std::string path);
+  static NoteModel FromFile(const NoteFileValues& values, std::string path);
 
   // The options the details view closed with are the window's from now on.
   void ApplyShownOptions() { applied = shown.options; }
   // What a whole write of the note stores.
-  MemoFileContent FileContent() const;
+  NoteFileContent FileContent() const;
   // After "保存": whether the alarm waits for its minute. Only a ticked alarm
   // whose stamp lies after the present minute does.
   bool AlarmArmedAfterSave(std::string_view presentStamp) const;

@@ -44,10 +44,10 @@ std::string NotesNotSavedText(const std::vector<SaveFailure>& failures) {
 
 std::optional<std::string> KeepForRecovery(platform::IFileSystem& files,
                                            std::string_view recoveryFolder,
-                                           const MemoFileContent& content) {
+                                           const NoteFileContent& content) {
   if (recoveryFolder.empty() || !CreateFolderPath(files, recoveryFolder)) return std::nullopt;
-  const auto path = NewMemoFilePath(files, JoinPath(recoveryFolder, ""));
-  if (!path || !WriteMemoFile(files, *path, content)) return std::nullopt;
+  const auto path = NewNoteFilePath(files, JoinPath(recoveryFolder, ""));
+  if (!path || !WriteNoteFile(files, *path, content)) return std::nullopt;
 
   const std::string list = JoinPath(recoveryFolder, kRecoveredList);
   std::string listed = files.ReadAll(list).value_or(std::string());

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "note/MemoFile.h"
+#include "note/NoteFile.h"
 #include "platform/System.h"
 #include "platform/WindowSystem.h"
 
@@ -37,7 +37,7 @@ std::string NotesNotSavedText(const std::vector<SaveFailure>& failures);
 // even that failed.
 std::optional<std::string> KeepForRecovery(platform::IFileSystem& files,
                                            std::string_view recoveryFolder,
-                                           const MemoFileContent& content);
+                                           const NoteFileContent& content);
 
 // At start: says once where notes kept at the last session end lie.
 void AnnounceRecoveredNotes(platform::IFileSystem& files, platform::IWindowSystem& windows,

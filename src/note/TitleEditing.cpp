@@ -1,7 +1,7 @@
 #include "note/TitleEditing.h"
 
-#include "note/FusenshiLayout.h"
-#include "note/MemoFile.h"
+#include "note/NoteFile.h"
+#include "note/NoteLayout.h"
 
 namespace zlt::note {
 
@@ -29,7 +29,7 @@ void TitleEditing::OnMouseDown(const platform::MouseDown& press) {
     return;
   }
   if (owner_.DetailsOpen()) return;  // an open note's title is an ordinary text box
-  if (auto* title = strip_.Live(txtTitle)) {
+  if (auto* title = strip_.Live(TitleBox)) {
     title->SetSelection(title->CharacterFromPoint(press.x, press.y), 0);
   }
 }
@@ -53,18 +53,18 @@ void TitleEditing::OnKeyDown(int keyCode) {
 void TitleEditing::OnChange() {
   // A title is one line, on screen as in the file: a pasted line break
   // becomes a blank.
-  const std::string typed = strip_.Text(txtTitle);
+  const std::string typed = strip_.Text(TitleBox);
   const std::string title = OneLineTitle(typed);
   if (title != typed) {
-    strip_.SetText(txtTitle, title);
-    if (auto* box = strip_.Live(txtTitle)) box->SetSelection(CharacterCount(title), 0);
+    strip_.SetText(TitleBox, title);
+    if (auto* box = strip_.Live(TitleBox)) box->SetSelection(CharacterCount(title), 0);
   }
   Store(title);
 }
 
 void TitleEditing::SetTitle(const std::string& title) {
   if (model_.shown.title == title) return;
-  strip_.SetText(txtTitle, title);
+  strip_.SetText(TitleBox, title);
   Store(title);
 }
 
@@ -72,7 +72,7 @@ void TitleEditing::Store(const std::string& title) {
   model_.shown.title = title;
   // A note without a file yet skips it: its first save or close writes
   // everything.
-  WriteMemoKey(platform_.files, model_.path, "Title", title);
+  WriteNoteKey(platform_.files, model_.path, "Title", title);
 }
 
 }  // namespace zlt::note

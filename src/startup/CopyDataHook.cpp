@@ -32,8 +32,8 @@ void CopyDataHook::CopyDataProc(std::string_view bytes) {
 }
 
 void CopyDataHook::Examine(std::string_view bytes) {
-  const auto command = ForwardedSwitch(bytes);
-  if (!command.empty()) dispatch_(command);
+  const Switch command = ForwardedSwitch(bytes);
+  if (command != Switch::None) dispatch_(command);
 }
 
 }  // namespace zlt

@@ -16,15 +16,14 @@ class Controller;
 
 class CopyDataHook {
  public:
-  // What a recognised switch does: "/S", "/P", "/V", "/N" or "/*".
-  using Dispatch = std::function<void(std::string_view forwardedSwitch)>;
+  // What a recognised switch does.
+  using Dispatch = std::function<void(Switch forwarded)>;
 
   explicit CopyDataHook(Dispatch dispatch) : dispatch_(std::move(dispatch)) {}
 
   // Installs the receiver on the controller window; Unhook removes it.
   void Hook(manager::Controller& controller);
   void Unhook(manager::Controller& controller);
-  bool Hooked() const { return hooked_; }
 
   // Examines one forwarded payload. A payload that arrives while another is
   // being handled waits its turn instead of being dropped.

@@ -12,19 +12,19 @@ FocusHelperWindow::FocusHelperWindow(platform::Platform& platform) : platform_(p
   spec.style = platform::FormStyle::ToolDialog;
   spec.bounds = kDesignClient;
   form_ = platform_.windows.CreateForm(spec, *this);
-  Form_Load();
+  ShrinkToASliver();
 }
 
 FocusHelperWindow::~FocusHelperWindow() = default;
 
-void FocusHelperWindow::Form_Load() {
+void FocusHelperWindow::ShrinkToASliver() {
   auto bounds = form_->Bounds();
   bounds.left = 1;
   bounds.width = 1;
   form_->SetBounds(bounds);
 }
 
-void FocusHelperWindow::OnActivate() { Form_Load(); }
+void FocusHelperWindow::OnActivate() { ShrinkToASliver(); }
 
 void FocusHelperWindow::Flash() {
   form_->SetVisible(true);

@@ -22,7 +22,7 @@ class FocusHelperWindow final : public platform::IFormEvents {
   void OnActivate() override;
 
  private:
-  void Form_Load();
+  void ShrinkToASliver();
 
   platform::Platform& platform_;
   std::unique_ptr<platform::IForm> form_;

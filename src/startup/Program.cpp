@@ -24,8 +24,9 @@ constexpr std::string_view kRecoveryPlace = "ZLTFusen\\Recovery";
 Program::Program(platform::Platform& platform)
     : platform_(platform),
       state_(std::make_unique<ProgramState>()),
-      hook_(std::make_unique<CopyDataHook>(
-          [this](std::string_view command) { RunForwardedSwitch(command); })) {}
+      hook_(
+          std::make_unique<CopyDataHook>([this](Switch command) { RunForwardedSwitch(command); })) {
+}
 
 Program::~Program() {
   // Nothing may run a handler on the way out.
@@ -34,7 +35,7 @@ Program::~Program() {
 }
 
 ProgramState& Program::State() { return *state_; }
-manager::Controller* Program::FusenController() { return controller_.get(); }
+manager::Controller* Program::NoteController() { return controller_.get(); }
 CopyDataHook& Program::Hook() { return *hook_; }
 
 void Program::Main() {
@@ -52,24 +53,29 @@ void Program::Main() {
     state_->RecoveryFolder = JoinPath(*localAppData, kRecoveryPlace);
   }
 
-  if (const auto snap = ReadKyuchaku(platform_.files, state_->DataFolder)) {
-    controller_->FusenMenu().SetChecked(manager::MenuId(manager::MenuItem::Kyuchaku), *snap);
+  if (const auto snap = ReadSnapSetting(platform_.files, state_->DataFolder)) {
+    controller_->NoteMenu().SetChecked(manager::MenuId(manager::MenuItem::Snap), *snap);
   }
 
   note::AnnounceRecoveredNotes(platform_.files, platform_.windows, state_->RecoveryFolder);
 
-  const std::string command = StartupSwitch(platform_.environment.CommandLine());
-  if (command == "/*") {
-    // No saved note: nothing to show, and nothing to stay for.
-    if (!controller_->OpenAllNotes()) End();
-  } else if (command == "/N") {
-    controller_->NewMemo_Click();
-  } else if (command == "/V") {
-    controller_->ReView_Click();
-  } else if (command == "/S") {
-    controller_->ShowInformation();
-  } else {
-    End();
+  switch (StartupSwitch(platform_.environment.CommandLine())) {
+    case Switch::RestoreAll:
+      // No saved note: nothing to show, and nothing to stay for.
+      if (!controller_->OpenAllNotes()) End();
+      break;
+    case Switch::NewNote:
+      controller_->NewNote();
+      break;
+    case Switch::ShowHidden:
+      controller_->ShowHidden();
+      break;
+    case Switch::Information:
+      controller_->ShowInformationAtStart();
+      break;
+    case Switch::Flash:
+    case Switch::None:
+      End();
   }
 }
 
@@ -79,18 +85,26 @@ void Program::LoadUserName() {
   state_->UserName = name && !name->empty() ? std::string(TrimNull(*name)) : "DEFAULT";
 }
 
-void Program::RunForwardedSwitch(std::string_view command) {
-  if (command == "/S") {
-    controller_->PluginInfo_Click();
-  } else if (command == "/P") {
-    if (!focusHelper_) focusHelper_ = std::make_unique<FocusHelperWindow>(platform_);
-    focusHelper_->Flash();
-  } else if (command == "/V") {
-    controller_->ReView_Click();
-  } else if (command == "/N") {
-    controller_->NewMemo_Click();
-  } else if (command == "/*") {
-    controller_->OpenMissingMemos();
+void Program::RunForwardedSwitch(Switch command) {
+  switch (command) {
+    case Switch::Information:
+      controller_->ShowInformation();
+      break;
+    case Switch::Flash:
+      if (!focusHelper_) focusHelper_ = std::make_unique<FocusHelperWindow>(platform_);
+      focusHelper_->Flash();
+      break;
+    case Switch::ShowHidden:
+      controller_->ShowHidden();
+      break;
+    case Switch::NewNote:
+      controller_->NewNote();
+      break;
+    case Switch::RestoreAll:
+      controller_->OpenMissingNotes();
+      break;
+    case Switch::None:
+      break;
   }
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/Platform.h"
+#include "startup/CommandSwitch.h"
 
 namespace zlt {
 
@@ -30,12 +31,12 @@ class Program {
 
   // For tests and benchmarks: the program-wide values and the controller.
   ProgramState& State();
-  manager::Controller* FusenController();
+  manager::Controller* NoteController();
   CopyDataHook& Hook();
 
  private:
   void LoadUserName();
-  void RunForwardedSwitch(std::string_view command);
+  void RunForwardedSwitch(Switch command);
   // Removes the hook and ends the process at once; no window's handlers run.
   [[noreturn]] void End();
 

@@ -16,15 +16,16 @@ struct ProgramState {
   // when the system has no local application-data folder.
   std::string RecoveryFolder;
 
-  int MemoCount = 0;      // number of the note window created last; only grows
-  int OpenMemoCount = 0;  // note windows counted as open
+  int LastNoteNumber = 0;  // number of the note window created last; only grows
+  int OpenNotes = 0;       // note windows counted as open
 
-  // The note last activated, loaded or pressed.
-  std::string FrmPath;
-  std::int32_t FrmTop = 0;
-  std::int32_t FrmLeft = 0;
-  std::int32_t FrmWidth = 0;
-  std::int32_t FrmHeight = 0;
+  // The file of the note last activated, loaded or pressed ("" for a note
+  // without one): the one a delete removes.
+  std::string LastNotePath;
+  // Where the note pressed last stood: a new note opens below it.
+  std::int32_t PressedTop = 0;
+  std::int32_t PressedLeft = 0;
+  std::int32_t PressedWidth = 0;
 
   // The options a note that reads no file is first given (what its menu shows
   // until its details view closes): off, until an "all notes" command sets

@@ -32,7 +32,7 @@ std::string AlarmNote(const std::string& title, const std::string& date, const s
 
 class AlarmTest : public FusenTest {
  protected:
-  platform::Colour Tab(sim::SimForm& note) { return note.Control(note::lblTitle).BackColour(); }
+  platform::Colour Tab(sim::SimForm& note) { return note.Control(note::TabLabel).BackColour(); }
   std::vector<std::string> CommandLines() {
     std::vector<std::string> lines;
     for (const auto& started : desktop_.StartedProcesses()) lines.push_back(started.commandLine);
@@ -44,58 +44,58 @@ class AlarmTest : public FusenTest {
 TEST_F(AlarmTest, TickingSetsTheFieldsWhoseTimeBoxesTakeTwoDigitsInRangeUntilUnticked) {
   Start("/N");
   auto& note = MustNote(1);
-  desktop_.Click(note, note::AlmCheck);
-  EXPECT_EQ(Text(note, note::txtDateNo), "2026/12/07");
-  EXPECT_TRUE(note.Control(note::AlmMusic).Enabled());
-  EXPECT_TRUE(note.Control(note::txtTime0).Enabled());
-  desktop_.Click(note, note::Command1);
+  desktop_.Click(note, note::AlarmCheck);
+  EXPECT_EQ(Text(note, note::DateBox), "2026/12/07");
+  EXPECT_TRUE(note.Control(note::MusicCheck).Enabled());
+  EXPECT_TRUE(note.Control(note::HourBox).Enabled());
+  desktop_.Click(note, note::PickerCancelButton);
 
-  EXPECT_EQ(desktop_.KeyPress(note, note::txtTime0, '7'), '7');
-  EXPECT_EQ(desktop_.KeyPress(note, note::txtTime1, 8), 8) << "Backspace passes";
-  EXPECT_EQ(desktop_.KeyPress(note, note::txtTime0, 'a'), 0);
-  EXPECT_EQ(desktop_.KeyPress(note, note::txtTime1, '-'), 0);
-  EXPECT_EQ(desktop_.KeyPress(note, note::txtDateNo, '1'), 0) << "the date is only picked";
-  EXPECT_EQ(desktop_.KeyPress(note, note::txtDateNo, 8), 0);
+  EXPECT_EQ(desktop_.KeyPress(note, note::HourBox, '7'), '7');
+  EXPECT_EQ(desktop_.KeyPress(note, note::MinuteBox, 8), 8) << "Backspace passes";
+  EXPECT_EQ(desktop_.KeyPress(note, note::HourBox, 'a'), 0);
+  EXPECT_EQ(desktop_.KeyPress(note, note::MinuteBox, '-'), 0);
+  EXPECT_EQ(desktop_.KeyPress(note, note::DateBox, '1'), 0) << "the date is only picked";
+  EXPECT_EQ(desktop_.KeyPress(note, note::DateBox, 8), 0);
 
   struct Case {
     int left;  // the box the focus leaves
     const char *hour, *minute, *hourAfter, *minuteAfter;
   };
   const Case cases[] = {
-      {note::txtTime0, "7", "00", "07", "00"},        {note::txtTime0, "30", "00", "23", "00"},
-      {note::txtTime1, "00", "75", "00", "59"},       {note::txtTime0, "", "5", "00", "05"},
-      {note::txtTime1, "99999", "99999", "23", "59"}, {note::txtTime0, "1a", "-5", "00", "00"},
-      {note::txtTime0, "007", "", "07", "00"},
+      {note::HourBox, "7", "00", "07", "00"},          {note::HourBox, "30", "00", "23", "00"},
+      {note::MinuteBox, "00", "75", "00", "59"},       {note::HourBox, "", "5", "00", "05"},
+      {note::MinuteBox, "99999", "99999", "23", "59"}, {note::HourBox, "1a", "-5", "00", "00"},
+      {note::HourBox, "007", "", "07", "00"},
   };
   for (const auto& c : cases) {
-    desktop_.Focus(note, note::txtData);
-    desktop_.Type(note, note::txtTime0, c.hour);
-    desktop_.Type(note, note::txtTime1, c.minute);
+    desktop_.Focus(note, note::DetailsBox);
+    desktop_.Type(note, note::HourBox, c.hour);
+    desktop_.Type(note, note::MinuteBox, c.minute);
     desktop_.Focus(note, c.left);
-    desktop_.Focus(note, note::txtData);
-    EXPECT_EQ(Text(note, note::txtTime0), c.hourAfter) << c.hour << " " << c.minute;
-    EXPECT_EQ(Text(note, note::txtTime1), c.minuteAfter) << c.hour << " " << c.minute;
+    desktop_.Focus(note, note::DetailsBox);
+    EXPECT_EQ(Text(note, note::HourBox), c.hourAfter) << c.hour << " " << c.minute;
+    EXPECT_EQ(Text(note, note::MinuteBox), c.minuteAfter) << c.hour << " " << c.minute;
   }
 
   // Focus entering a box selects its digits, or empties a box of blanks.
-  desktop_.Type(note, note::txtTime0, "05");
-  desktop_.Focus(note, note::txtTime0);
-  EXPECT_EQ(note.Control(note::txtTime0).SelectedText(), "05");
-  desktop_.Focus(note, note::txtData);
-  desktop_.Type(note, note::txtTime1, "   ");
-  desktop_.Focus(note, note::txtTime1);
-  EXPECT_EQ(Text(note, note::txtTime1), "");
+  desktop_.Type(note, note::HourBox, "05");
+  desktop_.Focus(note, note::HourBox);
+  EXPECT_EQ(note.Control(note::HourBox).SelectedText(), "05");
+  desktop_.Focus(note, note::DetailsBox);
+  desktop_.Type(note, note::MinuteBox, "   ");
+  desktop_.Focus(note, note::MinuteBox);
+  EXPECT_EQ(Text(note, note::MinuteBox), "");
 
-  desktop_.Click(note, note::AlmMusic);
-  desktop_.Click(note, note::txtDateNo);  // the date picker open again
-  ASSERT_TRUE(note.Control(note::Frame2).Visible());
-  desktop_.Click(note, note::AlmCheck);  // unticked
-  EXPECT_EQ(Text(note, note::txtDateNo), "0000/00/00");
-  EXPECT_EQ(Text(note, note::txtTime0), "00");
-  EXPECT_FALSE(note.Control(note::AlmMusic).Checked());
-  EXPECT_FALSE(note.Control(note::AlmMusic).Enabled());
-  EXPECT_FALSE(note.Control(note::txtDateNo).Enabled());
-  EXPECT_FALSE(note.Control(note::Frame2).Visible()) << "unticking closes the date picker";
+  desktop_.Click(note, note::MusicCheck);
+  desktop_.Click(note, note::DateBox);  // the date picker open again
+  ASSERT_TRUE(note.Control(note::PickerPanel).Visible());
+  desktop_.Click(note, note::AlarmCheck);  // unticked
+  EXPECT_EQ(Text(note, note::DateBox), "0000/00/00");
+  EXPECT_EQ(Text(note, note::HourBox), "00");
+  EXPECT_FALSE(note.Control(note::MusicCheck).Checked());
+  EXPECT_FALSE(note.Control(note::MusicCheck).Enabled());
+  EXPECT_FALSE(note.Control(note::DateBox).Enabled());
+  EXPECT_FALSE(note.Control(note::PickerPanel).Visible()) << "unticking closes the date picker";
 }
 
 TEST_F(AlarmTest, ANoteLoadedAfterItsMinuteTurnsGreenAndNeverFires) {
@@ -114,12 +114,12 @@ TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNote) {
   WriteNoteFile("0.txt", AlarmNote("買い物", "2026/12/07", "09", "01", 1, 2000, 1));
   auto& run = Start("/*");
   auto& note = MustNote(1);
-  Choose(note, MenuItem::MemoShade);
+  Choose(note, MenuItem::HideNote);
   ASSERT_FALSE(note.Visible());
   ASSERT_EQ(note.Alpha(), std::optional<std::uint8_t>(150));
   const auto snapTick = [&] {
     return static_cast<sim::SimForm&>(run.Controller().Form())
-        .TimerRunning(manager::SnapTick::FormMoveTimer);
+        .TimerRunning(manager::SnapTick::SnapTimer);
   };
   ASSERT_FALSE(snapTick()) << "no note shown, no snap tick";
   const auto stored = ReadNoteFile("0.txt");
@@ -135,13 +135,13 @@ TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNote) {
     EXPECT_TRUE(started.minimisedNoActivate);
   }
   EXPECT_TRUE(note.Visible());
-  EXPECT_TRUE(note.Control(note::Frame1).Visible());
+  EXPECT_TRUE(note.Control(note::DetailsFrame).Visible());
   EXPECT_EQ(note.Bounds(), (TwipsRect{0, 600, 6495, 5190})) << "2000 - 3135 stops at the edge";
   EXPECT_FALSE(note.Layered());
   EXPECT_EQ(Tab(note), kReached);
   EXPECT_TRUE(snapTick()) << "the note shown by its alarm snaps like any other";
-  EXPECT_TRUE(note.Control(note::AlmCheck).Checked());
-  EXPECT_EQ(Text(note, note::txtTime1), "01");
+  EXPECT_TRUE(note.Control(note::AlarmCheck).Checked());
+  EXPECT_EQ(Text(note, note::MinuteBox), "01");
   EXPECT_EQ(ReadNoteFile("0.txt"), stored) << "firing saves nothing";
 
   desktop_.Advance(5min);
@@ -152,12 +152,12 @@ TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNote) {
 TEST_F(AlarmTest, OnlyALaterMinuteIsWatchedAndAnEmptyTitleAtADriveRootGivesItsCommandLine) {
   Start("/N", "C:\\");
   auto& note = MustNote(1);
-  desktop_.Click(note, note::AlmCheck);       // today, 00:00: already past at 09:00
-  desktop_.Type(note, note::txtTime0, "09");  // the present minute is not later either
+  desktop_.Click(note, note::AlarmCheck);    // today, 00:00: already past at 09:00
+  desktop_.Type(note, note::HourBox, "09");  // the present minute is not later either
   Save(note);
   EXPECT_FALSE(note.TimerRunning(note::AlarmTimer));
   ShiftDoubleClickTitle(note);
-  desktop_.Type(note, note::txtTime1, "01");
+  desktop_.Type(note, note::MinuteBox, "01");
   Save(note);
   EXPECT_TRUE(note.TimerRunning(note::AlarmTimer));
   desktop_.Advance(1min);
@@ -221,32 +221,32 @@ TEST_F(AlarmTest, FiringKeepsTheValuesCancelPutsBackAndAnOpenViewStaysPut) {
   EXPECT_EQ(note.Bounds(), open);
 
   TypeTitle(note, "later");
-  desktop_.Type(note, note::txtTime0, "5");
+  desktop_.Type(note, note::HourBox, "5");
   Cancel(note);
-  EXPECT_EQ(Text(note, note::txtTitle), "draft");
-  EXPECT_EQ(Text(note, note::txtTime0), "09");
-  EXPECT_EQ(Text(note, note::txtTime1), "01");
+  EXPECT_EQ(Text(note, note::TitleBox), "draft");
+  EXPECT_EQ(Text(note, note::HourBox), "09");
+  EXPECT_EQ(Text(note, note::MinuteBox), "01");
   EXPECT_EQ(note.Bounds(), (TwipsRect{9000, 600, 3360, 480}));
 }
 
 TEST_F(AlarmTest, CancelPutsBackAnUntickedAlarmAndAChangedHour) {
   auto& note = StartWithNote(AlarmNote("keep", "2026/12/24", "08", "05"));
   ShiftDoubleClickTitle(note);
-  desktop_.Click(note, note::AlmCheck);
+  desktop_.Click(note, note::AlarmCheck);
   EXPECT_EQ(Tab(note), kReached) << "the watcher follows the unsaved fields";
   Cancel(note);
-  EXPECT_TRUE(note.Control(note::AlmCheck).Checked());
-  EXPECT_EQ(Text(note, note::txtDateNo), "2026/12/24");
-  EXPECT_EQ(Text(note, note::txtTime0), "08");
-  EXPECT_EQ(Text(note, note::txtTime1), "05");
+  EXPECT_TRUE(note.Control(note::AlarmCheck).Checked());
+  EXPECT_EQ(Text(note, note::DateBox), "2026/12/24");
+  EXPECT_EQ(Text(note, note::HourBox), "08");
+  EXPECT_EQ(Text(note, note::MinuteBox), "05");
   EXPECT_EQ(Tab(note), kBefore);
 
   ShiftDoubleClickTitle(note);
-  EXPECT_FALSE(note.HasControl(note::Frame2) && note.Control(note::Frame2).Visible())
+  EXPECT_FALSE(note.HasControl(note::PickerPanel) && note.Control(note::PickerPanel).Visible())
       << "cancel leaves no picker open";
-  desktop_.Type(note, note::txtTime0, "7");
+  desktop_.Type(note, note::HourBox, "7");
   Cancel(note);
-  EXPECT_EQ(Text(note, note::txtTime0), "08");
+  EXPECT_EQ(Text(note, note::HourBox), "08");
 
   desktop_.RequestClose(note);
   const auto stored = ReadNoteFile("0.txt");
@@ -256,14 +256,14 @@ TEST_F(AlarmTest, CancelPutsBackAnUntickedAlarmAndAChangedHour) {
 TEST_F(AlarmTest, EveryAlarmFieldTheUserChangesIsWhatASaveWrites) {
   auto& note = StartWithNote(NoteBytes("fields", 9000, 600));
   ShiftDoubleClickTitle(note);
-  desktop_.Click(note, note::AlmCheck);
-  desktop_.Click(note, note::Command1);
-  desktop_.Click(note, note::AlmMusic);
-  desktop_.Type(note, note::txtDateNo, "2027/01/02");  // a paste: keys are filtered
-  desktop_.Type(note, note::txtTime0, "23");
-  desktop_.Focus(note, note::txtTime1);
-  desktop_.Type(note, note::txtTime1, "5");
-  desktop_.Focus(note, note::txtTitle);  // leaving the minute box makes it "05"
+  desktop_.Click(note, note::AlarmCheck);
+  desktop_.Click(note, note::PickerCancelButton);
+  desktop_.Click(note, note::MusicCheck);
+  desktop_.Type(note, note::DateBox, "2027/01/02");  // a paste: keys are filtered
+  desktop_.Type(note, note::HourBox, "23");
+  desktop_.Focus(note, note::MinuteBox);
+  desktop_.Type(note, note::MinuteBox, "5");
+  desktop_.Focus(note, note::TitleBox);  // leaving the minute box makes it "05"
   Save(note);
   EXPECT_EQ(ReadNoteFile("0.txt"), AlarmNote("fields", "2027/01/02", "23", "05", 1));
   EXPECT_TRUE(note.TimerRunning(note::AlarmTimer));
@@ -283,11 +283,11 @@ class AlarmCancelTest : public AlarmTest {
     EXPECT_FALSE(DetailsOpen(note));
     EXPECT_EQ(note.Topmost(), front);
     EXPECT_EQ(note.Alpha(), translucent ? std::optional<std::uint8_t>(150) : std::nullopt);
-    EXPECT_EQ(note.Control(note::TemaeCheck).Checked(), front);
-    EXPECT_EQ(note.Control(note::ToumeiCheck).Checked(), translucent);
+    EXPECT_EQ(note.Control(note::InFrontCheck).Checked(), front);
+    EXPECT_EQ(note.Control(note::TranslucentCheck).Checked(), translucent);
     RightPress(note);
-    EXPECT_EQ(MenuChecked(MenuItem::TemaeView), front);
-    EXPECT_EQ(MenuChecked(MenuItem::Toumei), translucent);
+    EXPECT_EQ(MenuChecked(MenuItem::InFront), front);
+    EXPECT_EQ(MenuChecked(MenuItem::Translucent), translucent);
     EXPECT_TRUE(FileHas("0.txt", std::string("Temae=") + (front ? "True" : "False") +
                                      "\r\nToumei=" + (translucent ? "True" : "False") + "\r\n"));
   }
@@ -309,12 +309,12 @@ TEST_F(AlarmCancelTest, ACollapsedNoteKeepsItsOptionsAndItsFile) {
 TEST_F(AlarmCancelTest, OptionsSavedOffStayOffThoughTheDetailsOpenedWithThemOn) {
   auto& note = StartWithNote(NoteBytes("plain", 9000, 600, "", 1, 1));
   ShiftDoubleClickTitle(note);
-  desktop_.Click(note, note::TemaeCheck);
-  desktop_.Click(note, note::ToumeiCheck);
-  desktop_.Click(note, note::AlmCheck);
-  desktop_.Click(note, note::Command1);
-  desktop_.Type(note, note::txtTime0, "09");
-  desktop_.Type(note, note::txtTime1, "01");
+  desktop_.Click(note, note::InFrontCheck);
+  desktop_.Click(note, note::TranslucentCheck);
+  desktop_.Click(note, note::AlarmCheck);
+  desktop_.Click(note, note::PickerCancelButton);
+  desktop_.Type(note, note::HourBox, "09");
+  desktop_.Type(note, note::MinuteBox, "01");
   Save(note);
   desktop_.Advance(1min);
   ASSERT_EQ(CommandLines().size(), 1u);
@@ -325,10 +325,10 @@ TEST_F(AlarmCancelTest, OptionsSavedOffStayOffThoughTheDetailsOpenedWithThemOn) 
 TEST_F(AlarmCancelTest, AFiringWhileTheDetailsAreOpenKeepsWhatTheyShowThen) {
   auto& note = StartFrontNote();
   ShiftDoubleClickTitle(note);
-  desktop_.Click(note, note::TemaeCheck);  // unsaved when the alarm fires
+  desktop_.Click(note, note::InFrontCheck);  // unsaved when the alarm fires
   desktop_.Advance(1min);
   ASSERT_EQ(CommandLines().size(), 1u);
-  desktop_.Click(note, note::ToumeiCheck);  // after the firing: undone by cancel
+  desktop_.Click(note, note::TranslucentCheck);  // after the firing: undone by cancel
   Cancel(note);
   ExpectOptions(note, false, true);
 }

@@ -59,15 +59,15 @@ TEST_F(ArrangeTest, EveryItemLinesTheNotesUpInListOrder) {
     std::vector<Place> places;
   };
   const Case cases[] = {
-      {MenuItem::FusenshiSeiretsu1, {{12000, 0}, {12000, 495}, {12000, 1005}}},
-      {MenuItem::FusenshiSeiretsu2, {{12000, 6000}, {12000, 5505}, {12000, 6495}}},
-      {MenuItem::FusenshiSeiretsu3, {{12000, 11040}, {12000, 10545}, {12000, 10035}}},
-      {MenuItem::FusenshiSeiretsu4, {{0, 0}, {0, 495}, {0, 1005}}},
-      {MenuItem::FusenshiSeiretsu5, {{0, 6000}, {0, 5505}, {0, 6495}}},
-      {MenuItem::FusenshiSeiretsu6, {{0, 11040}, {0, 10545}, {0, 10035}}},
+      {MenuItem::ArrangeTopRight, {{12000, 0}, {12000, 495}, {12000, 1005}}},
+      {MenuItem::ArrangeMiddleRight, {{12000, 6000}, {12000, 5505}, {12000, 6495}}},
+      {MenuItem::ArrangeBottomRight, {{12000, 11040}, {12000, 10545}, {12000, 10035}}},
+      {MenuItem::ArrangeTopLeft, {{0, 0}, {0, 495}, {0, 1005}}},
+      {MenuItem::ArrangeMiddleLeft, {{0, 6000}, {0, 5505}, {0, 6495}}},
+      {MenuItem::ArrangeBottomLeft, {{0, 11040}, {0, 10545}, {0, 10035}}},
   };
   StartThreeNotes();
-  Choose(MustNote(2), MenuItem::MemoShade);  // a hidden note keeps its place in the column
+  Choose(MustNote(2), MenuItem::HideNote);  // a hidden note keeps its place in the column
   for (const auto& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.item));
     Choose(MustNote(3), c.item);
@@ -80,7 +80,7 @@ TEST_F(ArrangeTest, FromThisPositionStartsAtThePressedNoteInListOrder) {
   StartThreeNotes();
   // Opened on note 2, which is not first in the list: note 1 takes its place.
   // Its Top 2000 is 133 1/3 pixels, so the window and the column start at 1995.
-  Choose(MustNote(2), MenuItem::FusenshiSeiretsu0);
+  Choose(MustNote(2), MenuItem::ArrangeFromThisNote);
   ExpectPlaces({{3000, 1995}, {3000, 2490}, {3000, 3000}});
 }
 
@@ -88,7 +88,7 @@ TEST_F(ArrangeTest, ANoteWithItsDetailsOpenSitsOnTheBottomEdgeByItsOwnHeight) {
   StartThreeNotes();
   ShiftDoubleClickTitle(MustNote(1));
   ASSERT_EQ(MustNote(1).Bounds().height, 5190);
-  Choose(MustNote(3), MenuItem::FusenshiSeiretsu3);
+  Choose(MustNote(3), MenuItem::ArrangeBottomRight);
   // Its bottom edge on the screen's, overlapping the two stacked above it.
   const auto open = MustNote(1).Bounds();
   EXPECT_EQ(open.left, 8865);
@@ -102,8 +102,8 @@ TEST_F(ArrangeTest, ANoteWithItsDetailsOpenSitsOnTheBottomEdgeByItsOwnHeight) {
 TEST_F(ArrangeTest, NotesWithoutAFileMoveButNoFileAppears) {
   WriteNoteFile("0.txt", NoteBytes("a", 600, 9000));
   Start("/*");
-  Choose(MustNote(1), MenuItem::NewMemo);  // empty, details open, no file yet
-  Choose(MustNote(1), MenuItem::FusenshiSeiretsu4);
+  Choose(MustNote(1), MenuItem::NewNote);  // empty, details open, no file yet
+  Choose(MustNote(1), MenuItem::ArrangeTopLeft);
   EXPECT_EQ(MustNote(2).Bounds().left, 0);
   EXPECT_EQ(MustNote(2).Bounds().top, 495);
   EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"});

@@ -7,7 +7,7 @@
 namespace zlt::test {
 namespace {
 
-using note::cmdDate0;
+using note::FirstDayButton;
 using platform::Rgb;
 
 class DatePickerTest : public FusenTest {
@@ -16,41 +16,41 @@ class DatePickerTest : public FusenTest {
   sim::SimForm& NoteWithPicker() {
     Start("/N");
     auto& note = MustNote(1);
-    desktop_.Click(note, note::AlmCheck);
+    desktop_.Click(note, note::AlarmCheck);
     return note;
   }
-  std::string Shown(sim::SimForm& note) { return note.Control(note::lblNen).Text(); }
+  std::string Shown(sim::SimForm& note) { return note.Control(note::MonthLabel).Text(); }
   bool Open(sim::SimForm& note) {
-    return note.Control(note::Frame2).Visible() && note.Control(note::frame2Kage).Visible();
+    return note.Control(note::PickerPanel).Visible() && note.Control(note::PickerShadow).Visible();
   }
   // Visible day buttons as "index:caption".
   std::vector<std::string> Days(sim::SimForm& note) {
     std::vector<std::string> days;
     for (int i = 0; i < 37; ++i) {
-      const auto& button = note.Control(cmdDate0 + i);
+      const auto& button = note.Control(FirstDayButton + i);
       if (button.Visible()) days.push_back(std::to_string(i) + ":" + button.Text());
     }
     return days;
   }
   void ShowMonth(sim::SimForm& note, const std::string& date) {
-    desktop_.Type(note, note::txtDateNo, date);  // as pasted: typing is filtered
-    desktop_.Click(note, note::txtDateNo);
+    desktop_.Type(note, note::DateBox, date);  // as pasted: typing is filtered
+    desktop_.Click(note, note::DateBox);
   }
 };
 
 TEST_F(DatePickerTest, ItsWindowsAreMadeOnlyWhenItFirstOpens) {
   Start("/N");
   auto& note = MustNote(1);
-  EXPECT_FALSE(note.HasControl(note::Frame2));
-  EXPECT_FALSE(note.HasControl(cmdDate0));
+  EXPECT_FALSE(note.HasControl(note::PickerPanel));
+  EXPECT_FALSE(note.HasControl(FirstDayButton));
   const auto before = note.Controls().size();
-  desktop_.Click(note, note::AlmCheck);
+  desktop_.Click(note, note::AlarmCheck);
   EXPECT_EQ(note.Controls().size(), before + 2 + 3 + 7 + 37 + 1);
   EXPECT_TRUE(Open(note));
-  EXPECT_EQ(note.Control(note::Frame2).Text(), "日付を指定して下さい");
-  EXPECT_EQ(note.Control(note::Label1_7).Text(), "日");
-  EXPECT_EQ(note.Control(note::Command1).Text(), "ｷｬﾝｾﾙ");
-  EXPECT_TRUE(note.Control(cmdDate0).Spec().graphical) << "day buttons show their colours";
+  EXPECT_EQ(note.Control(note::PickerPanel).Text(), "日付を指定して下さい");
+  EXPECT_EQ(note.Control(note::LastWeekdayLabel).Text(), "日");
+  EXPECT_EQ(note.Control(note::PickerCancelButton).Text(), "ｷｬﾝｾﾙ");
+  EXPECT_TRUE(note.Control(FirstDayButton).Spec().graphical) << "day buttons show their colours";
 }
 
 TEST_F(DatePickerTest, OpensAtThePresentMonthMovesByMonthAndWritesTheDayClicked) {
@@ -61,41 +61,41 @@ TEST_F(DatePickerTest, OpensAtThePresentMonthMovesByMonthAndWritesTheDayClicked)
   ASSERT_EQ(days.size(), 31u);
   EXPECT_EQ(days.front(), "2:1");
   EXPECT_EQ(days.back(), "32:31");
-  EXPECT_EQ(note.Control(cmdDate0 + 8).BackColour(), Rgb(192, 255, 192));  // the 7th
-  EXPECT_EQ(note.Control(cmdDate0 + 7).BackColour(), Rgb(255, 192, 192));  // Sunday the 6th
+  EXPECT_EQ(note.Control(FirstDayButton + 8).BackColour(), Rgb(192, 255, 192));  // the 7th
+  EXPECT_EQ(note.Control(FirstDayButton + 7).BackColour(), Rgb(255, 192, 192));  // Sunday the 6th
 
   // The same month a year on has no green day.
   ShowMonth(note, "2027/12/01");
   for (int i = 0; i < 37; ++i) {
-    EXPECT_NE(note.Control(cmdDate0 + i).BackColour(), Rgb(192, 255, 192)) << i;
+    EXPECT_NE(note.Control(FirstDayButton + i).BackColour(), Rgb(192, 255, 192)) << i;
   }
 
   // Next and previous month cross the year and write nothing.
   ShowMonth(note, "2005/12/25");
-  desktop_.Click(note, note::month0);
+  desktop_.Click(note, note::NextMonthButton);
   EXPECT_EQ(Shown(note), "2006/01");
   ShowMonth(note, "2005/01/25");
-  desktop_.Click(note, note::month1);
+  desktop_.Click(note, note::PreviousMonthButton);
   EXPECT_EQ(Shown(note), "2004/12");
   EXPECT_TRUE(Open(note));
-  EXPECT_EQ(note.Control(note::txtDateNo).Text(), "2005/01/25");
+  EXPECT_EQ(note.Control(note::DateBox).Text(), "2005/01/25");
 
   // A day's click writes the date, closes the picker and selects the hour.
   ShowMonth(note, "2005/07/25");
   EXPECT_EQ(Shown(note), "2005/07");
-  desktop_.Click(note, cmdDate0 + 9);  // 2005/07/01 is a Friday: day 5 is button 9
-  EXPECT_EQ(note.Control(note::txtDateNo).Text(), "2005/07/05");
+  desktop_.Click(note, FirstDayButton + 9);  // 2005/07/01 is a Friday: day 5 is button 9
+  EXPECT_EQ(note.Control(note::DateBox).Text(), "2005/07/05");
   EXPECT_FALSE(Open(note));
-  EXPECT_TRUE(note.Control(note::txtTime0).HasFocus());
-  EXPECT_EQ(note.Control(note::txtTime0).SelectedText(), "00");
+  EXPECT_TRUE(note.Control(note::HourBox).HasFocus());
+  EXPECT_EQ(note.Control(note::HourBox).SelectedText(), "00");
 }
 
 TEST_F(DatePickerTest, CancelLeavesTheDateAndADamagedDateOpensThePresentMonth) {
   auto& note = NoteWithPicker();
-  desktop_.Click(note, note::month0);
-  desktop_.Click(note, note::Command1);
+  desktop_.Click(note, note::NextMonthButton);
+  desktop_.Click(note, note::PickerCancelButton);
   EXPECT_FALSE(Open(note));
-  EXPECT_EQ(note.Control(note::txtDateNo).Text(), "2026/12/07");
+  EXPECT_EQ(note.Control(note::DateBox).Text(), "2026/12/07");
 
   for (const char* damaged : {"", "20x5/07/25", "2005/13/01", "2005/0", "２００５/07/25"}) {
     ShowMonth(note, damaged);

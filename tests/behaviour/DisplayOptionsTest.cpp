@@ -19,16 +19,16 @@ class DisplayOptionsTest : public FusenTest {
     return ReadNoteFile(std::to_string(index) + ".txt").find("\r\n" + line + "\r\n") !=
            std::string::npos;
   }
-  note::FusenshiWindow& Window(Running& run, int number) {
+  note::NoteWindow& Window(Running& run, int number) {
     return *run.Controller().Notes().at(static_cast<std::size_t>(number) - 1);
   }
 };
 
-TEST_F(DisplayOptionsTest, TemaeViewAndToumeiTakeOneNoteOutOfTheFrontAndMakeItTranslucent) {
+TEST_F(DisplayOptionsTest, InFrontAndTranslucentTakeOneNoteOutOfTheFrontAndMakeItTranslucent) {
   auto& run = StartThreeNotes(1, 0);
   desktop_.OpenForeignWindow(
       {"another program", platform::FormStyle::Dialog, {0, 0, 3000, 3000}, std::nullopt});
-  Choose(MustNote(2), MenuItem::TemaeView);
+  Choose(MustNote(2), MenuItem::InFront);
 
   EXPECT_FALSE(MustNote(2).Topmost());
   EXPECT_FALSE(Window(run, 2).Model().applied.inFront);
@@ -44,7 +44,7 @@ TEST_F(DisplayOptionsTest, TemaeViewAndToumeiTakeOneNoteOutOfTheFrontAndMakeItTr
   EXPECT_TRUE(FileSays(2, "Temae=1"));
 
   // And back in front.
-  Choose(MustNote(2), MenuItem::TemaeView);
+  Choose(MustNote(2), MenuItem::InFront);
   EXPECT_TRUE(MustNote(2).Topmost());
   EXPECT_TRUE(Window(run, 2).Model().applied.inFront);
   EXPECT_TRUE(FileSays(1, "Temae=1"));
@@ -52,7 +52,7 @@ TEST_F(DisplayOptionsTest, TemaeViewAndToumeiTakeOneNoteOutOfTheFrontAndMakeItTr
   // Translucent and back, still off the taskbar.
   using sim::exstyle::kTopmost, sim::exstyle::kToolWindow, sim::exstyle::kLayered;
   ASSERT_EQ(MustNote(2).ExStyle(), kTopmost | kToolWindow);
-  Choose(MustNote(2), MenuItem::Toumei);
+  Choose(MustNote(2), MenuItem::Translucent);
   EXPECT_EQ(MustNote(2).Alpha(), std::optional<std::uint8_t>(150));
   EXPECT_EQ(MustNote(2).ExStyle(), kTopmost | kToolWindow | kLayered);
   EXPECT_TRUE(Window(run, 2).Model().shown.options.translucent);
@@ -60,7 +60,7 @@ TEST_F(DisplayOptionsTest, TemaeViewAndToumeiTakeOneNoteOutOfTheFrontAndMakeItTr
   EXPECT_TRUE(FileSays(1, "Toumei=1"));
   EXPECT_FALSE(MustNote(1).Layered());
 
-  Choose(MustNote(2), MenuItem::Toumei);
+  Choose(MustNote(2), MenuItem::Translucent);
   EXPECT_FALSE(MustNote(2).Layered());
   EXPECT_EQ(MustNote(2).ExStyle(), kTopmost | kToolWindow);
   EXPECT_FALSE(Window(run, 2).Model().shown.options.translucent);
@@ -70,17 +70,17 @@ TEST_F(DisplayOptionsTest, TemaeViewAndToumeiTakeOneNoteOutOfTheFrontAndMakeItTr
 
 TEST_F(DisplayOptionsTest, AllNotesCommandsReachHiddenNotesAndNumbersNotGivenOutYet) {
   auto& run = StartThreeNotes(0, 0);
-  Choose(MustNote(2), MenuItem::MemoShade);
+  Choose(MustNote(2), MenuItem::HideNote);
 
   struct Step {
     MenuItem item;
     bool front, translucent;
   };
   const Step steps[] = {
-      {MenuItem::AllToumei, false, true},
-      {MenuItem::AllTemaeView, true, true},
-      {MenuItem::AllToumeiOff, true, false},
-      {MenuItem::AllTemaeViewOff, false, false},
+      {MenuItem::AllTranslucent, false, true},
+      {MenuItem::AllInFront, true, true},
+      {MenuItem::AllTranslucentOff, true, false},
+      {MenuItem::AllInFrontOff, false, false},
   };
   for (const auto& step : steps) {
     SCOPED_TRACE(static_cast<int>(step.item));
@@ -108,7 +108,7 @@ TEST_F(DisplayOptionsTest, AllNotesCommandsReachHiddenNotesAndNumbersNotGivenOut
 TEST_F(DisplayOptionsTest, ANoteClosedWhileTheMenuClosesIsLeftAloneAndNothingElseChanges) {
   StartThreeNotes(1, 1);
   // Note 2 first; "隠れている付箋紙を表示" brings its file back as note 4.
-  const std::pair<MenuItem, int> rounds[] = {{MenuItem::TemaeView, 2}, {MenuItem::Toumei, 4}};
+  const std::pair<MenuItem, int> rounds[] = {{MenuItem::InFront, 2}, {MenuItem::Translucent, 4}};
   for (const auto& [item, number] : rounds) {
     auto& note = MustNote(number);
     // Its close is pending when the menu closes; the command lets it run first.
@@ -121,7 +121,7 @@ TEST_F(DisplayOptionsTest, ANoteClosedWhileTheMenuClosesIsLeftAloneAndNothingEls
       EXPECT_TRUE(MustNote(n).Topmost());
       EXPECT_EQ(MustNote(n).Alpha(), std::optional<std::uint8_t>(150));
     }
-    Choose(MustNote(1), MenuItem::ReView);
+    Choose(MustNote(1), MenuItem::ShowHidden);
   }
 }
 
@@ -136,8 +136,8 @@ TEST_F(DisplayOptionsTest, AnotherProgramsWindowWithTheSameCaptionIsNotTouched) 
     if (form != &impostor && form->Caption() == note::NoteCaption(2)) real = form;
   }
   ASSERT_NE(real, nullptr);
-  Choose(*real, MenuItem::Toumei);
-  Choose(*real, MenuItem::TemaeView);
+  Choose(*real, MenuItem::Translucent);
+  Choose(*real, MenuItem::InFront);
   EXPECT_EQ(real->Alpha(), std::optional<std::uint8_t>(150));
   EXPECT_TRUE(real->Topmost());
   EXPECT_FALSE(impostor.Layered());

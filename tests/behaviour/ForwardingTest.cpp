@@ -49,7 +49,7 @@ TEST_F(ForwardingTest, SecondCommandLinesAreSentStrippedAndOnlyTheirSwitchCounts
     auto& second = Start(c.line);
     EXPECT_TRUE(second.Ended());
     EXPECT_EQ(second.instance->CopyDataSent(), c.sent);
-    EXPECT_EQ(first.State().MemoCount, c.notes);
+    EXPECT_EQ(first.State().LastNoteNumber, c.notes);
   }
   EXPECT_FALSE(first.Ended());
   EXPECT_TRUE(MustNote(1).Visible());
@@ -61,9 +61,9 @@ TEST_F(ForwardingTest, SecondCommandLinesAreSentStrippedAndOnlyTheirSwitchCounts
 TEST_F(ForwardingTest, ShowHiddenOnAFirstStartOpensTheFilesAndForwardedOpensNoneTwice) {
   WriteNoteFile("0.txt", NoteBytes("a", 9000, 1500));
   auto& first = Start("/V");
-  EXPECT_EQ(first.State().MemoCount, 1);
+  EXPECT_EQ(first.State().LastNoteNumber, 1);
   Start("\"/V\"");
-  EXPECT_EQ(first.State().MemoCount, 1) << "the open note must not open twice";
+  EXPECT_EQ(first.State().LastNoteNumber, 1) << "the open note must not open twice";
 }
 
 TEST_F(ForwardingTest, PayloadsAreExaminedSafely) {
@@ -72,12 +72,12 @@ TEST_F(ForwardingTest, PayloadsAreExaminedSafely) {
   SendRaw(std::string("   \0", 4));  // blanks only
   SendRaw(std::string("/\0N", 3));   // NUL inside: only "/" is examined
   SendRaw("/N");                     // no closing NUL at all
-  EXPECT_EQ(first.State().MemoCount, 1);
+  EXPECT_EQ(first.State().LastNoteNumber, 1);
   SendRaw(std::string("\x81\x00", 2));          // a lead byte cut short
   SendRaw(std::string("\xFF\xFE/N\0", 5));      // invalid bytes before the switch
   SendRaw(std::string(1 << 20, 'x'));           // 1 MiB of junk
   SendRaw(std::string("  /S junk\0tail", 14));  // blanks before the switch
-  EXPECT_EQ(first.State().MemoCount, 1);
+  EXPECT_EQ(first.State().LastNoteNumber, 1);
   EXPECT_TRUE(desktop_.FindForm(manager::Controller::kCaption)->Visible());
   EXPECT_FALSE(first.Ended());
 }
@@ -93,10 +93,10 @@ TEST_F(ForwardingTest, ForwardedFocusCommandFlashesTheHelperWindow) {
 }
 
 TEST(CopyDataHookTest, ACommandArrivingWhileBusyRunsRightAfterInsteadOfBeingDropped) {
-  std::vector<std::string> ran;
+  std::vector<Switch> ran;
   CopyDataHook* self = nullptr;
-  CopyDataHook hook([&](std::string_view command) {
-    ran.emplace_back(command);
+  CopyDataHook hook([&](Switch command) {
+    ran.push_back(command);
     // The first command lets events through and another payload arrives.
     if (ran.size() == 1) {
       self->CopyDataProc(std::string("/N\0", 3));
@@ -106,7 +106,7 @@ TEST(CopyDataHookTest, ACommandArrivingWhileBusyRunsRightAfterInsteadOfBeingDrop
   });
   self = &hook;
   hook.CopyDataProc(std::string("/V\0", 3));
-  EXPECT_EQ(ran, (std::vector<std::string>{"/V", "/N"}));
+  EXPECT_EQ(ran, (std::vector<Switch>{Switch::ShowHidden, Switch::NewNote}));
   EXPECT_FALSE(hook.HookBusy());
 }
 

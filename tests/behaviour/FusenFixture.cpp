@@ -109,12 +109,12 @@ sim::SimForm& FusenTest::MustNote(int number) {
 }
 
 void FusenTest::RightPress(sim::SimForm& note) {
-  desktop_.MouseDown(note, note::lblTitle, platform::MouseDown{platform::mouse::kRight, 0, 30, 30});
+  desktop_.MouseDown(note, note::TabLabel, platform::MouseDown{platform::mouse::kRight, 0, 30, 30});
 }
 
 void FusenTest::PressTab(sim::SimForm& note, int buttons, int shift) {
   desktop_.SetCursor(TabPoint(note));
-  desktop_.MouseDown(note, note::lblTitle, platform::MouseDown{buttons, shift, 120, 240});
+  desktop_.MouseDown(note, note::TabLabel, platform::MouseDown{buttons, shift, 120, 240});
 }
 
 sim::SimForm& FusenTest::WindowBeneath(const platform::PixelRect& rect) {
@@ -127,7 +127,7 @@ sim::SimForm& FusenTest::WindowBeneath(const platform::PixelRect& rect) {
 
 void FusenTest::ShiftDoubleClickTitle(sim::SimForm& note) {
   desktop_.SetShift(true);
-  desktop_.DblClick(note, note::txtTitle);
+  desktop_.DblClick(note, note::TitleBox);
   desktop_.SetShift(false);
 }
 

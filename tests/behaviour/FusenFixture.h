@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "manager/Controller.h"
-#include "note/FusenshiLayout.h"
+#include "note/NoteLayout.h"
 #include "platform/sim/SimDesktop.h"
 #include "startup/Program.h"
 #include "state/ProgramState.h"
@@ -26,7 +26,7 @@ struct Running {
 
   bool Ended() const { return instance->Ended(); }
   ProgramState& State() { return program->State(); }
-  manager::Controller& Controller() { return *program->FusenController(); }
+  manager::Controller& Controller() { return *program->NoteController(); }
   // The model of the note with this number; fails the test when there is none.
   const note::NoteModel& Model(int number);
 };
@@ -80,20 +80,20 @@ class FusenTest : public ::testing::Test {
 
   sim::SimForm* Note(int number) { return desktop_.FindForm(note::NoteCaption(number)); }
   sim::SimForm& MustNote(int number);
-  std::string TitleOf(int number) { return MustNote(number).Control(note::txtTitle).Text(); }
+  std::string TitleOf(int number) { return MustNote(number).Control(note::TitleBox).Text(); }
   static bool DetailsOpen(sim::SimForm& note) {
-    return note.HasControl(note::Frame1) && note.Control(note::Frame1).Visible();
+    return note.HasControl(note::DetailsFrame) && note.Control(note::DetailsFrame).Visible();
   }
 
   // What a user does to a note.
   void TypeTitle(sim::SimForm& note, const std::string& title) {
-    desktop_.Type(note, note::txtTitle, title);
+    desktop_.Type(note, note::TitleBox, title);
   }
   void TypeDetails(sim::SimForm& note, const std::string& details) {
-    desktop_.Type(note, note::txtData, details);
+    desktop_.Type(note, note::DetailsBox, details);
   }
-  void Save(sim::SimForm& note) { desktop_.Click(note, note::cmdSave0); }
-  void Cancel(sim::SimForm& note) { desktop_.Click(note, note::cmdSave1); }
+  void Save(sim::SimForm& note) { desktop_.Click(note, note::SaveButton); }
+  void Cancel(sim::SimForm& note) { desktop_.Click(note, note::CancelButton); }
   void RightPress(sim::SimForm& note);
   // A press on the note's tab with the cursor over it.
   void PressTab(sim::SimForm& note, int buttons, int shift = 0);

@@ -28,19 +28,19 @@ TEST_F(InformationWindowTest, ShowsTheProgramItsVersionAndAnAddressThatLooksLike
   EXPECT_EQ(form.ClientHeightPx() * desktop_.TwipsPerPixel(), info::kClient.height);
   // Each control's kind, place and visibility are the Wine test's.
   const std::pair<int, std::string> texts[] = {
-      {manager::Frame1, "Information"},
-      {manager::Label1, "ＺＬＴ付箋紙プラグイン "},
-      {manager::Label2, "Version " ZLT_VERSION_TEXT},
-      {manager::Label4, std::string(manager::texts::kWebAddress)},
-      {manager::Command1, "OK"},
+      {manager::InfoFrame, "Information"},
+      {manager::InfoTitle, "ＺＬＴ付箋紙プラグイン "},
+      {manager::InfoVersion, "Version " ZLT_VERSION_TEXT},
+      {manager::InfoWebAddress, std::string(manager::texts::kWebAddress)},
+      {manager::InfoOkButton, "OK"},
   };
   for (const auto& [id, text] : texts) EXPECT_EQ(form.Control(id).Text(), text);
-  const auto& address = form.Control(manager::Label4).Spec();
+  const auto& address = form.Control(manager::InfoWebAddress).Spec();
   EXPECT_EQ(address.foreColour, platform::Rgb(0, 0, 192));
   ASSERT_TRUE(address.font.has_value());
   EXPECT_TRUE(address.font->underline);
   EXPECT_TRUE(address.handCursor);
-  const auto& title = form.Control(manager::Label1).Spec();
+  const auto& title = form.Control(manager::InfoTitle).Spec();
   ASSERT_TRUE(title.font.has_value());
   EXPECT_EQ(title.font->face, "ＭＳ 明朝");
   EXPECT_TRUE(title.font->bold && title.font->italic);
@@ -67,19 +67,19 @@ TEST_F(InformationWindowTest, OkEndsOnlyAProgramWithoutNotesAndTheOtherWaysOutHi
     if (c.hiddenNote) WriteNoteFile("0.txt", NoteBytes("kept", 9000, 600));
     auto& run = Start(c.hiddenNote ? "/*" : "/S");
     if (c.hiddenNote) {
-      Choose(MustNote(1), MenuItem::MemoShade);
+      Choose(MustNote(1), MenuItem::HideNote);
       Start("/S");  // forwarded to the running program
     }
     auto& form = Info();
     ASSERT_TRUE(form.Visible());
-    if (c.leave == Leave::Ok) desktop_.Click(form, manager::Command1);
+    if (c.leave == Leave::Ok) desktop_.Click(form, manager::InfoOkButton);
     if (c.leave == Leave::CloseButton) desktop_.RequestClose(form);
-    if (c.leave == Leave::Address) desktop_.Click(form, manager::Label4);
+    if (c.leave == Leave::Address) desktop_.Click(form, manager::InfoWebAddress);
     ASSERT_EQ(run.Ended(), c.ends);
     EXPECT_TRUE(c.ends || !form.Visible());
     if (c.hiddenNote) {
       EXPECT_FALSE(MustNote(1).Visible());
-      EXPECT_EQ(run.State().OpenMemoCount, 1);
+      EXPECT_EQ(run.State().OpenNotes, 1);
     }
     EXPECT_EQ(desktop_.OpenedAddresses().size(), c.leave == Leave::Address ? 1u : 0u);
     StopAll();
@@ -117,7 +117,7 @@ TEST_F(InformationWindowTest, StartSwitchAndForwardedSwitchShowTheSameWindow) {
   EXPECT_EQ(form.Controls().size(), info::Controls().size());
   // The popup menu's item shows it too.
   desktop_.RequestClose(form);
-  run.Controller().RunMenuCommand(MenuItem::PluginInfo);
+  run.Controller().RunMenuCommand(MenuItem::Information);
   EXPECT_TRUE(form.Visible());
 }
 

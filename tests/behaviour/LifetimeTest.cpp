@@ -16,36 +16,36 @@ TEST_F(LifetimeTest, RestoreAllThatLosesTheStartRaceStillOpensEveryNote) {
   auto& run = Start("/N");  // the new note's start came first
   auto& second = Start("/*");
   EXPECT_TRUE(second.Ended());
-  ASSERT_EQ(run.State().MemoCount, 4);
-  EXPECT_EQ(run.State().OpenMemoCount, 4);
-  EXPECT_TRUE(MustNote(1).Control(note::Frame1).Visible()) << "the new note is untouched";
+  ASSERT_EQ(run.State().LastNoteNumber, 4);
+  EXPECT_EQ(run.State().OpenNotes, 4);
+  EXPECT_TRUE(MustNote(1).Control(note::DetailsFrame).Visible()) << "the new note is untouched";
   // The same order and numbering as a restore-all at start-up, after the new note.
   for (int n = 2; n <= 4; ++n) {
     EXPECT_EQ(TitleOf(n), "note" + std::to_string(n - 2));
     EXPECT_TRUE(MustNote(n).Visible());
   }
-  EXPECT_EQ(run.State().FrmPath, DataFolder() + "\\0.txt");
+  EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\0.txt");
   EXPECT_EQ(desktop_.ActiveForm(), &MustNote(2));
 }
 
 TEST_F(LifetimeTest, ForwardedRestoreAllOpensOnlyFilesWithoutAWindowAndLeavesHiddenNotesHidden) {
   WriteNotes(3);
   auto& run = Start("/*");
-  Choose(MustNote(1), MenuItem::MemoShade);
-  Choose(MustNote(2), MenuItem::MemoClose);
+  Choose(MustNote(1), MenuItem::HideNote);
+  Choose(MustNote(2), MenuItem::CloseNote);
   Start("/*");
   EXPECT_FALSE(MustNote(1).Visible()) << "hidden notes stay hidden";
-  ASSERT_EQ(run.State().MemoCount, 4) << "only the closed note opens again";
+  ASSERT_EQ(run.State().LastNoteNumber, 4) << "only the closed note opens again";
   EXPECT_EQ(TitleOf(4), "note1");
-  EXPECT_EQ(run.State().OpenMemoCount, 3);
+  EXPECT_EQ(run.State().OpenNotes, 3);
 
   Start("/*");  // every file has its window: nothing happens
-  EXPECT_EQ(run.State().MemoCount, 4);
+  EXPECT_EQ(run.State().LastNoteNumber, 4);
   EXPECT_FALSE(MustNote(1).Visible());
 
   std::filesystem::remove_all(DataDir());
   Start("/*");  // no note file at all: the running program does not end
-  EXPECT_EQ(run.State().MemoCount, 4);
+  EXPECT_EQ(run.State().LastNoteNumber, 4);
   EXPECT_FALSE(run.Ended());
 }
 
@@ -63,7 +63,7 @@ TEST_F(LifetimeTest, EveryWayOfClosingCountsTheNoteOutAndTheLastEndsTheProgram) 
       TypeDetails(note, "closed " + std::to_string(n));
       switch (way) {
         case Way::Menu:
-          Choose(note, MenuItem::MemoClose);
+          Choose(note, MenuItem::CloseNote);
           break;
         case Way::CloseMessage:  // its own close, Alt+F4 or WM_CLOSE
           desktop_.RequestClose(note);
@@ -74,12 +74,12 @@ TEST_F(LifetimeTest, EveryWayOfClosingCountsTheNoteOutAndTheLastEndsTheProgram) 
       }
       EXPECT_EQ(Note(n), nullptr);
       ASSERT_EQ(run.Ended(), n == 2);
-      EXPECT_TRUE(n == 2 || run.State().OpenMemoCount == 1);
+      EXPECT_TRUE(n == 2 || run.State().OpenNotes == 1);
     }
     EXPECT_TRUE(FileHas("1.txt", "txtData=closed 2"));
     Stop(run);
     auto& again = Start("/*");
-    EXPECT_EQ(again.State().OpenMemoCount, 2);
+    EXPECT_EQ(again.State().OpenNotes, 2);
     Stop(again);
     std::filesystem::remove_all(DataDir());
   }
@@ -93,21 +93,21 @@ TEST_F(LifetimeTest, ARefusedNoteWindowIsReportedOnceAndTheProgramGoesOnWithTheR
   ASSERT_EQ(desktop_.MessageBoxes().size(), 1u) << "one notice, not one per file";
   EXPECT_EQ(desktop_.MessageBoxes()[0].title, "ZLT付箋紙プラグイン");
   EXPECT_EQ(desktop_.MessageBoxes()[0].answer, std::nullopt);
-  EXPECT_EQ(run.State().OpenMemoCount, 1);
+  EXPECT_EQ(run.State().OpenNotes, 1);
   EXPECT_EQ(TitleOf(1), "note0");
   TypeTitle(MustNote(1), "still works");
   EXPECT_TRUE(FileHas("0.txt", "Title=still works"));
 
   // Once windows can be made again, a restore-all brings the others.
   Start("/*");
-  EXPECT_EQ(run.State().OpenMemoCount, 4);
+  EXPECT_EQ(run.State().OpenNotes, 4);
   EXPECT_EQ(TitleOf(3), "note1");
   EXPECT_EQ(TitleOf(5), "note3");
 
   desktop_.RefuseWindows(1);
-  Choose(MustNote(1), MenuItem::NewMemo);
+  Choose(MustNote(1), MenuItem::NewNote);
   EXPECT_EQ(desktop_.MessageBoxes().size(), 2u);
-  EXPECT_EQ(run.State().OpenMemoCount, 4);
+  EXPECT_EQ(run.State().OpenNotes, 4);
   EXPECT_EQ(desktop_.Forms().size(), 5u) << "no half-made window is left behind";
 }
 
@@ -122,7 +122,7 @@ TEST_F(LifetimeTest, ANoteClosedWithItsDetailsOpenReopensWhereItStood) {
     EXPECT_EQ(note.Bounds(), (TwipsRect{25440, 3000, 3360, 480})) << "round " << round;
     ShiftDoubleClickTitle(note);
     TypeDetails(note, "round " + std::to_string(round));
-    if (round == 0) Choose(note, MenuItem::MemoClose);
+    if (round == 0) Choose(note, MenuItem::CloseNote);
     if (round == 1) desktop_.RequestClose(note);
     if (round == 2) desktop_.EndSession();
     EXPECT_EQ(ReadNoteFile("0.txt"),
@@ -134,7 +134,7 @@ TEST_F(LifetimeTest, ANoteClosedWithItsDetailsOpenReopensWhereItStood) {
 TEST_F(LifetimeTest, ANoteSavedOrClosedAtTheLeftEdgeReopensAtTheEdge) {
   WriteNoteFile("0.txt", NoteBytes("a", 1000, 0));
   auto& run = Start("/*");
-  Choose(MustNote(1), MenuItem::NewMemo);
+  Choose(MustNote(1), MenuItem::NewNote);
   auto& saved = MustNote(2);
   ASSERT_EQ(saved.Bounds().left, 0) << "the details view stops at the edge";
   TypeTitle(saved, "saved");

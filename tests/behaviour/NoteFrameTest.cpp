@@ -59,7 +59,7 @@ TEST_F(FusenTest, EveryPressRecordsTheNoteThenMenuMoveOrPassThrough) {
       }
     }
     run.Controller().RecordThisNote(*run.Controller().Notes().back());
-    run.State().FrmLeft = -1;
+    run.State().PressedLeft = -1;
     const auto menus = desktop_.Menus().size();
     const int moves = note.SystemMoveCount();
     const int refreshes = note.RefreshCount();
@@ -68,9 +68,9 @@ TEST_F(FusenTest, EveryPressRecordsTheNoteThenMenuMoveOrPassThrough) {
     PressTab(note, c.buttons, c.shift);
     ASSERT_NE(run.Controller().ThisNote(), nullptr);
     EXPECT_EQ(run.Controller().ThisNote()->NoteNumber(), 1);
-    EXPECT_EQ(run.State().FrmLeft, before.left);
-    EXPECT_EQ(run.State().FrmWidth, before.width);
-    EXPECT_EQ(run.State().FrmPath, DataFolder() + "\\0.txt");
+    EXPECT_EQ(run.State().PressedLeft, before.left);
+    EXPECT_EQ(run.State().PressedWidth, before.width);
+    EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\0.txt");
     EXPECT_EQ(desktop_.Menus().size() - menus, c.outcome == Outcome::Menu ? 1u : 0u);
     EXPECT_EQ(note.SystemMoveCount() - moves, c.outcome == Outcome::Move ? 1 : 0);
     EXPECT_EQ(note.RefreshCount() - refreshes, c.outcome == Outcome::PassThrough ? 1 : 0);
@@ -134,7 +134,7 @@ TEST_F(FusenTest, PlainClickOnTheTabReachesTheWindowBeneathAndTheNoteComesBack) 
 
   // A double click on the tab goes beneath as a double click.
   desktop_.Advance(std::chrono::milliseconds(1000));
-  desktop_.DblClick(note, note::lblTitle);
+  desktop_.DblClick(note, note::TabLabel);
   ASSERT_EQ(desktop_.MouseDeliveries().size(), 5u);
   EXPECT_EQ(desktop_.MouseDeliveries()[2].what, "down");
   EXPECT_EQ(desktop_.MouseDeliveries()[3].what, "click");

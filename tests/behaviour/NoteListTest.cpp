@@ -30,8 +30,8 @@ TEST_F(FusenTest, RestoreAllOpensEveryNoteFileInTextOrderTheFirstActiveOnTopOfIt
   std::filesystem::create_directories(DataDir() / "folder.txt");
   auto& run = Start("/*");
   ASSERT_FALSE(run.Ended());
-  EXPECT_EQ(run.State().MemoCount, 4);
-  EXPECT_EQ(run.State().OpenMemoCount, 4);
+  EXPECT_EQ(run.State().LastNoteNumber, 4);
+  EXPECT_EQ(run.State().OpenNotes, 4);
   const char* titles[] = {"zero", "one", "ten", "two"};
   for (int n = 1; n <= 4; ++n) {
     EXPECT_EQ(TitleOf(n), titles[n - 1]);
@@ -42,7 +42,7 @@ TEST_F(FusenTest, RestoreAllOpensEveryNoteFileInTextOrderTheFirstActiveOnTopOfIt
   EXPECT_EQ(desktop_.ActiveForm(), &MustNote(1));
   ASSERT_NE(run.Controller().ThisNote(), nullptr);
   EXPECT_EQ(run.Controller().ThisNote()->NoteNumber(), 1);
-  EXPECT_EQ(run.State().FrmPath, DataFolder() + "\\0.txt");
+  EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\0.txt");
   EXPECT_EQ(NotesTopFirst(desktop_), (std::vector<int>{4, 2, 1, 3}));
 }
 
@@ -51,9 +51,9 @@ TEST_F(FusenTest, RestoreAllWithAThousandNotesNeedsNoDeepNesting) {
     WriteNoteFile(std::to_string(i) + ".txt", NoteBytes("n" + std::to_string(i), 9000, 0));
   }
   auto& run = Start("/*");
-  EXPECT_EQ(run.State().MemoCount, 1000);
+  EXPECT_EQ(run.State().LastNoteNumber, 1000);
   // A collapsed note creates only its title strip.
-  EXPECT_FALSE(MustNote(500).HasControl(note::txtData));
+  EXPECT_FALSE(MustNote(500).HasControl(note::DetailsBox));
 }
 
 // Hidden notes are shown in their own windows; closed ones reopen in new
@@ -61,39 +61,39 @@ TEST_F(FusenTest, RestoreAllWithAThousandNotesNeedsNoDeepNesting) {
 TEST_F(FusenTest, ShowHiddenShowsHiddenNotesAndReopensOnlyClosedOnes) {
   WriteNotes(4);
   auto& run = Start("/*");
-  Choose(MustNote(2), MenuItem::MemoClose);
-  Choose(MustNote(4), MenuItem::MemoClose);
-  Choose(MustNote(3), MenuItem::MemoShade);
-  Choose(MustNote(1), MenuItem::ReView);
+  Choose(MustNote(2), MenuItem::CloseNote);
+  Choose(MustNote(4), MenuItem::CloseNote);
+  Choose(MustNote(3), MenuItem::HideNote);
+  Choose(MustNote(1), MenuItem::ShowHidden);
   EXPECT_EQ(TitleOf(5), "note1");
   EXPECT_EQ(TitleOf(6), "note3");
   EXPECT_TRUE(MustNote(3).Visible());
   EXPECT_EQ(desktop_.ActiveForm(), &MustNote(6));
   ASSERT_NE(run.Controller().ThisNote(), nullptr);
   EXPECT_EQ(run.Controller().ThisNote()->NoteNumber(), 6);
-  EXPECT_EQ(run.State().FrmPath, DataFolder() + "\\3.txt");
+  EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\3.txt");
   EXPECT_EQ(NotesTopFirst(desktop_), (std::vector<int>{6, 5, 3, 1}));
-  Choose(MustNote(1), MenuItem::ReView);  // everything open already: nothing new
-  EXPECT_EQ(run.State().MemoCount, 6);
+  Choose(MustNote(1), MenuItem::ShowHidden);  // everything open already: nothing new
+  EXPECT_EQ(run.State().LastNoteNumber, 6);
 }
 
 TEST_F(FusenTest, ShowHiddenWithAnEmptyFolderLeavesHiddenNotesHidden) {
   auto& run = Start("/N");
   TypeTitle(MustNote(1), "unsaved");
-  Choose(MustNote(1), MenuItem::MemoShade);
-  Choose(MustNote(1), MenuItem::ReView);
+  Choose(MustNote(1), MenuItem::HideNote);
+  Choose(MustNote(1), MenuItem::ShowHidden);
   EXPECT_FALSE(MustNote(1).Visible());
-  EXPECT_EQ(run.State().MemoCount, 1);
+  EXPECT_EQ(run.State().LastNoteNumber, 1);
 }
 
 TEST_F(FusenTest, NoteWhoseFileWasDeletedBehindItsBackStaysOpen) {
   WriteNotes(2);
   auto& run = Start("/*");
-  Choose(MustNote(1), MenuItem::MemoShade);
+  Choose(MustNote(1), MenuItem::HideNote);
   std::filesystem::remove(DataDir() / "0.txt");
-  Choose(MustNote(2), MenuItem::ReView);
+  Choose(MustNote(2), MenuItem::ShowHidden);
   EXPECT_TRUE(MustNote(1).Visible());
-  EXPECT_EQ(run.State().MemoCount, 2);
+  EXPECT_EQ(run.State().LastNoteNumber, 2);
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
     for (const auto& [name, bytes] : foreign) EXPECT_TRUE(ReadNoteFile(name) == bytes) << name;
   };
   auto& run = Start("/*");
-  ASSERT_EQ(run.State().MemoCount, 5);
+  ASSERT_EQ(run.State().LastNoteNumber, 5);
   EXPECT_EQ(TitleOf(2), "");
 
   // Titles typed into all but the last; the empty window writes nothing.
@@ -67,9 +67,9 @@ TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
   EXPECT_EQ(ReadNoteFile("3.txt"), NoteBytes("題3", 0, 495, "詳細", 1, 1));
 
   desktop_.AnswerNextMessageBox(platform::Answer::Yes);
-  Choose(third, MenuItem::MemoDelete);  // its own file goes
+  Choose(third, MenuItem::DeleteNote);  // its own file goes
   desktop_.AnswerNextMessageBox(platform::Answer::Yes);
-  Choose(MustNote(5), MenuItem::MemoDelete);  // the binary it was opened from stays
+  Choose(MustNote(5), MenuItem::DeleteNote);  // the binary it was opened from stays
   desktop_.RequestClose(MustNote(1));
   untouched();
   EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt", "2.txt", "4.txt", "j.txt",
@@ -170,7 +170,7 @@ TEST_F(NoteStorage, NotesGoToTheVirtualStoreWhereTheApplicationFolderTakesNoWrit
     StopAll();
 
     auto& again = Start("/*");
-    ASSERT_EQ(again.State().MemoCount, 2);
+    ASSERT_EQ(again.State().LastNoteNumber, 2);
     EXPECT_EQ(TitleOf(1), "ここに");
     EXPECT_EQ(TitleOf(2), "二つ目");
     StopAll();
@@ -186,10 +186,10 @@ TEST_F(NoteStorage, NotesWindowsPutInTheVirtualStoreEarlierComeBackWithTheirSett
     files.RefuseWrites("C:\\Apps\\ZLTFusen", "アクセスが拒否されました。");
   };
   auto& run = Start("/*");
-  ASSERT_EQ(run.State().MemoCount, 2);
+  ASSERT_EQ(run.State().LastNoteNumber, 2);
   EXPECT_EQ(TitleOf(1), "前から");
   EXPECT_EQ(TitleOf(2), "ある");
-  EXPECT_FALSE(run.Controller().FusenMenu().Checked(manager::MenuId(MenuItem::Kyuchaku)));
+  EXPECT_FALSE(run.Controller().NoteMenu().Checked(manager::MenuId(MenuItem::Snap)));
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ TEST_F(FusenTest, NewNoteOpensAtTheTopRightAndItsSaveWritesTheFileAndCollapses) 
   EXPECT_EQ(note.Bounds(), kTopRightDetails) << "the only note opens at the top right";
   EXPECT_TRUE(note.Visible());
   EXPECT_TRUE(DetailsOpen(note));
-  EXPECT_EQ(run.State().OpenMemoCount, 1);
+  EXPECT_EQ(run.State().OpenNotes, 1);
   TypeTitle(note, "買い物");
   TypeDetails(note, "牛乳\r\nパン");
   EXPECT_TRUE(NoteFiles().empty()) << "nothing is written before the first save";
@@ -34,14 +34,14 @@ TEST_F(FusenTest, NoteMadeFromTheMenuOpensBelowTheNotePressed) {
   WriteNoteFile("0.txt", NoteBytes("a", 9120, 1000));
   WriteNoteFile("1.txt", NoteBytes("b", 2000, 3000));
   auto& run = Start("/*");
-  Choose(MustNote(1), MenuItem::NewMemo);
+  Choose(MustNote(1), MenuItem::NewNote);
   EXPECT_EQ(MustNote(3).Bounds(), (TwipsRect{9120 - 3135, 1500, 6495, 5190}));
 
   // Saved with both options cleared: exactly the lines a plain note holds.
   auto& third = MustNote(3);
   TypeTitle(third, "a");
-  desktop_.Click(third, note::TemaeCheck);
-  desktop_.Click(third, note::ToumeiCheck);
+  desktop_.Click(third, note::InFrontCheck);
+  desktop_.Click(third, note::TranslucentCheck);
   Save(third);
   EXPECT_EQ(ReadNoteFile("2.txt"), NoteBytes("a", 9120, 1500));
   EXPECT_EQ(third.Bounds(), (TwipsRect{9120, 1500, 3360, 480}));
@@ -50,17 +50,17 @@ TEST_F(FusenTest, NoteMadeFromTheMenuOpensBelowTheNotePressed) {
 
   // Too close to the left edge: the details view stops at the edge. Windows
   // keep whole pixels: 3500 twips is 233 pixels at 15 twips each.
-  Choose(MustNote(2), MenuItem::NewMemo);
+  Choose(MustNote(2), MenuItem::NewNote);
   EXPECT_EQ(MustNote(4).Bounds(), (TwipsRect{0, 3495, 6495, 5190}));
 }
 
 TEST_F(FusenTest, CancelOnABrandNewNoteClosesItWithoutAFile) {
   WriteNoteFile("0.txt", NoteBytes("keep", 9000, 0));
   auto& run = Start("/*");
-  Choose(MustNote(1), MenuItem::NewMemo);
+  Choose(MustNote(1), MenuItem::NewNote);
   Cancel(MustNote(2));
   EXPECT_EQ(Note(2), nullptr);
-  EXPECT_EQ(run.State().OpenMemoCount, 1);
+  EXPECT_EQ(run.State().OpenNotes, 1);
   EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"});
   EXPECT_FALSE(run.Ended());
 
@@ -75,7 +75,7 @@ TEST_F(FusenTest, CancelOnABrandNewNoteClosesItWithoutAFile) {
 TEST_F(FusenTest, CancelAfterEditingPutsBackWhatTheDetailsOpenedWith) {
   auto& note = StartWithNote(NoteBytes("old", 9000, 600, "d"));
   ShiftDoubleClickTitle(note);
-  ASSERT_TRUE(note.Control(note::Frame1).Visible());
+  ASSERT_TRUE(note.Control(note::DetailsFrame).Visible());
   EXPECT_EQ(note.Bounds(), (TwipsRect{9000 - 3135, 600, 6495, 5190}));
 
   TypeTitle(note, "new");
@@ -84,7 +84,7 @@ TEST_F(FusenTest, CancelAfterEditingPutsBackWhatTheDetailsOpenedWith) {
   Cancel(note);
 
   EXPECT_EQ(TitleOf(1), "old");
-  EXPECT_EQ(note.Control(note::txtData).Text(), "d");
+  EXPECT_EQ(note.Control(note::DetailsBox).Text(), "d");
   EXPECT_TRUE(FileHas("0.txt", "Title=old\r\n"));
   EXPECT_EQ(note.Bounds(), (TwipsRect{9000, 600, 3360, 480}));
 }
@@ -92,7 +92,7 @@ TEST_F(FusenTest, CancelAfterEditingPutsBackWhatTheDetailsOpenedWith) {
 TEST_F(FusenTest, TypedNoteClosedOrLoggedOffWithoutSavingIsKeptUnderANewName) {
   WriteNoteFile("0.txt", NoteBytes("a", 9000, 600));
   auto& run = Start("/*");
-  Choose(MustNote(1), MenuItem::NewMemo);
+  Choose(MustNote(1), MenuItem::NewNote);
   auto& note = MustNote(2);
   TypeTitle(note, "typed, never saved");
   EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"}) << "no file before a save";
@@ -100,7 +100,7 @@ TEST_F(FusenTest, TypedNoteClosedOrLoggedOffWithoutSavingIsKeptUnderANewName) {
   ASSERT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt"}));
   EXPECT_TRUE(FileHas("1.txt", "Title=typed, never saved\r\n"));
 
-  Choose(MustNote(1), MenuItem::NewMemo);
+  Choose(MustNote(1), MenuItem::NewNote);
   TypeTitle(MustNote(3), "before logoff");
   desktop_.EndSession();
   EXPECT_TRUE(FileHas("2.txt", "Title=before logoff\r\n"));
@@ -112,7 +112,7 @@ TEST_F(FusenTest, NotesNumberedAboveFiftyKeepTheirOwnOptions) {
     WriteNoteFile(std::to_string(i) + ".txt", NoteBytes("n", 9000, 0, "", i == 54 ? 1 : 0, 0));
   }
   auto& run = Start("/*");
-  ASSERT_EQ(run.State().MemoCount, 55);
+  ASSERT_EQ(run.State().LastNoteNumber, 55);
   // List order is text order: "54.txt" is the 51st name.
   int numberOf54 = 0;
   for (const auto& note : run.Controller().Notes()) {
@@ -121,7 +121,7 @@ TEST_F(FusenTest, NotesNumberedAboveFiftyKeepTheirOwnOptions) {
   ASSERT_GT(numberOf54, 50);
   EXPECT_TRUE(run.Model(numberOf54).applied.inFront);
   RightPress(MustNote(numberOf54));
-  EXPECT_TRUE(MenuChecked(MenuItem::TemaeView));
+  EXPECT_TRUE(MenuChecked(MenuItem::InFront));
 }
 
 }  // namespace

@@ -33,17 +33,17 @@ TEST_F(FusenTest, RightPressShowsThePressedNotesOwnMarksAndStoresThem) {
   WriteNoteFile("1.txt", NoteBytes("plain", 9000, 600, "", 0, 0));
   auto& run = Start("/*");
   RightPress(MustNote(1));
-  EXPECT_TRUE(MenuChecked(MenuItem::TemaeView));
-  EXPECT_TRUE(MenuChecked(MenuItem::Toumei));
+  EXPECT_TRUE(MenuChecked(MenuItem::InFront));
+  EXPECT_TRUE(MenuChecked(MenuItem::Translucent));
   RightPress(MustNote(2));
-  EXPECT_FALSE(MenuChecked(MenuItem::TemaeView));
-  EXPECT_FALSE(MenuChecked(MenuItem::Toumei));
+  EXPECT_FALSE(MenuChecked(MenuItem::InFront));
+  EXPECT_FALSE(MenuChecked(MenuItem::Translucent));
 
   // The press records this note for the one-note commands.
   // (the rest of what a press records is the note frame's test).
   ASSERT_NE(run.Controller().ThisNote(), nullptr);
   EXPECT_EQ(run.Controller().ThisNote()->NoteNumber(), 2);
-  EXPECT_EQ(run.State().FrmTop, 600);
+  EXPECT_EQ(run.State().PressedTop, 600);
   // A note with content gets its options written in the menu's form.
   EXPECT_TRUE(FileHas("1.txt", "Temae=False\r\nToumei=False\r\n"));
 }
@@ -57,7 +57,7 @@ TEST_F(FusenTest, RightPressOrCloseOnANoteWithoutContentWritesNothing) {
   EXPECT_EQ(ReadNoteFile("0.txt"), bare);
 
   // Nor does a new note without a file: no file appears anywhere.
-  Choose(MustNote(1), MenuItem::NewMemo);
+  Choose(MustNote(1), MenuItem::NewNote);
   TypeTitle(MustNote(2), "x");
   RightPress(MustNote(2));
   EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"});

@@ -15,7 +15,7 @@ class SaveFailure : public FusenTest {
  protected:
   // A brand-new note with text typed into its details view.
   sim::SimForm& TypedNote(Running& run) {
-    auto& note = MustNote(run.State().MemoCount);
+    auto& note = MustNote(run.State().LastNoteNumber);
     TypeTitle(note, "消えては困る");
     TypeDetails(note, "大事なこと\r\n");
     return note;
@@ -24,8 +24,8 @@ class SaveFailure : public FusenTest {
   static sim::SimFileSystem& Files(std::unique_ptr<Running>& run) { return run->instance->Files(); }
   bool StillOpenWithText(sim::SimForm& note) {
     return desktop_.FindForm(note.Caption()) == &note &&
-           note.Control(note::txtTitle).Text() == "消えては困る" &&
-           note.Control(note::txtData).Text() == "大事なこと\r\n";
+           note.Control(note::TitleBox).Text() == "消えては困る" &&
+           note.Control(note::DetailsBox).Text() == "大事なこと\r\n";
   }
   std::vector<std::string> Messages() const {
     std::vector<std::string> texts;
@@ -52,7 +52,7 @@ TEST_F(SaveFailure, SaveThatCannotWriteSaysWhyAndKeepsTheDetailsOpen) {
   EXPECT_TRUE(Contains(Messages()[0], DataFolder() + "\\0.txt"));
   EXPECT_TRUE(Contains(Messages()[0], kDenied));
   EXPECT_TRUE(StillOpenWithText(note));
-  EXPECT_TRUE(note.Control(note::Frame1).Visible());
+  EXPECT_TRUE(note.Control(note::DetailsFrame).Visible());
   EXPECT_EQ(NoteFiles(), std::vector<std::string>{"5.txt"});
   EXPECT_EQ(ReadNoteFile("5.txt"), NoteBytes("other", 100, 100));
 
@@ -61,7 +61,7 @@ TEST_F(SaveFailure, SaveThatCannotWriteSaysWhyAndKeepsTheDetailsOpen) {
   Save(note);
   EXPECT_EQ(Messages().size(), 1u);
   EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "5.txt"}));
-  EXPECT_FALSE(note.Control(note::Frame1).Visible());
+  EXPECT_FALSE(note.Control(note::DetailsFrame).Visible());
 }
 
 TEST_F(SaveFailure, CloseThatCannotSaveKeepsTheNoteOpenWhicheverWayButDeleteRemovesIt) {
@@ -70,13 +70,13 @@ TEST_F(SaveFailure, CloseThatCannotSaveKeepsTheNoteOpenWhicheverWayButDeleteRemo
   RefuseWrites();
 
   EXPECT_NE(desktop_.RequestClose(note), 0);
-  Choose(note, MenuItem::MemoClose);
-  Choose(note, MenuItem::AllMemoClose);
+  Choose(note, MenuItem::CloseNote);
+  Choose(note, MenuItem::CloseAllNotes);
   desktop_.RequestClose(*desktop_.FindForm(kTitle));  // the controller: every note saves
 
   EXPECT_FALSE(run.Ended());
   EXPECT_TRUE(StillOpenWithText(note));
-  EXPECT_EQ(run.State().OpenMemoCount, 1);
+  EXPECT_EQ(run.State().OpenNotes, 1);
   const auto messages = Messages();
   ASSERT_EQ(messages.size(), 4u);
   for (const auto& text : messages) EXPECT_TRUE(Contains(text, kDenied)) << text;
@@ -84,7 +84,7 @@ TEST_F(SaveFailure, CloseThatCannotSaveKeepsTheNoteOpenWhicheverWayButDeleteRemo
 
   // Deleting it still removes it.
   desktop_.AnswerNextMessageBox(platform::Answer::Yes);
-  Choose(note, MenuItem::MemoDelete);
+  Choose(note, MenuItem::DeleteNote);
   EXPECT_TRUE(run.Ended());
 }
 
@@ -96,8 +96,8 @@ TEST_F(SaveFailure, CommandsThatMoveOrRestyleNotesSayOnceWhichCouldNotBeWritten)
   Start("/*");
   const auto before = std::vector{ReadNoteFile("0.txt"), ReadNoteFile("1.txt")};
   RefuseWrites();
-  const MenuItem commands[] = {MenuItem::FusenshiSeiretsu0, MenuItem::AllToumei,
-                               MenuItem::AllTemaeView, MenuItem::Toumei};
+  const MenuItem commands[] = {MenuItem::ArrangeFromThisNote, MenuItem::AllTranslucent,
+                               MenuItem::AllInFront, MenuItem::Translucent};
   for (const auto command : commands) Choose(MustNote(1), command);
 
   const auto messages = Messages();
@@ -143,7 +143,7 @@ TEST_F(SaveFailure, SessionEndKeepsTheTextForTheNextStartToPointTo) {
 
   // What was kept is a whole note: put back, it opens with its text.
   std::filesystem::copy_file(Host(kept), DataDir() / "0.txt");
-  third.Controller().ReView_Click();
+  third.Controller().ShowHidden();
   ASSERT_EQ(third.Controller().Notes().size(), 2u);
   EXPECT_EQ(third.Controller().Notes()[1]->Model().shown.title, "消えては困る");
   EXPECT_EQ(third.Controller().Notes()[1]->Model().shown.details, "大事なこと\r\n");

@@ -11,7 +11,7 @@ using manager::SnapTick;
 using platform::TwipsRect;
 using std::chrono::milliseconds;
 
-constexpr int kSnapTimer = SnapTick::FormMoveTimer;
+constexpr int kSnapTimer = SnapTick::SnapTimer;
 
 std::string Settings(const std::string& kyuchaku) {
   return Sjis("[ZLT付箋紙プラグイン]\r\nKyuchaku=" + kyuchaku + "\r\n");
@@ -32,7 +32,7 @@ TEST_F(SnapTest, ANoteNearAnEdgeIsPulledFlushAtTheNextTickAndStoredLater) {
   auto& run = Start("/*");
   auto& near = MustNote(1);
   EXPECT_EQ(ControllerForm(run).TimerInterval(kSnapTimer), 500) << "one tick for every note";
-  EXPECT_FALSE(near.TimerRunning(note::FormMoveTimer)) << "no timer of its own";
+  EXPECT_FALSE(near.TimerRunning(note::SnapTimer)) << "no timer of its own";
   desktop_.Advance(milliseconds(499));
   EXPECT_EQ(near.Bounds().left, 150);
   desktop_.Advance(milliseconds(1));
@@ -62,32 +62,32 @@ TEST_F(SnapTest, SnapOffOrHiddenNotesAreNeverMoved) {
   EXPECT_EQ(MustNote(1).Bounds().left, 150);
 
   // On again: a hidden note is left alone, and with no note shown nothing ticks.
-  Choose(MustNote(1), MenuItem::Kyuchaku);
+  Choose(MustNote(1), MenuItem::Snap);
   EXPECT_TRUE(ControllerForm(run).TimerRunning(kSnapTimer));
-  Choose(MustNote(1), MenuItem::MemoShade);
+  Choose(MustNote(1), MenuItem::HideNote);
   EXPECT_FALSE(MustNote(1).Visible());
   EXPECT_FALSE(ControllerForm(run).TimerRunning(kSnapTimer));
   desktop_.Advance(milliseconds(2000));
   EXPECT_EQ(MustNote(1).Bounds().left, 150);
-  run.Controller().ReView_Click();
+  run.Controller().ShowHidden();
   EXPECT_TRUE(ControllerForm(run).TimerRunning(kSnapTimer));
   desktop_.Advance(milliseconds(500));
   EXPECT_EQ(MustNote(1).Bounds().left, 0);
 }
 
-TEST_F(SnapTest, KyuchakuTogglesTheCheckMarkAndStoresItInTheSettingsFile) {
+TEST_F(SnapTest, SnapTogglesTheCheckMarkAndStoresItInTheSettingsFile) {
   WriteNoteFile("0.txt", NoteBytes("n", 9000, 3000));
   auto& run = Start("/*");
-  auto& menu = run.Controller().FusenMenu();
-  const int item = manager::MenuId(MenuItem::Kyuchaku);
+  auto& menu = run.Controller().NoteMenu();
+  const int item = manager::MenuId(MenuItem::Snap);
   EXPECT_TRUE(menu.Checked(item)) << "on when the settings file says nothing";
   EXPECT_FALSE(NoteFileExists("ZLTFusen.ini"));
 
-  Choose(MustNote(1), MenuItem::Kyuchaku);
+  Choose(MustNote(1), MenuItem::Snap);
   EXPECT_FALSE(menu.Checked(item));
   EXPECT_EQ(ReadSettings(), Settings("False"));
   EXPECT_FALSE(ControllerForm(run).TimerRunning(kSnapTimer));
-  Choose(MustNote(1), MenuItem::Kyuchaku);
+  Choose(MustNote(1), MenuItem::Snap);
   EXPECT_TRUE(menu.Checked(item));
   EXPECT_EQ(ReadSettings(), Settings("True"));
   EXPECT_TRUE(ControllerForm(run).TimerRunning(kSnapTimer));
@@ -95,7 +95,7 @@ TEST_F(SnapTest, KyuchakuTogglesTheCheckMarkAndStoresItInTheSettingsFile) {
   // Other lines of the file stay as they were; reading it is the start-up's test.
   WriteNoteFile("ZLTFusen.ini",
                 Sjis("; mine\r\n[ZLT付箋紙プラグイン]\r\nKyuchaku=True\r\nX=1\r\n"));
-  Choose(MustNote(1), MenuItem::Kyuchaku);
+  Choose(MustNote(1), MenuItem::Snap);
   EXPECT_EQ(ReadSettings(), Sjis("; mine\r\n[ZLT付箋紙プラグイン]\r\nKyuchaku=False\r\nX=1\r\n"));
 }
 

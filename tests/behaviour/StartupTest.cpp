@@ -46,7 +46,7 @@ TEST_F(FusenTest, SnapOptionComesFromTheSettingsFile) {
     std::filesystem::remove(DataDir() / "ZLTFusen.ini");
     if (c.file != nullptr) WriteNoteFile("ZLTFusen.ini", Sjis(c.file));
     auto& run = Start("/V");
-    EXPECT_EQ(run.Controller().FusenMenu().Checked(MenuId(MenuItem::Kyuchaku)), c.checked)
+    EXPECT_EQ(run.Controller().NoteMenu().Checked(MenuId(MenuItem::Snap)), c.checked)
         << (c.file ? c.file : "(no file)");
     // The running first start would make every later start a second one.
     Stop(run);

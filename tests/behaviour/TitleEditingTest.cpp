@@ -15,8 +15,8 @@ class TitleEditingTest : public FusenTest {
   void ShiftClickTitle(sim::SimForm& note, int character) {
     desktop_.SetCursor(TitlePoint(note));
     desktop_.SetShift(true);
-    desktop_.PressText(note, note::txtTitle, character, shift::kShift);
-    desktop_.Click(note, note::txtTitle);
+    desktop_.PressText(note, note::TitleBox, character, shift::kShift);
+    desktop_.Click(note, note::TitleBox);
     desktop_.SetShift(false);
   }
   std::string StoredTitle(const std::string& file) {
@@ -29,13 +29,13 @@ class TitleEditingTest : public FusenTest {
 
 TEST_F(TitleEditingTest, ShiftClickInTheMiddleThenAKeyInsertsThereAndDeletesNothing) {
   auto& note = StartWithNote(NoteBytes("Shopping listABCXYZ", 9000, 3000));
-  auto& title = note.Control(note::txtTitle);
+  auto& title = note.Control(note::TitleBox);
   ShiftClickTitle(note, 13);
   EXPECT_TRUE(title.HasFocus());
   EXPECT_EQ(title.SelectionLength(), 0) << "a plain text box would select from the start";
   EXPECT_EQ(title.Caret(), 13);
   EXPECT_TRUE(desktop_.InjectedMouse().empty()) << "Shift keeps the click in the title";
-  desktop_.TypeKeys(note, note::txtTitle, "Q");
+  desktop_.TypeKeys(note, note::TitleBox, "Q");
   EXPECT_EQ(title.Text(), "Shopping listQABCXYZ");
   EXPECT_EQ(StoredTitle("0.txt"), "Shopping listQABCXYZ");
 }
@@ -43,20 +43,20 @@ TEST_F(TitleEditingTest, ShiftClickInTheMiddleThenAKeyInsertsThereAndDeletesNoth
 TEST_F(TitleEditingTest, EveryChangeOfTheTitleIsStoredAtOnceAsOneLine) {
   auto& note = StartWithNote(NoteBytes("買い物", 9000, 3000));
   ShiftClickTitle(note, 3);
-  desktop_.TypeKeys(note, note::txtTitle, "リ");
+  desktop_.TypeKeys(note, note::TitleBox, "リ");
   EXPECT_EQ(StoredTitle("0.txt"), Sjis("買い物リ"));
-  desktop_.TypeKeys(note, note::txtTitle, "スト");
+  desktop_.TypeKeys(note, note::TitleBox, "スト");
   EXPECT_EQ(StoredTitle("0.txt"), Sjis("買い物リスト"));
 
   // Pasted with line breaks: one line, on screen as in the file.
-  desktop_.TypeKeys(note, note::txtTitle, " a\r\nb\nc");
-  EXPECT_EQ(note.Control(note::txtTitle).Text(), "買い物リスト a b c");
+  desktop_.TypeKeys(note, note::TitleBox, " a\r\nb\nc");
+  EXPECT_EQ(note.Control(note::TitleBox).Text(), "買い物リスト a b c");
   EXPECT_EQ(StoredTitle("0.txt"), Sjis("買い物リスト a b c"));
-  EXPECT_EQ(note.Control(note::txtTitle).Caret(), 12);
+  EXPECT_EQ(note.Control(note::TitleBox).Caret(), 12);
   EXPECT_NE(ReadNoteFile("0.txt").find("txtData=\r\n"), std::string::npos) << "nothing else";
 
   // A note that has no file yet keeps its title until its first save.
-  Choose(note, manager::MenuItem::NewMemo);
+  Choose(note, manager::MenuItem::NewNote);
   TypeTitle(MustNote(2), "later");
   EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"});
 }
@@ -66,17 +66,17 @@ TEST_F(TitleEditingTest, PlainClicksAndEnterOnACollapsedTitleLeaveItAloneAndPass
   const auto stored = ReadNoteFile("0.txt");
   auto& beneath = WindowBeneath({500, 150, 900, 300});
   desktop_.SetCursor(TitlePoint(note));
-  desktop_.PressText(note, note::txtTitle, 2);
-  desktop_.Click(note, note::txtTitle);
+  desktop_.PressText(note, note::TitleBox, 2);
+  desktop_.Click(note, note::TitleBox);
   ASSERT_EQ(desktop_.MouseDeliveries().size(), 2u);
   EXPECT_EQ(desktop_.MouseDeliveries()[1].what, "click");
   EXPECT_EQ(desktop_.MouseDeliveries()[1].window, beneath.Handle());
 
   desktop_.Advance(std::chrono::milliseconds(1000));
-  desktop_.DblClick(note, note::txtTitle);
+  desktop_.DblClick(note, note::TitleBox);
   EXPECT_EQ(desktop_.MouseDeliveries().back().what, "dblclick");
   EXPECT_EQ(desktop_.MouseDeliveries().back().window, beneath.Handle());
-  desktop_.KeyDown(note, note::txtTitle, 13);
+  desktop_.KeyDown(note, note::TitleBox, 13);
   EXPECT_FALSE(DetailsOpen(note));
   EXPECT_EQ(note.Bounds(), (TwipsRect{9000, 3000, 3360, 480}));
   EXPECT_EQ(ReadNoteFile("0.txt"), stored);
@@ -84,13 +84,13 @@ TEST_F(TitleEditingTest, PlainClicksAndEnterOnACollapsedTitleLeaveItAloneAndPass
   // With the details open the title is an ordinary text box, and Enter saves.
   ShiftDoubleClickTitle(note);
   const auto delivered = desktop_.MouseDeliveries().size();
-  desktop_.Click(note, note::txtTitle);
-  desktop_.DblClick(note, note::txtTitle);
+  desktop_.Click(note, note::TitleBox);
+  desktop_.DblClick(note, note::TitleBox);
   EXPECT_EQ(desktop_.MouseDeliveries().size(), delivered);
   TypeDetails(note, "saved by Enter");
-  desktop_.KeyDown(note, note::txtTitle, 27);  // Escape does nothing
+  desktop_.KeyDown(note, note::TitleBox, 27);  // Escape does nothing
   EXPECT_TRUE(DetailsOpen(note));
-  desktop_.KeyDown(note, note::txtTitle, 13);
+  desktop_.KeyDown(note, note::TitleBox, 13);
   EXPECT_FALSE(DetailsOpen(note));
   EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("title", 9000, 3000, "saved by Enter", 1, 0));
 }
@@ -105,7 +105,7 @@ TEST_F(TitleEditingTest, ShiftDoubleClickOpensTheDetailsOpaqueWithTheCaretInThem
   ShiftDoubleClickTitle(far);
   EXPECT_EQ(far.Bounds(), (TwipsRect{2865, 6000, 6495, 5190}));
   EXPECT_EQ(far.Alpha(), std::nullopt);
-  EXPECT_TRUE(far.Control(note::txtData).HasFocus());
+  EXPECT_TRUE(far.Control(note::DetailsBox).HasFocus());
   ShiftDoubleClickTitle(far);  // already open: nothing changes
   EXPECT_EQ(far.Bounds(), (TwipsRect{2865, 6000, 6495, 5190}));
 

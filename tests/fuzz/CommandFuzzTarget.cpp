@@ -15,17 +15,11 @@ void Require(bool condition) {
   if (!condition) std::abort();
 }
 
-bool IsKnown(std::string_view command) {
-  for (const std::string_view known : {"/S", "/P", "/V", "/N", "/*"}) {
-    if (command == known) return true;
-  }
-  return false;
-}
-
 // The bytes as a payload forwarded by any program.
 void CheckPayload(std::string_view bytes) {
-  const std::string command = zlt::ForwardedSwitch(bytes);
-  Require(command.empty() || IsKnown(command));
+  const zlt::Switch command = zlt::ForwardedSwitch(bytes);
+  // A switch is named by exactly its text.
+  Require((command == zlt::Switch::None) == zlt::SwitchText(command).empty());
   // Only the text before the first NUL counts.
   Require(command == zlt::ForwardedSwitch(zlt::TrimNull(bytes)));
 }
@@ -41,9 +35,9 @@ void CheckCommandLine(std::string_view line) {
   const std::string payload = zlt::ForwardPayload(line);
   Require(!payload.empty() && payload.back() == '\0');
   // A second start forwards what a first start with the same line would run.
-  const std::string startup = zlt::StartupSwitch(line);
-  if (!startup.empty()) {
-    Require(startup == zlt::TrimBlanks(line));
+  const zlt::Switch startup = zlt::StartupSwitch(line);
+  if (startup != zlt::Switch::None) {
+    Require(zlt::SwitchText(startup) == zlt::TrimBlanks(line));
     Require(zlt::ForwardedSwitch(payload) == startup);
   }
   CheckPayload(payload);

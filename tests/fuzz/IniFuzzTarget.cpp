@@ -6,7 +6,7 @@
 
 #include "../unit/MemoryFileSystem.h"
 #include "note/IniProfile.h"
-#include "note/MemoFile.h"
+#include "note/NoteFile.h"
 #include "platform/Cp932.h"
 
 namespace {
@@ -52,17 +52,17 @@ void CheckCodePage(const std::string& bytes) {
   (void)zlt::platform::Utf8ToCp932(bytes);  // the bytes as (mostly invalid) UTF-8
 }
 
-void CheckMemoFile(const std::string& bytes) {
+void CheckNoteFile(const std::string& bytes) {
   using namespace zlt::note;
   zlt::test::MemoryFileSystem files;
   files.files["0.txt"] = bytes;
-  (void)ReadMemoFile(files, "0.txt");
+  (void)ReadNoteFile(files, "0.txt");
   files.files["0.txt"] = WithoutDuplicateRows(bytes);
-  const auto values = ReadMemoFile(files, "0.txt");
+  const auto values = ReadNoteFile(files, "0.txt");
   if (!values || bytes.starts_with("\xFF\xFE")) return;  // UTF-16 text may not fit 932
 
   // What was read, written whole and read again, is the same.
-  MemoFileContent content;
+  NoteFileContent content;
   content.alarm = values->alarm;
   content.alarmMusic = values->alarmMusic;
   content.date = values->date;
@@ -72,8 +72,8 @@ void CheckMemoFile(const std::string& bytes) {
   content.toumei = values->toumei ? 1 : 0;
   content.title = values->title;
   content.details = values->details.value_or("");
-  Require(WriteMemoFile(files, "1.txt", content).written);
-  const auto back = ReadMemoFile(files, "1.txt");
+  Require(WriteNoteFile(files, "1.txt", content).written);
+  const auto back = ReadNoteFile(files, "1.txt");
   Require(back.has_value());
   Require(back->alarm == values->alarm && back->alarmMusic == values->alarmMusic);
   Require(back->temae == values->temae && back->toumei == values->toumei);
@@ -90,6 +90,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   CheckProfile(bytes);
   CheckCodePage(bytes);
-  CheckMemoFile(bytes);
+  CheckNoteFile(bytes);
   return 0;
 }

@@ -41,12 +41,5 @@ TEST(ArrangePositions, TheColumnNeverWraps) {
             502000);
 }
 
-TEST(ArrangePositions, MenuIndexesOutsideTheSevenItemsAreNoMode) {
-  EXPECT_EQ(ArrangeModeOf(0), ArrangeMode::FromThisPosition);
-  EXPECT_EQ(ArrangeModeOf(6), ArrangeMode::BottomLeft);
-  EXPECT_EQ(ArrangeModeOf(-1), std::nullopt);
-  EXPECT_EQ(ArrangeModeOf(7), std::nullopt);
-}
-
 }  // namespace
 }  // namespace zlt::manager

@@ -21,7 +21,7 @@ ShownValues Shown(std::string title, std::string details, bool alarm = false) {
 // Every value of a full write differs from its default and from its
 // neighbours, so a value written under the wrong key shows.
 TEST(NoteModelTest, AFileReadIntoTheModelIsWrittenBackByteForByte) {
-  MemoFileContent written;
+  NoteFileContent written;
   written.alarm = 1;
   written.alarmMusic = 1;
   written.date = "2027/01/31";
@@ -37,8 +37,8 @@ TEST(NoteModelTest, AFileReadIntoTheModelIsWrittenBackByteForByte) {
     SCOPED_TRACE(utf16);
     written.utf16 = utf16;
     test::MemoryFileSystem files;
-    files.files[std::string(kPath)] = MemoFileBytes(written);
-    const auto values = ReadMemoFile(files, kPath);
+    files.files[std::string(kPath)] = NoteFileBytes(written);
+    const auto values = ReadNoteFile(files, kPath);
     ASSERT_TRUE(values.has_value());
     const auto model = NoteModel::FromFile(*values, std::string(kPath));
     EXPECT_EQ(model.path, kPath);
@@ -46,7 +46,7 @@ TEST(NoteModelTest, AFileReadIntoTheModelIsWrittenBackByteForByte) {
     EXPECT_EQ(model.place, (NotePlace{5000, 1200}));
     EXPECT_EQ(model.shown.options, (DisplayOptions{true, false}));
     EXPECT_EQ(model.applied, model.shown.options) << "a note read from its file has its options";
-    EXPECT_EQ(MemoFileBytes(model.FileContent()), files.files[std::string(kPath)]);
+    EXPECT_EQ(NoteFileBytes(model.FileContent()), files.files[std::string(kPath)]);
   }
 }
 

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "MemoryFileSystem.h"
-#include "note/MemoFile.h"
+#include "note/NoteFile.h"
 
 namespace zlt::note {
 namespace {
@@ -18,7 +18,7 @@ constexpr std::string_view kHeader =
     "[ZLT\x95\x74\xe2\xb3\x8e\x86\x83\x76\x83\x89\x83\x4f\x83\x43\x83\x93]\r\n";
 
 // Every value read, in the file's order.
-std::string Fields(const MemoFileValues& v) {
+std::string Fields(const NoteFileValues& v) {
   std::ostringstream out;
   out << v.alarm << ' ' << v.alarmMusic << ' ' << v.date << ' ' << v.time0 << ' ' << v.time1 << ' '
       << v.left << ' ' << v.top << ' ' << v.temae << ' ' << v.toumei << " [" << v.title << "] "
@@ -26,21 +26,21 @@ std::string Fields(const MemoFileValues& v) {
   return out.str();
 }
 
-class MemoFileTest : public ::testing::Test {
+class NoteFileTest : public ::testing::Test {
  protected:
   void Store(std::string_view bytes) { files_.files[std::string(kPath)] = std::string(bytes); }
   const std::string& Stored() { return files_.files.at(std::string(kPath)); }
-  MemoFileValues Read() {
-    auto values = ReadMemoFile(files_, kPath);
+  NoteFileValues Read() {
+    auto values = ReadNoteFile(files_, kPath);
     EXPECT_TRUE(values.has_value());
-    return values.value_or(MemoFileValues{});
+    return values.value_or(NoteFileValues{});
   }
 
   test::MemoryFileSystem files_;
 };
 
-TEST_F(MemoFileTest, ShoppingNoteIsStoredAsTheseExactBytes) {
-  MemoFileContent content;
+TEST_F(NoteFileTest, ShoppingNoteIsStoredAsTheseExactBytes) {
+  NoteFileContent content;
   content.alarm = 1;
   content.date = "2005/07/30";
   content.time0 = "09";
@@ -50,7 +50,7 @@ TEST_F(MemoFileTest, ShoppingNoteIsStoredAsTheseExactBytes) {
   content.temae = 1;
   content.title = "買い物";
   content.details = "牛乳\r\nパン";
-  ASSERT_TRUE(WriteMemoFile(files_, kPath, content));
+  ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
   EXPECT_EQ(Stored(), std::string(kHeader) +
                           "Alarm=1\r\nAlarmMusic=0\r\nDate=2005/07/30\r\nTime0=09\r\nTime1=30\r\n"
                           "Left=9120\r\nTop=1500\r\nTemae=1\r\nToumei=0\r\n"
@@ -60,77 +60,77 @@ TEST_F(MemoFileTest, ShoppingNoteIsStoredAsTheseExactBytes) {
   EXPECT_EQ(Fields(Read()), "1 0 2005/07/30 09 30 9120 1500 1 0 [買い物] [牛乳\r\nパン]");
 }
 
-TEST_F(MemoFileTest, SaveAndLoadCyclesNeverGrowTheDetails) {
-  MemoFileContent content;
+TEST_F(NoteFileTest, SaveAndLoadCyclesNeverGrowTheDetails) {
+  NoteFileContent content;
   for (const std::string details : {"", "x", "x\r\n", "\r\n\r\n", "a\r\n\r\nb"}) {
     content.details = details;
     for (int cycle = 0; cycle < 3; ++cycle) {
-      ASSERT_TRUE(WriteMemoFile(files_, kPath, content));
+      ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
       content.details = Read().details.value_or("missing");
       EXPECT_EQ(content.details, details);
     }
   }
 }
 
-TEST_F(MemoFileTest, DetailsThatLookLikeKeysOrSectionsComeBackUnchanged) {
-  MemoFileContent content;
+TEST_F(NoteFileTest, DetailsThatLookLikeKeysOrSectionsComeBackUnchanged) {
+  NoteFileContent content;
   content.title = "real";
   content.details = "Title=x\r\n[abc]\r\nAlarm=Err\r\n[ZLT付箋紙プラグイン]\r\nLeft=5\r\ntxtData=y";
-  ASSERT_TRUE(WriteMemoFile(files_, kPath, content));
-  const MemoFileValues values = Read();
+  ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
+  const NoteFileValues values = Read();
   EXPECT_EQ(values.title, "real");
   EXPECT_EQ(values.left, 0);
   EXPECT_EQ(values.alarm, 0);
   EXPECT_EQ(values.details, content.details);
 
   // Later single-key writes land among the keys, never in the details.
-  ASSERT_TRUE(WriteMemoKey(files_, kPath, "Title", "new"));
-  ASSERT_TRUE(WriteMemoKey(files_, kPath, "Left", "77"));
+  ASSERT_TRUE(WriteNoteKey(files_, kPath, "Title", "new"));
+  ASSERT_TRUE(WriteNoteKey(files_, kPath, "Left", "77"));
   EXPECT_EQ(Read().title, "new");
   EXPECT_EQ(Read().left, 77);
   EXPECT_EQ(Read().details, content.details);
 }
 
-TEST_F(MemoFileTest, TitlesThatTheReaderWouldTrimUnquoteOrCutReadBackExactly) {
-  MemoFileContent content;
+TEST_F(NoteFileTest, TitlesThatTheReaderWouldTrimUnquoteOrCutReadBackExactly) {
+  NoteFileContent content;
   content.details = "body";
   std::string longTitle;
   for (int i = 0; i < 200; ++i) longTitle += "表";  // 400 bytes in 932
   for (const std::string title : {" lead", "trail\t", "\"quoted\"", "'single'", "\"", "\"a'", "",
                                   longTitle.c_str(), "see txtData=here", "txtData=first"}) {
     content.title = title;
-    ASSERT_TRUE(WriteMemoFile(files_, kPath, content));
+    ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
     EXPECT_EQ(Read().title, title);
-    ASSERT_TRUE(WriteMemoKey(files_, kPath, "Title", title));
+    ASSERT_TRUE(WriteNoteKey(files_, kPath, "Title", title));
     EXPECT_EQ(Read().title, title);
     EXPECT_EQ(Read().details, "body") << "the details key inside a title starts nothing";
   }
 }
 
-TEST_F(MemoFileTest, TitleIsOneLineOnEveryWrite) {
+TEST_F(NoteFileTest, TitleIsOneLineOnEveryWrite) {
   EXPECT_EQ(OneLineTitle("a\r\nb\rc\nd\n\re"), "a b c d  e");
-  MemoFileContent content;
+  NoteFileContent content;
   content.title = "one\r\ntwo";
   content.date = "2005/07/30\r\nAlarm=1";
-  ASSERT_TRUE(WriteMemoFile(files_, kPath, content));
+  ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
   EXPECT_EQ(Read().title, "one two");
   EXPECT_EQ(Read().date, "2005/07/30 Alarm=1");
-  ASSERT_TRUE(WriteMemoKey(files_, kPath, "Title", "x\ry\nTop=5"));
+  ASSERT_TRUE(WriteNoteKey(files_, kPath, "Title", "x\ry\nTop=5"));
   EXPECT_EQ(Read().title, "x y Top=5");
   EXPECT_EQ(Read().top, 0);
 }
 
-TEST_F(MemoFileTest, FractionalPositionsAreWrittenAsSinglesAndRoundedOnReading) {
-  MemoFileContent content;
+TEST_F(NoteFileTest, FractionalPositionsAreWrittenAsSinglesAndRoundedOnReading) {
+  NoteFileContent content;
   content.left = 9120.5f;
   content.top = 9121.5f;
-  ASSERT_TRUE(WriteMemoFile(files_, kPath, content));
+  ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
   EXPECT_NE(Stored().find("Left=9120.5\r\nTop=9121.5\r\n"), std::string::npos);
   EXPECT_EQ(Read().left, 9120);
   EXPECT_EQ(Read().top, 9122);
 }
 
-TEST_F(MemoFileTest, DisplayOptionsReadBothForms) {
+TEST_F(NoteFileTest, DisplayOptionsReadBothForms) {
   const std::pair<std::string, bool> cases[] = {
       {"Temae=True\r\n", true},  {"Temae=true\r\n", true},   {"Temae=1\r\n", true},
       {"Temae=-1\r\n", true},    {"Temae=False\r\n", false}, {"Temae=0\r\n", false},
@@ -141,27 +141,27 @@ TEST_F(MemoFileTest, DisplayOptionsReadBothForms) {
   }
 }
 
-TEST_F(MemoFileTest, MissingValuesAndValuesThatDoNotConvertTakeTheirDefaults) {
+TEST_F(NoteFileTest, MissingValuesAndValuesThatDoNotConvertTakeTheirDefaults) {
   Store(std::string(kHeader) +
         "Alarm=yes\r\nAlarmMusic=70000\r\nLeft=far\r\nTop=1e12\r\nToumei=maybe\r\n");
   EXPECT_EQ(Fields(Read()), "0 0 0000/00/00 00 00 0 0 0 0 [] (no details)");
 }
 
-TEST_F(MemoFileTest, UnusableFilesReadAsNothing) {
-  EXPECT_EQ(ReadMemoFile(files_, kPath), std::nullopt);  // missing
+TEST_F(NoteFileTest, UnusableFilesReadAsNothing) {
+  EXPECT_EQ(ReadNoteFile(files_, kPath), std::nullopt);  // missing
   Store("Alarm=1\r\n");
-  EXPECT_EQ(ReadMemoFile(files_, kPath), std::nullopt);  // no section
+  EXPECT_EQ(ReadNoteFile(files_, kPath), std::nullopt);  // no section
   Store("[other]\r\nAlarm=1\r\n");
-  EXPECT_EQ(ReadMemoFile(files_, kPath), std::nullopt);
+  EXPECT_EQ(ReadNoteFile(files_, kPath), std::nullopt);
   Store(std::string(kHeader) + "Title=x\r\n");
-  EXPECT_EQ(ReadMemoFile(files_, kPath), std::nullopt);  // no "Alarm"
+  EXPECT_EQ(ReadNoteFile(files_, kPath), std::nullopt);  // no "Alarm"
   Store(std::string(kHeader) + "Alarm=Err\r\n");
-  EXPECT_EQ(ReadMemoFile(files_, kPath), std::nullopt);
+  EXPECT_EQ(ReadNoteFile(files_, kPath), std::nullopt);
   Store(std::string(kHeader) + "Alarm=\r\n");
   EXPECT_EQ(Read().alarm, 0);  // present but not a number
 }
 
-TEST_F(MemoFileTest, ReadsTheFileOnce) {
+TEST_F(NoteFileTest, ReadsTheFileOnce) {
   struct CountingFiles : test::MemoryFileSystem {
     mutable int reads = 0;
     std::optional<std::string> ReadAll(std::string_view path) const override {
@@ -169,38 +169,38 @@ TEST_F(MemoFileTest, ReadsTheFileOnce) {
       return MemoryFileSystem::ReadAll(path);
     }
   } counting;
-  MemoFileContent content;
+  NoteFileContent content;
   content.details = "d";
-  ASSERT_TRUE(WriteMemoFile(counting, kPath, content));
-  ASSERT_TRUE(ReadMemoFile(counting, kPath).has_value());
+  ASSERT_TRUE(WriteNoteFile(counting, kPath, content));
+  ASSERT_TRUE(ReadNoteFile(counting, kPath).has_value());
   EXPECT_EQ(counting.reads, 1);
 }
 
-TEST(NewMemoFilePath, TakesTheLowestNumberFreeInAnyCase) {
+TEST(NewNoteFilePath, TakesTheLowestNumberFreeInAnyCase) {
   test::MemoryFileSystem files;
-  EXPECT_EQ(NewMemoFilePath(files, kFolder), "C:\\ZLT\\user\\0.txt");
+  EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\0.txt");
   files.files["C:\\ZLT\\user\\0.TXT"] = "";
   files.files["C:\\ZLT\\user\\2.txt"] = "";
   files.files["C:\\ZLT\\user\\ZLTFusen.ini"] = "";
-  EXPECT_EQ(NewMemoFilePath(files, kFolder), "C:\\ZLT\\user\\1.txt");
+  EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\1.txt");
   files.files["C:\\ZLT\\user\\1.txt"] = "";
-  EXPECT_EQ(NewMemoFilePath(files, kFolder), "C:\\ZLT\\user\\3.txt");
+  EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\3.txt");
 }
 
-TEST(NewMemoFilePath, GivesUpRatherThanOverwriteWhenAllNumbersAreTaken) {
+TEST(NewNoteFilePath, GivesUpRatherThanOverwriteWhenAllNumbersAreTaken) {
   test::MemoryFileSystem files;
   for (int n = 0; n <= 32767; ++n) files.files["C:\\ZLT\\user\\" + std::to_string(n) + ".txt"];
-  EXPECT_EQ(NewMemoFilePath(files, kFolder), std::nullopt);
+  EXPECT_EQ(NewNoteFilePath(files, kFolder), std::nullopt);
   files.files.erase("C:\\ZLT\\user\\32767.txt");
-  EXPECT_EQ(NewMemoFilePath(files, kFolder), "C:\\ZLT\\user\\32767.txt");
+  EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\32767.txt");
 }
 
-TEST(NewMemoFilePath, ChecksEachCandidateEvenWhenTheListingMissesIt) {
+TEST(NewNoteFilePath, ChecksEachCandidateEvenWhenTheListingMissesIt) {
   struct BlindListing : test::MemoryFileSystem {
     std::vector<std::string> ListFiles(std::string_view) const override { return {}; }
   } files;
   files.files["C:\\ZLT\\user\\0.txt"] = "";
-  EXPECT_EQ(NewMemoFilePath(files, kFolder), "C:\\ZLT\\user\\1.txt");
+  EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\1.txt");
 }
 
 }  // namespace

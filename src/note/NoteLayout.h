@@ -9,25 +9,25 @@
 namespace zlt::note {
 
 enum NoteControl : int {
-  lblTitle = 1,
-  txtTitle,
-  Frame1,
-  AlmCheck,
-  txtDateNo,
-  txtTime0,
-  Label1_0,
-  txtTime1,
-  Label2,
-  AlmMusic,
-  ToumeiCheck,
-  TemaeCheck,
-  cmdSave0,
-  cmdSave1,
-  txtData,
+  TabLabel = 1,
+  TitleBox,
+  DetailsFrame,
+  AlarmCheck,
+  DateBox,
+  HourBox,
+  HourLabel,
+  MinuteBox,
+  MinuteLabel,
+  MusicCheck,
+  TranslucentCheck,
+  InFrontCheck,
+  SaveButton,
+  CancelButton,
+  DetailsBox,
 };
 
 enum NoteTimer : int {
-  FormMoveTimer = 1,
+  SnapTimer = 1,
   AlarmTimer = 2,  // one shot: set for the next minute that matters to the alarm
 };
 

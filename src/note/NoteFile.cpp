@@ -1,4 +1,4 @@
-#include "note/MemoFile.h"
+#include "note/NoteFile.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -60,7 +60,7 @@ std::string OneLineTitle(std::string_view title) {
   return line;
 }
 
-std::optional<MemoFileValues> ReadMemoFile(const platform::IFileSystem& files,
+std::optional<NoteFileValues> ReadNoteFile(const platform::IFileSystem& files,
                                            std::string_view path) {
   auto bytes = files.ReadAll(path);
   if (!bytes) return std::nullopt;
@@ -77,7 +77,7 @@ std::optional<MemoFileValues> ReadMemoFile(const platform::IFileSystem& files,
   // says so itself is just as unusable.
   if (!got[kAlarm] || *got[kAlarm] == "Err") return std::nullopt;
 
-  MemoFileValues values;
+  NoteFileValues values;
   values.alarm = TextToInt16(*got[kAlarm]).value_or(0);
   if (const auto& v = got[kAlarmMusic]) values.alarmMusic = TextToInt16(*v).value_or(0);
   if (auto& v = got[kDate]) values.date = std::move(*v);
@@ -93,13 +93,13 @@ std::optional<MemoFileValues> ReadMemoFile(const platform::IFileSystem& files,
   return values;
 }
 
-bool StoredAsUtf16(const MemoFileContent& content) {
+bool StoredAsUtf16(const NoteFileContent& content) {
   using platform::Cp932Holds;
   return content.utf16 || !Cp932Holds(content.title) || !Cp932Holds(content.details) ||
          !Cp932Holds(content.date) || !Cp932Holds(content.time0) || !Cp932Holds(content.time1);
 }
 
-std::string MemoFileBytes(const MemoFileContent& content) {
+std::string NoteFileBytes(const NoteFileContent& content) {
   std::string text;
   text.reserve(content.title.size() + content.details.size() + 200);
   const auto line = [&](std::string_view key, std::string_view value) {
@@ -120,13 +120,13 @@ std::string MemoFileBytes(const MemoFileContent& content) {
   return StoredAsUtf16(content) ? Utf16LeFileBytes(text) : platform::Utf8ToCp932(text);
 }
 
-platform::WriteResult WriteMemoFile(platform::IFileSystem& files, std::string_view path,
-                                    const MemoFileContent& content) {
+platform::WriteResult WriteNoteFile(platform::IFileSystem& files, std::string_view path,
+                                    const NoteFileContent& content) {
   if (path.empty()) return platform::WriteResult::Failed("no file name");
-  return files.ReplaceAtomically(path, MemoFileBytes(content));
+  return files.ReplaceAtomically(path, NoteFileBytes(content));
 }
 
-std::optional<std::string> NewMemoFilePath(const platform::IFileSystem& files,
+std::optional<std::string> NewNoteFilePath(const platform::IFileSystem& files,
                                            std::string_view folderWithBackslash) {
   // One listing instead of up to 32768 existence checks; each candidate is
   // still checked itself, in case the listing missed a name.
@@ -146,7 +146,7 @@ std::optional<std::string> NewMemoFilePath(const platform::IFileSystem& files,
   return std::nullopt;
 }
 
-bool WriteMemoKey(platform::IFileSystem& files, std::string_view path, std::string_view key,
+bool WriteNoteKey(platform::IFileSystem& files, std::string_view path, std::string_view key,
                   std::string_view value) {
   if (path.empty()) return false;
   return WriteProfileString(files, path, kSection, key, OneLineValue(value));

@@ -1,4 +1,4 @@
-#include "note/FusenshiLayout.h"
+#include "note/NoteLayout.h"
 
 namespace zlt::note {
 
@@ -10,11 +10,11 @@ using platform::Rgb;
 namespace {
 
 std::vector<ControlSpec> BuildTitleStripControls() {
-  auto tab = MakeControl(ControlKind::Label, lblTitle, platform::kFormItself, "", {0, 0, 255, 615});
+  auto tab = MakeControl(ControlKind::Label, TabLabel, platform::kFormItself, "", {0, 0, 255, 615});
   tab.backColour = Rgb(255, 224, 192);
   tab.tooltip = "ココを“右クリック”でメニュー表示、“Shift＋ドラッグ”で移動出来ます。";
 
-  auto title = MakeControl(ControlKind::TextBox, txtTitle, platform::kFormItself, "",
+  auto title = MakeControl(ControlKind::TextBox, TitleBox, platform::kFormItself, "",
                            {360, 120, 5895, 255}, 0);
   title.backColour = layout::kNoteColour;
   title.tooltip =
@@ -23,42 +23,42 @@ std::vector<ControlSpec> BuildTitleStripControls() {
 }
 
 std::vector<ControlSpec> BuildDetailsControls() {
-  const int frame = Frame1;
+  const int frame = DetailsFrame;
   std::vector<ControlSpec> specs;
-  auto details = MakeControl(ControlKind::Frame, Frame1, platform::kFormItself, "詳細内容",
+  auto details = MakeControl(ControlKind::Frame, DetailsFrame, platform::kFormItself, "詳細内容",
                              {0, 480, 6495, 4815});
   details.visible = false;
   details.backColour = layout::kNoteColour;
   specs.push_back(details);
 
   specs.push_back(
-      MakeControl(ControlKind::CheckBox, AlmCheck, frame, "アラーム", {240, 360, 975, 180}, 1));
+      MakeControl(ControlKind::CheckBox, AlarmCheck, frame, "アラーム", {240, 360, 975, 180}, 1));
   auto date =
-      MakeControl(ControlKind::TextBox, txtDateNo, frame, "0000/00/00", {1250, 285, 1095, 270}, 2);
+      MakeControl(ControlKind::TextBox, DateBox, frame, "0000/00/00", {1250, 285, 1095, 270}, 2);
   date.enabled = false;
   specs.push_back(date);
-  auto hour = MakeControl(ControlKind::TextBox, txtTime0, frame, "00", {2400, 285, 375, 270}, 3);
+  auto hour = MakeControl(ControlKind::TextBox, HourBox, frame, "00", {2400, 285, 375, 270}, 3);
   hour.enabled = false;
   specs.push_back(hour);
-  specs.push_back(MakeControl(ControlKind::Label, Label1_0, frame, "時", {2850, 405, 375, 255}));
-  auto minute = MakeControl(ControlKind::TextBox, txtTime1, frame, "00", {3100, 285, 375, 270}, 4);
+  specs.push_back(MakeControl(ControlKind::Label, HourLabel, frame, "時", {2850, 405, 375, 255}));
+  auto minute = MakeControl(ControlKind::TextBox, MinuteBox, frame, "00", {3100, 285, 375, 270}, 4);
   minute.enabled = false;
   specs.push_back(minute);
-  specs.push_back(MakeControl(ControlKind::Label, Label2, frame, "分", {3550, 405, 375, 255}));
-  auto music = MakeControl(ControlKind::CheckBox, AlmMusic, frame, "アラーム時に音楽再生を開始する",
-                           {240, 600, 3015, 255});
+  specs.push_back(MakeControl(ControlKind::Label, MinuteLabel, frame, "分", {3550, 405, 375, 255}));
+  auto music = MakeControl(ControlKind::CheckBox, MusicCheck, frame,
+                           "アラーム時に音楽再生を開始する", {240, 600, 3015, 255});
   music.enabled = false;
   specs.push_back(music);
-  specs.push_back(
-      MakeControl(ControlKind::CheckBox, ToumeiCheck, frame, "半透明", {3900, 360, 1095, 240}));
-  specs.push_back(MakeControl(ControlKind::CheckBox, TemaeCheck, frame, "常に手前表示",
+  specs.push_back(MakeControl(ControlKind::CheckBox, TranslucentCheck, frame, "半透明",
+                              {3900, 360, 1095, 240}));
+  specs.push_back(MakeControl(ControlKind::CheckBox, InFrontCheck, frame, "常に手前表示",
                               {3900, 650, 1455, 180}));
   specs.push_back(
-      MakeControl(ControlKind::Button, cmdSave0, frame, "保存", {5400, 240, 855, 285}, 6));
+      MakeControl(ControlKind::Button, SaveButton, frame, "保存", {5400, 240, 855, 285}, 6));
   specs.push_back(
-      MakeControl(ControlKind::Button, cmdSave1, frame, "ｷｬﾝｾﾙ", {5400, 515, 855, 285}, 7));
+      MakeControl(ControlKind::Button, CancelButton, frame, "ｷｬﾝｾﾙ", {5400, 515, 855, 285}, 7));
   specs.push_back(
-      MakeControl(ControlKind::MultiLineTextBox, txtData, frame, "", {120, 840, 6255, 3735}, 5));
+      MakeControl(ControlKind::MultiLineTextBox, DetailsBox, frame, "", {120, 840, 6255, 3735}, 5));
 
   // Frame colours and fonts follow the window unless a control says otherwise.
   for (auto& spec : specs) {

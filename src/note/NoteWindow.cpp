@@ -1,9 +1,9 @@
-#include "note/FusenshiWindow.h"
+#include "note/NoteWindow.h"
 
 #include <algorithm>
 
-#include "note/FusenshiLayout.h"
-#include "note/MemoFile.h"
+#include "note/NoteFile.h"
+#include "note/NoteLayout.h"
 #include "note/Snap.h"
 
 namespace zlt::note {
@@ -20,7 +20,7 @@ const char* TrueFalse(bool value) { return value ? "True" : "False"; }
 
 std::string NoteCaption(int number) { return std::string(kCaptionPrefix) + std::to_string(number); }
 
-FusenshiWindow::FusenshiWindow(platform::Platform& platform, ProgramState& state, NoteHost& host)
+NoteWindow::NoteWindow(platform::Platform& platform, ProgramState& state, NoteHost& host)
     : platform_(platform),
       state_(state),
       host_(host),
@@ -31,38 +31,38 @@ FusenshiWindow::FusenshiWindow(platform::Platform& platform, ProgramState& state
       picker_(platform.clock, details_),
       alarm_(platform, state, model_, strip_, details_, picker_, *this) {
   // A new note starts with both display options ticked.
-  details_.SetChecked(ToumeiCheck, model_.shown.options.translucent);
-  details_.SetChecked(TemaeCheck, model_.shown.options.inFront);
+  details_.SetChecked(TranslucentCheck, model_.shown.options.translucent);
+  details_.SetChecked(InFrontCheck, model_.shown.options.inFront);
 }
 
-FusenshiWindow::~FusenshiWindow() = default;
+NoteWindow::~NoteWindow() = default;
 
-platform::WindowHandle FusenshiWindow::Handle() const {
+platform::WindowHandle NoteWindow::Handle() const {
   return form_ ? form_->Handle() : platform::kNoWindow;
 }
 
-bool FusenshiWindow::DetailsOpen() const { return details_.Visible(Frame1); }
+bool NoteWindow::DetailsOpen() const { return details_.Visible(DetailsFrame); }
 
-void FusenshiWindow::Load(LoadMode mode, const std::string& path) {
+void NoteWindow::Load(LoadMode mode, const std::string& path) {
   using namespace layout;
   // The last pressed note decides where a new one starts.
   TwipsRect bounds;
-  bounds.top = state_.FrmTop + kNewNoteDrop;
-  bounds.left =
-      state_.FrmWidth < kDetailsOpenWidth ? state_.FrmLeft - kDetailsShift : state_.FrmLeft;
+  bounds.top = state_.PressedTop + kNewNoteDrop;
+  bounds.left = state_.PressedWidth < kDetailsOpenWidth ? state_.PressedLeft - kDetailsShift
+                                                        : state_.PressedLeft;
   bounds.width = kCollapsedWidth;
   bounds.height = kCollapsedHeight;
 
-  ++state_.MemoCount;
-  ++state_.OpenMemoCount;
-  number_ = state_.MemoCount;
+  ++state_.LastNoteNumber;
+  ++state_.OpenNotes;
+  number_ = state_.LastNoteNumber;
   model_.applied = {state_.NewNotesInFront, state_.NewNotesTranslucent};
 
   // A note loaded from its file is read before its window is made, so the
   // window and its title box are made where and as the file says instead of
   // being moved and filled afterwards.
-  std::optional<MemoFileValues> values;
-  if (mode != LoadMode::New && !path.empty()) values = ReadMemoFile(platform_.files, path);
+  std::optional<NoteFileValues> values;
+  if (mode != LoadMode::New && !path.empty()) values = ReadNoteFile(platform_.files, path);
   // Not a note (or not readable now): the window stays empty and is not tied
   // to the file, so no save, close or title ever touches those bytes; its
   // first save picks a new name.
@@ -72,7 +72,7 @@ void FusenshiWindow::Load(LoadMode mode, const std::string& path) {
     bounds.top = model_.place.top;
     // What the file holds: storing it back would only rewrite every note
     // file at start-up.
-    strip_.SetText(txtTitle, model_.shown.title);
+    strip_.SetText(TitleBox, model_.shown.title);
   }
 
   platform::FormSpec spec;
@@ -85,10 +85,10 @@ void FusenshiWindow::Load(LoadMode mode, const std::string& path) {
   alarm_.Attach(*form_);
   lastSize_ = form_->Bounds();
   strip_.Materialise(*form_);
-  frame_.Form_Resize();
+  frame_.FitOutline();
 
   if (values) ShowLoaded(values->details.has_value());
-  if (mode == LoadMode::Listed) state_.FrmPath = model_.path;
+  if (mode == LoadMode::Listed) state_.LastNotePath = model_.path;
   if (mode != LoadMode::New) return;
 
   // A brand-new note opens its details view at once.
@@ -96,7 +96,7 @@ void FusenshiWindow::Load(LoadMode mode, const std::string& path) {
     auto open = form_->Bounds();
     open.height = kDetailsHeight;
     open.width = kDetailsWidth;
-    if (state_.OpenMemoCount == 1) {
+    if (state_.OpenNotes == 1) {
       open.top = 0;
       open.left = platform_.windows.Screen().width - open.width;
     } else if (open.left < 0) {
@@ -107,7 +107,7 @@ void FusenshiWindow::Load(LoadMode mode, const std::string& path) {
   }
 }
 
-void FusenshiWindow::ShowLoaded(bool hasDetails) {
+void NoteWindow::ShowLoaded(bool hasDetails) {
   alarm_.ShowFields();
   alarm_.WatchFromLoad();
 
@@ -116,44 +116,44 @@ void FusenshiWindow::ShowLoaded(bool hasDetails) {
     SetBounds(SnapToEdges(form_->Bounds(), PrimaryScreenEdges(platform_.windows.Screen())));
   }
 
-  details_.SetChecked(TemaeCheck, model_.shown.options.inFront);
+  details_.SetChecked(InFrontCheck, model_.shown.options.inFront);
   if (model_.applied.inFront) form_->SetTopmost(true);
-  details_.SetChecked(ToumeiCheck, model_.shown.options.translucent);
+  details_.SetChecked(TranslucentCheck, model_.shown.options.translucent);
   if (model_.applied.translucent) form_->SetLayeredAlpha(layout::kTranslucentAlpha);
-  if (hasDetails) details_.SetText(txtData, model_.shown.details);
+  if (hasDetails) details_.SetText(DetailsBox, model_.shown.details);
 }
 
-void FusenshiWindow::ShowInactive() { form_->SetVisible(true); }
+void NoteWindow::ShowInactive() { form_->SetVisible(true); }
 
-void FusenshiWindow::Activate() {
+void NoteWindow::Activate() {
   form_->Activate();
   OnActivate();
   // A new note is for typing: the caret waits in its title.
-  if (DetailsOpen()) strip_.Live(txtTitle)->Focus();
+  if (DetailsOpen()) strip_.Live(TitleBox)->Focus();
 }
 
-void FusenshiWindow::OnActivate() {
+void NoteWindow::OnActivate() {
   host_.RecordThisNote(*this);
-  state_.FrmPath = model_.path;
+  state_.LastNotePath = model_.path;
 }
 
-void FusenshiWindow::Save() {
+void NoteWindow::Save() {
   // A note that could not be written keeps its details open with its text.
   if (!SaveFromDetails()) return;
   alarm_.WatchFromSave();
   CollapseAndApplyOptions();
 }
 
-void FusenshiWindow::Cancel() {
+void NoteWindow::Cancel() {
   const ShownValues copy = cancelCopy_;
   title_.SetTitle(copy.title);  // a changed title goes to the file, as a typed one does
   model_.shown = copy;
-  details_.SetText(txtData, copy.details);
+  details_.SetText(DetailsBox, copy.details);
   alarm_.ShowFields();
   picker_.Close();
   alarm_.Recheck();
-  details_.SetChecked(TemaeCheck, copy.options.inFront);
-  details_.SetChecked(ToumeiCheck, copy.options.translucent);
+  details_.SetChecked(InFrontCheck, copy.options.inFront);
+  details_.SetChecked(TranslucentCheck, copy.options.translucent);
   if (!model_.shown.HasContent()) {
     host_.CloseNote(*this);  // this note may be gone now
     return;
@@ -161,8 +161,8 @@ void FusenshiWindow::Cancel() {
   CollapseAndApplyOptions();
 }
 
-void FusenshiWindow::CollapseAndApplyOptions() {
-  details_.SetVisible(Frame1, false);
+void NoteWindow::CollapseAndApplyOptions() {
+  details_.SetVisible(DetailsFrame, false);
   auto bounds = form_->Bounds();
   bounds.left = layout::CollapsedLeft(bounds);
   bounds.height = layout::kCollapsedHeight;
@@ -174,28 +174,28 @@ void FusenshiWindow::CollapseAndApplyOptions() {
   if (model_.applied.translucent) form_->SetLayeredAlpha(layout::kTranslucentAlpha);
   form_->SetTopmost(model_.applied.inFront);
   if (!model_.applied.inFront) host_.ReassertFrontNotes();
-  if (auto* title = strip_.Live(txtTitle)) title->SetSelection(0, 0);
+  if (auto* title = strip_.Live(TitleBox)) title->SetSelection(0, 0);
 }
 
-void FusenshiWindow::SetInFront(bool front) {
+void NoteWindow::SetInFront(bool front) {
   model_.applied.inFront = front;
   model_.shown.options.inFront = front;
-  details_.SetChecked(TemaeCheck, front);
+  details_.SetChecked(InFrontCheck, front);
   form_->SetTopmost(front);
 }
 
-void FusenshiWindow::SetTranslucent(bool translucent) {
+void NoteWindow::SetTranslucent(bool translucent) {
   model_.applied.translucent = translucent;
   model_.shown.options.translucent = translucent;
-  details_.SetChecked(ToumeiCheck, translucent);
+  details_.SetChecked(TranslucentCheck, translucent);
   form_->SetLayeredAlpha(translucent ? std::optional(layout::kTranslucentAlpha) : std::nullopt);
 }
 
-void FusenshiWindow::KeepInFront() {
+void NoteWindow::KeepInFront() {
   if (model_.applied.inFront) form_->SetTopmost(true);
 }
 
-void FusenshiWindow::OpenDetails() {
+void NoteWindow::OpenDetails() {
   auto bounds = form_->Bounds();
   if (bounds.width >= layout::kDetailsOpenWidth) return;
   bounds.height = layout::kDetailsHeight;
@@ -205,19 +205,19 @@ void FusenshiWindow::OpenDetails() {
   SetBounds(bounds);
   ShowDetailsFrame();
   KeepCancelCopy();
-  if (auto* data = details_.Live(txtData)) data->Focus();
+  if (auto* data = details_.Live(DetailsBox)) data->Focus();
   form_->SetLayeredAlpha(std::nullopt);
 }
 
-void FusenshiWindow::ShowDetailsFrame() {
+void NoteWindow::ShowDetailsFrame() {
   details_.Materialise(*form_);
-  details_.SetVisible(Frame1, true);
+  details_.SetVisible(DetailsFrame, true);
   picker_.DetailsShown();
 }
 
-void FusenshiWindow::KeepCancelCopy() { cancelCopy_ = model_.shown.CancelCopy(); }
+void NoteWindow::KeepCancelCopy() { cancelCopy_ = model_.shown.CancelCopy(); }
 
-void FusenshiWindow::OpenDetailsForAlarm() {
+void NoteWindow::OpenDetailsForAlarm() {
   auto bounds = form_->Bounds();
   // An open view stays put: moving it again would shift the place its next
   // save stores.
@@ -230,17 +230,16 @@ void FusenshiWindow::OpenDetailsForAlarm() {
   ShowDetailsFrame();
 }
 
-void FusenshiWindow::Pressed() {
+void NoteWindow::Pressed() {
   const auto bounds = form_->Bounds();
-  state_.FrmPath = model_.path;
-  state_.FrmTop = bounds.top;
-  state_.FrmLeft = bounds.left;
-  state_.FrmWidth = bounds.width;
-  state_.FrmHeight = bounds.height;
+  state_.LastNotePath = model_.path;
+  state_.PressedTop = bounds.top;
+  state_.PressedLeft = bounds.left;
+  state_.PressedWidth = bounds.width;
   host_.RecordThisNote(*this);
 }
 
-void FusenshiWindow::OpenMenu() {
+void NoteWindow::OpenMenu() {
   // The options the window has are stored with every right press, so a file
   // changed behind the note's back shows them again.
   if (model_.shown.HasContent()) {
@@ -250,99 +249,99 @@ void FusenshiWindow::OpenMenu() {
   host_.ShowNoteMenu(*this);  // the chosen command may close this note
 }
 
-void FusenshiWindow::MovedByUser() {
+void NoteWindow::MovedByUser() {
   const auto bounds = form_->Bounds();
   WriteKey("Left", std::to_string(bounds.left));
   WriteKey("Top", std::to_string(bounds.top));
 }
 
-void FusenshiWindow::WriteKey(std::string_view key, std::string_view value) {
-  WriteMemoKey(platform_.files, model_.path, key, value);
+void NoteWindow::WriteKey(std::string_view key, std::string_view value) {
+  WriteNoteKey(platform_.files, model_.path, key, value);
 }
 
-void FusenshiWindow::SetBounds(const TwipsRect& bounds) {
+void NoteWindow::SetBounds(const TwipsRect& bounds) {
   form_->SetBounds(bounds);
   const auto now = form_->Bounds();
-  if (now.width != lastSize_.width || now.height != lastSize_.height) frame_.Form_Resize();
+  if (now.width != lastSize_.width || now.height != lastSize_.height) frame_.FitOutline();
   lastSize_ = now;
 }
 
-void FusenshiWindow::OnMouseDown(int controlId, const platform::MouseDown& press) {
-  if (controlId == lblTitle || controlId == platform::kFormItself) {
+void NoteWindow::OnMouseDown(int controlId, const platform::MouseDown& press) {
+  if (controlId == TabLabel || controlId == platform::kFormItself) {
     frame_.OnTabPress(press);
-  } else if (controlId == txtTitle) {
+  } else if (controlId == TitleBox) {
     title_.OnMouseDown(press);
   }
 }
 
-void FusenshiWindow::OnClick(int controlId) {
+void NoteWindow::OnClick(int controlId) {
   switch (controlId) {
-    case cmdSave0:
+    case SaveButton:
       Save();
       break;
-    case cmdSave1:
+    case CancelButton:
       Cancel();
       break;
-    case AlmCheck:
+    case AlarmCheck:
       alarm_.OnAlarmClicked();
       break;
-    case AlmMusic:
+    case MusicCheck:
       alarm_.OnMusicClicked();
       break;
-    case TemaeCheck:
-      model_.shown.options.inFront = details_.Checked(TemaeCheck);
+    case InFrontCheck:
+      model_.shown.options.inFront = details_.Checked(InFrontCheck);
       break;
-    case ToumeiCheck:
-      model_.shown.options.translucent = details_.Checked(ToumeiCheck);
+    case TranslucentCheck:
+      model_.shown.options.translucent = details_.Checked(TranslucentCheck);
       break;
-    case txtDateNo:
-      picker_.txtDateNo_Click();
+    case DateBox:
+      picker_.OpenAtShownMonth();
       break;
-    case txtTitle:
+    case TitleBox:
       title_.OnClick();
       break;
     default:
-      // The tab's own click (lblTitle) does nothing: its press already moved
+      // The tab's own click (TabLabel) does nothing: its press already moved
       // the note or passed the click through.
       if (picker_.OnClick(controlId) == DatePicker::Clicked::DatePicked) alarm_.DatePicked();
       break;
   }
 }
 
-void FusenshiWindow::OnDblClick(int controlId) {
-  if (controlId == txtTitle) {
+void NoteWindow::OnDblClick(int controlId) {
+  if (controlId == TitleBox) {
     title_.OnDblClick();
-  } else if (controlId == lblTitle) {
+  } else if (controlId == TabLabel) {
     frame_.PassThrough(2);
   }
 }
 
-void FusenshiWindow::OnKeyDown(int controlId, int keyCode, int /*shift*/) {
-  if (controlId == txtTitle) title_.OnKeyDown(keyCode);
+void NoteWindow::OnKeyDown(int controlId, int keyCode, int /*shift*/) {
+  if (controlId == TitleBox) title_.OnKeyDown(keyCode);
 }
 
-void FusenshiWindow::OnChange(int controlId) {
-  if (controlId == txtTitle) {
+void NoteWindow::OnChange(int controlId) {
+  if (controlId == TitleBox) {
     title_.OnChange();
-  } else if (controlId == txtData) {
-    model_.shown.details = details_.Text(txtData);
+  } else if (controlId == DetailsBox) {
+    model_.shown.details = details_.Text(DetailsBox);
   } else {
     alarm_.OnFieldChanged(controlId);
   }
 }
 
-void FusenshiWindow::OnKeyPress(int controlId, int& keyAscii) {
+void NoteWindow::OnKeyPress(int controlId, int& keyAscii) {
   alarm_.OnKeyPress(controlId, keyAscii);
 }
 
-void FusenshiWindow::OnGotFocus(int controlId) { alarm_.OnGotFocus(controlId); }
+void NoteWindow::OnGotFocus(int controlId) { alarm_.OnGotFocus(controlId); }
 
-void FusenshiWindow::OnLostFocus(int controlId) { alarm_.OnLostFocus(controlId); }
+void NoteWindow::OnLostFocus(int controlId) { alarm_.OnLostFocus(controlId); }
 
-void FusenshiWindow::OnTimer(int timerId) {
-  if (timerId == AlarmTimer) alarm_.AlarmTimer_Timer();
+void NoteWindow::OnTimer(int timerId) {
+  if (timerId == AlarmTimer) alarm_.OnAlarmTimer();
 }
 
-void FusenshiWindow::OnClockChanged() { alarm_.OnClockChanged(); }
+void NoteWindow::OnClockChanged() { alarm_.OnClockChanged(); }
 
 }  // namespace zlt::note

@@ -15,7 +15,7 @@ namespace zlt::note {
 inline constexpr std::string_view kSection = "ZLT付箋紙プラグイン";
 
 // What a full write stores.
-struct MemoFileContent {
+struct NoteFileContent {
   int alarm = 0, alarmMusic = 0;  // check box values
   std::string date = "0000/00/00", time0 = "00", time1 = "00";
   float left = 0, top = 0;  // twips; written as the shortest single-precision text
@@ -28,10 +28,10 @@ struct MemoFileContent {
 
 // Whether content goes to its file as UTF-16: it asks to, or code page 932
 // cannot hold one of its texts.
-bool StoredAsUtf16(const MemoFileContent& content);
+bool StoredAsUtf16(const NoteFileContent& content);
 
 // What a read yields, after conversions and defaults.
-struct MemoFileValues {
+struct NoteFileValues {
   std::int16_t alarm = 0, alarmMusic = 0;
   std::string date = "0000/00/00", time0 = "00", time1 = "00";
   std::int32_t left = 0, top = 0;
@@ -43,26 +43,26 @@ struct MemoFileValues {
 
 // One read of the whole file. nullopt when the file is unusable: missing, no
 // section, or no "Alarm" key (read as "Err", the marker of an unusable note).
-std::optional<MemoFileValues> ReadMemoFile(const platform::IFileSystem& files,
+std::optional<NoteFileValues> ReadNoteFile(const platform::IFileSystem& files,
                                            std::string_view path);
 
 // The bytes of the whole file, in key order. A note that fits code page 932 is
 // stored in it; otherwise (see StoredAsUtf16) as UTF-16LE with its mark.
-std::string MemoFileBytes(const MemoFileContent& content);
+std::string NoteFileBytes(const NoteFileContent& content);
 
-// MemoFileBytes replacing the file atomically, so the file is never missing or
+// NoteFileBytes replacing the file atomically, so the file is never missing or
 // half written.
-platform::WriteResult WriteMemoFile(platform::IFileSystem& files, std::string_view path,
-                                    const MemoFileContent& content);
+platform::WriteResult WriteNoteFile(platform::IFileSystem& files, std::string_view path,
+                                    const NoteFileContent& content);
 
 // folder + n + ".txt" for the lowest n >= 0 that names no file; folder ends in
 // a backslash. nullopt when 0..32767 are all taken: never overwrite a note.
-std::optional<std::string> NewMemoFilePath(const platform::IFileSystem& files,
+std::optional<std::string> NewNoteFilePath(const platform::IFileSystem& files,
                                            std::string_view folderWithBackslash);
 
 // One key of an existing note's file (Title, Left/Top, Temae/Toumei). Skipped
 // (false) when path is empty: a note without a file never creates one.
-bool WriteMemoKey(platform::IFileSystem& files, std::string_view path, std::string_view key,
+bool WriteNoteKey(platform::IFileSystem& files, std::string_view path, std::string_view key,
                   std::string_view value);
 
 // A title is one line: CR, LF and CR LF each become a single space.

@@ -1,27 +1,27 @@
 // Writing a note window's file: "保存", the write on close and on session end,
 // and what happens when a write fails.
-#include "note/FusenshiLayout.h"
-#include "note/FusenshiWindow.h"
+#include "note/NoteLayout.h"
+#include "note/NoteWindow.h"
 #include "state/Folders.h"
 
 namespace zlt::note {
 
-void FusenshiWindow::TakePlaceFromWindow() {
+void NoteWindow::TakePlaceFromWindow() {
   const auto bounds = form_->Bounds();
   model_.place = {layout::CollapsedLeft(bounds), bounds.top};
 }
 
-std::optional<SaveFailure> FusenshiWindow::WriteNote() {
+std::optional<SaveFailure> NoteWindow::WriteNote() {
   TakePlaceFromWindow();
   std::string path = model_.path;
   if (path.empty()) {
-    const auto fresh = NewMemoFilePath(platform_.files, JoinPath(state_.DataFolder, ""));
+    const auto fresh = NewNoteFilePath(platform_.files, JoinPath(state_.DataFolder, ""));
     if (!fresh) return NoFreeFileName(state_.DataFolder);
     path = *fresh;
   }
   auto content = model_.FileContent();
   content.utf16 = StoredAsUtf16(content);
-  const std::string bytes = MemoFileBytes(content);
+  const std::string bytes = NoteFileBytes(content);
   // A note its file already holds byte for byte (most notes, when a session
   // ends or every note closes) is not written again: a thousand flushed
   // writes would hold the shutdown up, and where the folder takes no writes
@@ -36,24 +36,24 @@ std::optional<SaveFailure> FusenshiWindow::WriteNote() {
   return std::nullopt;
 }
 
-bool FusenshiWindow::SaveFromDetails() {
+bool NoteWindow::SaveFromDetails() {
   const auto failure = WriteNote();
   if (failure) platform_.windows.ShowNotice(SaveFailedText(*failure), kMessageTitle);
   return !failure;
 }
 
-std::optional<SaveFailure> FusenshiWindow::SaveToFile() {
+std::optional<SaveFailure> NoteWindow::SaveToFile() {
   if (!model_.shown.HasContent()) return std::nullopt;
   // Typed but never saved: kept under a new name rather than lost.
   return WriteNote();
 }
 
-long FusenshiWindow::OnCloseRequest() {
+long NoteWindow::OnCloseRequest() {
   // Alt+F4, another program's WM_CLOSE: closed as the menu closes it.
   return host_.CloseNote(*this) ? 0 : 1;
 }
 
-void FusenshiWindow::OnEndSession() {
+void NoteWindow::OnEndSession() {
   // Nothing may wait now: a note that cannot go to its file goes where the
   // next start can point the user to it.
   if (SaveToFile()) KeepForRecovery(platform_.files, state_.RecoveryFolder, model_.FileContent());

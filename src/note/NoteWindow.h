@@ -1,4 +1,4 @@
-// One sticky note window ("frmFusenshi"): its file, load, save, cancel, close.
+// One sticky note window: its file, load, save, cancel, close.
 #pragma once
 
 #include <cstdint>
@@ -9,7 +9,7 @@
 #include "note/Alarm.h"
 #include "note/DatePicker.h"
 #include "note/LazyControls.h"
-#include "note/MemoFile.h"
+#include "note/NoteFile.h"
 #include "note/NoteFrame.h"
 #include "note/NoteHost.h"
 #include "note/NoteModel.h"
@@ -29,15 +29,15 @@ enum class LoadMode { New, Listed, Reopened };
 // "ＺＬＴ付箋紙プラグインNo." and the note number.
 std::string NoteCaption(int number);
 
-class FusenshiWindow final : public platform::IFormEvents,
-                             private AlarmOwner,
-                             private TitleOwner,
-                             private FrameOwner {
+class NoteWindow final : public platform::IFormEvents,
+                         private AlarmOwner,
+                         private TitleOwner,
+                         private FrameOwner {
  public:
-  FusenshiWindow(platform::Platform& platform, ProgramState& state, NoteHost& host);
-  ~FusenshiWindow() override;
-  FusenshiWindow(const FusenshiWindow&) = delete;
-  FusenshiWindow& operator=(const FusenshiWindow&) = delete;
+  NoteWindow(platform::Platform& platform, ProgramState& state, NoteHost& host);
+  ~NoteWindow() override;
+  NoteWindow(const NoteWindow&) = delete;
+  NoteWindow& operator=(const NoteWindow&) = delete;
 
   // Takes the next note number, reads the note file at path (Listed,
   // Reopened) and creates the window, which stays hidden until shown. A new
