@@ -87,7 +87,7 @@ std::string Decimal(long value) { return std::to_string(value); }
 DatePicker::DatePicker(const platform::IClock& clock, LazyControls& details)
     : clock_(clock), details_(details) {}
 
-std::string DatePicker::NenCaption() const { return yearText_ + "/" + monthText_; }
+std::string DatePicker::ShownMonth() const { return yearText_ + "/" + monthText_; }
 
 void DatePicker::ShowCalendar() {
   const auto now = clock_.Now();
@@ -155,7 +155,7 @@ void DatePicker::ApplyFill() {
     button.SetText(day.caption);
     button.SetBackColour(day.colour);
   }
-  form_->Control(MonthLabel).SetText(NenCaption());
+  form_->Control(MonthLabel).SetText(ShownMonth());
 }
 
 DatePicker::Clicked DatePicker::OnClick(int controlId) {
@@ -165,10 +165,10 @@ DatePicker::Clicked DatePicker::OnClick(int controlId) {
   }
   switch (controlId) {
     case NextMonthButton:
-      TurnMonth(0);
+      TurnMonth(1);
       return Clicked::Handled;
     case PreviousMonthButton:
-      TurnMonth(1);
+      TurnMonth(-1);
       return Clicked::Handled;
     case PickerCancelButton:
       Close();
@@ -178,24 +178,24 @@ DatePicker::Clicked DatePicker::OnClick(int controlId) {
   }
 }
 
-void DatePicker::PickDay(int index) {
-  std::string day = live_ ? form_->Control(FirstDayButton + index).Text() : std::string();
+void DatePicker::PickDay(int button) {
+  std::string day = live_ ? form_->Control(FirstDayButton + button).Text() : std::string();
   if (day.size() < 2) day = "0" + day;
-  details_.SetText(DateBox, NenCaption() + "/" + day);
+  details_.SetText(DateBox, ShownMonth() + "/" + day);
   Close();
 }
 
-void DatePicker::TurnMonth(int index) {
-  const auto caption = NenCaption();
+void DatePicker::TurnMonth(int step) {
+  const auto caption = ShownMonth();
   const std::string yearDigits(LeftChars(caption, 4));
   const std::string monthDigits(RightChars(caption, 2));
   long year = AllDigits(yearDigits) ? std::stol(yearDigits) : 0;
   long month = AllDigits(monthDigits) ? std::stol(monthDigits) : 1;
   std::string yearText = yearDigits;
-  if (index == 0 && ++month == 13) {
+  if (step > 0 && ++month == 13) {
     yearText = Decimal(++year);
     month = 1;
-  } else if (index == 1 && --month == 0) {
+  } else if (step < 0 && --month == 0) {
     yearText = Decimal(--year);
     month = 12;
   }

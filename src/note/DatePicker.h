@@ -42,7 +42,7 @@ class DatePicker {
   void Close();
   bool IsOpen() const { return open_; }
   // "yyyy/mm" of the month shown.
-  std::string NenCaption() const;
+  std::string ShownMonth() const;
 
   enum class Clicked { NotMine, Handled, DatePicked };
   // A click on a control of the panel; DatePicked: a day was written into the
@@ -54,8 +54,10 @@ class DatePicker {
   void ApplyFill();
   void SetOpen(bool open);
   void Materialise();
-  void PickDay(int index);
-  void TurnMonth(int index);
+  // Writes the day of the button at this place of the calendar into the date box.
+  void PickDay(int button);
+  // One month on (step 1) or back (step -1).
+  void TurnMonth(int step);
 
   const platform::IClock& clock_;
   LazyControls& details_;
