@@ -88,7 +88,7 @@ bool InformationWindow::OnClick(int controlId) {
       OpenWebAddress();
       return true;
     case InfoOkButton:
-      Ok();
+      HideOrEnd();
       return true;
     default:
       return false;
@@ -101,7 +101,7 @@ void InformationWindow::OpenWebAddress() {
   form_.SetVisible(false);
 }
 
-void InformationWindow::Ok() {
+void InformationWindow::HideOrEnd() {
   // Hidden notes count: the program keeps running for them.
   if (state_.OpenNotes > 0) {
     form_.SetVisible(false);

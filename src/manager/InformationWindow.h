@@ -47,8 +47,10 @@ class InformationWindow {
   // True when the click was on one of this window's controls.
   bool OnClick(int controlId);
 
+  // The address opens in the browser and the window hides.
   void OpenWebAddress();
-  void Ok();
+  // "OK": hides the window, or ends the program when no note is open.
+  void HideOrEnd();
 
  private:
   platform::IForm& form_;
