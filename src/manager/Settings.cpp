@@ -1,7 +1,7 @@
 #include "manager/Settings.h"
 
-#include "note/IniProfile.h"
 #include "note/ValueText.h"
+#include "profile/IniProfile.h"
 
 namespace zlt {
 
@@ -15,13 +15,14 @@ std::string SettingsPath(std::string_view dataFolder) {
 
 std::optional<bool> ReadSnapSetting(const platform::IFileSystem& files,
                                     std::string_view dataFolder) {
-  return note::TextToTruth(note::ReadProfileString(files, SettingsPath(dataFolder),
-                                                   kSettingsSection, "Kyuchaku", "True"));
+  return note::TextToTruth(profile::ReadProfileString(files, SettingsPath(dataFolder),
+                                                      kSettingsSection, "Kyuchaku", "True"));
 }
 
 bool WriteSnapSetting(platform::IFileSystem& files, std::string_view dataFolder, bool snap) {
-  return note::WriteProfileString(files, SettingsPath(dataFolder), kSettingsSection, "Kyuchaku",
-                                  snap ? "True" : "False");
+  return profile::WriteProfileString(files, SettingsPath(dataFolder), kSettingsSection, "Kyuchaku",
+                                     snap ? "True" : "False")
+      .written;
 }
 
 }  // namespace zlt

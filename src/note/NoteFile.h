@@ -1,6 +1,7 @@
-// The note file: one section of eleven keys, the last of which, "txtData",
-// holds the details text over any number of lines. Files are code page 932
-// whatever the system's code page is.
+// The note file: one section of eleven keys (see NoteFileKeys.h), the last of
+// which, "txtData", holds the details text over any number of lines. Files are
+// code page 932 whatever the system's code page is, or UTF-16 where 932 cannot
+// hold a note.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +9,9 @@
 #include <string>
 #include <string_view>
 
+#include "note/NoteFileKeys.h"
 #include "platform/System.h"
+#include "profile/IniProfile.h"
 
 namespace zlt::note {
 
@@ -19,15 +22,15 @@ struct NoteFileContent {
   int alarm = 0, alarmMusic = 0;  // check box values
   std::string date = "0000/00/00", time0 = "00", time1 = "00";
   float left = 0, top = 0;  // twips; written as the shortest single-precision text
-  int temae = 0, toumei = 0;
+  bool inFront = false, translucent = false;
   std::string title, details;  // details verbatim, CR LF line breaks
-  // Stored as UTF-16LE with a byte-order mark (as it was read), not code
-  // page 932. A text 932 cannot hold is stored so anyway.
+  // Stored as UTF-16LE with a byte-order mark (the note's file is so), not
+  // code page 932. A text 932 cannot hold is stored so anyway.
   bool utf16 = false;
 };
 
 // Whether content goes to its file as UTF-16: it asks to, or code page 932
-// cannot hold one of its texts.
+// cannot hold one of its texts (profile::StoredAsUtf16 decides).
 bool StoredAsUtf16(const NoteFileContent& content);
 
 // What a read yields, after conversions and defaults.
@@ -35,7 +38,7 @@ struct NoteFileValues {
   std::int16_t alarm = 0, alarmMusic = 0;
   std::string date = "0000/00/00", time0 = "00", time1 = "00";
   std::int32_t left = 0, top = 0;
-  bool temae = false, toumei = false;
+  bool inFront = false, translucent = false;
   std::string title;
   std::optional<std::string> details;  // nullopt: the file has no details line
   bool utf16 = false;                  // the file is UTF-16, not code page 932
@@ -60,12 +63,12 @@ platform::WriteResult WriteNoteFile(platform::IFileSystem& files, std::string_vi
 std::optional<std::string> NewNoteFilePath(const platform::IFileSystem& files,
                                            std::string_view folderWithBackslash);
 
-// One key of an existing note's file (Title, Left/Top, Temae/Toumei). Skipped
-// (false) when path is empty: a note without a file never creates one.
-bool WriteNoteKey(platform::IFileSystem& files, std::string_view path, std::string_view key,
-                  std::string_view value);
-
-// A title is one line: CR, LF and CR LF each become a single space.
-std::string OneLineTitle(std::string_view title);
+// One key of an existing note's file, text in the key's form for a key
+// written alone (NoteWrite::kOneKey). Skipped (not written) when path is
+// empty, as a note without a file never creates one, and for the details,
+// which only a whole write stores. A value 932 cannot hold turns the file
+// UTF-16, and the result says so: the note then stays UTF-16.
+profile::KeyWritten WriteNoteKey(platform::IFileSystem& files, std::string_view path, NoteKey key,
+                                 std::string_view text);
 
 }  // namespace zlt::note

@@ -8,7 +8,7 @@ namespace {
 
 std::string TwoDigits(std::string_view box) {
   std::string digits;
-  AppendZeroPadded(digits, ParseWholeNumber(box).value_or(0), 2);
+  AppendZeroPadded(digits, ParseWholeNumber<long>(box, NumberSyntax::kWhole).value_or(0), 2);
   return digits;
 }
 
@@ -48,7 +48,7 @@ NoteModel NoteModel::FromFile(const NoteFileValues& values, std::string path) {
   model.shown.alarm.date = values.date;
   model.shown.alarm.hour = values.time0;
   model.shown.alarm.minute = values.time1;
-  model.shown.options = {values.temae, values.toumei};
+  model.shown.options = {values.inFront, values.translucent};
   model.applied = model.shown.options;
   model.place = {values.left, values.top};
   model.path = std::move(path);
@@ -65,8 +65,8 @@ NoteFileContent NoteModel::FileContent() const {
   content.time1 = shown.alarm.minute;
   content.left = static_cast<float>(place.left);
   content.top = static_cast<float>(place.top);
-  content.temae = shown.options.inFront ? 1 : 0;
-  content.toumei = shown.options.translucent ? 1 : 0;
+  content.inFront = shown.options.inFront;
+  content.translucent = shown.options.translucent;
   content.title = shown.title;
   content.details = shown.details;
   content.utf16 = utf16;

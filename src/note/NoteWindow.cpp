@@ -14,8 +14,6 @@ namespace {
 
 constexpr std::string_view kCaptionPrefix = "ＺＬＴ付箋紙プラグインNo.";
 
-const char* TrueFalse(bool value) { return value ? "True" : "False"; }
-
 }  // namespace
 
 std::string NoteCaption(int number) { return std::string(kCaptionPrefix) + std::to_string(number); }
@@ -243,20 +241,20 @@ void NoteWindow::OpenMenu() {
   // The options the window has are stored with every right press, so a file
   // changed behind the note's back shows them again.
   if (model_.shown.HasContent()) {
-    WriteKey("Temae", TrueFalse(model_.applied.inFront));
-    WriteKey("Toumei", TrueFalse(model_.applied.translucent));
+    WriteKey(NoteKey::kInFront, OptionText(model_.applied.inFront, NoteWrite::kOneKey));
+    WriteKey(NoteKey::kTranslucent, OptionText(model_.applied.translucent, NoteWrite::kOneKey));
   }
   host_.ShowNoteMenu(*this);  // the chosen command may close this note
 }
 
 void NoteWindow::MovedByUser() {
   const auto bounds = form_->Bounds();
-  WriteKey("Left", std::to_string(bounds.left));
-  WriteKey("Top", std::to_string(bounds.top));
+  WriteKey(NoteKey::kLeft, PositionText(bounds.left, NoteWrite::kOneKey));
+  WriteKey(NoteKey::kTop, PositionText(bounds.top, NoteWrite::kOneKey));
 }
 
-void NoteWindow::WriteKey(std::string_view key, std::string_view value) {
-  WriteNoteKey(platform_.files, model_.path, key, value);
+void NoteWindow::WriteKey(NoteKey key, std::string_view text) {
+  if (WriteNoteKey(platform_.files, model_.path, key, text).utf16) model_.utf16 = true;
 }
 
 void NoteWindow::SetBounds(const TwipsRect& bounds) {

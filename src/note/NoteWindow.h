@@ -103,9 +103,10 @@ class NoteWindow final : public platform::IFormEvents,
   // "保存": writes the note, or says why it could not. True when written.
   bool SaveFromDetails();
   void CollapseAndApplyOptions();
-  // One key of the note file; skipped while the note has no file yet (its
-  // first save or close writes everything).
-  void WriteKey(std::string_view key, std::string_view value);
+  // One key of the note file, text in its form for a key written alone;
+  // skipped while the note has no file yet (its first save or close writes
+  // everything). A file the key turns UTF-16 keeps the note UTF-16.
+  void WriteKey(NoteKey key, std::string_view text);
   // Resizing remakes the outline.
   void SetBounds(const platform::TwipsRect& bounds);
   void ShowDetailsFrame();

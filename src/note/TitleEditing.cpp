@@ -71,8 +71,10 @@ void TitleEditing::SetTitle(const std::string& title) {
 void TitleEditing::Store(const std::string& title) {
   model_.shown.title = title;
   // A note without a file yet skips it: its first save or close writes
-  // everything.
-  WriteNoteKey(platform_.files, model_.path, "Title", title);
+  // everything. A title 932 cannot hold turns the file, and so the note, UTF-16.
+  if (WriteNoteKey(platform_.files, model_.path, NoteKey::kTitle, LineText(title)).utf16) {
+    model_.utf16 = true;
+  }
 }
 
 }  // namespace zlt::note

@@ -1,6 +1,8 @@
 #include "state/Text.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 
 namespace zlt {
 
@@ -52,6 +54,26 @@ namespace zlt {
 
 namespace {
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The text after its sign. Only plain decimal notation passes: from_chars
+// would also take "inf", "nan", hexadecimal digits and a second sign.
+bool HasNumberSyntax(std::string_view text, NumberSyntax syntax) {
+  if (syntax == NumberSyntax::kWhole) {
+    return !text.empty() && text.size() <= 9 && std::all_of(text.begin(), text.end(), IsDigit);
+  }
+  if (text.empty() || text.front() == '+' || text.front() == '-') return false;
+  bool digits = false;
+  for (const char c : text) {
+    if (IsDigit(c)) {
+      digits = true;
+    } else if (c != '.' && c != 'e' && c != 'E' && c != '+' && c != '-') {
+      return false;
+    }
+  }
+  return digits;
+}
+
 std::size_t CountChars(std::string_view text) {
   std::size_t count = 0;
   for (const char c : text) {
@@ -72,21 +94,26 @@ std::string_view RightChars(std::string_view text, int n) {
   return text.substr(skip);
 }
 
-std::optional<long> ParseWholeNumber(std::string_view text) {
+template <typename Real>
+std::optional<Real> ParseNumber(std::string_view text, NumberSyntax syntax) {
   text = TrimBlanks(text);
   bool negative = false;
-  if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
     negative = text.front() == '-';
     text.remove_prefix(1);
   }
-  if (text.empty() || text.size() > 9) return std::nullopt;
-  long value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
+  if (!HasNumberSyntax(text, syntax)) return std::nullopt;
+  Real value{};
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  // A number out of range is refused like text that is no number at all.
+  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+    return std::nullopt;
   }
   return negative ? -value : value;
 }
+
+template std::optional<float> ParseNumber<float>(std::string_view, NumberSyntax);
+template std::optional<double> ParseNumber<double>(std::string_view, NumberSyntax);
 
 void AppendZeroPadded(std::string& out, long value, int width) {
   // The digits are written backwards into a buffer, then appended at once.

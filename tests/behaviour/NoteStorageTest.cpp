@@ -2,7 +2,7 @@
 // note is never written, no character becomes "?", interrupted saves leave
 // nothing behind, and notes live where they can be written.
 #include "FusenFixture.h"
-#include "note/IniProfile.h"
+#include "profile/IniProfile.h"
 
 namespace zlt::test {
 namespace {
@@ -13,7 +13,7 @@ constexpr char kStore[] = "C:\\Users\\taro\\AppData\\Local\\VirtualStore\\Apps\\
 
 class NoteStorage : public FusenTest {
  protected:
-  std::string Utf16(const std::string& text) { return note::Utf16LeFileBytes(text); }
+  std::string Utf16(const std::string& text) { return profile::Utf16LeFileBytes(text); }
   std::string ReadHost(const std::string& windowsPath) {
     std::ifstream in(Host(windowsPath), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
@@ -94,6 +94,24 @@ TEST_F(NoteStorage, AUtf16NoteStaysUtf16OnEveryWriteAndATitle932CannotHoldMakesO
   EXPECT_EQ(ReadNoteFile("0.txt"), Utf16(NoteText("새 제목", 9000, 600, "詳細 ✓")));
   desktop_.RequestClose(note);
   EXPECT_EQ(ReadNoteFile("0.txt"), Utf16(NoteText("새 제목", 9000, 600, "詳細 ✓")));
+}
+
+// The title write that turns a code page 932 note's file UTF-16 tells the
+// note, so its next whole write keeps the file UTF-16 even once the title is
+// plain again.
+TEST_F(NoteStorage, ANoteATitleTurnedUtf16StaysUtf16AfterTheTitleIsPlainAgain) {
+  const std::string plain = Utf16(NoteText("寿司", 9000, 600, "詳細"));
+  auto& note = StartWithNote(NoteBytes("寿司", 9000, 600, "詳細"));
+  TypeTitle(note, "한글");
+  EXPECT_EQ(ReadNoteFile("0.txt"), Utf16(NoteText("한글", 9000, 600, "詳細")));
+  TypeTitle(note, "寿司");
+  EXPECT_EQ(ReadNoteFile("0.txt"), plain);
+
+  ShiftDoubleClickTitle(note);
+  Save(note);
+  EXPECT_EQ(ReadNoteFile("0.txt"), plain);
+  desktop_.RequestClose(note);
+  EXPECT_EQ(ReadNoteFile("0.txt"), plain);
 }
 
 TEST_F(NoteStorage, TextCodePage932CannotHoldIsSavedAsUtf16AndComesBackWhole) {

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "../unit/MemoryFileSystem.h"
-#include "note/IniProfile.h"
 #include "note/NoteFile.h"
 #include "platform/Cp932.h"
+#include "profile/IniProfile.h"
 
 namespace {
 
@@ -15,10 +15,10 @@ void Require(bool condition) {
   if (!condition) std::abort();
 }
 
-void CheckProfile(const std::string& bytes) {
-  using zlt::note::IniText;
+void CheckProfile(const std::string& bytes, std::string_view multiLineKey) {
+  using zlt::profile::IniText;
   const bool utf16 = bytes.starts_with("\xFF\xFE");
-  IniText text = IniText::Parse(bytes);
+  IniText text = IniText::Parse(bytes, multiLineKey);
   if (!utf16) Require(text.Bytes() == bytes);  // parsing alone changes nothing
   (void)text.Get(zlt::note::kSection, "Alarm");
   (void)text.MultiLineValue(zlt::note::kSection);
@@ -30,7 +30,7 @@ void CheckProfile(const std::string& bytes) {
     Require(text.Get(section, "kEY") == value);
   }
   // ... and a second parse of the result agrees.
-  const IniText again = IniText::Parse(text.Bytes());
+  const IniText again = IniText::Parse(text.Bytes(), multiLineKey);
   Require(again.Get("s", "key") == value);
 }
 
@@ -68,15 +68,15 @@ void CheckNoteFile(const std::string& bytes) {
   content.date = values->date;
   content.time0 = values->time0;
   content.time1 = values->time1;
-  content.temae = values->temae ? 1 : 0;
-  content.toumei = values->toumei ? 1 : 0;
+  content.inFront = values->inFront;
+  content.translucent = values->translucent;
   content.title = values->title;
   content.details = values->details.value_or("");
   Require(WriteNoteFile(files, "1.txt", content).written);
   const auto back = ReadNoteFile(files, "1.txt");
   Require(back.has_value());
   Require(back->alarm == values->alarm && back->alarmMusic == values->alarmMusic);
-  Require(back->temae == values->temae && back->toumei == values->toumei);
+  Require(back->inFront == values->inFront && back->translucent == values->translucent);
   Require(back->title == OneLineTitle(values->title));
   Require(back->date == OneLineTitle(values->date));
   Require(back->time0 == OneLineTitle(values->time0));
@@ -88,7 +88,8 @@ void CheckNoteFile(const std::string& bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
-  CheckProfile(bytes);
+  CheckProfile(bytes, {});  // as the settings file is read
+  CheckProfile(bytes, zlt::note::KeyName(zlt::note::NoteKey::kDetails));
   CheckCodePage(bytes);
   CheckNoteFile(bytes);
   return 0;

@@ -1,5 +1,6 @@
-// Private-profile semantics of IniText: reading and writing in memory, and
-// single keys written through IFileSystem to a file that fails.
+// Private-profile semantics of IniText: reading and writing in memory, with
+// and without a multi-line key, the choice of UTF-16, and single keys written
+// through IFileSystem.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -7,12 +8,15 @@
 #include <string>
 
 #include "MemoryFileSystem.h"
-#include "note/IniProfile.h"
+#include "profile/IniProfile.h"
 
-namespace zlt::note {
+namespace zlt::profile {
 namespace {
 
-IniText Ini(std::string bytes) { return IniText::Parse(std::move(bytes)); }
+// Most cases read with a multi-line key, as note files are read.
+constexpr std::string_view kMultiLineKey = "txtData";
+
+IniText Ini(std::string bytes) { return IniText::Parse(std::move(bytes), kMultiLineKey); }
 
 struct GetCase {
   const char* why;
@@ -179,6 +183,29 @@ TEST(IniTextMultiLineValue, LosesExactlyOneClosingCrLf) {
   EXPECT_EQ(Ini("[s]\r\ntxtData= a \"b\" ").MultiLineValue("s"), " a \"b\" ");
 }
 
+// A reader that names no multi-line key (the settings file) takes every line
+// for what it looks like; one that names another key ends the keys at it.
+TEST(IniTextMultiLineValue, OnlyTheKeyTheReaderNamesRunsToTheEnd) {
+  const std::string text = "[s]\r\na=1\r\ntxtData=x\r\nb=2\r\n";
+  IniText plain = IniText::Parse(text);
+  EXPECT_EQ(plain.MultiLineValue("s"), std::nullopt);
+  EXPECT_EQ(plain.Get("s", "txtData"), "x");
+  EXPECT_EQ(plain.Get("s", "b"), "2");
+  plain.Set("s", "c", "3");
+  EXPECT_EQ(plain.Bytes(), text + "c=3\r\n");
+
+  // A name 932 and UTF-16 store otherwise than UTF-8 starts it in either file.
+  const std::string sjis = "[s]\r\na=1\r\n\x8f\xda\x8d\xd7=x\r\nb=2\r\n";  // 詳細=x
+  for (const std::string& bytes : {sjis, Utf16LeFileBytes("[s]\r\na=1\r\n詳細=x\r\nb=2\r\n")}) {
+    IniText named = IniText::Parse(bytes, "詳細");
+    EXPECT_EQ(named.MultiLineValue("s"), "x\r\nb=2");
+    EXPECT_EQ(named.Get("s", "b"), std::nullopt);
+    named.Set("s", "c", "3");
+    EXPECT_EQ(named.Get("s", "c"), "3");
+    EXPECT_EQ(named.MultiLineValue("s"), "x\r\nb=2") << "a new key goes before the value";
+  }
+}
+
 TEST(IniTextUtf16, ReadsAndWritesBackAsUtf16WithEveryCharacter) {
   // "[s]\r\nk=😀表\r\n" in UTF-16LE with its mark: a character 932 lacks survives.
   const std::string utf16("\xFF\xFE[\0s\0]\0\r\0\n\0k\0=\0\x3D\xD8\x00\xDE\x68\x88\r\0\n\0", 26);
@@ -195,22 +222,63 @@ TEST(IniTextUtf16, DamagedUtf16GivesReplacementCharacters) {
   EXPECT_EQ(ini.Get("s", "k"), "\xEF\xBF\xBDx");
 }
 
+TEST(StoredAsUtf16, AFileStaysUtf16OrTakesATextCodePage932CannotHold) {
+  EXPECT_FALSE(StoredAsUtf16(false, {}));
+  EXPECT_FALSE(StoredAsUtf16(false, {"Title", "買い物 ①"}));
+  EXPECT_TRUE(StoredAsUtf16(true, {"Title", "買い物"}));
+  EXPECT_TRUE(StoredAsUtf16(false, {"買い物", "한글"}));
+  EXPECT_TRUE(StoredAsUtf16(false, {"😀"}));
+}
+
 constexpr std::string_view kPath = "C:\\ZLT\\user\\ZLTFusen.ini";
+
+// The result tells the writer what the file is now, so a note can stay UTF-16.
+TEST(WriteProfileString, SaysWhetherTheFileIsUtf16Now) {
+  const std::string sjis = "[s]\r\nk=\x95\x5c\r\n";  // k=表
+  const std::string utf16 = Utf16LeFileBytes("[s]\r\nk=表\r\n");
+  struct Case {
+    const char* why;
+    std::optional<std::string> before;
+    std::string value;
+    bool utf16;
+    std::string after;
+  };
+  const Case cases[] = {
+      {"932 holds it", sjis, "寿司", false, sjis + "n=\x8e\xf5\x8e\x69\r\n"},
+      {"932 cannot hold it", sjis, "한글", true, Utf16LeFileBytes("[s]\r\nk=表\r\nn=한글\r\n")},
+      {"no file yet", std::nullopt, "😀", true, Utf16LeFileBytes("[s]\r\nn=😀\r\n")},
+      {"a UTF-16 file stays so", utf16, "plain", true,
+       Utf16LeFileBytes("[s]\r\nk=表\r\nn=plain\r\n")},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.why);
+    test::MemoryFileSystem files;
+    if (c.before) files.files[std::string(kPath)] = *c.before;
+    const KeyWritten written = WriteProfileString(files, kPath, "s", "n", c.value);
+    EXPECT_TRUE(written);
+    EXPECT_EQ(written.utf16, c.utf16);
+    EXPECT_EQ(files.files[std::string(kPath)], c.after);
+  }
+}
 
 TEST(WriteProfileString, LeavesAFileItCannotReadAlone) {
   test::MemoryFileSystem files;
   files.files[std::string(kPath)] = "[s]\r\nother=keep\r\n";
   files.failReads = true;
-  EXPECT_FALSE(WriteProfileString(files, kPath, "s", "k", "v"));
+  const KeyWritten written = WriteProfileString(files, kPath, "s", "k", "한글");
+  EXPECT_FALSE(written);
+  EXPECT_FALSE(written.utf16);
   EXPECT_EQ(files.files.at(std::string(kPath)), "[s]\r\nother=keep\r\n");
 }
 
 TEST(WriteProfileString, ReportsAFailedWrite) {
   test::MemoryFileSystem files;
   files.failWrites = true;
-  EXPECT_FALSE(WriteProfileString(files, kPath, "s", "k", "v"));
+  const KeyWritten written = WriteProfileString(files, kPath, "s", "k", "한글");
+  EXPECT_FALSE(written);
+  EXPECT_FALSE(written.utf16) << "no file was turned UTF-16";
   EXPECT_FALSE(files.FileExists(kPath));
 }
 
 }  // namespace
-}  // namespace zlt::note
+}  // namespace zlt::profile

@@ -46,7 +46,7 @@ TEST_F(DamagedNoteFile, InvalidCodePage932BytesSurviveASingleKeyWrite) {
   const auto values = ReadNoteFile(files_, kPath);
   ASSERT_TRUE(values.has_value());
   // Rewriting the title with what was read keeps every byte of the file.
-  ASSERT_TRUE(WriteNoteKey(files_, kPath, "Title", values->title));
+  ASSERT_TRUE(WriteNoteKey(files_, kPath, NoteKey::kTitle, LineText(values->title)));
   EXPECT_EQ(Stored(), body);
   // So does a full write of what was read, the details included.
   NoteFileContent content;
@@ -67,7 +67,7 @@ TEST_F(DamagedNoteFile, TenMegabyteFileReadsWhole) {
   EXPECT_EQ(values->title, "big");
   ASSERT_TRUE(values->details.has_value());
   EXPECT_EQ(values->details->size(), details.size() / line.size() * (line.size() + 3));
-  ASSERT_TRUE(WriteNoteKey(files_, kPath, "Left", "1"));
+  ASSERT_TRUE(WriteNoteKey(files_, kPath, NoteKey::kLeft, PositionText(1, NoteWrite::kOneKey)));
   EXPECT_EQ(ReadNoteFile(files_, kPath)->left, 1);
 }
 

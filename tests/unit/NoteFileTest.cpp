@@ -1,12 +1,13 @@
-// The note file: exact bytes of a full write, reading back, single keys and
-// the choice of a new file name. The bytes of a plain new note are the
-// behaviour tests' NoteBytes.
+// The note file: exact bytes of a full write, every key's form in both kinds
+// of write, reading back, single keys and the choice of a new file name. The bytes of a plain new
+// note are the behaviour tests' NoteBytes.
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "MemoryFileSystem.h"
 #include "note/NoteFile.h"
+#include "platform/Cp932.h"
 
 namespace zlt::note {
 namespace {
@@ -21,8 +22,8 @@ constexpr std::string_view kHeader =
 std::string Fields(const NoteFileValues& v) {
   std::ostringstream out;
   out << v.alarm << ' ' << v.alarmMusic << ' ' << v.date << ' ' << v.time0 << ' ' << v.time1 << ' '
-      << v.left << ' ' << v.top << ' ' << v.temae << ' ' << v.toumei << " [" << v.title << "] "
-      << (v.details ? "[" + *v.details + "]" : "(no details)");
+      << v.left << ' ' << v.top << ' ' << v.inFront << ' ' << v.translucent << " [" << v.title
+      << "] " << (v.details ? "[" + *v.details + "]" : "(no details)");
   return out.str();
 }
 
@@ -47,7 +48,7 @@ TEST_F(NoteFileTest, ShoppingNoteIsStoredAsTheseExactBytes) {
   content.time1 = "30";
   content.left = 9120;
   content.top = 1500;
-  content.temae = 1;
+  content.inFront = true;
   content.title = "買い物";
   content.details = "牛乳\r\nパン";
   ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
@@ -58,6 +59,88 @@ TEST_F(NoteFileTest, ShoppingNoteIsStoredAsTheseExactBytes) {
                           "txtData=\x8b\x8d\x93\xfb\r\n\x83\x70\x83\x93\r\n");
 
   EXPECT_EQ(Fields(Read()), "1 0 2005/07/30 09 30 9120 1500 1 0 [買い物] [牛乳\r\nパン]");
+}
+
+// Every key in both kinds of write, from the same values: its line in a whole
+// write, and the line it leaves written alone into a file of other values.
+// Both read back alike; the display options are "1"/"0" in a whole write and
+// "True"/"False" alone, as readers of note files expect.
+TEST_F(NoteFileTest, EveryKeyIsWrittenInItsFormForEachKindOfWrite) {
+  const int left = -15, top = 16777217;  // a window's place; a single holds 16777216
+  const NoteFileContent content{.alarm = 1,
+                                .alarmMusic = 1,
+                                .date = "2005/07/30",
+                                .time0 = " 9",
+                                .time1 = "3\r\n0",
+                                .left = static_cast<float>(left),
+                                .top = static_cast<float>(top),
+                                .inFront = true,
+                                .translucent = false,
+                                .title = "'買い物'",
+                                .details = "Title=x"};
+  const auto alone = NoteWrite::kOneKey;
+  struct Row {
+    NoteKey key;
+    std::string aloneText;
+    std::string wholeLine, aloneLine;
+  };
+  const Row rows[] = {
+      {NoteKey::kAlarm, CheckBoxText(content.alarm), "Alarm=1", "Alarm=1"},
+      {NoteKey::kAlarmMusic, CheckBoxText(content.alarmMusic), "AlarmMusic=1", "AlarmMusic=1"},
+      {NoteKey::kDate, LineText(content.date), "Date=2005/07/30", "Date=2005/07/30"},
+      {NoteKey::kTime0, LineText(content.time0), "Time0=\" 9\"", "Time0=\" 9\""},
+      {NoteKey::kTime1, LineText(content.time1), "Time1=3 0", "Time1=3 0"},
+      {NoteKey::kLeft, PositionText(left, alone), "Left=-15", "Left=-15"},
+      {NoteKey::kTop, PositionText(top, alone), "Top=16777216", "Top=16777217"},
+      {NoteKey::kInFront, std::string(OptionText(true, alone)), "Temae=1", "Temae=True"},
+      {NoteKey::kTranslucent, std::string(OptionText(false, alone)), "Toumei=0", "Toumei=False"},
+      {NoteKey::kTitle, LineText(content.title), "Title=\"'買い物'\"", "Title=\"'買い物'\""},
+  };
+  std::string wholeLines, aloneLines;
+  for (const Row& row : rows) {
+    wholeLines += row.wholeLine + "\r\n";
+    aloneLines += row.aloneLine + "\r\n";
+  }
+  const std::string detailsLine = "txtData=Title=x\r\n";
+
+  ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
+  EXPECT_EQ(Stored(), std::string(kHeader) + platform::Utf8ToCp932(wholeLines + detailsLine));
+  const std::string wholeRead = Fields(Read());
+
+  NoteFileContent other;
+  other.translucent = true;
+  other.details = content.details;
+  ASSERT_TRUE(WriteNoteFile(files_, kPath, other));
+  for (const Row& row : rows) {
+    EXPECT_TRUE(WriteNoteKey(files_, kPath, row.key, row.aloneText)) << KeyName(row.key);
+  }
+  EXPECT_EQ(Stored(), std::string(kHeader) + platform::Utf8ToCp932(aloneLines + detailsLine));
+  EXPECT_EQ(Fields(Read()), wholeRead);
+
+  // The details go only into a whole write, and a note without a file gets none.
+  EXPECT_FALSE(WriteNoteKey(files_, kPath, NoteKey::kDetails, "lost"));
+  EXPECT_FALSE(WriteNoteKey(files_, "", NoteKey::kTitle, "lost"));
+  EXPECT_EQ(Fields(Read()), wholeRead);
+}
+
+// A title typed into a code page 932 note that 932 cannot hold turns the file
+// UTF-16; the write says so, so that the note's next whole write stays UTF-16.
+TEST_F(NoteFileTest, AKeyWrittenAloneThatTurnsTheFileUtf16SaysSo) {
+  NoteFileContent content;
+  content.title = "寿司";
+  content.details = "詳細";
+  ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
+  const auto plain = WriteNoteKey(files_, kPath, NoteKey::kTitle, LineText("すし"));
+  EXPECT_TRUE(plain);
+  EXPECT_FALSE(plain.utf16);
+  const auto turned = WriteNoteKey(files_, kPath, NoteKey::kTitle, LineText("초밥"));
+  EXPECT_TRUE(turned);
+  EXPECT_TRUE(turned.utf16);
+  content.title = "초밥";
+  EXPECT_EQ(Stored(), NoteFileBytes(content)) << "as the whole write of the note stores it";
+  EXPECT_TRUE(Read().utf16);
+  EXPECT_TRUE(WriteNoteKey(files_, kPath, NoteKey::kTitle, LineText("すし")).utf16)
+      << "a UTF-16 file stays so";
 }
 
 TEST_F(NoteFileTest, SaveAndLoadCyclesNeverGrowTheDetails) {
@@ -84,8 +167,8 @@ TEST_F(NoteFileTest, DetailsThatLookLikeKeysOrSectionsComeBackUnchanged) {
   EXPECT_EQ(values.details, content.details);
 
   // Later single-key writes land among the keys, never in the details.
-  ASSERT_TRUE(WriteNoteKey(files_, kPath, "Title", "new"));
-  ASSERT_TRUE(WriteNoteKey(files_, kPath, "Left", "77"));
+  ASSERT_TRUE(WriteNoteKey(files_, kPath, NoteKey::kTitle, LineText("new")));
+  ASSERT_TRUE(WriteNoteKey(files_, kPath, NoteKey::kLeft, PositionText(77, NoteWrite::kOneKey)));
   EXPECT_EQ(Read().title, "new");
   EXPECT_EQ(Read().left, 77);
   EXPECT_EQ(Read().details, content.details);
@@ -101,7 +184,7 @@ TEST_F(NoteFileTest, TitlesThatTheReaderWouldTrimUnquoteOrCutReadBackExactly) {
     content.title = title;
     ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
     EXPECT_EQ(Read().title, title);
-    ASSERT_TRUE(WriteNoteKey(files_, kPath, "Title", title));
+    ASSERT_TRUE(WriteNoteKey(files_, kPath, NoteKey::kTitle, LineText(title)));
     EXPECT_EQ(Read().title, title);
     EXPECT_EQ(Read().details, "body") << "the details key inside a title starts nothing";
   }
@@ -115,7 +198,7 @@ TEST_F(NoteFileTest, TitleIsOneLineOnEveryWrite) {
   ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
   EXPECT_EQ(Read().title, "one two");
   EXPECT_EQ(Read().date, "2005/07/30 Alarm=1");
-  ASSERT_TRUE(WriteNoteKey(files_, kPath, "Title", "x\ry\nTop=5"));
+  ASSERT_TRUE(WriteNoteKey(files_, kPath, NoteKey::kTitle, LineText("x\ry\nTop=5")));
   EXPECT_EQ(Read().title, "x y Top=5");
   EXPECT_EQ(Read().top, 0);
 }
@@ -135,9 +218,9 @@ TEST_F(NoteFileTest, DisplayOptionsReadBothForms) {
       {"Temae=True\r\n", true},  {"Temae=true\r\n", true},   {"Temae=1\r\n", true},
       {"Temae=-1\r\n", true},    {"Temae=False\r\n", false}, {"Temae=0\r\n", false},
       {"Temae=junk\r\n", false}, {"Temae=\r\n", false},      {"", false}};
-  for (const auto& [line, temae] : cases) {
+  for (const auto& [line, inFront] : cases) {
     Store(std::string(kHeader) + "Alarm=0\r\n" + line);
-    EXPECT_EQ(Read().temae, temae) << line;
+    EXPECT_EQ(Read().inFront, inFront) << line;
   }
 }
 

@@ -29,8 +29,8 @@ TEST(NoteModelTest, AFileReadIntoTheModelIsWrittenBackByteForByte) {
   written.time1 = "45";
   written.left = 5000;
   written.top = 1200;
-  written.temae = 1;
-  written.toumei = 0;
+  written.inFront = true;
+  written.translucent = false;
   written.title = "買い物";
   written.details = "牛乳\r\n\r\nパン";
   for (const bool utf16 : {false, true}) {
@@ -124,8 +124,8 @@ TEST(NoteModelTest, ClosingTheDetailsGivesTheWindowTheOptionsTheyShow) {
   EXPECT_EQ(model.shown.options, (DisplayOptions{true, true})) << "a new note starts ticked";
   model.ApplyShownOptions();
   EXPECT_EQ(model.applied, (DisplayOptions{true, true}));
-  EXPECT_EQ(model.FileContent().temae, 1);
-  EXPECT_EQ(model.FileContent().toumei, 1);
+  EXPECT_TRUE(model.FileContent().inFront);
+  EXPECT_TRUE(model.FileContent().translucent);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "note/ValueText.h"
+#include "state/Text.h"
 
 namespace zlt::note {
 namespace {
@@ -29,6 +30,43 @@ TEST(TextToInt16, RoundsHalvesToEvenAndRefusesJunkAndValuesOutOfRange) {
       {"32767.4", 32767}, {"", {}},        {"Err", {}},   {"1,0", {}},      {"32768", {}},
       {"-32769", {}},     {"32767.5", {}}, {"1e400", {}}, {"nan", {}},      {"1 2", {}}};
   for (const auto& [text, value] : cases) EXPECT_EQ(TextToInt16(text), value) << '"' << text << '"';
+}
+
+// One parser, two syntaxes: the alarm's hour and minute boxes take whole
+// numbers alone, the note file's numbers fractions and exponents too.
+TEST(ParseWholeNumber, TakesFractionsAndExponentsOnlyInTheDecimalSyntax) {
+  struct Case {
+    const char* text;
+    std::optional<long> whole;            // as the hour and minute boxes are read
+    std::optional<std::int16_t> decimal;  // as Alarm and AlarmMusic are read
+  };
+  const Case cases[] = {
+      {"9", 9, 9},
+      {" 09 ", 9, 9},
+      {"-05", -5, -5},
+      {"+7", 7, 7},
+      {"-0", 0, 0},
+      {"2.5", {}, 2},
+      {"3.5", {}, 4},
+      {"1e2", {}, 100},
+      {".5", {}, 0},
+      {"7.", {}, 7},
+      {"0000000001", {}, 1},  // ten digits are more than a whole number may have
+      {"123456789", 123456789, {}},
+      {"99999", 99999, {}},
+      {"", {}, {}},
+      {"+", {}, {}},
+      {"--1", {}, {}},
+      {"+-1", {}, {}},
+      {"1 2", {}, {}},
+      {"0x1", {}, {}},
+      {"1e", {}, {}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ParseWholeNumber<long>(c.text, NumberSyntax::kWhole), c.whole)
+        << '"' << c.text << '"';
+    EXPECT_EQ(TextToInt16(c.text), c.decimal) << '"' << c.text << '"';
+  }
 }
 
 TEST(TextToTwips, ReadsASingleThenRoundsHalvesToEvenAndRefusesJunkAndValuesOutOfRange) {

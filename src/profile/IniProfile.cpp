@@ -1,4 +1,4 @@
-#include "note/IniProfile.h"
+#include "profile/IniProfile.h"
 
 #include <algorithm>
 #include <utility>
@@ -8,7 +8,7 @@
 #include "platform/Cp932Backend.h"
 #include "platform/Utf8.h"
 
-namespace zlt::note {
+namespace zlt::profile {
 namespace {
 
 using platform::TrimBlanks;
@@ -143,7 +143,7 @@ struct IniText::SectionScan {
   std::string_view value;    // trimmed, quotes not yet stripped
   std::size_t insertAt = 0;  // after the section's last key line (or its header)
   bool insertNeedsBreak = false;
-  std::optional<std::size_t> multiLineBegin;  // the line that begins with "txtData="
+  std::optional<std::size_t> multiLineBegin;  // the line that begins with the multi-line key
 };
 
 namespace {
@@ -217,8 +217,6 @@ bool IsAscii(std::string_view text) {
                      [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-std::string MultiLinePrefix() { return std::string(kMultiLineKey) + "="; }
-
 // Hands the first section named section (as stored) to visit, line by line,
 // its header first: visit(line, content, parsed) returns false to stop. Only
 // the first matching section counts; the next header ends it.
@@ -242,12 +240,16 @@ void WalkFirstSection(std::string_view text, std::string_view section, bool byte
 
 }  // namespace
 
-IniText IniText::Parse(std::string bytes) {
+bool StoredAsUtf16(bool staysUtf16, std::initializer_list<std::string_view> texts) {
+  return staysUtf16 || !std::all_of(texts.begin(), texts.end(), platform::Cp932Holds);
+}
+
+IniText IniText::Parse(std::string bytes, std::string_view multiLineKey) {
   if (bytes.starts_with(kUtf16LeMark)) {
     return IniText(Utf16LeToUtf8(std::string_view(bytes).substr(kUtf16LeMark.size())),
-                   Encoding::kUtf16Le);
+                   Encoding::kUtf16Le, multiLineKey);
   }
-  return IniText(std::move(bytes), Encoding::kCp932);
+  return IniText(std::move(bytes), Encoding::kCp932, multiLineKey);
 }
 
 std::string Utf16LeFileBytes(std::string_view utf8) {
@@ -268,6 +270,11 @@ std::string IniText::ToUtf8(std::string_view stored) const {
 std::string IniText::FromUtf8(std::string_view utf8) const {
   if (encoding_ == Encoding::kUtf16Le) return SanitizedUtf8(utf8);
   return platform::Utf8ToCp932(utf8);
+}
+
+std::string IniText::MultiLinePrefix() const {
+  if (multiLineKey_.empty()) return {};
+  return (IsAscii(multiLineKey_) ? multiLineKey_ : FromUtf8(multiLineKey_)) + "=";
 }
 
 IniText::SectionScan IniText::Scan(std::string_view section, std::string_view key) const {
@@ -292,9 +299,9 @@ IniText::SectionScan IniText::Scan(std::string_view section, std::string_view ke
                        scan.fileKey = parsed.name;
                        scan.value = parsed.value;
                      }
-                     if (content.starts_with(prefix)) {
+                     if (!prefix.empty() && content.starts_with(prefix)) {
                        scan.multiLineBegin = line.begin;
-                       return false;  // the rest of the file is the details text
+                       return false;  // the rest of the file is the multi-line value
                      }
                      if (scan.keyFound) return false;
                      scan.insertAt = line.next;
@@ -331,7 +338,7 @@ IniText::SectionValues IniText::Read(const IniName& section,
   SectionValues read;
   read.values.resize(keys.size());
 
-  // The line that begins with "txtData=" ends the keys.
+  // The line that begins with the multi-line key ends the keys.
   const std::string prefix = MultiLinePrefix();
   WalkFirstSection(text, storedSection, byteWise,
                    [&](const Line& line, std::string_view content, const ParsedLine& parsed) {
@@ -345,20 +352,19 @@ IniText::SectionValues IniText::Read(const IniName& section,
                          read.values[i] = ToUtf8(StripOuterQuotes(parsed.value));
                        }
                      }
-                     if (!content.starts_with(prefix)) return true;
+                     if (prefix.empty() || !content.starts_with(prefix)) return true;
                      std::string_view rest = text.substr(line.begin + prefix.size());
                      if (rest.ends_with(kLineBreak)) rest.remove_suffix(kLineBreak.size());
                      read.multiLine = ToUtf8(rest);
-                     return false;  // the rest of the file is the details text
+                     return false;  // the rest of the file is the multi-line value
                    });
   return read;
 }
 
 void IniText::Set(std::string_view section, std::string_view key, std::string_view value) {
   if (key.empty()) return;
-  if (encoding_ == Encoding::kCp932 &&
-      !(platform::Cp932Holds(section) && platform::Cp932Holds(key) &&
-        platform::Cp932Holds(value))) {
+  // A text 932 cannot hold turns the whole file UTF-16 rather than become "?".
+  if (StoredAsUtf16(Utf16(), {section, key, value}) && !Utf16()) {
     text_ = platform::Cp932ToUtf8(text_);
     encoding_ = Encoding::kUtf16Le;
   }
@@ -401,13 +407,15 @@ std::string ReadProfileString(const platform::IFileSystem& files, std::string_vi
   return IniText::Parse(std::move(*bytes)).Get(section, key).value_or(std::string(fallback));
 }
 
-bool WriteProfileString(platform::IFileSystem& files, std::string_view path,
-                        std::string_view section, std::string_view key, std::string_view value) {
+KeyWritten WriteProfileString(platform::IFileSystem& files, std::string_view path,
+                              std::string_view section, std::string_view key,
+                              std::string_view value, std::string_view multiLineKey) {
   auto bytes = files.ReadAll(path);
-  if (!bytes && files.FileExists(path)) return false;
-  IniText text = IniText::Parse(bytes ? std::move(*bytes) : std::string());
+  if (!bytes && files.FileExists(path)) return {};
+  IniText text = IniText::Parse(bytes ? std::move(*bytes) : std::string(), multiLineKey);
   text.Set(section, key, value);
-  return files.ReplaceAtomically(path, text.Bytes()).written;
+  if (!files.ReplaceAtomically(path, text.Bytes())) return {};
+  return {true, text.Utf16()};
 }
 
-}  // namespace zlt::note
+}  // namespace zlt::profile
