@@ -7,7 +7,6 @@
 // psapi.h needs windows.h before it.
 // clang-format off
 #include <windows.h>
-#include <commctrl.h>
 #include <psapi.h>
 // clang-format on
 
@@ -88,24 +87,17 @@ class BenchFolders {
   std::vector<std::wstring> files_;
 };
 
-// The platform as WinMain builds it (common controls first, then every
-// backend), with the program folder of the benchmark.
+// The platform as WinMain builds it, with the program folder of the benchmark.
 class WindowsPlatform {
  public:
   explicit WindowsPlatform(const std::wstring& appFolder)
-      : windows_(CommonControlsFirst()), environment_(win32::FromWide(appFolder)) {}
+      : windows_(GetModuleHandleW(nullptr)), environment_(win32::FromWide(appFolder)) {}
   WindowsPlatform(const WindowsPlatform&) = delete;
   WindowsPlatform& operator=(const WindowsPlatform&) = delete;
 
   platform::Platform& Get() { return platform_; }
 
  private:
-  static HINSTANCE CommonControlsFirst() {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    return GetModuleHandleW(nullptr);
-  }
-
   win32::Win32WindowSystem windows_;
   win32::Win32FileSystem files_;
   win32::Win32Processes processes_;

@@ -27,15 +27,12 @@
 #include "note/NoteLayout.h"
 #include "note/NoteWindow.h"
 #include "platform/Cp932.h"
-#include "platform/win32/Win32KernelHandles.h"
 #include "platform/win32/Win32Text.h"
 #include "startup/Program.h"
 
 namespace {
 
 using namespace zlt::bench;
-
-using zlt::win32::KernelHandle;
 
 std::string NoteBytes(int index, bool alarm, const std::string& date) {
   const int left = 3360 + (index % 40) * 600;

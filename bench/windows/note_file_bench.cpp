@@ -22,12 +22,12 @@
 #include <vector>
 
 #include "note/NoteFile.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32KernelHandles.h"
 
 namespace {
 
-using zlt::win32::KernelHandle;
+using zlt::win32::FileHandle;
 
 // The keys before "txtData", read one by one through the private-profile calls.
 constexpr const char* kReadKeys[] = {"Alarm", "AlarmMusic", "Date",  "Time0",  "Time1",
@@ -83,8 +83,8 @@ bool PlatformRead(const std::string& section, const std::string& path, PlatformN
     note.values[k] = Wide932(std::string_view(buffer, length));
     if (k == 0 && note.values[0] == L"Err") return false;
   }
-  KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return false;
   LARGE_INTEGER size;
   if (!GetFileSizeEx(file.Get(), &size)) return false;
@@ -101,7 +101,8 @@ bool PlatformRead(const std::string& section, const std::string& path, PlatformN
   return true;
 }
 
-// The old full write: delete, then one private-profile write per key.
+// The full write through the system's private-profile calls, the yardstick for
+// ours: delete the file, then one WritePrivateProfileStringA per key.
 void PlatformWrite(const std::string& section, const std::string& path,
                    const std::string (&values)[11]) {
   static constexpr const char* kKeys[] = {"Alarm",  "AlarmMusic", "Date",   "Time0",
@@ -115,8 +116,8 @@ void PlatformWrite(const std::string& section, const std::string& path,
 
 // The least an atomic write can do: no name search, no text building.
 bool FloorWrite(const std::wstring& path, const std::wstring& temporary, std::string_view bytes) {
-  KernelHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return false;
   DWORD written = 0;
   const bool ok =
@@ -155,12 +156,12 @@ int main(int argc, char** argv) {
   content.time1 = "30";
   content.left = 9120;
   content.top = 1500;
-  content.temae = 1;
-  content.toumei = 0;
+  content.inFront = true;
+  content.translucent = false;
   content.title = "買い物";
   content.details = "牛乳\r\nパン";  // the writer ends the file with the line break
 
-  // The same note as the old writer passed it: ANSI text.
+  // The same note for WritePrivateProfileStringA, which takes ANSI text.
   const std::string section = Ansi(L"ZLT付箋紙プラグイン");
   const std::string platformValues[11] = {"1",
                                           "0",

@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "../Median.h"
-#include "platform/win32/Win32KernelHandles.h"
+#include "platform/win32/Handles.h"
 
 namespace {
 

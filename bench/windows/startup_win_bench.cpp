@@ -27,7 +27,7 @@
 #include "BenchSupport.h"
 #include "manager/Controller.h"
 #include "platform/Cp932.h"
-#include "platform/win32/Win32KernelHandles.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/Win32Text.h"
 #include "startup/Program.h"
 
@@ -35,7 +35,7 @@ namespace {
 
 using namespace zlt::bench;
 
-using zlt::win32::KernelHandle;
+using zlt::win32::FileHandle;
 
 // A counter the system does not keep (Wine answers 0) is shown as such.
 void PrintCount(const char* what, double before, double after, double per, double scale = 1) {
@@ -69,8 +69,8 @@ double BareReadMs(const std::vector<std::wstring>& paths, std::size_t& bytes) {
   bytes = 0;
   std::string buffer;
   for (const auto& path : paths) {
-    KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) continue;
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file.Get(), &size)) continue;

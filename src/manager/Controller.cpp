@@ -1,7 +1,6 @@
 #include "manager/Controller.h"
 
 #include <algorithm>
-#include <exception>
 #include <memory>
 
 namespace zlt::manager {
@@ -59,9 +58,11 @@ note::NoteWindow* Controller::CreateNote(note::LoadMode mode, const std::string&
     note.Load(mode, path);
     note.ShowInactive();
     return &note;
-  } catch (const std::exception&) {
-    // The window system refused the window (out of window objects, most
-    // likely): this note is not open, and the rest of a batch would fail alike.
+  } catch (const platform::WindowRefused&) {
+    // The window system refused the note's window or one of its controls (out
+    // of window objects, most likely): this note is not open, and the rest of
+    // a batch would fail alike. Any other error is a fault of the program and
+    // goes on up.
     if (note.NoteNumber() != 0) --state_.OpenNotes;
     std::erase_if(notes_, [&](const auto& held) { return held.get() == &note; });
     noteRefused_ = true;

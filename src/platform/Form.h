@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -80,6 +81,15 @@ class IFormEvents {
   virtual void OnCopyData(std::string_view /*bytes*/) {}
 };
 
+// The window system would not make a window or a control: the process is out
+// of window objects, most likely. Thrown by CreateForm and AddControl; any
+// other error from them is a fault of the program.
+class WindowRefused : public std::runtime_error {
+ public:
+  WindowRefused() : std::runtime_error("the window system refused a new window") {}
+  using std::runtime_error::runtime_error;
+};
+
 // A top-level window. Destroying the object destroys the window without
 // running any handler.
 class IForm {
@@ -89,6 +99,7 @@ class IForm {
   virtual WindowHandle Handle() const = 0;
 
   // Adds a control. Controls are created in call order; a parent comes first.
+  // Throws WindowRefused when the window system will not make it.
   virtual IControl& AddControl(const ControlSpec& spec) = 0;
   virtual bool HasControl(int id) const = 0;
   virtual IControl& Control(int id) = 0;

@@ -38,6 +38,7 @@ class IWindowSystem {
  public:
   virtual ~IWindowSystem() = default;
 
+  // Throws WindowRefused when the window system will not make the window.
   virtual std::unique_ptr<IForm> CreateForm(const FormSpec& spec, IFormEvents& events) = 0;
   virtual std::unique_ptr<IPopupMenu> CreatePopupMenu(const std::vector<MenuItemSpec>& items) = 0;
 

@@ -15,7 +15,8 @@ std::string ChooseDataFolder(platform::IFileSystem& files,
                              const platform::IEnvironment& environment, std::string_view appFolder,
                              std::string_view userName) {
   std::string folder = JoinPath(appFolder, userName);
-  files.CreateFolder(folder);  // only the last level, as it always was
+  // The user's folder only: the program's folder, which holds the executable, exists.
+  files.CreateFolder(folder);
   if (files.CanCreateFilesIn(folder)) return folder;
   if (const auto localAppData = environment.LocalAppDataFolder()) {
     std::string store = VirtualStorePlace(*localAppData, folder);

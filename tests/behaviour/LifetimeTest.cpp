@@ -1,6 +1,8 @@
 // How notes come and go over the program's life: a restore-all that loses the
-// start race, every way a note window closes, a window the system refuses,
-// and where a note reopens.
+// start race, every way a note window closes, a window the system refuses (and
+// a fault that is no refusal), and where a note reopens.
+#include <stdexcept>
+
 #include "FusenFixture.h"
 
 namespace zlt::test {
@@ -10,6 +12,51 @@ using manager::MenuItem;
 using platform::TwipsRect;
 
 using LifetimeTest = FusenTest;
+
+// The sim's window system, except that every form after the first letThrough
+// fails with an error that is no refusal: a fault of the program in making it.
+class FaultyWindows final : public platform::IWindowSystem {
+ public:
+  FaultyWindows(platform::IWindowSystem& windows, int letThrough)
+      : windows_(windows), letThrough_(letThrough) {}
+
+  std::unique_ptr<platform::IForm> CreateForm(const platform::FormSpec& spec,
+                                              platform::IFormEvents& events) override {
+    if (letThrough_ == 0) throw std::logic_error("a fault in making a window");
+    --letThrough_;
+    return windows_.CreateForm(spec, events);
+  }
+  std::unique_ptr<platform::IPopupMenu> CreatePopupMenu(
+      const std::vector<platform::MenuItemSpec>& items) override {
+    return windows_.CreatePopupMenu(items);
+  }
+  platform::WindowHandle FindWindowByCaption(std::string_view caption) const override {
+    return windows_.FindWindowByCaption(caption);
+  }
+  long SendClose(platform::WindowHandle window) override { return windows_.SendClose(window); }
+  platform::Answer AskYesNo(std::string_view text, std::string_view title) override {
+    return windows_.AskYesNo(text, title);
+  }
+  void ShowNotice(std::string_view text, std::string_view title) override {
+    windows_.ShowNotice(text, title);
+  }
+  void DoEvents() override { windows_.DoEvents(); }
+  void RunMessageLoop() override { windows_.RunMessageLoop(); }
+  platform::ScreenMetrics Screen() const override { return windows_.Screen(); }
+  std::optional<platform::PixelRect> MonitorRectOf(platform::WindowHandle window) const override {
+    return windows_.MonitorRectOf(window);
+  }
+  bool ShiftDown() const override { return windows_.ShiftDown(); }
+  platform::PixelPoint CursorPos() const override { return windows_.CursorPos(); }
+  platform::WindowHandle WindowFromPoint(platform::PixelPoint point) const override {
+    return windows_.WindowFromPoint(point);
+  }
+  void InjectMouse(platform::MouseInjection what) override { windows_.InjectMouse(what); }
+
+ private:
+  platform::IWindowSystem& windows_;
+  int letThrough_;
+};
 
 TEST_F(LifetimeTest, RestoreAllThatLosesTheStartRaceStillOpensEveryNote) {
   WriteNotes(3);
@@ -109,6 +156,21 @@ TEST_F(LifetimeTest, ARefusedNoteWindowIsReportedOnceAndTheProgramGoesOnWithTheR
   EXPECT_EQ(desktop_.MessageBoxes().size(), 2u);
   EXPECT_EQ(run.State().OpenNotes, 4);
   EXPECT_EQ(desktop_.Forms().size(), 5u) << "no half-made window is left behind";
+}
+
+TEST_F(LifetimeTest, AFaultInMakingANoteIsNotTakenForARefusedWindow) {
+  WriteNotes(2);
+  sim::Instance::Config config;
+  config.commandLine = "/*";
+  config.hostRoot = root_.string();
+  sim::Instance instance(desktop_, config);
+  const platform::Platform& sim = instance.Platform();
+  FaultyWindows windows(sim.windows, 1);  // the controller comes; note 1 fails
+  platform::Platform platform{windows,   sim.files,    sim.processes,  sim.clock,
+                              sim.shell, sim.instance, sim.environment};
+  Program program(platform);
+  EXPECT_THROW(instance.RunAsProcess([&] { program.Main(); }), std::logic_error);
+  EXPECT_TRUE(desktop_.MessageBoxes().empty()) << "no notice of a refused window";
 }
 
 TEST_F(LifetimeTest, ANoteClosedWithItsDetailsOpenReopensWhereItStood) {

@@ -1,7 +1,5 @@
 #include "platform/sim/SimWindowSystem.h"
 
-#include <stdexcept>
-
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimInstance.h"
 #include "platform/sim/SimPopupMenu.h"
@@ -14,7 +12,7 @@ std::unique_ptr<platform::IForm> SimWindowSystem::CreateForm(const platform::For
     --desktop_.windowsBeforeRefusal_;
   } else if (desktop_.windowsToRefuse_ > 0) {
     --desktop_.windowsToRefuse_;
-    throw std::runtime_error("the window system refused a new window");
+    throw platform::WindowRefused();
   }
   return desktop_.CreateForm(&instance_, spec, events);
 }

@@ -1,6 +1,8 @@
 // What every form and control of the window system shares: the module, the
 // DPI, the classes, the program icon, fonts, brushes, and whether the program
-// itself is busy changing windows.
+// itself is busy changing windows. What only dialogs, controls and message
+// boxes need is made with the first of them: a second start makes one hidden
+// form and ends.
 #pragma once
 
 #include <windows.h>
@@ -24,10 +26,7 @@ struct Win32Context {
   FontCache fonts{96};
   BrushCache brushes;
   MonitorCache monitors;
-  UniqueIcon programIcon;       // 32 x 32
-  UniqueIcon programIconSmall;  // 16 x 16
   WindowClass formClass;
-  WindowClass boxClass;
   // One tooltip window serves every form: a thousand notes would otherwise
   // cost a thousand more top-level windows.
   UniqueWindow tooltips;
@@ -41,6 +40,21 @@ struct Win32Context {
   std::optional<bool> mouseShift;
 
   bool InProgramCall() const { return programCallDepth > 0; }
+
+  // The program icon, 32 x 32 and 16 x 16; null when it cannot be loaded.
+  HICON ProgramIcon();
+  HICON SmallProgramIcon();
+  // Before a control or a message box is made: the common controls (the
+  // classes of version 6, the tooltip window) and the class of frames and
+  // picture boxes.
+  void PrepareControls();
+  const wchar_t* BoxClassName() const { return boxClass_.Name(); }
+
+ private:
+  UniqueIcon programIcon_;
+  UniqueIcon smallProgramIcon_;
+  bool controlsPrepared_ = false;
+  WindowClass boxClass_;
 };
 
 // While a mouse message is reported: its Shift state, then the one before.

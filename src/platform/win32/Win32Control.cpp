@@ -1,13 +1,13 @@
 #include "Win32Control.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
-#include <stdexcept>
 #include <string>
 
+#include "DebuggerTrace.h"
 #include "MouseInput.h"
+#include "SystemLibraries.h"
 #include "Win32Form.h"
 #include "Win32Text.h"
 
@@ -52,7 +52,7 @@ Creation CreationOf(const platform::ControlSpec& spec, const Win32Context& conte
       return {L"BUTTON", static_cast<DWORD>(spec.graphical ? BS_OWNERDRAW : BS_PUSHBUTTON), 0};
     case ControlKind::Frame:
     case ControlKind::PictureBox:
-      return {context.boxClass.Name(), WS_CLIPCHILDREN, 0};
+      return {context.BoxClassName(), WS_CLIPCHILDREN, 0};
     case ControlKind::Icon:
       return {L"STATIC", SS_ICON | SS_NOTIFY, 0};
   }
@@ -119,6 +119,7 @@ Win32Control::Win32Control(Win32Form& form, const platform::ControlSpec& spec, H
       visible_(spec.visible),
       enabled_(spec.enabled) {
   Win32Context& context = form_.Context();
+  context.PrepareControls();
   const Creation creation = CreationOf(spec, context);
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | creation.style;
   if (spec.visible) style |= WS_VISIBLE;
@@ -136,7 +137,7 @@ Win32Control::Win32Control(Win32Form& form, const platform::ControlSpec& spec, H
       // The control's number as its child id, for tools that look in.
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), context.instance, nullptr));
   settingText_ = false;
-  if (!window_) throw std::runtime_error("the window system refused a new control");
+  if (!window_) throw platform::WindowRefused("the window system refused a new control");
   const HWND window = window_.Get();
   parent_ = parent;
   placed_ = {left, top, left + width, top + height};
@@ -145,14 +146,16 @@ Win32Control::Win32Control(Win32Form& form, const platform::ControlSpec& spec, H
   SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   if (IsTextBox()) SendMessageW(window, EM_SETLIMITTEXT, 0, 0);  // as much as the system holds
   if (kind_ == ControlKind::Icon) {
-    SendMessageW(window, STM_SETICON, reinterpret_cast<WPARAM>(context.programIcon.Get()), 0);
+    SendMessageW(window, STM_SETICON, reinterpret_cast<WPARAM>(context.ProgramIcon()), 0);
   }
-  SetWindowSubclass(window, &Win32Control::SubclassProc, kSubclassId,
-                    reinterpret_cast<DWORD_PTR>(this));
+  late::SetWindowSubclass(window, &Win32Control::SubclassProc, kSubclassId,
+                          reinterpret_cast<DWORD_PTR>(this));
 }
 
 Win32Control::~Win32Control() {
-  if (window_) RemoveWindowSubclass(window_.Get(), &Win32Control::SubclassProc, kSubclassId);
+  if (window_) {
+    late::RemoveWindowSubclass(window_.Get(), &Win32Control::SubclassProc, kSubclassId);
+  }
 }
 
 void Win32Control::RaiseAboveOverlapped(
@@ -188,12 +191,7 @@ void Win32Control::SetText(std::string_view text) {
   if (IsContainer()) InvalidateRect(window_.Get(), nullptr, TRUE);
 }
 
-std::string Win32Control::Text() const {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window_.Get())) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(
-      GetWindowTextW(window_.Get(), text.data(), static_cast<int>(text.size()))));
-  return FromWide(text);
-}
+std::string Win32Control::Text() const { return FromWide(WindowText(window_.Get())); }
 
 void Win32Control::SetVisible(bool visible) {
   visible_ = visible;
@@ -234,9 +232,7 @@ bool Win32Control::Checked() const {
 
 void Win32Control::SetSelection(int start, int length) {
   if (!IsTextBox()) return;
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window_.Get())) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(
-      GetWindowTextW(window_.Get(), text.data(), static_cast<int>(text.size()))));
+  const std::wstring text = WindowText(window_.Get());
   const int first = Utf16Index(text, std::max(start, 0));
   const int last = first + Utf16Index(std::wstring_view(text).substr(first), std::max(length, 0));
   SendMessageW(window_.Get(), EM_SETSEL, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
@@ -248,9 +244,7 @@ int Win32Control::CharacterFromPoint(platform::Twips x, platform::Twips y) const
   const auto xPx = static_cast<WORD>(static_cast<SHORT>(x / dpi.twipsPerPixelX));
   const auto yPx = static_cast<WORD>(static_cast<SHORT>(y / dpi.twipsPerPixelY));
   const LRESULT found = SendMessageW(window_.Get(), EM_CHARFROMPOS, 0, MAKELPARAM(xPx, yPx));
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window_.Get())) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(
-      GetWindowTextW(window_.Get(), text.data(), static_cast<int>(text.size()))));
+  const std::wstring text = WindowText(window_.Get());
   return CharacterIndex(text, LOWORD(found));
 }
 
@@ -279,8 +273,8 @@ void Win32Control::ReportCommand(WORD code) {
 LRESULT CALLBACK Win32Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                             UINT_PTR, DWORD_PTR self) {
   if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(window, &Win32Control::SubclassProc, kSubclassId);
-    return DefSubclassProc(window, message, wParam, lParam);
+    late::RemoveWindowSubclass(window, &Win32Control::SubclassProc, kSubclassId);
+    return late::DefSubclassProc(window, message, wParam, lParam);
   }
   auto* control = reinterpret_cast<Win32Control*>(self);
   // First, as a subclass of the tooltip's own would: a press may hide the
@@ -293,14 +287,16 @@ LRESULT CALLBACK Win32Control::SubclassProc(HWND window, UINT message, WPARAM wP
       return (control->*route.handler)(current);
     } catch (...) {
       // No exception may unwind through the window system's frames.
+      TraceCaughtError(L"a control of the program failed to handle a message; it is dropped",
+                       message);
       return 0;
     }
   }
-  return DefSubclassProc(window, message, wParam, lParam);
+  return late::DefSubclassProc(window, message, wParam, lParam);
 }
 
 LRESULT Win32Control::Default(const Message& message) {
-  return DefSubclassProc(message.window, message.message, message.wParam, message.lParam);
+  return late::DefSubclassProc(message.window, message.message, message.wParam, message.lParam);
 }
 
 // The handlers below read what they need before reporting an event and touch
@@ -371,8 +367,8 @@ LRESULT Win32Control::OnChar(const Message& message) {
   int code = static_cast<int>(message.wParam);
   form_.Events().OnKeyPress(id_, code);
   if (alive.expired() || code == 0) return 0;  // discarded
-  return DefSubclassProc(message.window, message.message, static_cast<WPARAM>(code),
-                         message.lParam);
+  return late::DefSubclassProc(message.window, message.message, static_cast<WPARAM>(code),
+                               message.lParam);
 }
 
 LRESULT Win32Control::OnSetFocus(const Message& message) {

@@ -4,6 +4,7 @@
 
 #include "Win32Control.h"
 #include "Win32Form.h"
+#include "Win32Text.h"
 
 namespace zlt::win32 {
 
@@ -29,9 +30,7 @@ void Win32Control::DrawGraphicalButton(const DRAWITEMSTRUCT& item) {
   InflateRect(&face, -2, -2);
   FillRect(dc, &face, form_.Context().brushes.Get(BackColour()));
 
-  std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(item.hwndItem)) + 1, L'\0');
-  caption.resize(static_cast<std::size_t>(
-      GetWindowTextW(item.hwndItem, caption.data(), static_cast<int>(caption.size()))));
+  const std::wstring caption = WindowText(item.hwndItem);
   const SelectedObject font(dc, font_);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, (item.itemState & ODS_DISABLED) != 0
@@ -73,9 +72,7 @@ LRESULT Win32Control::OnPaint(const Message& message) {
 void Win32Control::PaintFrame(HDC dc) {
   RECT client{};
   GetClientRect(window_.Get(), &client);
-  std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(window_.Get())) + 1, L'\0');
-  caption.resize(static_cast<std::size_t>(
-      GetWindowTextW(window_.Get(), caption.data(), static_cast<int>(caption.size()))));
+  const std::wstring caption = WindowText(window_.Get());
   const SelectedObject font(dc, font_);
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);

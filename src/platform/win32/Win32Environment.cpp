@@ -1,11 +1,8 @@
 #include "Win32Environment.h"
 
 #include <windows.h>
-// clang-format off
-#include <knownfolders.h>
-#include <shlobj.h>
-// clang-format on
 
+#include "SystemLibraries.h"
 #include "Win32Text.h"
 
 namespace zlt::win32 {
@@ -77,12 +74,12 @@ std::string Win32Environment::CommandLine() const {
 
 std::optional<std::string> Win32Environment::LocalAppDataFolder() const {
   wchar_t* path = nullptr;
-  if (FAILED(SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_DEFAULT, nullptr, &path))) {
-    CoTaskMemFree(path);
+  if (FAILED(late::SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_DEFAULT, nullptr, &path))) {
+    late::CoTaskMemFree(path);
     return std::nullopt;
   }
   std::wstring folder(path);
-  CoTaskMemFree(path);
+  late::CoTaskMemFree(path);
   while (folder.size() > 3 && folder.back() == L'\\') folder.pop_back();
   if (folder.empty()) return std::nullopt;
   return FromWide(folder);

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "Win32KernelHandles.h"
+#include "Handles.h"
 #include "Win32Text.h"
 #include "platform/TemporaryName.h"
 
@@ -55,9 +55,9 @@ std::optional<std::string> Win32FileSystem::ReadAll(std::string_view path) const
   const auto wide = ToWidePath(path);
   if (!wide) return std::nullopt;
   // Share everything: a reader must never make another program's save fail.
-  KernelHandle file(CreateFileW(wide->c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  FileHandle file(CreateFileW(wide->c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return std::nullopt;
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0) return std::nullopt;
@@ -86,11 +86,11 @@ platform::WriteResult Win32FileSystem::ReplaceAtomically(std::string_view path,
 
   // Same folder as the target, so the rename never crosses volumes.
   std::wstring temporary;
-  KernelHandle file;
+  FileHandle file;
   for (int attempt = 0; attempt < kTemporaryNameAttempts && !file; ++attempt) {
     temporary = ToWide(platform::TemporaryFileName(path, process, nextTemporary_++));
-    file = KernelHandle(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    file = FileHandle(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file && GetLastError() != ERROR_FILE_EXISTS) return Failed(GetLastError());
   }
   if (!file) return Failed(ERROR_FILE_EXISTS);
@@ -131,8 +131,8 @@ bool Win32FileSystem::CanCreateFilesIn(std::string_view folder) {
         ToWidePath(platform::TemporaryFileName(base, GetCurrentProcessId(), nextTemporary_++));
     if (!probe) return false;
     // Gone again when the handle closes, whatever happens to this process.
-    KernelHandle file(CreateFileW(probe->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    FileHandle file(CreateFileW(probe->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
     if (file) return true;
     if (GetLastError() != ERROR_FILE_EXISTS) return false;
   }

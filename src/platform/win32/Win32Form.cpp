@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "DebuggerTrace.h"
 #include "MenuItemDrawing.h"
 #include "MouseInput.h"
 #include "Win32Text.h"
@@ -80,12 +81,12 @@ Win32Form::Win32Form(Win32Context& context, const platform::FormSpec& spec,
   CreateWindowExW(styles.exStyle, context_.formClass.Name(), caption.c_str(), styles.style,
                   rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr,
                   nullptr, context_.instance, this);
-  if (!window_) throw std::runtime_error("the window system refused a new window");
+  if (!window_) throw platform::WindowRefused();
   if (spec.style == platform::FormStyle::Dialog) {
     SendMessageW(window_.Get(), WM_SETICON, ICON_BIG,
-                 reinterpret_cast<LPARAM>(context_.programIcon.Get()));
+                 reinterpret_cast<LPARAM>(context_.ProgramIcon()));
     SendMessageW(window_.Get(), WM_SETICON, ICON_SMALL,
-                 reinterpret_cast<LPARAM>(context_.programIconSmall.Get()));
+                 reinterpret_cast<LPARAM>(context_.SmallProgramIcon()));
   }
 }
 
@@ -126,6 +127,8 @@ LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wParam,
       // No exception may unwind through the window system's frames. The event
       // is dropped as handled: the default for WM_CLOSE would destroy a
       // window its object still owns.
+      TraceCaughtError(L"a window of the program failed to handle a message; it is dropped",
+                       message);
       return 0;
     }
     break;
@@ -183,12 +186,7 @@ void Win32Form::SetCaption(std::string_view caption) {
   SetWindowTextW(window_.Get(), ToWide(caption).c_str());
 }
 
-std::string Win32Form::Caption() const {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window_.Get())) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(
-      GetWindowTextW(window_.Get(), text.data(), static_cast<int>(text.size()))));
-  return FromWide(text);
-}
+std::string Win32Form::Caption() const { return FromWide(WindowText(window_.Get())); }
 
 platform::TwipsRect Win32Form::Bounds() const {
   RECT rect{};

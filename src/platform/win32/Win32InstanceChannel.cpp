@@ -30,7 +30,7 @@ bool Win32InstanceChannel::ClaimFirstInstance() {
     // the first instance ends, and the next start would wrongly defer.
     return false;
   }
-  claim_ = OwnedMutex(std::move(mutex));
+  claim_ = OwnedMutex(mutex.Release());
   return true;
 }
 

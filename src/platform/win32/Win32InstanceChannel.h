@@ -5,7 +5,7 @@
 #include <chrono>
 #include <string_view>
 
-#include "Win32KernelHandles.h"
+#include "Handles.h"
 #include "platform/System.h"
 
 namespace zlt::win32 {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "Win32KernelHandles.h"
+#include "Handles.h"
 #include "Win32Text.h"
 
 namespace zlt::win32 {

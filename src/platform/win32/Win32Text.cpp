@@ -35,6 +35,14 @@ std::optional<std::wstring> ToWidePath(std::string_view path) {
   return wide;
 }
 
+std::wstring WindowText(HWND window) {
+  // GetWindowTextLengthW may count more than it copies: the copy says how long the text is.
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
 std::string SystemErrorText(unsigned long error) {
   wchar_t* buffer = nullptr;
   const DWORD length = FormatMessageW(

@@ -1,16 +1,12 @@
 #include "Win32WindowSystem.h"
 
+#include "DebuggerTrace.h"
 #include "Win32Form.h"
 #include "Win32PopupMenu.h"
 #include "Win32Text.h"
 
 namespace zlt::win32 {
 namespace {
-
-UniqueIcon LoadProgramIcon(HINSTANCE instance, int size) {
-  return UniqueIcon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kProgramIconId),
-                                                  IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
-}
 
 // A fetch that keeps failing must not spin a core.
 constexpr DWORD kFailedFetchPauseMs = 10;
@@ -26,10 +22,7 @@ Win32WindowSystem::Win32WindowSystem(HINSTANCE instance) {
   context_.instance = instance;
   context_.dpi = SystemDpi();
   context_.fonts = FontCache(context_.dpi.y);
-  context_.programIcon = LoadProgramIcon(instance, 32);
-  context_.programIconSmall = LoadProgramIcon(instance, 16);
   context_.formClass = RegisterFormClass(instance, &Win32Form::WindowProc);
-  context_.boxClass = RegisterBoxClass(instance);
 }
 
 std::unique_ptr<platform::IForm> Win32WindowSystem::CreateForm(const platform::FormSpec& spec,
@@ -53,6 +46,7 @@ long Win32WindowSystem::SendClose(platform::WindowHandle window) {
 platform::Answer Win32WindowSystem::AskYesNo(std::string_view text, std::string_view title) {
   // Focus and activation return to where they were when the box closes: not
   // the user's doing.
+  context_.PrepareControls();
   const ProgramCall call(context_);
   const int answer =
       MessageBoxW(nullptr, ToWide(text).c_str(), ToWide(title).c_str(),
@@ -61,6 +55,7 @@ platform::Answer Win32WindowSystem::AskYesNo(std::string_view text, std::string_
 }
 
 void Win32WindowSystem::ShowNotice(std::string_view text, std::string_view title) {
+  context_.PrepareControls();
   const ProgramCall call(context_);
   MessageBoxW(nullptr, ToWide(text).c_str(), ToWide(title).c_str(),
               MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL | MB_SETFOREGROUND);
@@ -105,7 +100,10 @@ void Win32WindowSystem::RunMessageLoop() {
     try {
       Deliver(message);
     } catch (...) {
-      // The window procedures catch their own; this is the last line.
+      // The window procedures catch their own; this is the last line. The
+      // program goes on: its notes hold what the user typed.
+      TraceCaughtError(L"a message escaped its handler with an error; the program goes on",
+                       message.message);
     }
   }
 }

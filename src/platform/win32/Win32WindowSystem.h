@@ -16,8 +16,9 @@ namespace zlt::win32 {
 
 class Win32WindowSystem final : public platform::IWindowSystem {
  public:
-  // Reads the system DPI and registers the window classes: make it after the
-  // process's DPI awareness is settled.
+  // Reads the system DPI and registers the form class: make it after the
+  // process's DPI awareness is settled. The rest comes with the first dialog
+  // or control (Win32Context).
   explicit Win32WindowSystem(HINSTANCE instance);
   Win32WindowSystem(const Win32WindowSystem&) = delete;
   Win32WindowSystem& operator=(const Win32WindowSystem&) = delete;

@@ -1,11 +1,9 @@
 // Process entry of ZLTFusen.exe: settles DPI awareness, builds the Windows
-// platform and hands it to the program.
-// commctrl.h needs windows.h before it.
-// clang-format off
+// platform and hands it to the program. The platform makes little until it is
+// used, so a second start, which only hands its switch on, stays cheap.
 #include <windows.h>
-#include <commctrl.h>
-// clang-format on
 
+#include "DebuggerTrace.h"
 #include "Win32Clock.h"
 #include "Win32Environment.h"
 #include "Win32FileSystem.h"
@@ -47,8 +45,6 @@ void SettleDpiAwareness() {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   SettleDpiAwareness();
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
 
   zlt::win32::Win32WindowSystem windows(instance);
   zlt::win32::Win32FileSystem files;
@@ -65,6 +61,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     program.Main();
   } catch (...) {
     // Without its controller window the program cannot serve any note.
+    zlt::win32::TraceCaughtError(L"the start-up failed; the program ends");
     return 1;
   }
   windows.RunMessageLoop();

@@ -1,0 +1,30 @@
+// The calls of the common controls, the shell and COM's memory that the
+// program makes, bound to their library on first use instead of imported.
+// The system loads every import, and what that imports in turn, before the
+// program runs: a second start, which only hands its switch to the running
+// program, would load and start seven libraries for nothing, under Wine most
+// of what it costs beyond a bare window. Each call below does what the system
+// call of the same name does; when its library cannot be loaded it fails as
+// that call fails.
+#pragma once
+
+// commctrl.h and shlobj.h need windows.h before them.
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+// clang-format on
+
+namespace zlt::win32::late {
+
+BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* classes);
+BOOL SetWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id, DWORD_PTR data);
+BOOL RemoveWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id);
+LRESULT DefSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+HRESULT SHGetKnownFolderPath(REFKNOWNFOLDERID folder, DWORD flags, HANDLE token, PWSTR* path);
+void CoTaskMemFree(void* memory);
+HINSTANCE ShellExecuteW(HWND owner, const wchar_t* verb, const wchar_t* file,
+                        const wchar_t* parameters, const wchar_t* directory, int show);
+
+}  // namespace zlt::win32::late
