@@ -1,6 +1,7 @@
 #include "manager/Controller.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace zlt::manager {
@@ -186,8 +187,9 @@ void Controller::ReportUnsaved(std::optional<note::SaveFailure> failure) {
 
 long Controller::OnCloseRequest() {
   ReportUnsaved(SaveAllNotes());
-  // The controller is never unloaded: it only hides.
-  form_->SetVisible(false);
+  // The controller is never unloaded: it only hides, unless no note is left
+  // to keep the program running for.
+  information_->HideOrEnd();
   return 0;
 }
 
@@ -226,6 +228,21 @@ std::optional<std::string> Controller::Close(note::NoteWindow& note, CloseFor pu
   --state_.OpenNotes;
   UpdateSnapTick();
   return path;
+}
+
+bool Controller::PlaceTaken(const note::NotePlace& place, const note::NoteWindow& asking) {
+  const auto screen = platform_.windows.Screen();
+  // Windows stand at whole pixels: a place 500 twips down is a third of a
+  // pixel off the one a window there really has.
+  const auto samePixel = [](platform::Twips a, platform::Twips b, int twipsPerPixel) {
+    return std::lround(double(a) / twipsPerPixel) == std::lround(double(b) / twipsPerPixel);
+  };
+  return std::any_of(notes_.begin(), notes_.end(), [&](const auto& note) {
+    if (note.get() == &asking || note->Handle() == platform::kNoWindow) return false;
+    const auto other = note->Place();
+    return samePixel(other.left, place.left, screen.twipsPerPixelX) &&
+           samePixel(other.top, place.top, screen.twipsPerPixelY);
+  });
 }
 
 bool Controller::CloseNote(note::NoteWindow& note) {

@@ -91,6 +91,7 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   void ReassertFrontNotes() override;
   void NoteShown() override { UpdateSnapTick(); }
   bool CloseNote(note::NoteWindow& note) override;
+  bool PlaceTaken(const note::NotePlace& place, const note::NoteWindow& asking) override;
 
   // IFormEvents of the controller window
   void OnClick(int controlId) override;

@@ -98,11 +98,12 @@ bool InformationWindow::OnClick(int controlId) {
 void InformationWindow::OpenWebAddress() {
   // The window goes whether or not the shell could open the address.
   shell_.Open(form_.Control(InfoWebAddress).Text());
-  form_.SetVisible(false);
+  HideOrEnd();
 }
 
 void InformationWindow::HideOrEnd() {
-  // Hidden notes count: the program keeps running for them.
+  // A program with nothing left to show would run on unseen; hidden notes
+  // count, since the program keeps running for them.
   if (state_.OpenNotes > 0) {
     form_.SetVisible(false);
     return;

@@ -47,9 +47,10 @@ class InformationWindow {
   // True when the click was on one of this window's controls.
   bool OnClick(int controlId);
 
-  // The address opens in the browser and the window hides.
+  // The address opens in the browser; then as HideOrEnd.
   void OpenWebAddress();
-  // "OK": hides the window, or ends the program when no note is open.
+  // "OK", the close button: hides the window, or ends the program when no
+  // note is open.
   void HideOrEnd();
 
  private:

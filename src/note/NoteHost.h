@@ -2,6 +2,8 @@
 // so notes never depend on the manager.
 #pragma once
 
+#include "note/NoteModel.h"
+
 namespace zlt::note {
 
 class NoteWindow;
@@ -25,6 +27,10 @@ class NoteHost {
   // A hidden note came out by itself (its alarm fired): what runs only while
   // a note is shown, such as the snap tick, must run again.
   virtual void NoteShown() = 0;
+
+  // Whether another of the program's notes, shown or hidden, stands
+  // collapsed at this place (to the whole pixel).
+  virtual bool PlaceTaken(const NotePlace& place, const NoteWindow& asking) = 0;
 
   // Closes the note as its menu's close does: it writes itself first and stays
   // open (the user is told) when it cannot. The last note closed ends the

@@ -97,12 +97,32 @@ void NoteWindow::Load(LoadMode mode, const std::string& path) {
     if (state_.OpenNotes == 1) {
       open.top = 0;
       open.left = platform_.windows.Screen().width - open.width;
-    } else if (open.left < 0) {
-      open.left = 0;
+    } else {
+      if (open.left < 0) open.left = 0;
+      open.top = FreeTop(open);
     }
     SetBounds(open);
     ShowDetailsFrame();
   }
+}
+
+platform::Twips NoteWindow::FreeTop(const TwipsRect& open) {
+  // Notes made one after another below the same note would otherwise stand
+  // exactly on each other, and the user would see one where there are two.
+  const platform::Twips screenHeight = platform_.windows.Screen().height;
+  const platform::Twips left = layout::CollapsedLeft(open);
+  platform::Twips top = open.top;
+  bool wrapped = false;
+  while (host_.PlaceTaken({left, top}, *this)) {
+    top += layout::kNewNoteDrop;
+    if (top + layout::kCollapsedHeight > screenHeight) {
+      if (wrapped) return open.top;  // every place down the screen is taken
+      wrapped = true;
+      top = 0;
+    }
+    if (wrapped && top >= open.top) return open.top;
+  }
+  return top;
 }
 
 void NoteWindow::ShowLoaded(bool hasDetails) {

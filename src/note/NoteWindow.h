@@ -70,6 +70,8 @@ class NoteWindow final : public platform::IFormEvents,
 
   // What the controller reads of a note.
   platform::IForm& Form() override { return *form_; }
+  // Where the window stands collapsed, or would once its details close.
+  NotePlace Place() const;
   const NoteModel& Model() const { return model_; }
   platform::WindowHandle Handle() const;
   int NoteNumber() const { return number_; }
@@ -91,6 +93,8 @@ class NoteWindow final : public platform::IFormEvents,
   void OnEndSession() override;
 
  private:
+  // The Top a new note opens at: below notes it would otherwise cover.
+  platform::Twips FreeTop(const platform::TwipsRect& open);
   // Shows what the model read from its file; the title and the place went
   // into the window as it was made.
   void ShowLoaded(bool hasDetails);

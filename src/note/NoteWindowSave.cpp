@@ -6,10 +6,12 @@
 
 namespace zlt::note {
 
-void NoteWindow::TakePlaceFromWindow() {
+NotePlace NoteWindow::Place() const {
   const auto bounds = form_->Bounds();
-  model_.place = {layout::CollapsedLeft(bounds), bounds.top};
+  return {layout::CollapsedLeft(bounds), bounds.top};
 }
+
+void NoteWindow::TakePlaceFromWindow() { model_.place = Place(); }
 
 std::optional<SaveFailure> NoteWindow::WriteNote() {
   TakePlaceFromWindow();

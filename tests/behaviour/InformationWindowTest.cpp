@@ -47,7 +47,7 @@ TEST_F(InformationWindowTest, ShowsTheProgramItsVersionAndAnAddressThatLooksLike
 }
 
 // "OK" ends a program that has no note; every other way out only hides.
-TEST_F(InformationWindowTest, OkEndsOnlyAProgramWithoutNotesAndTheOtherWaysOutHide) {
+TEST_F(InformationWindowTest, EveryWayOutEndsAProgramWithoutNotesAndOnlyHidesForAHiddenOne) {
   enum class Leave { Ok, CloseButton, Address };
   struct Case {
     const char* name;
@@ -58,8 +58,10 @@ TEST_F(InformationWindowTest, OkEndsOnlyAProgramWithoutNotesAndTheOtherWaysOutHi
   const Case cases[] = {
       {"OK, no note", false, Leave::Ok, true},
       {"OK, only a hidden note", true, Leave::Ok, false},
-      {"close button, no note", false, Leave::CloseButton, false},
-      {"web address", false, Leave::Address, false},
+      {"close button, no note", false, Leave::CloseButton, true},
+      {"close button, only a hidden note", true, Leave::CloseButton, false},
+      {"web address, no note", false, Leave::Address, true},
+      {"web address, only a hidden note", true, Leave::Address, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -72,6 +74,7 @@ TEST_F(InformationWindowTest, OkEndsOnlyAProgramWithoutNotesAndTheOtherWaysOutHi
     }
     auto& form = Info();
     ASSERT_TRUE(form.Visible());
+    const auto opened = desktop_.OpenedAddresses().size();
     if (c.leave == Leave::Ok) desktop_.Click(form, manager::InfoOkButton);
     if (c.leave == Leave::CloseButton) desktop_.RequestClose(form);
     if (c.leave == Leave::Address) desktop_.Click(form, manager::InfoWebAddress);
@@ -81,7 +84,7 @@ TEST_F(InformationWindowTest, OkEndsOnlyAProgramWithoutNotesAndTheOtherWaysOutHi
       EXPECT_FALSE(MustNote(1).Visible());
       EXPECT_EQ(run.State().OpenNotes, 1);
     }
-    EXPECT_EQ(desktop_.OpenedAddresses().size(), c.leave == Leave::Address ? 1u : 0u);
+    EXPECT_EQ(desktop_.OpenedAddresses().size() - opened, c.leave == Leave::Address ? 1u : 0u);
     StopAll();
   }
   EXPECT_EQ(desktop_.OpenedAddresses().back(), manager::texts::kWebAddress);
@@ -104,10 +107,12 @@ TEST_F(InformationWindowTest, CloseButtonSavesEveryNoteAndOnlyHides) {
 }
 
 TEST_F(InformationWindowTest, StartSwitchAndForwardedSwitchShowTheSameWindow) {
+  WriteNoteFile("0.txt", NoteBytes("keeps the program running", 9000, 600));
   auto& run = Start("  /S\t ");  // blanks around the switch of a first start
   auto& form = Info();
   const auto handle = form.Handle();
   const auto bounds = form.Bounds();
+  Start("/*");  // with a note open, closing the window only hides it
   desktop_.RequestClose(form);
   ASSERT_FALSE(form.Visible());
   Start("/S");

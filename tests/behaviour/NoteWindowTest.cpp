@@ -54,6 +54,26 @@ TEST_F(FusenTest, NoteMadeFromTheMenuOpensBelowTheNotePressed) {
   EXPECT_EQ(MustNote(4).Bounds(), (TwipsRect{0, 3495, 6495, 5190}));
 }
 
+TEST_F(FusenTest, NewNotesMadeBelowTheSameNoteDoNotCoverEachOther) {
+  WriteNoteFile("0.txt", NoteBytes("a", 9120, 1000));
+  WriteNoteFile("1.txt", NoteBytes("low", 9120, 15000));
+  Start("/*");
+  for (int i = 0; i < 3; ++i) Choose(MustNote(1), MenuItem::NewNote);
+  // 500 twips apart, at whole pixels of 15 twips.
+  const platform::Twips tops[] = {1500, 1995, 2505};
+  for (int n = 3; n <= 5; ++n) {
+    auto& note = MustNote(n);
+    TypeTitle(note, "new");
+    Save(note);
+    EXPECT_EQ(note.Bounds(), (TwipsRect{9120, tops[n - 3], 3360, 480})) << n;
+  }
+  // Below a note near the bottom, the second new note starts again at the top.
+  Choose(MustNote(2), MenuItem::NewNote);
+  Choose(MustNote(2), MenuItem::NewNote);
+  EXPECT_EQ(MustNote(6).Bounds().top, 15495);
+  EXPECT_EQ(MustNote(7).Bounds().top, 0);
+}
+
 TEST_F(FusenTest, CancelOnABrandNewNoteClosesItWithoutAFile) {
   WriteNoteFile("0.txt", NoteBytes("keep", 9000, 0));
   auto& run = Start("/*");
