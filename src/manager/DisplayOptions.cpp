@@ -26,7 +26,13 @@ void Controller::ToggleTranslucent() {
 }
 
 void Controller::ReassertFrontNotes() {
-  for (const auto& note : notes_) note->KeepInFront();
+  // A note its alarm holds up goes last, so it stays above the others.
+  for (const auto& note : notes_) {
+    if (!note->RaisedByAlarm()) note->KeepInFront();
+  }
+  for (const auto& note : notes_) {
+    if (note->RaisedByAlarm()) note->KeepInFront();
+  }
 }
 
 void Controller::SetEveryNoteInFront(bool front) {

@@ -27,7 +27,8 @@ class AlarmOwner {
   virtual void OpenDetailsForAlarm() = 0;
   // Keeps what the note shows now, all nine values, as what cancel puts back.
   virtual void KeepCancelCopy() = 0;
-  // The firing has shown the note, hidden or not.
+  // The firing has shown the note, hidden or not: it goes above every window
+  // until its details close.
   virtual void ShownByAlarm() = 0;
 };
 

@@ -180,6 +180,7 @@ void NoteWindow::Cancel() {
 }
 
 void NoteWindow::CollapseAndApplyOptions() {
+  raisedByAlarm_ = false;  // the window takes its own option again below
   details_.SetVisible(DetailsFrame, false);
   auto bounds = form_->Bounds();
   bounds.left = layout::CollapsedLeft(bounds);
@@ -210,7 +211,7 @@ void NoteWindow::SetTranslucent(bool translucent) {
 }
 
 void NoteWindow::KeepInFront() {
-  if (model_.applied.inFront) form_->SetTopmost(true);
+  if (model_.applied.inFront || raisedByAlarm_) form_->SetTopmost(true);
 }
 
 void NoteWindow::OpenDetails() {
@@ -246,6 +247,14 @@ void NoteWindow::OpenDetailsForAlarm() {
     SetBounds(bounds);
   }
   ShowDetailsFrame();
+}
+
+void NoteWindow::ShownByAlarm() {
+  // An alarm nobody sees is no alarm: above every window, front notes
+  // included, yet without taking the focus from what the user is doing.
+  raisedByAlarm_ = true;
+  form_->SetTopmost(true);
+  host_.NoteShown();
 }
 
 void NoteWindow::Pressed() {

@@ -67,6 +67,8 @@ class NoteWindow final : public platform::IFormEvents,
   void SetTranslucent(bool translucent);
   // A note kept always in front goes to the top layer again.
   void KeepInFront();
+  // The firing's details are open and hold the note above the others.
+  bool RaisedByAlarm() const { return raisedByAlarm_; }
 
   // What the controller reads of a note.
   platform::IForm& Form() override { return *form_; }
@@ -117,7 +119,7 @@ class NoteWindow final : public platform::IFormEvents,
   // AlarmOwner
   void OpenDetailsForAlarm() override;
   void KeepCancelCopy() override;
-  void ShownByAlarm() override { host_.NoteShown(); }
+  void ShownByAlarm() override;
   // TitleOwner
   void PassClickThrough(int clicks) override { frame_.PassThrough(clicks); }
   // FrameOwner
@@ -142,6 +144,9 @@ class NoteWindow final : public platform::IFormEvents,
   Alarm alarm_;
   std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
   int number_ = 0;
+  // Raised above every window, front notes included, by its alarm until its
+  // details close: the window's, not the note's, so no option or file changes.
+  bool raisedByAlarm_ = false;
   platform::TwipsRect lastSize_{};
 };
 

@@ -269,6 +269,41 @@ TEST_F(AlarmTest, EveryAlarmFieldTheUserChangesIsWhatASaveWrites) {
   EXPECT_TRUE(note.TimerRunning(note::AlarmTimer));
 }
 
+// A firing note goes above every window, notes kept in front included, and
+// stays there while its details are open, without taking the focus; closing
+// its details gives the window its own option back.
+TEST_F(AlarmTest, AFiringNoteIsRaisedAboveEveryWindowUntilItsDetailsClose) {
+  for (const bool alreadyOpen : {false, true}) {
+    SCOPED_TRACE(alreadyOpen);
+    std::filesystem::remove_all(DataDir());
+    WriteNoteFile("0.txt", AlarmNote("due", "2026/12/07", "09", alreadyOpen ? "02" : "01"));
+    WriteNoteFile("1.txt", NoteBytes("front", 9000, 3000, "", 1));
+    WriteNoteFile("2.txt", NoteBytes("front too", 9000, 6000, "", 1));
+    Start("/*");
+    auto& due = MustNote(1);
+    if (alreadyOpen) ShiftDoubleClickTitle(due);
+    auto& other = WindowBeneath({0, 0, 300, 300});
+    desktop_.Activate(other);
+    ASSERT_NE(desktop_.ZOrder().front(), &due);
+
+    desktop_.Advance(1min);
+    ASSERT_TRUE(DetailsOpen(due));
+    EXPECT_EQ(desktop_.ZOrder().front(), &due);
+    EXPECT_TRUE(due.Topmost());
+    EXPECT_EQ(desktop_.ActiveForm(), &other) << "the user's window keeps the focus";
+
+    // Taking a front note off the top layer puts the others back, the firing one last.
+    Choose(MustNote(2), MenuItem::InFront);
+    EXPECT_EQ(desktop_.ZOrder().front(), &due);
+    EXPECT_TRUE(MustNote(3).Topmost());
+
+    Cancel(due);
+    EXPECT_FALSE(due.Topmost()) << "its own option again";
+    EXPECT_TRUE(FileHas("0.txt", "Temae=0\r\n"));
+    StopAll();
+  }
+}
+
 // Cancel after a firing puts back the options the note showed when it fired,
 // whichever way its details came to be open, and the window and file follow.
 class AlarmCancelTest : public AlarmTest {
