@@ -3,10 +3,11 @@
 # turns its tab green and starts vokrelay.exe from the application folder with "#[↑]" and then
 # the notice, byte for byte in code page 932. The application folder has a blank in its name
 # and a decoy program sits at the first blank ("C:\zlt.exe"): the decoy is never started.
-# A second note due at the same minute already has its details open when it fires. "ｷｬﾝｾﾙ" on
-# each puts back what the note showed at the firing, its two display options too: note 1 ends
-# translucent and not in front, note 2 in front and translucent, and closing them leaves both
-# files byte for byte as they were.
+# A second note due at the same minute already has its details open when it fires. Both go
+# above every window, a third note kept in front included, while the window of another program
+# the user works in keeps the focus. "ｷｬﾝｾﾙ" on each puts back what the note showed at the
+# firing, its two display options too: note 1 ends translucent and not in front, note 2 in front
+# and translucent, and closing them leaves both files byte for byte as they were.
 ZLT_TIMEOUT=${ZLT_TIMEOUT:-150}  # the program lives through a wait of up to a minute
 source "$(dirname "$0")/lib.sh"
 setup
@@ -49,13 +50,16 @@ NOTE
 }
 alarm_note "$DATA_DIR/0.txt" 1 3000 0 1 買い物 牛乳
 alarm_note "$DATA_DIR/1.txt" 0 9000 1 1 電話 田中さん
+printf '%s\n' "[ZLT付箋紙プラグイン]" "Alarm=0" "AlarmMusic=0" "Date=0000/00/00" "Time0=00" \
+  "Time1=00" "Left=19995" "Top=15000" "Temae=1" "Toumei=0" "Title=前" "txtData=" |
+  write_cp932 "$DATA_DIR/2.txt"
 cp "$DATA_DIR/0.txt" "$ZLT_TMP/0.before"
 cp "$DATA_DIR/1.txt" "$ZLT_TMP/1.before"
 
-note1=$(note_caption 1) note2=$(note_caption 2)
+note1=$(note_caption 1) note2=$(note_caption 2) note3=$(note_caption 3)
 start_app '/*'
 app=$LAST_PID
-assert_window --visible "$note2" 15000 >/dev/null
+assert_window --visible "$note3" 15000 >/dev/null
 assert_rect "$note1" "1333,200-1557,232" "the collapsed note before its minute"
 assert_rect "$note2" "1333,600-1557,632" "the collapsed note 2 before its minute"
 
@@ -66,7 +70,15 @@ point=$(child_centre "$note2" "$(title_box_line "$note2")")
 # shellcheck disable=SC2086
 xdotool mousemove $point sleep 0.3 keydown shift click --repeat 2 --delay 80 1 keyup shift
 assert_rect "$note2" "1124,600-1557,946" "note 2 with its details open"
-(($(date +%s) < due)) || fail "note 2's details opened only after the alarm minute began"
+
+# The user then works in a window of another program.
+probe target other 100 100 500 400 100000 active >"$ZLT_TMP/other.log" &
+ZLT_APP_PIDS+=($!)
+assert_window --visible other 10000 >/dev/null
+xclick 300 250
+sleep 0.5
+assert_eq other "$(field "$(probe foreground)" 5)" "the active window before the minute"
+(($(date +%s) < due)) || fail "the set-up before the alarm minute took until the minute began"
 [[ -e $relay_log ]] && fail "the relay ran before the alarm minute"
 
 check "the relay logs three command lines within the alarm minute"
@@ -107,6 +119,15 @@ assert_eq "192,255,192" "$(tab_colour $((1124 + 8)) $((600 + 16)))" "note 2's ta
 
 assert_running "$app" "the program after its alarm"
 
+# Above every other window, the note kept in front and the user's window, which stays active.
+z_index() { probe list | awk -F '\t' -v c="$1" '$5 == c { print NR; exit }'; }
+z1=$(z_index "$note1") z2=$(z_index "$note2") z3=$(z_index "$note3") zother=$(z_index other)
+say "z-order (top first): note 1 $z1, note 2 $z2, note 3 $z3, other $zother"
+((z1 < z3 && z2 < z3)) || fail "a fired note is not above the note kept in front"
+((z3 < zother)) || fail "the note kept in front is not above the other program's window"
+assert_eq other "$(field "$(probe foreground)" 5)" "the active window after the firing"
+grep -q '^inactive' "$ZLT_TMP/other.log" && fail "the other program's window lost the focus"
+
 # "ｷｬﾝｾﾙ" collapses the note and applies the options it showed at the firing: note 1 was
 # translucent and not in front (its details never opened before), note 2 in front and
 # translucent (its details opened before the firing).
@@ -128,6 +149,7 @@ assert_running "$app" "the program after ｷｬﾝｾﾙ"
 # Closed from outside, each note writes itself back: what the files held before the firing.
 probe close "$note1" >/dev/null || fail "no note 1 to close"
 probe close "$note2" >/dev/null || fail "no note 2 to close"
+probe close "$note3" >/dev/null || fail "no note 3 to close"
 assert_ends_within "$app" 10 "the program after its last note was closed"
 assert_file_has "$DATA_DIR/0.txt" "Temae=0"
 assert_file_has "$DATA_DIR/0.txt" "Toumei=1"

@@ -17,6 +17,7 @@ int FindCommand(const Args& args);
 int WaitCommand(const Args& args);
 int ChildrenCommand(const Args& args);
 int TooltipCommand(const Args& args);
+int ForegroundCommand(const Args& args);
 
 // Messages to a window (MessageCommands.cpp).
 int CopyDataCommand(const Args& args);

@@ -51,8 +51,10 @@ constexpr Command kCommands[] = {
     {L"type", TypeCommand, L"type <text>               Unicode key strokes"},
     {L"key", KeyCommand, L"key <vk|name> [shift]     name: enter esc tab space back delete up ..."},
     {L"target", TargetCommand,
-     L"target <caption> <left> <top> <right> <bottom> <ms>   a window that prints each left "
-     L"down, up and dblclick it gets (screen x y) until ms have passed"},
+     L"target <caption> <left> <top> <right> <bottom> <ms> [active]   a window that prints each "
+     L"left down, up and dblclick it gets (screen x y) until ms have passed; \"active\": an "
+     L"ordinary window that takes the focus and prints each activation change"},
+    {L"foreground", ForegroundCommand, L"foreground                the active window, as list"},
     {L"metrics", MetricsCommand,
      L"metrics                   screen, dpi, twips per pixel, monitors"},
 };

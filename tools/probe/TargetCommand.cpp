@@ -1,6 +1,7 @@
 // target: a plain window of its own process that stands beneath a note and
 // reports every left-button message it receives, so a test can see a click
-// that passed through the note arrive.
+// that passed through the note arrive. Made "active", it is the window the
+// user works in instead, and reports when it gains or loses the activation.
 #include <windows.h>
 #include <windowsx.h>
 
@@ -35,7 +36,11 @@ LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_MOUSEACTIVATE:
       // Never activated, so never raised: with no window manager X would
       // otherwise lift it above the note it lies beneath.
-      return MA_NOACTIVATE;
+      if (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_NOACTIVATE) return MA_NOACTIVATE;
+      return DefWindowProcW(window, message, wParam, lParam);
+    case WM_ACTIVATE:
+      PrintFields({LOWORD(wParam) == WA_INACTIVE ? L"inactive" : L"active"});
+      return DefWindowProcW(window, message, wParam, lParam);
     default:
       return DefWindowProcW(window, message, wParam, lParam);
   }
@@ -44,7 +49,8 @@ LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 int TargetCommand(const Args& args) {
-  if (args.size() != 6) return kUsage;
+  if (args.size() != 6 && !(args.size() == 7 && args[6] == L"active")) return kUsage;
+  const bool active = args.size() == 7;
   long long values[5] = {};
   for (size_t i = 0; i < 5; ++i) {
     const auto value = ParseInteger(args[i + 1]);
@@ -65,10 +71,11 @@ int TargetCommand(const Args& args) {
   const int left = static_cast<int>(values[0]);
   const int top = static_cast<int>(values[1]);
   const HWND window = CreateWindowExW(
-      WS_EX_NOACTIVATE, kClassName, args[0].c_str(), WS_POPUP | WS_BORDER | WS_VISIBLE, left, top,
-      static_cast<int>(values[2]) - left, static_cast<int>(values[3]) - top, nullptr, nullptr,
-      instance, nullptr);
+      active ? 0 : WS_EX_NOACTIVATE, kClassName, args[0].c_str(), WS_POPUP | WS_BORDER | WS_VISIBLE,
+      left, top, static_cast<int>(values[2]) - left, static_cast<int>(values[3]) - top, nullptr,
+      nullptr, instance, nullptr);
   if (window == nullptr) return kFailed;
+  if (active) SetForegroundWindow(window);
   UpdateWindow(window);
   PrintLine(L"ready");
   const DWORD end = GetTickCount() + static_cast<DWORD>(values[4]);

@@ -19,6 +19,14 @@ int FindCommand(const Args& args) {
   return found.empty() ? kFailed : kOk;
 }
 
+int ForegroundCommand(const Args& args) {
+  if (!args.empty()) return kUsage;
+  const HWND window = GetForegroundWindow();
+  if (window == nullptr) return kFailed;
+  PrintFields(DescribeTopLevel(window));
+  return kOk;
+}
+
 int WaitCommand(const Args& args) {
   // "--visible" may stand first or last: callers write it both ways.
   Args rest;
