@@ -5,6 +5,8 @@
 #   scripts/run.sh [switch]   "/*" restore all notes, "/N" new note (the default), "/V" show
 #                             hidden notes, "/S" information window; quote "/*" in a shell
 #   scripts/run.sh stop       ends the Wine session: every note saves itself, then all stops
+#   scripts/run.sh relay      puts the stand-in relay vokrelay.exe beside the program: alarms
+#                             then append their command lines to relay.log there
 # The program and its notes live outside the build tree, in a per-user data folder:
 #   ${XDG_DATA_HOME:-~/.local/share}/ZLTFusen/app/ZLTFusen.exe and .../app/<user name>/*.txt
 set -euo pipefail
@@ -48,18 +50,28 @@ if [[ $switch == stop ]]; then
 fi
 
 case $switch in
-  "/*" | /N | /V | /S) ;;
+  "/*" | /N | /V | /S | relay) ;;
   *)
-    echo "usage: scripts/run.sh [\"/*\" | /N | /V | /S | stop]  (quote \"/*\" in a shell)" >&2
+    echo "usage: scripts/run.sh [\"/*\" | /N | /V | /S | stop | relay]  (quote \"/*\" in a shell)" >&2
     exit 2
     ;;
 esac
 
+say "checking the packages (scripts/deps.sh)"
 bash scripts/deps.sh >/dev/null
 
 # Build what is missing; an up-to-date build costs only a moment.
-[[ -f build/mingw/CMakeCache.txt ]] || cmake --preset mingw >/dev/null
-cmake --build build/mingw -j2 --target ZLTFusen zltprobe >/dev/null
+started=$SECONDS
+if [[ ! -f build/mingw/CMakeCache.txt ]]; then
+  say "first build of ZLTFusen.exe with MinGW-w64: this takes a minute or two"
+  cmake --preset mingw >/dev/null
+else
+  say "building ZLTFusen.exe where the sources changed"
+fi
+targets=(ZLTFusen zltprobe)
+[[ $switch == relay ]] && targets+=(testrelay)
+cmake --build build/mingw -j2 --target "${targets[@]}" >/dev/null
+say "built in $((SECONDS - started)) s"
 exe=build/mingw/src/platform/win32/ZLTFusen.exe
 probe_exe=$root/build/mingw/tools/probe/zltprobe.exe
 [[ -f $exe && -f $probe_exe ]] || {
@@ -74,6 +86,12 @@ if ! cmp -s "$exe" "$app/ZLTFusen.exe"; then
 fi
 user=$(cat "$WINEPREFIX/.zlt-username")
 notes=$app/$user
+
+if [[ $switch == relay ]]; then
+  cp build/mingw/tools/testrelay/vokrelay.exe "$app/vokrelay.exe"
+  say "the stand-in relay is $app/vokrelay.exe; each alarm appends its command lines to $app/relay.log"
+  exit 0
+fi
 
 if [[ -z ${DISPLAY:-} ]]; then
   read -r display xvfb_pid <<<"$(earlier_display)" || true
@@ -107,6 +125,7 @@ snapshot() {
     END { printf "%d %d %d %d\n", shown, hidden, info, runs }'
 }
 
+say "starting ZLTFusen.exe $switch under Wine (display $DISPLAY)"
 read -r shown0 hidden0 _ running0 <<<"$(snapshot)"
 (cd "$app" && exec setsid wine ZLTFusen.exe "$switch" </dev/null >>"$home_data/wine.log" 2>&1) &
 starter=$!
@@ -125,22 +144,33 @@ done
 sleep 0.5
 read -r shown hidden info runs <<<"$(snapshot)"
 
+# What the switch did, told from what the window list shows before and after.
+opened=$((shown + hidden - shown0 - hidden0))
+unhidden=$((hidden0 - hidden > 0 ? hidden0 - hidden : 0))
 if ((runs == 0)); then
   what="the program ended"
   [[ $switch == "/*" ]] && what="there are no saved notes to restore, so the program ended"
 else
   case $switch in
-    "/*") what="restored the saved notes" ;;
+    "/*")
+      if ((opened > 0)); then
+        what="$opened saved note(s) opened"
+      else
+        what="every saved note already has a window; nothing new was opened"
+      fi
+      ;;
     /N) what="a new note is open" ;;
-    /V) what="hidden notes are shown" ;;
+    /V)
+      if ((unhidden + opened > 0)); then
+        what="$unhidden hidden note(s) shown, $opened closed note(s) reopened"
+      else
+        what="no note was hidden or closed; nothing changed"
+      fi
+      ;;
     /S) what="the information window is shown" ;;
   esac
-  if ((running0)); then
-    what="$what (sent to the program already running)"
-    # A running program restores nothing: "/*" counts only when it starts.
-    [[ $switch == "/*" ]] && what="the program was already running, so nothing was restored"
-  fi
-  what="$what; $shown note(s) shown, $hidden hidden"
+  ((running0)) && what="$what (sent to the program already running)"
+  what="$what; now $shown note(s) shown, $hidden hidden"
 fi
 say "ZLTFusen.exe $switch: $what. Notes: $notes"
 
