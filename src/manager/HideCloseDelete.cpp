@@ -10,6 +10,13 @@ constexpr std::string_view kDeleteOneText = "この付箋紙データを削除�
 constexpr std::string_view kDeleteAllText = "全ての付箋紙データを削除します。よろしいですか";
 constexpr std::string_view kDeleteTitle = "付箋紙削除確認";
 
+// Into the Recycle Bin, so that a Yes given too fast can be taken back; a file
+// the Bin did not take is erased all the same, as the user asked.
+void DeleteNoteFile(platform::IFileSystem& files, const std::string& path) {
+  files.MoveToRecycleBin(path);
+  if (files.FileExists(path)) files.RemoveFile(path);
+}
+
 }  // namespace
 
 void Controller::HideThisNote() {
@@ -46,7 +53,7 @@ void Controller::DeleteThisNote() {
   // has is the one deleted.
   const auto path = Close(*note, CloseFor::Deleting);
   if (path && !path->empty() && platform_.files.FileExists(*path))
-    platform_.files.RemoveFile(*path);
+    DeleteNoteFile(platform_.files, *path);
   if (state_.OpenNotes <= 0) endProgram_();
 }
 
@@ -54,7 +61,7 @@ void Controller::DeleteAllNotes() {
   const auto answer = platform_.windows.AskYesNo(kDeleteAllText, kDeleteTitle);
   if (answer != platform::Answer::Yes) return;
   for (const auto& name : platform_.files.ListFiles(state_.DataFolder)) {
-    if (IsNoteFileName(name)) platform_.files.RemoveFile(state_.DataFolder + "\\" + name);
+    if (IsNoteFileName(name)) DeleteNoteFile(platform_.files, state_.DataFolder + "\\" + name);
   }
   endProgram_();
 }

@@ -33,6 +33,10 @@ class IFileSystem {
   virtual WriteResult ReplaceAtomically(std::string_view path, std::string_view bytes) = 0;
   virtual bool FileExists(std::string_view path) const = 0;
   virtual bool RemoveFile(std::string_view path) = 0;
+  // Hands the file to the user's Recycle Bin, from where the user can put it
+  // back. The file may still be there afterwards: a Bin can refuse it (or
+  // erase it for good instead), and the move can fail.
+  virtual void MoveToRecycleBin(std::string_view path) = 0;
   // Creates the last level only; false when it exists already or cannot be made.
   virtual bool CreateFolder(std::string_view path) = 0;
   // Whether a new file can be created in folder now (tried, and removed again).

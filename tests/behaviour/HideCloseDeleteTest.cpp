@@ -1,5 +1,8 @@
 // Hide, close and delete, one note or all, with their confirmations and the
-// ways the program ends. Closing one note at a time is the lifetime's test.
+// ways the program ends; a deleted note's file goes to the Recycle Bin. Closing
+// one note at a time is the lifetime's test.
+#include <algorithm>
+
 #include "FusenFixture.h"
 
 namespace zlt::test {
@@ -13,6 +16,14 @@ class HideCloseDeleteTest : public FusenTest {
   Running& StartWithNotes(int count) {
     WriteNotes(count);
     return Start("/*");
+  }
+  static sim::SimFileSystem& Files(Running& run) { return run.instance->Files(); }
+  std::string InData(const std::string& name) const { return DataFolder() + "\\" + name; }
+  // Where the files the Bin holds lay, in the order it took them.
+  static std::vector<std::string> BinPaths(Running& run) {
+    std::vector<std::string> paths;
+    for (const auto& file : Files(run).Bin()) paths.push_back(file.path);
+    return paths;
   }
 };
 
@@ -41,6 +52,7 @@ TEST_F(HideCloseDeleteTest, ACommandOnANoteClosedMeanwhileDoesNothing) {
   ASSERT_EQ(desktop_.MessageBoxes().size(), 1u) << "the question is still asked";
   EXPECT_EQ(run.State().OpenNotes, 1);
   EXPECT_TRUE(NoteFileExists("0.txt"));
+  EXPECT_TRUE(Files(run).HandedToBin().empty());
   EXPECT_FALSE(run.Ended());
 }
 
@@ -66,12 +78,16 @@ TEST_F(HideCloseDeleteTest, DeleteAsksFirstNoChangesNothingAndDeletingTheLastNot
   EXPECT_EQ(desktop_.MessageBoxes()[0].title, "付箋紙削除確認");
   EXPECT_NE(Note(1), nullptr);
   EXPECT_TRUE(NoteFileExists("0.txt"));
+  EXPECT_TRUE(Files(run).HandedToBin().empty()) << "No hands nothing to the Bin";
 
   desktop_.AnswerNextMessageBox(Answer::Yes);
   Choose(MustNote(1), MenuItem::DeleteNote);
   EXPECT_EQ(Note(1), nullptr);
   EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"1.txt", "2.txt"}));
   EXPECT_EQ(run.State().OpenNotes, 1);
+  EXPECT_EQ(Files(run).HandedToBin(), std::vector<std::string>{InData("0.txt")});
+  ASSERT_EQ(Files(run).Bin().size(), 1u);
+  EXPECT_EQ(Files(run).Bin()[0].bytes, NoteBytes("note0", 9000, 0)) << "the note as it was saved";
 
   // A new note, first saved by its own close, takes that file with it.
   Choose(MustNote(2), MenuItem::NewNote);
@@ -80,11 +96,15 @@ TEST_F(HideCloseDeleteTest, DeleteAsksFirstNoChangesNothingAndDeletingTheLastNot
   Choose(MustNote(4), MenuItem::DeleteNote);
   EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"1.txt", "2.txt"}));
   EXPECT_EQ(run.State().OpenNotes, 1);
+  ASSERT_EQ(Files(run).Bin().size(), 2u);
+  EXPECT_NE(Files(run).Bin()[1].bytes.find("Title=typed, then deleted"), std::string::npos);
 
   desktop_.AnswerNextMessageBox(Answer::Yes);
   Choose(MustNote(2), MenuItem::DeleteNote);
   EXPECT_TRUE(run.Ended());
   EXPECT_EQ(NoteFiles(), std::vector<std::string>{"2.txt"});
+  EXPECT_EQ(Files(run).HandedToBin().back(), InData("1.txt"));
+  EXPECT_EQ(BinPaths(run), Files(run).HandedToBin()) << "the Bin took every file it was handed";
 }
 
 TEST_F(HideCloseDeleteTest, DeleteAllRemovesEveryNoteFileButTheSettings) {
@@ -94,12 +114,62 @@ TEST_F(HideCloseDeleteTest, DeleteAllRemovesEveryNoteFileButTheSettings) {
   desktop_.AnswerNextMessageBox(Answer::No);
   Choose(MustNote(1), MenuItem::DeleteAllNotes);
   EXPECT_EQ(NoteFiles().size(), 3u);
+  EXPECT_TRUE(Files(run).HandedToBin().empty());
   desktop_.AnswerNextMessageBox(Answer::Yes);
   Choose(MustNote(1), MenuItem::DeleteAllNotes);
   EXPECT_EQ(desktop_.MessageBoxes().back().text, "全ての付箋紙データを削除します。よろしいですか");
   EXPECT_TRUE(run.Ended());
   EXPECT_TRUE(NoteFiles().empty());
   EXPECT_TRUE(std::filesystem::exists(DataDir() / "ZLTFusen.ini"));
+
+  auto handed = Files(run).HandedToBin();
+  std::sort(handed.begin(), handed.end());
+  EXPECT_EQ(handed, (std::vector<std::string>{InData("0.txt"), InData("1.txt"), InData("7.txt")}))
+      << "every note file, and not the settings";
+  EXPECT_EQ(BinPaths(run), Files(run).HandedToBin());
+  const auto& bin = Files(run).Bin();
+  const auto closed = std::find_if(bin.begin(), bin.end(),
+                                   [&](const auto& file) { return file.path == InData("7.txt"); });
+  ASSERT_NE(closed, bin.end());
+  EXPECT_EQ(closed->bytes, NoteBytes("closed earlier", 0, 0)) << "a note with no window too";
+}
+
+TEST_F(HideCloseDeleteTest, AFileTheBinDoesNotTakeIsErasedAllTheSame) {
+  prepareFiles_ = [](sim::SimFileSystem& files) { files.RefuseRecycling(); };
+  auto& run = StartWithNotes(3);
+  desktop_.AnswerNextMessageBox(Answer::Yes);
+  Choose(MustNote(2), MenuItem::DeleteNote);
+  EXPECT_EQ(Files(run).HandedToBin(), std::vector<std::string>{InData("1.txt")});
+  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "2.txt"}));
+
+  desktop_.AnswerNextMessageBox(Answer::Yes);
+  Choose(MustNote(1), MenuItem::DeleteAllNotes);
+  EXPECT_TRUE(run.Ended());
+  EXPECT_EQ(Files(run).HandedToBin().size(), 3u);
+  EXPECT_TRUE(NoteFiles().empty());
+  EXPECT_TRUE(Files(run).Bin().empty());
+}
+
+TEST_F(HideCloseDeleteTest, ANoteBackFromTheBinUnderAFreeNumberOpensWithRestoreAll) {
+  auto& run = StartWithNotes(2);
+  desktop_.AnswerNextMessageBox(Answer::Yes);
+  Choose(MustNote(1), MenuItem::DeleteNote);
+  ASSERT_EQ(Files(run).Bin().size(), 1u);
+  const std::string binned = Files(run).Bin()[0].bytes;
+  // Its number is handed out again meanwhile.
+  Choose(MustNote(2), MenuItem::NewNote);
+  TypeTitle(MustNote(3), "new meanwhile");
+  Choose(MustNote(2), MenuItem::CloseAllNotes);
+  ASSERT_TRUE(run.Ended());
+  ASSERT_TRUE(FileHas("0.txt", "Title=new meanwhile"));
+
+  WriteNoteFile("5.txt", binned);
+  auto& again = Start("/*");
+  std::vector<std::string> titles;
+  for (const auto& note : again.Controller().Notes()) titles.push_back(note->Model().shown.title);
+  std::sort(titles.begin(), titles.end());
+  EXPECT_EQ(titles, (std::vector<std::string>{"new meanwhile", "note0", "note1"}));
+  EXPECT_TRUE(FileHas("0.txt", "Title=new meanwhile"));
 }
 
 }  // namespace

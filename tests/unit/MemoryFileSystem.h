@@ -30,6 +30,7 @@ class MemoryFileSystem : public platform::IFileSystem {
     return files.contains(std::string(path));
   }
   bool RemoveFile(std::string_view path) override { return files.erase(std::string(path)) > 0; }
+  void MoveToRecycleBin(std::string_view path) override { RemoveFile(path); }
   bool CreateFolder(std::string_view) override { return false; }
   bool CanCreateFilesIn(std::string_view) override { return !failWrites; }
   std::vector<std::string> ListFiles(std::string_view folder) const override {

@@ -247,6 +247,8 @@ bool PosixFileSystem::RemoveFile(std::string_view path) {
   return host && ::unlink(host->c_str()) == 0;
 }
 
+void PosixFileSystem::MoveToRecycleBin(std::string_view path) { RemoveFile(path); }
+
 bool PosixFileSystem::CreateFolder(std::string_view path) {
   const auto host = HostPath(path);
   return host && ::mkdir(host->c_str(), 0777) == 0;

@@ -66,6 +66,14 @@ bool SimFileSystem::RemoveFile(std::string_view path) {
   return RefusalFor(path) == nullptr && files_.RemoveFile(path);
 }
 
+void SimFileSystem::MoveToRecycleBin(std::string_view path) {
+  handedToBin_.emplace_back(path);
+  // A folder that refuses writes keeps its files from the Bin as from a removal.
+  if (binRefuses_ || RefusalFor(path) != nullptr) return;
+  auto bytes = files_.ReadAll(path);
+  if (bytes && files_.RemoveFile(path)) bin_.push_back({std::string(path), std::move(*bytes)});
+}
+
 bool SimFileSystem::CreateFolder(std::string_view path) {
   return RefusalFor(path) == nullptr && files_.CreateFolder(path);
 }

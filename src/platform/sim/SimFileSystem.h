@@ -1,6 +1,7 @@
 // The files of a sim instance: real files under the host root (see
 // PosixFileSystem), with the troubles a user's disk can have on demand:
-// folders that refuse every write, and folders whose note names are all taken.
+// folders that refuse every write, folders whose note names are all taken, and
+// a Recycle Bin that takes nothing.
 #pragma once
 
 #include <optional>
@@ -26,12 +27,25 @@ class SimFileSystem final : public platform::IFileSystem {
   // existence go (they cannot be read).
   void TakeAllNames(std::string folder);
 
+  // From now on the Recycle Bin takes nothing and each file stays where it
+  // lies, as Wine's trash leaves a file on another file system.
+  void RefuseRecycling() { binRefuses_ = true; }
+  // Every path handed to the Recycle Bin, in order, taken or not.
+  const std::vector<std::string>& HandedToBin() const { return handedToBin_; }
+  // A file the Bin took: where it lay, and its bytes.
+  struct BinnedFile {
+    std::string path, bytes;
+  };
+  // What the Bin holds, oldest first.
+  const std::vector<BinnedFile>& Bin() const { return bin_; }
+
   posix::PosixFileSystem& Real() { return files_; }
 
   std::optional<std::string> ReadAll(std::string_view path) const override;
   platform::WriteResult ReplaceAtomically(std::string_view path, std::string_view bytes) override;
   bool FileExists(std::string_view path) const override;
   bool RemoveFile(std::string_view path) override;
+  void MoveToRecycleBin(std::string_view path) override;
   bool CreateFolder(std::string_view path) override;
   bool CanCreateFilesIn(std::string_view folder) override;
   std::vector<std::string> ListFiles(std::string_view folder) const override;
@@ -46,6 +60,9 @@ class SimFileSystem final : public platform::IFileSystem {
   };
   std::vector<Refusal> refusals_;
   std::vector<std::string> takenFolders_;
+  bool binRefuses_ = false;
+  std::vector<std::string> handedToBin_;
+  std::vector<BinnedFile> bin_;
 };
 
 }  // namespace zlt::sim

@@ -1,8 +1,5 @@
 #include "SystemLibraries.h"
 
-// windows.h leaves the shell out under WIN32_LEAN_AND_MEAN.
-#include <shellapi.h>
-
 namespace zlt::win32::late {
 namespace {
 
@@ -67,6 +64,12 @@ HINSTANCE ShellExecuteW(HWND owner, const wchar_t* verb, const wchar_t* file,
   static const auto call = Bind<decltype(&::ShellExecuteW)>(kShell, "ShellExecuteW");
   if (call == nullptr) return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND));
   return call(owner, verb, file, parameters, directory, show);
+}
+
+int SHFileOperationW(SHFILEOPSTRUCTW* operation) {
+  static const auto call = Bind<decltype(&::SHFileOperationW)>(kShell, "SHFileOperationW");
+  // Any value but zero is a failure: the system's own code for a missing library.
+  return call != nullptr ? call(operation) : ERROR_DLL_NOT_FOUND;
 }
 
 }  // namespace zlt::win32::late

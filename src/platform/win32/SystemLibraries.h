@@ -8,11 +8,13 @@
 // that call fails.
 #pragma once
 
-// commctrl.h and shlobj.h need windows.h before them.
+// commctrl.h, shlobj.h and shellapi.h need windows.h before them; windows.h
+// leaves the shell out under WIN32_LEAN_AND_MEAN.
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
+#include <shellapi.h>
 // clang-format on
 
 namespace zlt::win32::late {
@@ -26,5 +28,6 @@ HRESULT SHGetKnownFolderPath(REFKNOWNFOLDERID folder, DWORD flags, HANDLE token,
 void CoTaskMemFree(void* memory);
 HINSTANCE ShellExecuteW(HWND owner, const wchar_t* verb, const wchar_t* file,
                         const wchar_t* parameters, const wchar_t* directory, int show);
+int SHFileOperationW(SHFILEOPSTRUCTW* operation);
 
 }  // namespace zlt::win32::late

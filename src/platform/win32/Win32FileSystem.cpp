@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "Handles.h"
+#include "SystemLibraries.h"
 #include "Win32Text.h"
 #include "platform/TemporaryName.h"
 
@@ -114,6 +115,21 @@ bool Win32FileSystem::FileExists(std::string_view path) const {
 bool Win32FileSystem::RemoveFile(std::string_view path) {
   const auto wide = ToWidePath(path);
   return wide && DeleteFileW(wide->c_str());
+}
+
+void Win32FileSystem::MoveToRecycleBin(std::string_view path) {
+  auto from = ToWidePath(path);
+  if (!from) return;
+  // A list of names, each ended by a NUL and the list by one more: c_str adds
+  // the second.
+  from->push_back(L'\0');
+  SHFILEOPSTRUCTW operation{};
+  operation.wFunc = FO_DELETE;
+  operation.pFrom = from->c_str();
+  // No question, progress or error box of the shell's own: the program asked
+  // already, and the caller sees what is left.
+  operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+  late::SHFileOperationW(&operation);
 }
 
 bool Win32FileSystem::CreateFolder(std::string_view path) {

@@ -16,6 +16,7 @@ class Win32FileSystem final : public platform::IFileSystem {
   platform::WriteResult ReplaceAtomically(std::string_view path, std::string_view bytes) override;
   bool FileExists(std::string_view path) const override;
   bool RemoveFile(std::string_view path) override;
+  void MoveToRecycleBin(std::string_view path) override;
   bool CreateFolder(std::string_view path) override;
   bool CanCreateFilesIn(std::string_view folder) override;
   std::vector<std::string> ListFiles(std::string_view folder) const override;
