@@ -62,6 +62,7 @@ const Win32Form::Route Win32Form::kRoutes[] = {
     {WM_MEASUREITEM, &Win32Form::OnMeasureItem},
     {WM_DRAWITEM, &Win32Form::OnDrawItem},
     {WM_ERASEBKGND, &Win32Form::OnEraseBackground},
+    {WM_MOVE, &Win32Form::OnMove},
 };
 
 Win32Form::Win32Form(Win32Context& context, const platform::FormSpec& spec,
@@ -415,6 +416,13 @@ std::optional<LRESULT> Win32Form::OnEraseBackground(const Message& message) {
   GetClientRect(message.window, &client);
   FillRect(reinterpret_cast<HDC>(message.wParam), &client, context_.brushes.Get(BackColour()));
   return 1;
+}
+
+std::optional<LRESULT> Win32Form::OnMove(const Message&) {
+  // A tip stays where it was shown: left up while its note moves away (the
+  // system's move loop, a snap), it would point at nothing.
+  HideOwnTooltip();
+  return std::nullopt;
 }
 
 Win32Control* Win32Form::ControlByWindow(HWND window) const {

@@ -98,10 +98,14 @@ class Win32Form final : public platform::IForm {
   std::optional<LRESULT> OnMeasureItem(const Message& message);
   std::optional<LRESULT> OnDrawItem(const Message& message);
   std::optional<LRESULT> OnEraseBackground(const Message& message);
+  std::optional<LRESULT> OnMove(const Message& message);
 
   Win32Control* ControlByWindow(HWND window) const;
   void AddTooltip(const Win32Control& control);
   void RemoveTooltips();
+  // Hides the shared tooltip window when it shows the tip of one of this
+  // form's controls.
+  void HideOwnTooltip();
 
   Win32Context& context_;
   platform::IFormEvents& events_;

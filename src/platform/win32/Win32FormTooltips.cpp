@@ -68,6 +68,21 @@ void Win32Form::RelayToTooltips(HWND control, UINT message, WPARAM wParam, LPARA
   SendMessageW(context_.tooltips.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
+void Win32Form::HideOwnTooltip() {
+  const HWND tooltips = context_.tooltips.Get();
+  // Every note moves now and then, most with no tip up: those ask nothing more.
+  if (tooltips == nullptr || tooledControls_.empty() || !IsWindowVisible(tooltips)) return;
+  TOOLINFOW shown{};
+  shown.cbSize = TTTOOLINFOW_V2_SIZE;
+  // The text comes along with the tool; the room is the most a tip holds.
+  wchar_t text[INFOTIPSIZE] = {};
+  shown.lpszText = text;
+  if (SendMessageW(tooltips, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&shown)) == FALSE) {
+    return;
+  }
+  if (shown.hwnd == window_.Get()) SendMessageW(tooltips, TTM_POP, 0, 0);
+}
+
 void Win32Form::RemoveTooltips() {
   if (!context_.tooltips) return;
   for (const HWND control : tooledControls_) {
