@@ -1,6 +1,9 @@
 // What the program promises about the files it is given: a file that is no
 // note is never written, no character becomes "?", interrupted saves leave
 // nothing behind, and notes live where they can be written.
+#include <chrono>
+#include <filesystem>
+
 #include "FusenFixture.h"
 #include "profile/IniProfile.h"
 
@@ -174,6 +177,7 @@ TEST_F(NoteStorage, NotesGoToTheVirtualStoreWhereTheApplicationFolderTakesNoWrit
     prepareFiles_ = [&](sim::SimFileSystem& files) { place.make(DataDir(), files); };
 
     auto& run = Start("/N");
+    ASSERT_FALSE(run.Ended()) << "the program ended before it could be asked";
     EXPECT_EQ(run.State().DataFolder, kStore);
     TypeTitle(MustNote(1), "ここに");
     Save(MustNote(1));
@@ -188,6 +192,7 @@ TEST_F(NoteStorage, NotesGoToTheVirtualStoreWhereTheApplicationFolderTakesNoWrit
     StopAll();
 
     auto& again = Start("/*");
+    ASSERT_FALSE(again.Ended()) << "the saved notes did not keep the program running";
     ASSERT_EQ(again.State().LastNoteNumber, 2);
     EXPECT_EQ(TitleOf(1), "ここに");
     EXPECT_EQ(TitleOf(2), "二つ目");
@@ -204,10 +209,30 @@ TEST_F(NoteStorage, NotesWindowsPutInTheVirtualStoreEarlierComeBackWithTheirSett
     files.RefuseWrites("C:\\Apps\\ZLTFusen", "アクセスが拒否されました。");
   };
   auto& run = Start("/*");
+  ASSERT_FALSE(run.Ended()) << "the notes in the store were not found";
   ASSERT_EQ(run.State().LastNoteNumber, 2);
   EXPECT_EQ(TitleOf(1), "前から");
   EXPECT_EQ(TitleOf(2), "ある");
   EXPECT_FALSE(run.Controller().NoteMenu().Checked(manager::MenuId(MenuItem::Snap)));
+}
+
+// The end of the session writes what changed since a note's file was last
+// written, and leaves every other file alone: no thousand writes at logoff.
+TEST_F(NoteStorage, SessionEndWritesTheNotesThatChangedAndNoOther) {
+  WriteNoteFile("0.txt", NoteBytes("unchanged", 9000, 0));
+  WriteNoteFile("1.txt", NoteBytes("changed", 9000, 600));
+  auto& run = Start("/*");
+  ShiftDoubleClickTitle(MustNote(2));
+  TypeDetails(MustNote(2), "typed, not saved");
+  const auto past = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+  for (const char* name : {"0.txt", "1.txt"})
+    std::filesystem::last_write_time(DataDir() / name, past);
+
+  desktop_.EndSession();
+  ASSERT_FALSE(run.Ended());
+  EXPECT_EQ(std::filesystem::last_write_time(DataDir() / "0.txt"), past) << "not written again";
+  EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("unchanged", 9000, 0));
+  EXPECT_EQ(ReadNoteFile("1.txt"), NoteBytes("changed", 9000, 600, "typed, not saved"));
 }
 
 }  // namespace

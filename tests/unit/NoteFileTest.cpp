@@ -143,6 +143,23 @@ TEST_F(NoteFileTest, AKeyWrittenAloneThatTurnsTheFileUtf16SaysSo) {
       << "a UTF-16 file stays so";
 }
 
+// Only the details hold what code page 932 cannot: the title alone would let
+// the note be stored in 932 and the details come back as "?".
+TEST_F(NoteFileTest, DetailsAloneThatCodePage932CannotHoldMakeTheFileUtf16) {
+  NoteFileContent content;
+  content.title = "買い物";
+  for (const std::string details : {"한글 ♫", "\xF0\x9F\x93\x9D memo\r\n2 行目"}) {
+    SCOPED_TRACE(details);
+    content.details = details;
+    ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
+    EXPECT_EQ(Stored().substr(0, 2), "\xFF\xFE") << "UTF-16LE with its byte-order mark";
+    const auto read = Read();
+    EXPECT_TRUE(read.utf16);
+    EXPECT_EQ(read.title, "買い物");
+    EXPECT_EQ(read.details, details);
+  }
+}
+
 TEST_F(NoteFileTest, SaveAndLoadCyclesNeverGrowTheDetails) {
   NoteFileContent content;
   for (const std::string details : {"", "x", "x\r\n", "\r\n\r\n", "a\r\n\r\nb"}) {
