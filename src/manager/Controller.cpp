@@ -116,40 +116,35 @@ bool Controller::HasWindowFor(const std::string& path) const {
 
 void Controller::ShowHidden() {
   list_.SetPath(state_.DataFolder);
-  const int count = list_.ListCount();
-  if (count <= 0) return;
+  if (list_.ListCount() <= 0) return;
   for (const auto& note : notes_) {
     // Showing a shown window changes nothing; with many notes the calls add up.
     if (!note->Form().Visible()) note->Form().SetVisible(true);
   }
-  int last = 0;
-  for (int i = 0; i < count; ++i) {
-    const std::string path = ListedPath(i);
-    if (HasWindowFor(path)) continue;
-    auto* note = CreateNote(note::LoadMode::Reopened, path);
-    if (note == nullptr) break;
-    last = note->NoteNumber();
-  }
-  ReportRefused();
   // Each note opened here would take the activation from the one before it:
   // only the last one opened ends active, so only that one is activated.
-  if (auto* note = NoteNumbered(last)) note->Activate();
-  UpdateSnapTick();
+  OpenListedWithoutWindow(Activating::Last);
 }
 
 void Controller::OpenMissingNotes() {
   list_.SetPath(state_.DataFolder);
+  // As after the start-up: the first note opened ends active.
+  OpenListedWithoutWindow(Activating::First);
+}
+
+void Controller::OpenListedWithoutWindow(Activating activating) {
   int first = 0;
+  int last = 0;
   for (int i = 0; i < list_.ListCount(); ++i) {
     const std::string path = ListedPath(i);
     if (HasWindowFor(path)) continue;
     auto* note = CreateNote(note::LoadMode::Reopened, path);
     if (note == nullptr) break;
     if (first == 0) first = note->NoteNumber();
+    last = note->NoteNumber();
   }
   ReportRefused();
-  // As after the start-up: the first note opened ends active.
-  if (auto* note = NoteNumbered(first)) note->Activate();
+  if (auto* note = NoteNumbered(activating == Activating::First ? first : last)) note->Activate();
   UpdateSnapTick();
 }
 

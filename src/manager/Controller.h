@@ -118,6 +118,11 @@ class Controller final : public platform::IFormEvents, public note::NoteHost {
   // The full path of entry index of the note list.
   std::string ListedPath(int index) const;
   bool HasWindowFor(const std::string& path) const;
+  enum class Activating { First, Last };
+  // Opens every note file of the list that has no window yet, in list order,
+  // until the window system refuses one; the first or the last opened ends
+  // active.
+  void OpenListedWithoutWindow(Activating activating);
   enum class CloseFor { Keeping, Deleting };
   // Closes one note: it writes itself first, and one that cannot stays open
   // (the user is told) unless it closes to be deleted. The file it has after

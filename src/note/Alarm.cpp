@@ -208,7 +208,7 @@ void Alarm::WatchFromLoad() {
 
 void Alarm::WatchFromSave() {
   const auto present = PresentStamp();
-  watching_ = alarm_.on && alarm_.Stamp() > present;
+  watching_ = alarm_.WaitsAfterSave(present);
   lastSeen_ = present;
   if (form_ != nullptr && !watching_) form_->StopTimer(AlarmTimer);
   Recheck();

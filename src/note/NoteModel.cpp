@@ -73,8 +73,4 @@ NoteFileContent NoteModel::FileContent() const {
   return content;
 }
 
-bool NoteModel::AlarmArmedAfterSave(std::string_view presentStamp) const {
-  return shown.alarm.on && shown.alarm.Stamp() > presentStamp;
-}
-
 }  // namespace zlt::note

@@ -25,6 +25,9 @@ struct NoteAlarm {
   // "09", "30" give "200507300930"); a damaged date gives what its
   // characters give, never a cut character.
   std::string Stamp() const;
+  // After "保存": whether the alarm waits for its minute. Only a ticked alarm
+  // whose stamp lies after the present minute does.
+  bool WaitsAfterSave(std::string_view presentStamp) const { return on && Stamp() > presentStamp; }
 
   bool operator==(const NoteAlarm&) const = default;
 };
@@ -83,9 +86,6 @@ struct NoteModel {
   void ApplyShownOptions() { applied = shown.options; }
   // What a whole write of the note stores.
   NoteFileContent FileContent() const;
-  // After "保存": whether the alarm waits for its minute. Only a ticked alarm
-  // whose stamp lies after the present minute does.
-  bool AlarmArmedAfterSave(std::string_view presentStamp) const;
 };
 
 }  // namespace zlt::note

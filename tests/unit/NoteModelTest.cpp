@@ -108,10 +108,11 @@ TEST(NoteModelTest, TheAlarmStampAndWhetherASaveArmsIt) {
   NoteModel model;
   model.shown.alarm = {true, false, "2005/07/30", "09", "30"};
   EXPECT_EQ(model.shown.alarm.Stamp(), "200507300930");
-  EXPECT_TRUE(model.AlarmArmedAfterSave("200507300929"));
-  EXPECT_FALSE(model.AlarmArmedAfterSave("200507300930")) << "the present minute is not ahead";
+  EXPECT_TRUE(model.shown.alarm.WaitsAfterSave("200507300929"));
+  EXPECT_FALSE(model.shown.alarm.WaitsAfterSave("200507300930"))
+      << "the present minute is not ahead";
   model.shown.alarm.on = false;
-  EXPECT_FALSE(model.AlarmArmedAfterSave("200001010000")) << "unticked never waits";
+  EXPECT_FALSE(model.shown.alarm.WaitsAfterSave("200001010000")) << "unticked never waits";
 
   // A damaged date gives what its characters give, never half a character.
   model.shown.alarm.date = "年/月";
