@@ -33,9 +33,12 @@ std::vector<ControlSpec> BuildDetailsControls() {
 
   specs.push_back(
       MakeControl(ControlKind::CheckBox, AlarmCheck, frame, "アラーム", {240, 360, 975, 180}, 1));
+  // The date must show whole in whatever font the system gives: the box takes
+  // all the room up to the hour box, then fits its text into it.
   auto date =
-      MakeControl(ControlKind::TextBox, DateBox, frame, "0000/00/00", {1250, 285, 1095, 270}, 2);
+      MakeControl(ControlKind::TextBox, DateBox, frame, "0000/00/00", {1250, 285, 1150, 270}, 2);
   date.enabled = false;
+  date.wholeText = "0000/00/00";
   specs.push_back(date);
   auto hour = MakeControl(ControlKind::TextBox, HourBox, frame, "00", {2400, 285, 375, 270}, 3);
   hour.enabled = false;

@@ -48,6 +48,10 @@ struct ControlSpec {
   bool graphical = false;   // Button: paint with backColour
   bool handCursor = false;  // Label: the pointer changes while over it
   bool wordWrap = true;     // Label: false keeps the text on one line, cut at the edge
+  // TextBox: a text of the widest shape the box ever holds, which must show
+  // whole. The box gives up its inner margins and, where the face the system
+  // gives is still too wide for it, takes that face smaller.
+  std::string wholeText;
 };
 
 // A control of this kind, number, container, text and place; everything else

@@ -17,6 +17,12 @@ namespace {
 using platform::ControlKind;
 
 constexpr UINT_PTR kSubclassId = 1;
+// None at all: the box's sunken edge still keeps the text clear of its border.
+constexpr WORD kNarrowMarginPx = 0;
+// A box that must show its whole text steps its face down this much at a time,
+// and never below the smallest size still read easily.
+constexpr double kFitStepPoints = 0.5;
+constexpr double kSmallestFitPoints = 6.0;
 
 // The program's default face for controls without a font of their own.
 platform::FontSpec DefaultFont() {
@@ -145,11 +151,46 @@ Win32Control::Win32Control(Win32Form& form, const platform::ControlSpec& spec, H
   font_ = context.fonts.Get(spec.font.value_or(DefaultFont()));
   SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   if (IsTextBox()) SendMessageW(window, EM_SETLIMITTEXT, 0, 0);  // as much as the system holds
+  if (!spec.wholeText.empty() && kind_ == ControlKind::TextBox) {
+    FitWholeText(spec.font.value_or(DefaultFont()), ToWide(spec.wholeText));
+  }
   if (kind_ == ControlKind::Icon) {
     SendMessageW(window, STM_SETICON, reinterpret_cast<WPARAM>(context.ProgramIcon()), 0);
   }
   late::SetWindowSubclass(window, &Win32Control::SubclassProc, kSubclassId,
                           reinterpret_cast<DWORD_PTR>(this));
+}
+
+void Win32Control::FitWholeText(platform::FontSpec font, const std::wstring& text) {
+  const HWND window = window_.Get();
+  // After WM_SETFONT, which gives the box the font's own margins.
+  SendMessageW(window, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+               MAKELPARAM(kNarrowMarginPx, kNarrowMarginPx));
+  const HDC dc = GetDC(window);
+  if (dc == nullptr) return;
+  const auto widthIn = [&](HFONT candidate) {
+    const HGDIOBJ before = SelectObject(dc, candidate);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, before);
+    return size.cx;
+  };
+  // The edit control keeps a pixel or so inside its client area whatever its
+  // margins: the rectangle it draws in is the room.
+  RECT room{};
+  SendMessageW(window, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+  const long roomWidth = room.right - room.left;
+  HFONT fitted = font_;
+  while (widthIn(fitted) > roomWidth && font.points - kFitStepPoints >= kSmallestFitPoints) {
+    font.points -= kFitStepPoints;
+    fitted = form_.Context().fonts.Get(font);
+  }
+  ReleaseDC(window, dc);
+  if (fitted == font_) return;
+  font_ = fitted;
+  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  SendMessageW(window, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+               MAKELPARAM(kNarrowMarginPx, kNarrowMarginPx));
 }
 
 Win32Control::~Win32Control() {

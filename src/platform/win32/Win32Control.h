@@ -61,6 +61,10 @@ class Win32Control final : public platform::IControl {
   void DrawGraphicalButton(const DRAWITEMSTRUCT& item);
 
  private:
+  // Makes the whole of text (the box's widest) show: no inner margins, and the
+  // face stepped down while it is still too wide for the box.
+  void FitWholeText(platform::FontSpec font, const std::wstring& text);
+
   HWND parent_ = nullptr;
   RECT placed_{};
   struct Message {
