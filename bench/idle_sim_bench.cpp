@@ -52,6 +52,7 @@ class CountingEvents final : public IFormEvents {
     inner_.OnTimer(timerId);
   }
   void OnActivate() override { inner_.OnActivate(); }
+  void OnScaleChanged() override { inner_.OnScaleChanged(); }
   long OnCloseRequest() override { return inner_.OnCloseRequest(); }
   void OnEndSession() override { inner_.OnEndSession(); }
   void OnCopyData(std::string_view bytes) override { inner_.OnCopyData(bytes); }

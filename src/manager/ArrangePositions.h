@@ -26,6 +26,9 @@ struct ArrangeArea {
   // Left and Top of the note the menu was opened on.
   platform::Twips fromLeft = 0;
   platform::Twips fromTop = 0;
+  // Between neighbouring notes, as the screen measures 500 twips at the
+  // scale of the note being placed.
+  double step = 500;
 };
 
 // A note's place, exact: the middle modes give halves of a twip.

@@ -8,19 +8,19 @@ namespace zlt::note {
 
 namespace {
 
-constexpr int kOutlineEllipsePx = 10;
-
-int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+// The corners' ellipse: 10 pixels at 96 DPI, larger on a denser screen.
+constexpr platform::Twips kOutlineEllipse = 150;
 
 }  // namespace
 
 void NoteFrame::FitOutline() {
-  const auto screen = platform_.windows.Screen();
   auto& form = note_.Form();
+  const auto scale = form.Scale();
   const auto bounds = form.Bounds();
-  form.SetRoundRegion(RoundHalfEven(double(bounds.width) / screen.twipsPerPixelX),
-                      RoundHalfEven(double(bounds.height) / screen.twipsPerPixelY),
-                      kOutlineEllipsePx);
+  // The window's own pixels: the outline fits the window on any monitor.
+  form.SetRoundRegion(platform::PixelsFromTwips(bounds.width, scale.screenTwipsPerPixelX),
+                      platform::PixelsFromTwips(bounds.height, scale.screenTwipsPerPixelY),
+                      scale.Pixels(kOutlineEllipse));
 }
 
 void NoteFrame::OnTabPress(const platform::MouseDown& press) {
@@ -104,7 +104,11 @@ void NoteFrame::SnapToMonitor() {
                monitor->right * screen.twipsPerPixelX, monitor->bottom * screen.twipsPerPixelY};
     }
   }
-  const auto snapped = SnapToEdges(bounds, edges);
+  // The reach is the same on every monitor to the eye: twips at the scale of
+  // the monitor the note stands on, which its window has taken.
+  const auto scale = form.Scale();
+  const SnapReach reach{scale.ScreenX(kSnapReach), scale.ScreenY(kSnapReach)};
+  const auto snapped = SnapToEdges(bounds, edges, reach);
   if (snapped != bounds) form.SetBounds(snapped);
 }
 

@@ -43,11 +43,13 @@ constexpr std::uint8_t kTranslucentAlpha = 150;
 constexpr platform::Colour kNoteColour = platform::Rgb(255, 255, 192);
 
 // The Left a note takes collapsed, which its file records so that it reopens
-// where it stood: the details view stands kDetailsShift further left, except
-// one stopped at the screen's left edge, which collapses in place.
-constexpr platform::Twips CollapsedLeft(const platform::TwipsRect& bounds) {
-  if (bounds.width < kDetailsOpenWidth || bounds.left == 0) return bounds.left;
-  return bounds.left + kDetailsShift;
+// where it stood: the details view stands kDetailsShift further left (as the
+// screen measures it at the note's scale), except one stopped at the screen's
+// left edge, which collapses in place. Width in the note's own twips.
+constexpr platform::Twips CollapsedLeft(const platform::TwipsRect& own,
+                                        platform::Twips shiftOnScreen) {
+  if (own.width < kDetailsOpenWidth || own.left == 0) return own.left;
+  return own.left + shiftOnScreen;
 }
 }  // namespace layout
 

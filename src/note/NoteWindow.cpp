@@ -46,8 +46,9 @@ void NoteWindow::Load(LoadMode mode, const std::string& path) {
   // The last pressed note decides where a new one starts.
   TwipsRect bounds;
   bounds.top = state_.PressedTop + kNewNoteDrop;
-  bounds.left = state_.PressedWidth < kDetailsOpenWidth ? state_.PressedLeft - kDetailsShift
-                                                        : state_.PressedLeft;
+  bounds.left = state_.PressedWidth < kDetailsOpenWidth
+                    ? state_.PressedLeft - state_.PressedDetailsShift
+                    : state_.PressedLeft;
   bounds.width = kCollapsedWidth;
   bounds.height = kCollapsedHeight;
 
@@ -91,17 +92,17 @@ void NoteWindow::Load(LoadMode mode, const std::string& path) {
 
   // A brand-new note opens its details view at once.
   if (model_.shown.IsBlank()) {
-    auto open = form_->Bounds();
+    auto open = OwnBounds();
     open.height = kDetailsHeight;
     open.width = kDetailsWidth;
     if (state_.OpenNotes == 1) {
       open.top = 0;
-      open.left = platform_.windows.Screen().width - open.width;
+      open.left = platform_.windows.Screen().width - form_->Scale().ScreenX(open.width);
     } else {
       if (open.left < 0) open.left = 0;
       open.top = FreeTop(open);
     }
-    SetBounds(open);
+    SetOwnBounds(open);
     ShowDetailsFrame();
   }
 }
@@ -110,12 +111,13 @@ platform::Twips NoteWindow::FreeTop(const TwipsRect& open) {
   // Notes made one after another below the same note would otherwise stand
   // exactly on each other, and the user would see one where there are two.
   const platform::Twips screenHeight = platform_.windows.Screen().height;
-  const platform::Twips left = layout::CollapsedLeft(open);
+  const platform::Twips left = layout::CollapsedLeft(open, DetailsShift());
+  const platform::Twips height = form_->Scale().ScreenY(layout::kCollapsedHeight);
   platform::Twips top = open.top;
   bool wrapped = false;
   while (host_.PlaceTaken({left, top}, *this)) {
     top += layout::kNewNoteDrop;
-    if (top + layout::kCollapsedHeight > screenHeight) {
+    if (top + height > screenHeight) {
       if (wrapped) return open.top;  // every place down the screen is taken
       wrapped = true;
       top = 0;
@@ -182,11 +184,11 @@ void NoteWindow::Cancel() {
 void NoteWindow::CollapseAndApplyOptions() {
   raisedByAlarm_ = false;  // the window takes its own option again below
   details_.SetVisible(DetailsFrame, false);
-  auto bounds = form_->Bounds();
-  bounds.left = layout::CollapsedLeft(bounds);
+  auto bounds = OwnBounds();
+  bounds.left = layout::CollapsedLeft(bounds, DetailsShift());
   bounds.height = layout::kCollapsedHeight;
   bounds.width = layout::kCollapsedWidth;
-  SetBounds(bounds);
+  SetOwnBounds(bounds);
 
   model_.ApplyShownOptions();
   // Opening the details made the window opaque; unticking leaves it so.
@@ -215,13 +217,13 @@ void NoteWindow::KeepInFront() {
 }
 
 void NoteWindow::OpenDetails() {
-  auto bounds = form_->Bounds();
+  auto bounds = OwnBounds();
   if (bounds.width >= layout::kDetailsOpenWidth) return;
   bounds.height = layout::kDetailsHeight;
   bounds.width = layout::kDetailsWidth;
-  bounds.left -= layout::kDetailsShift;  // the right edge stays where it was
+  bounds.left -= DetailsShift();  // the right edge stays where it was
   if (bounds.left < 0) bounds.left = 0;
-  SetBounds(bounds);
+  SetOwnBounds(bounds);
   ShowDetailsFrame();
   KeepCancelCopy();
   if (auto* data = details_.Live(DetailsBox)) data->Focus();
@@ -237,14 +239,14 @@ void NoteWindow::ShowDetailsFrame() {
 void NoteWindow::KeepCancelCopy() { cancelCopy_ = model_.shown.CancelCopy(); }
 
 void NoteWindow::OpenDetailsForAlarm() {
-  auto bounds = form_->Bounds();
+  auto bounds = OwnBounds();
   // An open view stays put: moving it again would shift the place its next
   // save stores.
   if (bounds.width < layout::kDetailsOpenWidth) {
     bounds.height = layout::kDetailsHeight;
     bounds.width = layout::kDetailsWidth;
-    bounds.left = std::max<platform::Twips>(0, bounds.left - layout::kDetailsShift);
-    SetBounds(bounds);
+    bounds.left = std::max<platform::Twips>(0, bounds.left - DetailsShift());
+    SetOwnBounds(bounds);
   }
   ShowDetailsFrame();
 }
@@ -258,11 +260,12 @@ void NoteWindow::ShownByAlarm() {
 }
 
 void NoteWindow::Pressed() {
-  const auto bounds = form_->Bounds();
+  const auto bounds = OwnBounds();
   state_.LastNotePath = model_.path;
   state_.PressedTop = bounds.top;
   state_.PressedLeft = bounds.left;
   state_.PressedWidth = bounds.width;
+  state_.PressedDetailsShift = DetailsShift();
   host_.RecordThisNote(*this);
 }
 
@@ -291,6 +294,32 @@ void NoteWindow::SetBounds(const TwipsRect& bounds) {
   const auto now = form_->Bounds();
   if (now.width != lastSize_.width || now.height != lastSize_.height) frame_.FitOutline();
   lastSize_ = now;
+}
+
+platform::TwipsRect NoteWindow::OwnBounds() const {
+  const auto scale = form_->Scale();
+  auto bounds = form_->Bounds();
+  bounds.width = scale.OwnX(bounds.width);
+  bounds.height = scale.OwnY(bounds.height);
+  return bounds;
+}
+
+void NoteWindow::SetOwnBounds(const TwipsRect& own) {
+  const auto scale = form_->Scale();
+  ownWidth_ = own.width;
+  ownHeight_ = own.height;
+  SetBounds({own.left, own.top, scale.ScreenX(own.width), scale.ScreenY(own.height)});
+}
+
+void NoteWindow::OnScaleChanged() {
+  // The window took the size the system suggested for the new DPI; the note
+  // takes its own exactly, so moving back and forth never changes it.
+  auto bounds = OwnBounds();
+  bounds.width = ownWidth_;
+  bounds.height = ownHeight_;
+  SetOwnBounds(bounds);
+  frame_.FitOutline();
+  lastSize_ = form_->Bounds();
 }
 
 void NoteWindow::OnMouseDown(int controlId, const platform::MouseDown& press) {

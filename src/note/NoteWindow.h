@@ -12,6 +12,7 @@
 #include "note/NoteFile.h"
 #include "note/NoteFrame.h"
 #include "note/NoteHost.h"
+#include "note/NoteLayout.h"
 #include "note/NoteModel.h"
 #include "note/SaveFailure.h"
 #include "note/TitleEditing.h"
@@ -93,6 +94,7 @@ class NoteWindow final : public platform::IFormEvents,
   void OnActivate() override;
   long OnCloseRequest() override;
   void OnEndSession() override;
+  void OnScaleChanged() override;
 
  private:
   // The Top a new note opens at: below notes it would otherwise cover.
@@ -115,6 +117,12 @@ class NoteWindow final : public platform::IFormEvents,
   void WriteKey(NoteKey key, std::string_view text);
   // Resizing remakes the outline.
   void SetBounds(const platform::TwipsRect& bounds);
+  // Left and Top as the screen measures them, width and height in twips at
+  // the window's own scale: the note's sizes are the same on every monitor.
+  platform::TwipsRect OwnBounds() const;
+  void SetOwnBounds(const platform::TwipsRect& own);
+  // How far left the details view stands, as the screen measures it.
+  platform::Twips DetailsShift() const { return form_->Scale().ShiftX(layout::kDetailsShift); }
   void ShowDetailsFrame();
   // AlarmOwner
   void OpenDetailsForAlarm() override;
@@ -148,6 +156,10 @@ class NoteWindow final : public platform::IFormEvents,
   // details close: the window's, not the note's, so no option or file changes.
   bool raisedByAlarm_ = false;
   platform::TwipsRect lastSize_{};
+  // The size the note last gave itself, in its own twips: what it keeps when
+  // it moves to a monitor of another scale.
+  platform::Twips ownWidth_ = layout::kCollapsedWidth;
+  platform::Twips ownHeight_ = layout::kCollapsedHeight;
 };
 
 }  // namespace zlt::note

@@ -7,8 +7,8 @@
 namespace zlt::note {
 
 NotePlace NoteWindow::Place() const {
-  const auto bounds = form_->Bounds();
-  return {layout::CollapsedLeft(bounds), bounds.top};
+  const auto bounds = OwnBounds();
+  return {layout::CollapsedLeft(bounds, DetailsShift()), bounds.top};
 }
 
 void NoteWindow::TakePlaceFromWindow() { model_.place = Place(); }

@@ -18,14 +18,21 @@ struct SnapEdges {
 // against it; exactly this far away it stays.
 inline constexpr platform::Twips kSnapReach = 200;
 
+// The reach across and down, as the screen measures it.
+struct SnapReach {
+  platform::Twips x = kSnapReach;
+  platform::Twips y = kSnapReach;
+};
+
 // Where the note goes: left, then top, then right, then bottom, each test
 // reading the place the one before left. Within reach of both opposite edges,
 // the right (bottom) one wins because it comes last.
-constexpr platform::TwipsRect SnapToEdges(platform::TwipsRect note, const SnapEdges& edges) {
-  if (edges.left + kSnapReach > note.left) note.left = edges.left;
-  if (edges.top + kSnapReach > note.top) note.top = edges.top;
-  if (edges.right - (note.left + note.width) < kSnapReach) note.left = edges.right - note.width;
-  if (edges.bottom - (note.top + note.height) < kSnapReach) note.top = edges.bottom - note.height;
+constexpr platform::TwipsRect SnapToEdges(platform::TwipsRect note, const SnapEdges& edges,
+                                          SnapReach reach = {}) {
+  if (edges.left + reach.x > note.left) note.left = edges.left;
+  if (edges.top + reach.y > note.top) note.top = edges.top;
+  if (edges.right - (note.left + note.width) < reach.x) note.left = edges.right - note.width;
+  if (edges.bottom - (note.top + note.height) < reach.y) note.top = edges.bottom - note.height;
   return note;
 }
 

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/Controls.h"
+#include "platform/FormScale.h"
 #include "platform/Geometry.h"
 #include "platform/WindowHandle.h"
 
@@ -24,7 +25,9 @@ struct FormSpec {
   std::string caption;  // UTF-8
   FormStyle style = FormStyle::Borderless;
   // Borderless: the window rectangle. Dialogs: left and top of the window,
-  // width and height of the client area (the backend adds the frame).
+  // width and height of the client area (the backend adds the frame). Left
+  // and top at the system scale; width and height at the window's own, that
+  // of the monitor it is made on.
   TwipsRect bounds;
   std::optional<Colour> backColour;
 };
@@ -71,6 +74,10 @@ class IFormEvents {
   // or the machine woke from sleep, during which no timer ran.
   virtual void OnClockChanged() {}
   virtual void OnActivate() {}
+  // The window moved to a monitor of another DPI: it has taken the rectangle
+  // the system suggested and placed its controls and fonts anew; what the
+  // program shapes to its size (an outline, an exact size) follows here.
+  virtual void OnScaleChanged() {}
   // The user or another program asked the window to close (WM_CLOSE). The
   // window stays until its owner destroys the form object; the result is what
   // the sender of the request gets back.
@@ -107,10 +114,13 @@ class IForm {
   virtual void SetCaption(std::string_view caption) = 0;
   virtual std::string Caption() const = 0;
 
-  // The window rectangle in twips. Backends keep whole pixels: a value set is
-  // rounded to the nearest pixel and read back as pixels times twips per pixel.
+  // The window rectangle in twips at the system scale, as the screen measures
+  // it. Backends keep whole pixels: a value set is rounded to the nearest
+  // pixel and read back as pixels times twips per pixel.
   virtual TwipsRect Bounds() const = 0;
   virtual void SetBounds(const TwipsRect& bounds) = 0;
+  // The window's own scale now: sizes in own twips go through it.
+  virtual FormScale Scale() const = 0;
 
   // Showing does not activate the window unless asked.
   virtual void SetVisible(bool visible) = 0;

@@ -22,10 +22,13 @@ struct ProgramState {
   // The file of the note last activated, loaded or pressed ("" for a note
   // without one): the one a delete removes.
   std::string LastNotePath;
-  // Where the note pressed last stood: a new note opens below it.
+  // Where the note pressed last stood: a new note opens below it. Its width
+  // in twips at its own scale; how far its details view stands left of its
+  // collapsed place, as the screen measures it.
   std::int32_t PressedTop = 0;
   std::int32_t PressedLeft = 0;
   std::int32_t PressedWidth = 0;
+  std::int32_t PressedDetailsShift = 3135;
 
   // The options a note that reads no file is first given (what its menu shows
   // until its details view closes): off, until an "all notes" command sets

@@ -123,4 +123,8 @@ bool SimControl::HasFocus() const {
   return focus && focus->first == form_.Handle() && focus->second == spec_.id;
 }
 
+platform::PixelRect SimControl::RectPx() const {
+  return platform::ControlPixels(spec_.bounds, form_.Scale());
+}
+
 }  // namespace zlt::sim

@@ -48,6 +48,9 @@ class SimControl final : public platform::IControl {
 
   // What tests read.
   const platform::ControlSpec& Spec() const { return spec_; }
+  // Where the control stands in its container, in pixels at its window's
+  // scale now.
+  platform::PixelRect RectPx() const;
   int Id() const { return spec_.id; }
   platform::ControlKind Kind() const { return spec_.kind; }
   bool IsTextBox() const;

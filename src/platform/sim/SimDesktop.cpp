@@ -295,24 +295,39 @@ platform::WindowHandle Desktop::WindowFromPoint(platform::PixelPoint point) {
 std::optional<platform::PixelRect> Desktop::MonitorRectOf(platform::WindowHandle handle) const {
   const SimForm* form = LiveForm(handle);
   if (form == nullptr) return std::nullopt;
-  const platform::PixelRect rect = form->RectPx();
-  std::optional<platform::PixelRect> best;
+  const auto index = MonitorIndexUnder(form->RectPx());
+  if (!index) return std::nullopt;
+  if (config_.monitors.empty()) return platform::PixelRect{0, 0, config_.widthPx, config_.heightPx};
+  return config_.monitors[*index];
+}
+
+std::optional<int> Desktop::DpiOfMonitorUnder(const platform::PixelRect& rect) const {
+  const auto index = MonitorIndexUnder(rect);
+  if (!index) return std::nullopt;
+  if (*index < config_.monitorDpis.size() && config_.monitorDpis[*index] > 0) {
+    return config_.monitorDpis[*index];
+  }
+  return SystemDpi();
+}
+
+std::optional<std::size_t> Desktop::MonitorIndexUnder(const platform::PixelRect& rect) const {
+  std::optional<std::size_t> best;
   long long bestArea = 0;
   // Asked for every note loaded: the usual single screen costs no list.
   const platform::PixelRect primary{0, 0, config_.widthPx, config_.heightPx};
   const std::span<const platform::PixelRect> monitors =
       config_.monitors.empty() ? std::span(&primary, 1) : std::span(config_.monitors);
-  for (const auto& monitor : monitors) {
-    const long long area = OverlapArea(rect, monitor);
+  for (std::size_t i = 0; i < monitors.size(); ++i) {
+    const long long area = OverlapArea(rect, monitors[i]);
     if (area > bestArea) {
       bestArea = area;
-      best = monitor;
+      best = i;
     }
   }
   if (!best && (rect.right <= rect.left || rect.bottom <= rect.top)) {
     // An empty window counts by its corner.
-    for (const auto& monitor : monitors) {
-      if (InRect(monitor, {rect.left, rect.top})) return monitor;
+    for (std::size_t i = 0; i < monitors.size(); ++i) {
+      if (InRect(monitors[i], {rect.left, rect.top})) return i;
     }
   }
   return best;

@@ -40,6 +40,9 @@ struct DesktopConfig {
   int twipsPerPixel = 15;
   // Empty: one monitor, the primary screen.
   std::vector<platform::PixelRect> monitors;
+  // Each monitor's own DPI, in the order of monitors; a monitor without one
+  // (or an empty list) has the system's, 1440 / twipsPerPixel.
+  std::vector<int> monitorDpis;
   platform::LocalTime start{2026, 12, 7, 9, 0, 0, 1};
   // The frame a dialog window adds around its client area, in pixels.
   int dialogBorderPx = 3;
@@ -58,6 +61,10 @@ class Desktop {
   platform::ScreenMetrics Screen() const;
   // The monitors in pixels (the primary screen when none were configured).
   std::vector<platform::PixelRect> Monitors() const;
+  int SystemDpi() const { return 1440 / config_.twipsPerPixel; }
+  // The DPI of the monitor holding most of rect (or holding its corner, for an
+  // empty one); nullopt when it lies on none, where a window keeps its own.
+  std::optional<int> DpiOfMonitorUnder(const platform::PixelRect& rect) const;
 
   // --- Time: virtual. Timers fire only when time advances.
   // Fires due timers in time order (ties in the order they were started),
@@ -251,6 +258,8 @@ class Desktop {
   void InjectMouse(platform::MouseInjection what);
   void DeliverInjected(const InjectedRecord& record);
   std::optional<platform::PixelRect> MonitorRectOf(platform::WindowHandle handle) const;
+  // The monitor holding most of rect, by its place in the list.
+  std::optional<std::size_t> MonitorIndexUnder(const platform::PixelRect& rect) const;
   void SetFocusSilently(platform::WindowHandle handle, int controlId) {
     focus_ = std::make_pair(handle, controlId);
   }

@@ -9,12 +9,13 @@
 namespace zlt::sim {
 namespace {
 
-// The nearest whole pixel, halves away from zero (as MulDiv rounds).
-int PixelsFromTwips(platform::Twips twips, int twipsPerPixel) {
-  const long long doubled = 2LL * twips;
-  const long long step = 2LL * twipsPerPixel;
-  return static_cast<int>(twips >= 0 ? (doubled + twipsPerPixel) / step
-                                     : -((-doubled + twipsPerPixel) / step));
+using platform::PixelsFromTwips;
+
+// a * b / c to the nearest whole number, as MulDiv rounds.
+int MulDiv(int a, int b, int c) {
+  const long long product = 1LL * a * b;
+  return static_cast<int>(product >= 0 ? (2 * product + c) / (2LL * c)
+                                       : -((-2 * product + c) / (2LL * c)));
 }
 
 bool IsContainer(platform::ControlKind kind) {
@@ -31,6 +32,7 @@ SimForm::SimForm(Desktop& desktop, Instance* owner, platform::WindowHandle handl
       spec_(spec),
       events_(&events),
       twipsPerPixel_(desktop.TwipsPerPixel()),
+      dpi_(desktop.SystemDpi()),
       caption_(spec.caption) {
   // As the Windows backend creates them: a note has no taskbar button.
   switch (spec.style) {
@@ -44,16 +46,50 @@ SimForm::SimForm(Desktop& desktop, Instance* owner, platform::WindowHandle handl
     case platform::FormStyle::Dialog:
       break;
   }
+  leftPx_ = PixelsFromTwips(spec.bounds.left, twipsPerPixel_);
+  topPx_ = PixelsFromTwips(spec.bounds.top, twipsPerPixel_);
+  // Made on a monitor, the window starts at that monitor's DPI.
+  dpi_ = desktop.DpiOfMonitorUnder({leftPx_, topPx_, leftPx_, topPx_}).value_or(dpi_);
   if (spec.style == platform::FormStyle::Dialog || spec.style == platform::FormStyle::ToolDialog) {
-    frameWidthPx_ = 2 * desktop.Config().dialogBorderPx;
-    frameHeightPx_ = 2 * desktop.Config().dialogBorderPx + desktop.Config().captionPx;
+    frameWidthPx_ = 2 * FramePx(desktop.Config().dialogBorderPx);
+    frameHeightPx_ =
+        2 * FramePx(desktop.Config().dialogBorderPx) + FramePx(desktop.Config().captionPx);
   }
-  const int twipsPerPixel = twipsPerPixel_;
-  leftPx_ = PixelsFromTwips(spec.bounds.left, twipsPerPixel);
-  topPx_ = PixelsFromTwips(spec.bounds.top, twipsPerPixel);
   // A dialog is described by its client area; the window system adds the frame.
-  widthPx_ = PixelsFromTwips(spec.bounds.width, twipsPerPixel) + frameWidthPx_;
-  heightPx_ = PixelsFromTwips(spec.bounds.height, twipsPerPixel) + frameHeightPx_;
+  const platform::FormScale scale = Scale();
+  widthPx_ = scale.Pixels(spec.bounds.width) + frameWidthPx_;
+  heightPx_ = scale.Pixels(spec.bounds.height) + frameHeightPx_;
+}
+
+int SimForm::FramePx(int pixelsAtSystemDpi) const {
+  return MulDiv(pixelsAtSystemDpi, dpi_, desktop_ != nullptr ? desktop_->SystemDpi() : dpi_);
+}
+
+platform::FormScale SimForm::Scale() const { return {dpi_, twipsPerPixel_, twipsPerPixel_}; }
+
+void SimForm::FollowMonitorDpi() {
+  if (desktop_ == nullptr || changingDpi_) return;
+  const auto dpi = desktop_->DpiOfMonitorUnder(RectPx());
+  if (!dpi || *dpi == dpi_) return;
+  changingDpi_ = true;
+  const int old = dpi_;
+  dpi_ = *dpi;
+  ++dpiChangeCount_;
+  // The suggested rectangle: the frame scales with the window.
+  const int clientWidth = widthPx_ - frameWidthPx_;
+  const int clientHeight = heightPx_ - frameHeightPx_;
+  const bool dialog = frameWidthPx_ != 0;
+  if (dialog) {
+    frameWidthPx_ = 2 * FramePx(desktop_->Config().dialogBorderPx);
+    frameHeightPx_ =
+        2 * FramePx(desktop_->Config().dialogBorderPx) + FramePx(desktop_->Config().captionPx);
+  }
+  widthPx_ = MulDiv(clientWidth, dpi_, old) + frameWidthPx_;
+  heightPx_ = MulDiv(clientHeight, dpi_, old) + frameHeightPx_;
+  platform::IFormEvents* events = events_;
+  const std::weak_ptr<const bool> alive = alive_;
+  events->OnScaleChanged();  // may destroy the form
+  if (!alive.expired()) changingDpi_ = false;
 }
 
 SimForm::~SimForm() {
@@ -110,6 +146,7 @@ void SimForm::SetBounds(const platform::TwipsRect& bounds) {
   topPx_ = PixelsFromTwips(bounds.top, twipsPerPixel);
   widthPx_ = PixelsFromTwips(bounds.width, twipsPerPixel);
   heightPx_ = PixelsFromTwips(bounds.height, twipsPerPixel);
+  FollowMonitorDpi();
 }
 
 platform::PixelRect SimForm::RectPx() const {
@@ -173,6 +210,9 @@ void SimForm::RunSystemMove() {
   const auto move = desktop.NextMove();
   leftPx_ += move.dxPx;
   topPx_ += move.dyPx;
+  const std::weak_ptr<const bool> alive = alive_;
+  FollowMonitorDpi();
+  if (alive.expired()) return;
   // The user holds the window there; the form may be gone afterwards.
   if (move.held.count() > 0) desktop.Advance(move.held);
 }

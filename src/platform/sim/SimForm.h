@@ -51,6 +51,7 @@ class SimForm final : public platform::IForm {
   std::string Caption() const override { return caption_; }
   platform::TwipsRect Bounds() const override;
   void SetBounds(const platform::TwipsRect& bounds) override;
+  platform::FormScale Scale() const override;
   void SetVisible(bool visible) override;
   bool Visible() const override { return visible_; }
   void SetEnabled(bool enabled) override;
@@ -80,6 +81,9 @@ class SimForm final : public platform::IForm {
   int SystemMoveCount() const { return systemMoveCount_; }
   // The window rectangle in pixels, as the window system keeps it.
   platform::PixelRect RectPx() const;
+  // The DPI the window is at now, and how many times it changed.
+  int Dpi() const { return dpi_; }
+  int DpiChangeCount() const { return dpiChangeCount_; }
   // The client area's size in pixels (dialogs lose their frame and caption).
   int ClientWidthPx() const;
   int ClientHeightPx() const;
@@ -101,13 +105,23 @@ class SimForm final : public platform::IForm {
           const platform::FormSpec& spec, platform::IFormEvents& events);
   // Forgets the desktop: the window is gone, the object lives on inert.
   void Detach();
+  // As Windows does after a move: a window whose monitor has another DPI is
+  // told so, takes the rectangle the system suggests (the same top-left, the
+  // size scaled by the two DPIs) and then its owner hears of it.
+  void FollowMonitorDpi();
+  int FramePx(int pixelsAtSystemDpi) const;
 
   Desktop* desktop_;
   Instance* owner_;
   platform::WindowHandle handle_;
   platform::FormSpec spec_;
   platform::IFormEvents* events_;
-  int twipsPerPixel_;
+  int twipsPerPixel_;  // the system's
+  int dpi_;            // the window's own
+  int dpiChangeCount_ = 0;
+  bool changingDpi_ = false;
+  // Expires with the form: a handler may destroy it while it reports.
+  std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
   int frameWidthPx_ = 0;   // both sides
   int frameHeightPx_ = 0;  // caption and both edges
 

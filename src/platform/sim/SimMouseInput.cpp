@@ -13,10 +13,11 @@ constexpr std::int64_t kDoubleClickMs = 500;
 
 int Desktop::ControlAt(const SimForm& form, platform::PixelPoint point, platform::Twips& x,
                        platform::Twips& y) const {
-  const int twipsPerPixel = config_.twipsPerPixel;
+  // Controls keep twips at their window's own scale.
+  const platform::FormScale scale = form.Scale();
   const platform::PixelRect window = form.RectPx();
-  const platform::Twips formX = (point.x - window.left) * twipsPerPixel;
-  const platform::Twips formY = (point.y - window.top) * twipsPerPixel;
+  const platform::Twips formX = scale.OwnTwips(point.x - window.left);
+  const platform::Twips formY = scale.OwnTwips(point.y - window.top);
   x = formX;
   y = formY;
   // A control made later lies above those made before it.

@@ -1,8 +1,8 @@
-// Twips and pixels. The program speaks twips; only this backend converts, with
-// the system DPI read once at start (per axis).
+// The system DPI, read once at start (per axis): the scale of Left and Top,
+// and of windows where monitors have no DPI of their own.
 #pragma once
 
-#include "platform/Geometry.h"
+#include "platform/FormScale.h"
 
 namespace zlt::win32 {
 
@@ -17,11 +17,6 @@ struct Dpi {
 Dpi SystemDpi();
 Dpi DpiFromDotsPerInch(int dpiX, int dpiY);
 
-// Nearest whole pixel, halves away from zero: a position and its mirror
-// (-Left) land on mirrored pixels.
-int PixelsFromTwips(platform::Twips twips, int twipsPerPixel);
-
-// Character height for CreateFontW (negative: the em height) of a point size.
-int FontHeightFromPoints(double points, int dpiY);
+using platform::PixelsFromTwips;
 
 }  // namespace zlt::win32

@@ -49,14 +49,15 @@ std::wstring FontCache::JapaneseFace(const std::wstring& wanted, bool serif) {
   return std::wstring();
 }
 
-HFONT FontCache::Get(const platform::FontSpec& spec) {
+HFONT FontCache::Get(const platform::FontSpec& spec, int dpi) {
   // Quarter points are as fine as any caller needs.
-  const Key key{spec.face, std::lround(spec.points * 4.0), spec.bold, spec.italic, spec.underline};
+  const Key key{spec.face, std::lround(spec.points * 4.0), spec.bold, spec.italic, spec.underline,
+                dpi};
   const auto found = fonts_.find(key);
   if (found != fonts_.end()) return found->second.Get();
 
   LOGFONTW logFont{};
-  logFont.lfHeight = FontHeightFromPoints(spec.points, dpiY_);
+  logFont.lfHeight = platform::FontHeightFromPoints(spec.points, dpi);
   logFont.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
   logFont.lfItalic = spec.italic ? TRUE : FALSE;
   logFont.lfUnderline = spec.underline ? TRUE : FALSE;

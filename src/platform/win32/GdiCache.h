@@ -17,18 +17,17 @@ namespace zlt::win32 {
 
 class FontCache {
  public:
-  explicit FontCache(int dpiY) : dpiY_(dpiY) {}
   // Never null: a font the system cannot make falls back to the GUI font.
   // The font asks for the Japanese character set, and for a Japanese face
-  // the system has when the one named is missing.
-  HFONT Get(const platform::FontSpec& spec);
+  // the system has when the one named is missing. Kept by size and DPI: the
+  // notes on one monitor share one font per size.
+  HFONT Get(const platform::FontSpec& spec, int dpi);
 
  private:
-  using Key = std::tuple<std::string, long, bool, bool, bool>;
+  using Key = std::tuple<std::string, long, bool, bool, bool, int>;
   bool HasJapaneseFace(const std::wstring& face);
   std::wstring JapaneseFace(const std::wstring& wanted, bool serif);
 
-  int dpiY_;
   std::map<Key, UniqueFont> fonts_;
   std::map<std::wstring, bool> japaneseFaces_;
 };

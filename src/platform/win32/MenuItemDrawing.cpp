@@ -29,7 +29,7 @@ void DrawCheck(HDC dc, const RECT& column, COLORREF colour) {
 
 }  // namespace
 
-HFONT MenuItemFont(Win32Context& context) {
+HFONT MenuItemFont(Win32Context& context, int dpi) {
   platform::FontSpec spec;
   spec.face = "ＭＳ Ｐゴシック";
   spec.points = 9.0;
@@ -42,14 +42,14 @@ HFONT MenuItemFont(Win32Context& context) {
       spec.points = std::abs(metrics.lfMenuFont.lfHeight) * 72.0 / context.dpi.y;
     }
   }
-  return context.fonts.Get(spec);
+  return context.fonts.Get(spec, dpi);
 }
 
-void MeasureMenuItem(Win32Context& context, MEASUREITEMSTRUCT& item) {
+void MeasureMenuItem(Win32Context& context, int dpi, MEASUREITEMSTRUCT& item) {
   const MenuItemText* text = TextOf(item.itemData);
   if (text == nullptr) return;
   const WindowDc screen(nullptr);
-  const SelectedObject font(screen.Get(), MenuItemFont(context));
+  const SelectedObject font(screen.Get(), MenuItemFont(context, dpi));
   SIZE extent{};
   GetTextExtentPoint32W(screen.Get(), text->caption.c_str(), static_cast<int>(text->caption.size()),
                         &extent);
@@ -58,7 +58,7 @@ void MeasureMenuItem(Win32Context& context, MEASUREITEMSTRUCT& item) {
       static_cast<UINT>(std::max<int>(extent.cy + kVerticalPad, GetSystemMetrics(SM_CYMENUCHECK)));
 }
 
-void DrawMenuItem(Win32Context& context, const DRAWITEMSTRUCT& item) {
+void DrawMenuItem(Win32Context& context, int dpi, const DRAWITEMSTRUCT& item) {
   const MenuItemText* text = TextOf(item.itemData);
   if (text == nullptr) return;
   const HDC dc = item.hDC;
@@ -72,7 +72,7 @@ void DrawMenuItem(Win32Context& context, const DRAWITEMSTRUCT& item) {
   column.right = column.left + CheckColumnWidth();
   if ((item.itemState & ODS_CHECKED) != 0) DrawCheck(dc, column, colour);
 
-  const SelectedObject font(dc, MenuItemFont(context));
+  const SelectedObject font(dc, MenuItemFont(context, dpi));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, colour);
   RECT area = item.rcItem;

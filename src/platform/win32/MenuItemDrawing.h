@@ -18,10 +18,10 @@ struct MenuItemText {
 };
 
 // The font of the menu items: the system menu font's face and size, asked for
-// with the Japanese character set.
-HFONT MenuItemFont(Win32Context& context);
+// with the Japanese character set, at the DPI of the window the menu opens on.
+HFONT MenuItemFont(Win32Context& context, int dpi);
 
-void MeasureMenuItem(Win32Context& context, MEASUREITEMSTRUCT& item);
-void DrawMenuItem(Win32Context& context, const DRAWITEMSTRUCT& item);
+void MeasureMenuItem(Win32Context& context, int dpi, MEASUREITEMSTRUCT& item);
+void DrawMenuItem(Win32Context& context, int dpi, const DRAWITEMSTRUCT& item);
 
 }  // namespace zlt::win32

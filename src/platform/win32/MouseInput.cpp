@@ -4,7 +4,7 @@
 
 namespace zlt::win32 {
 
-platform::MouseDown PressFromMessage(WPARAM wParam, LPARAM lParam, const Dpi& dpi) {
+platform::MouseDown PressFromMessage(WPARAM wParam, LPARAM lParam, int twipsPerPixel) {
   platform::MouseDown press;
   if ((wParam & MK_LBUTTON) != 0) press.buttons |= platform::mouse::kLeft;
   if ((wParam & MK_RBUTTON) != 0) press.buttons |= platform::mouse::kRight;
@@ -12,8 +12,8 @@ platform::MouseDown PressFromMessage(WPARAM wParam, LPARAM lParam, const Dpi& dp
   if ((wParam & MK_SHIFT) != 0) press.shift |= platform::shift::kShift;
   if ((wParam & MK_CONTROL) != 0) press.shift |= platform::shift::kCtrl;
   if (GetKeyState(VK_MENU) < 0) press.shift |= platform::shift::kAlt;
-  press.x = GET_X_LPARAM(lParam) * dpi.twipsPerPixelX;
-  press.y = GET_Y_LPARAM(lParam) * dpi.twipsPerPixelY;
+  press.x = GET_X_LPARAM(lParam) * twipsPerPixel;
+  press.y = GET_Y_LPARAM(lParam) * twipsPerPixel;
   return press;
 }
 

@@ -9,8 +9,9 @@
 namespace zlt::win32 {
 
 // A button-down message's buttons (MK_* of wParam), Shift state (MK_SHIFT,
-// MK_CONTROL; Alt from the key state) and position in twips.
-platform::MouseDown PressFromMessage(WPARAM wParam, LPARAM lParam, const Dpi& dpi);
+// MK_CONTROL; Alt from the key state) and position in twips at the window's
+// own scale.
+platform::MouseDown PressFromMessage(WPARAM wParam, LPARAM lParam, int twipsPerPixel);
 
 // Shift, Ctrl and Alt as held while the current message was sent.
 int KeyShiftState();

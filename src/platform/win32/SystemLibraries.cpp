@@ -6,6 +6,7 @@ namespace {
 constexpr wchar_t kCommonControls[] = L"comctl32.dll";
 constexpr wchar_t kShell[] = L"shell32.dll";
 constexpr wchar_t kCom[] = L"ole32.dll";
+constexpr wchar_t kShellCore[] = L"shcore.dll";
 
 // The function of that name in library, loading the library (for the rest of
 // the process) when it is not loaded yet; null when the system has neither.
@@ -64,6 +65,16 @@ HINSTANCE ShellExecuteW(HWND owner, const wchar_t* verb, const wchar_t* file,
   static const auto call = Bind<decltype(&::ShellExecuteW)>(kShell, "ShellExecuteW");
   if (call == nullptr) return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND));
   return call(owner, verb, file, parameters, directory, show);
+}
+
+UINT DpiOfMonitor(HMONITOR monitor) {
+  using GetDpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+  constexpr int kEffectiveDpi = 0;
+  static const auto call = Bind<GetDpiForMonitor>(kShellCore, "GetDpiForMonitor");
+  UINT x = 0;
+  UINT y = 0;
+  if (call == nullptr || FAILED(call(monitor, kEffectiveDpi, &x, &y))) return 0;
+  return y;
 }
 
 int SHFileOperationW(SHFILEOPSTRUCTW* operation) {

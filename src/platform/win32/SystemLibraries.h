@@ -30,4 +30,8 @@ HINSTANCE ShellExecuteW(HWND owner, const wchar_t* verb, const wchar_t* file,
                         const wchar_t* parameters, const wchar_t* directory, int show);
 int SHFileOperationW(SHFILEOPSTRUCTW* operation);
 
+// The monitor's own DPI (GetDpiForMonitor, MDT_EFFECTIVE_DPI, Windows 8.1 and
+// later); 0 where the system has no DPI per monitor.
+UINT DpiOfMonitor(HMONITOR monitor);
+
 }  // namespace zlt::win32::late

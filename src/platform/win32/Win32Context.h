@@ -23,7 +23,7 @@ constexpr int kProgramIconId = 1;
 struct Win32Context {
   HINSTANCE instance = nullptr;
   Dpi dpi;
-  FontCache fonts{96};
+  FontCache fonts;
   BrushCache brushes;
   MonitorCache monitors;
   WindowClass formClass;

@@ -122,6 +122,9 @@ Win32Control::Win32Control(Win32Form& form, const platform::ControlSpec& spec, H
       foreColour_(spec.foreColour),
       tooltip_(spec.tooltip),
       backColour_(spec.backColour),
+      bounds_(spec.bounds),
+      fontSpec_(spec.font.value_or(DefaultFont())),
+      wholeText_(kind_ == ControlKind::TextBox ? spec.wholeText : std::string()),
       visible_(spec.visible),
       enabled_(spec.enabled) {
   Win32Context& context = form_.Context();
@@ -131,34 +134,46 @@ Win32Control::Win32Control(Win32Form& form, const platform::ControlSpec& spec, H
   if (spec.visible) style |= WS_VISIBLE;
   if (!spec.enabled) style |= WS_DISABLED;
   if (spec.tabIndex >= 0) style |= WS_TABSTOP;
-  const Dpi& dpi = context.dpi;
-  const int left = PixelsFromTwips(spec.bounds.left, dpi.twipsPerPixelX);
-  const int top = PixelsFromTwips(spec.bounds.top, dpi.twipsPerPixelY);
-  const int width = PixelsFromTwips(spec.bounds.width, dpi.twipsPerPixelX);
-  const int height = PixelsFromTwips(spec.bounds.height, dpi.twipsPerPixelY);
+  const RECT place = PixelPlace();
   const std::wstring text = kind_ == ControlKind::Icon ? std::wstring() : ToWide(spec.text);
   settingText_ = true;
   window_.Reset(CreateWindowExW(
-      creation.exStyle, creation.className, text.c_str(), style, left, top, width, height, parent,
+      creation.exStyle, creation.className, text.c_str(), style, place.left, place.top,
+      place.right - place.left, place.bottom - place.top, parent,
       // The control's number as its child id, for tools that look in.
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), context.instance, nullptr));
   settingText_ = false;
   if (!window_) throw platform::WindowRefused("the window system refused a new control");
   const HWND window = window_.Get();
   parent_ = parent;
-  placed_ = {left, top, left + width, top + height};
+  placed_ = place;
 
-  font_ = context.fonts.Get(spec.font.value_or(DefaultFont()));
-  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  SetFontForScale();
   if (IsTextBox()) SendMessageW(window, EM_SETLIMITTEXT, 0, 0);  // as much as the system holds
-  if (!spec.wholeText.empty() && kind_ == ControlKind::TextBox) {
-    FitWholeText(spec.font.value_or(DefaultFont()), ToWide(spec.wholeText));
-  }
   if (kind_ == ControlKind::Icon) {
     SendMessageW(window, STM_SETICON, reinterpret_cast<WPARAM>(context.ProgramIcon()), 0);
   }
   late::SetWindowSubclass(window, &Win32Control::SubclassProc, kSubclassId,
                           reinterpret_cast<DWORD_PTR>(this));
+}
+
+RECT Win32Control::PixelPlace() const {
+  const platform::PixelRect place = platform::ControlPixels(bounds_, form_.Scale());
+  return {place.left, place.top, place.right, place.bottom};
+}
+
+void Win32Control::SetFontForScale() {
+  font_ = form_.Context().fonts.Get(fontSpec_, form_.Scale().dpi);
+  SendMessageW(window_.Get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  if (!wholeText_.empty()) FitWholeText(fontSpec_, ToWide(wholeText_));
+}
+
+void Win32Control::Rescale() {
+  placed_ = PixelPlace();
+  SetWindowPos(window_.Get(), nullptr, placed_.left, placed_.top, placed_.right - placed_.left,
+               placed_.bottom - placed_.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetFontForScale();
+  InvalidateRect(window_.Get(), nullptr, TRUE);
 }
 
 void Win32Control::FitWholeText(platform::FontSpec font, const std::wstring& text) {
@@ -183,7 +198,7 @@ void Win32Control::FitWholeText(platform::FontSpec font, const std::wstring& tex
   HFONT fitted = font_;
   while (widthIn(fitted) > roomWidth && font.points - kFitStepPoints >= kSmallestFitPoints) {
     font.points -= kFitStepPoints;
-    fitted = form_.Context().fonts.Get(font);
+    fitted = form_.Context().fonts.Get(font, form_.Scale().dpi);
   }
   ReleaseDC(window, dc);
   if (fitted == font_) return;
@@ -281,9 +296,9 @@ void Win32Control::SetSelection(int start, int length) {
 
 int Win32Control::CharacterFromPoint(platform::Twips x, platform::Twips y) const {
   if (!IsTextBox()) return 0;
-  const Dpi& dpi = form_.Context().dpi;
-  const auto xPx = static_cast<WORD>(static_cast<SHORT>(x / dpi.twipsPerPixelX));
-  const auto yPx = static_cast<WORD>(static_cast<SHORT>(y / dpi.twipsPerPixelY));
+  const int twipsPerPixel = form_.Scale().TwipsPerPixel();
+  const auto xPx = static_cast<WORD>(static_cast<SHORT>(x / twipsPerPixel));
+  const auto yPx = static_cast<WORD>(static_cast<SHORT>(y / twipsPerPixel));
   const LRESULT found = SendMessageW(window_.Get(), EM_CHARFROMPOS, 0, MAKELPARAM(xPx, yPx));
   const std::wstring text = WindowText(window_.Get());
   return CharacterIndex(text, LOWORD(found));
@@ -351,7 +366,7 @@ LRESULT Win32Control::OnButtonDown(const Message& message) {
     TrackMouseEvent(&track);
   }
   const platform::MouseDown press =
-      PressFromMessage(message.wParam, message.lParam, form_.Context().dpi);
+      PressFromMessage(message.wParam, message.lParam, form_.Scale().TwipsPerPixel());
   const MouseShiftScope shift(form_.Context(), message.wParam);
   platform::IFormEvents& events = form_.Events();
   const std::weak_ptr<const bool> alive = form_.AliveToken();

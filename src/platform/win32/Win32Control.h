@@ -52,6 +52,9 @@ class Win32Control final : public platform::IControl {
   // collapsed note, save the call.
   void RaiseAboveOverlapped(const std::vector<std::unique_ptr<Win32Control>>& controls);
   const std::string& Tooltip() const { return tooltip_; }
+  // The form took another DPI: the control is placed anew from its twips and
+  // takes its font at the new size.
+  void Rescale();
 
   // Notifications the form received for this control (WM_COMMAND, WM_CTLCOLOR*,
   // WM_DRAWITEM). ReportCommand may run a handler that destroys the form: the
@@ -64,6 +67,10 @@ class Win32Control final : public platform::IControl {
   // Makes the whole of text (the box's widest) show: no inner margins, and the
   // face stepped down while it is still too wide for the box.
   void FitWholeText(platform::FontSpec font, const std::wstring& text);
+  // Where the control stands in its container at the form's scale now.
+  RECT PixelPlace() const;
+  // The control's font at the form's DPI, fitted to its whole text if it has one.
+  void SetFontForScale();
 
   HWND parent_ = nullptr;
   RECT placed_{};
@@ -110,6 +117,9 @@ class Win32Control final : public platform::IControl {
   const std::optional<platform::Colour> foreColour_;
   const std::string tooltip_;
   std::optional<platform::Colour> backColour_;
+  const platform::TwipsRect bounds_;  // in its container, at the form's own scale
+  const platform::FontSpec fontSpec_;
+  const std::string wholeText_;
   HFONT font_ = nullptr;  // owned by the font cache
   bool visible_;
   bool enabled_;

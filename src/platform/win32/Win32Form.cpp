@@ -33,6 +33,9 @@ Styles StylesOf(platform::FormStyle style) {
   return {WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW};
 }
 
+// Sent when the window moves to a monitor of another DPI (Windows 8.1 on).
+constexpr UINT kDpiChangedMessage = 0x02E0;
+
 RECT PixelRectOf(const platform::TwipsRect& bounds, const Dpi& dpi) {
   const int left = PixelsFromTwips(bounds.left, dpi.twipsPerPixelX);
   const int top = PixelsFromTwips(bounds.top, dpi.twipsPerPixelY);
@@ -63,13 +66,26 @@ const Win32Form::Route Win32Form::kRoutes[] = {
     {WM_DRAWITEM, &Win32Form::OnDrawItem},
     {WM_ERASEBKGND, &Win32Form::OnEraseBackground},
     {WM_MOVE, &Win32Form::OnMove},
+    {kDpiChangedMessage, &Win32Form::OnDpiChanged},
 };
 
 Win32Form::Win32Form(Win32Context& context, const platform::FormSpec& spec,
                      platform::IFormEvents& events)
-    : context_(context), events_(events), style_(spec.style), backColour_(spec.backColour) {
+    : context_(context),
+      events_(events),
+      style_(spec.style),
+      backColour_(spec.backColour),
+      dpi_(context.dpi.y) {
   const Styles styles = StylesOf(spec.style);
   RECT rect = PixelRectOf(spec.bounds, context_.dpi);
+  // Made on a monitor, the window starts at that monitor's DPI: its size is
+  // in twips of that scale. A second start's hidden window never asks.
+  if (spec.style != platform::FormStyle::Hidden) {
+    dpi_ = context_.monitors.DpiOf({rect.left, rect.top, rect.left, rect.top}).value_or(dpi_);
+    const platform::FormScale scale = Scale();
+    rect.right = rect.left + scale.Pixels(spec.bounds.width);
+    rect.bottom = rect.top + scale.Pixels(spec.bounds.height);
+  }
   if (spec.style == platform::FormStyle::Dialog || spec.style == platform::FormStyle::ToolDialog) {
     // Dialogs are described by their client area: the frame goes around it,
     // the window's own corner stays where it was asked to be.
@@ -196,6 +212,10 @@ platform::TwipsRect Win32Form::Bounds() const {
   return {rect.left * dpi.twipsPerPixelX, rect.top * dpi.twipsPerPixelY,
           (rect.right - rect.left) * dpi.twipsPerPixelX,
           (rect.bottom - rect.top) * dpi.twipsPerPixelY};
+}
+
+platform::FormScale Win32Form::Scale() const {
+  return {dpi_, context_.dpi.twipsPerPixelX, context_.dpi.twipsPerPixelY};
 }
 
 void Win32Form::SetBounds(const platform::TwipsRect& bounds) {
@@ -374,7 +394,7 @@ std::optional<LRESULT> Win32Form::OnDisplayChange(const Message&) {
 std::optional<LRESULT> Win32Form::OnButtonDown(const Message& message) {
   const MouseShiftScope shift(context_, message.wParam);
   events_.OnMouseDown(platform::kFormItself,
-                      PressFromMessage(message.wParam, message.lParam, context_.dpi));
+                      PressFromMessage(message.wParam, message.lParam, Scale().TwipsPerPixel()));
   return 0;
 }
 
@@ -395,14 +415,14 @@ std::optional<LRESULT> Win32Form::OnControlColour(const Message& message) {
 std::optional<LRESULT> Win32Form::OnMeasureItem(const Message& message) {
   auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(message.lParam);
   if (item == nullptr || item->CtlType != ODT_MENU) return std::nullopt;
-  MeasureMenuItem(context_, *item);
+  MeasureMenuItem(context_, dpi_, *item);
   return TRUE;
 }
 
 std::optional<LRESULT> Win32Form::OnDrawItem(const Message& message) {
   const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.lParam);
   if (item != nullptr && item->CtlType == ODT_MENU) {
-    DrawMenuItem(context_, *item);
+    DrawMenuItem(context_, dpi_, *item);
     return TRUE;
   }
   Win32Control* control = item != nullptr ? ControlByWindow(item->hwndItem) : nullptr;
@@ -423,6 +443,24 @@ std::optional<LRESULT> Win32Form::OnMove(const Message&) {
   // system's move loop, a snap), it would point at nothing.
   HideOwnTooltip();
   return std::nullopt;
+}
+
+std::optional<LRESULT> Win32Form::OnDpiChanged(const Message& message) {
+  // The new DPI comes from the message: asked of the window, some systems
+  // still answer the system's.
+  const int dpi = HIWORD(message.wParam);
+  const auto* suggested = reinterpret_cast<const RECT*>(message.lParam);
+  if (dpi <= 0 || dpi == dpi_) return 0;
+  dpi_ = dpi;
+  if (suggested != nullptr && !IsRectEmpty(suggested)) {
+    SetWindowPos(message.window, nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  for (const auto& control : controls_) control->Rescale();
+  HideOwnTooltip();
+  events_.OnScaleChanged();  // may destroy the form
+  return 0;
 }
 
 Win32Control* Win32Form::ControlByWindow(HWND window) const {

@@ -40,6 +40,7 @@ class Win32Form final : public platform::IForm {
   std::string Caption() const override;
   platform::TwipsRect Bounds() const override;
   void SetBounds(const platform::TwipsRect& bounds) override;
+  platform::FormScale Scale() const override;
   void SetVisible(bool visible) override;
   bool Visible() const override;
   void SetEnabled(bool enabled) override;
@@ -99,6 +100,7 @@ class Win32Form final : public platform::IForm {
   std::optional<LRESULT> OnDrawItem(const Message& message);
   std::optional<LRESULT> OnEraseBackground(const Message& message);
   std::optional<LRESULT> OnMove(const Message& message);
+  std::optional<LRESULT> OnDpiChanged(const Message& message);
 
   Win32Control* ControlByWindow(HWND window) const;
   void AddTooltip(const Win32Control& control);
@@ -111,6 +113,7 @@ class Win32Form final : public platform::IForm {
   platform::IFormEvents& events_;
   const platform::FormStyle style_;
   const std::optional<platform::Colour> backColour_;
+  int dpi_;  // the window's own: that of the monitor it stands on
   std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
   std::set<int> timers_;
   HWND lastFocus_ = nullptr;  // restored when the form is activated again

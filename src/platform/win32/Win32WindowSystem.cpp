@@ -21,7 +21,7 @@ platform::WindowHandle FromWindow(HWND window) {
 Win32WindowSystem::Win32WindowSystem(HINSTANCE instance) {
   context_.instance = instance;
   context_.dpi = SystemDpi();
-  context_.fonts = FontCache(context_.dpi.y);
+  context_.monitors = MonitorCache(context_.dpi.y);
   context_.formClass = RegisterFormClass(instance, &Win32Form::WindowProc);
 }
 

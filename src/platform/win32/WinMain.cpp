@@ -24,9 +24,12 @@ Function SystemFunction(const wchar_t* module, const char* name) {
   return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(loaded, name)));
 }
 
-// The manifest asks for per-monitor (v2) awareness with a system-aware
-// fallback; a system that ignores the manifest gets the same by call, where it
-// has the call (Windows 10 1703 and later, else Vista's SetProcessDPIAware).
+// The manifest asks for per-monitor (v2) awareness, with per-monitor (v1) and
+// "true/pm" for the systems before it, so Windows 8.1 on treats the program as
+// per-monitor aware and tells each window its monitor's DPI (WM_DPICHANGED).
+// A system that ignores the manifest gets v2 by call where it has the call
+// (Windows 10 1703 and later); else Vista's SetProcessDPIAware makes it system
+// aware, as every system before 8.1 is.
 void SettleDpiAwareness() {
   using SetContext = BOOL(WINAPI*)(HANDLE);
   using SetAware = BOOL(WINAPI*)();

@@ -1,7 +1,9 @@
 // Opens a new note as "/N" does, on the Windows platform built as WinMain
 // builds it and with the program's own resources, so its details view is the
 // one the user sees; then checks that the alarm's date box shows a whole date
-// in the font the system gave it, and that no other box changed its look.
+// in the font the system gave it, that no other box changed its look, and
+// that the window follows its monitor to 144 DPI and back as Windows tells it
+// (WM_DPICHANGED, sent in-process: Wine gives every monitor one DPI).
 // Prints one line per failed check, then "N passed, M failed"; exits non-zero
 // on any failure. Ends itself (ExitProcess), as the program would.
 #include <windows.h>
@@ -38,7 +40,7 @@ class NewNoteEnvironment final : public zlt::platform::IEnvironment {
  public:
   explicit NewNoteEnvironment(std::string appFolder) : appFolder_(std::move(appFolder)) {}
   std::string AppFolder() const override { return appFolder_; }
-  std::optional<std::string> UserName() const override { return "datebox"; }
+  std::optional<std::string> UserName() const override { return "formchecks"; }
   std::string CommandLine() const override { return "/N"; }
   std::optional<std::string> LocalAppDataFolder() const override { return std::nullopt; }
 
@@ -50,7 +52,7 @@ std::wstring ProgramFolder() {
   wchar_t temp[MAX_PATH + 1];
   std::wstring folder(temp, GetTempPathW(MAX_PATH + 1, temp));
   if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
-  folder += L"zlt-date-box-" + std::to_wstring(GetCurrentProcessId());
+  folder += L"zlt-note-form-" + std::to_wstring(GetCurrentProcessId());
   CreateDirectoryW(folder.c_str(), nullptr);
   return folder;
 }
@@ -184,6 +186,73 @@ void CheckDetails(HWND note) {
   }
 }
 
+struct DpiLook {
+  SIZE window;
+  RECT regionBox;
+  RECT title;  // in the window
+  LONG fontHeight;
+};
+
+DpiLook LookOf(HWND note) {
+  DpiLook look{};
+  RECT rect{};
+  GetWindowRect(note, &rect);
+  look.window = {rect.right - rect.left, rect.bottom - rect.top};
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  if (GetWindowRgn(note, region) != ERROR) GetRgnBox(region, &look.regionBox);
+  DeleteObject(region);
+  HWND title = GetDlgItem(note, NoteControl::TitleBox);
+  look.title = PlaceInParent(title);
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(title, WM_GETFONT, 0, 0)), sizeof font, &font);
+  look.fontHeight = font.lfHeight;
+  return look;
+}
+
+std::string Describe(const RECT& rect) {
+  return std::to_string(rect.left) + "," + std::to_string(rect.top) + "-" +
+         std::to_string(rect.right) + "," + std::to_string(rect.bottom);
+}
+
+// Tells the note its monitor is now at dpi, suggesting a rectangle of that
+// scale as Windows does, and checks what it became.
+void CheckDpiChange(HWND note, int from, int dpi, const DpiLook& expected) {
+  RECT suggested{};
+  GetWindowRect(note, &suggested);
+  suggested.right = suggested.left + MulDiv(suggested.right - suggested.left, dpi, from);
+  suggested.bottom = suggested.top + MulDiv(suggested.bottom - suggested.top, dpi, from);
+  SendMessageW(note, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
+               reinterpret_cast<LPARAM>(&suggested));
+  PumpPending();
+  const DpiLook look = LookOf(note);
+  const std::string at = " at " + std::to_string(dpi) + " DPI";
+  Check(look.window.cx == expected.window.cx && look.window.cy == expected.window.cy,
+        "the window is " + std::to_string(expected.window.cx) + " x " +
+            std::to_string(expected.window.cy) + at + ", not " + std::to_string(look.window.cx) +
+            " x " + std::to_string(look.window.cy));
+  Check(EqualRect(&look.regionBox, &expected.regionBox) != FALSE,
+        "the outline's bounds are " + Describe(expected.regionBox) + at + ", not " +
+            Describe(look.regionBox));
+  Check(EqualRect(&look.title, &expected.title) != FALSE,
+        "the title box stands at " + Describe(expected.title) + at + ", not " +
+            Describe(look.title));
+  Check(look.fontHeight == expected.fontHeight,
+        "the title box's font is " + std::to_string(expected.fontHeight) + at + ", not " +
+            std::to_string(look.fontHeight));
+}
+
+void CheckDpiChanges(HWND note) {
+  // A new note's open details view: 6495 x 5190 twips, 433 x 346 pixels at
+  // 96 DPI and 650 x 519 at 144; its title box at 360, 120, 5895 x 255 twips;
+  // the 9-point font 12 pixels high at 96 and 18 at 144.
+  const DpiLook before = LookOf(note);
+  Check(before.window.cx == 433 && before.window.cy == 346 && before.fontHeight == -12,
+        "the details view starts at 96 DPI, 433 x 346 with a 12-pixel font");
+  // A rounded region leaves out its last column and row.
+  CheckDpiChange(note, 96, 144, {{650, 519}, {0, 0, 649, 518}, {36, 12, 626, 38}, -18});
+  CheckDpiChange(note, 144, 96, {{433, 346}, {0, 0, 432, 345}, {24, 8, 417, 25}, -12});
+}
+
 }  // namespace
 
 int main() {
@@ -206,12 +275,14 @@ int main() {
   if (controller == nullptr || controller->Notes().size() != 1) {
     Check(false, "\"/N\" leaves the program running with one note");
   } else {
-    CheckDetails(reinterpret_cast<HWND>(controller->Notes().front()->Handle()));
+    const auto note = reinterpret_cast<HWND>(controller->Notes().front()->Handle());
+    CheckDetails(note);
+    CheckDpiChanges(note);
   }
   std::printf("%d passed, %d failed\n", passed, failed);
   std::fflush(stdout);
   // The blank note is never saved: only the data folder the start made is left.
-  RemoveDirectoryW((folder + L"\\datebox").c_str());
+  RemoveDirectoryW((folder + L"\\formchecks").c_str());
   RemoveDirectoryW(folder.c_str());
   ExitProcess(failed == 0 ? 0 : 1);
 }
