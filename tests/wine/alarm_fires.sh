@@ -14,11 +14,8 @@ setup
 [[ -n ${ZLT_RELAY:-} && -f $ZLT_RELAY ]] ||
   fail "vokrelay.exe not found (${ZLT_RELAY:-unset}); build it: cmake --build build/mingw --target testrelay"
 
-APP_DIR="$WINEPREFIX/drive_c/zlt app"
-APP_WIN_DIR='C:\zlt app'
-DATA_DIR="$APP_DIR/$WIN_USER"
+app_folder "zlt app"
 mkdir -p "$DATA_DIR"
-cp "$ZLT_EXE" "$APP_DIR/ZLTFusen.exe"
 cp "$ZLT_RELAY" "$APP_DIR/vokrelay.exe"
 cp "$ZLT_RELAY" "$WINEPREFIX/drive_c/zlt.exe"  # would log to C:\relay.log if ever started
 relay_log="$APP_DIR/relay.log"
@@ -50,16 +47,12 @@ NOTE
 }
 alarm_note "$DATA_DIR/0.txt" 1 3000 0 1 買い物 牛乳
 alarm_note "$DATA_DIR/1.txt" 0 9000 1 1 電話 田中さん
-printf '%s\n' "[ZLT付箋紙プラグイン]" "Alarm=0" "AlarmMusic=0" "Date=0000/00/00" "Time0=00" \
-  "Time1=00" "Left=19995" "Top=15000" "Temae=1" "Toumei=0" "Title=前" "txtData=" |
-  write_cp932 "$DATA_DIR/2.txt"
+note_file "$DATA_DIR/2.txt" 19995 15000 1 0 前
 cp "$DATA_DIR/0.txt" "$ZLT_TMP/0.before"
 cp "$DATA_DIR/1.txt" "$ZLT_TMP/1.before"
 
 note1=$(note_caption 1) note2=$(note_caption 2) note3=$(note_caption 3)
-start_app '/*'
-app=$LAST_PID
-assert_window --visible "$note3" 15000 >/dev/null
+start_for "$note3" '/*'
 assert_rect "$note1" "1333,200-1557,232" "the collapsed note before its minute"
 assert_rect "$note2" "1333,600-1557,632" "the collapsed note 2 before its minute"
 
@@ -117,7 +110,7 @@ tab_colour() { # <x> <y>: the pixel's "r,g,b" on the screenshot
 assert_eq "192,255,192" "$(tab_colour $((1124 + 8)) $((200 + 16)))" "the tab's colour on screen"
 assert_eq "192,255,192" "$(tab_colour $((1124 + 8)) $((600 + 16)))" "note 2's tab colour on screen"
 
-assert_running "$app" "the program after its alarm"
+assert_running "$APP" "the program after its alarm"
 
 # Above every other window, the note kept in front and the user's window, which stays active.
 z_index() { probe list | awk -F '\t' -v c="$1" '$5 == c { print NR; exit }'; }
@@ -144,13 +137,13 @@ click_control "$note1" ｷｬﾝｾﾙ
 assert_cancelled "$note1" "1333,200-1557,232" 0 150
 click_control "$note2" ｷｬﾝｾﾙ
 assert_cancelled "$note2" "1333,600-1557,632" 1 150
-assert_running "$app" "the program after ｷｬﾝｾﾙ"
+assert_running "$APP" "the program after ｷｬﾝｾﾙ"
 
 # Closed from outside, each note writes itself back: what the files held before the firing.
 probe close "$note1" >/dev/null || fail "no note 1 to close"
 probe close "$note2" >/dev/null || fail "no note 2 to close"
 probe close "$note3" >/dev/null || fail "no note 3 to close"
-assert_ends_within "$app" 10 "the program after its last note was closed"
+assert_ends_within "$APP" 10 "the program after its last note was closed"
 assert_file_has "$DATA_DIR/0.txt" "Temae=0"
 assert_file_has "$DATA_DIR/0.txt" "Toumei=1"
 assert_file_has "$DATA_DIR/1.txt" "Temae=1"

@@ -27,6 +27,8 @@ ZLT_NOTE_CAPTION_PREFIX="ＺＬＴ付箋紙プラグインNo."
 
 ZLT_TMP=""
 ZLT_XVFB_PID=""
+ZLT_XVFB_DISPLAY=""
+ZLT_XEPHYR_PID=""
 ZLT_APP_PIDS=()
 ZLT_LOCKED_DIRS=()
 ZLT_APP_LANG=${ZLT_APP_LANG:-ja_JP.UTF-8}
@@ -83,6 +85,7 @@ start_xvfb() {
     if [[ -s $fdfile ]]; then
       DISPLAY=":$(tr -d '[:space:]' <"$fdfile")"
       export DISPLAY
+      ZLT_XVFB_DISPLAY=$DISPLAY
       return 0
     fi
     kill -0 "$ZLT_XVFB_PID" 2>/dev/null || break
@@ -119,16 +122,26 @@ setup() {
     fail "zltprobe.exe not found (${ZLT_PROBE:-unset}); build it: cmake --build build/mingw -j2 --target zltprobe"
   setup_prefix
   start_xvfb "$ZLT_TMP"
-
-  # The program makes its data folder beside the executable, named after the Windows user.
-  APP_DIR="$WINEPREFIX/drive_c/ZLTFusen"
-  APP_WIN_DIR='C:\ZLTFusen'
-  mkdir -p "$APP_DIR"
-  cp "$ZLT_EXE" "$APP_DIR/ZLTFusen.exe"
   WIN_USER=$(cat "$ZLT_PREFIX_BASE/.zlt-username")
   [[ -n $WIN_USER ]] || fail "the base prefix does not know the Windows user name"
-  DATA_DIR="$APP_DIR/$WIN_USER"
+  app_folder ZLTFusen
   say "prefix $WINEPREFIX, display $DISPLAY, data folder $DATA_DIR"
+}
+
+# Puts the program into the folder C:\<name> of the prefix, where start_app runs it from. The
+# program makes its data folder (DATA_DIR) beside the executable, named after the Windows user.
+app_folder() {
+  APP_DIR="$WINEPREFIX/drive_c/$1" APP_WIN_DIR="C:\\$1" DATA_DIR="$WINEPREFIX/drive_c/$1/$WIN_USER"
+  mkdir -p "$APP_DIR"
+  cp "$ZLT_EXE" "$APP_DIR/ZLTFusen.exe"
+}
+
+# Ends every Windows process of the test at once (the next start brings the wineserver up again,
+# cold) and waits for the programs started so far.
+stop_wine() {
+  timeout 10 wineserver -k >/dev/null 2>&1
+  local pid
+  for pid in "${ZLT_APP_PIDS[@]}"; do wait_gone "$pid" 10 || true; done
 }
 
 teardown() {
@@ -141,6 +154,7 @@ teardown() {
   for pid in "${ZLT_APP_PIDS[@]}"; do
     kill "$pid" 2>/dev/null
   done
+  [[ -n $ZLT_XEPHYR_PID ]] && kill "$ZLT_XEPHYR_PID" 2>/dev/null
   if [[ -n $ZLT_XVFB_PID ]]; then
     kill "$ZLT_XVFB_PID" 2>/dev/null
     wait "$ZLT_XVFB_PID" 2>/dev/null
@@ -427,12 +441,17 @@ unlock_dir() {
 }
 
 # Starts Xephyr with these arguments nested in the test's Xvfb and makes it the display of
-# everything started afterwards (the program, the probe, xdotool, xrandr).
+# everything started afterwards (the program, the probe, xdotool, xrandr); a Xephyr started
+# before ends first.
 start_xephyr() {
   local fdfile="$ZLT_TMP/xephyr-display" i
   : >"$fdfile"
-  Xephyr -displayfd 3 "$@" -nolisten tcp -noreset 3>"$fdfile" >/dev/null 2>&1 &
-  ZLT_APP_PIDS+=($!)
+  if [[ -n $ZLT_XEPHYR_PID ]]; then
+    kill "$ZLT_XEPHYR_PID" 2>/dev/null || true
+    wait "$ZLT_XEPHYR_PID" 2>/dev/null || true
+  fi
+  DISPLAY=$ZLT_XVFB_DISPLAY Xephyr -displayfd 3 "$@" -nolisten tcp -noreset 3>"$fdfile" >/dev/null 2>&1 &
+  ZLT_XEPHYR_PID=$!
   for ((i = 0; i < 100; i++)); do
     [[ -s $fdfile ]] && break
     sleep 0.1
@@ -634,18 +653,70 @@ assert_collapsed_note() {
   assert_eq 150 "$(field "$line" 14)" "'$caption' has alpha 150"
 }
 
-# Writes the note file the program writes for a new note saved with both display options on:
-# write_expected_note <file> <Left> <Top> <title> <details lines...>
-write_expected_note() {
-  local file=$1 left=$2 top=$3 title=$4
-  shift 4
+# Writes a note file with no alarm as the program writes it:
+#   note_file <file> <Left> <Top> <Temae> <Toumei> <title> [details lines...]
+note_file() {
+  local file=$1 left=$2 top=$3 temae=$4 toumei=$5 title=$6
+  shift 6
   {
-    printf '%s\n' "[ZLT付箋紙プラグイン]" "Alarm=0" "AlarmMusic=0" "Date=0000/00/00" "Time0=00" \
-      "Time1=00" "Left=$left" "Top=$top" "Temae=1" "Toumei=1" "Title=$title"
-    printf 'txtData=%s\n' "$1"
-    shift
-    [[ $# -eq 0 ]] || printf '%s\n' "$@"
+    printf '%s\n' "[ZLT付箋紙プラグイン]" Alarm=0 AlarmMusic=0 Date=0000/00/00 Time0=00 Time1=00 \
+      "Left=$left" "Top=$top" "Temae=$temae" "Toumei=$toumei" "Title=$title" "txtData=${1-}"
+    [[ $# -le 1 ]] || printf '%s\n' "${@:2}"
   } | write_cp932 "$file"
+}
+
+# The note file of a new note saved with both display options on:
+#   write_expected_note <file> <Left> <Top> <title> <details lines...>
+write_expected_note() {
+  local file=$1 left=$2 top=$3
+  shift 3
+  note_file "$file" "$left" "$top" 1 1 "$@"
+}
+
+# Starts the program with start_app's arguments after the caption of the window to wait for;
+# APP is the program's process.
+start_for() {
+  local caption=$1
+  shift
+  start_app "$@"
+  APP=$LAST_PID
+  assert_window --visible "$caption" 15000 >/dev/null
+}
+
+# A second start, which hands its switch to the running program and ends.
+forward() {
+  start_app "$@"
+  assert_ends_within "$LAST_PID" 10 "the second start with '$*'"
+}
+
+# Chooses an item of a note's popup menu.
+note_menu() {
+  open_note_menu "$1" >/dev/null
+  choose_menu_item "$2"
+}
+
+# The way out that saves every note and ends the program, taken from this note's menu.
+hide_all_and_end() {
+  note_menu "$1" "全てのメモを隠す（アラーム無効）"
+  assert_ends_within "$APP" 10 "the program after 全てのメモを隠す（アラーム無効）"
+}
+
+# Types the title and details of a new note (details open, caret in the title), presses 保存
+# and waits for the note's file.
+save_new_note() {
+  local caption=$1 file=$2
+  fill_new_note "$caption" "$3" "$4"
+  click_control "$caption" 保存
+  wait_file "$file" 10 || fail "no $(basename "$file") after saving '$caption'"
+  sleep 0.3
+}
+
+# What the title box of a note holds.
+title_of() { control_text "$(title_box_line "$1")"; }
+
+# How many notes are visible.
+visible_notes() {
+  probe list | awk -F '\t' -v p="$ZLT_NOTE_CAPTION_PREFIX" '$3 == 1 && index($5, p) == 1 { n++ } END { print n + 0 }'
 }
 
 # The title box of a note: the edit control nearest the top.

@@ -31,8 +31,7 @@ shoot() {
 
 note1=$(note_caption 1)
 note2=$(note_caption 2)
-start_app /N
-assert_window --visible "$note1" 15000 >/dev/null
+start_for "$note1" /N
 fill_new_note "$note1" 買い物 $'牛乳\nパン'
 pointer_away
 shoot note-open.png 470x372+1450+0
@@ -46,12 +45,9 @@ click_control "$note1" アラーム
 
 click_control "$note1" 保存
 wait_file "$DATA_DIR/0.txt" 10 || fail "the first note was not saved"
-open_note_menu "$note1" >/dev/null
-choose_menu_item 新規メモ
+note_menu "$note1" 新規メモ
 assert_window --visible "$note2" 10000 >/dev/null
-fill_new_note "$note2" 電話 $'歯医者\n午後三時'
-click_control "$note2" 保存
-wait_file "$DATA_DIR/1.txt" 10 || fail "the second note was not saved"
+save_new_note "$note2" "$DATA_DIR/1.txt" 電話 $'歯医者\n午後三時'
 wait_rect "$note2" "1696,33-1920,65" || fail "the second note did not collapse"
 pointer_away
 shoot note-collapsed.png 300x100+1620+0
@@ -68,20 +64,13 @@ xdotool key Escape
 note3=$(note_caption 3)
 note4=$(note_caption 4)
 sleep 0.3
-open_note_menu "$note2" >/dev/null
-choose_menu_item 新規メモ
+note_menu "$note2" 新規メモ
 assert_window --visible "$note3" 10000 >/dev/null
-fill_new_note "$note3" 会議 $'四時から'
-click_control "$note3" 保存
-wait_file "$DATA_DIR/2.txt" 10 || fail "the third note was not saved"
-open_note_menu "$note3" >/dev/null
-choose_menu_item 新規メモ
+save_new_note "$note3" "$DATA_DIR/2.txt" 会議 四時から
+note_menu "$note3" 新規メモ
 assert_window --visible "$note4" 10000 >/dev/null
-fill_new_note "$note4" 図書館 $'本を返す'
-click_control "$note4" 保存
-wait_file "$DATA_DIR/3.txt" 10 || fail "the fourth note was not saved"
-open_note_menu "$note1" >/dev/null
-choose_menu_item 画面右中央に整列
+save_new_note "$note4" "$DATA_DIR/3.txt" 図書館 本を返す
+note_menu "$note1" 画面右中央に整列
 # 1080 px = 16200 twips: Tops 8340, 7850, 8840, 7350 twips = 556, 523, 589, 490 px.
 wait_rect "$note4" "1696,490-1920,522" || fail "the notes were not arranged"
 pointer_away
