@@ -13,7 +13,7 @@ APP=$LAST_PID
 assert_window "$ZLT_CONTROLLER_CAPTION" 15000 >/dev/null
 sleep 0.5
 assert_running "$APP" "the first instance after /V with no notes"
-assert_no_visible_window "after /V with an empty data folder"
+assert_unseen 0 "after /V with an empty data folder"
 start_app_raw '   "/S"  '
 assert_ends_within "$LAST_PID" 10 "the second start with a quoted /S"
 line=$(probe find "$ZLT_CONTROLLER_CAPTION") || fail "no window captioned $ZLT_CONTROLLER_CAPTION"

@@ -25,16 +25,14 @@ mkdir -p "$DATA_DIR"
 WS_EX_TOOLWINDOW=0x80
 # The note shows as expected (waits up to 5 s: a menu command runs after the menu closes):
 #   assert_note <caption> <visible> <topmost> <layered> <alpha>
+note_shows() {
+  line=$(probe find "$1" | head -n 1)
+  got="$(field "$line" 3) $(field "$line" 12) $(field "$line" 13) $(field "$line" 14)"
+  [[ $got == "$2" ]]
+}
 assert_note() {
-  local line got i
-  check "'$1': visible, topmost, layered, alpha are $2 $3 $4 $5"
-  for ((i = 0; i < 25; i++)); do
-    line=$(probe find "$1" | head -n 1)
-    got="$(field "$line" 3) $(field "$line" 12) $(field "$line" 13) $(field "$line" 14)"
-    [[ $got == "$2 $3 $4 $5" ]] && break
-    sleep 0.2
-  done
-  [[ $got == "$2 $3 $4 $5" ]] || fail "'$1': visible, topmost, layered, alpha are $got"
+  check "'$1': visible, topmost, layered, alpha are ${*:2}"
+  wait_for 5 note_shows "$1" "${*:2}" || fail "'$1': visible, topmost, layered, alpha are $got"
   check "'$1' keeps WS_EX_TOOLWINDOW ($(field "$line" 16))"
   (($(field "$line" 16) & WS_EX_TOOLWINDOW)) || fail "'$1' lost WS_EX_TOOLWINDOW"
 }
@@ -129,15 +127,8 @@ assert_window --visible "$note3" 10000 >/dev/null
 assert_rect "$note2" "1000,400-1224,432" "note 2 above the other window"
 sleep 1 # X maps and paints the notes a moment after Wine shows them
 
-# Waits up to 2 s for the target to report a press and a release at x y.
-wait_click_at() {
-  local i
-  for ((i = 0; i < 20; i++)); do
-    grep -qx "down	$1	$2" "$ZLT_TMP/target.log" && grep -qx "up	$1	$2" "$ZLT_TMP/target.log" && return 0
-    sleep 0.1
-  done
-  return 1
-}
+# The target reported a press and a release at x y.
+clicked_at() { grep -qx "down	$1	$2" "$ZLT_TMP/target.log" && grep -qx "up	$1	$2" "$ZLT_TMP/target.log"; }
 # A plain click at x y passes through to the window beneath, and the note is back in its place.
 # Wine (8, no compositor) now and then drops the mouse events a program injects, about one run
 # in six: one more click then, never more.
@@ -145,10 +136,10 @@ click_through_at() {
   local try
   for try in 1 2; do
     xdotool mousemove "$1" "$2" sleep 0.6 click 1 # 0.6 s: never a double click
-    wait_click_at "$1" "$2" && break
+    wait_for 2 clicked_at "$1" "$2" && break
     ((try == 1)) && say "nothing arrived beneath; clicking once more"
   done
-  wait_click_at "$1" "$2" || fail "the window beneath got: $(tr '\t\n' ' ;' <"$ZLT_TMP/target.log")"
+  wait_for 2 clicked_at "$1" "$2" || fail "the window beneath got: $(tr '\t\n' ' ;' <"$ZLT_TMP/target.log")"
   assert_rect "$note2" "1000,400-1224,432" "note 2 back in its place"
   assert_eq 1 "$(field "$(probe find "$note2" | head -n 1)" 3)" "note 2 is shown again"
 }
@@ -162,11 +153,8 @@ sleep 0.6
 probe click 1090 416 shift >/dev/null || fail "could not Shift+click"
 sleep 0.3
 probe type Q >/dev/null || fail "could not type"
-for ((i = 0; i < 20; i++)); do
-  got=$(title_of "$note2")
-  [[ $got != "$title" ]] && break
-  sleep 0.1
-done
+title_changed() { got=$(title_of "$note2") && [[ $got != "$title" ]]; }
+wait_for 2 title_changed || true
 say "title now '$got'"
 assert_eq "$title" "${got/Q/}" "the title lost nothing"
 prefix=${got%%Q*}
@@ -177,23 +165,16 @@ assert_rect "$note2" "1000,400-1224,432" "note 2 stays in place"
 # Tooltips: one tooltip window every note shares. Waits up to 5 s for the visible tip and checks
 # its text; keeps its probe line in TIP_LINE. Moving from one control to the next leaves the
 # last tip up for a moment: wait for the new one.
+tip_shows() { TIP_LINE=$(probe tooltip 0) && [[ $(field "$TIP_LINE" 2) == "$1" ]]; }
+no_tip() { ! probe tooltip 0 >/dev/null; }
 assert_tip() {
-  local line="" i
   check "the tip '$1' shows"
-  for ((i = 0; i < 25; i++)); do
-    line=$(probe tooltip 0) && [[ $(field "$line" 2) == "$1" ]] && TIP_LINE=$line && return
-    sleep 0.2
-  done
-  fail "the tooltip shows '$(field "$line" 2)', not '$1'"
+  wait_for 5 tip_shows "$1" || fail "the tooltip shows '$(field "$TIP_LINE" 2)', not '$1'"
 }
 # Waits up to 5 s for no tip to show.
 assert_no_tip() {
   check "$1: no tip shows"
-  for ((i = 0; i < 25; i++)); do
-    probe tooltip 0 >/dev/null || return 0
-    sleep 0.2
-  done
-  fail "$1: the tip still shows"
+  wait_for 5 no_tip || fail "$1: the tip still shows"
 }
 # shellcheck disable=SC1111 # the tips' own quotation marks
 title_tip="ココを“Shift＋クリック”でタイトル編集、“Shift＋Wクリック”で詳細内容編集ができます。"
@@ -237,10 +218,7 @@ fi
 check "Shift+drag moves note 1 by the mouse's way"
 probe shiftdrag 8 416 608 516 >/dev/null || fail "could not drag"
 assert_rect "$note1" "600,500-824,532" "note 1 where it was dragged"
-for ((i = 0; i < 30; i++)); do
-  read_cp932 "$DATA_DIR/0.txt" | grep -qx "Left=9000" && break
-  sleep 0.1
-done
+wait_for 3 file_has "$DATA_DIR/0.txt" Left=9000 || true
 assert_file_has "$DATA_DIR/0.txt" "Left=9000"
 assert_file_has "$DATA_DIR/0.txt" "Top=7500"
 assert_file_has "$DATA_DIR/0.txt" "Title=吸着"
@@ -270,10 +248,8 @@ sleep 0.02
 start_app '/*'
 second=$LAST_PID
 check "51 notes become visible"
-for ((i = 0; i < 100; i++)); do
-  (($(visible_notes) >= 51)) && break
-  sleep 0.2
-done
+all_shown() { (($(visible_notes) >= 51)); }
+wait_for 20 all_shown || true
 assert_eq 51 "$(visible_notes)" "visible notes: the new one and the 50 saved"
 sleep 0.5
 assert_eq 51 "$(visible_notes)" "no further note opens"

@@ -13,12 +13,12 @@ check "no data folder before the first start"
 # Lower case, trailing text and a switch in quotes (only a second start strips quotes).
 for args in /X /n "/N more" '"/S"'; do
   start_app_raw " $args"
-  assert_ends_unseen "$LAST_PID" 10 "a first start with '$args'"
+  assert_unseen 10 "a first start with '$args'" "$LAST_PID"
   assert_eq 0 "$(count_windows "$ZLT_CONTROLLER_CAPTION")" "no window of the program is left after '$args'"
 done
 
 start_app '/*'
-assert_ends_unseen "$LAST_PID" 10 "a first start with /* and no notes"
+assert_unseen 10 "a first start with /* and no notes" "$LAST_PID"
 assert_dir_holds "$DATA_DIR" ""
 
 # The information window of a first "/S": centred, its controls and texts; "OK" ends the program.
@@ -57,13 +57,13 @@ APP=$LAST_PID
 assert_window "$ZLT_CONTROLLER_CAPTION" 15000 >/dev/null
 sleep 0.5
 assert_running "$APP" "the first instance after /V with no notes"
-assert_no_visible_window "after /V with an empty data folder"
+assert_unseen 0 "after /V with an empty data folder"
 assert_dir_holds "$APP_DIR" "ZLTFusen.exe $WIN_USER"
 assert_dir_holds "$DATA_DIR" ""
 
 # shellcheck disable=SC2119 # an empty command line: no argument at all
 forward
-assert_stays_invisible 2 "the program after a second start with an empty command line"
+assert_unseen 2 "the program after a second start with an empty command line"
 assert_eq 0 "$(count_windows "ZLTFusenCheck")" "the second start left no window behind"
 
 # Exactly as a host's CreateProcess would pass it, quotes and blanks included. The sender waits
@@ -88,11 +88,8 @@ first=$LAST_PID
 start_app /S
 second=$LAST_PID
 check "one of the two starts ends within 15s"
-for ((i = 0; i < 150; i++)); do
-  if ! is_running "$first" || ! is_running "$second"; then break; fi
-  sleep 0.1
-done
-is_running "$first" && is_running "$second" && fail "both starts are still running: two first instances?"
+one_ended() { is_gone "$first" || is_gone "$second"; }
+wait_for 15 one_ended || fail "both starts are still running: two first instances?"
 if is_running "$first"; then running=$first ended=$second; else running=$second ended=$first; fi
 reap "$ended"
 ((REAPED_RC != 124)) || fail "the ended start was stopped by the time limit"
