@@ -23,7 +23,7 @@ assert_eq 0 "$(count_windows "ZLTFusenCheck")" "the second start left no window 
 
 # The information window's title, in its own face (a serif one, bold and italic).
 title=$(child_line "$ZLT_CONTROLLER_CAPTION" "ＺＬＴ付箋紙プラグイン ")
-read -r x y <<<"$(dialog_child_centre "$ZLT_CONTROLLER_CAPTION" "$title")"
+read -r x y <<<"$(child_centre "$ZLT_CONTROLLER_CAPTION" "$title")"
 width=$(($(field "$title" 6) - $(field "$title" 4))) height=$(($(field "$title" 7) - $(field "$title" 5)))
 xdotool mousemove 900 900
 sleep 0.5
@@ -34,7 +34,7 @@ assert_glyphs "$shot" "${width}x${height}+$((x - width / 2))+$((y - height / 2))
 note1=$(note_caption 1)
 forward /N
 assert_window --visible "$note1" 10000 >/dev/null
-click_dialog_control "$ZLT_CONTROLLER_CAPTION" OK
+click_control "$ZLT_CONTROLLER_CAPTION" OK
 xdotool mousemove 900 700
 sleep 0.8
 shot="$ZLT_ARTIFACT_DIR/lang_c-note.png"

@@ -1,5 +1,5 @@
 # shellcheck shell=bash
-# shellcheck disable=SC2034 # the scenarios use the names set here
+# shellcheck disable=SC2034,SC2016 # the scenarios use the names set here; awk programs
 # Shared helpers for the integration tests that run the real ZLTFusen.exe under Wine and Xvfb.
 #
 # A scenario sources this file, calls `setup`, then drives the program with `start_app` (or
@@ -352,33 +352,43 @@ assert_rect() { # <caption> <rect> <what>
   wait_rect "$1" "$2" || fail "$3: expected $2, got $(rect_of "$(probe find "$1" | head -n 1)")"
 }
 
-# The child control of a window whose text is exactly <text>; prints its probe line.
-child_line() {
+# The child control of a window that an awk program picks from the probe's lines of its
+# children (2 class, 3 text, 4-7 rectangle in the client area, 8 visible); prints its line:
+#   child_where <caption> <awk program> <what it is> [awk -v options]
+child_where() {
   local line
-  line=$(probe children "$1" | awk -F '\t' -v t="$2" '$3 == t { print; exit }')
-  [[ -n $line ]] || fail "'$1' has no control with the text '$2'"
+  line=$(probe children "$1" | awk -F '\t' "${@:4}" "$2")
+  [[ -n $line ]] || fail "'$1' has no $3"
   printf '%s\n' "$line"
 }
-
-# The index-th (0-based) child control of this class, in the probe's order; prints its line.
+# The control whose text is exactly <text>.
+child_line() { child_where "$1" '$3 == t { print; exit }' "control with the text '$2'" -v t="$2"; }
+# The index-th (0-based) control of this class, in the probe's order.
 child_of_class() {
-  local line
-  line=$(probe children "$1" |
-    awk -F '\t' -v c="$2" -v i="$3" 'tolower($2) == tolower(c) { if (n++ == i) { print; exit } }')
-  [[ -n $line ]] || fail "'$1' has no control number $3 of class $2"
-  printf '%s\n' "$line"
+  child_where "$1" 'tolower($2) == tolower(c) { if (n++ == i) { print; exit } }' \
+    "control number $3 of class $2" -v c="$2" -v i="$3"
+}
+# The details box of an open note: the tallest edit control shown.
+details_box_line() {
+  child_where "$1" 'tolower($2) == "edit" && $8 == 1 { h = $7 - $5; if (h > best) { best = h; l = $0 } }
+    END { print l }' "details box"
+}
+# The title box of a note: the edit control nearest the top.
+title_box_line() {
+  child_where "$1" 'tolower($2) == "edit" && (l == "" || $5 < top) { top = $5; l = $0 } END { print l }' "title box"
 }
 
-# Screen point "x y" at the middle of a child line of a borderless window (children are placed
-# relative to the client area, which for a borderless window starts at the window's corner).
+# Screen point "x y" at the middle of a child line: the client area's corner lies one border in
+# from the left and bottom edges (no border at all on a note).
 child_centre() {
-  local top
+  local top border x y
   top=$(probe find "$1" | head -n 1) || fail "no window captioned '$1'"
-  printf '%s %s\n' $(($(field "$top" 6) + ($(field "$2" 4) + $(field "$2" 6)) / 2)) \
-    $(($(field "$top" 7) + ($(field "$2" 5) + $(field "$2" 7)) / 2))
+  border=$((($(field "$top" 8) - $(field "$top" 6) - $(field "$top" 10)) / 2))
+  x=$(($(field "$top" 6) + border)) y=$(($(field "$top" 9) - border - $(field "$top" 11)))
+  printf '%s %s\n' $((x + ($(field "$2" 4) + $(field "$2" 6)) / 2)) $((y + ($(field "$2" 5) + $(field "$2" 7)) / 2))
 }
 
-# Clicks the control of a note window that shows this text (a button, a check box).
+# Clicks the control of a window that shows this text (a button, a check box, an address).
 click_control() {
   local point
   point=$(child_centre "$1" "$(child_line "$1" "$2")")
@@ -443,24 +453,6 @@ menu_closed() { [[ -z $(visible_windows | awk -F '\t' '$4 == "#32768"') ]]; }
 dismiss_menu() {
   xdotool key Escape
   wait_for 3 menu_closed || fail "the popup menu is still open after Escape"
-}
-
-# The details box of an open note: the tallest edit control.
-details_box_line() {
-  local line
-  line=$(probe children "$1" |
-    awk -F '\t' 'tolower($2) == "edit" && $8 == 1 { h = $7 - $5; if (h > best) { best = h; l = $0 } } END { print l }')
-  [[ -n $line ]] || fail "'$1' shows no details box"
-  printf '%s\n' "$line"
-}
-
-# The title box of a note: the edit control nearest the top.
-title_box_line() {
-  local line
-  line=$(probe children "$1" |
-    awk -F '\t' 'tolower($2) == "edit" && (l == "" || $5 < top) { top = $5; l = $0 } END { print l }')
-  [[ -n $line ]] || fail "'$1' has no title box"
-  printf '%s\n' "$line"
 }
 
 # Text of a control line as the probe prints it (line breaks as \r\n).
@@ -535,6 +527,14 @@ hide_all_and_end() {
   assert_ends_within "$APP" 10 "the program after 全てのメモを隠す（アラーム無効）"
 }
 
-# Dialogs and drawn text: lib_dialog.sh.
-# shellcheck source=lib_dialog.sh
-source "$ZLT_WINE_DIR/lib_dialog.sh"
+# Drawn text, not empty boxes, in the screen area "WxH+X+Y" of a screenshot: the dark pixels'
+# rows differ as glyphs do (see glyph_rows.py). Saves the area beside the log when not.
+assert_glyphs() { # <screenshot> <area> <what>
+  local rows
+  check "$3 shows drawn glyphs, not empty boxes"
+  rows=$(convert "$1" -crop "$2" +repage -colorspace gray -depth 8 -compress none pgm:- |
+    python3 "$ZLT_WINE_DIR/glyph_rows.py") || fail "$3: cannot read $1"
+  ((rows >= 4)) && return
+  convert "$1" -crop "$2" +repage "${ZLT_ARTIFACT_DIR:-$ZLT_TMP}/${ZLT_TEST_NAME}-glyphs.png" 2>/dev/null
+  fail "$3: only $rows different rows of dark pixels in $2 (empty boxes?)"
+}

@@ -128,7 +128,7 @@ assert_eq 1 "$(count_windows --visible "$note4")" "the unsaved note is still sho
 forward /S
 assert_window --visible "$ZLT_CONTROLLER_CAPTION" 10000 >/dev/null
 assert_eq 1 "$(count_windows --visible "$ZLT_CONTROLLER_CAPTION")" "one information window"
-click_dialog_control "$ZLT_CONTROLLER_CAPTION" OK
+click_control "$ZLT_CONTROLLER_CAPTION" OK
 sleep 1
 assert_eq 0 "$(count_windows --visible "$ZLT_CONTROLLER_CAPTION")" "the information window is hidden"
 assert_eq 1 "$(count_windows "$ZLT_CONTROLLER_CAPTION")" "the information window still exists"
@@ -145,7 +145,7 @@ forward /S
 assert_window --visible "$ZLT_CONTROLLER_CAPTION" 10000 >/dev/null
 address=$(probe children "$ZLT_CONTROLLER_CAPTION" | awk -F '\t' 'index($3, "https://") == 1 { print $3 }')
 [[ -n $address ]] || fail "no control shows a web address"
-click_dialog_control "$ZLT_CONTROLLER_CAPTION" "$address"
+click_control "$ZLT_CONTROLLER_CAPTION" "$address"
 sleep 0.5
 assert_eq 0 "$(count_windows --visible "$ZLT_CONTROLLER_CAPTION")" "the window is hidden after the address click"
 check "the browser is given $address"

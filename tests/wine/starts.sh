@@ -48,7 +48,7 @@ check "a screenshot can be taken ($shot)"
 if ! screenshot "$shot" || [[ ! -s $shot ]]; then fail "no screenshot"; fi
 sleep 0.5
 assert_running "$APP" "the program"
-click_dialog_control "$ZLT_CONTROLLER_CAPTION" OK
+click_control "$ZLT_CONTROLLER_CAPTION" OK
 assert_ends_within "$APP" 10 "the program, with no note open, after OK"
 
 # "/V" with no notes: the program runs and shows nothing.
@@ -78,7 +78,7 @@ assert_dir_holds "$APP_DIR" "ZLTFusen.exe $WIN_USER"
 assert_dir_holds "$DATA_DIR" ""
 sleep 0.5
 assert_running "$APP" "the first instance"
-click_dialog_control "$ZLT_CONTROLLER_CAPTION" OK
+click_control "$ZLT_CONTROLLER_CAPTION" OK
 assert_ends_within "$APP" 10 "the program after OK"
 
 # Two starts in quick succession, the second not waiting for the first to settle: one of them
