@@ -275,6 +275,7 @@ assert_unseen() {
 assert_dir_holds() {
   local got
   check "$1 holds exactly: ${2:-nothing}"
+  [[ -d $1 ]] || fail "folder $1 does not exist; $(dirname "$1") holds: $(ls -A "$(dirname "$1")")"
   got=$(cd "$1" && find . -mindepth 1 -maxdepth 1 -printf '%f\n' | LC_ALL=C sort | xargs)
   [[ $got == "$2" ]] || fail "$1 holds '$got', expected '$2'"
 }

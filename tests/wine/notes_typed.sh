@@ -159,6 +159,7 @@ probe end-session "$note4" >/dev/null || fail "the end-session messages were not
 wait_file "$DATA_DIR/3.txt" 10 || fail "no 3.txt after the end of the session"
 sleep 0.3
 assert_same_bytes "$DATA_DIR/3.txt" "$ZLT_TMP/3.expected" "3.txt holds the unsaved note"
+assert_dir_holds "$DATA_DIR" "0.txt 1.txt 2.txt 3.txt"
 stop_wine
 
 # 2. Back with "/*", collapsed where they were; the way out saves each as it stands.
