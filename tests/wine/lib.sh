@@ -53,24 +53,18 @@ zlt_dump_state() {
 
 need_tools() {
   local t
-  for t in "$@"; do
-    command -v "$t" >/dev/null 2>&1 || skip "$t is not installed (scripts/deps.sh installs it)"
-  done
+  for t in "$@"; do command -v "$t" >/dev/null 2>&1 || skip "$t is not installed (scripts/deps.sh installs it)"; done
 }
 
 # Polls for up to <seconds> until the command succeeds; 0 when it did.
 wait_for() {
-  local secs=$1 i
-  shift
-  for ((i = 0; i < secs * 10; i++)); do
-    "$@" && return 0
-    sleep 0.1
-  done
+  local i
+  for ((i = 0; i < $1 * 10; i++)); do "${@:2}" && return 0; sleep 0.1; done
   return 1
 }
 
 # Starts an X server (Xvfb, or Xephyr nested in the Xvfb) with these arguments on a free display
-# and makes it the display of everything started afterwards; prints the server's process.
+# and makes it the display of everything started afterwards; X_PID is the server's process.
 start_x() {
   local fdfile="$ZLT_TMP/display.$1"
   : >"$fdfile"
@@ -132,8 +126,7 @@ setup() {
 # program makes its data folder (DATA_DIR) beside the executable, named after the Windows user.
 app_folder() {
   APP_DIR="$WINEPREFIX/drive_c/$1" APP_WIN_DIR="C:\\$1" DATA_DIR="$WINEPREFIX/drive_c/$1/$WIN_USER"
-  mkdir -p "$APP_DIR"
-  cp "$ZLT_EXE" "$APP_DIR/ZLTFusen.exe"
+  mkdir -p "$APP_DIR" && cp "$ZLT_EXE" "$APP_DIR/ZLTFusen.exe"
 }
 
 # Ends every Windows process of the test at once (the next start brings the wineserver up again,
@@ -156,29 +149,31 @@ teardown() {
   exit "$rc"
 }
 
-# Runs the program with the given arguments in the background, under a time limit.
-# Wine quotes arguments that hold blanks or quotes; use start_app_raw for an exact command line.
-# LAST_PID is the process to wait for; it lives as long as the Windows process does.
-start_app() {
-  say "start: ZLTFusen.exe $*"
-  (cd "$APP_DIR" && LANG=$ZLT_APP_LANG LC_ALL=$ZLT_APP_LANG exec timeout "$ZLT_TIMEOUT" \
-    wine "$APP_WIN_DIR\\ZLTFusen.exe" "$@") >>"$ZLT_TMP/app.log" 2>&1 &
+# Runs a Windows command from the application folder in the background, under the program's
+# locale and a time limit. LAST_PID is the process to wait for; it lives as long as the Windows
+# process does.
+run_in_app_folder() {
+  (cd "$APP_DIR" && LANG=$ZLT_APP_LANG LC_ALL=$ZLT_APP_LANG exec timeout "$ZLT_TIMEOUT" wine "$@") \
+    >>"$ZLT_TMP/app.log" 2>&1 &
   LAST_PID=$!
   ZLT_APP_PIDS+=("$LAST_PID")
 }
 
+# Runs the program with the given arguments. Wine quotes arguments that hold blanks or quotes;
+# use start_app_raw for an exact command line.
+start_app() {
+  say "start: ZLTFusen.exe $*"
+  run_in_app_folder "$APP_WIN_DIR\\ZLTFusen.exe" "$@"
+}
+
 # Runs the program with exactly this text after its name on the command line, as a host that
 # calls CreateProcess does. cmd runs the line from a batch file (outside the application
-# folder, which must hold only the program's own) and waits for the program; it prints in code
-# page 932, and nothing of it is needed.
+# folder, which must hold only the program's own) and waits for the program.
 start_app_raw() {
   say "start (raw command line): ZLTFusen.exe$1"
   local bat="start$((${#ZLT_APP_PIDS[@]} + 1)).bat"
   printf '@%s\\ZLTFusen.exe%s\r\n' "$APP_WIN_DIR" "$1" >"$WINEPREFIX/drive_c/$bat"
-  (cd "$APP_DIR" && LANG=$ZLT_APP_LANG LC_ALL=$ZLT_APP_LANG exec timeout "$ZLT_TIMEOUT" \
-    wine cmd /c "C:\\$bat") >/dev/null 2>&1 &
-  LAST_PID=$!
-  ZLT_APP_PIDS+=("$LAST_PID")
+  run_in_app_folder cmd /c "C:\\$bat"
 }
 
 # Runs the probe in the test's prefix; prints its UTF-8 output, returns its exit code.
@@ -444,10 +439,7 @@ choose_menu_item() {
 }
 
 # Chooses an item of a note's popup menu.
-note_menu() {
-  open_note_menu "$1" >/dev/null
-  choose_menu_item "$2"
-}
+note_menu() { open_note_menu "$1" >/dev/null && choose_menu_item "$2"; }
 
 menu_closed() { [[ -z $(visible_windows | awk -F '\t' '$4 == "#32768"') ]]; }
 # Dismisses the open popup menu with Escape; fails when it stays open.
