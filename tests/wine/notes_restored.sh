@@ -266,10 +266,14 @@ timeout 30 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /
   fail "could not set LogPixels"
 stop_wine
 start_for "$note1" /N
-size_of() { read -r l t r b < <(window_rect "$1") && echo "$((r - l))x$((b - t))"; }
-assert_eq 650x519 "$(size_of "$note1")" "the details view at 144 DPI"
+size_is() { read -r l t r b < <(window_rect "$1") && [[ $((r - l))x$((b - t)) == "$2" ]]; }
+assert_size() {
+  check "$3 is $2"
+  wait_for 5 size_is "$1" "$2" || fail "$3 is $((r - l))x$((b - t)), not $2"
+}
+assert_size "$note1" 650x519 "the details view at 144 DPI"
 type_text 大
 probe key enter >/dev/null || fail "could not press Enter"
 wait_file "$DATA_DIR/0.txt" 10 || fail "Enter in the title did not save"
 sleep 0.5
-assert_eq 336x48 "$(size_of "$note1")" "the collapsed note at 144 DPI"
+assert_size "$note1" 336x48 "the collapsed note at 144 DPI"
