@@ -60,6 +60,7 @@ assert_window --visible other 10000 >/dev/null
 xclick 300 250
 sleep 0.5
 assert_eq other "$(field "$(probe foreground)" 5)" "the active window before the minute"
+check "the set-up is done before the alarm minute, and the relay has not run"
 (($(date +%s) < due)) || fail "the set-up before the alarm minute took until the minute began"
 [[ -e $relay_log ]] && fail "the relay ran before the alarm minute"
 
@@ -78,6 +79,7 @@ printf '%s #[↑]\r\n%s 付箋紙""買い物""の設定時間になりました\
 LC_ALL=C sort "$relay_log" >"$ZLT_TMP/got-sorted.log"
 LC_ALL=C sort "$ZLT_TMP/expected.log" >"$ZLT_TMP/expected-sorted.log"
 assert_same_bytes "$ZLT_TMP/got-sorted.log" "$ZLT_TMP/expected-sorted.log" "the relay's log, line by line"
+check "the decoy C:\\zlt.exe is never started"
 [[ -e $decoy_log ]] && fail "the decoy C:\\zlt.exe was started"
 
 # Details open 3135 twips (209 px) to the left, opaque, the tab green; an open view stays put.
@@ -98,9 +100,11 @@ assert_running "$APP" "the program after its alarm"
 z_index() { probe list | awk -F '\t' -v c="$1" '$5 == c { print NR; exit }'; }
 z1=$(z_index "$note1") z2=$(z_index "$note2") z3=$(z_index "$note3") zother=$(z_index other)
 say "z-order (top first): note 1 $z1, note 2 $z2, note 3 $z3, other $zother"
+check "the fired notes above the note kept in front, above the other program's window"
 ((z1 < z3 && z2 < z3)) || fail "a fired note is not above the note kept in front"
 ((z3 < zother)) || fail "the note kept in front is not above the other program's window"
 assert_eq other "$(field "$(probe foreground)" 5)" "the active window after the firing"
+check "the other program's window never lost the focus"
 grep -q '^inactive' "$ZLT_TMP/other.log" && fail "the other program's window lost the focus"
 
 # "ｷｬﾝｾﾙ" collapses the note and applies the options it showed at the firing: note 1 was
