@@ -14,11 +14,8 @@ setup
 [[ -n ${ZLT_RELAY:-} && -f $ZLT_RELAY ]] ||
   fail "vokrelay.exe not found (${ZLT_RELAY:-unset}); build it: cmake --build build/mingw --target testrelay"
 
-APP_DIR="$WINEPREFIX/drive_c/zlt app"
-APP_WIN_DIR='C:\zlt app'
-DATA_DIR="$APP_DIR/$WIN_USER"
+app_folder "zlt app"
 mkdir -p "$DATA_DIR"
-cp "$ZLT_EXE" "$APP_DIR/ZLTFusen.exe"
 cp "$ZLT_RELAY" "$APP_DIR/vokrelay.exe"
 cp "$ZLT_RELAY" "$WINEPREFIX/drive_c/zlt.exe"  # would log to C:\relay.log if ever started
 relay_log="$APP_DIR/relay.log"
@@ -33,33 +30,18 @@ say "alarm at $(date -d "@$due" '+%H:%M'), $((due - now)) s from now"
 # <file> <AlarmMusic> <Top> <Temae> <Toumei> <title> <details>. Left and Top are whole pixels
 # (15 twips each), so a note written back from where it stands keeps its bytes.
 alarm_note() {
-  write_cp932 "$1" <<NOTE
-[ZLT付箋紙プラグイン]
-Alarm=1
-AlarmMusic=$2
-Date=$(date -d "@$due" '+%Y/%m/%d')
-Time0=$(date -d "@$due" '+%H')
-Time1=$(date -d "@$due" '+%M')
-Left=19995
-Top=$3
-Temae=$4
-Toumei=$5
-Title=$6
-txtData=$7
-NOTE
+  printf '%s\n' "[ZLT付箋紙プラグイン]" Alarm=1 "AlarmMusic=$2" "Date=$(date -d "@$due" +%Y/%m/%d)" \
+    "Time0=$(date -d "@$due" +%H)" "Time1=$(date -d "@$due" +%M)" Left=19995 "Top=$3" "Temae=$4" \
+    "Toumei=$5" "Title=$6" "txtData=$7" | write_cp932 "$1"
 }
 alarm_note "$DATA_DIR/0.txt" 1 3000 0 1 買い物 牛乳
 alarm_note "$DATA_DIR/1.txt" 0 9000 1 1 電話 田中さん
-printf '%s\n' "[ZLT付箋紙プラグイン]" "Alarm=0" "AlarmMusic=0" "Date=0000/00/00" "Time0=00" \
-  "Time1=00" "Left=19995" "Top=15000" "Temae=1" "Toumei=0" "Title=前" "txtData=" |
-  write_cp932 "$DATA_DIR/2.txt"
+note_file "$DATA_DIR/2.txt" 19995 15000 1 0 前
 cp "$DATA_DIR/0.txt" "$ZLT_TMP/0.before"
 cp "$DATA_DIR/1.txt" "$ZLT_TMP/1.before"
 
 note1=$(note_caption 1) note2=$(note_caption 2) note3=$(note_caption 3)
-start_app '/*'
-app=$LAST_PID
-assert_window --visible "$note3" 15000 >/dev/null
+start_for "$note3" '/*'
 assert_rect "$note1" "1333,200-1557,232" "the collapsed note before its minute"
 assert_rect "$note2" "1333,600-1557,632" "the collapsed note 2 before its minute"
 
@@ -78,15 +60,13 @@ assert_window --visible other 10000 >/dev/null
 xclick 300 250
 sleep 0.5
 assert_eq other "$(field "$(probe foreground)" 5)" "the active window before the minute"
+check "the set-up is done before the alarm minute, and the relay has not run"
 (($(date +%s) < due)) || fail "the set-up before the alarm minute took until the minute began"
 [[ -e $relay_log ]] && fail "the relay ran before the alarm minute"
 
 check "the relay logs three command lines within the alarm minute"
-deadline=$((due + 15))
-while (($(date +%s) < deadline)); do
-  [[ -f $relay_log ]] && (($(grep -c $'\r$' "$relay_log") >= 3)) && break
-  sleep 0.1
-done
+relay_done() { [[ -f $relay_log ]] && (($(grep -c $'\r$' "$relay_log") >= 3)); }
+wait_for $((due + 15 - $(date +%s))) relay_done || true
 [[ -f $relay_log ]] || fail "the relay never ran"
 assert_eq "$(date -d "@$due" '+%H:%M')" "$(date -r "$relay_log" '+%H:%M')" "the minute the relay ran in"
 
@@ -99,17 +79,14 @@ printf '%s #[↑]\r\n%s 付箋紙""買い物""の設定時間になりました\
 LC_ALL=C sort "$relay_log" >"$ZLT_TMP/got-sorted.log"
 LC_ALL=C sort "$ZLT_TMP/expected.log" >"$ZLT_TMP/expected-sorted.log"
 assert_same_bytes "$ZLT_TMP/got-sorted.log" "$ZLT_TMP/expected-sorted.log" "the relay's log, line by line"
+check "the decoy C:\\zlt.exe is never started"
 [[ -e $decoy_log ]] && fail "the decoy C:\\zlt.exe was started"
 
 # Details open 3135 twips (209 px) to the left, opaque, the tab green; an open view stays put.
 assert_rect "$note1" "1124,200-1557,546" "the note opened by its alarm"
 assert_rect "$note2" "1124,600-1557,946" "note 2, already open, where it was"
-line=$(probe find "$note1" | head -n 1)
-say "window after firing: $line"
-assert_eq 0 "$(field "$line" 13)" "note 1 is opaque while its details are open"
-line2=$(probe find "$note2" | head -n 1)
-say "note 2 after firing: $line2"
-assert_eq 0 "$(field "$line2" 13)" "note 2 is opaque while its details are open"
+assert_eq 0 "$(field "$(probe find "$note1" | head -n 1)" 13)" "note 1 is opaque while its details are open"
+assert_eq 0 "$(field "$(probe find "$note2" | head -n 1)" 13)" "note 2 is opaque while its details are open"
 screenshot "$ZLT_TMP/fired.png"
 tab_colour() { # <x> <y>: the pixel's "r,g,b" on the screenshot
   convert "$ZLT_TMP/fired.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
@@ -117,15 +94,17 @@ tab_colour() { # <x> <y>: the pixel's "r,g,b" on the screenshot
 assert_eq "192,255,192" "$(tab_colour $((1124 + 8)) $((200 + 16)))" "the tab's colour on screen"
 assert_eq "192,255,192" "$(tab_colour $((1124 + 8)) $((600 + 16)))" "note 2's tab colour on screen"
 
-assert_running "$app" "the program after its alarm"
+assert_running "$APP" "the program after its alarm"
 
 # Above every other window, the note kept in front and the user's window, which stays active.
 z_index() { probe list | awk -F '\t' -v c="$1" '$5 == c { print NR; exit }'; }
 z1=$(z_index "$note1") z2=$(z_index "$note2") z3=$(z_index "$note3") zother=$(z_index other)
 say "z-order (top first): note 1 $z1, note 2 $z2, note 3 $z3, other $zother"
+check "the fired notes above the note kept in front, above the other program's window"
 ((z1 < z3 && z2 < z3)) || fail "a fired note is not above the note kept in front"
 ((z3 < zother)) || fail "the note kept in front is not above the other program's window"
 assert_eq other "$(field "$(probe foreground)" 5)" "the active window after the firing"
+check "the other program's window never lost the focus"
 grep -q '^inactive' "$ZLT_TMP/other.log" && fail "the other program's window lost the focus"
 
 # "ｷｬﾝｾﾙ" collapses the note and applies the options it showed at the firing: note 1 was
@@ -136,24 +115,18 @@ assert_cancelled() {
   local line
   assert_rect "$1" "$2" "'$1' collapsed by ｷｬﾝｾﾙ"
   line=$(probe find "$1" | head -n 1)
-  say "after ｷｬﾝｾﾙ: $line"
-  assert_eq "$3" "$(field "$line" 12)" "'$1' topmost after ｷｬﾝｾﾙ"
-  assert_eq "$4" "$(field "$line" 14)" "'$1' alpha after ｷｬﾝｾﾙ"
+  assert_eq "$3 $4" "$(field "$line" 12) $(field "$line" 14)" "'$1' topmost and alpha after ｷｬﾝｾﾙ"
 }
 click_control "$note1" ｷｬﾝｾﾙ
 assert_cancelled "$note1" "1333,200-1557,232" 0 150
 click_control "$note2" ｷｬﾝｾﾙ
 assert_cancelled "$note2" "1333,600-1557,632" 1 150
-assert_running "$app" "the program after ｷｬﾝｾﾙ"
+assert_running "$APP" "the program after ｷｬﾝｾﾙ"
 
 # Closed from outside, each note writes itself back: what the files held before the firing.
 probe close "$note1" >/dev/null || fail "no note 1 to close"
 probe close "$note2" >/dev/null || fail "no note 2 to close"
 probe close "$note3" >/dev/null || fail "no note 3 to close"
-assert_ends_within "$app" 10 "the program after its last note was closed"
-assert_file_has "$DATA_DIR/0.txt" "Temae=0"
-assert_file_has "$DATA_DIR/0.txt" "Toumei=1"
-assert_file_has "$DATA_DIR/1.txt" "Temae=1"
-assert_file_has "$DATA_DIR/1.txt" "Toumei=1"
-assert_same_bytes "$DATA_DIR/0.txt" "$ZLT_TMP/0.before" "0.txt as it was before the firing"
-assert_same_bytes "$DATA_DIR/1.txt" "$ZLT_TMP/1.before" "1.txt as it was before the firing"
+assert_ends_within "$APP" 10 "the program after its last note was closed"
+assert_same_bytes "$DATA_DIR/0.txt" "$ZLT_TMP/0.before" "0.txt as it was before the firing (Temae=0, Toumei=1)"
+assert_same_bytes "$DATA_DIR/1.txt" "$ZLT_TMP/1.before" "1.txt as it was before the firing (Temae=1, Toumei=1)"

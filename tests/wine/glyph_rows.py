@@ -40,8 +40,5 @@ values = [int(v) * 255 // top for v in tokens[4:4 + width * height]]
 background = max(set(values), key=values.count)
 bits = "".join("1" if v < background - 30 else "0" for v in values)
 image = [bits[y * width:(y + 1) * width] for y in range(height)]
-if "--lines" in sys.argv[1:]:
-    for line in text_lines(image):
-        print(distinct_rows(line))
-else:
-    print(distinct_rows(image))
+for part in text_lines(image) if "--lines" in sys.argv[1:] else [image]:
+    print(distinct_rows(part))

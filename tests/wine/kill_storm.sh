@@ -16,26 +16,24 @@ last=$(note_caption 5)
 
 all_whole() {
   local n
+  check "every note file is whole $1"
   for n in 0 1 2 3 4; do
     cmp -s "$DATA_DIR/$n.txt" "$ZLT_TMP/orig/$n.txt" || fail "$n.txt is not whole $1"
   done
 }
 
 for ((round = 1; round <= rounds; round++)); do
-  start_app '/*'
-  app=$LAST_PID
-  probe wait --visible "$last" 15000 >/dev/null || fail "the notes did not open (round $round)"
+  start_for "$last" '/*'
   # The controller's close request makes every note write its file.
   probe post-close "$ZLT_CONTROLLER_CAPTION" >/dev/null || fail "could not ask for the saves"
   sleep "0.0$((RANDOM % 10))"
-  kill -9 "$(windows_process_of "$app")" 2>/dev/null || true
-  wait_gone "$app" 10 || fail "the killed program still runs"
-  reap "$app"
+  kill -9 "$(windows_process_of "$APP")" 2>/dev/null || true
+  wait_gone "$APP" 10 || fail "the killed program still runs"
+  reap "$APP"
   all_whole "after the kill of round $round"
 done
 say "temporaries left by the kills: $(find "$DATA_DIR" -name '*.tmp' | wc -l)"
 
-start_app '/*'
-probe wait --visible "$last" 15000 >/dev/null || fail "the notes did not open after the storm"
+start_for "$last" '/*'
 all_whole "after the next start"
 assert_dir_holds "$DATA_DIR" "0.txt 1.txt 2.txt 3.txt 4.txt"

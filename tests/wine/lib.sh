@@ -1,10 +1,12 @@
 # shellcheck shell=bash
+# shellcheck disable=SC2034,SC2016 # the scenarios use the names set here; awk programs
 # Shared helpers for the integration tests that run the real ZLTFusen.exe under Wine and Xvfb.
 #
-# A test script sources this file, calls `setup`, then drives the program with `start_app`,
-# observes it with `probe`, and checks with the assert_* helpers. Each test gets its own copy
-# of the base prefix (so its own wineserver), its own Xvfb display and its own application
-# folder, so tests are independent of each other and of their order.
+# A scenario sources this file, calls `setup`, then drives the program with `start_app` (or
+# `start_for`, `forward`), observes it with `probe`, and checks with the assert_* helpers, each
+# of which prints a "check:" line. Each scenario gets its own copy of the base prefix (so its
+# own wineserver), its own Xvfb display and its own application folder, so scenarios are
+# independent of each other and of their order; within one, program runs follow each other.
 #
 # Environment given by CTest (tests/wine/CMakeLists.txt):
 #   ZLT_EXE          ZLTFusen.exe of the MinGW build
@@ -16,29 +18,19 @@ set -euo pipefail
 
 ZLT_TEST_NAME=${ZLT_TEST_NAME:-$(basename "${BASH_SOURCE[-1]}" .sh)}
 ZLT_WINE_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-ZLT_SCREEN_W=1920
-ZLT_SCREEN_H=1080
+ZLT_SCREEN_W=1920 ZLT_SCREEN_H=1080
 ZLT_TIMEOUT=${ZLT_TIMEOUT:-60}
-# The texts the program shows; they identify its windows. Used by the test scripts.
-# shellcheck disable=SC2034
-ZLT_CONTROLLER_CAPTION="ZLT付箋紙プラグイン"
-# shellcheck disable=SC2034
-ZLT_NOTE_CAPTION_PREFIX="ＺＬＴ付箋紙プラグインNo."
-
-ZLT_TMP=""
-ZLT_XVFB_PID=""
-ZLT_APP_PIDS=()
-ZLT_LOCKED_DIRS=()
 ZLT_APP_LANG=${ZLT_APP_LANG:-ja_JP.UTF-8}
-LAST_PID=""
+# The texts the program shows; they identify its windows.
+ZLT_CONTROLLER_CAPTION="ZLT付箋紙プラグイン"
+ZLT_NOTE_CAPTION_PREFIX="ＺＬＴ付箋紙プラグインNo."
+ZLT_TMP="" ZLT_XVFB_PID="" ZLT_XVFB_DISPLAY="" ZLT_XEPHYR_PID="" LAST_PID=""
+ZLT_APP_PIDS=() ZLT_LOCKED_DIRS=()
 
 say() { printf '[%s] %s\n' "$ZLT_TEST_NAME" "$*"; }
-
+check() { say "check: $*"; }
 # Exit code 77 tells CTest the test was skipped (SKIP_RETURN_CODE), not passed.
-skip() {
-  say "SKIPPED: $*"
-  exit 77
-}
+skip() { say "SKIPPED: $*" && exit 77; }
 
 fail() {
   printf '[%s] FAIL: %s\n' "$ZLT_TEST_NAME" "$*" >&2
@@ -46,54 +38,59 @@ fail() {
   exit 1
 }
 
-# What the screen held when a check failed: the windows, and a screenshot kept beside the log.
+# What the screen held when a check failed: the windows, what the program and the probe said
+# last (a probe that could not look tells apart from a window not there), and a screenshot
+# kept beside the log.
 zlt_dump_state() {
   [[ -n $ZLT_TMP && -n ${DISPLAY:-} && -f ${ZLT_PROBE:-} ]] || return 0
   echo "--- windows at failure (hwnd pid visible class caption l t r b cw ch top layered alpha rgn ex)"
   probe list 2>/dev/null | awk -F '\t' '$3 == 1 || $5 ~ /ZLT|ＺＬＴ/' || true
-  if [[ -f $ZLT_TMP/app.log && -s $ZLT_TMP/app.log ]]; then
-    echo "--- program output"
-    tail -n 40 "$ZLT_TMP/app.log"
-  fi
-  # What the probe said last: a probe that could not look tells apart from a window not there.
-  if [[ -s $ZLT_TMP/probe.log ]]; then
-    echo "--- probe output"
-    tail -n 20 "$ZLT_TMP/probe.log"
-  fi
+  [[ -s $ZLT_TMP/app.log ]] && echo "--- program output" && tail -n 40 "$ZLT_TMP/app.log"
+  [[ -s $ZLT_TMP/probe.log ]] && echo "--- probe output" && tail -n 20 "$ZLT_TMP/probe.log"
   local shot="${ZLT_ARTIFACT_DIR:-$ZLT_TMP}/${ZLT_TEST_NAME}-failure.png"
   screenshot "$shot" 2>/dev/null && echo "--- screenshot: $shot"
 }
 
 need_tools() {
   local t
-  for t in "$@"; do
-    command -v "$t" >/dev/null 2>&1 || skip "$t is not installed (scripts/deps.sh installs it)"
-  done
+  for t in "$@"; do command -v "$t" >/dev/null 2>&1 || skip "$t is not installed (scripts/deps.sh installs it)"; done
 }
 
-# Starts a private X server on a free display and exports DISPLAY.
-start_xvfb() {
-  local fdfile="$1/display"
-  : >"$fdfile"
-  Xvfb -displayfd 3 -screen 0 "${ZLT_SCREEN_W}x${ZLT_SCREEN_H}x24" -nolisten tcp -noreset \
-    3>"$fdfile" >/dev/null 2>&1 &
-  ZLT_XVFB_PID=$!
+# Polls for up to <seconds> until the command succeeds; 0 when it did.
+wait_for() {
   local i
-  for ((i = 0; i < 100; i++)); do
-    if [[ -s $fdfile ]]; then
-      DISPLAY=":$(tr -d '[:space:]' <"$fdfile")"
-      export DISPLAY
-      return 0
-    fi
-    kill -0 "$ZLT_XVFB_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  fail "Xvfb did not start"
+  for ((i = 0; i < $1 * 10; i++)); do "${@:2}" && return 0; sleep 0.1; done
+  return 1
+}
+
+# Starts an X server (Xvfb, or Xephyr nested in the Xvfb) with these arguments on a free display
+# and makes it the display of everything started afterwards; X_PID is the server's process.
+start_x() {
+  local fdfile="$ZLT_TMP/display.$1"
+  : >"$fdfile"
+  "$@" -displayfd 3 -nolisten tcp -noreset 3>"$fdfile" >/dev/null 2>&1 &
+  X_PID=$!
+  wait_for 10 test -s "$fdfile" || fail "$1 did not start"
+  DISPLAY=":$(tr -d '[:space:]' <"$fdfile")"
+  export DISPLAY
+}
+
+# A private Xvfb on a free display.
+start_xvfb() {
+  start_x Xvfb -screen 0 "${ZLT_SCREEN_W}x${ZLT_SCREEN_H}x24"
+  ZLT_XVFB_PID=$X_PID ZLT_XVFB_DISPLAY=$DISPLAY
+}
+
+# Xephyr nested in the test's Xvfb, in place of a Xephyr started before.
+start_xephyr() {
+  [[ -z $ZLT_XEPHYR_PID ]] || { kill "$ZLT_XEPHYR_PID" && wait "$ZLT_XEPHYR_PID"; } 2>/dev/null || true
+  DISPLAY=$ZLT_XVFB_DISPLAY
+  start_x Xephyr "$@"
+  ZLT_XEPHYR_PID=$X_PID
 }
 
 wine_env() {
-  export WINEARCH=win64 WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 }
 
@@ -113,182 +110,131 @@ setup_prefix() {
 # Everything a test of the program needs: prefix, display, and the program in its own folder.
 setup() {
   need_tools wine wineserver Xvfb import
-  [[ -n ${ZLT_EXE:-} && -f $ZLT_EXE ]] ||
+  [[ -f ${ZLT_EXE:-} ]] ||
     fail "ZLTFusen.exe not found (${ZLT_EXE:-unset}); build it: cmake --preset mingw && cmake --build build/mingw -j2"
-  [[ -n ${ZLT_PROBE:-} && -f $ZLT_PROBE ]] ||
+  [[ -f ${ZLT_PROBE:-} ]] ||
     fail "zltprobe.exe not found (${ZLT_PROBE:-unset}); build it: cmake --build build/mingw -j2 --target zltprobe"
   setup_prefix
-  start_xvfb "$ZLT_TMP"
-
-  # The program makes its data folder beside the executable, named after the Windows user.
-  APP_DIR="$WINEPREFIX/drive_c/ZLTFusen"
-  APP_WIN_DIR='C:\ZLTFusen'
-  mkdir -p "$APP_DIR"
-  cp "$ZLT_EXE" "$APP_DIR/ZLTFusen.exe"
+  start_xvfb
   WIN_USER=$(cat "$ZLT_PREFIX_BASE/.zlt-username")
   [[ -n $WIN_USER ]] || fail "the base prefix does not know the Windows user name"
-  DATA_DIR="$APP_DIR/$WIN_USER"
+  app_folder ZLTFusen
   say "prefix $WINEPREFIX, display $DISPLAY, data folder $DATA_DIR"
 }
 
-teardown() {
-  local rc=$?
-  set +e
-  if [[ -n ${WINEPREFIX:-} ]]; then
-    timeout 10 wineserver -k >/dev/null 2>&1
-  fi
+# Puts the program into the folder C:\<name> of the prefix, where start_app runs it from. The
+# program makes its data folder (DATA_DIR) beside the executable, named after the Windows user.
+app_folder() {
+  APP_DIR="$WINEPREFIX/drive_c/$1" APP_WIN_DIR="C:\\$1" DATA_DIR="$WINEPREFIX/drive_c/$1/$WIN_USER"
+  mkdir -p "$APP_DIR" && cp "$ZLT_EXE" "$APP_DIR/ZLTFusen.exe"
+}
+
+# Ends every Windows process of the test at once (the next start brings the wineserver up again,
+# cold) and waits for the programs started so far.
+stop_wine() {
+  timeout 10 wineserver -k >/dev/null 2>&1
   local pid
-  for pid in "${ZLT_APP_PIDS[@]}"; do
-    kill "$pid" 2>/dev/null
-  done
-  if [[ -n $ZLT_XVFB_PID ]]; then
-    kill "$ZLT_XVFB_PID" 2>/dev/null
-    wait "$ZLT_XVFB_PID" 2>/dev/null
-  fi
-  local dir
-  for dir in "${ZLT_LOCKED_DIRS[@]}"; do
-    chattr -i "$dir" 2>/dev/null
-    chmod u+w "$dir" 2>/dev/null
-  done
-  if [[ -n $ZLT_TMP ]]; then
-    if [[ ${KEEP:-0} == 1 ]]; then
-      say "kept $ZLT_TMP"
-    else
-      rm -rf "$ZLT_TMP"
-    fi
-  fi
-  if ((rc == 0)); then
-    say "PASS"
-  fi
+  for pid in "${ZLT_APP_PIDS[@]}"; do wait_gone "$pid" 10 || true; done
+}
+
+teardown() {
+  local rc=$? pid dir
+  set +e
+  [[ -n ${WINEPREFIX:-} ]] && timeout 10 wineserver -k >/dev/null 2>&1
+  for pid in "${ZLT_APP_PIDS[@]}" $ZLT_XEPHYR_PID $ZLT_XVFB_PID; do kill "$pid" 2>/dev/null; done
+  [[ -n $ZLT_XVFB_PID ]] && wait "$ZLT_XVFB_PID" 2>/dev/null
+  for dir in "${ZLT_LOCKED_DIRS[@]}"; do unlock_dir "$dir" 2>/dev/null; done
+  if [[ ${KEEP:-0} == 1 ]]; then say "kept $ZLT_TMP"; elif [[ -n $ZLT_TMP ]]; then rm -rf "$ZLT_TMP"; fi
+  ((rc != 0)) || say "PASS"
   exit "$rc"
 }
 
-# Runs the program with the given arguments in the background, under a time limit.
-# Wine quotes arguments that hold blanks or quotes; use start_app_raw for an exact command line.
-# LAST_PID is the process to wait for; it lives as long as the Windows process does.
-start_app() {
-  say "start: ZLTFusen.exe $*"
-  (
-    cd "$APP_DIR"
-    export LANG=$ZLT_APP_LANG LC_ALL=$ZLT_APP_LANG
-    exec timeout "$ZLT_TIMEOUT" wine "$APP_WIN_DIR\\ZLTFusen.exe" "$@"
-  ) >>"$ZLT_TMP/app.log" 2>&1 &
+# Runs a Windows command from the application folder in the background, under the program's
+# locale and a time limit. LAST_PID is the process to wait for; it lives as long as the Windows
+# process does.
+run_in_app_folder() {
+  (cd "$APP_DIR" && LANG=$ZLT_APP_LANG LC_ALL=$ZLT_APP_LANG exec timeout "$ZLT_TIMEOUT" wine "$@") \
+    >>"$ZLT_TMP/app.log" 2>&1 &
   LAST_PID=$!
   ZLT_APP_PIDS+=("$LAST_PID")
+}
+
+# Runs the program with the given arguments. Wine quotes arguments that hold blanks or quotes;
+# use start_app_raw for an exact command line.
+start_app() {
+  say "start: ZLTFusen.exe $*"
+  run_in_app_folder "$APP_WIN_DIR\\ZLTFusen.exe" "$@"
 }
 
 # Runs the program with exactly this text after its name on the command line, as a host that
-# calls CreateProcess does. cmd runs the line from a batch file and waits for the program.
+# calls CreateProcess does. cmd runs the line from a batch file (outside the application
+# folder, which must hold only the program's own) and waits for the program.
 start_app_raw() {
-  local tail="$1"
-  say "start (raw command line): ZLTFusen.exe${tail}"
-  # The batch file lies outside the application folder, which must hold only the program's own.
-  local bat
-  bat="start$((${#ZLT_APP_PIDS[@]} + 1)).bat"
-  printf '@%s\\ZLTFusen.exe%s\r\n' "$APP_WIN_DIR" "$tail" >"$WINEPREFIX/drive_c/$bat"
-  (
-    cd "$APP_DIR"
-    export LANG=$ZLT_APP_LANG LC_ALL=$ZLT_APP_LANG
-    # cmd prints in code page 932; nothing of it is needed.
-    exec timeout "$ZLT_TIMEOUT" wine cmd /c "C:\\$bat" >/dev/null 2>&1
-  ) &
-  LAST_PID=$!
-  ZLT_APP_PIDS+=("$LAST_PID")
+  say "start (raw command line): ZLTFusen.exe$1"
+  local bat="start$((${#ZLT_APP_PIDS[@]} + 1)).bat"
+  printf '@%s\\ZLTFusen.exe%s\r\n' "$APP_WIN_DIR" "$1" >"$WINEPREFIX/drive_c/$bat"
+  run_in_app_folder cmd /c "C:\\$bat"
 }
 
 # Runs the probe in the test's prefix; prints its UTF-8 output, returns its exit code.
-# Always under the Japanese locale: Wine garbles Japanese arguments under LANG=C.
+# Always under the Japanese locale: Wine garbles Japanese arguments under LANG=C. 0, 1 and 2
+# are the probe's own answers; anything else means it did not get to answer (Wine could not
+# start it, or it was killed): ask once more.
 probe() {
-  local rc=0
-  LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 timeout 60 wine "$ZLT_PROBE" "$@" 2>>"$ZLT_TMP/probe.log" || rc=$?
-  # 0, 1 and 2 are the probe's own answers; anything else means it did not get to answer
-  # (Wine could not start it, or it was killed): ask once more.
-  if ((rc > 2)); then
-    echo "probe $* ended with $rc; asking again" >>"$ZLT_TMP/probe.log"
+  local rc=0 try
+  for try in 1 2; do
     rc=0
     LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 timeout 60 wine "$ZLT_PROBE" "$@" 2>>"$ZLT_TMP/probe.log" || rc=$?
-  fi
+    ((rc <= 2)) && break
+    echo "probe $* ended with $rc; asking again" >>"$ZLT_TMP/probe.log"
+  done
   return "$rc"
 }
 
 is_running() { kill -0 "$1" 2>/dev/null; }
-
+is_gone() { ! is_running "$1"; }
 # Waits up to <seconds> for the background process <pid> to end; 0 if it ended.
-wait_gone() {
-  local pid=$1 secs=$2 i
-  for ((i = 0; i < secs * 10; i++)); do
-    is_running "$pid" || return 0
-    sleep 0.1
-  done
-  return 1
-}
-
+wait_gone() { wait_for "$2" is_gone "$1"; }
 # Collects the exit status of an ended background process into REAPED_RC. Not in $(...):
 # only this shell can wait for its children.
-reap() {
-  REAPED_RC=0
-  wait "$1" 2>/dev/null || REAPED_RC=$?
-}
-
-screenshot() {
-  import -window root "$1"
-}
-
+reap() { REAPED_RC=0 && wait "$1" 2>/dev/null || REAPED_RC=$?; }
+screenshot() { import -window root "$1"; }
 # Field <n> (1-based, see the probe's list format) of a window line.
 field() { printf '%s\n' "$1" | cut -f "$2"; }
-
-# Waits for a window by exact caption; prints its line. Extra first argument --visible.
-window_line() {
-  probe wait "$@"
-}
 
 # Count of top-level windows with this caption; visible ones only with --visible.
 count_windows() {
   local visible=0
-  if [[ $1 == --visible ]]; then
-    visible=1
-    shift
-  fi
+  [[ $1 == --visible ]] && visible=1 && shift
   probe list | awk -F '\t' -v c="$1" -v v="$visible" '$5 == c && (v == 0 || $3 == 1) { n++ } END { print n + 0 }'
 }
-
-# The visible top-level windows, one line each.
-visible_windows() {
-  probe list | awk -F '\t' '$3 == 1'
+visible_windows() { probe list | awk -F '\t' '$3 == 1'; }
+visible_notes() {
+  probe list | awk -F '\t' -v p="$ZLT_NOTE_CAPTION_PREFIX" '$3 == 1 && index($5, p) == 1 { n++ } END { print n + 0 }'
 }
 
 # ---- assertions: each prints what it checks and fails with what it found ----
 
-check() { say "check: $*"; }
-
 assert_eq() {
-  local want=$1 got=$2 what=$3
-  check "$what"
-  [[ $got == "$want" ]] || fail "$what: expected '$want', got '$got'"
+  check "$3"
+  [[ $2 == "$1" ]] || fail "$3: expected '$1', got '$2'"
 }
 
-assert_near() {
-  local want=$1 got=$2 tol=$3 what=$4
-  check "$what ($got, expected $want ± $tol)"
-  local d=$((got - want))
-  ((d < 0)) && d=$((-d))
-  ((d <= tol)) || fail "$what: expected $want ± $tol, got $got"
+assert_near() { # <want> <got> <tolerance> <what>
+  check "$4 ($2, expected $1 ± $3)"
+  (($2 - $1 <= $3 && $1 - $2 <= $3)) || fail "$4: expected $1 ± $3, got $2"
 }
 
 assert_running() {
   check "$2 is still running"
-  if ! is_running "$1"; then
-    reap "$1"
-    fail "$2 ended (exit status $REAPED_RC)"
-  fi
+  is_running "$1" || { reap "$1" && fail "$2 ended (exit status $REAPED_RC)"; }
 }
 
-assert_ends_within() {
-  local pid=$1 secs=$2 what=$3
-  check "$what ends within ${secs}s"
-  wait_gone "$pid" "$secs" || fail "$what still runs after ${secs}s"
-  reap "$pid"
-  ((REAPED_RC != 124)) || fail "$what was stopped by the time limit"
+assert_ends_within() { # <pid> <seconds> <what>
+  check "$3 ends within ${2}s"
+  wait_gone "$1" "$2" || fail "$3 still runs after ${2}s"
+  reap "$1"
+  ((REAPED_RC != 124)) || fail "$3 was stopped by the time limit"
 }
 
 # Waits up to <ms> for a window; prints its line on stdout for the caller.
@@ -301,114 +247,76 @@ assert_window() {
   printf '%s\n' "$line"
 }
 
-assert_no_visible_window() {
-  check "$1: no window is visible"
-  local v
-  v=$(visible_windows)
-  [[ -z $v ]] || fail "$1: visible windows: $v"
-}
-
-# Keeps checking for <seconds> that nothing becomes visible.
-assert_stays_invisible() {
-  local secs=$1 what=$2 i v
-  check "$what: nothing becomes visible for ${secs}s"
-  for ((i = 0; i < secs * 2; i++)); do
+# Nothing becomes visible for <seconds> (0: nothing is visible now), or, given a process, until
+# it has ended, which it does within <seconds> and not by the time limit:
+#   assert_unseen <seconds> <what> [<pid>]
+assert_unseen() {
+  local secs=$1 what=$2 pid=${3:-} i v
+  if [[ -n $pid ]]; then check "$what ends within ${secs}s and shows no window meanwhile"; else
+    check "$what: no window is visible for ${secs}s"; fi
+  for ((i = 0; i <= secs * 4; i++)); do
     v=$(visible_windows)
     [[ -z $v ]] || fail "$what: a window became visible: $v"
-    sleep 0.5
+    [[ -n $pid ]] && is_gone "$pid" && break
+    ((i == secs * 4)) || sleep 0.25
   done
-}
-
-assert_dir() {
-  check "folder $1 exists"
-  [[ -d $1 ]] || fail "folder $1 does not exist; $(dirname "$1") holds: $(ls -A "$(dirname "$1")")"
-}
-
-# The folder holds exactly these names (sorted, blank-separated), nothing else.
-assert_dir_holds() {
-  local dir=$1 want=$2 got
-  check "$dir holds exactly: ${want:-nothing}"
-  got=$(cd "$dir" && find . -mindepth 1 -maxdepth 1 -printf '%f\n' | LC_ALL=C sort | tr '\n' ' ')
-  got=${got% }
-  [[ $got == "$want" ]] || fail "$dir holds '$got', expected '${want}'"
-}
-
-# The process ends within <seconds> and shows no window at any time before that.
-assert_ends_unseen() {
-  local pid=$1 secs=$2 what=$3 i v
-  check "$what ends within ${secs}s and shows no window meanwhile"
-  for ((i = 0; i < secs * 4; i++)); do
-    v=$(visible_windows)
-    [[ -z $v ]] || fail "$what: a window became visible: $v"
-    is_running "$pid" || break
-    sleep 0.25
-  done
+  [[ -z $pid ]] && return
   is_running "$pid" && fail "$what still runs after ${secs}s"
   reap "$pid"
   ((REAPED_RC != 124)) || fail "$what was stopped by the time limit"
 }
 
+# The folder holds exactly these names (sorted, blank-separated), nothing else.
+assert_dir_holds() {
+  local got
+  check "$1 holds exactly: ${2:-nothing}"
+  [[ -d $1 ]] || fail "folder $1 does not exist; $(dirname "$1") holds: $(ls -A "$(dirname "$1")")"
+  got=$(cd "$1" && find . -mindepth 1 -maxdepth 1 -printf '%f\n' | LC_ALL=C sort | xargs)
+  [[ $got == "$2" ]] || fail "$1 holds '$got', expected '$2'"
+}
+
 # ---- driving the program: real input, dialogs, files ----
 
-# Real X input, as a user gives it. Button: left (default), right, double.
-xclick() {
-  local x=$1 y=$2 how=${3:-left}
-  case $how in
-    left) xdotool mousemove "$x" "$y" click 1 ;;
-    right) xdotool mousemove "$x" "$y" click 3 ;;
-    double) xdotool mousemove "$x" "$y" click --repeat 2 --delay 80 1 ;;
-    *) fail "xclick: unknown button '$how'" ;;
-  esac
-}
-
-# Shift+drag with real input (the note's move loop follows the mouse).
-xshiftdrag() {
-  local x1=$1 y1=$2 x2=$3 y2=$4
-  xdotool mousemove "$x1" "$y1" keydown shift mousedown 1 sleep 0.2 \
-    mousemove "$x2" "$y2" sleep 0.2 mouseup 1 keyup shift
-}
-
-xshiftclick() {
-  xdotool mousemove "$1" "$2" keydown shift click 1 keyup shift
-}
+# Real X input, as a user gives it. Button: left (default), right.
+xclick() { xdotool mousemove "$1" "$2" click "$([[ ${3:-} == right ]] && echo 3 || echo 1)"; }
 
 # Answers the next message box (yes|no) within <ms>; prints its title and text.
-answer_msgbox() {
-  probe msgbox "$1" "$2" || fail "no message box appeared within $2 ms"
-}
+answer_msgbox() { probe msgbox "$1" "$2" || fail "no message box appeared within $2 ms"; }
 
 # Rectangle "left top right bottom" of the window with this caption.
 window_rect() {
   local line
   line=$(probe find "$1") || fail "no window captioned '$1'"
-  printf '%s\n' "$line" | head -n 1 | cut -f 6-9 | tr '\t' ' '
+  head -n 1 <<<"$line" | cut -f 6-9 | tr '\t' ' '
 }
 
 # Writes UTF-8 text (from stdin) to <file> as the program's files are: code page 932, CR LF.
-write_cp932() {
-  sed 's/\r*$/\r/' | iconv -f UTF-8 -t CP932 >"$1" || fail "cannot write $1 in code page 932"
-}
-
+write_cp932() { sed 's/\r*$/\r/' | iconv -f UTF-8 -t CP932 >"$1" || fail "cannot write $1 in code page 932"; }
 # Prints a code page 932 file as UTF-8 with LF line ends.
-read_cp932() {
-  iconv -f CP932 -t UTF-8 <"$1" | tr -d '\r'
-}
-
+read_cp932() { iconv -f CP932 -t UTF-8 <"$1" | tr -d '\r'; }
 # Waits up to <seconds> for a file to exist.
-wait_file() {
-  local path=$1 secs=$2 i
-  for ((i = 0; i < secs * 10; i++)); do
-    [[ -e $path ]] && return 0
-    sleep 0.1
-  done
-  return 1
+wait_file() { wait_for "$2" test -e "$1"; }
+
+# The code page 932 file holds this line.
+file_has() { read_cp932 "$1" | grep -qxF -- "$2"; }
+assert_file_has() {
+  check "$(basename "$1") holds '$2'"
+  [[ -f $1 ]] || fail "$1 does not exist"
+  file_has "$1" "$2" || fail "$1 lacks the line '$2'; it holds: $(read_cp932 "$1")"
 }
 
-assert_file_has() {
-  local file=$1 want=$2
-  check "$(basename "$file") holds '$want'"
-  [[ -f $file ]] || fail "$file does not exist"
-  read_cp932 "$file" | grep -qxF -- "$want" || fail "$file lacks the line '$want'; it holds: $(read_cp932 "$file")"
+# The file holds exactly the bytes of the expected file; shows both as text when not.
+assert_same_bytes() { # <file> <expected file> <what>
+  check "$3"
+  [[ -f $1 ]] || fail "$3: $1 does not exist"
+  cmp -s "$1" "$2" && return 0
+  fail "$3: bytes differ
+--- expected bytes
+$(od -An -tx1 "$2" | head -n 20)
+--- found bytes
+$(od -An -tx1 "$1" | head -n 20)
+--- found as text
+$(read_cp932 "$1" 2>&1)"
 }
 
 # Makes <dir> refuse new files and renames, also for root (who ignores permissions: the
@@ -416,106 +324,86 @@ assert_file_has() {
 lock_dir() {
   chmod a-w "$1"
   ZLT_LOCKED_DIRS+=("$1")
-  if [[ $(id -u) == 0 ]]; then
-    chattr +i "$1" 2>/dev/null || skip "cannot make $1 unwritable for root (no chattr +i here)"
-  fi
+  [[ $(id -u) != 0 ]] || chattr +i "$1" 2>/dev/null || skip "cannot make $1 unwritable for root (no chattr +i here)"
 }
-
-unlock_dir() {
-  chattr -i "$1" 2>/dev/null || true
-  chmod u+w "$1"
-}
-
-# Starts Xephyr with these arguments nested in the test's Xvfb and makes it the display of
-# everything started afterwards (the program, the probe, xdotool, xrandr).
-start_xephyr() {
-  local fdfile="$ZLT_TMP/xephyr-display" i
-  : >"$fdfile"
-  Xephyr -displayfd 3 "$@" -nolisten tcp -noreset 3>"$fdfile" >/dev/null 2>&1 &
-  ZLT_APP_PIDS+=($!)
-  for ((i = 0; i < 100; i++)); do
-    [[ -s $fdfile ]] && break
-    sleep 0.1
-  done
-  [[ -s $fdfile ]] || fail "Xephyr did not start"
-  DISPLAY=":$(tr -d '[:space:]' <"$fdfile")"
-  export DISPLAY
-}
+unlock_dir() { chattr -i "$1" 2>/dev/null || true; chmod u+w "$1"; }
 
 # The Windows process started as <pid> by start_app (the child of its timeout).
-windows_process_of() {
-  pgrep -P "$1" | head -n 1
-}
+windows_process_of() { pgrep -P "$1" | head -n 1; }
 
 # ---- notes: windows, their controls, the popup menu, note files ----
 
 # Caption of the note window numbered <n>.
 note_caption() { printf '%s%s\n' "$ZLT_NOTE_CAPTION_PREFIX" "$1"; }
-
 # The rectangle of a window line as "left,top-right,bottom".
 rect_of() { printf '%s,%s-%s,%s\n' "$(field "$1" 6)" "$(field "$1" 7)" "$(field "$1" 8)" "$(field "$1" 9)"; }
+rect_is() { [[ $(rect_of "$(probe find "$1" | head -n 1)") == "$2" ]]; }
+# Waits up to 5 s for the window to stand at "left,top-right,bottom"; 0 when it does.
+wait_rect() { wait_for 5 rect_is "$1" "$2"; }
 
 # The window with this caption stands at exactly "left,top-right,bottom" (waits up to 5 s for it:
 # a window may still be settling after a command).
-assert_rect() {
-  local caption=$1 want=$2 what=$3 line got i
-  check "$what at $want"
-  for ((i = 0; i < 25; i++)); do
-    line=$(probe find "$caption" | head -n 1) || fail "$what: no window captioned '$caption'"
-    got=$(rect_of "$line")
-    [[ $got == "$want" ]] && return 0
-    sleep 0.2
-  done
-  fail "$what: expected $want, got $got"
+assert_rect() { # <caption> <rect> <what>
+  check "$3 at $2"
+  wait_rect "$1" "$2" || fail "$3: expected $2, got $(rect_of "$(probe find "$1" | head -n 1)")"
 }
 
-# The child control of a window whose text is exactly <text>; prints its probe line.
-child_line() {
-  local caption=$1 text=$2 line
-  line=$(probe children "$caption" | awk -F '\t' -v t="$text" '$3 == t { print; exit }')
-  [[ -n $line ]] || fail "'$caption' has no control with the text '$text'"
+# The child control of a window that an awk program picks from the probe's lines of its
+# children (2 class, 3 text, 4-7 rectangle in the client area, 8 visible); prints its line:
+#   child_where <caption> <awk program> <what it is> [awk -v options]
+child_where() {
+  local line
+  line=$(probe children "$1" | awk -F '\t' "${@:4}" "$2")
+  [[ -n $line ]] || fail "'$1' has no $3"
   printf '%s\n' "$line"
 }
-
-# The index-th (0-based) child control of this class, in the probe's order; prints its line.
+# The control whose text is exactly <text>.
+child_line() { child_where "$1" '$3 == t { print; exit }' "control with the text '$2'" -v t="$2"; }
+# The index-th (0-based) control of this class, in the probe's order.
 child_of_class() {
-  local caption=$1 class=$2 index=$3 line
-  line=$(probe children "$caption" |
-    awk -F '\t' -v c="$class" -v i="$index" 'tolower($2) == tolower(c) { if (n++ == i) { print; exit } }')
-  [[ -n $line ]] || fail "'$caption' has no control number $index of class $class"
-  printf '%s\n' "$line"
+  child_where "$1" 'tolower($2) == tolower(c) { if (n++ == i) { print; exit } }' \
+    "control number $3 of class $2" -v c="$2" -v i="$3"
+}
+# The details box of an open note: the tallest edit control shown.
+details_box_line() {
+  child_where "$1" 'tolower($2) == "edit" && $8 == 1 { h = $7 - $5; if (h > best) { best = h; l = $0 } }
+    END { print l }' "details box"
+}
+# The title box of a note: the edit control nearest the top.
+title_box_line() {
+  child_where "$1" 'tolower($2) == "edit" && (l == "" || $5 < top) { top = $5; l = $0 } END { print l }' "title box"
 }
 
-# Screen point "x y" at the middle of a child line of a borderless window (children are placed
-# relative to the client area, which for a borderless window starts at the window's corner).
+# Screen point "x y" at the middle of a child line: the client area's corner lies one border in
+# from the left and bottom edges (no border at all on a note).
 child_centre() {
-  local caption=$1 child=$2 top
-  top=$(probe find "$caption" | head -n 1) || fail "no window captioned '$caption'"
-  printf '%s %s\n' $(($(field "$top" 6) + ($(field "$child" 4) + $(field "$child" 6)) / 2)) \
-    $(($(field "$top" 7) + ($(field "$child" 5) + $(field "$child" 7)) / 2))
+  local top border x y
+  top=$(probe find "$1" | head -n 1) || fail "no window captioned '$1'"
+  border=$((($(field "$top" 8) - $(field "$top" 6) - $(field "$top" 10)) / 2))
+  x=$(($(field "$top" 6) + border)) y=$(($(field "$top" 9) - border - $(field "$top" 11)))
+  printf '%s %s\n' $((x + ($(field "$2" 4) + $(field "$2" 6)) / 2)) $((y + ($(field "$2" 5) + $(field "$2" 7)) / 2))
 }
 
-# Clicks the control of a note window that shows this text (a button, a check box).
+# Clicks the control of a window that shows this text (a button, a check box, an address).
 click_control() {
-  local caption=$1 text=$2 point
-  point=$(child_centre "$caption" "$(child_line "$caption" "$text")")
-  say "click '$text' at $point" >&2
+  local point
+  point=$(child_centre "$1" "$(child_line "$1" "$2")")
+  say "click '$2' at $point" >&2
   # shellcheck disable=SC2086
   xclick $point
 }
 
 # Types Unicode text into the focused control; Enter in the text is given as a real Enter key.
 type_text() {
-  local text=$1 line first=1
+  local line first=1
   while IFS= read -r line || [[ -n $line ]]; do
     ((first)) || probe key enter >/dev/null || fail "could not press Enter"
     first=0
     [[ -z $line ]] || probe type "$line" >/dev/null || fail "could not type '$line'"
-  done <<<"$text"
+  done <<<"$1"
 }
 
 # The popup menu's items in order, "-" for a separator.
-# shellcheck disable=SC2034
 ZLT_MENU_ITEMS=(新規メモ 隠れている付箋紙を表示 - この位置を基準に整列 画面右上に整列
   画面右中央に整列 画面右下に整列 画面左上に整列 画面左中央に整列 画面左下に整列 -
   このメモを常に手前表示 このメモを半透明にする 画面端に吸着させる - 全てのメモを常に手前表示
@@ -523,140 +411,123 @@ ZLT_MENU_ITEMS=(新規メモ 隠れている付箋紙を表示 - この位置を
   このメモを消す 全てのメモを消す - このメモを隠す（アラーム有効） 全てのメモを隠す（アラーム有効） -
   このメモを隠す（アラーム無効） 全てのメモを隠す（アラーム無効）)
 
-# How many Down keys select this menu item from a freshly opened menu (separators are skipped).
-menu_downs() {
-  local want=$1 item n=0
-  for item in "${ZLT_MENU_ITEMS[@]}"; do
-    [[ $item == - ]] && continue
-    ((++n))
-    [[ $item == "$want" ]] && {
-      echo "$n"
-      return 0
-    }
-  done
-  fail "no menu item '$want'"
-}
-
 # Right-presses the tab of a collapsed note (its label at the left end) and waits for the popup
 # menu; prints the menu's first probe line.
 open_note_menu() {
-  local caption=$1 line x y
-  line=$(probe wait "$caption" 5000) || fail "no window captioned '$caption'"
+  local line x y
+  line=$(probe wait "$1" 5000) || fail "no window captioned '$1'"
   x=$(($(field "$line" 6) + 8)) y=$(($(field "$line" 7) + 16))
-  say "right press on the tab of '$caption' at $x,$y" >&2
+  say "right press on the tab of '$1' at $x,$y" >&2
   xclick "$x" "$y" right
   # Wine has been seen to hand the press over more than 5 s late, right after a message box
   # closed (the menu then opened): wait for the menu, not for a fast machine.
-  line=$(probe menu 10000) || fail "no popup menu after a right press on '$caption'"
-  printf '%s\n' "$line" | head -n 1
+  line=$(probe menu 10000) || fail "no popup menu after a right press on '$1'"
+  head -n 1 <<<"$line"
 }
 
-# Chooses an item of the open popup menu with the keyboard, as a user does.
+# Chooses an item of the open popup menu with the keyboard, as a user does: one Down key per
+# item up to it (separators are skipped), then Return.
 choose_menu_item() {
-  local item=$1 downs
-  downs=$(menu_downs "$item")
-  say "menu: choose '$item' (Down x$downs, Return)"
-  local keys=() i
-  for ((i = 0; i < downs; i++)); do keys+=(Down); done
+  local item keys=()
+  for item in "${ZLT_MENU_ITEMS[@]}"; do
+    [[ $item == - ]] || keys+=(Down)
+    [[ $item == "$1" ]] && break
+  done
+  [[ $item == "$1" ]] || fail "no menu item '$1'"
+  say "menu: choose '$1' (Down x${#keys[@]}, Return)"
   xdotool key --delay 40 "${keys[@]}" Return
 }
 
+# Chooses an item of a note's popup menu.
+note_menu() { open_note_menu "$1" >/dev/null && choose_menu_item "$2"; }
+
+menu_closed() { [[ -z $(visible_windows | awk -F '\t' '$4 == "#32768"') ]]; }
 # Dismisses the open popup menu with Escape; fails when it stays open.
 dismiss_menu() {
   xdotool key Escape
-  local i
-  for ((i = 0; i < 30; i++)); do
-    visible_windows | awk -F '\t' '$4 == "#32768"' | grep -q . || return 0
-    sleep 0.1
-  done
-  fail "the popup menu is still open after Escape"
-}
-
-# The file holds exactly the bytes of the expected file; shows both as text when not.
-assert_same_bytes() {
-  local got=$1 want=$2 what=$3
-  check "$what"
-  [[ -f $got ]] || fail "$what: $got does not exist"
-  cmp -s "$got" "$want" && return 0
-  fail "$what: bytes differ
---- expected bytes
-$(od -An -tx1 "$want" | head -n 20)
---- found bytes
-$(od -An -tx1 "$got" | head -n 20)
---- found as text
-$(read_cp932 "$got" 2>&1)"
-}
-
-# The details box of an open note: the tallest edit control.
-details_box_line() {
-  local line
-  line=$(probe children "$1" |
-    awk -F '\t' 'tolower($2) == "edit" && $8 == 1 { h = $7 - $5; if (h > best) { best = h; l = $0 } } END { print l }')
-  [[ -n $line ]] || fail "'$1' shows no details box"
-  printf '%s\n' "$line"
+  wait_for 3 menu_closed || fail "the popup menu is still open after Escape"
 }
 
 # Text of a control line as the probe prints it (line breaks as \r\n).
 control_text() { field "$1" 3; }
+# What the title box of a note holds.
+title_of() { control_text "$(title_box_line "$1")"; }
 
 # Fills a new note, which has its details view open and the caret in its title: types the
 # title, then clicks into the details box and types the details (lines separated by newlines).
 fill_new_note() {
-  local caption=$1 title=$2 details=$3 box point
-  type_text "$title"
-  box=$(details_box_line "$caption")
-  point=$(child_centre "$caption" "$box")
+  local point
+  type_text "$2"
+  point=$(child_centre "$1" "$(details_box_line "$1")")
   # shellcheck disable=SC2086
   xclick $point
   sleep 0.2
-  type_text "$details"
+  type_text "$3"
   sleep 0.2
 }
 
-# Waits up to 5 s for the window to stand at "left,top-right,bottom"; 0 when it does.
-wait_rect() {
-  local caption=$1 want=$2 i line
-  for ((i = 0; i < 50; i++)); do
-    line=$(probe find "$caption" | head -n 1) && [[ $(rect_of "$line") == "$want" ]] && return 0
-    sleep 0.1
-  done
-  return 1
+# Types the title and details of a new note (details open, caret in the title), presses 保存
+# and waits for the note's file: save_new_note <caption> <file> <title> <details>
+save_new_note() {
+  fill_new_note "$1" "$3" "$4"
+  click_control "$1" 保存
+  wait_file "$2" 10 || fail "no $(basename "$2") after saving '$1'"
+  sleep 0.3
 }
 
 # The note is collapsed at "left,top-right,bottom", kept in front and translucent (alpha 150).
 assert_collapsed_note() {
-  local caption=$1 want=$2 line
-  assert_rect "$caption" "$want" "collapsed note '$caption'"
-  line=$(probe find "$caption" | head -n 1)
-  assert_eq 1 "$(field "$line" 3)" "'$caption' is visible"
-  assert_eq 1 "$(field "$line" 12)" "'$caption' is topmost"
-  assert_eq 1 "$(field "$line" 13)" "'$caption' is layered"
-  assert_eq 150 "$(field "$line" 14)" "'$caption' has alpha 150"
+  local line
+  assert_rect "$1" "$2" "collapsed note '$1'"
+  line=$(probe find "$1" | head -n 1)
+  assert_eq "1 1 1 150" "$(field "$line" 3) $(field "$line" 12) $(field "$line" 13) $(field "$line" 14)" \
+    "'$1' is visible, topmost, layered, with alpha 150"
 }
 
-# Writes the note file the program writes for a new note saved with both display options on:
-# write_expected_note <file> <Left> <Top> <title> <details lines...>
-write_expected_note() {
-  local file=$1 left=$2 top=$3 title=$4
-  shift 4
+# Writes a note file with no alarm as the program writes it:
+#   note_file <file> <Left> <Top> <Temae> <Toumei> <title> [details lines...]
+note_file() {
+  local file=$1 left=$2 top=$3 temae=$4 toumei=$5 title=$6
+  shift 6
   {
-    printf '%s\n' "[ZLT付箋紙プラグイン]" "Alarm=0" "AlarmMusic=0" "Date=0000/00/00" "Time0=00" \
-      "Time1=00" "Left=$left" "Top=$top" "Temae=1" "Toumei=1" "Title=$title"
-    printf 'txtData=%s\n' "$1"
-    shift
-    [[ $# -eq 0 ]] || printf '%s\n' "$@"
+    printf '%s\n' "[ZLT付箋紙プラグイン]" Alarm=0 AlarmMusic=0 Date=0000/00/00 Time0=00 Time1=00 \
+      "Left=$left" "Top=$top" "Temae=$temae" "Toumei=$toumei" "Title=$title" "txtData=${1-}"
+    [[ $# -le 1 ]] || printf '%s\n' "${@:2}"
   } | write_cp932 "$file"
 }
 
-# The title box of a note: the edit control nearest the top.
-title_box_line() {
-  local line
-  line=$(probe children "$1" |
-    awk -F '\t' 'tolower($2) == "edit" && (l == "" || $5 < top) { top = $5; l = $0 } END { print l }')
-  [[ -n $line ]] || fail "'$1' has no title box"
-  printf '%s\n' "$line"
+# The note file of a new note saved with both display options on:
+#   write_expected_note <file> <Left> <Top> <title> <details lines...>
+write_expected_note() { note_file "$1" "$2" "$3" 1 1 "${@:4}"; }
+
+# Starts the program with start_app's arguments after the caption of the window to wait for;
+# APP is the program's process.
+start_for() {
+  start_app "${@:2}"
+  APP=$LAST_PID
+  assert_window --visible "$1" 15000 >/dev/null
 }
 
-# Dialogs and drawn text: lib_dialog.sh.
-# shellcheck source=lib_dialog.sh
-source "$ZLT_WINE_DIR/lib_dialog.sh"
+# A second start, which hands its switch to the running program and ends.
+forward() {
+  start_app "$@"
+  assert_ends_within "$LAST_PID" 10 "the second start with '$*'"
+}
+
+# The way out that saves every note and ends the program, taken from this note's menu.
+hide_all_and_end() {
+  note_menu "$1" "全てのメモを隠す（アラーム無効）"
+  assert_ends_within "$APP" 10 "the program after 全てのメモを隠す（アラーム無効）"
+}
+
+# Drawn text, not empty boxes, in the screen area "WxH+X+Y" of a screenshot: the dark pixels'
+# rows differ as glyphs do (see glyph_rows.py). Saves the area beside the log when not.
+assert_glyphs() { # <screenshot> <area> <what>
+  local rows
+  check "$3 shows drawn glyphs, not empty boxes"
+  rows=$(convert "$1" -crop "$2" +repage -colorspace gray -depth 8 -compress none pgm:- |
+    python3 "$ZLT_WINE_DIR/glyph_rows.py") || fail "$3: cannot read $1"
+  ((rows >= 4)) && return
+  convert "$1" -crop "$2" +repage "${ZLT_ARTIFACT_DIR:-$ZLT_TMP}/${ZLT_TEST_NAME}-glyphs.png" 2>/dev/null
+  fail "$3: only $rows different rows of dark pixels in $2 (empty boxes?)"
+}

@@ -15,23 +15,15 @@ if [[ -f $base/.zlt-ready ]]; then
 fi
 need_tools wine wineserver wineboot Xvfb
 
-ZLT_TMP=$(mktemp -d "${TMPDIR:-/tmp}/zlt-prefix.XXXXXX")
-work="$base.new.$$"
-cleanup() {
-  local rc=$?
-  set +e
-  [[ -n ${WINEPREFIX:-} ]] && timeout 10 wineserver -k >/dev/null 2>&1
-  [[ -n $ZLT_XVFB_PID ]] && kill "$ZLT_XVFB_PID" 2>/dev/null
-  rm -rf "$ZLT_TMP" "$work"
-  exit "$rc"
-}
-trap cleanup EXIT
+# Beside the base prefix, so that the finished one is only renamed into place; whatever is
+# left of an interrupted run goes at teardown.
+mkdir -p "$(dirname "$base")"
+ZLT_TMP=$(mktemp -d "$base.new.XXXXXX")
+trap teardown EXIT
 trap 'exit 130' INT TERM
-
 wine_env
-start_xvfb "$ZLT_TMP"
-rm -rf "$work"
-mkdir -p "$(dirname "$work")"
+start_xvfb
+work="$ZLT_TMP/prefix"
 export WINEPREFIX=$work
 say "making a Wine prefix in $base"
 timeout 180 wineboot -i >/dev/null 2>&1 || fail "wineboot -i failed"
@@ -47,4 +39,5 @@ timeout 120 wineserver -w || fail "wineserver did not settle"
 touch "$work/.zlt-ready"
 rm -rf "$base"
 mv "$work" "$base"
+export WINEPREFIX=$base
 say "prefix ready (Windows user '$user')"

@@ -1,0 +1,251 @@
+#!/usr/bin/env bash
+# Notes typed by hand, in one prefix, from the first "/N" to the Recycle Bin.
+# 1. "/N" opens a note in its details view at the top right, caret in its title; "保存" writes
+#    0.txt byte for byte (code page 932, CR LF) and collapses it, topmost and translucent. New
+#    notes open 500 twips below the note pressed last, one step further past a note already
+#    standing there, from a forwarded "/N" and from "新規メモ" alike. A title code page 932
+#    cannot hold is saved as UTF-16 and comes back whole; a save into a folder that stops
+#    taking files says so, names the file and keeps the note open with its text, as does a
+#    close request; once the folder takes files the same save goes through. A 2 MiB forwarded
+#    payload costs nothing; a forwarded "/S" shows the information window, whose "OK" and web
+#    address only hide it while notes are open; the end of the session writes a typed note
+#    that was never saved, where it stands collapsed.
+# 2. "/*" brings every note back collapsed where it was; "全てのメモを隠す（アラーム無効）" saves
+#    every note (the same bytes) and ends the program.
+# 3. "このメモを消す" asks first: No keeps note and file; Yes moves the file to the Recycle Bin
+#    (under Wine the freedesktop trash); deleting the last note ends the program. Files put back
+#    come back with "/*", and "全てのメモを消す" sends them all to the trash again.
+# 4. In a folder the user cannot write (as under C:\Program Files) the notes go to the same
+#    place under the user's VirtualStore, and the next "/*" finds them there.
+source "$(dirname "$0")/lib.sh"
+setup
+
+# The trash of this test alone. No Wine process runs yet: the first one (and the wineserver it
+# starts) takes the variable with it.
+export XDG_DATA_HOME="$ZLT_TMP/xdg"
+mkdir -p "$XDG_DATA_HOME"
+TRASH="$XDG_DATA_HOME/Trash"
+
+# The file lies in the trash with the note's bytes, and its record names the note's place.
+assert_in_trash() {
+  local name=$1 bytes=$2 what=$3
+  assert_same_bytes "$TRASH/files/$name" "$bytes" "$what: $name is in the trash with its bytes"
+  check "$what: the trash records where $name lay"
+  grep -q "^Path=.*/ZLTFusen/$WIN_USER/$name$" "$TRASH/info/$name.trashinfo" ||
+    fail "$what: $TRASH/info/$name.trashinfo holds: $(cat "$TRASH/info/$name.trashinfo" 2>&1)"
+}
+# The display options in the form the press that opens a note's menu stores them.
+pressed_form() { sed 's/^Temae=1\r$/Temae=True\r/; s/^Toumei=1\r$/Toumei=True\r/' "$1" >"$2"; }
+
+note1=$(note_caption 1) note2=$(note_caption 2) note3=$(note_caption 3) note4=$(note_caption 4)
+write_expected_note "$ZLT_TMP/0.expected" 25440 0 買い物 牛乳 パン
+write_expected_note "$ZLT_TMP/1.expected" 25440 495 電話 歯医者 午後三時
+emoji='寿司🍣 한글'
+{ printf '\xff\xfe'; printf '%s\r\n' "[ZLT付箋紙プラグイン]" Alarm=0 AlarmMusic=0 Date=0000/00/00 \
+  Time0=00 Time1=00 Left=25440 Top=990 Temae=1 Toumei=1 "Title=$emoji" txtData=お品書き |
+  iconv -f UTF-8 -t UTF-16LE; } >"$ZLT_TMP/2.expected"
+# Written where the note stands collapsed (its details view stands 3135 twips further left).
+write_expected_note "$ZLT_TMP/3.expected" 25440 1500 会議 午前十時 三階
+
+start_for "$note1" /N
+assert_eq 1 "$(count_windows --visible "$note1")" "exactly one note is shown"
+assert_rect "$note1" "1487,0-1920,346" "the new note's details view at the top right"
+for text in 保存 ｷｬﾝｾﾙ 半透明 常に手前表示; do
+  check "the details view shows '$text'"
+  child_line "$note1" "$text" >/dev/null
+done
+assert_dir_holds "$DATA_DIR" ""
+fill_new_note "$note1" 買い物 $'牛乳\nパン'
+assert_eq 買い物 "$(title_of "$note1")" "the title box took the typed title (it had the caret)"
+assert_eq '牛乳\r\nパン' "$(control_text "$(details_box_line "$note1")")" "the details box holds two lines"
+assert_dir_holds "$DATA_DIR" ""
+click_control "$note1" 保存
+check "0.txt is written"
+wait_file "$DATA_DIR/0.txt" 10 || fail "no 0.txt after saving"
+sleep 0.3
+assert_same_bytes "$DATA_DIR/0.txt" "$ZLT_TMP/0.expected" "0.txt holds exactly the saved note"
+assert_dir_holds "$DATA_DIR" "0.txt"
+assert_collapsed_note "$note1" "1696,0-1920,32"
+
+# The press makes note 1 "the note last pressed"; the menu itself is not needed.
+open_note_menu "$note1" >/dev/null
+dismiss_menu
+forward /N
+assert_window --visible "$note2" 10000 >/dev/null
+assert_rect "$note2" "1487,33-1920,379" "note 2 from a forwarded /N, 500 twips below note 1"
+save_new_note "$note2" "$DATA_DIR/1.txt" 電話 $'歯医者\n午後三時'
+assert_collapsed_note "$note2" "1696,33-1920,65"
+assert_same_bytes "$DATA_DIR/1.txt" "$ZLT_TMP/1.expected" "1.txt holds note 2"
+
+line=$(open_note_menu "$note2")
+check "the right press opened a popup menu window"
+[[ $(field "$line" 1) == 0x* ]] || fail "unexpected menu line: $line"
+choose_menu_item 新規メモ
+assert_window --visible "$note3" 10000 >/dev/null
+assert_rect "$note3" "1487,66-1920,412" "note 3 from 新規メモ, below note 2"
+
+fill_new_note "$note3" "$emoji" お品書き
+lock_dir "$DATA_DIR"
+click_control "$note3" 保存
+box=$(answer_msgbox yes 10000)
+assert_eq "$ZLT_CONTROLLER_CAPTION" "$(field "$box" 1)" "the message box's title"
+check "the message names the file"
+[[ $(field "$box" 2) == *"C:\\ZLTFusen\\$WIN_USER\\2.txt"* ]] || fail "message: $(field "$box" 2)"
+assert_rect "$note3" "1487,66-1920,412" "the note still in its details view"
+assert_eq "$emoji" "$(title_of "$note3")" "the title is kept"
+assert_eq お品書き "$(control_text "$(details_box_line "$note3")")" "the details are kept"
+assert_dir_holds "$DATA_DIR" "0.txt 1.txt"
+check "a close request that cannot save keeps the note"
+probe post-close "$note3" >/dev/null || fail "could not ask the note to close"
+box=$(answer_msgbox yes 10000)
+[[ $(field "$box" 2) == *2.txt* ]] || fail "message: $(field "$box" 2)"
+assert_window --visible "$note3" 2000 >/dev/null
+assert_running "$APP" "the program"
+unlock_dir "$DATA_DIR"
+click_control "$note3" 保存
+wait_file "$DATA_DIR/2.txt" 10 || fail "no 2.txt once the folder takes files again"
+sleep 0.3
+assert_same_bytes "$DATA_DIR/2.txt" "$ZLT_TMP/2.expected" "2.txt holds the note in UTF-16LE with its byte-order mark"
+
+# Each new note one step further instead of exactly on another: 500 twips below note 1, pressed
+# last, stands note 2, and below that note 3.
+open_note_menu "$note1" >/dev/null
+dismiss_menu
+forward /N
+assert_window --visible "$note4" 10000 >/dev/null
+assert_rect "$note4" "1487,100-1920,446" "note 4 three steps below note 1, past notes 2 and 3"
+fill_new_note "$note4" 会議 $'午前十時\n三階'
+
+check "a 2 MiB payload is sent to the controller window"
+# Wine cannot deliver it: the program's GetMessageW fails on it and the sender waits until it
+# gives up (here: is stopped after 3 s). Windows delivers it and the program ignores it.
+LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 timeout 3 wine "$ZLT_PROBE" copydata \
+  "$ZLT_CONTROLLER_CAPTION" '*2097152' >/dev/null 2>>"$ZLT_TMP/probe.log" || true
+assert_running "$APP" "the program after the payload"
+assert_eq 1 "$(count_windows --visible "$note4")" "the unsaved note is still shown"
+
+# Forwarded commands still work. "OK" only hides the window while notes are open.
+forward /S
+assert_window --visible "$ZLT_CONTROLLER_CAPTION" 10000 >/dev/null
+assert_eq 1 "$(count_windows --visible "$ZLT_CONTROLLER_CAPTION")" "one information window"
+click_control "$ZLT_CONTROLLER_CAPTION" OK
+sleep 1
+assert_eq 0 "$(count_windows --visible "$ZLT_CONTROLLER_CAPTION")" "the information window is hidden"
+assert_eq 1 "$(count_windows "$ZLT_CONTROLLER_CAPTION")" "the information window still exists"
+assert_running "$APP" "the program"
+assert_eq 1 "$(count_windows --visible "$note1")" "note 1 is still shown"
+# The web address: the shell opens it with the browser Wine is told to use (here a script that
+# writes down what it was given), and the window hides in the same click.
+browser="$ZLT_TMP/browser.sh"
+printf '#!/bin/sh\nprintf "%%s\\n" "$@" >>"%s"\n' "$ZLT_TMP/opened.txt" >"$browser"
+chmod +x "$browser"
+timeout 60 wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$browser" /f >/dev/null 2>&1 ||
+  fail "could not set the browser"
+forward /S
+assert_window --visible "$ZLT_CONTROLLER_CAPTION" 10000 >/dev/null
+address=$(probe children "$ZLT_CONTROLLER_CAPTION" | awk -F '\t' 'index($3, "https://") == 1 { print $3 }')
+[[ -n $address ]] || fail "no control shows a web address"
+click_control "$ZLT_CONTROLLER_CAPTION" "$address"
+sleep 0.5
+assert_eq 0 "$(count_windows --visible "$ZLT_CONTROLLER_CAPTION")" "the window is hidden after the address click"
+check "the browser is given $address"
+wait_file "$ZLT_TMP/opened.txt" 15 || fail "the browser was never started"
+sleep 0.5
+assert_eq "$address" "$(cat "$ZLT_TMP/opened.txt")" "what the browser was given"
+assert_running "$APP" "the program"
+
+check "the typed note answers the end of the session"
+probe end-session "$note4" >/dev/null || fail "the end-session messages were not answered"
+wait_file "$DATA_DIR/3.txt" 10 || fail "no 3.txt after the end of the session"
+sleep 0.3
+assert_same_bytes "$DATA_DIR/3.txt" "$ZLT_TMP/3.expected" "3.txt holds the unsaved note"
+assert_dir_holds "$DATA_DIR" "0.txt 1.txt 2.txt 3.txt"
+stop_wine
+
+# 2. Back with "/*", collapsed where they were; the way out saves each as it stands.
+start_for "$note4" '/*'
+assert_collapsed_note "$note1" "1696,0-1920,32"
+assert_collapsed_note "$note2" "1696,33-1920,65"
+assert_eq 買い物 "$(title_of "$note1")" "note 1 holds 0.txt's title"
+assert_eq 電話 "$(title_of "$note2")" "note 2 holds 1.txt's title"
+assert_eq "$emoji" "$(title_of "$note3")" "the UTF-16 title came back intact"
+assert_eq 会議 "$(title_of "$note4")" "note 4 holds 3.txt's title"
+assert_eq 0 "$(count_windows "$(note_caption 5)")" "no fifth note"
+hide_all_and_end "$note2"
+assert_dir_holds "$DATA_DIR" "0.txt 1.txt 2.txt 3.txt"
+# Closing writes the collapsed place as it is: the same bytes as the save from the details.
+assert_same_bytes "$DATA_DIR/0.txt" "$ZLT_TMP/0.expected" "0.txt after hiding all"
+assert_same_bytes "$DATA_DIR/1.txt" "$ZLT_TMP/1.expected" "1.txt after hiding all"
+assert_same_bytes "$DATA_DIR/2.txt" "$ZLT_TMP/2.expected" "2.txt after hiding all, still UTF-16"
+assert_eq 0 "$(count_windows "$note1")" "no note window is left"
+
+# 3. Deleting, with two notes.
+rm "$DATA_DIR/2.txt" "$DATA_DIR/3.txt"
+start_for "$note2" '/*'
+ask_text="この付箋紙データを削除します。よろしいですか"
+note_menu "$note2" このメモを消す
+answer=$(answer_msgbox no 5000)
+assert_eq 付箋紙削除確認 "$(field "$answer" 1)" "the question's title"
+assert_eq "$ask_text" "$(field "$answer" 2)" "the question's text"
+sleep 0.5
+assert_eq 1 "$(count_windows --visible "$note2")" "note 2 is still shown after No"
+assert_dir_holds "$DATA_DIR" "0.txt 1.txt"
+# The press that opened the menu stores the display options in their other form; that is all.
+pressed_form "$ZLT_TMP/1.expected" "$ZLT_TMP/1.pressed"
+assert_same_bytes "$DATA_DIR/1.txt" "$ZLT_TMP/1.pressed" "1.txt keeps the note after No"
+check "No puts nothing in the trash"
+[[ ! -e $TRASH/files || -z $(ls -A "$TRASH/files") ]] || fail "the trash holds: $(ls -A "$TRASH/files")"
+
+note_menu "$note2" このメモを消す
+answer=$(answer_msgbox yes 5000)
+assert_eq "$ask_text" "$(field "$answer" 2)" "the question's text, second time"
+note2_gone() { [[ $(count_windows "$note2") == 0 ]]; }
+wait_for 5 note2_gone || true
+assert_eq 0 "$(count_windows "$note2")" "no window captioned '$note2' after Yes"
+assert_dir_holds "$DATA_DIR" "0.txt"
+assert_same_bytes "$DATA_DIR/0.txt" "$ZLT_TMP/0.expected" "0.txt is untouched by deleting note 2"
+# The close before the delete writes the note as it shows: the options in their first form.
+assert_in_trash 1.txt "$ZLT_TMP/1.expected" "Yes on note 2"
+assert_eq 1 "$(count_windows --visible "$note1")" "note 1 is still shown"
+assert_running "$APP" "the program with one note left"
+note_menu "$note1" このメモを消す
+answer_msgbox yes 5000 >/dev/null
+assert_ends_within "$APP" 10 "the program after deleting its last note"
+assert_dir_holds "$DATA_DIR" ""
+assert_in_trash 0.txt "$ZLT_TMP/0.expected" "Yes on the last note"
+assert_dir_holds "$TRASH/files" "0.txt 1.txt"
+
+# Put back from the trash as a file manager does, with the program not running.
+mv "$TRASH/files/0.txt" "$TRASH/files/1.txt" "$DATA_DIR/"
+rm "$TRASH/info/0.txt.trashinfo" "$TRASH/info/1.txt.trashinfo"
+start_for "$note1" '/*'
+assert_window --visible "$note2" 10000 >/dev/null
+assert_eq 買い物 "$(title_of "$note1")" "note 1 is back with its title"
+assert_eq 電話 "$(title_of "$note2")" "note 2 is back with its title"
+note_menu "$note1" 全てのメモを消す
+answer=$(answer_msgbox yes 5000)
+assert_eq "全ての付箋紙データを削除します。よろしいですか" "$(field "$answer" 2)" "the question for all notes"
+assert_ends_within "$APP" 10 "the program after deleting every note"
+assert_dir_holds "$DATA_DIR" ""
+assert_dir_holds "$TRASH/files" "0.txt 1.txt"
+# Deleting every note saves none first: the files as they lay, 0.txt with the options the
+# press that opened the menu stored.
+pressed_form "$ZLT_TMP/0.expected" "$ZLT_TMP/0.pressed"
+assert_in_trash 0.txt "$ZLT_TMP/0.pressed" "全てのメモを消す"
+assert_in_trash 1.txt "$ZLT_TMP/1.expected" "全てのメモを消す"
+
+# 4. A folder the program cannot write.
+app_folder ReadOnly
+lock_dir "$APP_DIR"
+store="$WINEPREFIX/drive_c/users/$WIN_USER/AppData/Local/VirtualStore/ReadOnly/$WIN_USER"
+start_for "$note1" /N
+save_new_note "$note1" "$store/0.txt" 倉庫 $'ここに\n残る'
+write_expected_note "$ZLT_TMP/store.expected" 25440 0 倉庫 ここに 残る
+assert_same_bytes "$store/0.txt" "$ZLT_TMP/store.expected" "the VirtualStore holds the note"
+assert_dir_holds "$APP_DIR" "ZLTFusen.exe"
+check "no message box: the save went through"
+boxes=$(probe list | awk -F '\t' '$3 == 1 && $4 == "#32770"')
+[[ -z $boxes ]] || fail "a message box appeared: $boxes"
+hide_all_and_end "$note1"
+start_for "$note1" '/*'
+assert_eq 倉庫 "$(title_of "$note1")" "the note came back from the VirtualStore"
