@@ -160,27 +160,26 @@ TEST(IniTextSet, WritesAsWindowsPrivateProfilesDo) {
   EXPECT_EQ(ini.MultiLineValue("s"), "a\r\nx=1\r\n[abc]");
 }
 
-TEST(IniTextSet, DetailsLinesAreNeverTakenForKeys) {
+// The details value starts only at a line that begins with its key, runs to the end of the
+// section's text whatever its lines look like, and loses exactly one closing line break.
+TEST(IniTextMultiLineValue, StartsOnlyAtItsKeyAndLosesExactlyOneClosingCrLf) {
+  const std::pair<std::string, std::optional<std::string>> cases[] = {
+      {"[s]\r\nTitle=a txtData=b\r\n", std::nullopt},
+      {"[s]\r\n txtData=b\r\n", std::nullopt},
+      {"[s]\r\ntxtdata=b\r\n", std::nullopt},
+      {"txtData=b\r\n[s]\r\n", std::nullopt},
+      {"[s]\r\nTitle=a txtData=b\r\ntxtData=c\r\n", "c"},
+      {"[s]\r\ntxtData=", ""},
+      {"[s]\r\ntxtData=\r\n", ""},
+      {"[s]\r\ntxtData=\r\n\r\n", "\r\n"},
+      {"[s]\r\ntxtData=a\n", "a\n"},
+      {"[s]\r\ntxtData=a\r", "a\r"},
+      {"[s]\r\ntxtData= a \"b\" ", " a \"b\" "},
+  };
+  for (const auto& [text, value] : cases) EXPECT_EQ(Ini(text).MultiLineValue("s"), value) << text;
   const IniText ini = Ini("[s]\r\nAlarm=1\r\ntxtData=\r\nTitle=inside\r\n");
-  EXPECT_EQ(ini.Get("s", "Title"), std::nullopt);
+  EXPECT_EQ(ini.Get("s", "Title"), std::nullopt) << "details lines are never taken for keys";
   EXPECT_EQ(ini.Get("s", "txtData"), "");
-}
-
-TEST(IniTextMultiLineValue, OnlyALineThatBeginsWithTheKeyStartsIt) {
-  EXPECT_EQ(Ini("[s]\r\nTitle=a txtData=b\r\n").MultiLineValue("s"), std::nullopt);
-  EXPECT_EQ(Ini("[s]\r\n txtData=b\r\n").MultiLineValue("s"), std::nullopt);
-  EXPECT_EQ(Ini("[s]\r\ntxtdata=b\r\n").MultiLineValue("s"), std::nullopt);
-  EXPECT_EQ(Ini("txtData=b\r\n[s]\r\n").MultiLineValue("s"), std::nullopt);
-  EXPECT_EQ(Ini("[s]\r\nTitle=a txtData=b\r\ntxtData=c\r\n").MultiLineValue("s"), "c");
-}
-
-TEST(IniTextMultiLineValue, LosesExactlyOneClosingCrLf) {
-  EXPECT_EQ(Ini("[s]\r\ntxtData=").MultiLineValue("s"), "");
-  EXPECT_EQ(Ini("[s]\r\ntxtData=\r\n").MultiLineValue("s"), "");
-  EXPECT_EQ(Ini("[s]\r\ntxtData=\r\n\r\n").MultiLineValue("s"), "\r\n");
-  EXPECT_EQ(Ini("[s]\r\ntxtData=a\n").MultiLineValue("s"), "a\n");
-  EXPECT_EQ(Ini("[s]\r\ntxtData=a\r").MultiLineValue("s"), "a\r");
-  EXPECT_EQ(Ini("[s]\r\ntxtData= a \"b\" ").MultiLineValue("s"), " a \"b\" ");
 }
 
 // A reader that names no multi-line key (the settings file) takes every line
@@ -261,23 +260,23 @@ TEST(WriteProfileString, SaysWhetherTheFileIsUtf16Now) {
   }
 }
 
-TEST(WriteProfileString, LeavesAFileItCannotReadAlone) {
-  test::MemoryFileSystem files;
-  files.files[std::string(kPath)] = "[s]\r\nother=keep\r\n";
-  files.failReads = true;
-  const KeyWritten written = WriteProfileString(files, kPath, "s", "k", "한글");
-  EXPECT_FALSE(written);
-  EXPECT_FALSE(written.utf16);
-  EXPECT_EQ(files.files.at(std::string(kPath)), "[s]\r\nother=keep\r\n");
-}
-
-TEST(WriteProfileString, ReportsAFailedWrite) {
-  test::MemoryFileSystem files;
-  files.failWrites = true;
-  const KeyWritten written = WriteProfileString(files, kPath, "s", "k", "한글");
-  EXPECT_FALSE(written);
-  EXPECT_FALSE(written.utf16) << "no file was turned UTF-16";
-  EXPECT_FALSE(files.FileExists(kPath));
+// A file that cannot be read is left alone; a write that fails turns no file UTF-16.
+TEST(WriteProfileString, LeavesAFileItCannotReadAloneAndReportsAFailedWrite) {
+  for (const bool unreadable : {true, false}) {
+    SCOPED_TRACE(unreadable);
+    test::MemoryFileSystem files;
+    if (unreadable) files.files[std::string(kPath)] = "[s]\r\nother=keep\r\n";
+    files.failReads = unreadable;
+    files.failWrites = !unreadable;
+    const KeyWritten written = WriteProfileString(files, kPath, "s", "k", "한글");
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(written.utf16);
+    if (unreadable) {
+      EXPECT_EQ(files.files.at(std::string(kPath)), "[s]\r\nother=keep\r\n");
+    } else {
+      EXPECT_FALSE(files.FileExists(kPath));
+    }
+  }
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 // The note file: exact bytes of a full write, every key's form in both kinds
-// of write, reading back, single keys and the choice of a new file name. The bytes of a plain new
-// note are the behaviour tests' NoteBytes.
+// of write, reading back, single keys and the choice of a new file name; damaged and foreign
+// files read to a sound result and what is written back keeps the bytes that were not changed.
+// The bytes of a plain new note are the behaviour tests' NoteBytes; odd line breaks are the
+// profile reader's test.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sstream>
 
 #include "MemoryFileSystem.h"
@@ -274,6 +277,55 @@ TEST_F(NoteFileTest, ReadsTheFileOnce) {
   ASSERT_TRUE(WriteNoteFile(counting, kPath, content));
   ASSERT_TRUE(ReadNoteFile(counting, kPath).has_value());
   EXPECT_EQ(counting.reads, 1);
+}
+
+TEST_F(NoteFileTest, BinaryJunkReadsAsUnusableOrWithDefaults) {
+  std::mt19937 random(7);
+  std::uniform_int_distribution<int> byte(0, 255);
+  for (int round = 0; round < 100; ++round) {
+    std::string junk(round * 37, '\0');
+    for (char& c : junk) c = static_cast<char>(byte(random));
+    // Junk around a real header and key: the keys still read.
+    Store(junk + "\r\n" + std::string(kHeader) + "Alarm=1\r\n" + junk);
+    EXPECT_EQ(Read().alarm, 1);
+    Store(junk);
+    (void)ReadNoteFile(files_, kPath);  // whatever it finds, it must not crash
+  }
+}
+
+TEST_F(NoteFileTest, InvalidCodePage932BytesSurviveASingleKeyWrite) {
+  const std::string body = std::string(kHeader) +
+                           "Alarm=0\r\nTitle=\x80\xa0\xfd\xfe\xff\x85\x40 \x81\r\n"
+                           "txtData=\xff\x83\r\n\x85";
+  Store(body);
+  const auto values = Read();
+  // Rewriting the title with what was read keeps every byte of the file.
+  ASSERT_TRUE(WriteNoteKey(files_, kPath, NoteKey::kTitle, LineText(values.title)));
+  EXPECT_EQ(Stored(), body);
+  // So does a full write of what was read, the details included.
+  NoteFileContent content;
+  content.title = values.title;
+  content.details = values.details.value_or("");
+  ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
+  EXPECT_NE(Stored().find("Title=\x80\xa0\xfd\xfe\xff\x85\x40 \x81\r\n"), std::string::npos);
+  EXPECT_TRUE(Stored().ends_with("txtData=\xff\x83\r\n\x85\r\n"));
+}
+
+TEST_F(NoteFileTest, TenMegabyteFilesReadWhole) {
+  const std::string line = "\x94\x83\x82\xa2\x95\xa8 Title=[x]\r\n";  // 買い物: 6 bytes, 9 in UTF-8
+  std::string details;
+  while (details.size() < 10'000'000) details += line;
+  Store(std::string(kHeader) + "Alarm=0\r\nTitle=big\r\ntxtData=" + details + "\r\n");
+  const auto values = Read();
+  EXPECT_EQ(values.title, "big");
+  ASSERT_TRUE(values.details.has_value());
+  EXPECT_EQ(values.details->size(), details.size() / line.size() * (line.size() + 3));
+  ASSERT_TRUE(WriteNoteKey(files_, kPath, NoteKey::kLeft, PositionText(1, NoteWrite::kOneKey)));
+  EXPECT_EQ(Read().left, 1);
+
+  // One long line without breaks.
+  Store(std::string(kHeader) + "Alarm=1\r\nTitle=" + std::string(10'000'000, '\x83'));
+  EXPECT_EQ(Read().title.size(), 10'000'000u / 2 * 3);  // each 0x83 0x83 is "ャ"
 }
 
 TEST(NewNoteFilePath, TakesTheLowestNumberFreeInAnyCase) {
