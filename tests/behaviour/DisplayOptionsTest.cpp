@@ -10,29 +10,21 @@ using manager::MenuItem;
 
 class DisplayOptionsTest : public FusenTest {
  protected:
-  // Three notes from their files, each with these display options.
-  Running& StartThreeNotes(int temae, int toumei) {
-    WriteNotes(3, temae, toumei);
-    return Start("/*");
-  }
   bool FileSays(int index, const std::string& line) {
     return ReadNoteFile(std::to_string(index) + ".txt").find("\r\n" + line + "\r\n") !=
            std::string::npos;
   }
-  note::NoteWindow& Window(Running& run, int number) {
-    return *run.Controller().Notes().at(static_cast<std::size_t>(number) - 1);
-  }
 };
 
 TEST_F(DisplayOptionsTest, InFrontAndTranslucentTakeOneNoteOutOfTheFrontAndMakeItTranslucent) {
-  auto& run = StartThreeNotes(1, 0);
+  auto& run = StartWithNotes(3, 1, 0);
   desktop_.OpenForeignWindow(
       {"another program", platform::FormStyle::Dialog, {0, 0, 3000, 3000}, std::nullopt});
   Choose(MustNote(2), MenuItem::InFront);
 
   EXPECT_FALSE(MustNote(2).Topmost());
-  EXPECT_FALSE(Window(run, 2).Model().applied.inFront);
-  EXPECT_FALSE(Window(run, 2).Model().shown.options.inFront);
+  EXPECT_FALSE(run.Model(2).applied.inFront);
+  EXPECT_FALSE(run.Model(2).shown.options.inFront);
   EXPECT_TRUE(FileSays(1, "Temae=0"));
   // The other two are above every normal window, the other program's too.
   const auto z = desktop_.ZOrder();
@@ -46,7 +38,7 @@ TEST_F(DisplayOptionsTest, InFrontAndTranslucentTakeOneNoteOutOfTheFrontAndMakeI
   // And back in front.
   Choose(MustNote(2), MenuItem::InFront);
   EXPECT_TRUE(MustNote(2).Topmost());
-  EXPECT_TRUE(Window(run, 2).Model().applied.inFront);
+  EXPECT_TRUE(run.Model(2).applied.inFront);
   EXPECT_TRUE(FileSays(1, "Temae=1"));
 
   // Translucent and back, still off the taskbar.
@@ -55,21 +47,21 @@ TEST_F(DisplayOptionsTest, InFrontAndTranslucentTakeOneNoteOutOfTheFrontAndMakeI
   Choose(MustNote(2), MenuItem::Translucent);
   EXPECT_EQ(MustNote(2).Alpha(), std::optional<std::uint8_t>(150));
   EXPECT_EQ(MustNote(2).ExStyle(), kTopmost | kToolWindow | kLayered);
-  EXPECT_TRUE(Window(run, 2).Model().shown.options.translucent);
-  EXPECT_TRUE(Window(run, 2).Model().applied.translucent);
+  EXPECT_TRUE(run.Model(2).shown.options.translucent);
+  EXPECT_TRUE(run.Model(2).applied.translucent);
   EXPECT_TRUE(FileSays(1, "Toumei=1"));
   EXPECT_FALSE(MustNote(1).Layered());
 
   Choose(MustNote(2), MenuItem::Translucent);
   EXPECT_FALSE(MustNote(2).Layered());
   EXPECT_EQ(MustNote(2).ExStyle(), kTopmost | kToolWindow);
-  EXPECT_FALSE(Window(run, 2).Model().shown.options.translucent);
-  EXPECT_FALSE(Window(run, 2).Model().applied.translucent);
+  EXPECT_FALSE(run.Model(2).shown.options.translucent);
+  EXPECT_FALSE(run.Model(2).applied.translucent);
   EXPECT_TRUE(FileSays(1, "Toumei=0"));
 }
 
 TEST_F(DisplayOptionsTest, AllNotesCommandsReachHiddenNotesAndNumbersNotGivenOutYet) {
-  auto& run = StartThreeNotes(0, 0);
+  auto& run = StartWithNotes(3, 0, 0);
   Choose(MustNote(2), MenuItem::HideNote);
 
   struct Step {
@@ -90,12 +82,9 @@ TEST_F(DisplayOptionsTest, AllNotesCommandsReachHiddenNotesAndNumbersNotGivenOut
       EXPECT_EQ(form.Topmost(), step.front) << n;
       EXPECT_EQ(form.Alpha(), step.translucent ? std::optional<std::uint8_t>(150) : std::nullopt);
       EXPECT_NE(form.ExStyle() & sim::exstyle::kToolWindow, 0u) << n;
-      EXPECT_EQ(Window(run, n).Model().shown.options,
-                (note::DisplayOptions{step.front, step.translucent}))
+      EXPECT_EQ(run.Model(n).shown.options, (note::DisplayOptions{step.front, step.translucent}))
           << n;
-      EXPECT_EQ(Window(run, n).Model().applied,
-                (note::DisplayOptions{step.front, step.translucent}))
-          << n;
+      EXPECT_EQ(run.Model(n).applied, (note::DisplayOptions{step.front, step.translucent})) << n;
       EXPECT_TRUE(FileSays(n - 1, step.front ? "Temae=1" : "Temae=0")) << n;
       EXPECT_TRUE(FileSays(n - 1, step.translucent ? "Toumei=1" : "Toumei=0")) << n;
     }
@@ -106,7 +95,7 @@ TEST_F(DisplayOptionsTest, AllNotesCommandsReachHiddenNotesAndNumbersNotGivenOut
 }
 
 TEST_F(DisplayOptionsTest, ANoteClosedWhileTheMenuClosesIsLeftAloneAndNothingElseChanges) {
-  StartThreeNotes(1, 1);
+  StartWithNotes(3, 1, 1);
   // Note 2 first; "隠れている付箋紙を表示" brings its file back as note 4.
   const std::pair<MenuItem, int> rounds[] = {{MenuItem::InFront, 2}, {MenuItem::Translucent, 4}};
   for (const auto& [item, number] : rounds) {
@@ -126,7 +115,7 @@ TEST_F(DisplayOptionsTest, ANoteClosedWhileTheMenuClosesIsLeftAloneAndNothingEls
 }
 
 TEST_F(DisplayOptionsTest, AnotherProgramsWindowWithTheSameCaptionIsNotTouched) {
-  StartThreeNotes(0, 0);
+  StartWithNotes(3, 0, 0);
   auto& impostor = desktop_.OpenForeignWindow(
       {note::NoteCaption(2), platform::FormStyle::Borderless, {0, 0, 3000, 480}, std::nullopt});
   ASSERT_EQ(desktop_.FindForm(note::NoteCaption(2)), &impostor);

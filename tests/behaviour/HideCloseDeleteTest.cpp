@@ -13,10 +13,6 @@ using platform::Answer;
 
 class HideCloseDeleteTest : public FusenTest {
  protected:
-  Running& StartWithNotes(int count) {
-    WriteNotes(count);
-    return Start("/*");
-  }
   static sim::SimFileSystem& Files(Running& run) { return run.instance->Files(); }
   std::string InData(const std::string& name) const { return DataFolder() + "\\" + name; }
   // Where the files the Bin holds lay, in the order it took them.
@@ -110,7 +106,7 @@ TEST_F(HideCloseDeleteTest, DeleteAsksFirstNoChangesNothingAndDeletingTheLastNot
 TEST_F(HideCloseDeleteTest, DeleteAllRemovesEveryNoteFileButTheSettings) {
   auto& run = StartWithNotes(2);
   WriteNoteFile("7.txt", NoteBytes("closed earlier", 0, 0));
-  WriteNoteFile("ZLTFusen.ini", "[ZLT付箋紙プラグイン]\r\nKyuchaku=False\r\n");
+  WriteNoteFile("ZLTFusen.ini", SettingsBytes("False"));
   desktop_.AnswerNextMessageBox(Answer::No);
   Choose(MustNote(1), MenuItem::DeleteAllNotes);
   EXPECT_EQ(NoteFiles().size(), 3u);

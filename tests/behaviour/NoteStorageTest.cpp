@@ -203,8 +203,7 @@ TEST_F(NoteStorage, NotesGoToTheVirtualStoreWhereTheApplicationFolderTakesNoWrit
 TEST_F(NoteStorage, NotesWindowsPutInTheVirtualStoreEarlierComeBackWithTheirSetting) {
   WriteHost(std::string(kStore) + "\\0.txt", NoteBytes("前から", 9000, 0));
   WriteHost(std::string(kStore) + "\\5.txt", NoteBytes("ある", 9000, 600));
-  WriteHost(std::string(kStore) + "\\ZLTFusen.ini",
-            Sjis("[ZLT付箋紙プラグイン]\r\nKyuchaku=False\r\n"));
+  WriteHost(std::string(kStore) + "\\ZLTFusen.ini", SettingsBytes("False"));
   prepareFiles_ = [](sim::SimFileSystem& files) {
     files.RefuseWrites("C:\\Apps\\ZLTFusen", "アクセスが拒否されました。");
   };

@@ -13,10 +13,6 @@ using std::chrono::milliseconds;
 
 constexpr int kSnapTimer = SnapTick::SnapTimer;
 
-std::string Settings(const std::string& kyuchaku) {
-  return Sjis("[ZLT付箋紙プラグイン]\r\nKyuchaku=" + kyuchaku + "\r\n");
-}
-
 class SnapTest : public FusenTest {
  protected:
   explicit SnapTest(sim::DesktopConfig config = {}) : FusenTest(std::move(config)) {}
@@ -54,7 +50,7 @@ class TwoMonitorSnapTest : public SnapTest {
 };
 
 TEST_F(SnapTest, SnapOffOrHiddenNotesAreNeverMoved) {
-  WriteNoteFile("ZLTFusen.ini", Settings("False"));
+  WriteNoteFile("ZLTFusen.ini", SettingsBytes("False"));
   WriteNoteFile("0.txt", NoteBytes("near", 150, 3000));
   auto& run = Start("/*");
   EXPECT_FALSE(ControllerForm(run).TimerRunning(kSnapTimer)) << "no tick while snap is off";
@@ -85,11 +81,11 @@ TEST_F(SnapTest, SnapTogglesTheCheckMarkAndStoresItInTheSettingsFile) {
 
   Choose(MustNote(1), MenuItem::Snap);
   EXPECT_FALSE(menu.Checked(item));
-  EXPECT_EQ(ReadSettings(), Settings("False"));
+  EXPECT_EQ(ReadSettings(), SettingsBytes("False"));
   EXPECT_FALSE(ControllerForm(run).TimerRunning(kSnapTimer));
   Choose(MustNote(1), MenuItem::Snap);
   EXPECT_TRUE(menu.Checked(item));
-  EXPECT_EQ(ReadSettings(), Settings("True"));
+  EXPECT_EQ(ReadSettings(), SettingsBytes("True"));
   EXPECT_TRUE(ControllerForm(run).TimerRunning(kSnapTimer));
 
   // Other lines of the file stay as they were; reading it is the start-up's test.

@@ -19,12 +19,6 @@ class TitleEditingTest : public FusenTest {
     desktop_.Click(note, note::TitleBox);
     desktop_.SetShift(false);
   }
-  std::string StoredTitle(const std::string& file) {
-    const auto bytes = ReadNoteFile(file);
-    const auto begin = bytes.find("Title=");
-    if (begin == std::string::npos) return "(none)";
-    return bytes.substr(begin + 6, bytes.find("\r\n", begin) - begin - 6);
-  }
 };
 
 TEST_F(TitleEditingTest, ShiftClickInTheMiddleThenAKeyInsertsThereAndDeletesNothing) {
@@ -37,21 +31,21 @@ TEST_F(TitleEditingTest, ShiftClickInTheMiddleThenAKeyInsertsThereAndDeletesNoth
   EXPECT_TRUE(desktop_.InjectedMouse().empty()) << "Shift keeps the click in the title";
   desktop_.TypeKeys(note, note::TitleBox, "Q");
   EXPECT_EQ(title.Text(), "Shopping listQABCXYZ");
-  EXPECT_EQ(StoredTitle("0.txt"), "Shopping listQABCXYZ");
+  EXPECT_EQ(StoredValue("0.txt", "Title"), "Shopping listQABCXYZ");
 }
 
 TEST_F(TitleEditingTest, EveryChangeOfTheTitleIsStoredAtOnceAsOneLine) {
   auto& note = StartWithNote(NoteBytes("買い物", 9000, 3000));
   ShiftClickTitle(note, 3);
   desktop_.TypeKeys(note, note::TitleBox, "リ");
-  EXPECT_EQ(StoredTitle("0.txt"), Sjis("買い物リ"));
+  EXPECT_EQ(StoredValue("0.txt", "Title"), Sjis("買い物リ"));
   desktop_.TypeKeys(note, note::TitleBox, "スト");
-  EXPECT_EQ(StoredTitle("0.txt"), Sjis("買い物リスト"));
+  EXPECT_EQ(StoredValue("0.txt", "Title"), Sjis("買い物リスト"));
 
   // Pasted with line breaks: one line, on screen as in the file.
   desktop_.TypeKeys(note, note::TitleBox, " a\r\nb\nc");
   EXPECT_EQ(note.Control(note::TitleBox).Text(), "買い物リスト a b c");
-  EXPECT_EQ(StoredTitle("0.txt"), Sjis("買い物リスト a b c"));
+  EXPECT_EQ(StoredValue("0.txt", "Title"), Sjis("買い物リスト a b c"));
   EXPECT_EQ(note.Control(note::TitleBox).Caret(), 12);
   EXPECT_NE(ReadNoteFile("0.txt").find("txtData=\r\n"), std::string::npos) << "nothing else";
 
