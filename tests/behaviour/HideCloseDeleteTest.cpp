@@ -23,45 +23,30 @@ class HideCloseDeleteTest : public FusenTest {
   }
 };
 
-TEST_F(HideCloseDeleteTest, HidingKeepsWindowsTimersAndTheProgram) {
-  auto& run = StartWithNotes(2);
-  Choose(MustNote(2), MenuItem::HideNote);
-  EXPECT_FALSE(MustNote(2).Visible());
-  EXPECT_TRUE(MustNote(1).Visible());
-  Choose(MustNote(1), MenuItem::HideAllNotes);
-  EXPECT_FALSE(MustNote(1).Visible());
-  EXPECT_EQ(run.State().OpenNotes, 2);
-  EXPECT_FALSE(run.Ended());
-}
-
-TEST_F(HideCloseDeleteTest, ACommandOnANoteClosedMeanwhileDoesNothing) {
-  auto& run = StartWithNotes(2);
+// A command on a note closed meanwhile does nothing; hiding keeps the windows and the program.
+TEST_F(HideCloseDeleteTest, ACommandOnANoteClosedMeanwhileDoesNothingAndHidingKeepsTheProgram) {
+  auto& run = StartWithNotes(3);
   auto& first = MustNote(1);
   RightPress(first);             // recorded as this note, menu dismissed
   desktop_.RequestClose(first);  // closed by other means
-  EXPECT_EQ(run.State().OpenNotes, 1);
+  EXPECT_EQ(run.State().OpenNotes, 2);
   run.Controller().HideThisNote();
   run.Controller().CloseThisNote();
-  EXPECT_EQ(run.State().OpenNotes, 1);
+  EXPECT_EQ(run.State().OpenNotes, 2);
   desktop_.AnswerNextMessageBox(Answer::Yes);
   run.Controller().DeleteThisNote();
   ASSERT_EQ(desktop_.MessageBoxes().size(), 1u) << "the question is still asked";
-  EXPECT_EQ(run.State().OpenNotes, 1);
+  EXPECT_EQ(run.State().OpenNotes, 2);
   EXPECT_TRUE(NoteFileExists("0.txt"));
   EXPECT_TRUE(Files(run).HandedToBin().empty());
-  EXPECT_FALSE(run.Ended());
-}
 
-TEST_F(HideCloseDeleteTest, CloseAllSavesEveryNoteAndEnds) {
-  auto& run = StartWithNotes(3);
-  ShiftDoubleClickTitle(MustNote(3));
-  TypeDetails(MustNote(3), "third");
-  Choose(MustNote(1), MenuItem::CloseAllNotes);
-  EXPECT_TRUE(run.Ended());
-  EXPECT_TRUE(FileHas("2.txt", "txtData=third"));
-  Stop(run);
-  auto& again = Start("/*");
-  EXPECT_EQ(again.State().LastNoteNumber, 3);
+  Choose(MustNote(3), MenuItem::HideNote);
+  EXPECT_FALSE(MustNote(3).Visible());
+  EXPECT_TRUE(MustNote(2).Visible());
+  Choose(MustNote(2), MenuItem::HideAllNotes);
+  EXPECT_FALSE(MustNote(2).Visible());
+  EXPECT_EQ(run.State().OpenNotes, 2);
+  EXPECT_FALSE(run.Ended());
 }
 
 TEST_F(HideCloseDeleteTest, DeleteAsksFirstNoChangesNothingAndDeletingTheLastNoteEnds) {
@@ -146,18 +131,21 @@ TEST_F(HideCloseDeleteTest, AFileTheBinDoesNotTakeIsErasedAllTheSame) {
   EXPECT_TRUE(Files(run).Bin().empty());
 }
 
-TEST_F(HideCloseDeleteTest, ANoteBackFromTheBinUnderAFreeNumberOpensWithRestoreAll) {
+TEST_F(HideCloseDeleteTest, CloseAllSavesEveryNoteAndANoteBackFromTheBinOpensWithRestoreAll) {
   auto& run = StartWithNotes(2);
   desktop_.AnswerNextMessageBox(Answer::Yes);
   Choose(MustNote(1), MenuItem::DeleteNote);
   ASSERT_EQ(Files(run).Bin().size(), 1u);
   const std::string binned = Files(run).Bin()[0].bytes;
-  // Its number is handed out again meanwhile.
+  // Its number is handed out again meanwhile; closing all saves every note and ends.
   Choose(MustNote(2), MenuItem::NewNote);
   TypeTitle(MustNote(3), "new meanwhile");
+  ShiftDoubleClickTitle(MustNote(2));
+  TypeDetails(MustNote(2), "typed");
   Choose(MustNote(2), MenuItem::CloseAllNotes);
   ASSERT_TRUE(run.Ended());
   ASSERT_TRUE(FileHas("0.txt", "Title=new meanwhile"));
+  EXPECT_TRUE(FileHas("1.txt", "txtData=typed"));
 
   WriteNoteFile("5.txt", binned);
   auto& again = Start("/*");

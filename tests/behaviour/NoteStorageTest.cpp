@@ -79,42 +79,33 @@ TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
                                                    "memo.txt", "u.txt", "x.txt"}));
 }
 
-// A UTF-16 note stays UTF-16; a title code page 932 cannot hold turns a
-// code page 932 note into UTF-16.
+// A UTF-16 note stays UTF-16; a title code page 932 cannot hold turns a code page 932 note's
+// file UTF-16, and the write tells the note, so its next whole write keeps the file UTF-16 even
+// once the title is plain again.
 TEST_F(NoteStorage, AUtf16NoteStaysUtf16OnEveryWriteAndATitle932CannotHoldMakesOne) {
   const std::string original = Utf16(NoteText("한국어 😀", 9000, 600, "詳細 ✓"));
-  WriteNoteFile("1.txt", NoteBytes("寿司", 9000, 1200));
+  WriteNoteFile("1.txt", NoteBytes("寿司", 9000, 1200, "詳細"));
   auto& note = StartWithNote(original);
   EXPECT_EQ(TitleOf(1), "한국어 😀");
-  TypeTitle(MustNote(2), "寿司 🍣");
-  EXPECT_EQ(ReadNoteFile("1.txt"), Utf16(NoteText("寿司 🍣", 9000, 1200)));
-
   ShiftDoubleClickTitle(note);
   Save(note);
   EXPECT_EQ(ReadNoteFile("0.txt"), original);
-
   TypeTitle(note, "새 제목");
   EXPECT_EQ(ReadNoteFile("0.txt"), Utf16(NoteText("새 제목", 9000, 600, "詳細 ✓")));
   desktop_.RequestClose(note);
   EXPECT_EQ(ReadNoteFile("0.txt"), Utf16(NoteText("새 제목", 9000, 600, "詳細 ✓")));
-}
 
-// The title write that turns a code page 932 note's file UTF-16 tells the
-// note, so its next whole write keeps the file UTF-16 even once the title is
-// plain again.
-TEST_F(NoteStorage, ANoteATitleTurnedUtf16StaysUtf16AfterTheTitleIsPlainAgain) {
-  const std::string plain = Utf16(NoteText("寿司", 9000, 600, "詳細"));
-  auto& note = StartWithNote(NoteBytes("寿司", 9000, 600, "詳細"));
-  TypeTitle(note, "한글");
-  EXPECT_EQ(ReadNoteFile("0.txt"), Utf16(NoteText("한글", 9000, 600, "詳細")));
-  TypeTitle(note, "寿司");
-  EXPECT_EQ(ReadNoteFile("0.txt"), plain);
-
-  ShiftDoubleClickTitle(note);
-  Save(note);
-  EXPECT_EQ(ReadNoteFile("0.txt"), plain);
-  desktop_.RequestClose(note);
-  EXPECT_EQ(ReadNoteFile("0.txt"), plain);
+  auto& turned = MustNote(2);
+  TypeTitle(turned, "寿司 🍣");
+  EXPECT_EQ(ReadNoteFile("1.txt"), Utf16(NoteText("寿司 🍣", 9000, 1200, "詳細")));
+  const std::string plain = Utf16(NoteText("寿司", 9000, 1200, "詳細"));
+  TypeTitle(turned, "寿司");
+  EXPECT_EQ(ReadNoteFile("1.txt"), plain);
+  ShiftDoubleClickTitle(turned);
+  Save(turned);
+  EXPECT_EQ(ReadNoteFile("1.txt"), plain);
+  desktop_.RequestClose(turned);
+  EXPECT_EQ(ReadNoteFile("1.txt"), plain);
 }
 
 TEST_F(NoteStorage, TextCodePage932CannotHoldIsSavedAsUtf16AndComesBackWhole) {
