@@ -204,24 +204,6 @@ TEST_F(AlarmTest, NothingDuringTheFiringsYieldFiresItAgainAndAClosedNoteStillCal
   EXPECT_NE(CommandLines()[1].find("\"\"gone\"\""), std::string::npos);
 }
 
-TEST_F(AlarmTest, FiringKeepsTheValuesCancelPutsBackAndAnOpenViewStaysPut) {
-  auto& note = StartWithNote(AlarmNote("old", "2026/12/07", "09", "01"));
-  ShiftDoubleClickTitle(note);
-  const auto open = note.Bounds();
-  TypeTitle(note, "draft");
-  desktop_.Advance(1min);
-  ASSERT_EQ(CommandLines().size(), 1u);
-  EXPECT_EQ(note.Bounds(), open);
-
-  TypeTitle(note, "later");
-  desktop_.Type(note, note::HourBox, "5");
-  Cancel(note);
-  EXPECT_EQ(Text(note, note::TitleBox), "draft");
-  EXPECT_EQ(Text(note, note::HourBox), "09");
-  EXPECT_EQ(Text(note, note::MinuteBox), "01");
-  EXPECT_EQ(note.Bounds(), (TwipsRect{9000, 600, 3360, 480}));
-}
-
 TEST_F(AlarmTest, CancelPutsBackAnUntickedAlarmAndAChangedHour) {
   auto& note = StartWithNote(AlarmNote("keep", "2026/12/24", "08", "05"));
   ShiftDoubleClickTitle(note);
@@ -350,14 +332,27 @@ TEST_F(AlarmCancelTest, OptionsSavedOffStayOffThoughTheDetailsOpenedWithThemOn) 
   ExpectOptions(note, false, false);
 }
 
+// A firing while the details are open keeps what they show then, options included, for Cancel
+// to put back; the open view stays put.
 TEST_F(AlarmCancelTest, AFiringWhileTheDetailsAreOpenKeepsWhatTheyShowThen) {
   auto& note = StartFrontNote();
   ShiftDoubleClickTitle(note);
+  const auto open = note.Bounds();
+  TypeTitle(note, "draft");
   desktop_.Click(note, note::InFrontCheck);  // unsaved when the alarm fires
   desktop_.Advance(1min);
   ASSERT_EQ(CommandLines().size(), 1u);
-  desktop_.Click(note, note::TranslucentCheck);  // after the firing: undone by cancel
+  EXPECT_EQ(note.Bounds(), open);
+
+  // After the firing: undone by cancel.
+  TypeTitle(note, "later");
+  desktop_.Type(note, note::HourBox, "5");
+  desktop_.Click(note, note::TranslucentCheck);
   Cancel(note);
+  EXPECT_EQ(Text(note, note::TitleBox), "draft");
+  EXPECT_EQ(Text(note, note::HourBox), "09");
+  EXPECT_EQ(Text(note, note::MinuteBox), "01");
+  EXPECT_EQ(note.Bounds(), (TwipsRect{9000, 600, 3360, 480}));
   ExpectOptions(note, false, true);
 }
 
