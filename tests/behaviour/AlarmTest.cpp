@@ -17,8 +17,9 @@ constexpr platform::Colour kReached = Rgb(192, 255, 192);
 const std::string kRelay = "C:\\Apps\\ZLTFusen\\vokrelay.exe";
 
 std::string AlarmNote(const std::string& title, const std::string& date, const std::string& hour,
-                      const std::string& minute, int music = 0, int left = 9000, int toumei = 0) {
-  auto bytes = NoteBytes(title, left, 600, "", 0, toumei);
+                      const std::string& minute, int music = 0, int left = 9000, int temae = 0,
+                      int toumei = 0) {
+  auto bytes = NoteBytes(title, left, 600, "", temae, toumei);
   const auto put = [&](const std::string& from, const std::string& to) {
     bytes.replace(bytes.find(from), from.size(), to);
   };
@@ -98,8 +99,8 @@ TEST_F(AlarmTest, TickingSetsTheFieldsWhoseTimeBoxesTakeTwoDigitsInRangeUntilUnt
   EXPECT_FALSE(note.Control(note::PickerPanel).Visible()) << "unticking closes the date picker";
 }
 
-TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNote) {
-  WriteNoteFile("0.txt", AlarmNote("買い物", "2026/12/07", "09", "01", 1, 2000, 1));
+TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNoteAndCancelGivesBackItsOptions) {
+  WriteNoteFile("0.txt", AlarmNote("買い物", "2026/12/07", "09", "01", 1, 2000, 1, 1));
   auto& run = Start("/*");
   auto& note = MustNote(1);
   Choose(note, MenuItem::HideNote);
@@ -135,6 +136,13 @@ TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNote) {
   desktop_.Advance(5min);
   EXPECT_EQ(desktop_.StartedProcesses().size(), 2u);
   EXPECT_FALSE(note.TimerRunning(note::AlarmTimer));
+
+  // Cancel gives the note its own options back, in front and translucent, and so does its file.
+  Cancel(note);
+  EXPECT_TRUE(note.Topmost());
+  EXPECT_EQ(note.Alpha(), std::optional<std::uint8_t>(150));
+  desktop_.RequestClose(note);
+  EXPECT_TRUE(FileHas("0.txt", "Temae=1\r\nToumei=1\r\n"));
 }
 
 TEST_F(AlarmTest, OnlyALaterMinuteIsWatchedAndAnEmptyTitleAtADriveRootGivesItsCommandLine) {
@@ -285,9 +293,7 @@ class AlarmCancelTest : public AlarmTest {
  protected:
   // A note in front and translucent whose alarm is due at 09:01.
   sim::SimForm& StartFrontNote() {
-    auto bytes = AlarmNote("front", "2026/12/07", "09", "01", 0, 9000, 1);
-    bytes.replace(bytes.find("Temae=0"), 7, "Temae=1");
-    return StartWithNote(bytes);
+    return StartWithNote(AlarmNote("front", "2026/12/07", "09", "01", 0, 9000, 1, 1));
   }
   void ExpectOptions(sim::SimForm& note, bool front, bool translucent) {
     EXPECT_FALSE(DetailsOpen(note));
@@ -302,19 +308,6 @@ class AlarmCancelTest : public AlarmTest {
                                      "\r\nToumei=" + (translucent ? "True" : "False") + "\r\n"));
   }
 };
-
-TEST_F(AlarmCancelTest, ACollapsedNoteKeepsItsOptionsAndItsFile) {
-  auto& note = StartFrontNote();
-  const auto stored = ReadNoteFile("0.txt");
-  desktop_.Advance(1min);
-  ASSERT_TRUE(DetailsOpen(note));
-  EXPECT_FALSE(note.Layered()) << "a firing note is opaque";
-  Cancel(note);
-  EXPECT_TRUE(note.Topmost());
-  EXPECT_EQ(note.Alpha(), std::optional<std::uint8_t>(150));
-  desktop_.RequestClose(note);
-  EXPECT_EQ(ReadNoteFile("0.txt"), stored);
-}
 
 TEST_F(AlarmCancelTest, OptionsSavedOffStayOffThoughTheDetailsOpenedWithThemOn) {
   auto& note = StartWithNote(NoteBytes("plain", 9000, 600, "", 1, 1));

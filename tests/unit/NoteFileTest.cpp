@@ -43,27 +43,6 @@ class NoteFileTest : public ::testing::Test {
   test::MemoryFileSystem files_;
 };
 
-TEST_F(NoteFileTest, ShoppingNoteIsStoredAsTheseExactBytes) {
-  NoteFileContent content;
-  content.alarm = 1;
-  content.date = "2005/07/30";
-  content.time0 = "09";
-  content.time1 = "30";
-  content.left = 9120;
-  content.top = 1500;
-  content.inFront = true;
-  content.title = "買い物";
-  content.details = "牛乳\r\nパン";
-  ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
-  EXPECT_EQ(Stored(), std::string(kHeader) +
-                          "Alarm=1\r\nAlarmMusic=0\r\nDate=2005/07/30\r\nTime0=09\r\nTime1=30\r\n"
-                          "Left=9120\r\nTop=1500\r\nTemae=1\r\nToumei=0\r\n"
-                          "Title=\x94\x83\x82\xa2\x95\xa8\r\n"
-                          "txtData=\x8b\x8d\x93\xfb\r\n\x83\x70\x83\x93\r\n");
-
-  EXPECT_EQ(Fields(Read()), "1 0 2005/07/30 09 30 9120 1500 1 0 [買い物] [牛乳\r\nパン]");
-}
-
 // Every key in both kinds of write, from the same values: its line in a whole
 // write, and the line it leaves written alone into a file of other values.
 // Both read back alike; the display options are "1"/"0" in a whole write and
@@ -223,31 +202,12 @@ TEST_F(NoteFileTest, TitleIsOneLineOnEveryWrite) {
   EXPECT_EQ(Read().top, 0);
 }
 
-TEST_F(NoteFileTest, FractionalPositionsAreWrittenAsSinglesAndRoundedOnReading) {
-  NoteFileContent content;
-  content.left = 9120.5f;
-  content.top = 9121.5f;
-  ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
-  EXPECT_NE(Stored().find("Left=9120.5\r\nTop=9121.5\r\n"), std::string::npos);
-  EXPECT_EQ(Read().left, 9120);
-  EXPECT_EQ(Read().top, 9122);
-}
-
-TEST_F(NoteFileTest, DisplayOptionsReadBothForms) {
-  const std::pair<std::string, bool> cases[] = {
-      {"Temae=True\r\n", true},  {"Temae=true\r\n", true},   {"Temae=1\r\n", true},
-      {"Temae=-1\r\n", true},    {"Temae=False\r\n", false}, {"Temae=0\r\n", false},
-      {"Temae=junk\r\n", false}, {"Temae=\r\n", false},      {"", false}};
-  for (const auto& [line, inFront] : cases) {
-    Store(std::string(kHeader) + "Alarm=0\r\n" + line);
-    EXPECT_EQ(Read().inFront, inFront) << line;
-  }
-}
-
-TEST_F(NoteFileTest, MissingValuesAndValuesThatDoNotConvertTakeTheirDefaults) {
+TEST_F(NoteFileTest,
+       MissingValuesAndValuesThatDoNotConvertTakeTheirDefaultsAndOptionsReadAsTruths) {
   Store(std::string(kHeader) +
-        "Alarm=yes\r\nAlarmMusic=70000\r\nLeft=far\r\nTop=1e12\r\nToumei=maybe\r\n");
-  EXPECT_EQ(Fields(Read()), "0 0 0000/00/00 00 00 0 0 0 0 [] (no details)");
+        "Alarm=yes\r\nAlarmMusic=70000\r\nLeft=far\r\nTop=1e12\r\nTemae=-1\r\nToumei=maybe\r\n");
+  // "-1" is how a number reads true, as TextToTruth takes it.
+  EXPECT_EQ(Fields(Read()), "0 0 0000/00/00 00 00 0 0 1 0 [] (no details)");
 }
 
 TEST_F(NoteFileTest, UnusableFilesReadAsNothing) {
@@ -339,19 +299,21 @@ TEST(NewNoteFilePath, TakesTheLowestNumberFreeInAnyCase) {
   EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\3.txt");
 }
 
-TEST(NewNoteFilePath, GivesUpRatherThanOverwriteWhenAllNumbersAreTaken) {
-  test::MemoryFileSystem files;
+// It never overwrites: it gives up when every number is taken, and checks each candidate even
+// when the listing misses it.
+TEST(NewNoteFilePath, GivesUpRatherThanOverwriteAndChecksEachCandidate) {
+  struct BlindListing : test::MemoryFileSystem {
+    bool blind = false;
+    std::vector<std::string> ListFiles(std::string_view folder) const override {
+      return blind ? std::vector<std::string>{} : MemoryFileSystem::ListFiles(folder);
+    }
+  } files;
   for (int n = 0; n <= 32767; ++n) files.files["C:\\ZLT\\user\\" + std::to_string(n) + ".txt"];
   EXPECT_EQ(NewNoteFilePath(files, kFolder), std::nullopt);
   files.files.erase("C:\\ZLT\\user\\32767.txt");
   EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\32767.txt");
-}
-
-TEST(NewNoteFilePath, ChecksEachCandidateEvenWhenTheListingMissesIt) {
-  struct BlindListing : test::MemoryFileSystem {
-    std::vector<std::string> ListFiles(std::string_view) const override { return {}; }
-  } files;
-  files.files["C:\\ZLT\\user\\0.txt"] = "";
+  files.files = {{"C:\\ZLT\\user\\0.txt", ""}};
+  files.blind = true;
   EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\1.txt");
 }
 
