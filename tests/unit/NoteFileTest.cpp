@@ -51,7 +51,7 @@ TEST_F(NoteFileTest, EveryKeyIsWrittenInItsFormForEachKindOfWrite) {
   const int left = -15, top = 16777217;  // a window's place; a single holds 16777216
   const NoteFileContent content{.alarm = 1,
                                 .alarmMusic = 1,
-                                .date = "2005/07/30",
+                                .date = "2005/07/30\r\nAlarm=0",
                                 .time0 = " 9",
                                 .time1 = "3\r\n0",
                                 .left = static_cast<float>(left),
@@ -69,7 +69,8 @@ TEST_F(NoteFileTest, EveryKeyIsWrittenInItsFormForEachKindOfWrite) {
   const Row rows[] = {
       {NoteKey::kAlarm, CheckBoxText(content.alarm), "Alarm=1", "Alarm=1"},
       {NoteKey::kAlarmMusic, CheckBoxText(content.alarmMusic), "AlarmMusic=1", "AlarmMusic=1"},
-      {NoteKey::kDate, LineText(content.date), "Date=2005/07/30", "Date=2005/07/30"},
+      {NoteKey::kDate, LineText(content.date), "Date=2005/07/30 Alarm=0",
+       "Date=2005/07/30 Alarm=0"},
       {NoteKey::kTime0, LineText(content.time0), "Time0=\" 9\"", "Time0=\" 9\""},
       {NoteKey::kTime1, LineText(content.time1), "Time1=3 0", "Time1=3 0"},
       {NoteKey::kLeft, PositionText(left, alone), "Left=-15", "Left=-15"},
@@ -154,25 +155,6 @@ TEST_F(NoteFileTest, SaveAndLoadCyclesNeverGrowTheDetails) {
   }
 }
 
-TEST_F(NoteFileTest, DetailsThatLookLikeKeysOrSectionsComeBackUnchanged) {
-  NoteFileContent content;
-  content.title = "real";
-  content.details = "Title=x\r\n[abc]\r\nAlarm=Err\r\n[ZLT付箋紙プラグイン]\r\nLeft=5\r\ntxtData=y";
-  ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
-  const NoteFileValues values = Read();
-  EXPECT_EQ(values.title, "real");
-  EXPECT_EQ(values.left, 0);
-  EXPECT_EQ(values.alarm, 0);
-  EXPECT_EQ(values.details, content.details);
-
-  // Later single-key writes land among the keys, never in the details.
-  ASSERT_TRUE(WriteNoteKey(files_, kPath, NoteKey::kTitle, LineText("new")));
-  ASSERT_TRUE(WriteNoteKey(files_, kPath, NoteKey::kLeft, PositionText(77, NoteWrite::kOneKey)));
-  EXPECT_EQ(Read().title, "new");
-  EXPECT_EQ(Read().left, 77);
-  EXPECT_EQ(Read().details, content.details);
-}
-
 TEST_F(NoteFileTest, TitlesThatTheReaderWouldTrimUnquoteOrCutReadBackExactly) {
   NoteFileContent content;
   content.details = "body";
@@ -189,17 +171,14 @@ TEST_F(NoteFileTest, TitlesThatTheReaderWouldTrimUnquoteOrCutReadBackExactly) {
   }
 }
 
-TEST_F(NoteFileTest, TitleIsOneLineOnEveryWrite) {
-  EXPECT_EQ(OneLineTitle("a\r\nb\rc\nd\n\re"), "a b c d  e");
+TEST_F(NoteFileTest, FractionalPositionsAreWrittenAsSinglesAndRoundedOnReading) {
   NoteFileContent content;
-  content.title = "one\r\ntwo";
-  content.date = "2005/07/30\r\nAlarm=1";
+  content.left = 9120.5f;
+  content.top = 9121.5f;
   ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
-  EXPECT_EQ(Read().title, "one two");
-  EXPECT_EQ(Read().date, "2005/07/30 Alarm=1");
-  ASSERT_TRUE(WriteNoteKey(files_, kPath, NoteKey::kTitle, LineText("x\ry\nTop=5")));
-  EXPECT_EQ(Read().title, "x y Top=5");
-  EXPECT_EQ(Read().top, 0);
+  EXPECT_NE(Stored().find("Left=9120.5\r\nTop=9121.5\r\n"), std::string::npos);
+  EXPECT_EQ(Read().left, 9120);
+  EXPECT_EQ(Read().top, 9122);
 }
 
 TEST_F(NoteFileTest,
