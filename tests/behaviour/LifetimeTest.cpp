@@ -93,8 +93,8 @@ TEST_F(LifetimeTest, ForwardedRestoreAllOpensOnlyFilesWithoutAWindowAndLeavesHid
   EXPECT_FALSE(run.Ended());
 }
 
-// Every way a note window can be closed counts it out alike; the last one ends
-// the program, and a later restore-all starts afresh with every note.
+// Every way a note window can be closed saves it where it stands collapsed and counts it out
+// alike; the last one ends the program, and a later restore-all starts afresh with every note.
 TEST_F(LifetimeTest, EveryWayOfClosingCountsTheNoteOutAndTheLastEndsTheProgram) {
   enum class Way { Menu, CloseMessage, OtherProgram };
   for (const Way way : {Way::Menu, Way::CloseMessage, Way::OtherProgram}) {
@@ -118,8 +118,11 @@ TEST_F(LifetimeTest, EveryWayOfClosingCountsTheNoteOutAndTheLastEndsTheProgram) 
       EXPECT_EQ(Note(n), nullptr);
       ASSERT_EQ(run.Ended(), n == 2);
       EXPECT_TRUE(n == 2 || run.State().OpenNotes == 1);
+      // Saved where it stands collapsed, not where its details view stood.
+      EXPECT_EQ(ReadNoteFile(std::to_string(n - 1) + ".txt"),
+                NoteBytes("note" + std::to_string(n - 1), 9000, 600 * (n - 1),
+                          "closed " + std::to_string(n)));
     }
-    EXPECT_TRUE(FileHas("1.txt", "txtData=closed 2"));
     Stop(run);
     auto& again = Start("/*");
     EXPECT_EQ(again.State().OpenNotes, 2);
@@ -166,26 +169,6 @@ TEST_F(LifetimeTest, AFaultInMakingANoteIsNotTakenForARefusedWindow) {
   Program program(platform);
   EXPECT_THROW(instance.RunAsProcess([&] { program.Main(); }), std::logic_error);
   EXPECT_TRUE(desktop_.MessageBoxes().empty()) << "no notice of a refused window";
-}
-
-TEST_F(LifetimeTest, ANoteClosedWithItsDetailsOpenReopensWhereItStood) {
-  // Near the right edge (the screen is 28800 twips wide): the details view
-  // stands 3135 twips further left, which must not become the note's place.
-  WriteNoteFile("0.txt", NoteBytes("edge", 25440, 3000));
-  WriteNoteFile("1.txt", NoteBytes("other", 9000, 0));
-  for (int round = 0; round < 3; ++round) {
-    auto& run = Start("/*");
-    auto& note = MustNote(1);
-    EXPECT_EQ(note.Bounds(), (TwipsRect{25440, 3000, 3360, 480})) << "round " << round;
-    ShiftDoubleClickTitle(note);
-    TypeDetails(note, "round " + std::to_string(round));
-    if (round == 0) Choose(note, MenuItem::CloseNote);
-    if (round == 1) desktop_.RequestClose(note);
-    if (round == 2) desktop_.EndSession();
-    EXPECT_EQ(ReadNoteFile("0.txt"),
-              NoteBytes("edge", 25440, 3000, "round " + std::to_string(round)));
-    Stop(run);
-  }
 }
 
 TEST_F(LifetimeTest, ANoteSavedOrClosedAtTheLeftEdgeReopensAtTheEdge) {
