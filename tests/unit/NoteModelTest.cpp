@@ -119,15 +119,5 @@ TEST(NoteModelTest, TheAlarmStampAndWhetherASaveArmsIt) {
   EXPECT_EQ(model.shown.alarm.Stamp(), "年/月年//月0930");
 }
 
-TEST(NoteModelTest, ClosingTheDetailsGivesTheWindowTheOptionsTheyShow) {
-  NoteModel model;
-  EXPECT_EQ(model.applied, (DisplayOptions{false, false}));
-  EXPECT_EQ(model.shown.options, (DisplayOptions{true, true})) << "a new note starts ticked";
-  model.ApplyShownOptions();
-  EXPECT_EQ(model.applied, (DisplayOptions{true, true}));
-  EXPECT_TRUE(model.FileContent().inFront);
-  EXPECT_TRUE(model.FileContent().translucent);
-}
-
 }  // namespace
 }  // namespace zlt::note
