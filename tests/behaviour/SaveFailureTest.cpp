@@ -41,7 +41,7 @@ bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
 
-TEST_F(SaveFailure, SaveThatCannotWriteSaysWhyAndKeepsTheDetailsOpen) {
+TEST_F(SaveFailure, SaveThatCannotWriteOrFindAFreeNameSaysWhyAndKeepsTheDetailsOpen) {
   WriteNoteFile("5.txt", NoteBytes("other", 100, 100));
   auto& run = Start("/N");
   auto& note = TypedNote(run);
@@ -62,6 +62,18 @@ TEST_F(SaveFailure, SaveThatCannotWriteSaysWhyAndKeepsTheDetailsOpen) {
   EXPECT_EQ(Messages().size(), 1u);
   EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "5.txt"}));
   EXPECT_FALSE(note.Control(note::DetailsFrame).Visible());
+
+  // No free file name is a failure too.
+  const auto saved = ReadNoteFile("0.txt");
+  Start("/N");
+  Files(processes_.front()).TakeAllNames(DataFolder());
+  auto& second = TypedNote(run);
+  Save(second);
+  ASSERT_EQ(Messages().size(), 2u);
+  EXPECT_TRUE(Contains(Messages()[1], DataFolder()));
+  EXPECT_TRUE(Contains(Messages()[1], "32767.txt"));
+  EXPECT_TRUE(StillOpenWithText(second));
+  EXPECT_EQ(ReadNoteFile("0.txt"), saved);
 }
 
 TEST_F(SaveFailure, CloseThatCannotSaveKeepsTheNoteOpenWhicheverWayButDeleteRemovesIt) {
@@ -107,19 +119,6 @@ TEST_F(SaveFailure, CommandsThatMoveOrRestyleNotesSayOnceWhichCouldNotBeWritten)
     EXPECT_TRUE(Contains(messages[i], DataFolder() + "\\1.txt")) << messages[i];
   }
   EXPECT_EQ((std::vector{ReadNoteFile("0.txt"), ReadNoteFile("1.txt")}), before);
-}
-
-TEST_F(SaveFailure, NoFreeFileNameIsAFailureToo) {
-  WriteNoteFile("0.txt", NoteBytes("first", 100, 100));
-  auto& run = Start("/N");
-  Files(processes_.back()).TakeAllNames(DataFolder());
-  auto& note = TypedNote(run);
-  Save(note);
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_TRUE(Contains(Messages()[0], DataFolder()));
-  EXPECT_TRUE(Contains(Messages()[0], "32767.txt"));
-  EXPECT_TRUE(StillOpenWithText(note));
-  EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("first", 100, 100));
 }
 
 // At session end, when nothing may wait, only what no file holds goes to the recovery folder;
