@@ -108,20 +108,6 @@ TEST_F(NoteStorage, AUtf16NoteStaysUtf16OnEveryWriteAndATitle932CannotHoldMakesO
   EXPECT_EQ(ReadNoteFile("1.txt"), plain);
 }
 
-TEST_F(NoteStorage, TextCodePage932CannotHoldIsSavedAsUtf16AndComesBackWhole) {
-  auto& run = Start("/N");
-  auto& note = MustNote(1);
-  TypeTitle(note, "🍣 寿司");
-  TypeDetails(note, "한글 ♫\r\n");
-  Save(note);
-  EXPECT_EQ(ReadNoteFile("0.txt"), Utf16(NoteText("🍣 寿司", 25440, 0, "한글 ♫\r\n", 1, 1)));
-  Stop(run);
-
-  auto& again = Start("/*");
-  EXPECT_EQ(TitleOf(1), "🍣 寿司");
-  EXPECT_EQ(again.Controller().Notes()[0]->Model().shown.details, "한글 ♫\r\n");
-}
-
 TEST_F(NoteStorage, StartRemovesTemporariesOfSavesThatNeverFinished) {
   const auto stillRunning = OtherProgram();  // a process of this program, mid-save
   const std::string live = std::to_string(stillRunning->Id());
