@@ -106,6 +106,15 @@ TEST_F(NoteStorage, AUtf16NoteStaysUtf16OnEveryWriteAndATitle932CannotHoldMakesO
   EXPECT_EQ(ReadNoteFile("1.txt"), plain);
   desktop_.RequestClose(turned);
   EXPECT_EQ(ReadNoteFile("1.txt"), plain);
+
+  // A UTF-16 file of text code page 932 holds stays UTF-16 too.
+  WriteNoteFile("2.txt", Utf16(NoteText("寿司", 9000, 1800)));
+  Start("/*");
+  auto& third = MustNote(3);
+  ShiftDoubleClickTitle(third);
+  TypeDetails(third, "plain");
+  Save(third);
+  EXPECT_EQ(ReadNoteFile("2.txt"), Utf16(NoteText("寿司", 9000, 1800, "plain")));
 }
 
 TEST_F(NoteStorage, StartRemovesTemporariesOfSavesThatNeverFinished) {
