@@ -229,35 +229,6 @@ TEST(StoredAsUtf16, AFileStaysUtf16OrTakesATextCodePage932CannotHold) {
 
 constexpr std::string_view kPath = "C:\\ZLT\\user\\ZLTFusen.ini";
 
-// The result tells the writer what the file is now, so a note can stay UTF-16.
-TEST(WriteProfileString, SaysWhetherTheFileIsUtf16Now) {
-  const std::string sjis = "[s]\r\nk=\x95\x5c\r\n";  // k=表
-  const std::string utf16 = Utf16LeFileBytes("[s]\r\nk=表\r\n");
-  struct Case {
-    const char* why;
-    std::optional<std::string> before;
-    std::string value;
-    bool utf16;
-    std::string after;
-  };
-  const Case cases[] = {
-      {"932 holds it", sjis, "寿司", false, sjis + "n=\x8e\xf5\x8e\x69\r\n"},
-      {"932 cannot hold it", sjis, "한글", true, Utf16LeFileBytes("[s]\r\nk=表\r\nn=한글\r\n")},
-      {"no file yet", std::nullopt, "😀", true, Utf16LeFileBytes("[s]\r\nn=😀\r\n")},
-      {"a UTF-16 file stays so", utf16, "plain", true,
-       Utf16LeFileBytes("[s]\r\nk=表\r\nn=plain\r\n")},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.why);
-    test::MemoryFileSystem files;
-    if (c.before) files.files[std::string(kPath)] = *c.before;
-    const KeyWritten written = WriteProfileString(files, kPath, "s", "n", c.value);
-    EXPECT_TRUE(written);
-    EXPECT_EQ(written.utf16, c.utf16);
-    EXPECT_EQ(files.files[std::string(kPath)], c.after);
-  }
-}
-
 // A file that cannot be read is left alone; a write that fails turns no file UTF-16.
 TEST(WriteProfileString, LeavesAFileItCannotReadAloneAndReportsAFailedWrite) {
   for (const bool unreadable : {true, false}) {
