@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what building and testing need on Debian 12: compilers, GoogleTest, the MinGW-w64
-# cross compilers, Wine, Xvfb and the X tools, the Japanese fonts and the ja_JP.UTF-8 locale.
+# Installs what building and testing need on Debian 12: compilers, GoogleTest, clang-format, the
+# MinGW-w64 cross compilers, Wine, Xvfb and the X tools, the Japanese fonts and the ja_JP.UTF-8
+# locale.
 # Safe to run again: when everything is there it only checks, in well under a second.
 set -euo pipefail
 
@@ -9,7 +10,7 @@ packages=(
   mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick xserver-xephyr
   fonts-ipafont-gothic fonts-ipafont-mincho locales
-  clang libclang-rt-14-dev python3
+  clang libclang-rt-14-dev clang-format python3
 )
 
 as_root() {

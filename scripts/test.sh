@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Everything CI checks, from a fresh clone on Debian 12: installs the packages, builds the
-# linux, linux-asan and mingw presets and the release zip, then runs every test (unit, sim,
-# behaviour, fuzz, the zip's contents, and the real program under Wine) and the sanitizer run.
-# Exits non-zero if anything failed.
+# Everything CI checks, from a fresh clone on Debian 12: installs the packages, checks the
+# formatting, builds the linux, linux-asan and mingw presets and the release zip, then runs every
+# test (unit, sim, behaviour, fuzz, the zip's contents, and the real program under Wine) and the
+# sanitizer run. Exits non-zero if anything failed; ends by printing how large the tests are
+# against the code.
 set -uo pipefail
 
 cd "$(dirname "$0")/.." || exit 1
@@ -22,6 +23,12 @@ bash scripts/deps.sh || {
   echo "cannot go on without the packages"
   exit 1
 }
+
+# The checked-in .clang-format governs every C/C++ file; quick, so it runs before the builds.
+section "Formatting (clang-format)"
+find src tests tools bench -type f \( -name '*.c' -o -name '*.cc' -o -name '*.cpp' -o -name '*.cxx' \
+  -o -name '*.h' -o -name '*.hpp' \) -print0 | sort -z |
+  xargs -0 clang-format --dry-run --Werror || step_failed "formatting (clang-format)"
 
 # A failed build still leaves whatever did build: its tests run too, and the missing ones
 # show up as failures of their own.
@@ -64,6 +71,9 @@ if is_configured linux-asan; then
 else
   step_failed "tests in build/linux-asan (not configured)"
 fi
+
+section "Size of the tests"
+bash scripts/count_lines.sh || step_failed "counting lines"
 
 section "Summary"
 if ((${#failures[@]})); then

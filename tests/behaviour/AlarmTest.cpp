@@ -17,8 +17,9 @@ constexpr platform::Colour kReached = Rgb(192, 255, 192);
 const std::string kRelay = "C:\\Apps\\ZLTFusen\\vokrelay.exe";
 
 std::string AlarmNote(const std::string& title, const std::string& date, const std::string& hour,
-                      const std::string& minute, int music = 0, int left = 9000, int toumei = 0) {
-  auto bytes = NoteBytes(title, left, 600, "", 0, toumei);
+                      const std::string& minute, int music = 0, int left = 9000, int temae = 0,
+                      int toumei = 0) {
+  auto bytes = NoteBytes(title, left, 600, "", temae, toumei);
   const auto put = [&](const std::string& from, const std::string& to) {
     bytes.replace(bytes.find(from), from.size(), to);
   };
@@ -98,20 +99,8 @@ TEST_F(AlarmTest, TickingSetsTheFieldsWhoseTimeBoxesTakeTwoDigitsInRangeUntilUnt
   EXPECT_FALSE(note.Control(note::PickerPanel).Visible()) << "unticking closes the date picker";
 }
 
-TEST_F(AlarmTest, ANoteLoadedAfterItsMinuteTurnsGreenAndNeverFires) {
-  WriteNoteFile("0.txt", AlarmNote("past", "2026/12/07", "08", "59"));
-  WriteNoteFile("1.txt", AlarmNote("future", "2026/12/08", "09", "00"));
-  Start("/*");
-  EXPECT_EQ(Tab(MustNote(1)), kReached);
-  EXPECT_EQ(Tab(MustNote(2)), kBefore);
-  EXPECT_FALSE(MustNote(1).TimerRunning(note::AlarmTimer)) << "nothing to wait for";
-  desktop_.Advance(10min);
-  EXPECT_TRUE(desktop_.StartedProcesses().empty());
-  EXPECT_FALSE(DetailsOpen(MustNote(1)));
-}
-
-TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNote) {
-  WriteNoteFile("0.txt", AlarmNote("買い物", "2026/12/07", "09", "01", 1, 2000, 1));
+TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNoteAndCancelGivesBackItsOptions) {
+  WriteNoteFile("0.txt", AlarmNote("買い物", "2026/12/07", "09", "01", 1, 2000, 1, 1));
   auto& run = Start("/*");
   auto& note = MustNote(1);
   Choose(note, MenuItem::HideNote);
@@ -147,6 +136,13 @@ TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNote) {
   desktop_.Advance(5min);
   EXPECT_EQ(desktop_.StartedProcesses().size(), 2u);
   EXPECT_FALSE(note.TimerRunning(note::AlarmTimer));
+
+  // Cancel gives the note its own options back, in front and translucent, and so does its file.
+  Cancel(note);
+  EXPECT_TRUE(note.Topmost());
+  EXPECT_EQ(note.Alpha(), std::optional<std::uint8_t>(150));
+  desktop_.RequestClose(note);
+  EXPECT_TRUE(FileHas("0.txt", "Temae=1\r\nToumei=1\r\n"));
 }
 
 TEST_F(AlarmTest, OnlyALaterMinuteIsWatchedAndAnEmptyTitleAtADriveRootGivesItsCommandLine) {
@@ -166,12 +162,16 @@ TEST_F(AlarmTest, OnlyALaterMinuteIsWatchedAndAnEmptyTitleAtADriveRootGivesItsCo
   EXPECT_EQ(CommandLines()[0], "C:\\vokrelay.exe 付箋紙\"\"\"\"の設定時間になりました");
 }
 
+// A note loaded after its minute only turns green; a clock set forward or a sleep fires once,
+// and a clock set back waits again.
 TEST_F(AlarmTest, AClockSetForwardOrASleepFiresOnceAndAClockSetBackWaitsAgain) {
   WriteNoteFile("0.txt", AlarmNote("set", "2026/12/07", "10", "00"));
   WriteNoteFile("1.txt", AlarmNote("slept", "2026/12/07", "12", "00"));
   WriteNoteFile("2.txt", AlarmNote("again", "2026/12/07", "08", "00"));
   Start("/*");
+  EXPECT_EQ(Tab(MustNote(1)), kBefore);
   EXPECT_EQ(Tab(MustNote(3)), kReached);
+  EXPECT_FALSE(MustNote(3).TimerRunning(note::AlarmTimer)) << "nothing to wait for";
   desktop_.Advance(1s);
   desktop_.SetClock({2026, 12, 7, 10, 5, 0});
   EXPECT_EQ(CommandLines().size(), 1u);
@@ -183,7 +183,8 @@ TEST_F(AlarmTest, AClockSetForwardOrASleepFiresOnceAndAClockSetBackWaitsAgain) {
   EXPECT_NE(CommandLines()[1].find("\"\"slept\"\""), std::string::npos);
   desktop_.SetClock({2026, 12, 7, 15, 0, 0});
   desktop_.Advance(10min);
-  EXPECT_EQ(CommandLines().size(), 2u);
+  EXPECT_EQ(CommandLines().size(), 2u) << "the note loaded after its minute never fires";
+  EXPECT_FALSE(DetailsOpen(MustNote(3)));
 
   desktop_.SetClock({2026, 12, 7, 7, 59, 30});  // back before all three
   EXPECT_EQ(Tab(MustNote(3)), kBefore);
@@ -209,24 +210,6 @@ TEST_F(AlarmTest, NothingDuringTheFiringsYieldFiresItAgainAndAClosedNoteStillCal
   EXPECT_EQ(Note(2), nullptr);
   ASSERT_EQ(CommandLines().size(), 2u);
   EXPECT_NE(CommandLines()[1].find("\"\"gone\"\""), std::string::npos);
-}
-
-TEST_F(AlarmTest, FiringKeepsTheValuesCancelPutsBackAndAnOpenViewStaysPut) {
-  auto& note = StartWithNote(AlarmNote("old", "2026/12/07", "09", "01"));
-  ShiftDoubleClickTitle(note);
-  const auto open = note.Bounds();
-  TypeTitle(note, "draft");
-  desktop_.Advance(1min);
-  ASSERT_EQ(CommandLines().size(), 1u);
-  EXPECT_EQ(note.Bounds(), open);
-
-  TypeTitle(note, "later");
-  desktop_.Type(note, note::HourBox, "5");
-  Cancel(note);
-  EXPECT_EQ(Text(note, note::TitleBox), "draft");
-  EXPECT_EQ(Text(note, note::HourBox), "09");
-  EXPECT_EQ(Text(note, note::MinuteBox), "01");
-  EXPECT_EQ(note.Bounds(), (TwipsRect{9000, 600, 3360, 480}));
 }
 
 TEST_F(AlarmTest, CancelPutsBackAnUntickedAlarmAndAChangedHour) {
@@ -310,9 +293,7 @@ class AlarmCancelTest : public AlarmTest {
  protected:
   // A note in front and translucent whose alarm is due at 09:01.
   sim::SimForm& StartFrontNote() {
-    auto bytes = AlarmNote("front", "2026/12/07", "09", "01", 0, 9000, 1);
-    bytes.replace(bytes.find("Temae=0"), 7, "Temae=1");
-    return StartWithNote(bytes);
+    return StartWithNote(AlarmNote("front", "2026/12/07", "09", "01", 0, 9000, 1, 1));
   }
   void ExpectOptions(sim::SimForm& note, bool front, bool translucent) {
     EXPECT_FALSE(DetailsOpen(note));
@@ -327,19 +308,6 @@ class AlarmCancelTest : public AlarmTest {
                                      "\r\nToumei=" + (translucent ? "True" : "False") + "\r\n"));
   }
 };
-
-TEST_F(AlarmCancelTest, ACollapsedNoteKeepsItsOptionsAndItsFile) {
-  auto& note = StartFrontNote();
-  const auto stored = ReadNoteFile("0.txt");
-  desktop_.Advance(1min);
-  ASSERT_TRUE(DetailsOpen(note));
-  EXPECT_FALSE(note.Layered()) << "a firing note is opaque";
-  Cancel(note);
-  EXPECT_TRUE(note.Topmost());
-  EXPECT_EQ(note.Alpha(), std::optional<std::uint8_t>(150));
-  desktop_.RequestClose(note);
-  EXPECT_EQ(ReadNoteFile("0.txt"), stored);
-}
 
 TEST_F(AlarmCancelTest, OptionsSavedOffStayOffThoughTheDetailsOpenedWithThemOn) {
   auto& note = StartWithNote(NoteBytes("plain", 9000, 600, "", 1, 1));
@@ -357,14 +325,27 @@ TEST_F(AlarmCancelTest, OptionsSavedOffStayOffThoughTheDetailsOpenedWithThemOn) 
   ExpectOptions(note, false, false);
 }
 
+// A firing while the details are open keeps what they show then, options included, for Cancel
+// to put back; the open view stays put.
 TEST_F(AlarmCancelTest, AFiringWhileTheDetailsAreOpenKeepsWhatTheyShowThen) {
   auto& note = StartFrontNote();
   ShiftDoubleClickTitle(note);
+  const auto open = note.Bounds();
+  TypeTitle(note, "draft");
   desktop_.Click(note, note::InFrontCheck);  // unsaved when the alarm fires
   desktop_.Advance(1min);
   ASSERT_EQ(CommandLines().size(), 1u);
-  desktop_.Click(note, note::TranslucentCheck);  // after the firing: undone by cancel
+  EXPECT_EQ(note.Bounds(), open);
+
+  // After the firing: undone by cancel.
+  TypeTitle(note, "later");
+  desktop_.Type(note, note::HourBox, "5");
+  desktop_.Click(note, note::TranslucentCheck);
   Cancel(note);
+  EXPECT_EQ(Text(note, note::TitleBox), "draft");
+  EXPECT_EQ(Text(note, note::HourBox), "09");
+  EXPECT_EQ(Text(note, note::MinuteBox), "01");
+  EXPECT_EQ(note.Bounds(), (TwipsRect{9000, 600, 3360, 480}));
   ExpectOptions(note, false, true);
 }
 

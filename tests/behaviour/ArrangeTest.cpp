@@ -7,14 +7,6 @@ namespace {
 
 using manager::MenuItem;
 
-// The value of a key in a note file's bytes ("" when missing).
-std::string KeyValue(const std::string& file, const std::string& key) {
-  const auto at = file.find("\r\n" + key + "=");
-  if (at == std::string::npos) return "";
-  const auto start = at + key.size() + 3;
-  return file.substr(start, file.find("\r\n", start) - start);
-}
-
 class ArrangeTest : public FusenTest {
  protected:
   ArrangeTest() : FusenTest(SmallScreen()) {}
@@ -45,9 +37,9 @@ class ArrangeTest : public FusenTest {
       const auto bounds = MustNote(static_cast<int>(i) + 1).Bounds();
       EXPECT_EQ(bounds.left, left) << "note " << i + 1;
       EXPECT_EQ(bounds.top, top) << "note " << i + 1;
-      const auto file = ReadNoteFile(std::to_string(i) + ".txt");
-      EXPECT_EQ(KeyValue(file, "Left"), std::to_string(fileLeft.value_or(left))) << i << ".txt";
-      EXPECT_EQ(KeyValue(file, "Top"), std::to_string(top)) << i << ".txt";
+      const auto file = std::to_string(i) + ".txt";
+      EXPECT_EQ(StoredValue(file, "Left"), std::to_string(fileLeft.value_or(left))) << file;
+      EXPECT_EQ(StoredValue(file, "Top"), std::to_string(top)) << file;
     }
   }
 };
@@ -82,6 +74,13 @@ TEST_F(ArrangeTest, FromThisPositionStartsAtThePressedNoteInListOrder) {
   // Its Top 2000 is 133 1/3 pixels, so the window and the column start at 1995.
   Choose(MustNote(2), MenuItem::ArrangeFromThisNote);
   ExpectPlaces({{3000, 1995}, {3000, 2490}, {3000, 3000}});
+
+  // A note without a file moves, but no file appears.
+  Choose(MustNote(1), MenuItem::NewNote);  // empty, details open, no file yet
+  Choose(MustNote(1), MenuItem::ArrangeTopLeft);
+  EXPECT_EQ(MustNote(4).Bounds().left, 0);
+  EXPECT_EQ(MustNote(4).Bounds().top, 1005 + 495);
+  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt", "2.txt"}));
 }
 
 TEST_F(ArrangeTest, ANoteWithItsDetailsOpenSitsOnTheBottomEdgeByItsOwnHeight) {
@@ -97,16 +96,6 @@ TEST_F(ArrangeTest, ANoteWithItsDetailsOpenSitsOnTheBottomEdgeByItsOwnHeight) {
   EXPECT_EQ(MustNote(1).Bounds().width, 6495);  // still open
   // Its file records where it stands collapsed, 3135 twips right of its details view.
   ExpectPlaces({{8865, 6330, 12000}, {12000, 10545}, {12000, 10035}});
-}
-
-TEST_F(ArrangeTest, NotesWithoutAFileMoveButNoFileAppears) {
-  WriteNoteFile("0.txt", NoteBytes("a", 600, 9000));
-  Start("/*");
-  Choose(MustNote(1), MenuItem::NewNote);  // empty, details open, no file yet
-  Choose(MustNote(1), MenuItem::ArrangeTopLeft);
-  EXPECT_EQ(MustNote(2).Bounds().left, 0);
-  EXPECT_EQ(MustNote(2).Bounds().top, 495);
-  EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"});
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The alarm's date picker on a note: made when first opened, filled from the
 // calendar, navigated by month, and writing the date picked. Which cell holds
-// which day is the calendar's own test.
+// which day and colour is the calendar's own test.
 #include "FusenFixture.h"
 #include "note/DatePicker.h"
 
@@ -38,7 +38,9 @@ class DatePickerTest : public FusenTest {
   }
 };
 
-TEST_F(DatePickerTest, ItsWindowsAreMadeOnlyWhenItFirstOpens) {
+// Made only when first opened, it opens at the present month, moves by month and writes the day
+// clicked.
+TEST_F(DatePickerTest, OpensAtThePresentMonthMovesByMonthAndWritesTheDayClicked) {
   Start("/N");
   auto& note = MustNote(1);
   EXPECT_FALSE(note.HasControl(note::PickerPanel));
@@ -47,14 +49,7 @@ TEST_F(DatePickerTest, ItsWindowsAreMadeOnlyWhenItFirstOpens) {
   desktop_.Click(note, note::AlarmCheck);
   EXPECT_EQ(note.Controls().size(), before + 2 + 3 + 7 + 37 + 1);
   EXPECT_TRUE(Open(note));
-  EXPECT_EQ(note.Control(note::PickerPanel).Text(), "日付を指定して下さい");
-  EXPECT_EQ(note.Control(note::LastWeekdayLabel).Text(), "日");
-  EXPECT_EQ(note.Control(note::PickerCancelButton).Text(), "ｷｬﾝｾﾙ");
   EXPECT_TRUE(note.Control(FirstDayButton).Spec().graphical) << "day buttons show their colours";
-}
-
-TEST_F(DatePickerTest, OpensAtThePresentMonthMovesByMonthAndWritesTheDayClicked) {
-  auto& note = NoteWithPicker();
   EXPECT_EQ(Shown(note), "2026/12");
   // 2026/12/01 is a Tuesday: days 1 to 31 on buttons 2 to 32.
   const auto days = Days(note);
@@ -62,13 +57,6 @@ TEST_F(DatePickerTest, OpensAtThePresentMonthMovesByMonthAndWritesTheDayClicked)
   EXPECT_EQ(days.front(), "2:1");
   EXPECT_EQ(days.back(), "32:31");
   EXPECT_EQ(note.Control(FirstDayButton + 8).BackColour(), Rgb(192, 255, 192));  // the 7th
-  EXPECT_EQ(note.Control(FirstDayButton + 7).BackColour(), Rgb(255, 192, 192));  // Sunday the 6th
-
-  // The same month a year on has no green day.
-  ShowMonth(note, "2027/12/01");
-  for (int i = 0; i < 37; ++i) {
-    EXPECT_NE(note.Control(FirstDayButton + i).BackColour(), Rgb(192, 255, 192)) << i;
-  }
 
   // Next and previous month cross the year and write nothing.
   ShowMonth(note, "2005/12/25");

@@ -10,72 +10,54 @@ using manager::MenuItem;
 
 class DisplayOptionsTest : public FusenTest {
  protected:
-  // Three notes from their files, each with these display options.
-  Running& StartThreeNotes(int temae, int toumei) {
-    WriteNotes(3, temae, toumei);
-    return Start("/*");
-  }
   bool FileSays(int index, const std::string& line) {
     return ReadNoteFile(std::to_string(index) + ".txt").find("\r\n" + line + "\r\n") !=
            std::string::npos;
   }
-  note::NoteWindow& Window(Running& run, int number) {
-    return *run.Controller().Notes().at(static_cast<std::size_t>(number) - 1);
+  // Note n's window (off the taskbar in any case), its model and its file show these options.
+  void ExpectOptions(Running& run, int n, bool front, bool translucent) {
+    SCOPED_TRACE(n);
+    using sim::exstyle::kTopmost, sim::exstyle::kToolWindow, sim::exstyle::kLayered;
+    auto& form = MustNote(n);
+    EXPECT_EQ(form.Topmost(), front);
+    EXPECT_EQ(form.Alpha(), translucent ? std::optional<std::uint8_t>(150) : std::nullopt);
+    EXPECT_EQ(form.ExStyle(), (front ? kTopmost : 0) | kToolWindow | (translucent ? kLayered : 0));
+    EXPECT_EQ(run.Model(n).shown.options, (note::DisplayOptions{front, translucent}));
+    EXPECT_EQ(run.Model(n).applied, (note::DisplayOptions{front, translucent}));
+    EXPECT_TRUE(FileSays(n - 1, front ? "Temae=1" : "Temae=0"));
+    EXPECT_TRUE(FileSays(n - 1, translucent ? "Toumei=1" : "Toumei=0"));
   }
-};
-
-TEST_F(DisplayOptionsTest, InFrontAndTranslucentTakeOneNoteOutOfTheFrontAndMakeItTranslucent) {
-  auto& run = StartThreeNotes(1, 0);
-  desktop_.OpenForeignWindow(
-      {"another program", platform::FormStyle::Dialog, {0, 0, 3000, 3000}, std::nullopt});
-  Choose(MustNote(2), MenuItem::InFront);
-
-  EXPECT_FALSE(MustNote(2).Topmost());
-  EXPECT_FALSE(Window(run, 2).Model().applied.inFront);
-  EXPECT_FALSE(Window(run, 2).Model().shown.options.inFront);
-  EXPECT_TRUE(FileSays(1, "Temae=0"));
-  // The other two are above every normal window, the other program's too.
-  const auto z = desktop_.ZOrder();
-  ASSERT_GE(z.size(), 4u);
-  EXPECT_TRUE((z[0] == Note(1) && z[1] == Note(3)) || (z[0] == Note(3) && z[1] == Note(1)));
-  EXPECT_TRUE(MustNote(1).Topmost());
-  EXPECT_TRUE(MustNote(3).Topmost());
-  EXPECT_TRUE(FileSays(0, "Temae=1"));
-  EXPECT_TRUE(FileSays(2, "Temae=1"));
-
-  // And back in front.
-  Choose(MustNote(2), MenuItem::InFront);
-  EXPECT_TRUE(MustNote(2).Topmost());
-  EXPECT_TRUE(Window(run, 2).Model().applied.inFront);
-  EXPECT_TRUE(FileSays(1, "Temae=1"));
-
-  // Translucent and back, still off the taskbar.
-  using sim::exstyle::kTopmost, sim::exstyle::kToolWindow, sim::exstyle::kLayered;
-  ASSERT_EQ(MustNote(2).ExStyle(), kTopmost | kToolWindow);
-  Choose(MustNote(2), MenuItem::Translucent);
-  EXPECT_EQ(MustNote(2).Alpha(), std::optional<std::uint8_t>(150));
-  EXPECT_EQ(MustNote(2).ExStyle(), kTopmost | kToolWindow | kLayered);
-  EXPECT_TRUE(Window(run, 2).Model().shown.options.translucent);
-  EXPECT_TRUE(Window(run, 2).Model().applied.translucent);
-  EXPECT_TRUE(FileSays(1, "Toumei=1"));
-  EXPECT_FALSE(MustNote(1).Layered());
-
-  Choose(MustNote(2), MenuItem::Translucent);
-  EXPECT_FALSE(MustNote(2).Layered());
-  EXPECT_EQ(MustNote(2).ExStyle(), kTopmost | kToolWindow);
-  EXPECT_FALSE(Window(run, 2).Model().shown.options.translucent);
-  EXPECT_FALSE(Window(run, 2).Model().applied.translucent);
-  EXPECT_TRUE(FileSays(1, "Toumei=0"));
-}
-
-TEST_F(DisplayOptionsTest, AllNotesCommandsReachHiddenNotesAndNumbersNotGivenOutYet) {
-  auto& run = StartThreeNotes(0, 0);
-  Choose(MustNote(2), MenuItem::HideNote);
-
   struct Step {
     MenuItem item;
     bool front, translucent;
   };
+};
+
+TEST_F(DisplayOptionsTest, InFrontAndTranslucentChangeOnlyTheNoteTheMenuWasOpenedOn) {
+  auto& run = StartWithNotes(3, 1, 0);
+  desktop_.OpenForeignWindow(
+      {"another program", platform::FormStyle::Dialog, {0, 0, 3000, 3000}, std::nullopt});
+  const Step steps[] = {{MenuItem::InFront, false, false},
+                        {MenuItem::InFront, true, false},
+                        {MenuItem::Translucent, true, true},
+                        {MenuItem::Translucent, true, false}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(static_cast<int>(step.item));
+    Choose(MustNote(2), step.item);
+    ExpectOptions(run, 2, step.front, step.translucent);
+    ExpectOptions(run, 1, true, false);
+    ExpectOptions(run, 3, true, false);
+    if (step.front) continue;
+    // The other two are above every normal window, the other program's too.
+    const auto z = desktop_.ZOrder();
+    ASSERT_GE(z.size(), 4u);
+    EXPECT_TRUE((z[0] == Note(1) && z[1] == Note(3)) || (z[0] == Note(3) && z[1] == Note(1)));
+  }
+}
+
+TEST_F(DisplayOptionsTest, AllNotesCommandsReachHiddenNotesAndNumbersNotGivenOutYet) {
+  auto& run = StartWithNotes(3, 0, 0);
+  Choose(MustNote(2), MenuItem::HideNote);
   const Step steps[] = {
       {MenuItem::AllTranslucent, false, true},
       {MenuItem::AllInFront, true, true},
@@ -85,20 +67,7 @@ TEST_F(DisplayOptionsTest, AllNotesCommandsReachHiddenNotesAndNumbersNotGivenOut
   for (const auto& step : steps) {
     SCOPED_TRACE(static_cast<int>(step.item));
     Choose(MustNote(1), step.item);
-    for (int n = 1; n <= 3; ++n) {
-      auto& form = MustNote(n);
-      EXPECT_EQ(form.Topmost(), step.front) << n;
-      EXPECT_EQ(form.Alpha(), step.translucent ? std::optional<std::uint8_t>(150) : std::nullopt);
-      EXPECT_NE(form.ExStyle() & sim::exstyle::kToolWindow, 0u) << n;
-      EXPECT_EQ(Window(run, n).Model().shown.options,
-                (note::DisplayOptions{step.front, step.translucent}))
-          << n;
-      EXPECT_EQ(Window(run, n).Model().applied,
-                (note::DisplayOptions{step.front, step.translucent}))
-          << n;
-      EXPECT_TRUE(FileSays(n - 1, step.front ? "Temae=1" : "Temae=0")) << n;
-      EXPECT_TRUE(FileSays(n - 1, step.translucent ? "Toumei=1" : "Toumei=0")) << n;
-    }
+    for (int n = 1; n <= 3; ++n) ExpectOptions(run, n, step.front, step.translucent);
     EXPECT_FALSE(MustNote(2).Visible());
     EXPECT_EQ(run.State().NewNotesInFront, step.front);
     EXPECT_EQ(run.State().NewNotesTranslucent, step.translucent);
@@ -106,7 +75,7 @@ TEST_F(DisplayOptionsTest, AllNotesCommandsReachHiddenNotesAndNumbersNotGivenOut
 }
 
 TEST_F(DisplayOptionsTest, ANoteClosedWhileTheMenuClosesIsLeftAloneAndNothingElseChanges) {
-  StartThreeNotes(1, 1);
+  StartWithNotes(3, 1, 1);
   // Note 2 first; "隠れている付箋紙を表示" brings its file back as note 4.
   const std::pair<MenuItem, int> rounds[] = {{MenuItem::InFront, 2}, {MenuItem::Translucent, 4}};
   for (const auto& [item, number] : rounds) {
@@ -126,7 +95,7 @@ TEST_F(DisplayOptionsTest, ANoteClosedWhileTheMenuClosesIsLeftAloneAndNothingEls
 }
 
 TEST_F(DisplayOptionsTest, AnotherProgramsWindowWithTheSameCaptionIsNotTouched) {
-  StartThreeNotes(0, 0);
+  StartWithNotes(3, 0, 0);
   auto& impostor = desktop_.OpenForeignWindow(
       {note::NoteCaption(2), platform::FormStyle::Borderless, {0, 0, 3000, 480}, std::nullopt});
   ASSERT_EQ(desktop_.FindForm(note::NoteCaption(2)), &impostor);

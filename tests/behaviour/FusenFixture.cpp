@@ -92,6 +92,14 @@ std::string FusenTest::ReadNoteFile(const std::string& name) const {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+std::string FusenTest::StoredValue(const std::string& name, const std::string& key) const {
+  const auto bytes = ReadNoteFile(name);
+  const auto at = bytes.find("\n" + key + "=");
+  if (at == std::string::npos) return "(none)";
+  const auto begin = at + key.size() + 2;
+  return bytes.substr(begin, bytes.find("\r\n", begin) - begin);
+}
+
 std::vector<std::string> FusenTest::NoteFiles() const {
   std::vector<std::string> names;
   if (!fs::exists(DataDir())) return names;
@@ -140,6 +148,10 @@ bool FusenTest::MenuChecked(manager::MenuItem item) {
 }
 
 std::string Sjis(const std::string& utf8) { return platform::Utf8ToCp932(utf8); }
+
+std::string SettingsBytes(const std::string& kyuchaku) {
+  return Sjis("[ZLT付箋紙プラグイン]\r\nKyuchaku=" + kyuchaku + "\r\n");
+}
 
 std::string NoteBytes(const std::string& title, int left, int top, const std::string& details,
                       int temae, int toumei) {

@@ -42,6 +42,11 @@ class FusenTest : public ::testing::Test {
   Running& Start(const std::string& commandLine, std::string appFolder = "C:\\Apps\\ZLTFusen",
                  std::optional<std::string> userName = "taro");
 
+  // Starts with "/*" on a folder of WriteNotes' notes.
+  Running& StartWithNotes(int count, int temae = 0, int toumei = 0) {
+    WriteNotes(count, temae, toumei);
+    return Start("/*");
+  }
   // Starts with "/*" on a folder holding one note file of these bytes: its note.
   sim::SimForm& StartWithNote(const std::string& bytes) {
     WriteNoteFile("0.txt", bytes);
@@ -70,6 +75,8 @@ class FusenTest : public ::testing::Test {
   // Notes "note0"... in 0.txt... at 9000 twips, 600 apart down the screen.
   void WriteNotes(int count, int temae = 0, int toumei = 0);
   std::string ReadNoteFile(const std::string& name) const;
+  // The value of key in a note file ("(none)" when missing).
+  std::string StoredValue(const std::string& name, const std::string& key) const;
   bool FileHas(const std::string& name, const std::string& part) const {
     return ReadNoteFile(name).find(part) != std::string::npos;
   }
@@ -124,6 +131,9 @@ class FusenTest : public ::testing::Test {
 
 // Code page 932 bytes of a UTF-8 text.
 std::string Sjis(const std::string& utf8);
+
+// The settings file with this snap value, as the program writes it.
+std::string SettingsBytes(const std::string& kyuchaku);
 
 // A note file's text as the program writes it, before encoding.
 std::string NoteText(const std::string& title, int left, int top, const std::string& details = "",

@@ -58,11 +58,12 @@ class FaultyWindows final : public platform::IWindowSystem {
   int letThrough_;
 };
 
-TEST_F(LifetimeTest, RestoreAllThatLosesTheStartRaceStillOpensEveryNote) {
+// A restore-all forwarded to a running program, also one that lost the start race to a new
+// note, opens only the files without a window and leaves hidden notes hidden.
+TEST_F(LifetimeTest, ForwardedRestoreAllOpensOnlyFilesWithoutAWindowAndLeavesHiddenNotesHidden) {
   WriteNotes(3);
   auto& run = Start("/N");  // the new note's start came first
-  auto& second = Start("/*");
-  EXPECT_TRUE(second.Ended());
+  EXPECT_TRUE(Start("/*").Ended());
   ASSERT_EQ(run.State().LastNoteNumber, 4);
   EXPECT_EQ(run.State().OpenNotes, 4);
   EXPECT_TRUE(MustNote(1).Control(note::DetailsFrame).Visible()) << "the new note is untouched";
@@ -73,37 +74,32 @@ TEST_F(LifetimeTest, RestoreAllThatLosesTheStartRaceStillOpensEveryNote) {
   }
   EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\0.txt");
   EXPECT_EQ(desktop_.ActiveForm(), &MustNote(2));
-}
 
-TEST_F(LifetimeTest, ForwardedRestoreAllOpensOnlyFilesWithoutAWindowAndLeavesHiddenNotesHidden) {
-  WriteNotes(3);
-  auto& run = Start("/*");
-  Choose(MustNote(1), MenuItem::HideNote);
-  Choose(MustNote(2), MenuItem::CloseNote);
+  Choose(MustNote(2), MenuItem::HideNote);
+  Choose(MustNote(3), MenuItem::CloseNote);
   Start("/*");
-  EXPECT_FALSE(MustNote(1).Visible()) << "hidden notes stay hidden";
-  ASSERT_EQ(run.State().LastNoteNumber, 4) << "only the closed note opens again";
-  EXPECT_EQ(TitleOf(4), "note1");
-  EXPECT_EQ(run.State().OpenNotes, 3);
+  EXPECT_FALSE(MustNote(2).Visible()) << "hidden notes stay hidden";
+  ASSERT_EQ(run.State().LastNoteNumber, 5) << "only the closed note opens again";
+  EXPECT_EQ(TitleOf(5), "note1");
+  EXPECT_EQ(run.State().OpenNotes, 4);
 
   Start("/*");  // every file has its window: nothing happens
-  EXPECT_EQ(run.State().LastNoteNumber, 4);
-  EXPECT_FALSE(MustNote(1).Visible());
+  EXPECT_EQ(run.State().LastNoteNumber, 5);
+  EXPECT_FALSE(MustNote(2).Visible());
 
   std::filesystem::remove_all(DataDir());
   Start("/*");  // no note file at all: the running program does not end
-  EXPECT_EQ(run.State().LastNoteNumber, 4);
+  EXPECT_EQ(run.State().LastNoteNumber, 5);
   EXPECT_FALSE(run.Ended());
 }
 
-// Every way a note window can be closed counts it out alike; the last one ends
-// the program, and a later restore-all starts afresh with every note.
+// Every way a note window can be closed saves it where it stands collapsed and counts it out
+// alike; the last one ends the program, and a later restore-all starts afresh with every note.
 TEST_F(LifetimeTest, EveryWayOfClosingCountsTheNoteOutAndTheLastEndsTheProgram) {
   enum class Way { Menu, CloseMessage, OtherProgram };
   for (const Way way : {Way::Menu, Way::CloseMessage, Way::OtherProgram}) {
     SCOPED_TRACE(static_cast<int>(way));
-    WriteNotes(2);
-    auto& run = Start("/*");
+    auto& run = StartWithNotes(2);
     for (int n = 1; n <= 2; ++n) {
       auto& note = MustNote(n);
       ShiftDoubleClickTitle(note);
@@ -122,8 +118,11 @@ TEST_F(LifetimeTest, EveryWayOfClosingCountsTheNoteOutAndTheLastEndsTheProgram) 
       EXPECT_EQ(Note(n), nullptr);
       ASSERT_EQ(run.Ended(), n == 2);
       EXPECT_TRUE(n == 2 || run.State().OpenNotes == 1);
+      // Saved where it stands collapsed, not where its details view stood.
+      EXPECT_EQ(ReadNoteFile(std::to_string(n - 1) + ".txt"),
+                NoteBytes("note" + std::to_string(n - 1), 9000, 600 * (n - 1),
+                          "closed " + std::to_string(n)));
     }
-    EXPECT_TRUE(FileHas("1.txt", "txtData=closed 2"));
     Stop(run);
     auto& again = Start("/*");
     EXPECT_EQ(again.State().OpenNotes, 2);
@@ -133,9 +132,8 @@ TEST_F(LifetimeTest, EveryWayOfClosingCountsTheNoteOutAndTheLastEndsTheProgram) 
 }
 
 TEST_F(LifetimeTest, ARefusedNoteWindowIsReportedOnceAndTheProgramGoesOnWithTheRest) {
-  WriteNotes(4);
   desktop_.RefuseWindows(1, 2);  // the controller and note 1 come; note 2 is refused
-  auto& run = Start("/*");
+  auto& run = StartWithNotes(4);
   ASSERT_FALSE(run.Ended());
   ASSERT_EQ(desktop_.MessageBoxes().size(), 1u) << "one notice, not one per file";
   EXPECT_EQ(desktop_.MessageBoxes()[0].title, "ZLT付箋紙プラグイン");
@@ -173,26 +171,6 @@ TEST_F(LifetimeTest, AFaultInMakingANoteIsNotTakenForARefusedWindow) {
   EXPECT_TRUE(desktop_.MessageBoxes().empty()) << "no notice of a refused window";
 }
 
-TEST_F(LifetimeTest, ANoteClosedWithItsDetailsOpenReopensWhereItStood) {
-  // Near the right edge (the screen is 28800 twips wide): the details view
-  // stands 3135 twips further left, which must not become the note's place.
-  WriteNoteFile("0.txt", NoteBytes("edge", 25440, 3000));
-  WriteNoteFile("1.txt", NoteBytes("other", 9000, 0));
-  for (int round = 0; round < 3; ++round) {
-    auto& run = Start("/*");
-    auto& note = MustNote(1);
-    EXPECT_EQ(note.Bounds(), (TwipsRect{25440, 3000, 3360, 480})) << "round " << round;
-    ShiftDoubleClickTitle(note);
-    TypeDetails(note, "round " + std::to_string(round));
-    if (round == 0) Choose(note, MenuItem::CloseNote);
-    if (round == 1) desktop_.RequestClose(note);
-    if (round == 2) desktop_.EndSession();
-    EXPECT_EQ(ReadNoteFile("0.txt"),
-              NoteBytes("edge", 25440, 3000, "round " + std::to_string(round)));
-    Stop(run);
-  }
-}
-
 TEST_F(LifetimeTest, ANoteSavedOrClosedAtTheLeftEdgeReopensAtTheEdge) {
   WriteNoteFile("0.txt", NoteBytes("a", 1000, 0));
   auto& run = Start("/*");
@@ -228,7 +206,7 @@ TEST_F(LifetimeTest, ANoteOnNoMonitorReopensOnThePrimaryScreen) {
       {-3000, 3000, {-3000, 3000, 3360, 480}},  // partly on the screen: left alone
   };
   // Snap off: no tick brings them back later.
-  WriteNoteFile("ZLTFusen.ini", "[ZLT付箋紙プラグイン]\r\nKyuchaku=False\r\n");
+  WriteNoteFile("ZLTFusen.ini", SettingsBytes("False"));
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     WriteNoteFile(std::to_string(i) + ".txt", NoteBytes("n", cases[i].left, cases[i].top));
   }

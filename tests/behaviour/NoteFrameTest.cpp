@@ -83,32 +83,10 @@ TEST_F(FusenTest, EveryPressRecordsTheNoteThenMenuMoveOrPassThrough) {
   EXPECT_EQ(note.SystemMoveCount(), moves + 1);
 }
 
-TEST_F(FusenTest, OutlineFollowsTheSizeAndShiftDragMovesTheNoteAndStoresItsPlace) {
+// A plain click on the tab goes to the window beneath and the note comes back; the outline follows
+// the size; Shift+drag moves the note and stores its place.
+TEST_F(FusenTest, PlainClickPassesBeneathOutlineFollowsTheSizeAndShiftDragMovesTheNote) {
   auto& note = StartWithNote(FrontNote("moved"));
-  // The outline is remade for each size, in whole pixels.
-  EXPECT_EQ(note.Region(), (sim::RoundRegion{224, 32, 10}));
-  ShiftDoubleClickTitle(note);
-  EXPECT_EQ(note.Region(), (sim::RoundRegion{433, 346, 10}));
-  Save(note);
-  EXPECT_EQ(note.Region(), (sim::RoundRegion{224, 32, 10}));
-
-  desktop_.ScriptNextMove(100, -50);
-  PressTab(note, mouse::kLeft, shift::kShift);
-  EXPECT_EQ(note.Bounds(), (TwipsRect{kLeftTwips + 1500, kTopTwips - 750, 3360, 480}));
-  EXPECT_NE(ReadNoteFile("0.txt").find("Left=10500\r\nTop=2250\r\n"), std::string::npos);
-  EXPECT_NE(ReadNoteFile("0.txt").find(Sjis("Title=moved\r\n")), std::string::npos)
-      << "only the place changes";
-
-  // Held near the left edge, the note is pulled to it while still dragged,
-  // and the place stored is the pulled one.
-  desktop_.ScriptNextMove(-690, 0, std::chrono::milliseconds(600));
-  PressTab(note, mouse::kLeft, shift::kShift);
-  EXPECT_EQ(note.Bounds().left, 0);
-  EXPECT_NE(ReadNoteFile("0.txt").find("Left=0\r\n"), std::string::npos);
-}
-
-TEST_F(FusenTest, PlainClickOnTheTabReachesTheWindowBeneathAndTheNoteComesBack) {
-  auto& note = StartWithNote(FrontNote());
   auto& beneath = WindowBeneath({500, 150, 900, 300});
   const auto home = note.Bounds();
 
@@ -148,6 +126,27 @@ TEST_F(FusenTest, PlainClickOnTheTabReachesTheWindowBeneathAndTheNoteComesBack) 
   EXPECT_EQ(desktop_.InjectedMouse().size(), 8u);
   EXPECT_EQ(note.Bounds(), home);
   EXPECT_TRUE(note.Visible());
+
+  // The outline is remade for each size, in whole pixels.
+  EXPECT_EQ(note.Region(), (sim::RoundRegion{224, 32, 10}));
+  ShiftDoubleClickTitle(note);
+  EXPECT_EQ(note.Region(), (sim::RoundRegion{433, 346, 10}));
+  Save(note);
+  EXPECT_EQ(note.Region(), (sim::RoundRegion{224, 32, 10}));
+
+  desktop_.ScriptNextMove(100, -50);
+  PressTab(note, mouse::kLeft, shift::kShift);
+  EXPECT_EQ(note.Bounds(), (TwipsRect{kLeftTwips + 1500, kTopTwips - 750, 3360, 480}));
+  EXPECT_NE(ReadNoteFile("0.txt").find("Left=10500\r\nTop=2250\r\n"), std::string::npos);
+  EXPECT_NE(ReadNoteFile("0.txt").find(Sjis("Title=moved\r\n")), std::string::npos)
+      << "only the place changes";
+
+  // Held near the left edge, the note is pulled to it while still dragged,
+  // and the place stored is the pulled one.
+  desktop_.ScriptNextMove(-690, 0, std::chrono::milliseconds(600));
+  PressTab(note, mouse::kLeft, shift::kShift);
+  EXPECT_EQ(note.Bounds().left, 0);
+  EXPECT_NE(ReadNoteFile("0.txt").find("Left=0\r\n"), std::string::npos);
 }
 
 TEST_F(FusenTest, AClickPassesThroughEveryNoteInTheWay) {

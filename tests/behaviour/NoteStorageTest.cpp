@@ -79,56 +79,42 @@ TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
                                                    "memo.txt", "u.txt", "x.txt"}));
 }
 
-// A UTF-16 note stays UTF-16; a title code page 932 cannot hold turns a
-// code page 932 note into UTF-16.
+// A UTF-16 note stays UTF-16; a title code page 932 cannot hold turns a code page 932 note's
+// file UTF-16, and the write tells the note, so its next whole write keeps the file UTF-16 even
+// once the title is plain again.
 TEST_F(NoteStorage, AUtf16NoteStaysUtf16OnEveryWriteAndATitle932CannotHoldMakesOne) {
   const std::string original = Utf16(NoteText("한국어 😀", 9000, 600, "詳細 ✓"));
-  WriteNoteFile("1.txt", NoteBytes("寿司", 9000, 1200));
+  WriteNoteFile("1.txt", NoteBytes("寿司", 9000, 1200, "詳細"));
   auto& note = StartWithNote(original);
   EXPECT_EQ(TitleOf(1), "한국어 😀");
-  TypeTitle(MustNote(2), "寿司 🍣");
-  EXPECT_EQ(ReadNoteFile("1.txt"), Utf16(NoteText("寿司 🍣", 9000, 1200)));
-
   ShiftDoubleClickTitle(note);
   Save(note);
   EXPECT_EQ(ReadNoteFile("0.txt"), original);
-
   TypeTitle(note, "새 제목");
   EXPECT_EQ(ReadNoteFile("0.txt"), Utf16(NoteText("새 제목", 9000, 600, "詳細 ✓")));
   desktop_.RequestClose(note);
   EXPECT_EQ(ReadNoteFile("0.txt"), Utf16(NoteText("새 제목", 9000, 600, "詳細 ✓")));
-}
 
-// The title write that turns a code page 932 note's file UTF-16 tells the
-// note, so its next whole write keeps the file UTF-16 even once the title is
-// plain again.
-TEST_F(NoteStorage, ANoteATitleTurnedUtf16StaysUtf16AfterTheTitleIsPlainAgain) {
-  const std::string plain = Utf16(NoteText("寿司", 9000, 600, "詳細"));
-  auto& note = StartWithNote(NoteBytes("寿司", 9000, 600, "詳細"));
-  TypeTitle(note, "한글");
-  EXPECT_EQ(ReadNoteFile("0.txt"), Utf16(NoteText("한글", 9000, 600, "詳細")));
-  TypeTitle(note, "寿司");
-  EXPECT_EQ(ReadNoteFile("0.txt"), plain);
+  auto& turned = MustNote(2);
+  TypeTitle(turned, "寿司 🍣");
+  EXPECT_EQ(ReadNoteFile("1.txt"), Utf16(NoteText("寿司 🍣", 9000, 1200, "詳細")));
+  const std::string plain = Utf16(NoteText("寿司", 9000, 1200, "詳細"));
+  TypeTitle(turned, "寿司");
+  EXPECT_EQ(ReadNoteFile("1.txt"), plain);
+  ShiftDoubleClickTitle(turned);
+  Save(turned);
+  EXPECT_EQ(ReadNoteFile("1.txt"), plain);
+  desktop_.RequestClose(turned);
+  EXPECT_EQ(ReadNoteFile("1.txt"), plain);
 
-  ShiftDoubleClickTitle(note);
-  Save(note);
-  EXPECT_EQ(ReadNoteFile("0.txt"), plain);
-  desktop_.RequestClose(note);
-  EXPECT_EQ(ReadNoteFile("0.txt"), plain);
-}
-
-TEST_F(NoteStorage, TextCodePage932CannotHoldIsSavedAsUtf16AndComesBackWhole) {
-  auto& run = Start("/N");
-  auto& note = MustNote(1);
-  TypeTitle(note, "🍣 寿司");
-  TypeDetails(note, "한글 ♫\r\n");
-  Save(note);
-  EXPECT_EQ(ReadNoteFile("0.txt"), Utf16(NoteText("🍣 寿司", 25440, 0, "한글 ♫\r\n", 1, 1)));
-  Stop(run);
-
-  auto& again = Start("/*");
-  EXPECT_EQ(TitleOf(1), "🍣 寿司");
-  EXPECT_EQ(again.Controller().Notes()[0]->Model().shown.details, "한글 ♫\r\n");
+  // A UTF-16 file of text code page 932 holds stays UTF-16 too.
+  WriteNoteFile("2.txt", Utf16(NoteText("寿司", 9000, 1800)));
+  Start("/*");
+  auto& third = MustNote(3);
+  ShiftDoubleClickTitle(third);
+  TypeDetails(third, "plain");
+  Save(third);
+  EXPECT_EQ(ReadNoteFile("2.txt"), Utf16(NoteText("寿司", 9000, 1800, "plain")));
 }
 
 TEST_F(NoteStorage, StartRemovesTemporariesOfSavesThatNeverFinished) {
@@ -203,8 +189,7 @@ TEST_F(NoteStorage, NotesGoToTheVirtualStoreWhereTheApplicationFolderTakesNoWrit
 TEST_F(NoteStorage, NotesWindowsPutInTheVirtualStoreEarlierComeBackWithTheirSetting) {
   WriteHost(std::string(kStore) + "\\0.txt", NoteBytes("前から", 9000, 0));
   WriteHost(std::string(kStore) + "\\5.txt", NoteBytes("ある", 9000, 600));
-  WriteHost(std::string(kStore) + "\\ZLTFusen.ini",
-            Sjis("[ZLT付箋紙プラグイン]\r\nKyuchaku=False\r\n"));
+  WriteHost(std::string(kStore) + "\\ZLTFusen.ini", SettingsBytes("False"));
   prepareFiles_ = [](sim::SimFileSystem& files) {
     files.RefuseWrites("C:\\Apps\\ZLTFusen", "アクセスが拒否されました。");
   };

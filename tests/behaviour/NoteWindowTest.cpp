@@ -30,51 +30,48 @@ TEST_F(FusenTest, NewNoteOpensAtTheTopRightAndItsSaveWritesTheFileAndCollapses) 
   EXPECT_EQ(run.Model(1).applied, (note::DisplayOptions{true, true}));
 }
 
-TEST_F(FusenTest, NoteMadeFromTheMenuOpensBelowTheNotePressed) {
+// A note made from the menu opens below the note pressed, and new notes made below the same note
+// do not cover each other.
+TEST_F(FusenTest, NotesMadeFromTheMenuOpenBelowTheNotePressedWithoutCoveringEachOther) {
   WriteNoteFile("0.txt", NoteBytes("a", 9120, 1000));
   WriteNoteFile("1.txt", NoteBytes("b", 2000, 3000));
+  WriteNoteFile("2.txt", NoteBytes("low", 9120, 15000));
   auto& run = Start("/*");
-  Choose(MustNote(1), MenuItem::NewNote);
-  EXPECT_EQ(MustNote(3).Bounds(), (TwipsRect{9120 - 3135, 1500, 6495, 5190}));
+  for (int i = 0; i < 3; ++i) Choose(MustNote(1), MenuItem::NewNote);
+  EXPECT_EQ(MustNote(4).Bounds(), (TwipsRect{9120 - 3135, 1500, 6495, 5190}));
 
   // Saved with both options cleared: exactly the lines a plain note holds.
-  auto& third = MustNote(3);
-  TypeTitle(third, "a");
-  desktop_.Click(third, note::InFrontCheck);
-  desktop_.Click(third, note::TranslucentCheck);
-  Save(third);
-  EXPECT_EQ(ReadNoteFile("2.txt"), NoteBytes("a", 9120, 1500));
-  EXPECT_EQ(third.Bounds(), (TwipsRect{9120, 1500, 3360, 480}));
-  EXPECT_FALSE(third.Topmost());
-  EXPECT_EQ(run.Model(3).applied, (note::DisplayOptions{false, false}));
+  auto& fourth = MustNote(4);
+  TypeTitle(fourth, "a");
+  desktop_.Click(fourth, note::InFrontCheck);
+  desktop_.Click(fourth, note::TranslucentCheck);
+  Save(fourth);
+  EXPECT_EQ(ReadNoteFile("3.txt"), NoteBytes("a", 9120, 1500));
+  EXPECT_FALSE(fourth.Topmost());
+  EXPECT_EQ(run.Model(4).applied, (note::DisplayOptions{false, false}));
+  // 500 twips apart, at whole pixels of 15 twips.
+  const platform::Twips tops[] = {1500, 1995, 2505};
+  for (int n = 4; n <= 6; ++n) {
+    auto& note = MustNote(n);
+    TypeTitle(note, "new");
+    Save(note);
+    EXPECT_EQ(note.Bounds(), (TwipsRect{9120, tops[n - 4], 3360, 480})) << n;
+  }
 
   // Too close to the left edge: the details view stops at the edge. Windows
   // keep whole pixels: 3500 twips is 233 pixels at 15 twips each.
   Choose(MustNote(2), MenuItem::NewNote);
-  EXPECT_EQ(MustNote(4).Bounds(), (TwipsRect{0, 3495, 6495, 5190}));
-}
-
-TEST_F(FusenTest, NewNotesMadeBelowTheSameNoteDoNotCoverEachOther) {
-  WriteNoteFile("0.txt", NoteBytes("a", 9120, 1000));
-  WriteNoteFile("1.txt", NoteBytes("low", 9120, 15000));
-  Start("/*");
-  for (int i = 0; i < 3; ++i) Choose(MustNote(1), MenuItem::NewNote);
-  // 500 twips apart, at whole pixels of 15 twips.
-  const platform::Twips tops[] = {1500, 1995, 2505};
-  for (int n = 3; n <= 5; ++n) {
-    auto& note = MustNote(n);
-    TypeTitle(note, "new");
-    Save(note);
-    EXPECT_EQ(note.Bounds(), (TwipsRect{9120, tops[n - 3], 3360, 480})) << n;
-  }
+  EXPECT_EQ(MustNote(7).Bounds(), (TwipsRect{0, 3495, 6495, 5190}));
   // Below a note near the bottom, the second new note starts again at the top.
-  Choose(MustNote(2), MenuItem::NewNote);
-  Choose(MustNote(2), MenuItem::NewNote);
-  EXPECT_EQ(MustNote(6).Bounds().top, 15495);
-  EXPECT_EQ(MustNote(7).Bounds().top, 0);
+  Choose(MustNote(3), MenuItem::NewNote);
+  Choose(MustNote(3), MenuItem::NewNote);
+  EXPECT_EQ(MustNote(8).Bounds().top, 15495);
+  EXPECT_EQ(MustNote(9).Bounds().top, 0);
 }
 
-TEST_F(FusenTest, CancelOnABrandNewNoteClosesItWithoutAFile) {
+// Cancel closes a brand-new note without a file (and ends a program with nothing else to show);
+// a typed new note closed or logged off without saving is kept under a new name.
+TEST_F(FusenTest, NewNotesCancelledLeaveNoFileAndClosedOrLoggedOffAreKeptUnderANewName) {
   WriteNoteFile("0.txt", NoteBytes("keep", 9000, 0));
   auto& run = Start("/*");
   Choose(MustNote(1), MenuItem::NewNote);
@@ -84,12 +81,25 @@ TEST_F(FusenTest, CancelOnABrandNewNoteClosesItWithoutAFile) {
   EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"});
   EXPECT_FALSE(run.Ended());
 
+  Choose(MustNote(1), MenuItem::NewNote);
+  auto& note = MustNote(3);
+  TypeTitle(note, "typed, never saved");
+  EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"}) << "no file before a save";
+  desktop_.RequestClose(note);
+  ASSERT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt"}));
+  EXPECT_TRUE(FileHas("1.txt", "Title=typed, never saved\r\n"));
+  Choose(MustNote(1), MenuItem::NewNote);
+  TypeTitle(MustNote(4), "before logoff");
+  desktop_.EndSession();
+  EXPECT_TRUE(FileHas("2.txt", "Title=before logoff\r\n"));
+  EXPECT_FALSE(run.Ended());
+
   // The only note cancelled: the program has nothing left to show and ends.
   Stop(run);
   auto& only = Start("/N");
   Cancel(MustNote(1));
   EXPECT_TRUE(only.Ended());
-  EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"});
+  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt", "2.txt"}));
 }
 
 TEST_F(FusenTest, CancelAfterEditingPutsBackWhatTheDetailsOpenedWith) {
@@ -107,24 +117,6 @@ TEST_F(FusenTest, CancelAfterEditingPutsBackWhatTheDetailsOpenedWith) {
   EXPECT_EQ(note.Control(note::DetailsBox).Text(), "d");
   EXPECT_TRUE(FileHas("0.txt", "Title=old\r\n"));
   EXPECT_EQ(note.Bounds(), (TwipsRect{9000, 600, 3360, 480}));
-}
-
-TEST_F(FusenTest, TypedNoteClosedOrLoggedOffWithoutSavingIsKeptUnderANewName) {
-  WriteNoteFile("0.txt", NoteBytes("a", 9000, 600));
-  auto& run = Start("/*");
-  Choose(MustNote(1), MenuItem::NewNote);
-  auto& note = MustNote(2);
-  TypeTitle(note, "typed, never saved");
-  EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"}) << "no file before a save";
-  desktop_.RequestClose(note);
-  ASSERT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt"}));
-  EXPECT_TRUE(FileHas("1.txt", "Title=typed, never saved\r\n"));
-
-  Choose(MustNote(1), MenuItem::NewNote);
-  TypeTitle(MustNote(3), "before logoff");
-  desktop_.EndSession();
-  EXPECT_TRUE(FileHas("2.txt", "Title=before logoff\r\n"));
-  EXPECT_FALSE(run.Ended());
 }
 
 TEST_F(FusenTest, NotesNumberedAboveFiftyKeepTheirOwnOptions) {

@@ -41,7 +41,7 @@ bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
 
-TEST_F(SaveFailure, SaveThatCannotWriteSaysWhyAndKeepsTheDetailsOpen) {
+TEST_F(SaveFailure, SaveThatCannotWriteOrFindAFreeNameSaysWhyAndKeepsTheDetailsOpen) {
   WriteNoteFile("5.txt", NoteBytes("other", 100, 100));
   auto& run = Start("/N");
   auto& note = TypedNote(run);
@@ -62,6 +62,18 @@ TEST_F(SaveFailure, SaveThatCannotWriteSaysWhyAndKeepsTheDetailsOpen) {
   EXPECT_EQ(Messages().size(), 1u);
   EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "5.txt"}));
   EXPECT_FALSE(note.Control(note::DetailsFrame).Visible());
+
+  // No free file name is a failure too.
+  const auto saved = ReadNoteFile("0.txt");
+  Start("/N");
+  Files(processes_.front()).TakeAllNames(DataFolder());
+  auto& second = TypedNote(run);
+  Save(second);
+  ASSERT_EQ(Messages().size(), 2u);
+  EXPECT_TRUE(Contains(Messages()[1], DataFolder()));
+  EXPECT_TRUE(Contains(Messages()[1], "32767.txt"));
+  EXPECT_TRUE(StillOpenWithText(second));
+  EXPECT_EQ(ReadNoteFile("0.txt"), saved);
 }
 
 TEST_F(SaveFailure, CloseThatCannotSaveKeepsTheNoteOpenWhicheverWayButDeleteRemovesIt) {
@@ -109,47 +121,9 @@ TEST_F(SaveFailure, CommandsThatMoveOrRestyleNotesSayOnceWhichCouldNotBeWritten)
   EXPECT_EQ((std::vector{ReadNoteFile("0.txt"), ReadNoteFile("1.txt")}), before);
 }
 
-TEST_F(SaveFailure, NoFreeFileNameIsAFailureToo) {
-  WriteNoteFile("0.txt", NoteBytes("first", 100, 100));
-  auto& run = Start("/N");
-  Files(processes_.back()).TakeAllNames(DataFolder());
-  auto& note = TypedNote(run);
-  Save(note);
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_TRUE(Contains(Messages()[0], DataFolder()));
-  EXPECT_TRUE(Contains(Messages()[0], "32767.txt"));
-  EXPECT_TRUE(StillOpenWithText(note));
-  EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("first", 100, 100));
-}
-
-TEST_F(SaveFailure, SessionEndKeepsTheTextForTheNextStartToPointTo) {
-  auto& run = Start("/N");
-  TypedNote(run);
-  RefuseWrites();
-  desktop_.EndSession();
-  EXPECT_TRUE(Messages().empty()) << "nothing may wait at session end";
-  Stop(run);
-
-  const std::string kept = std::string(kRecovery) + "\\0.txt";
-  ASSERT_TRUE(std::filesystem::exists(Host(kept)));
-  EXPECT_TRUE(NoteFiles().empty());
-
-  // The next start says where; the one after says nothing more.
-  Stop(Start("/N"));
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_TRUE(Contains(Messages()[0], kept));
-  auto& third = Start("/N");
-  EXPECT_EQ(Messages().size(), 1u);
-
-  // What was kept is a whole note: put back, it opens with its text.
-  std::filesystem::copy_file(Host(kept), DataDir() / "0.txt");
-  third.Controller().ShowHidden();
-  ASSERT_EQ(third.Controller().Notes().size(), 2u);
-  EXPECT_EQ(third.Controller().Notes()[1]->Model().shown.title, "消えては困る");
-  EXPECT_EQ(third.Controller().Notes()[1]->Model().shown.details, "大事なこと\r\n");
-}
-
-TEST_F(SaveFailure, SessionEndSendsOnlyWhatNoFileHoldsToTheRecoveryFolder) {
+// At session end, when nothing may wait, only what no file holds goes to the recovery folder;
+// the next start says where, and what was kept is a whole note.
+TEST_F(SaveFailure, SessionEndSendsOnlyWhatNoFileHoldsToTheRecoveryFolderForTheNextStart) {
   auto& run = Start("/N");
   auto& saved = MustNote(1);
   TypeTitle(saved, "保存済み");
@@ -159,16 +133,29 @@ TEST_F(SaveFailure, SessionEndSendsOnlyWhatNoFileHoldsToTheRecoveryFolder) {
   TypedNote(run);
   run.instance->Files().RefuseWrites(DataFolder(), kDenied);
   desktop_.EndSession();
+  EXPECT_TRUE(Messages().empty()) << "nothing may wait at session end";
   Stop(run);
-
-  EXPECT_TRUE(Messages().empty());
   EXPECT_EQ(ReadNoteFile("0.txt"), savedBytes);
+  EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"});
   // Kept in order of the notes, each under the lowest free number.
-  std::ifstream kept(Host(std::string(kRecovery) + "\\0.txt"), std::ios::binary);
-  const std::string keptBytes{std::istreambuf_iterator<char>(kept), {}};
-  EXPECT_NE(keptBytes.find(Sjis("消えては困る")), std::string::npos) << keptBytes;
+  const std::string kept = std::string(kRecovery) + "\\0.txt";
+  ASSERT_TRUE(std::filesystem::exists(Host(kept)));
   EXPECT_FALSE(std::filesystem::exists(Host(std::string(kRecovery) + "\\1.txt")))
       << "the saved note is in its file already";
+
+  // The next start says where; the one after says nothing more.
+  Stop(Start("/N"));
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_TRUE(Contains(Messages()[0], kept));
+  auto& third = Start("/N");
+  EXPECT_EQ(Messages().size(), 1u);
+
+  // What was kept is a whole note: put back, it opens with its text.
+  std::filesystem::copy_file(Host(kept), DataDir() / "1.txt");
+  third.Controller().ShowHidden();
+  ASSERT_EQ(third.Controller().Notes().size(), 3u);
+  EXPECT_EQ(third.Controller().Notes()[2]->Model().shown.title, "消えては困る");
+  EXPECT_EQ(third.Controller().Notes()[2]->Model().shown.details, "大事なこと\r\n");
 }
 
 }  // namespace

@@ -13,10 +13,6 @@ using std::chrono::milliseconds;
 
 constexpr int kSnapTimer = SnapTick::SnapTimer;
 
-std::string Settings(const std::string& kyuchaku) {
-  return Sjis("[ZLT付箋紙プラグイン]\r\nKyuchaku=" + kyuchaku + "\r\n");
-}
-
 class SnapTest : public FusenTest {
  protected:
   explicit SnapTest(sim::DesktopConfig config = {}) : FusenTest(std::move(config)) {}
@@ -41,6 +37,9 @@ TEST_F(SnapTest, ANoteNearAnEdgeIsPulledFlushAtTheNextTickAndStoredLater) {
   EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("near", 150, 3000)) << "not written by the snap";
   desktop_.RequestClose(near);
   EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("near", 0, 3000));
+  EXPECT_FALSE(NoteFileExists("ZLTFusen.ini")) << "snap is on when the settings file says nothing";
+  Choose(MustNote(2), MenuItem::Snap);
+  EXPECT_EQ(ReadSettings(), SettingsBytes("False"));
 }
 
 class TwoMonitorSnapTest : public SnapTest {
@@ -53,16 +52,23 @@ class TwoMonitorSnapTest : public SnapTest {
   }
 };
 
-TEST_F(SnapTest, SnapOffOrHiddenNotesAreNeverMoved) {
-  WriteNoteFile("ZLTFusen.ini", Settings("False"));
+// The menu item toggles the check mark and the tick and stores the option; while it is off, or
+// while the note is hidden, the note stays where it is.
+TEST_F(SnapTest, SnapTogglesAndIsStoredAndSnapOffOrHiddenNotesAreNeverMoved) {
+  WriteNoteFile("ZLTFusen.ini", SettingsBytes("False"));
   WriteNoteFile("0.txt", NoteBytes("near", 150, 3000));
   auto& run = Start("/*");
+  auto& menu = run.Controller().NoteMenu();
+  const int item = manager::MenuId(MenuItem::Snap);
+  EXPECT_FALSE(menu.Checked(item));
   EXPECT_FALSE(ControllerForm(run).TimerRunning(kSnapTimer)) << "no tick while snap is off";
   desktop_.Advance(milliseconds(2000));
   EXPECT_EQ(MustNote(1).Bounds().left, 150);
 
   // On again: a hidden note is left alone, and with no note shown nothing ticks.
   Choose(MustNote(1), MenuItem::Snap);
+  EXPECT_TRUE(menu.Checked(item));
+  EXPECT_EQ(ReadSettings(), SettingsBytes("True"));
   EXPECT_TRUE(ControllerForm(run).TimerRunning(kSnapTimer));
   Choose(MustNote(1), MenuItem::HideNote);
   EXPECT_FALSE(MustNote(1).Visible());
@@ -73,30 +79,17 @@ TEST_F(SnapTest, SnapOffOrHiddenNotesAreNeverMoved) {
   EXPECT_TRUE(ControllerForm(run).TimerRunning(kSnapTimer));
   desktop_.Advance(milliseconds(500));
   EXPECT_EQ(MustNote(1).Bounds().left, 0);
-}
-
-TEST_F(SnapTest, SnapTogglesTheCheckMarkAndStoresItInTheSettingsFile) {
-  WriteNoteFile("0.txt", NoteBytes("n", 9000, 3000));
-  auto& run = Start("/*");
-  auto& menu = run.Controller().NoteMenu();
-  const int item = manager::MenuId(MenuItem::Snap);
-  EXPECT_TRUE(menu.Checked(item)) << "on when the settings file says nothing";
-  EXPECT_FALSE(NoteFileExists("ZLTFusen.ini"));
 
   Choose(MustNote(1), MenuItem::Snap);
   EXPECT_FALSE(menu.Checked(item));
-  EXPECT_EQ(ReadSettings(), Settings("False"));
+  EXPECT_EQ(ReadSettings(), SettingsBytes("False"));
   EXPECT_FALSE(ControllerForm(run).TimerRunning(kSnapTimer));
-  Choose(MustNote(1), MenuItem::Snap);
-  EXPECT_TRUE(menu.Checked(item));
-  EXPECT_EQ(ReadSettings(), Settings("True"));
-  EXPECT_TRUE(ControllerForm(run).TimerRunning(kSnapTimer));
 
   // Other lines of the file stay as they were; reading it is the start-up's test.
   WriteNoteFile("ZLTFusen.ini",
-                Sjis("; mine\r\n[ZLT付箋紙プラグイン]\r\nKyuchaku=True\r\nX=1\r\n"));
+                Sjis("; mine\r\n[ZLT付箋紙プラグイン]\r\nKyuchaku=False\r\nX=1\r\n"));
   Choose(MustNote(1), MenuItem::Snap);
-  EXPECT_EQ(ReadSettings(), Sjis("; mine\r\n[ZLT付箋紙プラグイン]\r\nKyuchaku=False\r\nX=1\r\n"));
+  EXPECT_EQ(ReadSettings(), Sjis("; mine\r\n[ZLT付箋紙プラグイン]\r\nKyuchaku=True\r\nX=1\r\n"));
 }
 
 TEST_F(TwoMonitorSnapTest, SnapsToTheInnerEdgeOrBackOntoThePrimaryScreen) {

@@ -7,7 +7,9 @@ namespace {
 using manager::MenuId;
 using manager::MenuItem;
 
-TEST_F(FusenTest, StartsWithNothingToShowEndAtOnceWithoutAWindow) {
+// Starts with nothing to show end at once without a window; the data folder is the user's name
+// beside the program, or DEFAULT.
+TEST_F(FusenTest, StartsWithNothingToShowEndAtOnceAndTheDataFolderIsTheUserNameOrDefault) {
   EXPECT_TRUE(Start("").Ended());
   EXPECT_TRUE(std::filesystem::is_directory(DataDir())) << "made even by a start that ends";
   WriteNoteFile("notes.TXT.bak", "x");  // no note file for "/*" to restore
@@ -15,9 +17,7 @@ TEST_F(FusenTest, StartsWithNothingToShowEndAtOnceWithoutAWindow) {
     EXPECT_TRUE(Start(line).Ended()) << line;
   }
   EXPECT_TRUE(desktop_.Forms().empty());
-}
 
-TEST_F(FusenTest, DataFolderIsTheUserNameBesideTheProgramOrDefault) {
   auto& atRoot = Start("/V", "C:\\", "hanako");
   EXPECT_EQ(atRoot.State().DataFolder, "C:\\hanako");
   EXPECT_TRUE(std::filesystem::is_directory(root_ / "hanako"));

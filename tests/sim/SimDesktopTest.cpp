@@ -1,8 +1,10 @@
 // The sim desktop keeps the promises of the window system the behaviour tests
-// rely on: z-order bands, whole pixels, timers in virtual time, popup menus,
-// hit testing, monitors and what a user can reach.
+// rely on: z-order bands, whole pixels, timers and the calendar in virtual time,
+// popup menus, hit testing, monitors, what a user can reach and input by position.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +20,7 @@ using platform::ControlKind;
 using platform::FormSpec;
 using platform::FormStyle;
 using platform::kFormItself;
+using platform::MouseInjection;
 using std::chrono::milliseconds;
 using test::FakeEvents;
 
@@ -176,6 +179,16 @@ TEST_F(SimDesktopTest, TimersFireInVirtualTimeOrderAcrossForms) {
   desktop_.Advance(milliseconds(800));
   EXPECT_EQ(fired, (Strings{"fast7@1400", "fast7@1800"}));
   EXPECT_FALSE(slow.TimerRunning(8));
+
+  // A tick can stop its timer; the window system's shortest interval applies.
+  int ticks = 0;
+  EventsOf(1).onTimer = [&](int) {
+    if (++ticks == 2) slow.StopTimer(1);
+  };
+  slow.StartTimer(1, 0);
+  EXPECT_EQ(slow.TimerInterval(1), 10);
+  desktop_.Advance(milliseconds(1000));
+  EXPECT_EQ(ticks, 2);
 }
 
 TEST_F(SimDesktopTest, AFormDestroyedInItsOwnTickStopsOnlyItsTimers) {
@@ -197,16 +210,32 @@ TEST_F(SimDesktopTest, AFormDestroyedInItsOwnTickStopsOnlyItsTimers) {
   EXPECT_EQ(Captions(desktop_.Forms()), Strings{"other"});
 }
 
-TEST_F(SimDesktopTest, ATickCanStopAndRestartTimers) {
-  SimForm& form = Make("f");
-  int ticks = 0;
-  EventsOf(0).onTimer = [&](int) {
-    if (++ticks == 2) form.StopTimer(1);
+// --- the calendar in virtual time ---------------------------------------------
+
+TEST(SimClock, AdvanceCarriesIntoMinutesDaysMonthsYearsAndLeapDays) {
+  struct Case {
+    platform::LocalTime start;
+    milliseconds step;
+    std::array<int, 7> after;  // year, month, day, hour, minute, second, weekday
   };
-  form.StartTimer(1, 0);  // the window system's shortest interval applies
-  EXPECT_EQ(form.TimerInterval(1), 10);
-  desktop_.Advance(milliseconds(1000));
-  EXPECT_EQ(ticks, 2);
+  const Case cases[] = {
+      {{2026, 12, 31, 23, 59, 58, 4}, milliseconds(999), {2026, 12, 31, 23, 59, 58, 4}},
+      {{2026, 12, 31, 23, 59, 58, 4}, milliseconds(1000), {2026, 12, 31, 23, 59, 59, 4}},
+      {{2026, 12, 31, 23, 59, 58, 4}, milliseconds(2000), {2027, 1, 1, 0, 0, 0, 5}},
+      {{2028, 2, 28, 12, 0, 0, 1}, std::chrono::hours(24), {2028, 2, 29, 12, 0, 0, 2}},
+      {{2028, 2, 28, 12, 0, 0, 1}, std::chrono::hours(48), {2028, 3, 1, 12, 0, 0, 3}},
+      {{2100, 2, 28, 0, 0, 0, 0}, std::chrono::hours(24), {2100, 3, 1, 0, 0, 0, 1}},  // no leap day
+  };
+  for (const auto& c : cases) {
+    DesktopConfig config;
+    config.start = c.start;
+    Desktop desktop(config);
+    desktop.Advance(c.step);
+    const platform::LocalTime t = desktop.Now();
+    EXPECT_EQ((std::array{t.year, t.month, t.day, t.hour, t.minute, t.second, t.weekday}), c.after)
+        << c.start.year << " + " << c.step.count() << " ms";
+    EXPECT_EQ(desktop.Ticks(), c.step.count());
+  }
 }
 
 // --- menus -------------------------------------------------------------------------
@@ -337,6 +366,82 @@ TEST_F(SimControlsTest, AUserCannotReachWhatIsHiddenOrDisabled) {
   // The system still reaches a hidden window.
   EXPECT_EQ(desktop_.RequestClose(form_), 0);
   EXPECT_EQ(Events().log, Strings{"close"});
+}
+
+// --- input by position and by character -------------------------------------------
+// Injected mouse events land on the window under the cursor, text boxes place the caret and
+// extend the selection as a plain edit control does, and a system move lasts as long as the
+// user holds the window.
+
+constexpr int kInputBox = 7;
+
+class SimInputTest : public SimDesktopTest {
+ protected:
+  // 300 x 100 pixels at 10, 10, with a text box over its right half.
+  SimInputTest() : form_(Make("target", 10, 10, 300, 100)) {
+    auto box = Spec(ControlKind::TextBox, kInputBox, kFormItself, "Shopping listABCXYZ");
+    box.bounds = {2250, 0, 2250, 1500};
+    form_.AddControl(box);
+    form_.SetVisible(true);
+  }
+  void Inject(MouseInjection what) { instance_.Platform().windows.InjectMouse(what); }
+  SimForm& form_;
+};
+
+TEST_F(SimInputTest, InjectedEventsWaitForDoEventsAndReachTheControlUnderTheCursor) {
+  desktop_.SetCursor({20, 20});    // on the bare window
+  Inject(MouseInjection::LeftUp);  // a release without a press makes no click
+  Inject(MouseInjection::LeftDown);
+  Inject(MouseInjection::LeftUp);
+  EXPECT_TRUE(EventsOf(0).log.empty()) << "input waits in the queue";
+  instance_.Platform().windows.DoEvents();
+  EXPECT_EQ(EventsOf(0).log, (std::vector<std::string>{"down -1 b1", "click -1"}));
+
+  // A second press on the same spot soon after is a double click.
+  Inject(MouseInjection::LeftDown);
+  Inject(MouseInjection::LeftUp);
+  instance_.Platform().windows.DoEvents();
+  EXPECT_EQ(EventsOf(0).log.back(), "dblclick -1");
+
+  EventsOf(0).log.clear();
+  desktop_.SetCursor({200, 20});  // over the text box
+  desktop_.Advance(milliseconds(600));
+  Inject(MouseInjection::LeftDown);
+  Inject(MouseInjection::LeftUp);
+  instance_.Platform().windows.DoEvents();
+  EXPECT_EQ(EventsOf(0).log, (std::vector<std::string>{"down 7 b1", "click 7"}));
+  ASSERT_EQ(desktop_.InjectedMouse().size(), 7u);
+  EXPECT_EQ(desktop_.InjectedMouse().back().target, form_.Handle());
+  EXPECT_EQ(desktop_.MouseDeliveries().back().controlId, kInputBox);
+
+  // Nothing under the cursor: recorded, delivered nowhere.
+  desktop_.SetCursor({1000, 1000});
+  Inject(MouseInjection::LeftDown);
+  instance_.Platform().windows.DoEvents();
+  EXPECT_EQ(desktop_.InjectedMouse().back().target, platform::kNoWindow);
+  EXPECT_EQ(EventsOf(0).log.size(), 2u);
+}
+
+TEST_F(SimInputTest, ShiftPressExtendsTheSelectionFromItsAnchorAsAPlainEditDoes) {
+  auto& box = form_.Control(kInputBox);
+  ASSERT_TRUE(desktop_.PressText(form_, kInputBox, 13, platform::shift::kShift));
+  EXPECT_EQ(box.SelectedText(), "Shopping list") << "from the start, where SetText left the caret";
+  EXPECT_EQ(box.Caret(), 13);
+  EXPECT_TRUE(box.HasFocus());
+  EXPECT_EQ(EventsOf(0).log.back(), "down 7 b1");
+
+  ASSERT_TRUE(desktop_.PressText(form_, kInputBox, 13));
+  EXPECT_EQ(box.SelectionLength(), 0);
+  EXPECT_EQ(box.CharacterFromPoint(3 * SimControl::kCharacterWidth + 10, 0), 3);
+}
+
+TEST_F(SimInputTest, TimersTickWhileTheUserHoldsAWindowInItsMoveLoop) {
+  form_.StartTimer(1, 500);
+  desktop_.ScriptNextMove(-5, 3, milliseconds(1200));
+  form_.RunSystemMove();
+  EXPECT_EQ(form_.RectPx(), (platform::PixelRect{5, 13, 305, 113}));
+  EXPECT_EQ(std::count(EventsOf(0).log.begin(), EventsOf(0).log.end(), "timer 1"), 2);
+  EXPECT_EQ(desktop_.Ticks(), 1200);
 }
 
 }  // namespace

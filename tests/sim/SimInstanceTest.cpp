@@ -82,28 +82,6 @@ TEST(SimInstanceEnd, AnEndedInstanceIsDeafAndItsWindowsAreGoneBeforeCleanup) {
   EXPECT_EQ(process.events[0]->log, Strings{"timer 1"});
 }
 
-TEST(SimInstanceEnd, RunAsProcessSwallowsTheEndAndFreesTheFirstInstanceClaim) {
-  Desktop desktop;
-  Process first(desktop);
-  Process second(desktop);
-  first.instance->RunAsProcess([&] {
-    EXPECT_TRUE(first.Platform().instance.ClaimFirstInstance());
-    EXPECT_TRUE(first.Platform().instance.ClaimFirstInstance());  // still its own
-  });
-  EXPECT_FALSE(second.Platform().instance.ClaimFirstInstance());
-  first.instance->RunAsProcess([&] { first.Platform().processes.EndNow(); });
-  EXPECT_TRUE(first.instance->Ended());
-  EXPECT_FALSE(second.instance->Ended());
-  EXPECT_FALSE(first.Platform().instance.ClaimFirstInstance());
-  EXPECT_TRUE(second.Platform().instance.ClaimFirstInstance());
-
-  // Destroying the holder frees the claim too.
-  Process third(desktop);
-  second.forms.clear();
-  second.instance.reset();
-  EXPECT_TRUE(third.Platform().instance.ClaimFirstInstance());
-}
-
 TEST(SimInstanceEnd, AnInstanceEndedWhileItWaitsNeverRunsOn) {
   // B's click handler forwards to A; A's handler closes B's other window,
   // whose close handler ends B. B's first handler is still on the stack then:

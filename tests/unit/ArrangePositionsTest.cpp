@@ -14,13 +14,10 @@ constexpr ArrangeArea kSmallScreen{15360, 11520, 3000, 2000};
 constexpr platform::Twips kW = 3360;  // collapsed
 constexpr platform::Twips kH = 480;
 
-TEST(ArrangePositions, TheMiddleRuleCentresEachNoteByItsOwnHeight) {
+TEST(ArrangePositions, TheMiddleRuleCentresEachNoteByItsOwnHeightAndKeepsHalvesExact) {
   // A note with its details open (6495 x 5190) third in the column.
   EXPECT_EQ(ArrangedPosition(ArrangeMode::MiddleLeft, kSmallScreen, 2, 6495, 5190),
             (ArrangedPlace{0, 5760 + 2595 + 500}));
-}
-
-TEST(ArrangePositions, MiddleRuleKeepsHalvesExact) {
   // An odd screen height (1025 pixels): halves of a twip are not rounded away
   // before the window takes the place.
   const ArrangeArea odd{28800, 15375, 0, 0};

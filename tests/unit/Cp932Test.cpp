@@ -1,7 +1,9 @@
-// Code page 932 policy beyond single characters: long and damaged input.
-// Random bytes are the fuzz target's.
+// Code page 932: the shared vector table (checked here against the iconv backend; the Windows
+// runner checks it against the system's own conversion), every byte and pair, long and damaged
+// input. Random bytes are the fuzz target's.
 #include <gtest/gtest.h>
 
+#include "cp932_vectors.h"
 #include "platform/Cp932.h"
 
 namespace zlt::platform {
@@ -18,6 +20,13 @@ void ExpectStableText(std::string_view bytes) {
 
 bool IsDuplicateRow(int lead) {
   return lead == 0x87 || lead == 0xED || lead == 0xEE || lead == 0xFA;
+}
+
+TEST(Cp932Conversion, EveryVectorConvertsAsTheTableSays) {
+  for (const test::Cp932Vector& vector : test::Cp932Vectors()) {
+    const auto problem = test::CheckCp932Vector(vector);
+    EXPECT_FALSE(problem.has_value()) << *problem;
+  }
 }
 
 TEST(Cp932Conversion, EveryByteAloneKeepsItsByte) {

@@ -160,27 +160,26 @@ TEST(IniTextSet, WritesAsWindowsPrivateProfilesDo) {
   EXPECT_EQ(ini.MultiLineValue("s"), "a\r\nx=1\r\n[abc]");
 }
 
-TEST(IniTextSet, DetailsLinesAreNeverTakenForKeys) {
+// The details value starts only at a line that begins with its key, runs to the end of the
+// section's text whatever its lines look like, and loses exactly one closing line break.
+TEST(IniTextMultiLineValue, StartsOnlyAtItsKeyAndLosesExactlyOneClosingCrLf) {
+  const std::pair<std::string, std::optional<std::string>> cases[] = {
+      {"[s]\r\nTitle=a txtData=b\r\n", std::nullopt},
+      {"[s]\r\n txtData=b\r\n", std::nullopt},
+      {"[s]\r\ntxtdata=b\r\n", std::nullopt},
+      {"txtData=b\r\n[s]\r\n", std::nullopt},
+      {"[s]\r\nTitle=a txtData=b\r\ntxtData=c\r\n", "c"},
+      {"[s]\r\ntxtData=", ""},
+      {"[s]\r\ntxtData=\r\n", ""},
+      {"[s]\r\ntxtData=\r\n\r\n", "\r\n"},
+      {"[s]\r\ntxtData=a\n", "a\n"},
+      {"[s]\r\ntxtData=a\r", "a\r"},
+      {"[s]\r\ntxtData= a \"b\" ", " a \"b\" "},
+  };
+  for (const auto& [text, value] : cases) EXPECT_EQ(Ini(text).MultiLineValue("s"), value) << text;
   const IniText ini = Ini("[s]\r\nAlarm=1\r\ntxtData=\r\nTitle=inside\r\n");
-  EXPECT_EQ(ini.Get("s", "Title"), std::nullopt);
+  EXPECT_EQ(ini.Get("s", "Title"), std::nullopt) << "details lines are never taken for keys";
   EXPECT_EQ(ini.Get("s", "txtData"), "");
-}
-
-TEST(IniTextMultiLineValue, OnlyALineThatBeginsWithTheKeyStartsIt) {
-  EXPECT_EQ(Ini("[s]\r\nTitle=a txtData=b\r\n").MultiLineValue("s"), std::nullopt);
-  EXPECT_EQ(Ini("[s]\r\n txtData=b\r\n").MultiLineValue("s"), std::nullopt);
-  EXPECT_EQ(Ini("[s]\r\ntxtdata=b\r\n").MultiLineValue("s"), std::nullopt);
-  EXPECT_EQ(Ini("txtData=b\r\n[s]\r\n").MultiLineValue("s"), std::nullopt);
-  EXPECT_EQ(Ini("[s]\r\nTitle=a txtData=b\r\ntxtData=c\r\n").MultiLineValue("s"), "c");
-}
-
-TEST(IniTextMultiLineValue, LosesExactlyOneClosingCrLf) {
-  EXPECT_EQ(Ini("[s]\r\ntxtData=").MultiLineValue("s"), "");
-  EXPECT_EQ(Ini("[s]\r\ntxtData=\r\n").MultiLineValue("s"), "");
-  EXPECT_EQ(Ini("[s]\r\ntxtData=\r\n\r\n").MultiLineValue("s"), "\r\n");
-  EXPECT_EQ(Ini("[s]\r\ntxtData=a\n").MultiLineValue("s"), "a\n");
-  EXPECT_EQ(Ini("[s]\r\ntxtData=a\r").MultiLineValue("s"), "a\r");
-  EXPECT_EQ(Ini("[s]\r\ntxtData= a \"b\" ").MultiLineValue("s"), " a \"b\" ");
 }
 
 // A reader that names no multi-line key (the settings file) takes every line
@@ -206,20 +205,18 @@ TEST(IniTextMultiLineValue, OnlyTheKeyTheReaderNamesRunsToTheEnd) {
   }
 }
 
+// A character 932 lacks survives; damaged UTF-16 (a lone high surrogate, an odd final byte)
+// gives replacement characters.
 TEST(IniTextUtf16, ReadsAndWritesBackAsUtf16WithEveryCharacter) {
-  // "[s]\r\nk=😀表\r\n" in UTF-16LE with its mark: a character 932 lacks survives.
+  // "[s]\r\nk=😀表\r\n" in UTF-16LE with its mark.
   const std::string utf16("\xFF\xFE[\0s\0]\0\r\0\n\0k\0=\0\x3D\xD8\x00\xDE\x68\x88\r\0\n\0", 26);
   IniText ini = Ini(utf16);
   EXPECT_EQ(ini.Get("s", "k"), "😀表");
   EXPECT_EQ(ini.Bytes(), utf16);
   ini.Set("s", "n", "ソ");
   EXPECT_EQ(ini.Bytes(), utf16 + std::string("n\0=\0\xBD\x30\r\0\n\0", 10));
-}
-
-TEST(IniTextUtf16, DamagedUtf16GivesReplacementCharacters) {
-  // A lone high surrogate and an odd final byte.
-  const IniText ini = Ini(std::string("\xFF\xFE[\0s\0]\0\n\0k\0=\0\x00\xD8x\0\n\0z", 21));
-  EXPECT_EQ(ini.Get("s", "k"), "\xEF\xBF\xBDx");
+  const IniText damaged = Ini(std::string("\xFF\xFE[\0s\0]\0\n\0k\0=\0\x00\xD8x\0\n\0z", 21));
+  EXPECT_EQ(damaged.Get("s", "k"), "\xEF\xBF\xBDx");
 }
 
 TEST(StoredAsUtf16, AFileStaysUtf16OrTakesATextCodePage932CannotHold) {
@@ -232,52 +229,23 @@ TEST(StoredAsUtf16, AFileStaysUtf16OrTakesATextCodePage932CannotHold) {
 
 constexpr std::string_view kPath = "C:\\ZLT\\user\\ZLTFusen.ini";
 
-// The result tells the writer what the file is now, so a note can stay UTF-16.
-TEST(WriteProfileString, SaysWhetherTheFileIsUtf16Now) {
-  const std::string sjis = "[s]\r\nk=\x95\x5c\r\n";  // k=表
-  const std::string utf16 = Utf16LeFileBytes("[s]\r\nk=表\r\n");
-  struct Case {
-    const char* why;
-    std::optional<std::string> before;
-    std::string value;
-    bool utf16;
-    std::string after;
-  };
-  const Case cases[] = {
-      {"932 holds it", sjis, "寿司", false, sjis + "n=\x8e\xf5\x8e\x69\r\n"},
-      {"932 cannot hold it", sjis, "한글", true, Utf16LeFileBytes("[s]\r\nk=表\r\nn=한글\r\n")},
-      {"no file yet", std::nullopt, "😀", true, Utf16LeFileBytes("[s]\r\nn=😀\r\n")},
-      {"a UTF-16 file stays so", utf16, "plain", true,
-       Utf16LeFileBytes("[s]\r\nk=表\r\nn=plain\r\n")},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.why);
+// A file that cannot be read is left alone; a write that fails turns no file UTF-16.
+TEST(WriteProfileString, LeavesAFileItCannotReadAloneAndReportsAFailedWrite) {
+  for (const bool unreadable : {true, false}) {
+    SCOPED_TRACE(unreadable);
     test::MemoryFileSystem files;
-    if (c.before) files.files[std::string(kPath)] = *c.before;
-    const KeyWritten written = WriteProfileString(files, kPath, "s", "n", c.value);
-    EXPECT_TRUE(written);
-    EXPECT_EQ(written.utf16, c.utf16);
-    EXPECT_EQ(files.files[std::string(kPath)], c.after);
+    if (unreadable) files.files[std::string(kPath)] = "[s]\r\nother=keep\r\n";
+    files.failReads = unreadable;
+    files.failWrites = !unreadable;
+    const KeyWritten written = WriteProfileString(files, kPath, "s", "k", "한글");
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(written.utf16);
+    if (unreadable) {
+      EXPECT_EQ(files.files.at(std::string(kPath)), "[s]\r\nother=keep\r\n");
+    } else {
+      EXPECT_FALSE(files.FileExists(kPath));
+    }
   }
-}
-
-TEST(WriteProfileString, LeavesAFileItCannotReadAlone) {
-  test::MemoryFileSystem files;
-  files.files[std::string(kPath)] = "[s]\r\nother=keep\r\n";
-  files.failReads = true;
-  const KeyWritten written = WriteProfileString(files, kPath, "s", "k", "한글");
-  EXPECT_FALSE(written);
-  EXPECT_FALSE(written.utf16);
-  EXPECT_EQ(files.files.at(std::string(kPath)), "[s]\r\nother=keep\r\n");
-}
-
-TEST(WriteProfileString, ReportsAFailedWrite) {
-  test::MemoryFileSystem files;
-  files.failWrites = true;
-  const KeyWritten written = WriteProfileString(files, kPath, "s", "k", "한글");
-  EXPECT_FALSE(written);
-  EXPECT_FALSE(written.utf16) << "no file was turned UTF-16";
-  EXPECT_FALSE(files.FileExists(kPath));
 }
 
 }  // namespace

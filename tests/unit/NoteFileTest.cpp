@@ -1,8 +1,11 @@
 // The note file: exact bytes of a full write, every key's form in both kinds
-// of write, reading back, single keys and the choice of a new file name. The bytes of a plain new
-// note are the behaviour tests' NoteBytes.
+// of write, reading back, single keys and the choice of a new file name; damaged and foreign
+// files read to a sound result and what is written back keeps the bytes that were not changed.
+// The bytes of a plain new note are the behaviour tests' NoteBytes; odd line breaks are the
+// profile reader's test.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sstream>
 
 #include "MemoryFileSystem.h"
@@ -40,27 +43,6 @@ class NoteFileTest : public ::testing::Test {
   test::MemoryFileSystem files_;
 };
 
-TEST_F(NoteFileTest, ShoppingNoteIsStoredAsTheseExactBytes) {
-  NoteFileContent content;
-  content.alarm = 1;
-  content.date = "2005/07/30";
-  content.time0 = "09";
-  content.time1 = "30";
-  content.left = 9120;
-  content.top = 1500;
-  content.inFront = true;
-  content.title = "買い物";
-  content.details = "牛乳\r\nパン";
-  ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
-  EXPECT_EQ(Stored(), std::string(kHeader) +
-                          "Alarm=1\r\nAlarmMusic=0\r\nDate=2005/07/30\r\nTime0=09\r\nTime1=30\r\n"
-                          "Left=9120\r\nTop=1500\r\nTemae=1\r\nToumei=0\r\n"
-                          "Title=\x94\x83\x82\xa2\x95\xa8\r\n"
-                          "txtData=\x8b\x8d\x93\xfb\r\n\x83\x70\x83\x93\r\n");
-
-  EXPECT_EQ(Fields(Read()), "1 0 2005/07/30 09 30 9120 1500 1 0 [買い物] [牛乳\r\nパン]");
-}
-
 // Every key in both kinds of write, from the same values: its line in a whole
 // write, and the line it leaves written alone into a file of other values.
 // Both read back alike; the display options are "1"/"0" in a whole write and
@@ -69,7 +51,7 @@ TEST_F(NoteFileTest, EveryKeyIsWrittenInItsFormForEachKindOfWrite) {
   const int left = -15, top = 16777217;  // a window's place; a single holds 16777216
   const NoteFileContent content{.alarm = 1,
                                 .alarmMusic = 1,
-                                .date = "2005/07/30",
+                                .date = "2005/07/30\r\nAlarm=0",
                                 .time0 = " 9",
                                 .time1 = "3\r\n0",
                                 .left = static_cast<float>(left),
@@ -87,7 +69,8 @@ TEST_F(NoteFileTest, EveryKeyIsWrittenInItsFormForEachKindOfWrite) {
   const Row rows[] = {
       {NoteKey::kAlarm, CheckBoxText(content.alarm), "Alarm=1", "Alarm=1"},
       {NoteKey::kAlarmMusic, CheckBoxText(content.alarmMusic), "AlarmMusic=1", "AlarmMusic=1"},
-      {NoteKey::kDate, LineText(content.date), "Date=2005/07/30", "Date=2005/07/30"},
+      {NoteKey::kDate, LineText(content.date), "Date=2005/07/30 Alarm=0",
+       "Date=2005/07/30 Alarm=0"},
       {NoteKey::kTime0, LineText(content.time0), "Time0=\" 9\"", "Time0=\" 9\""},
       {NoteKey::kTime1, LineText(content.time1), "Time1=3 0", "Time1=3 0"},
       {NoteKey::kLeft, PositionText(left, alone), "Left=-15", "Left=-15"},
@@ -172,25 +155,6 @@ TEST_F(NoteFileTest, SaveAndLoadCyclesNeverGrowTheDetails) {
   }
 }
 
-TEST_F(NoteFileTest, DetailsThatLookLikeKeysOrSectionsComeBackUnchanged) {
-  NoteFileContent content;
-  content.title = "real";
-  content.details = "Title=x\r\n[abc]\r\nAlarm=Err\r\n[ZLT付箋紙プラグイン]\r\nLeft=5\r\ntxtData=y";
-  ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
-  const NoteFileValues values = Read();
-  EXPECT_EQ(values.title, "real");
-  EXPECT_EQ(values.left, 0);
-  EXPECT_EQ(values.alarm, 0);
-  EXPECT_EQ(values.details, content.details);
-
-  // Later single-key writes land among the keys, never in the details.
-  ASSERT_TRUE(WriteNoteKey(files_, kPath, NoteKey::kTitle, LineText("new")));
-  ASSERT_TRUE(WriteNoteKey(files_, kPath, NoteKey::kLeft, PositionText(77, NoteWrite::kOneKey)));
-  EXPECT_EQ(Read().title, "new");
-  EXPECT_EQ(Read().left, 77);
-  EXPECT_EQ(Read().details, content.details);
-}
-
 TEST_F(NoteFileTest, TitlesThatTheReaderWouldTrimUnquoteOrCutReadBackExactly) {
   NoteFileContent content;
   content.details = "body";
@@ -207,19 +171,6 @@ TEST_F(NoteFileTest, TitlesThatTheReaderWouldTrimUnquoteOrCutReadBackExactly) {
   }
 }
 
-TEST_F(NoteFileTest, TitleIsOneLineOnEveryWrite) {
-  EXPECT_EQ(OneLineTitle("a\r\nb\rc\nd\n\re"), "a b c d  e");
-  NoteFileContent content;
-  content.title = "one\r\ntwo";
-  content.date = "2005/07/30\r\nAlarm=1";
-  ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
-  EXPECT_EQ(Read().title, "one two");
-  EXPECT_EQ(Read().date, "2005/07/30 Alarm=1");
-  ASSERT_TRUE(WriteNoteKey(files_, kPath, NoteKey::kTitle, LineText("x\ry\nTop=5")));
-  EXPECT_EQ(Read().title, "x y Top=5");
-  EXPECT_EQ(Read().top, 0);
-}
-
 TEST_F(NoteFileTest, FractionalPositionsAreWrittenAsSinglesAndRoundedOnReading) {
   NoteFileContent content;
   content.left = 9120.5f;
@@ -230,21 +181,12 @@ TEST_F(NoteFileTest, FractionalPositionsAreWrittenAsSinglesAndRoundedOnReading) 
   EXPECT_EQ(Read().top, 9122);
 }
 
-TEST_F(NoteFileTest, DisplayOptionsReadBothForms) {
-  const std::pair<std::string, bool> cases[] = {
-      {"Temae=True\r\n", true},  {"Temae=true\r\n", true},   {"Temae=1\r\n", true},
-      {"Temae=-1\r\n", true},    {"Temae=False\r\n", false}, {"Temae=0\r\n", false},
-      {"Temae=junk\r\n", false}, {"Temae=\r\n", false},      {"", false}};
-  for (const auto& [line, inFront] : cases) {
-    Store(std::string(kHeader) + "Alarm=0\r\n" + line);
-    EXPECT_EQ(Read().inFront, inFront) << line;
-  }
-}
-
-TEST_F(NoteFileTest, MissingValuesAndValuesThatDoNotConvertTakeTheirDefaults) {
+TEST_F(NoteFileTest,
+       MissingValuesAndValuesThatDoNotConvertTakeTheirDefaultsAndOptionsReadAsTruths) {
   Store(std::string(kHeader) +
-        "Alarm=yes\r\nAlarmMusic=70000\r\nLeft=far\r\nTop=1e12\r\nToumei=maybe\r\n");
-  EXPECT_EQ(Fields(Read()), "0 0 0000/00/00 00 00 0 0 0 0 [] (no details)");
+        "Alarm=yes\r\nAlarmMusic=70000\r\nLeft=far\r\nTop=1e12\r\nTemae=-1\r\nToumei=maybe\r\n");
+  // "-1" is how a number reads true, as TextToTruth takes it.
+  EXPECT_EQ(Fields(Read()), "0 0 0000/00/00 00 00 0 0 1 0 [] (no details)");
 }
 
 TEST_F(NoteFileTest, UnusableFilesReadAsNothing) {
@@ -276,6 +218,55 @@ TEST_F(NoteFileTest, ReadsTheFileOnce) {
   EXPECT_EQ(counting.reads, 1);
 }
 
+TEST_F(NoteFileTest, BinaryJunkReadsAsUnusableOrWithDefaults) {
+  std::mt19937 random(7);
+  std::uniform_int_distribution<int> byte(0, 255);
+  for (int round = 0; round < 100; ++round) {
+    std::string junk(round * 37, '\0');
+    for (char& c : junk) c = static_cast<char>(byte(random));
+    // Junk around a real header and key: the keys still read.
+    Store(junk + "\r\n" + std::string(kHeader) + "Alarm=1\r\n" + junk);
+    EXPECT_EQ(Read().alarm, 1);
+    Store(junk);
+    (void)ReadNoteFile(files_, kPath);  // whatever it finds, it must not crash
+  }
+}
+
+TEST_F(NoteFileTest, InvalidCodePage932BytesSurviveASingleKeyWrite) {
+  const std::string body = std::string(kHeader) +
+                           "Alarm=0\r\nTitle=\x80\xa0\xfd\xfe\xff\x85\x40 \x81\r\n"
+                           "txtData=\xff\x83\r\n\x85";
+  Store(body);
+  const auto values = Read();
+  // Rewriting the title with what was read keeps every byte of the file.
+  ASSERT_TRUE(WriteNoteKey(files_, kPath, NoteKey::kTitle, LineText(values.title)));
+  EXPECT_EQ(Stored(), body);
+  // So does a full write of what was read, the details included.
+  NoteFileContent content;
+  content.title = values.title;
+  content.details = values.details.value_or("");
+  ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
+  EXPECT_NE(Stored().find("Title=\x80\xa0\xfd\xfe\xff\x85\x40 \x81\r\n"), std::string::npos);
+  EXPECT_TRUE(Stored().ends_with("txtData=\xff\x83\r\n\x85\r\n"));
+}
+
+TEST_F(NoteFileTest, TenMegabyteFilesReadWhole) {
+  const std::string line = "\x94\x83\x82\xa2\x95\xa8 Title=[x]\r\n";  // 買い物: 6 bytes, 9 in UTF-8
+  std::string details;
+  while (details.size() < 10'000'000) details += line;
+  Store(std::string(kHeader) + "Alarm=0\r\nTitle=big\r\ntxtData=" + details + "\r\n");
+  const auto values = Read();
+  EXPECT_EQ(values.title, "big");
+  ASSERT_TRUE(values.details.has_value());
+  EXPECT_EQ(values.details->size(), details.size() / line.size() * (line.size() + 3));
+  ASSERT_TRUE(WriteNoteKey(files_, kPath, NoteKey::kLeft, PositionText(1, NoteWrite::kOneKey)));
+  EXPECT_EQ(Read().left, 1);
+
+  // One long line without breaks.
+  Store(std::string(kHeader) + "Alarm=1\r\nTitle=" + std::string(10'000'000, '\x83'));
+  EXPECT_EQ(Read().title.size(), 10'000'000u / 2 * 3);  // each 0x83 0x83 is "ャ"
+}
+
 TEST(NewNoteFilePath, TakesTheLowestNumberFreeInAnyCase) {
   test::MemoryFileSystem files;
   EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\0.txt");
@@ -287,19 +278,21 @@ TEST(NewNoteFilePath, TakesTheLowestNumberFreeInAnyCase) {
   EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\3.txt");
 }
 
-TEST(NewNoteFilePath, GivesUpRatherThanOverwriteWhenAllNumbersAreTaken) {
-  test::MemoryFileSystem files;
+// It never overwrites: it gives up when every number is taken, and checks each candidate even
+// when the listing misses it.
+TEST(NewNoteFilePath, GivesUpRatherThanOverwriteAndChecksEachCandidate) {
+  struct BlindListing : test::MemoryFileSystem {
+    bool blind = false;
+    std::vector<std::string> ListFiles(std::string_view folder) const override {
+      return blind ? std::vector<std::string>{} : MemoryFileSystem::ListFiles(folder);
+    }
+  } files;
   for (int n = 0; n <= 32767; ++n) files.files["C:\\ZLT\\user\\" + std::to_string(n) + ".txt"];
   EXPECT_EQ(NewNoteFilePath(files, kFolder), std::nullopt);
   files.files.erase("C:\\ZLT\\user\\32767.txt");
   EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\32767.txt");
-}
-
-TEST(NewNoteFilePath, ChecksEachCandidateEvenWhenTheListingMissesIt) {
-  struct BlindListing : test::MemoryFileSystem {
-    std::vector<std::string> ListFiles(std::string_view) const override { return {}; }
-  } files;
-  files.files["C:\\ZLT\\user\\0.txt"] = "";
+  files.files = {{"C:\\ZLT\\user\\0.txt", ""}};
+  files.blind = true;
   EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\1.txt");
 }
 

@@ -1,14 +1,11 @@
-// A note's model without a window: what a save writes of it, what Cancel
-// puts back, and what its alarm and options decide.
+// A note's model without a window: what Cancel puts back, and what its alarm and options
+// decide. What a save writes of it is the behaviour tests' (whole files compared byte for byte).
 #include <gtest/gtest.h>
 
-#include "MemoryFileSystem.h"
 #include "note/NoteModel.h"
 
 namespace zlt::note {
 namespace {
-
-constexpr std::string_view kPath = "C:\\ZLT\\user\\3.txt";
 
 ShownValues Shown(std::string title, std::string details, bool alarm = false) {
   ShownValues shown;
@@ -16,38 +13,6 @@ ShownValues Shown(std::string title, std::string details, bool alarm = false) {
   shown.details = std::move(details);
   shown.alarm.on = alarm;
   return shown;
-}
-
-// Every value of a full write differs from its default and from its
-// neighbours, so a value written under the wrong key shows.
-TEST(NoteModelTest, AFileReadIntoTheModelIsWrittenBackByteForByte) {
-  NoteFileContent written;
-  written.alarm = 1;
-  written.alarmMusic = 1;
-  written.date = "2027/01/31";
-  written.time0 = "07";
-  written.time1 = "45";
-  written.left = 5000;
-  written.top = 1200;
-  written.inFront = true;
-  written.translucent = false;
-  written.title = "買い物";
-  written.details = "牛乳\r\n\r\nパン";
-  for (const bool utf16 : {false, true}) {
-    SCOPED_TRACE(utf16);
-    written.utf16 = utf16;
-    test::MemoryFileSystem files;
-    files.files[std::string(kPath)] = NoteFileBytes(written);
-    const auto values = ReadNoteFile(files, kPath);
-    ASSERT_TRUE(values.has_value());
-    const auto model = NoteModel::FromFile(*values, std::string(kPath));
-    EXPECT_EQ(model.path, kPath);
-    EXPECT_EQ(model.utf16, utf16);
-    EXPECT_EQ(model.place, (NotePlace{5000, 1200}));
-    EXPECT_EQ(model.shown.options, (DisplayOptions{true, false}));
-    EXPECT_EQ(model.applied, model.shown.options) << "a note read from its file has its options";
-    EXPECT_EQ(NoteFileBytes(model.FileContent()), files.files[std::string(kPath)]);
-  }
 }
 
 TEST(NoteModelTest, ContentIsTextOtherThanSpacesOrAnAlarm) {
@@ -117,16 +82,6 @@ TEST(NoteModelTest, TheAlarmStampAndWhetherASaveArmsIt) {
   // A damaged date gives what its characters give, never half a character.
   model.shown.alarm.date = "年/月";
   EXPECT_EQ(model.shown.alarm.Stamp(), "年/月年//月0930");
-}
-
-TEST(NoteModelTest, ClosingTheDetailsGivesTheWindowTheOptionsTheyShow) {
-  NoteModel model;
-  EXPECT_EQ(model.applied, (DisplayOptions{false, false}));
-  EXPECT_EQ(model.shown.options, (DisplayOptions{true, true})) << "a new note starts ticked";
-  model.ApplyShownOptions();
-  EXPECT_EQ(model.applied, (DisplayOptions{true, true}));
-  EXPECT_TRUE(model.FileContent().inFront);
-  EXPECT_TRUE(model.FileContent().translucent);
 }
 
 }  // namespace
