@@ -18,9 +18,7 @@ struct ArrangeCommand {
 inline std::vector<ArrangeCommand> ArrangeCommands() {
   using manager::Controller;
   return {
-      {"arrange, top right",
-       [](Controller& c) { c.Arrange(manager::ArrangeMode::TopRight); },
-       {}},
+      {"arrange, top right", [](Controller& c) { c.Arrange(manager::ArrangeMode::TopRight); }, {}},
       {"arrange, bottom left",
        [](Controller& c) { c.Arrange(manager::ArrangeMode::BottomLeft); },
        {}},

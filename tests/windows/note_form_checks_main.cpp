@@ -233,12 +233,12 @@ void CheckDpiChange(HWND note, int from, int dpi, const DpiLook& expected) {
   Check(EqualRect(&look.regionBox, &expected.regionBox) != FALSE,
         "the outline's bounds are " + Describe(expected.regionBox) + at + ", not " +
             Describe(look.regionBox));
-  Check(EqualRect(&look.title, &expected.title) != FALSE,
-        "the title box stands at " + Describe(expected.title) + at + ", not " +
-            Describe(look.title));
-  Check(look.fontHeight == expected.fontHeight,
-        "the title box's font is " + std::to_string(expected.fontHeight) + at + ", not " +
-            std::to_string(look.fontHeight));
+  Check(
+      EqualRect(&look.title, &expected.title) != FALSE,
+      "the title box stands at " + Describe(expected.title) + at + ", not " + Describe(look.title));
+  Check(look.fontHeight == expected.fontHeight, "the title box's font is " +
+                                                    std::to_string(expected.fontHeight) + at +
+                                                    ", not " + std::to_string(look.fontHeight));
 }
 
 void CheckDpiChanges(HWND note) {
