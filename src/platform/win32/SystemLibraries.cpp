@@ -67,6 +67,13 @@ HINSTANCE ShellExecuteW(HWND owner, const wchar_t* verb, const wchar_t* file,
   return call(owner, verb, file, parameters, directory, show);
 }
 
+BOOL AdjustWindowRectForDpi(RECT* rect, DWORD style, DWORD exStyle, UINT dpi) {
+  using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  static const auto call = Bind<AdjustForDpi>(L"user32.dll", "AdjustWindowRectExForDpi");
+  if (call != nullptr) return call(rect, style, FALSE, exStyle, dpi);
+  return AdjustWindowRectEx(rect, style, FALSE, exStyle);
+}
+
 UINT DpiOfMonitor(HMONITOR monitor) {
   using GetDpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
   constexpr int kEffectiveDpi = 0;

@@ -30,6 +30,11 @@ HINSTANCE ShellExecuteW(HWND owner, const wchar_t* verb, const wchar_t* file,
                         const wchar_t* parameters, const wchar_t* directory, int show);
 int SHFileOperationW(SHFILEOPSTRUCTW* operation);
 
+// The frame a window of these styles has around its client area at a DPI
+// (AdjustWindowRectExForDpi, Windows 10 1607 and later); where the system has
+// no such call, the frame at the system's DPI.
+BOOL AdjustWindowRectForDpi(RECT* rect, DWORD style, DWORD exStyle, UINT dpi);
+
 // The monitor's own DPI (GetDpiForMonitor, MDT_EFFECTIVE_DPI, Windows 8.1 and
 // later); 0 where the system has no DPI per monitor.
 UINT DpiOfMonitor(HMONITOR monitor);

@@ -9,6 +9,7 @@
 #include "DebuggerTrace.h"
 #include "MenuItemDrawing.h"
 #include "MouseInput.h"
+#include "SystemLibraries.h"
 #include "Win32Text.h"
 
 namespace zlt::win32 {
@@ -89,8 +90,13 @@ Win32Form::Win32Form(Win32Context& context, const platform::FormSpec& spec,
   if (spec.style == platform::FormStyle::Dialog || spec.style == platform::FormStyle::ToolDialog) {
     // Dialogs are described by their client area: the frame goes around it,
     // the window's own corner stays where it was asked to be.
+    // On a monitor of another scale than the system's the frame is of that scale.
     const POINT corner{rect.left, rect.top};
-    AdjustWindowRectEx(&rect, styles.style, FALSE, styles.exStyle);
+    if (dpi_ == context_.dpi.y) {
+      AdjustWindowRectEx(&rect, styles.style, FALSE, styles.exStyle);
+    } else {
+      late::AdjustWindowRectForDpi(&rect, styles.style, styles.exStyle, static_cast<UINT>(dpi_));
+    }
     OffsetRect(&rect, corner.x - rect.left, corner.y - rect.top);
   }
   const std::wstring caption = ToWide(spec.caption);
