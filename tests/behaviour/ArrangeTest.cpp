@@ -9,14 +9,8 @@ using manager::MenuItem;
 
 class ArrangeTest : public FusenTest {
  protected:
-  ArrangeTest() : FusenTest(SmallScreen()) {}
-
-  static sim::DesktopConfig SmallScreen() {
-    sim::DesktopConfig config;
-    config.widthPx = 1024;
-    config.heightPx = 768;
-    return config;
-  }
+  ArrangeTest()
+      : FusenTest({.widthPx = 1024, .heightPx = 768, .monitors = {}, .monitorDpis = {}}) {}
 
   // Three collapsed notes scattered over the screen; note 2 stands at 3000, 2000.
   void StartThreeNotes() {

@@ -147,6 +147,15 @@ bool FusenTest::MenuChecked(manager::MenuItem item) {
   throw std::runtime_error("no such menu item");
 }
 
+std::vector<std::string> FusenTest::Delivered() {
+  std::vector<std::string> delivered;
+  for (const auto& delivery : desktop_.MouseDeliveries()) {
+    auto* form = desktop_.FormFromHandle(delivery.window);
+    delivered.push_back(delivery.what + " on " + (form ? form->Caption() : "?"));
+  }
+  return delivered;
+}
+
 std::string Sjis(const std::string& utf8) { return platform::Utf8ToCp932(utf8); }
 
 std::string SettingsBytes(const std::string& kyuchaku) {

@@ -120,8 +120,15 @@ class FusenTest : public ::testing::Test {
     desktop_.ChooseNextMenuItem(manager::MenuId(item));
     RightPress(note);
   }
+  // Chooses item on note and gives this answer to its question.
+  void Choose(sim::SimForm& note, manager::MenuItem item, platform::Answer answer) {
+    desktop_.AnswerNextMessageBox(answer);
+    Choose(note, item);
+  }
   // The check mark of item in the menu shown last.
   bool MenuChecked(manager::MenuItem item);
+  // The presses and clicks injected events made, oldest first, as "click on <caption>".
+  std::vector<std::string> Delivered();
 
   std::filesystem::path root_;
   sim::Desktop desktop_;

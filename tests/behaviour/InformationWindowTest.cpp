@@ -19,46 +19,33 @@ class InformationWindowTest : public FusenTest {
   }
 };
 
-// "OK" ends a program that has no note; every other way out only hides.
 TEST_F(InformationWindowTest, EveryWayOutEndsAProgramWithoutNotesAndOnlyHidesForAHiddenOne) {
   enum class Leave { Ok, CloseButton, Address };
-  struct Case {
-    const char* name;
-    bool hiddenNote;
-    Leave leave;
-    bool ends;
-  };
-  const Case cases[] = {
-      {"OK, no note", false, Leave::Ok, true},
-      {"OK, only a hidden note", true, Leave::Ok, false},
-      {"close button, no note", false, Leave::CloseButton, true},
-      {"close button, only a hidden note", true, Leave::CloseButton, false},
-      {"web address, no note", false, Leave::Address, true},
-      {"web address, only a hidden note", true, Leave::Address, false},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    std::filesystem::remove_all(DataDir());
-    if (c.hiddenNote) WriteNoteFile("0.txt", NoteBytes("kept", 9000, 600));
-    auto& run = Start(c.hiddenNote ? "/*" : "/S");
-    if (c.hiddenNote) {
-      Choose(MustNote(1), MenuItem::HideNote);
-      Start("/S");  // forwarded to the running program
+  for (const auto leave : {Leave::Ok, Leave::CloseButton, Leave::Address}) {
+    for (const bool hiddenNote : {false, true}) {
+      SCOPED_TRACE(static_cast<int>(leave) * 2 + hiddenNote);
+      std::filesystem::remove_all(DataDir());
+      if (hiddenNote) WriteNoteFile("0.txt", NoteBytes("kept", 9000, 600));
+      auto& run = Start(hiddenNote ? "/*" : "/S");
+      if (hiddenNote) {
+        Choose(MustNote(1), MenuItem::HideNote);
+        Start("/S");  // forwarded to the running program
+      }
+      auto& form = Info();
+      ASSERT_TRUE(form.Visible());
+      const auto opened = desktop_.OpenedAddresses().size();
+      if (leave == Leave::Ok) desktop_.Click(form, manager::InfoOkButton);
+      if (leave == Leave::CloseButton) desktop_.RequestClose(form);
+      if (leave == Leave::Address) desktop_.Click(form, manager::InfoWebAddress);
+      ASSERT_EQ(run.Ended(), !hiddenNote);
+      EXPECT_TRUE(!hiddenNote || !form.Visible());
+      if (hiddenNote) {
+        EXPECT_FALSE(MustNote(1).Visible());
+        EXPECT_EQ(run.State().OpenNotes, 1);
+      }
+      EXPECT_EQ(desktop_.OpenedAddresses().size() - opened, leave == Leave::Address ? 1u : 0u);
+      StopAll();
     }
-    auto& form = Info();
-    ASSERT_TRUE(form.Visible());
-    const auto opened = desktop_.OpenedAddresses().size();
-    if (c.leave == Leave::Ok) desktop_.Click(form, manager::InfoOkButton);
-    if (c.leave == Leave::CloseButton) desktop_.RequestClose(form);
-    if (c.leave == Leave::Address) desktop_.Click(form, manager::InfoWebAddress);
-    ASSERT_EQ(run.Ended(), c.ends);
-    EXPECT_TRUE(c.ends || !form.Visible());
-    if (c.hiddenNote) {
-      EXPECT_FALSE(MustNote(1).Visible());
-      EXPECT_EQ(run.State().OpenNotes, 1);
-    }
-    EXPECT_EQ(desktop_.OpenedAddresses().size() - opened, c.leave == Leave::Address ? 1u : 0u);
-    StopAll();
   }
   EXPECT_EQ(desktop_.OpenedAddresses().back(), manager::texts::kWebAddress);
 }

@@ -13,49 +13,11 @@ using platform::TwipsRect;
 
 using LifetimeTest = FusenTest;
 
-// The sim's window system, except that every form after the first letThrough
-// fails with an error that is no refusal: a fault of the program in making it.
-class FaultyWindows final : public platform::IWindowSystem {
+// A clock that fails with an error that is no refusal: a fault of the program
+// while making a note whose alarm reads it.
+class FaultyClock final : public platform::IClock {
  public:
-  FaultyWindows(platform::IWindowSystem& windows, int letThrough)
-      : windows_(windows), letThrough_(letThrough) {}
-
-  std::unique_ptr<platform::IForm> CreateForm(const platform::FormSpec& spec,
-                                              platform::IFormEvents& events) override {
-    if (letThrough_ == 0) throw std::logic_error("a fault in making a window");
-    --letThrough_;
-    return windows_.CreateForm(spec, events);
-  }
-  std::unique_ptr<platform::IPopupMenu> CreatePopupMenu(
-      const std::vector<platform::MenuItemSpec>& items) override {
-    return windows_.CreatePopupMenu(items);
-  }
-  platform::WindowHandle FindWindowByCaption(std::string_view caption) const override {
-    return windows_.FindWindowByCaption(caption);
-  }
-  long SendClose(platform::WindowHandle window) override { return windows_.SendClose(window); }
-  platform::Answer AskYesNo(std::string_view text, std::string_view title) override {
-    return windows_.AskYesNo(text, title);
-  }
-  void ShowNotice(std::string_view text, std::string_view title) override {
-    windows_.ShowNotice(text, title);
-  }
-  void DoEvents() override { windows_.DoEvents(); }
-  void RunMessageLoop() override { windows_.RunMessageLoop(); }
-  platform::ScreenMetrics Screen() const override { return windows_.Screen(); }
-  std::optional<platform::PixelRect> MonitorRectOf(platform::WindowHandle window) const override {
-    return windows_.MonitorRectOf(window);
-  }
-  bool ShiftDown() const override { return windows_.ShiftDown(); }
-  platform::PixelPoint CursorPos() const override { return windows_.CursorPos(); }
-  platform::WindowHandle WindowFromPoint(platform::PixelPoint point) const override {
-    return windows_.WindowFromPoint(point);
-  }
-  void InjectMouse(platform::MouseInjection what) override { windows_.InjectMouse(what); }
-
- private:
-  platform::IWindowSystem& windows_;
-  int letThrough_;
+  platform::LocalTime Now() const override { throw std::logic_error("a fault in making a note"); }
 };
 
 // A restore-all forwarded to a running program, also one that lost the start race to a new
@@ -157,15 +119,16 @@ TEST_F(LifetimeTest, ARefusedNoteWindowIsReportedOnceAndTheProgramGoesOnWithTheR
 }
 
 TEST_F(LifetimeTest, AFaultInMakingANoteIsNotTakenForARefusedWindow) {
-  WriteNotes(2);
+  auto bytes = NoteBytes("alarm", 9000, 0);
+  WriteNoteFile("0.txt", bytes.replace(bytes.find("Alarm=0"), 7, "Alarm=1"));
   sim::Instance::Config config;
   config.commandLine = "/*";
   config.hostRoot = root_.string();
   sim::Instance instance(desktop_, config);
   const platform::Platform& sim = instance.Platform();
-  FaultyWindows windows(sim.windows, 1);  // the controller comes; note 1 fails
-  platform::Platform platform{windows,   sim.files,    sim.processes,  sim.clock,
-                              sim.shell, sim.instance, sim.environment};
+  FaultyClock clock;
+  platform::Platform platform{sim.windows, sim.files,    sim.processes,  clock,
+                              sim.shell,   sim.instance, sim.environment};
   Program program(platform);
   EXPECT_THROW(instance.RunAsProcess([&] { program.Main(); }), std::logic_error);
   EXPECT_TRUE(desktop_.MessageBoxes().empty()) << "no notice of a refused window";

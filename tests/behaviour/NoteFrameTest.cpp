@@ -101,10 +101,7 @@ TEST_F(FusenTest, PlainClickPassesBeneathOutlineFollowsTheSizeAndShiftDragMovesT
   EXPECT_EQ(injected[0].what, MouseInjection::LeftUp);
   EXPECT_EQ(injected[1].what, MouseInjection::LeftDown);
   EXPECT_EQ(injected[2].what, MouseInjection::LeftUp);
-  ASSERT_EQ(desktop_.MouseDeliveries().size(), 2u);
-  EXPECT_EQ(desktop_.MouseDeliveries()[0].what, "down");
-  EXPECT_EQ(desktop_.MouseDeliveries()[1].what, "click");
-  EXPECT_EQ(desktop_.MouseDeliveries()[1].window, beneath.Handle());
+  EXPECT_EQ(Delivered(), (std::vector<std::string>{"down on beneath 1", "click on beneath 1"}));
   EXPECT_EQ(note.Bounds(), home);
   EXPECT_TRUE(note.Visible());
   EXPECT_TRUE(note.Enabled());
@@ -113,10 +110,9 @@ TEST_F(FusenTest, PlainClickPassesBeneathOutlineFollowsTheSizeAndShiftDragMovesT
   // A double click on the tab goes beneath as a double click.
   desktop_.Advance(std::chrono::milliseconds(1000));
   desktop_.DblClick(note, note::TabLabel);
-  ASSERT_EQ(desktop_.MouseDeliveries().size(), 5u);
-  EXPECT_EQ(desktop_.MouseDeliveries()[2].what, "down");
-  EXPECT_EQ(desktop_.MouseDeliveries()[3].what, "click");
-  EXPECT_EQ(desktop_.MouseDeliveries()[4].what, "dblclick");
+  EXPECT_EQ(Delivered(), (std::vector<std::string>{"down on beneath 1", "click on beneath 1",
+                                                   "down on beneath 1", "click on beneath 1",
+                                                   "dblclick on beneath 1"}));
   EXPECT_EQ(desktop_.InjectedMouse().size(), 8u);
   EXPECT_EQ(note.Bounds(), home);
 
@@ -156,13 +152,11 @@ TEST_F(FusenTest, AClickPassesThroughEveryNoteInTheWay) {
   auto& upper = MustNote(1);
   auto& lower = MustNote(2);
   desktop_.Activate(upper);
-  auto& beneath = WindowBeneath({500, 150, 900, 300});
+  WindowBeneath({500, 150, 900, 300});
   PressTab(upper, mouse::kLeft);
-  const auto& deliveries = desktop_.MouseDeliveries();
-  ASSERT_FALSE(deliveries.empty());
-  EXPECT_EQ(deliveries.front().window, lower.Handle());
-  EXPECT_EQ(deliveries.back().window, beneath.Handle());
-  EXPECT_EQ(deliveries.back().what, "click");
+  EXPECT_EQ(Delivered(),
+            (std::vector<std::string>{"down on " + lower.Caption(), "click on " + lower.Caption(),
+                                      "down on beneath 1", "click on beneath 1"}));
   EXPECT_TRUE(upper.Visible());
   EXPECT_TRUE(lower.Visible());
   EXPECT_EQ(lower.Bounds().left, kLeftTwips - 300);

@@ -77,16 +77,9 @@ TEST_F(FusenTest, ShowHiddenShowsHiddenNotesAndReopensOnlyClosedOnes) {
   EXPECT_EQ(run.State().LastNoteNumber, 6);
 }
 
-TEST_F(FusenTest, ShowHiddenWithAnEmptyFolderLeavesHiddenNotesHidden) {
-  auto& run = Start("/N");
-  TypeTitle(MustNote(1), "unsaved");
-  Choose(MustNote(1), MenuItem::HideNote);
-  Choose(MustNote(1), MenuItem::ShowHidden);
-  EXPECT_FALSE(MustNote(1).Visible());
-  EXPECT_EQ(run.State().LastNoteNumber, 1);
-}
-
-TEST_F(FusenTest, NoteWhoseFileWasDeletedBehindItsBackStaysOpen) {
+// A hidden note whose file was deleted behind its back is shown all the same; with no file left
+// in the folder, hidden notes stay hidden, one never saved too.
+TEST_F(FusenTest, ShowHiddenShowsANoteWhoseFileWasDeletedButNotIntoAnEmptyFolder) {
   WriteNotes(2);
   auto& run = Start("/*");
   Choose(MustNote(1), MenuItem::HideNote);
@@ -94,6 +87,14 @@ TEST_F(FusenTest, NoteWhoseFileWasDeletedBehindItsBackStaysOpen) {
   Choose(MustNote(2), MenuItem::ShowHidden);
   EXPECT_TRUE(MustNote(1).Visible());
   EXPECT_EQ(run.State().LastNoteNumber, 2);
+
+  Choose(MustNote(1), MenuItem::NewNote);
+  TypeTitle(MustNote(3), "unsaved");
+  Choose(MustNote(3), MenuItem::HideNote);
+  for (const char* name : {"0.txt", "1.txt"}) std::filesystem::remove(DataDir() / name);
+  run.Controller().ShowHidden();
+  EXPECT_FALSE(MustNote(3).Visible());
+  EXPECT_EQ(run.State().LastNoteNumber, 3);
 }
 
 }  // namespace

@@ -69,10 +69,9 @@ TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
   untouched();
   EXPECT_EQ(ReadNoteFile("3.txt"), NoteBytes("題3", 0, 495, "詳細", 1, 1));
 
-  desktop_.AnswerNextMessageBox(platform::Answer::Yes);
-  Choose(third, MenuItem::DeleteNote);  // its own file goes
-  desktop_.AnswerNextMessageBox(platform::Answer::Yes);
-  Choose(MustNote(5), MenuItem::DeleteNote);  // the binary it was opened from stays
+  Choose(third, MenuItem::DeleteNote, platform::Answer::Yes);  // its own file goes
+  Choose(MustNote(5), MenuItem::DeleteNote,
+         platform::Answer::Yes);  // the binary it was opened from stays
   desktop_.RequestClose(MustNote(1));
   untouched();
   EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt", "2.txt", "4.txt", "j.txt",
@@ -177,28 +176,15 @@ TEST_F(NoteStorage, NotesGoToTheVirtualStoreWhereTheApplicationFolderTakesNoWrit
     EXPECT_TRUE(std::filesystem::exists(Host(std::string(kStore) + "\\1.txt")));
     StopAll();
 
+    // The next start finds the notes and the setting put there.
+    WriteHost(std::string(kStore) + "\\ZLTFusen.ini", SettingsBytes("False"));
     auto& again = Start("/*");
     ASSERT_FALSE(again.Ended()) << "the saved notes did not keep the program running";
     ASSERT_EQ(again.State().LastNoteNumber, 2);
-    EXPECT_EQ(TitleOf(1), "ここに");
-    EXPECT_EQ(TitleOf(2), "二つ目");
+    EXPECT_EQ(TitleOf(1) + " " + TitleOf(2), "ここに 二つ目");
+    EXPECT_FALSE(again.Controller().NoteMenu().Checked(manager::MenuId(MenuItem::Snap)));
     StopAll();
   }
-}
-
-TEST_F(NoteStorage, NotesWindowsPutInTheVirtualStoreEarlierComeBackWithTheirSetting) {
-  WriteHost(std::string(kStore) + "\\0.txt", NoteBytes("前から", 9000, 0));
-  WriteHost(std::string(kStore) + "\\5.txt", NoteBytes("ある", 9000, 600));
-  WriteHost(std::string(kStore) + "\\ZLTFusen.ini", SettingsBytes("False"));
-  prepareFiles_ = [](sim::SimFileSystem& files) {
-    files.RefuseWrites("C:\\Apps\\ZLTFusen", "アクセスが拒否されました。");
-  };
-  auto& run = Start("/*");
-  ASSERT_FALSE(run.Ended()) << "the notes in the store were not found";
-  ASSERT_EQ(run.State().LastNoteNumber, 2);
-  EXPECT_EQ(TitleOf(1), "前から");
-  EXPECT_EQ(TitleOf(2), "ある");
-  EXPECT_FALSE(run.Controller().NoteMenu().Checked(manager::MenuId(MenuItem::Snap)));
 }
 
 // The end of the session writes what changed since a note's file was last

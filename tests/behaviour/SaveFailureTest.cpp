@@ -95,8 +95,7 @@ TEST_F(SaveFailure, CloseThatCannotSaveKeepsTheNoteOpenWhicheverWayButDeleteRemo
   EXPECT_TRUE(NoteFiles().empty());
 
   // Deleting it still removes it.
-  desktop_.AnswerNextMessageBox(platform::Answer::Yes);
-  Choose(note, MenuItem::DeleteNote);
+  Choose(note, MenuItem::DeleteNote, platform::Answer::Yes);
   EXPECT_TRUE(run.Ended());
 }
 

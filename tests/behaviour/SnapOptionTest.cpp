@@ -44,12 +44,8 @@ TEST_F(SnapTest, ANoteNearAnEdgeIsPulledFlushAtTheNextTickAndStoredLater) {
 
 class TwoMonitorSnapTest : public SnapTest {
  protected:
-  TwoMonitorSnapTest() : SnapTest(TwoMonitors()) {}
-  static sim::DesktopConfig TwoMonitors() {
-    sim::DesktopConfig config;
-    config.monitors = {{0, 0, 1920, 1080}, {1920, 0, 3200, 1024}};
-    return config;
-  }
+  TwoMonitorSnapTest()
+      : SnapTest({.monitors = {{0, 0, 1920, 1080}, {1920, 0, 3200, 1024}}, .monitorDpis = {}}) {}
 };
 
 // The menu item toggles the check mark and the tick and stores the option; while it is off, or

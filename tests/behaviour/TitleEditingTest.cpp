@@ -53,18 +53,15 @@ TEST_F(TitleEditingTest, ShiftClickThenKeysInsertThereAndEveryChangeIsStoredAtOn
 TEST_F(TitleEditingTest, PlainClicksAndEnterOnACollapsedTitleLeaveItAloneAndPassThrough) {
   auto& note = StartWithNote(NoteBytes("title", 9000, 3000, "", 1, 0));
   const auto stored = ReadNoteFile("0.txt");
-  auto& beneath = WindowBeneath({500, 150, 900, 300});
+  WindowBeneath({500, 150, 900, 300});
   desktop_.SetCursor(TitlePoint(note));
   desktop_.PressText(note, note::TitleBox, 2);
   desktop_.Click(note, note::TitleBox);
-  ASSERT_EQ(desktop_.MouseDeliveries().size(), 2u);
-  EXPECT_EQ(desktop_.MouseDeliveries()[1].what, "click");
-  EXPECT_EQ(desktop_.MouseDeliveries()[1].window, beneath.Handle());
+  EXPECT_EQ(Delivered(), (std::vector<std::string>{"down on beneath 1", "click on beneath 1"}));
 
   desktop_.Advance(std::chrono::milliseconds(1000));
   desktop_.DblClick(note, note::TitleBox);
-  EXPECT_EQ(desktop_.MouseDeliveries().back().what, "dblclick");
-  EXPECT_EQ(desktop_.MouseDeliveries().back().window, beneath.Handle());
+  EXPECT_EQ(Delivered().back(), "dblclick on beneath 1");
   desktop_.KeyDown(note, note::TitleBox, 13);
   EXPECT_FALSE(DetailsOpen(note));
   EXPECT_EQ(note.Bounds(), (TwipsRect{9000, 3000, 3360, 480}));
