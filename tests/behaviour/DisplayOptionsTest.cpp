@@ -19,7 +19,6 @@ class DisplayOptionsTest : public FusenTest {
     SCOPED_TRACE(n);
     using sim::exstyle::kTopmost, sim::exstyle::kToolWindow, sim::exstyle::kLayered;
     auto& form = MustNote(n);
-    EXPECT_EQ(form.Topmost(), front);
     EXPECT_EQ(form.Alpha(), translucent ? std::optional<std::uint8_t>(150) : std::nullopt);
     EXPECT_EQ(form.ExStyle(), (front ? kTopmost : 0) | kToolWindow | (translucent ? kLayered : 0));
     EXPECT_EQ(run.Model(n).shown.options, (note::DisplayOptions{front, translucent}));

@@ -78,6 +78,24 @@ TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
                                                    "memo.txt", "u.txt", "x.txt"}));
 }
 
+// A right press stores a note's options only when it has content to keep.
+TEST_F(NoteStorage, RightPressOrCloseOnANoteWithoutContentWritesNothing) {
+  const std::string bare = Sjis("[ZLT付箋紙プラグイン]\r\nAlarm=0\r\nLeft=100.0\r\n");
+  WriteNoteFile("0.txt", bare);
+  Start("/*");
+  RightPress(MustNote(1));
+  EXPECT_EQ(desktop_.Menus().size(), 1u);
+  EXPECT_EQ(ReadNoteFile("0.txt"), bare);
+
+  // Nor does a new note without a file: no file appears anywhere.
+  Choose(MustNote(1), MenuItem::NewNote);
+  TypeTitle(MustNote(2), "x");
+  RightPress(MustNote(2));
+  EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"});
+  desktop_.RequestClose(MustNote(1));
+  EXPECT_EQ(ReadNoteFile("0.txt"), bare);
+}
+
 // A UTF-16 note stays UTF-16; a title code page 932 cannot hold turns a code page 932 note's
 // file UTF-16, and the write tells the note, so its next whole write keeps the file UTF-16 even
 // once the title is plain again.
