@@ -72,8 +72,7 @@ TEST_F(ArrangeTest, FromThisPositionStartsAtThePressedNoteInListOrder) {
   // A note without a file moves, but no file appears.
   Choose(MustNote(1), MenuItem::NewNote);  // empty, details open, no file yet
   Choose(MustNote(1), MenuItem::ArrangeTopLeft);
-  EXPECT_EQ(MustNote(4).Bounds().left, 0);
-  EXPECT_EQ(MustNote(4).Bounds().top, 1005 + 495);
+  EXPECT_EQ(MustNote(4).Bounds(), (platform::TwipsRect{0, 1005 + 495, 6495, 5190}));
   EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt", "2.txt"}));
 }
 
@@ -82,12 +81,8 @@ TEST_F(ArrangeTest, ANoteWithItsDetailsOpenSitsOnTheBottomEdgeByItsOwnHeight) {
   ShiftDoubleClickTitle(MustNote(1));
   ASSERT_EQ(MustNote(1).Bounds().height, 5190);
   Choose(MustNote(3), MenuItem::ArrangeBottomRight);
-  // Its bottom edge on the screen's, overlapping the two stacked above it.
-  const auto open = MustNote(1).Bounds();
-  EXPECT_EQ(open.left, 8865);
-  EXPECT_EQ(open.top + open.height, 11520);
-  EXPECT_GT(open.top + open.height, MustNote(2).Bounds().top);
-  EXPECT_EQ(MustNote(1).Bounds().width, 6495);  // still open
+  // Still open, its bottom edge on the screen's (11520), overlapping the two stacked above it.
+  EXPECT_EQ(MustNote(1).Bounds(), (platform::TwipsRect{8865, 11520 - 5190, 6495, 5190}));
   // Its file records where it stands collapsed, 3135 twips right of its details view.
   ExpectPlaces({{8865, 6330, 12000}, {12000, 10545}, {12000, 10035}});
 }
