@@ -45,6 +45,20 @@ class AlarmTest : public FusenTest {
     return relay + " 付箋紙\"\"" + title + "\"\"の設定時間になりました";
   }
   using Lines = std::vector<std::string>;
+  // Cancel after a firing puts back the options the note showed when it fired,
+  // whichever way its details came to be open, and the window and file follow.
+  void ExpectOptionsAfterCancel(sim::SimForm& note, bool front, bool translucent) {
+    EXPECT_FALSE(DetailsOpen(note));
+    EXPECT_EQ(note.Topmost(), front);
+    EXPECT_EQ(note.Alpha(), translucent ? std::optional<std::uint8_t>(150) : std::nullopt);
+    EXPECT_EQ(note.Control(note::InFrontCheck).Checked(), front);
+    EXPECT_EQ(note.Control(note::TranslucentCheck).Checked(), translucent);
+    RightPress(note);
+    EXPECT_EQ(MenuChecked(MenuItem::InFront), front);
+    EXPECT_EQ(MenuChecked(MenuItem::Translucent), translucent);
+    EXPECT_TRUE(FileHas("0.txt", std::string("Temae=") + (front ? "True" : "False") +
+                                     "\r\nToumei=" + (translucent ? "True" : "False") + "\r\n"));
+  }
 };
 
 TEST_F(AlarmTest, TickingSetsTheFieldsWhoseTimeBoxesTakeTwoDigitsInRangeUntilUnticked) {
@@ -282,29 +296,7 @@ TEST_F(AlarmTest, AFiringNoteIsRaisedAboveEveryWindowUntilItsDetailsClose) {
   }
 }
 
-// Cancel after a firing puts back the options the note showed when it fired,
-// whichever way its details came to be open, and the window and file follow.
-class AlarmCancelTest : public AlarmTest {
- protected:
-  // A note in front and translucent whose alarm is due at 09:01.
-  sim::SimForm& StartFrontNote() {
-    return StartWithNote(AlarmNote("front", "2026/12/07", "09", "01", 0, 9000, 1, 1));
-  }
-  void ExpectOptions(sim::SimForm& note, bool front, bool translucent) {
-    EXPECT_FALSE(DetailsOpen(note));
-    EXPECT_EQ(note.Topmost(), front);
-    EXPECT_EQ(note.Alpha(), translucent ? std::optional<std::uint8_t>(150) : std::nullopt);
-    EXPECT_EQ(note.Control(note::InFrontCheck).Checked(), front);
-    EXPECT_EQ(note.Control(note::TranslucentCheck).Checked(), translucent);
-    RightPress(note);
-    EXPECT_EQ(MenuChecked(MenuItem::InFront), front);
-    EXPECT_EQ(MenuChecked(MenuItem::Translucent), translucent);
-    EXPECT_TRUE(FileHas("0.txt", std::string("Temae=") + (front ? "True" : "False") +
-                                     "\r\nToumei=" + (translucent ? "True" : "False") + "\r\n"));
-  }
-};
-
-TEST_F(AlarmCancelTest, OptionsSavedOffStayOffThoughTheDetailsOpenedWithThemOn) {
+TEST_F(AlarmTest, CancelAfterAFiringKeepsOptionsSavedOffThoughTheDetailsOpenedWithThemOn) {
   auto& note = StartWithNote(NoteBytes("plain", 9000, 600, "", 1, 1));
   ShiftDoubleClickTitle(note);
   desktop_.Click(note, note::InFrontCheck);
@@ -317,13 +309,14 @@ TEST_F(AlarmCancelTest, OptionsSavedOffStayOffThoughTheDetailsOpenedWithThemOn) 
   desktop_.Advance(1min);
   ASSERT_EQ(CommandLines().size(), 1u);
   Cancel(note);
-  ExpectOptions(note, false, false);
+  ExpectOptionsAfterCancel(note, false, false);
 }
 
 // A firing while the details are open keeps what they show then, options included, for Cancel
 // to put back; the open view stays put.
-TEST_F(AlarmCancelTest, AFiringWhileTheDetailsAreOpenKeepsWhatTheyShowThen) {
-  auto& note = StartFrontNote();
+TEST_F(AlarmTest, AFiringWhileTheDetailsAreOpenKeepsWhatTheyShowThenForCancel) {
+  // In front and translucent, due at 09:01.
+  auto& note = StartWithNote(AlarmNote("front", "2026/12/07", "09", "01", 0, 9000, 1, 1));
   ShiftDoubleClickTitle(note);
   const auto open = note.Bounds();
   TypeTitle(note, "draft");
@@ -341,7 +334,7 @@ TEST_F(AlarmCancelTest, AFiringWhileTheDetailsAreOpenKeepsWhatTheyShowThen) {
                 Text(note, note::MinuteBox),
             "draft 09:01");
   EXPECT_EQ(note.Bounds(), (TwipsRect{9000, 600, 3360, 480}));
-  ExpectOptions(note, false, true);
+  ExpectOptionsAfterCancel(note, false, true);
 }
 
 }  // namespace
