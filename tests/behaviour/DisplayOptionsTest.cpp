@@ -32,7 +32,7 @@ class DisplayOptionsTest : public FusenTest {
   };
 };
 
-TEST_F(DisplayOptionsTest, InFrontAndTranslucentChangeOnlyTheNoteTheMenuWasOpenedOn) {
+TEST_F(DisplayOptionsTest, InFrontAndTranslucentChangeOnlyTheNoteTheMenuWasOpenedOnByItsWindow) {
   auto& run = StartWithNotes(3, 1, 0);
   desktop_.OpenForeignWindow(
       {"another program", platform::FormStyle::Dialog, {0, 0, 3000, 3000}, std::nullopt});
@@ -52,6 +52,19 @@ TEST_F(DisplayOptionsTest, InFrontAndTranslucentChangeOnlyTheNoteTheMenuWasOpene
     ASSERT_GE(z.size(), 4u);
     EXPECT_TRUE((z[0] == Note(1) && z[1] == Note(3)) || (z[0] == Note(3) && z[1] == Note(1)));
   }
+
+  // Another program's window with the same caption is not touched: the press recorded the note.
+  auto& real = MustNote(2);
+  Choose(real, MenuItem::InFront);  // off: beneath the window opened next
+  auto& impostor = desktop_.OpenForeignWindow(
+      {note::NoteCaption(2), platform::FormStyle::Borderless, {0, 0, 3000, 480}, std::nullopt});
+  ASSERT_EQ(desktop_.FindForm(note::NoteCaption(2)), &impostor);
+  Choose(real, MenuItem::Translucent);
+  Choose(real, MenuItem::InFront);
+  EXPECT_EQ(real.Alpha(), std::optional<std::uint8_t>(150));
+  EXPECT_TRUE(real.Topmost());
+  EXPECT_FALSE(impostor.Layered());
+  EXPECT_FALSE(impostor.Topmost());
 }
 
 TEST_F(DisplayOptionsTest, AllNotesCommandsReachHiddenNotesAndNumbersNotGivenOutYet) {
@@ -91,25 +104,6 @@ TEST_F(DisplayOptionsTest, ANoteClosedWhileTheMenuClosesIsLeftAloneAndNothingEls
     }
     Choose(MustNote(1), MenuItem::ShowHidden);
   }
-}
-
-TEST_F(DisplayOptionsTest, AnotherProgramsWindowWithTheSameCaptionIsNotTouched) {
-  StartWithNotes(3, 0, 0);
-  auto& impostor = desktop_.OpenForeignWindow(
-      {note::NoteCaption(2), platform::FormStyle::Borderless, {0, 0, 3000, 480}, std::nullopt});
-  ASSERT_EQ(desktop_.FindForm(note::NoteCaption(2)), &impostor);
-  // The press on the real note 2 records its caption; the command finds that note.
-  sim::SimForm* real = nullptr;
-  for (auto* form : desktop_.Forms()) {
-    if (form != &impostor && form->Caption() == note::NoteCaption(2)) real = form;
-  }
-  ASSERT_NE(real, nullptr);
-  Choose(*real, MenuItem::Translucent);
-  Choose(*real, MenuItem::InFront);
-  EXPECT_EQ(real->Alpha(), std::optional<std::uint8_t>(150));
-  EXPECT_TRUE(real->Topmost());
-  EXPECT_FALSE(impostor.Layered());
-  EXPECT_FALSE(impostor.Topmost());
 }
 
 }  // namespace
