@@ -106,21 +106,7 @@ TEST_F(HideCloseDeleteTest, DeleteAllRemovesEveryNoteFileButTheSettings) {
   EXPECT_EQ(closed->bytes, NoteBytes("closed earlier", 0, 0)) << "a note with no window too";
 }
 
-TEST_F(HideCloseDeleteTest, AFileTheBinDoesNotTakeIsErasedAllTheSame) {
-  prepareFiles_ = [](sim::SimFileSystem& files) { files.RefuseRecycling(); };
-  auto& run = StartWithNotes(3);
-  Choose(MustNote(2), MenuItem::DeleteNote, Answer::Yes);
-  EXPECT_EQ(Files(run).HandedToBin(), std::vector<std::string>{InData("1.txt")});
-  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "2.txt"}));
-
-  Choose(MustNote(1), MenuItem::DeleteAllNotes, Answer::Yes);
-  EXPECT_TRUE(run.Ended());
-  EXPECT_EQ(Files(run).HandedToBin().size(), 3u);
-  EXPECT_TRUE(NoteFiles().empty());
-  EXPECT_TRUE(Files(run).Bin().empty());
-}
-
-TEST_F(HideCloseDeleteTest, CloseAllSavesEveryNoteAndANoteBackFromTheBinOpensWithRestoreAll) {
+TEST_F(HideCloseDeleteTest, CloseAllSavesEveryNoteOneBackFromTheBinOpensAndOneItRefusesIsErased) {
   auto& run = StartWithNotes(2);
   Choose(MustNote(1), MenuItem::DeleteNote, Answer::Yes);
   ASSERT_EQ(Files(run).Bin().size(), 1u);
@@ -142,6 +128,17 @@ TEST_F(HideCloseDeleteTest, CloseAllSavesEveryNoteAndANoteBackFromTheBinOpensWit
   std::sort(titles.begin(), titles.end());
   EXPECT_EQ(titles, (std::vector<std::string>{"new meanwhile", "note0", "note1"}));
   EXPECT_TRUE(FileHas("0.txt", "Title=new meanwhile"));
+
+  // A file the Bin does not take is erased all the same.
+  Files(again).RefuseRecycling();
+  Choose(MustNote(2), MenuItem::DeleteNote, Answer::Yes);
+  EXPECT_EQ(Files(again).HandedToBin(), std::vector<std::string>{InData("1.txt")});
+  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "5.txt"}));
+  Choose(MustNote(1), MenuItem::DeleteAllNotes, Answer::Yes);
+  EXPECT_TRUE(again.Ended());
+  EXPECT_EQ(Files(again).HandedToBin().size(), 3u);
+  EXPECT_TRUE(NoteFiles().empty());
+  EXPECT_TRUE(Files(again).Bin().empty());
 }
 
 }  // namespace

@@ -134,7 +134,7 @@ TEST_F(NoteStorage, AUtf16NoteStaysUtf16OnEveryWriteAndATitle932CannotHoldMakesO
   EXPECT_EQ(ReadNoteFile("2.txt"), Utf16(NoteText("寿司", 9000, 1800, "plain")));
 }
 
-TEST_F(NoteStorage, StartRemovesTemporariesOfSavesThatNeverFinished) {
+TEST_F(NoteStorage, StartRemovesTemporariesOfUnfinishedSavesAndSessionEndWritesOnlyWhatChanged) {
   const auto stillRunning = OtherProgram();  // a process of this program, mid-save
   const std::string live = std::to_string(stillRunning->Id());
   const std::string next = std::to_string(stillRunning->Id() + 1);  // the start below
@@ -145,16 +145,31 @@ TEST_F(NoteStorage, StartRemovesTemporariesOfSavesThatNeverFinished) {
   WriteNoteFile("1.txt." + next + "-3.tmp", "an earlier process with this one's id");
   WriteNoteFile("1.txt." + live + "-0.tmp", "being written");
   WriteNoteFile("notes.tmp", "the user's own");
-  Start("/*");
+  WriteNoteFile("1.txt", NoteBytes("changed", 9000, 600));
+  auto& run = Start("/*");
   EXPECT_EQ(TitleOf(1), "a");
-  EXPECT_EQ(desktop_.Forms().size(), 2u) << "the controller and one note";
+  EXPECT_EQ(desktop_.Forms().size(), 3u) << "the controller and two notes";
 
   std::vector<std::string> left;
   for (const auto& entry : std::filesystem::directory_iterator(DataDir())) {
     left.push_back(entry.path().filename().string());
   }
   std::sort(left.begin(), left.end());
-  EXPECT_EQ(left, (std::vector<std::string>{"0.txt", "1.txt." + live + "-0.tmp", "notes.tmp"}));
+  EXPECT_EQ(left,
+            (std::vector<std::string>{"0.txt", "1.txt", "1.txt." + live + "-0.tmp", "notes.tmp"}));
+
+  // The end of the session writes what changed since a note's file was last written, and leaves
+  // every other file alone: no thousand writes at logoff.
+  ShiftDoubleClickTitle(MustNote(2));
+  TypeDetails(MustNote(2), "typed, not saved");
+  const auto past = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+  for (const char* name : {"0.txt", "1.txt"})
+    std::filesystem::last_write_time(DataDir() / name, past);
+  desktop_.EndSession();
+  ASSERT_FALSE(run.Ended());
+  EXPECT_EQ(std::filesystem::last_write_time(DataDir() / "0.txt"), past) << "not written again";
+  EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("a", 9000, 0));
+  EXPECT_EQ(ReadNoteFile("1.txt"), NoteBytes("changed", 9000, 600, "typed, not saved"));
 }
 
 struct UnwritablePlace {
@@ -203,25 +218,6 @@ TEST_F(NoteStorage, NotesGoToTheVirtualStoreWhereTheApplicationFolderTakesNoWrit
     EXPECT_FALSE(again.Controller().NoteMenu().Checked(manager::MenuId(MenuItem::Snap)));
     StopAll();
   }
-}
-
-// The end of the session writes what changed since a note's file was last
-// written, and leaves every other file alone: no thousand writes at logoff.
-TEST_F(NoteStorage, SessionEndWritesTheNotesThatChangedAndNoOther) {
-  WriteNoteFile("0.txt", NoteBytes("unchanged", 9000, 0));
-  WriteNoteFile("1.txt", NoteBytes("changed", 9000, 600));
-  auto& run = Start("/*");
-  ShiftDoubleClickTitle(MustNote(2));
-  TypeDetails(MustNote(2), "typed, not saved");
-  const auto past = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
-  for (const char* name : {"0.txt", "1.txt"})
-    std::filesystem::last_write_time(DataDir() / name, past);
-
-  desktop_.EndSession();
-  ASSERT_FALSE(run.Ended());
-  EXPECT_EQ(std::filesystem::last_write_time(DataDir() / "0.txt"), past) << "not written again";
-  EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("unchanged", 9000, 0));
-  EXPECT_EQ(ReadNoteFile("1.txt"), NoteBytes("changed", 9000, 600, "typed, not saved"));
 }
 
 }  // namespace
