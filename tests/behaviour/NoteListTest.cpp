@@ -56,9 +56,9 @@ TEST_F(FusenTest, RestoreAllWithAThousandNotesNeedsNoDeepNesting) {
   EXPECT_FALSE(MustNote(500).HasControl(note::DetailsBox));
 }
 
-// Hidden notes are shown in their own windows; closed ones reopen in new
-// windows with the next numbers, the last one opened active on top.
-TEST_F(FusenTest, ShowHiddenShowsHiddenNotesAndReopensOnlyClosedOnes) {
+// Hidden notes are shown in their own windows, even one whose file is gone; closed ones reopen
+// in new windows with the next numbers, the last one opened active on top.
+TEST_F(FusenTest, ShowHiddenShowsHiddenNotesAndReopensOnlyClosedOnesButNotIntoAnEmptyFolder) {
   WriteNotes(4);
   auto& run = Start("/*");
   Choose(MustNote(2), MenuItem::CloseNote);
@@ -75,26 +75,21 @@ TEST_F(FusenTest, ShowHiddenShowsHiddenNotesAndReopensOnlyClosedOnes) {
   EXPECT_EQ(NotesTopFirst(desktop_), (std::vector<int>{6, 5, 3, 1}));
   Choose(MustNote(1), MenuItem::ShowHidden);  // everything open already: nothing new
   EXPECT_EQ(run.State().LastNoteNumber, 6);
-}
 
-// A hidden note whose file was deleted behind its back is shown all the same; with no file left
-// in the folder, hidden notes stay hidden, one never saved too.
-TEST_F(FusenTest, ShowHiddenShowsANoteWhoseFileWasDeletedButNotIntoAnEmptyFolder) {
-  WriteNotes(2);
-  auto& run = Start("/*");
+  // A hidden note whose file was deleted behind its back is shown all the same; with no file
+  // left in the folder, hidden notes stay hidden, one never saved too.
   Choose(MustNote(1), MenuItem::HideNote);
   std::filesystem::remove(DataDir() / "0.txt");
-  Choose(MustNote(2), MenuItem::ShowHidden);
+  Choose(MustNote(3), MenuItem::ShowHidden);
   EXPECT_TRUE(MustNote(1).Visible());
-  EXPECT_EQ(run.State().LastNoteNumber, 2);
-
+  EXPECT_EQ(run.State().LastNoteNumber, 6);
   Choose(MustNote(1), MenuItem::NewNote);
-  TypeTitle(MustNote(3), "unsaved");
-  Choose(MustNote(3), MenuItem::HideNote);
-  for (const char* name : {"0.txt", "1.txt"}) std::filesystem::remove(DataDir() / name);
+  TypeTitle(MustNote(7), "unsaved");
+  Choose(MustNote(7), MenuItem::HideNote);
+  for (const auto& name : NoteFiles()) std::filesystem::remove(DataDir() / name);
   run.Controller().ShowHidden();
-  EXPECT_FALSE(MustNote(3).Visible());
-  EXPECT_EQ(run.State().LastNoteNumber, 3);
+  EXPECT_FALSE(MustNote(7).Visible());
+  EXPECT_EQ(run.State().LastNoteNumber, 7);
 }
 
 }  // namespace
