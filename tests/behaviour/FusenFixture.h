@@ -58,7 +58,7 @@ class FusenTest : public ::testing::Test {
   std::function<void(sim::SimFileSystem&)> prepareFiles_;
 
   // Ends a process the way a logoff would: no handler runs.
-  void Stop(Running& run);
+  void Stop(Running& run) { run.program.reset(), run.instance.reset(); }
   void StopAll() {
     for (auto& run : processes_) Stop(*run);
     processes_.clear();
@@ -70,11 +70,19 @@ class FusenTest : public ::testing::Test {
   std::filesystem::path DataDir() const { return root_ / "Apps" / "ZLTFusen" / "taro"; }
   std::string DataFolder() const { return "C:\\Apps\\ZLTFusen\\taro"; }
   // The host file a Windows path of the default start stands for.
-  std::filesystem::path Host(const std::string& windowsPath) const;
-  void WriteNoteFile(const std::string& name, const std::string& bytes);
+  std::filesystem::path Host(const std::string& windowsPath) const {
+    return posix::PosixFileSystem(root_.string()).HostPath(windowsPath).value_or("");
+  }
+  void WriteNoteFile(const std::string& name, const std::string& bytes) {
+    std::filesystem::create_directories(DataDir());
+    std::ofstream(DataDir() / name, std::ios::binary) << bytes;
+  }
   // Notes "note0"... in 0.txt... at 9000 twips, 600 apart down the screen.
   void WriteNotes(int count, int temae = 0, int toumei = 0);
-  std::string ReadNoteFile(const std::string& name) const;
+  std::string ReadNoteFile(const std::string& name) const {
+    std::ifstream in(DataDir() / name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
   // The value of key in a note file ("(none)" when missing).
   std::string StoredValue(const std::string& name, const std::string& key) const;
   bool FileHas(const std::string& name, const std::string& part) const {
@@ -101,7 +109,9 @@ class FusenTest : public ::testing::Test {
   }
   void Save(sim::SimForm& note) { desktop_.Click(note, note::SaveButton); }
   void Cancel(sim::SimForm& note) { desktop_.Click(note, note::CancelButton); }
-  void RightPress(sim::SimForm& note);
+  void RightPress(sim::SimForm& note) {
+    desktop_.MouseDown(note, note::TabLabel, {platform::mouse::kRight, 0, 30, 30});
+  }
   // A press on the note's tab with the cursor over it.
   void PressTab(sim::SimForm& note, int buttons, int shift = 0);
   // Screen points over the tab and over the title box of a collapsed note.
