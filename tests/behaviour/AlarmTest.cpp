@@ -123,11 +123,8 @@ TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNoteAndCancelGivesBackI
   Choose(note, MenuItem::HideNote);
   ASSERT_FALSE(note.Visible());
   ASSERT_EQ(note.Alpha(), std::optional<std::uint8_t>(150));
-  const auto snapTick = [&] {
-    return static_cast<sim::SimForm&>(run.Controller().Form())
-        .TimerRunning(manager::SnapTick::SnapTimer);
-  };
-  ASSERT_FALSE(snapTick()) << "no note shown, no snap tick";
+  ASSERT_FALSE(run.ControllerForm().TimerRunning(manager::SnapTick::SnapTimer))
+      << "no note shown, no snap tick";
   const auto stored = ReadNoteFile("0.txt");
 
   desktop_.Advance(59'999ms);
@@ -143,7 +140,8 @@ TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNoteAndCancelGivesBackI
   EXPECT_EQ(note.Bounds(), (TwipsRect{0, 600, 6495, 5190})) << "2000 - 3135 stops at the edge";
   EXPECT_FALSE(note.Layered());
   EXPECT_EQ(Tab(note), kReached);
-  EXPECT_TRUE(snapTick()) << "the note shown by its alarm snaps like any other";
+  EXPECT_TRUE(run.ControllerForm().TimerRunning(manager::SnapTick::SnapTimer))
+      << "the note shown by its alarm snaps like any other";
   EXPECT_TRUE(note.Control(note::AlarmCheck).Checked());
   EXPECT_EQ(Text(note, note::MinuteBox), "01");
   EXPECT_EQ(ReadNoteFile("0.txt"), stored) << "firing saves nothing";
