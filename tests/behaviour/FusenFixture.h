@@ -27,6 +27,10 @@ struct Running {
   bool Ended() const { return instance->Ended(); }
   ProgramState& State() { return program->State(); }
   manager::Controller& Controller() { return *program->NoteController(); }
+  // The number of the note the one-note commands act on; 0: none.
+  int ThisNoteNumber() {
+    return Controller().ThisNote() ? Controller().ThisNote()->NoteNumber() : 0;
+  }
   // The controller's window: it holds the one snap tick of every note.
   sim::SimForm& ControllerForm() { return static_cast<sim::SimForm&>(Controller().Form()); }
   // The model of the note with this number; fails the test when there is none.

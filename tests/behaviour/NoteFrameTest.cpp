@@ -66,8 +66,7 @@ TEST_F(FusenTest, EveryPressRecordsTheNoteThenMenuMoveOrPassThrough) {
     const auto before = note.Bounds();
 
     PressTab(note, c.buttons, c.shift);
-    ASSERT_NE(run.Controller().ThisNote(), nullptr);
-    EXPECT_EQ(run.Controller().ThisNote()->NoteNumber(), 1);
+    EXPECT_EQ(run.ThisNoteNumber(), 1);
     EXPECT_EQ(run.State().PressedLeft, before.left);
     EXPECT_EQ(run.State().PressedWidth, before.width);
     EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\0.txt");

@@ -40,8 +40,7 @@ TEST_F(FusenTest, RestoreAllOpensEveryNoteFileInTextOrderTheFirstActiveOnTopOfIt
   }
   EXPECT_EQ(MustNote(3).Bounds().top, 1005) << "1000 twips held as 67 whole pixels";
   EXPECT_EQ(desktop_.ActiveForm(), &MustNote(1));
-  ASSERT_NE(run.Controller().ThisNote(), nullptr);
-  EXPECT_EQ(run.Controller().ThisNote()->NoteNumber(), 1);
+  EXPECT_EQ(run.ThisNoteNumber(), 1);
   EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\0.txt");
   EXPECT_EQ(NotesTopFirst(desktop_), (std::vector<int>{4, 2, 1, 3}));
 }
@@ -69,8 +68,7 @@ TEST_F(FusenTest, ShowHiddenShowsHiddenNotesAndReopensOnlyClosedOnesButNotIntoAn
   EXPECT_EQ(TitleOf(6), "note3");
   EXPECT_TRUE(MustNote(3).Visible());
   EXPECT_EQ(desktop_.ActiveForm(), &MustNote(6));
-  ASSERT_NE(run.Controller().ThisNote(), nullptr);
-  EXPECT_EQ(run.Controller().ThisNote()->NoteNumber(), 6);
+  EXPECT_EQ(run.ThisNoteNumber(), 6);
   EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\3.txt");
   EXPECT_EQ(NotesTopFirst(desktop_), (std::vector<int>{6, 5, 3, 1}));
   Choose(MustNote(1), MenuItem::ShowHidden);  // everything open already: nothing new
