@@ -23,7 +23,8 @@ TEST_F(InformationWindowTest, EveryWayOutEndsAProgramWithoutNotesAndOnlyHidesFor
   enum class Leave { Ok, CloseButton, Address };
   for (const auto leave : {Leave::Ok, Leave::CloseButton, Leave::Address}) {
     for (const bool hiddenNote : {false, true}) {
-      SCOPED_TRACE(static_cast<int>(leave) * 2 + hiddenNote);
+      SCOPED_TRACE(testing::Message() << "way out " << static_cast<int>(leave)
+                                      << (hiddenNote ? ", a hidden note" : ", no note"));
       std::filesystem::remove_all(DataDir());
       if (hiddenNote) WriteNoteFile("0.txt", NoteBytes("kept", 9000, 600));
       auto& run = Start(hiddenNote ? "/*" : "/S");
