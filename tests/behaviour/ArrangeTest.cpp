@@ -40,11 +40,7 @@ class ArrangeTest : public FusenTest {
 
 TEST_F(ArrangeTest, EveryItemLinesTheNotesUpInListOrder) {
   // The middle rule's 5510 is 367 1/3 pixels: the window keeps 367, 5505 twips.
-  struct Case {
-    MenuItem item;
-    std::vector<Place> places;
-  };
-  const Case cases[] = {
+  const std::pair<MenuItem, std::vector<Place>> cases[] = {
       {MenuItem::ArrangeTopRight, {{12000, 0}, {12000, 495}, {12000, 1005}}},
       {MenuItem::ArrangeMiddleRight, {{12000, 6000}, {12000, 5505}, {12000, 6495}}},
       {MenuItem::ArrangeBottomRight, {{12000, 11040}, {12000, 10545}, {12000, 10035}}},
@@ -54,10 +50,10 @@ TEST_F(ArrangeTest, EveryItemLinesTheNotesUpInListOrder) {
   };
   StartThreeNotes();
   Choose(MustNote(2), MenuItem::HideNote);  // a hidden note keeps its place in the column
-  for (const auto& c : cases) {
-    SCOPED_TRACE(static_cast<int>(c.item));
-    Choose(MustNote(3), c.item);
-    ExpectPlaces(c.places);
+  for (const auto& [item, places] : cases) {
+    SCOPED_TRACE(static_cast<int>(item));
+    Choose(MustNote(3), item);
+    ExpectPlaces(places);
     EXPECT_FALSE(MustNote(2).Visible());
   }
 }

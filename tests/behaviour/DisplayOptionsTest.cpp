@@ -26,10 +26,8 @@ class DisplayOptionsTest : public FusenTest {
     EXPECT_TRUE(FileSays(n - 1, front ? "Temae=1" : "Temae=0"));
     EXPECT_TRUE(FileSays(n - 1, translucent ? "Toumei=1" : "Toumei=0"));
   }
-  struct Step {
-    MenuItem item;
-    bool front, translucent;
-  };
+  // A menu item chosen, and the options it leaves: in front, translucent.
+  using Step = std::tuple<MenuItem, bool, bool>;
 };
 
 TEST_F(DisplayOptionsTest, InFrontAndTranslucentChangeOnlyTheNoteTheMenuWasOpenedOnByItsWindow) {
@@ -40,13 +38,13 @@ TEST_F(DisplayOptionsTest, InFrontAndTranslucentChangeOnlyTheNoteTheMenuWasOpene
                         {MenuItem::InFront, true, false},
                         {MenuItem::Translucent, true, true},
                         {MenuItem::Translucent, true, false}};
-  for (const auto& step : steps) {
-    SCOPED_TRACE(static_cast<int>(step.item));
-    Choose(MustNote(2), step.item);
-    ExpectOptions(run, 2, step.front, step.translucent);
+  for (const auto& [item, front, translucent] : steps) {
+    SCOPED_TRACE(static_cast<int>(item));
+    Choose(MustNote(2), item);
+    ExpectOptions(run, 2, front, translucent);
     ExpectOptions(run, 1, true, false);
     ExpectOptions(run, 3, true, false);
-    if (step.front) continue;
+    if (front) continue;
     // The other two are above every normal window, the other program's too.
     const auto z = desktop_.ZOrder();
     ASSERT_GE(z.size(), 4u);
@@ -76,13 +74,13 @@ TEST_F(DisplayOptionsTest, AllNotesCommandsReachHiddenNotesAndNumbersNotGivenOut
       {MenuItem::AllTranslucentOff, true, false},
       {MenuItem::AllInFrontOff, false, false},
   };
-  for (const auto& step : steps) {
-    SCOPED_TRACE(static_cast<int>(step.item));
-    Choose(MustNote(1), step.item);
-    for (int n = 1; n <= 3; ++n) ExpectOptions(run, n, step.front, step.translucent);
+  for (const auto& [item, front, translucent] : steps) {
+    SCOPED_TRACE(static_cast<int>(item));
+    Choose(MustNote(1), item);
+    for (int n = 1; n <= 3; ++n) ExpectOptions(run, n, front, translucent);
     EXPECT_FALSE(MustNote(2).Visible());
-    EXPECT_EQ(run.State().NewNotesInFront, step.front);
-    EXPECT_EQ(run.State().NewNotesTranslucent, step.translucent);
+    EXPECT_EQ(run.State().NewNotesInFront, front);
+    EXPECT_EQ(run.State().NewNotesTranslucent, translucent);
   }
 }
 

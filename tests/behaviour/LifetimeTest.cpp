@@ -58,25 +58,19 @@ TEST_F(LifetimeTest, ForwardedRestoreAllOpensOnlyFilesWithoutAWindowAndLeavesHid
 // Every way a note window can be closed saves it where it stands collapsed and counts it out
 // alike; the last one ends the program, and a later restore-all starts afresh with every note.
 TEST_F(LifetimeTest, EveryWayOfClosingCountsTheNoteOutAndTheLastEndsTheProgram) {
-  enum class Way { Menu, CloseMessage, OtherProgram };
-  for (const Way way : {Way::Menu, Way::CloseMessage, Way::OtherProgram}) {
-    SCOPED_TRACE(static_cast<int>(way));
+  const std::function<void(sim::SimForm&)> ways[] = {
+      [this](sim::SimForm& note) { Choose(note, MenuItem::CloseNote); },
+      [this](sim::SimForm& note) { desktop_.RequestClose(note); },  // Alt+F4 or WM_CLOSE
+      [this](sim::SimForm& note) { OtherProgram()->Platform().windows.SendClose(note.Handle()); },
+  };
+  for (const auto& close : ways) {
+    SCOPED_TRACE(&close - ways);
     auto& run = StartWithNotes(2);
     for (int n = 1; n <= 2; ++n) {
       auto& note = MustNote(n);
       ShiftDoubleClickTitle(note);
       TypeDetails(note, "closed " + std::to_string(n));
-      switch (way) {
-        case Way::Menu:
-          Choose(note, MenuItem::CloseNote);
-          break;
-        case Way::CloseMessage:  // its own close, Alt+F4 or WM_CLOSE
-          desktop_.RequestClose(note);
-          break;
-        case Way::OtherProgram:
-          OtherProgram()->Platform().windows.SendClose(note.Handle());
-          break;
-      }
+      close(note);
       EXPECT_EQ(Note(n), nullptr);
       ASSERT_EQ(run.Ended(), n == 2);
       EXPECT_TRUE(n == 2 || run.State().OpenNotes == 1);
