@@ -82,24 +82,21 @@ TEST_F(AlarmTest, TickingSetsTheFieldsWhoseTimeBoxesTakeTwoDigitsInRangeUntilUnt
                                             {note::DateBox, '1', 0},   {note::DateBox, 8, 0}};
   for (const auto& [box, key, passed] : keys) EXPECT_EQ(desktop_.KeyPress(note, box, key), passed);
 
-  struct Case {
-    int left;  // the box the focus leaves
-    const char *hour, *minute, *hourAfter, *minuteAfter;
+  // The hour and minute typed, the box the focus leaves, and the time they make.
+  const std::tuple<const char*, const char*, int, const char*> cases[] = {
+      {"7", "00", note::HourBox, "07:00"},          {"30", "00", note::HourBox, "23:00"},
+      {"00", "75", note::MinuteBox, "00:59"},       {"", "5", note::HourBox, "00:05"},
+      {"99999", "99999", note::MinuteBox, "23:59"}, {"1a", "-5", note::HourBox, "00:00"},
+      {"007", "", note::HourBox, "07:00"},
   };
-  const Case cases[] = {
-      {note::HourBox, "7", "00", "07", "00"},          {note::HourBox, "30", "00", "23", "00"},
-      {note::MinuteBox, "00", "75", "00", "59"},       {note::HourBox, "", "5", "00", "05"},
-      {note::MinuteBox, "99999", "99999", "23", "59"}, {note::HourBox, "1a", "-5", "00", "00"},
-      {note::HourBox, "007", "", "07", "00"},
-  };
-  for (const auto& c : cases) {
+  for (const auto& [hour, minute, left, time] : cases) {
     desktop_.Focus(note, note::DetailsBox);
-    desktop_.Type(note, note::HourBox, c.hour);
-    desktop_.Type(note, note::MinuteBox, c.minute);
-    desktop_.Focus(note, c.left);
+    desktop_.Type(note, note::HourBox, hour);
+    desktop_.Type(note, note::MinuteBox, minute);
+    desktop_.Focus(note, left);
     desktop_.Focus(note, note::DetailsBox);
-    EXPECT_EQ(Text(note, note::HourBox), c.hourAfter) << c.hour << " " << c.minute;
-    EXPECT_EQ(Text(note, note::MinuteBox), c.minuteAfter) << c.hour << " " << c.minute;
+    EXPECT_EQ(Text(note, note::HourBox) + ":" + Text(note, note::MinuteBox), time)
+        << hour << " " << minute;
   }
 
   // Focus entering a box selects its digits, or empties a box of blanks.

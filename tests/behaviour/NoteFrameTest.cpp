@@ -23,13 +23,9 @@ std::string FrontNote(const std::string& title = "note") {
 
 enum class Outcome { Menu, Move, PassThrough, RecordOnly };
 
-struct PressCase {
-  const char* name;
-  int buttons;
-  int shift;
-  bool detailsOpen;
-  Outcome outcome;
-};
+// A press: its name, the buttons and the shift keys held, whether the details are open, and
+// what it does.
+using PressCase = std::tuple<const char*, int, int, bool, Outcome>;
 
 TEST_F(FusenTest, EveryPressRecordsTheNoteThenMenuMoveOrPassThrough) {
   const PressCase cases[] = {
@@ -49,10 +45,10 @@ TEST_F(FusenTest, EveryPressRecordsTheNoteThenMenuMoveOrPassThrough) {
   WriteNoteFile("1.txt", NoteBytes("other", 0, 0));
   auto& run = Start("/*");
   auto& note = MustNote(1);
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    if (c.detailsOpen != run.Controller().Notes().front()->DetailsOpen()) {
-      if (c.detailsOpen) {
+  for (const auto& [name, buttons, keys, detailsOpen, outcome] : cases) {
+    SCOPED_TRACE(name);
+    if (detailsOpen != run.Controller().Notes().front()->DetailsOpen()) {
+      if (detailsOpen) {
         ShiftDoubleClickTitle(note);
       } else {
         Save(note);
@@ -65,14 +61,14 @@ TEST_F(FusenTest, EveryPressRecordsTheNoteThenMenuMoveOrPassThrough) {
     const int refreshes = note.RefreshCount();
     const auto before = note.Bounds();
 
-    PressTab(note, c.buttons, c.shift);
+    PressTab(note, buttons, keys);
     EXPECT_EQ(run.ThisNoteNumber(), 1);
     EXPECT_EQ(run.State().PressedLeft, before.left);
     EXPECT_EQ(run.State().PressedWidth, before.width);
     EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\0.txt");
-    EXPECT_EQ(desktop_.Menus().size() - menus, c.outcome == Outcome::Menu ? 1u : 0u);
-    EXPECT_EQ(note.SystemMoveCount() - moves, c.outcome == Outcome::Move ? 1 : 0);
-    EXPECT_EQ(note.RefreshCount() - refreshes, c.outcome == Outcome::PassThrough ? 1 : 0);
+    EXPECT_EQ(desktop_.Menus().size() - menus, outcome == Outcome::Menu ? 1u : 0u);
+    EXPECT_EQ(note.SystemMoveCount() - moves, outcome == Outcome::Move ? 1 : 0);
+    EXPECT_EQ(note.RefreshCount() - refreshes, outcome == Outcome::PassThrough ? 1 : 0);
     EXPECT_EQ(note.Bounds(), before);
     EXPECT_TRUE(note.Visible());
   }
