@@ -172,27 +172,22 @@ TEST_F(NoteStorage, StartRemovesTemporariesOfUnfinishedSavesAndSessionEndWritesO
   EXPECT_EQ(ReadNoteFile("1.txt"), NoteBytes("changed", 9000, 600, "typed, not saved"));
 }
 
-struct UnwritablePlace {
-  const char* what;
-  std::function<void(const std::filesystem::path& dataDir, sim::SimFileSystem&)> make;
-};
-
 TEST_F(NoteStorage, NotesGoToTheVirtualStoreWhereTheApplicationFolderTakesNoWrites) {
-  const UnwritablePlace places[] = {
+  const std::pair<const char*, std::function<void(sim::SimFileSystem&)>> places[] = {
       {"a read-only application folder",
-       [](const std::filesystem::path&, sim::SimFileSystem& files) {
+       [](sim::SimFileSystem& files) {
          files.RefuseWrites("C:\\Apps\\ZLTFusen", "アクセスが拒否されました。");
        }},
       {"a plain file where the data folder belongs",
-       [](const std::filesystem::path& dataDir, sim::SimFileSystem&) {
-         std::filesystem::remove_all(dataDir);
-         std::ofstream(dataDir) << "x";
+       [this](sim::SimFileSystem&) {
+         std::filesystem::remove_all(DataDir());
+         std::ofstream(DataDir()) << "x";
        }},
   };
-  for (const auto& place : places) {
-    SCOPED_TRACE(place.what);
+  for (const auto& [what, make] : places) {
+    SCOPED_TRACE(what);
     std::filesystem::remove_all(Host(kStore));
-    prepareFiles_ = [&](sim::SimFileSystem& files) { place.make(DataDir(), files); };
+    prepareFiles_ = make;
 
     auto& run = Start("/N");
     ASSERT_FALSE(run.Ended()) << "the program ended before it could be asked";
