@@ -151,11 +151,8 @@ TEST_F(LifetimeTest, ANoteSavedOrClosedAtTheLeftEdgeReopensAtTheEdge) {
 // A note stored where no monitor is any more comes back onto the primary
 // screen (28800 x 16200 twips) as the snap would bring it, even with snap off.
 TEST_F(LifetimeTest, ANoteOnNoMonitorReopensOnThePrimaryScreen) {
-  struct Case {
-    int left, top;
-    TwipsRect reopened;
-  };
-  const Case cases[] = {
+  // Where each note was stored, and where it reopens.
+  const std::tuple<int, int, TwipsRect> cases[] = {
       {60000, 3000, {25440, 3000, 3360, 480}},  // right of the screen: flush right
       {-9000, 3000, {0, 3000, 3360, 480}},      // left of it: flush left
       {3000, 99990, {3000, 15720, 3360, 480}},  // below it: flush with the bottom
@@ -164,12 +161,14 @@ TEST_F(LifetimeTest, ANoteOnNoMonitorReopensOnThePrimaryScreen) {
   };
   // Snap off: no tick brings them back later.
   WriteNoteFile("ZLTFusen.ini", SettingsBytes("False"));
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    WriteNoteFile(std::to_string(i) + ".txt", NoteBytes("n", cases[i].left, cases[i].top));
+  int n = 0;
+  for (const auto& [left, top, reopened] : cases) {
+    WriteNoteFile(std::to_string(n++) + ".txt", NoteBytes("n", left, top));
   }
   Start("/*");
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    EXPECT_EQ(MustNote(static_cast<int>(i) + 1).Bounds(), cases[i].reopened) << "case " << i;
+  n = 0;
+  for (const auto& [left, top, reopened] : cases) {
+    EXPECT_EQ(MustNote(++n).Bounds(), reopened) << left << ", " << top;
   }
 }
 
