@@ -10,14 +10,7 @@ namespace {
 using manager::MenuItem;
 namespace info = manager::information;
 
-class InformationWindowTest : public FusenTest {
- protected:
-  sim::SimForm& Info() {
-    auto* form = desktop_.FindForm(manager::Controller::kCaption);
-    EXPECT_NE(form, nullptr);
-    return *form;
-  }
-};
+using InformationWindowTest = FusenTest;
 
 TEST_F(InformationWindowTest, EveryWayOutEndsAProgramWithoutNotesAndOnlyHidesForAHiddenOne) {
   enum class Leave { Ok, CloseButton, Address };
@@ -32,7 +25,7 @@ TEST_F(InformationWindowTest, EveryWayOutEndsAProgramWithoutNotesAndOnlyHidesFor
         Choose(MustNote(1), MenuItem::HideNote);
         Start("/S");  // forwarded to the running program
       }
-      auto& form = Info();
+      auto& form = run.ControllerForm();
       ASSERT_TRUE(form.Visible());
       const auto opened = desktop_.OpenedAddresses().size();
       if (leave == Leave::Ok) desktop_.Click(form, manager::InfoOkButton);
@@ -57,7 +50,7 @@ TEST_F(InformationWindowTest, StartSwitchForwardedSwitchAndMenuShowTheSameWindow
   WriteNoteFile("0.txt", NoteBytes("first", 9000, 600));
   WriteNoteFile("1.txt", NoteBytes("second", 9000, 1200));
   auto& run = Start("  /S\t ");  // blanks around the switch of a first start
-  auto& form = Info();
+  auto& form = run.ControllerForm();
   const auto handle = form.Handle();
   const auto bounds = form.Bounds();
   Start("/*");
@@ -71,7 +64,7 @@ TEST_F(InformationWindowTest, StartSwitchForwardedSwitchAndMenuShowTheSameWindow
   EXPECT_NE(Note(2), nullptr);
   Start("/S");
   EXPECT_TRUE(form.Visible());
-  EXPECT_EQ(Info().Handle(), handle);
+  EXPECT_EQ(desktop_.FindForm(manager::Controller::kCaption)->Handle(), handle);
   EXPECT_EQ(form.Bounds(), bounds);
   EXPECT_EQ(form.Controls().size(), info::Controls().size());
   desktop_.RequestClose(form);

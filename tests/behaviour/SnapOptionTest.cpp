@@ -12,11 +12,7 @@ using std::chrono::milliseconds;
 
 constexpr int kSnapTimer = manager::SnapTick::SnapTimer;
 
-class SnapTest : public FusenTest {
- protected:
-  explicit SnapTest(sim::DesktopConfig config = {}) : FusenTest(std::move(config)) {}
-  std::string ReadSettings() const { return ReadNoteFile("ZLTFusen.ini"); }
-};
+using SnapTest = FusenTest;
 
 TEST_F(SnapTest, ANoteNearAnEdgeIsPulledFlushAtTheNextTickAndStoredLater) {
   WriteNoteFile("0.txt", NoteBytes("near", 150, 3000));
@@ -35,13 +31,13 @@ TEST_F(SnapTest, ANoteNearAnEdgeIsPulledFlushAtTheNextTickAndStoredLater) {
   EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("near", 0, 3000));
   EXPECT_FALSE(NoteFileExists("ZLTFusen.ini")) << "snap is on when the settings file says nothing";
   Choose(MustNote(2), MenuItem::Snap);
-  EXPECT_EQ(ReadSettings(), SettingsBytes("False"));
+  EXPECT_EQ(ReadNoteFile("ZLTFusen.ini"), SettingsBytes("False"));
 }
 
-class TwoMonitorSnapTest : public SnapTest {
+class TwoMonitorSnapTest : public FusenTest {
  protected:
   TwoMonitorSnapTest()
-      : SnapTest({.monitors = {{0, 0, 1920, 1080}, {1920, 0, 3200, 1024}}, .monitorDpis = {}}) {}
+      : FusenTest({.monitors = {{0, 0, 1920, 1080}, {1920, 0, 3200, 1024}}, .monitorDpis = {}}) {}
 };
 
 // The menu item toggles the check mark and the tick and stores the option; while it is off, or
@@ -60,7 +56,7 @@ TEST_F(SnapTest, SnapTogglesAndIsStoredAndSnapOffOrHiddenNotesAreNeverMoved) {
   // On again: a hidden note is left alone, and with no note shown nothing ticks.
   Choose(MustNote(1), MenuItem::Snap);
   EXPECT_TRUE(menu.Checked(item));
-  EXPECT_EQ(ReadSettings(), SettingsBytes("True"));
+  EXPECT_EQ(ReadNoteFile("ZLTFusen.ini"), SettingsBytes("True"));
   EXPECT_TRUE(run.ControllerForm().TimerRunning(kSnapTimer));
   Choose(MustNote(1), MenuItem::HideNote);
   EXPECT_FALSE(MustNote(1).Visible());
@@ -74,14 +70,15 @@ TEST_F(SnapTest, SnapTogglesAndIsStoredAndSnapOffOrHiddenNotesAreNeverMoved) {
 
   Choose(MustNote(1), MenuItem::Snap);
   EXPECT_FALSE(menu.Checked(item));
-  EXPECT_EQ(ReadSettings(), SettingsBytes("False"));
+  EXPECT_EQ(ReadNoteFile("ZLTFusen.ini"), SettingsBytes("False"));
   EXPECT_FALSE(run.ControllerForm().TimerRunning(kSnapTimer));
 
   // Other lines of the file stay as they were; reading it is the start-up's test.
   WriteNoteFile("ZLTFusen.ini",
                 Sjis("; mine\r\n[ZLT付箋紙プラグイン]\r\nKyuchaku=False\r\nX=1\r\n"));
   Choose(MustNote(1), MenuItem::Snap);
-  EXPECT_EQ(ReadSettings(), Sjis("; mine\r\n[ZLT付箋紙プラグイン]\r\nKyuchaku=True\r\nX=1\r\n"));
+  EXPECT_EQ(ReadNoteFile("ZLTFusen.ini"),
+            Sjis("; mine\r\n[ZLT付箋紙プラグイン]\r\nKyuchaku=True\r\nX=1\r\n"));
 }
 
 TEST_F(TwoMonitorSnapTest, SnapsToTheInnerEdgeOrBackOntoThePrimaryScreen) {
