@@ -1,6 +1,7 @@
 // What the program promises about the files it is given: a file that is no
-// note is never written, no character becomes "?", interrupted saves leave
-// nothing behind, and notes live where they can be written.
+// note, or a note with nothing to keep, is never written, no character becomes
+// "?", interrupted saves leave nothing behind, a session's end writes only what
+// changed, and notes live where they can be written.
 #include <chrono>
 #include <filesystem>
 
