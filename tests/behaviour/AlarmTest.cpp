@@ -34,12 +34,37 @@ std::string AlarmNote(const std::string& title, const std::string& date, const s
 class AlarmTest : public FusenTest {
  protected:
   platform::Colour Tab(sim::SimForm& note) { return note.Control(note::TabLabel).BackColour(); }
-  std::vector<std::string> CommandLines() {
-    std::vector<std::string> lines;
-    for (const auto& started : desktop_.StartedProcesses()) lines.push_back(started.commandLine);
+  using Lines = std::vector<std::string>;
+  // The processes started, as "program | command line", marked when not minimised without focus.
+  Lines CommandLines() {
+    Lines lines;
+    for (const auto& p : desktop_.StartedProcesses()) {
+      lines.push_back(p.program + " | " + p.commandLine + (p.minimisedNoActivate ? "" : " shown"));
+    }
     return lines;
   }
+  static std::string Ran(const std::string& arguments, const std::string& relay = kRelay) {
+    return relay + " | " + relay + " " + arguments;
+  }
+  // The relay as started when the alarm of the note of this title fires.
+  static std::string Said(const std::string& title, const std::string& relay = kRelay) {
+    return Ran("付箋紙\"\"" + title + "\"\"の設定時間になりました", relay);
+  }
   std::string Text(sim::SimForm& note, int id) { return note.Control(id).Text(); }
+  // Cancel after a firing puts back the options the note showed when it fired,
+  // whichever way its details came to be open, and the window and file follow.
+  void ExpectOptionsAfterCancel(sim::SimForm& note, bool front, bool translucent) {
+    EXPECT_FALSE(DetailsOpen(note));
+    EXPECT_EQ(note.Topmost(), front);
+    EXPECT_EQ(note.Alpha(), translucent ? std::optional<std::uint8_t>(150) : std::nullopt);
+    EXPECT_EQ(note.Control(note::InFrontCheck).Checked(), front);
+    EXPECT_EQ(note.Control(note::TranslucentCheck).Checked(), translucent);
+    RightPress(note);
+    EXPECT_EQ(MenuChecked(MenuItem::InFront), front);
+    EXPECT_EQ(MenuChecked(MenuItem::Translucent), translucent);
+    EXPECT_TRUE(FileHas("0.txt", std::string("Temae=") + (front ? "True" : "False") +
+                                     "\r\nToumei=" + (translucent ? "True" : "False") + "\r\n"));
+  }
 };
 
 TEST_F(AlarmTest, TickingSetsTheFieldsWhoseTimeBoxesTakeTwoDigitsInRangeUntilUnticked) {
@@ -51,31 +76,27 @@ TEST_F(AlarmTest, TickingSetsTheFieldsWhoseTimeBoxesTakeTwoDigitsInRangeUntilUnt
   EXPECT_TRUE(note.Control(note::HourBox).Enabled());
   desktop_.Click(note, note::PickerCancelButton);
 
-  EXPECT_EQ(desktop_.KeyPress(note, note::HourBox, '7'), '7');
-  EXPECT_EQ(desktop_.KeyPress(note, note::MinuteBox, 8), 8) << "Backspace passes";
-  EXPECT_EQ(desktop_.KeyPress(note, note::HourBox, 'a'), 0);
-  EXPECT_EQ(desktop_.KeyPress(note, note::MinuteBox, '-'), 0);
-  EXPECT_EQ(desktop_.KeyPress(note, note::DateBox, '1'), 0) << "the date is only picked";
-  EXPECT_EQ(desktop_.KeyPress(note, note::DateBox, 8), 0);
+  // Digits and Backspace pass the time boxes; the date is only picked.
+  const std::tuple<int, int, int> keys[] = {{note::HourBox, '7', '7'}, {note::MinuteBox, 8, 8},
+                                            {note::HourBox, 'a', 0},   {note::MinuteBox, '-', 0},
+                                            {note::DateBox, '1', 0},   {note::DateBox, 8, 0}};
+  for (const auto& [box, key, passed] : keys) EXPECT_EQ(desktop_.KeyPress(note, box, key), passed);
 
-  struct Case {
-    int left;  // the box the focus leaves
-    const char *hour, *minute, *hourAfter, *minuteAfter;
+  // The hour and minute typed, the box the focus leaves, and the time they make.
+  const std::tuple<const char*, const char*, int, const char*> cases[] = {
+      {"7", "00", note::HourBox, "07:00"},          {"30", "00", note::HourBox, "23:00"},
+      {"00", "75", note::MinuteBox, "00:59"},       {"", "5", note::HourBox, "00:05"},
+      {"99999", "99999", note::MinuteBox, "23:59"}, {"1a", "-5", note::HourBox, "00:00"},
+      {"007", "", note::HourBox, "07:00"},
   };
-  const Case cases[] = {
-      {note::HourBox, "7", "00", "07", "00"},          {note::HourBox, "30", "00", "23", "00"},
-      {note::MinuteBox, "00", "75", "00", "59"},       {note::HourBox, "", "5", "00", "05"},
-      {note::MinuteBox, "99999", "99999", "23", "59"}, {note::HourBox, "1a", "-5", "00", "00"},
-      {note::HourBox, "007", "", "07", "00"},
-  };
-  for (const auto& c : cases) {
+  for (const auto& [hour, minute, left, time] : cases) {
     desktop_.Focus(note, note::DetailsBox);
-    desktop_.Type(note, note::HourBox, c.hour);
-    desktop_.Type(note, note::MinuteBox, c.minute);
-    desktop_.Focus(note, c.left);
+    desktop_.Type(note, note::HourBox, hour);
+    desktop_.Type(note, note::MinuteBox, minute);
+    desktop_.Focus(note, left);
     desktop_.Focus(note, note::DetailsBox);
-    EXPECT_EQ(Text(note, note::HourBox), c.hourAfter) << c.hour << " " << c.minute;
-    EXPECT_EQ(Text(note, note::MinuteBox), c.minuteAfter) << c.hour << " " << c.minute;
+    EXPECT_EQ(Text(note, note::HourBox) + ":" + Text(note, note::MinuteBox), time)
+        << hour << " " << minute;
   }
 
   // Focus entering a box selects its digits, or empties a box of blanks.
@@ -91,8 +112,7 @@ TEST_F(AlarmTest, TickingSetsTheFieldsWhoseTimeBoxesTakeTwoDigitsInRangeUntilUnt
   desktop_.Click(note, note::DateBox);  // the date picker open again
   ASSERT_TRUE(note.Control(note::PickerPanel).Visible());
   desktop_.Click(note, note::AlarmCheck);  // unticked
-  EXPECT_EQ(Text(note, note::DateBox), "0000/00/00");
-  EXPECT_EQ(Text(note, note::HourBox), "00");
+  EXPECT_EQ(Text(note, note::DateBox) + " " + Text(note, note::HourBox), "0000/00/00 00");
   EXPECT_FALSE(note.Control(note::MusicCheck).Checked());
   EXPECT_FALSE(note.Control(note::MusicCheck).Enabled());
   EXPECT_FALSE(note.Control(note::DateBox).Enabled());
@@ -106,29 +126,21 @@ TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNoteAndCancelGivesBackI
   Choose(note, MenuItem::HideNote);
   ASSERT_FALSE(note.Visible());
   ASSERT_EQ(note.Alpha(), std::optional<std::uint8_t>(150));
-  const auto snapTick = [&] {
-    return static_cast<sim::SimForm&>(run.Controller().Form())
-        .TimerRunning(manager::SnapTick::SnapTimer);
-  };
-  ASSERT_FALSE(snapTick()) << "no note shown, no snap tick";
+  ASSERT_FALSE(run.ControllerForm().TimerRunning(manager::SnapTick::SnapTimer))
+      << "no note shown, no snap tick";
   const auto stored = ReadNoteFile("0.txt");
 
   desktop_.Advance(59'999ms);
   EXPECT_TRUE(desktop_.StartedProcesses().empty());
   desktop_.Advance(1ms);
-  ASSERT_EQ(CommandLines(),
-            (std::vector<std::string>{kRelay + " #[↑]",
-                                      kRelay + " 付箋紙\"\"買い物\"\"の設定時間になりました"}));
-  for (const auto& started : desktop_.StartedProcesses()) {
-    EXPECT_EQ(started.program, kRelay);
-    EXPECT_TRUE(started.minimisedNoActivate);
-  }
+  ASSERT_EQ(CommandLines(), (Lines{Ran("#[↑]"), Said("買い物")}));
   EXPECT_TRUE(note.Visible());
   EXPECT_TRUE(note.Control(note::DetailsFrame).Visible());
   EXPECT_EQ(note.Bounds(), (TwipsRect{0, 600, 6495, 5190})) << "2000 - 3135 stops at the edge";
   EXPECT_FALSE(note.Layered());
   EXPECT_EQ(Tab(note), kReached);
-  EXPECT_TRUE(snapTick()) << "the note shown by its alarm snaps like any other";
+  EXPECT_TRUE(run.ControllerForm().TimerRunning(manager::SnapTick::SnapTimer))
+      << "the note shown by its alarm snaps like any other";
   EXPECT_TRUE(note.Control(note::AlarmCheck).Checked());
   EXPECT_EQ(Text(note, note::MinuteBox), "01");
   EXPECT_EQ(ReadNoteFile("0.txt"), stored) << "firing saves nothing";
@@ -157,9 +169,7 @@ TEST_F(AlarmTest, OnlyALaterMinuteIsWatchedAndAnEmptyTitleAtADriveRootGivesItsCo
   Save(note);
   EXPECT_TRUE(note.TimerRunning(note::AlarmTimer));
   desktop_.Advance(1min);
-  ASSERT_EQ(desktop_.StartedProcesses().size(), 1u);
-  EXPECT_EQ(desktop_.StartedProcesses()[0].program, "C:\\vokrelay.exe");
-  EXPECT_EQ(CommandLines()[0], "C:\\vokrelay.exe 付箋紙\"\"\"\"の設定時間になりました");
+  EXPECT_EQ(CommandLines(), Lines{Said("", "C:\\vokrelay.exe")});
 }
 
 // A note loaded after its minute only turns green; a clock set forward or a sleep fires once,
@@ -174,23 +184,21 @@ TEST_F(AlarmTest, AClockSetForwardOrASleepFiresOnceAndAClockSetBackWaitsAgain) {
   EXPECT_FALSE(MustNote(3).TimerRunning(note::AlarmTimer)) << "nothing to wait for";
   desktop_.Advance(1s);
   desktop_.SetClock({2026, 12, 7, 10, 5, 0});
-  EXPECT_EQ(CommandLines().size(), 1u);
+  EXPECT_EQ(CommandLines(), Lines{Said("set")});
   EXPECT_TRUE(DetailsOpen(MustNote(1)));
   EXPECT_FALSE(DetailsOpen(MustNote(2)));
 
   desktop_.SleepFor(3h);
-  ASSERT_EQ(CommandLines().size(), 2u);
-  EXPECT_NE(CommandLines()[1].find("\"\"slept\"\""), std::string::npos);
   desktop_.SetClock({2026, 12, 7, 15, 0, 0});
   desktop_.Advance(10min);
-  EXPECT_EQ(CommandLines().size(), 2u) << "the note loaded after its minute never fires";
+  EXPECT_EQ(CommandLines(), (Lines{Said("set"), Said("slept")}))
+      << "the note loaded after its minute never fires";
   EXPECT_FALSE(DetailsOpen(MustNote(3)));
 
   desktop_.SetClock({2026, 12, 7, 7, 59, 30});  // back before all three
   EXPECT_EQ(Tab(MustNote(3)), kBefore);
   desktop_.Advance(30s);
-  ASSERT_EQ(CommandLines().size(), 3u);
-  EXPECT_NE(CommandLines()[2].find("\"\"again\"\""), std::string::npos);
+  EXPECT_EQ(CommandLines(), (Lines{Said("set"), Said("slept"), Said("again")}));
 }
 
 TEST_F(AlarmTest, NothingDuringTheFiringsYieldFiresItAgainAndAClosedNoteStillCalls) {
@@ -201,27 +209,27 @@ TEST_F(AlarmTest, NothingDuringTheFiringsYieldFiresItAgainAndAClosedNoteStillCal
   // A clock change waiting in the queue runs while the firing yields.
   desktop_.Defer([this] { desktop_.SetClock({2026, 12, 7, 9, 1, 30}); });
   desktop_.Advance(1s);
-  EXPECT_EQ(CommandLines().size(), 1u);
+  EXPECT_EQ(CommandLines(), Lines{Said("once")});
 
   auto& gone = MustNote(2);
   desktop_.Advance(29s);
   desktop_.Defer([this, &gone] { desktop_.RequestClose(gone); });
   desktop_.Advance(1s);
   EXPECT_EQ(Note(2), nullptr);
-  ASSERT_EQ(CommandLines().size(), 2u);
-  EXPECT_NE(CommandLines()[1].find("\"\"gone\"\""), std::string::npos);
+  EXPECT_EQ(CommandLines(), (Lines{Said("once"), Said("gone")}));
 }
 
-TEST_F(AlarmTest, CancelPutsBackAnUntickedAlarmAndAChangedHour) {
+// Cancel puts back an unticked alarm and a changed hour; every field changed and saved is written.
+TEST_F(AlarmTest, CancelPutsBackTheAlarmFieldsAndASaveWritesEveryOneChanged) {
   auto& note = StartWithNote(AlarmNote("keep", "2026/12/24", "08", "05"));
   ShiftDoubleClickTitle(note);
   desktop_.Click(note, note::AlarmCheck);
   EXPECT_EQ(Tab(note), kReached) << "the watcher follows the unsaved fields";
   Cancel(note);
   EXPECT_TRUE(note.Control(note::AlarmCheck).Checked());
-  EXPECT_EQ(Text(note, note::DateBox), "2026/12/24");
-  EXPECT_EQ(Text(note, note::HourBox), "08");
-  EXPECT_EQ(Text(note, note::MinuteBox), "05");
+  EXPECT_EQ(Text(note, note::DateBox) + " " + Text(note, note::HourBox) + ":" +
+                Text(note, note::MinuteBox),
+            "2026/12/24 08:05");
   EXPECT_EQ(Tab(note), kBefore);
 
   ShiftDoubleClickTitle(note);
@@ -230,26 +238,23 @@ TEST_F(AlarmTest, CancelPutsBackAnUntickedAlarmAndAChangedHour) {
   desktop_.Type(note, note::HourBox, "7");
   Cancel(note);
   EXPECT_EQ(Text(note, note::HourBox), "08");
-
   desktop_.RequestClose(note);
-  const auto stored = ReadNoteFile("0.txt");
-  EXPECT_NE(stored.find("Date=2026/12/24\r\nTime0=08\r\nTime1=05\r\n"), std::string::npos);
-}
+  EXPECT_EQ(ReadNoteFile("0.txt"), AlarmNote("keep", "2026/12/24", "08", "05"));
 
-TEST_F(AlarmTest, EveryAlarmFieldTheUserChangesIsWhatASaveWrites) {
-  auto& note = StartWithNote(NoteBytes("fields", 9000, 600));
-  ShiftDoubleClickTitle(note);
-  desktop_.Click(note, note::AlarmCheck);
-  desktop_.Click(note, note::PickerCancelButton);
-  desktop_.Click(note, note::MusicCheck);
-  desktop_.Type(note, note::DateBox, "2027/01/02");  // a paste: keys are filtered
-  desktop_.Type(note, note::HourBox, "23");
-  desktop_.Focus(note, note::MinuteBox);
-  desktop_.Type(note, note::MinuteBox, "5");
-  desktop_.Focus(note, note::TitleBox);  // leaving the minute box makes it "05"
-  Save(note);
-  EXPECT_EQ(ReadNoteFile("0.txt"), AlarmNote("fields", "2027/01/02", "23", "05", 1));
-  EXPECT_TRUE(note.TimerRunning(note::AlarmTimer));
+  auto& fields = MustNote(Start("/*").State().LastNoteNumber);
+  ShiftDoubleClickTitle(fields);
+  desktop_.Click(fields, note::AlarmCheck);  // unticked
+  desktop_.Click(fields, note::AlarmCheck);
+  desktop_.Click(fields, note::PickerCancelButton);
+  desktop_.Click(fields, note::MusicCheck);
+  desktop_.Type(fields, note::DateBox, "2027/01/02");  // a paste: keys are filtered
+  desktop_.Type(fields, note::HourBox, "23");
+  desktop_.Focus(fields, note::MinuteBox);
+  desktop_.Type(fields, note::MinuteBox, "5");
+  desktop_.Focus(fields, note::TitleBox);  // leaving the minute box makes it "05"
+  Save(fields);
+  EXPECT_EQ(ReadNoteFile("0.txt"), AlarmNote("keep", "2027/01/02", "23", "05", 1));
+  EXPECT_TRUE(fields.TimerRunning(note::AlarmTimer));
 }
 
 // A firing note goes above every window, notes kept in front included, and
@@ -287,29 +292,7 @@ TEST_F(AlarmTest, AFiringNoteIsRaisedAboveEveryWindowUntilItsDetailsClose) {
   }
 }
 
-// Cancel after a firing puts back the options the note showed when it fired,
-// whichever way its details came to be open, and the window and file follow.
-class AlarmCancelTest : public AlarmTest {
- protected:
-  // A note in front and translucent whose alarm is due at 09:01.
-  sim::SimForm& StartFrontNote() {
-    return StartWithNote(AlarmNote("front", "2026/12/07", "09", "01", 0, 9000, 1, 1));
-  }
-  void ExpectOptions(sim::SimForm& note, bool front, bool translucent) {
-    EXPECT_FALSE(DetailsOpen(note));
-    EXPECT_EQ(note.Topmost(), front);
-    EXPECT_EQ(note.Alpha(), translucent ? std::optional<std::uint8_t>(150) : std::nullopt);
-    EXPECT_EQ(note.Control(note::InFrontCheck).Checked(), front);
-    EXPECT_EQ(note.Control(note::TranslucentCheck).Checked(), translucent);
-    RightPress(note);
-    EXPECT_EQ(MenuChecked(MenuItem::InFront), front);
-    EXPECT_EQ(MenuChecked(MenuItem::Translucent), translucent);
-    EXPECT_TRUE(FileHas("0.txt", std::string("Temae=") + (front ? "True" : "False") +
-                                     "\r\nToumei=" + (translucent ? "True" : "False") + "\r\n"));
-  }
-};
-
-TEST_F(AlarmCancelTest, OptionsSavedOffStayOffThoughTheDetailsOpenedWithThemOn) {
+TEST_F(AlarmTest, CancelAfterAFiringKeepsOptionsSavedOffThoughTheDetailsOpenedWithThemOn) {
   auto& note = StartWithNote(NoteBytes("plain", 9000, 600, "", 1, 1));
   ShiftDoubleClickTitle(note);
   desktop_.Click(note, note::InFrontCheck);
@@ -322,13 +305,14 @@ TEST_F(AlarmCancelTest, OptionsSavedOffStayOffThoughTheDetailsOpenedWithThemOn) 
   desktop_.Advance(1min);
   ASSERT_EQ(CommandLines().size(), 1u);
   Cancel(note);
-  ExpectOptions(note, false, false);
+  ExpectOptionsAfterCancel(note, false, false);
 }
 
 // A firing while the details are open keeps what they show then, options included, for Cancel
 // to put back; the open view stays put.
-TEST_F(AlarmCancelTest, AFiringWhileTheDetailsAreOpenKeepsWhatTheyShowThen) {
-  auto& note = StartFrontNote();
+TEST_F(AlarmTest, AFiringWhileTheDetailsAreOpenKeepsWhatTheyShowThenForCancel) {
+  // In front and translucent, due at 09:01.
+  auto& note = StartWithNote(AlarmNote("front", "2026/12/07", "09", "01", 0, 9000, 1, 1));
   ShiftDoubleClickTitle(note);
   const auto open = note.Bounds();
   TypeTitle(note, "draft");
@@ -342,11 +326,11 @@ TEST_F(AlarmCancelTest, AFiringWhileTheDetailsAreOpenKeepsWhatTheyShowThen) {
   desktop_.Type(note, note::HourBox, "5");
   desktop_.Click(note, note::TranslucentCheck);
   Cancel(note);
-  EXPECT_EQ(Text(note, note::TitleBox), "draft");
-  EXPECT_EQ(Text(note, note::HourBox), "09");
-  EXPECT_EQ(Text(note, note::MinuteBox), "01");
+  EXPECT_EQ(Text(note, note::TitleBox) + " " + Text(note, note::HourBox) + ":" +
+                Text(note, note::MinuteBox),
+            "draft 09:01");
   EXPECT_EQ(note.Bounds(), (TwipsRect{9000, 600, 3360, 480}));
-  ExpectOptions(note, false, true);
+  ExpectOptionsAfterCancel(note, false, true);
 }
 
 }  // namespace

@@ -9,14 +9,8 @@ using manager::MenuItem;
 
 class ArrangeTest : public FusenTest {
  protected:
-  ArrangeTest() : FusenTest(SmallScreen()) {}
-
-  static sim::DesktopConfig SmallScreen() {
-    sim::DesktopConfig config;
-    config.widthPx = 1024;
-    config.heightPx = 768;
-    return config;
-  }
+  ArrangeTest()
+      : FusenTest({.widthPx = 1024, .heightPx = 768, .monitors = {}, .monitorDpis = {}}) {}
 
   // Three collapsed notes scattered over the screen; note 2 stands at 3000, 2000.
   void StartThreeNotes() {
@@ -46,11 +40,7 @@ class ArrangeTest : public FusenTest {
 
 TEST_F(ArrangeTest, EveryItemLinesTheNotesUpInListOrder) {
   // The middle rule's 5510 is 367 1/3 pixels: the window keeps 367, 5505 twips.
-  struct Case {
-    MenuItem item;
-    std::vector<Place> places;
-  };
-  const Case cases[] = {
+  const std::pair<MenuItem, std::vector<Place>> cases[] = {
       {MenuItem::ArrangeTopRight, {{12000, 0}, {12000, 495}, {12000, 1005}}},
       {MenuItem::ArrangeMiddleRight, {{12000, 6000}, {12000, 5505}, {12000, 6495}}},
       {MenuItem::ArrangeBottomRight, {{12000, 11040}, {12000, 10545}, {12000, 10035}}},
@@ -60,15 +50,15 @@ TEST_F(ArrangeTest, EveryItemLinesTheNotesUpInListOrder) {
   };
   StartThreeNotes();
   Choose(MustNote(2), MenuItem::HideNote);  // a hidden note keeps its place in the column
-  for (const auto& c : cases) {
-    SCOPED_TRACE(static_cast<int>(c.item));
-    Choose(MustNote(3), c.item);
-    ExpectPlaces(c.places);
+  for (const auto& [item, places] : cases) {
+    SCOPED_TRACE(static_cast<int>(item));
+    Choose(MustNote(3), item);
+    ExpectPlaces(places);
     EXPECT_FALSE(MustNote(2).Visible());
   }
 }
 
-TEST_F(ArrangeTest, FromThisPositionStartsAtThePressedNoteInListOrder) {
+TEST_F(ArrangeTest, FromThisPositionStartsAtThePressedNoteAndAnOpenNoteSitsByItsOwnHeight) {
   StartThreeNotes();
   // Opened on note 2, which is not first in the list: note 1 takes its place.
   // Its Top 2000 is 133 1/3 pixels, so the window and the column start at 1995.
@@ -78,22 +68,14 @@ TEST_F(ArrangeTest, FromThisPositionStartsAtThePressedNoteInListOrder) {
   // A note without a file moves, but no file appears.
   Choose(MustNote(1), MenuItem::NewNote);  // empty, details open, no file yet
   Choose(MustNote(1), MenuItem::ArrangeTopLeft);
-  EXPECT_EQ(MustNote(4).Bounds().left, 0);
-  EXPECT_EQ(MustNote(4).Bounds().top, 1005 + 495);
+  EXPECT_EQ(MustNote(4).Bounds(), (platform::TwipsRect{0, 1005 + 495, 6495, 5190}));
   EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt", "2.txt"}));
-}
 
-TEST_F(ArrangeTest, ANoteWithItsDetailsOpenSitsOnTheBottomEdgeByItsOwnHeight) {
-  StartThreeNotes();
+  // A note with its details open sits on the bottom edge by its own height.
   ShiftDoubleClickTitle(MustNote(1));
-  ASSERT_EQ(MustNote(1).Bounds().height, 5190);
   Choose(MustNote(3), MenuItem::ArrangeBottomRight);
-  // Its bottom edge on the screen's, overlapping the two stacked above it.
-  const auto open = MustNote(1).Bounds();
-  EXPECT_EQ(open.left, 8865);
-  EXPECT_EQ(open.top + open.height, 11520);
-  EXPECT_GT(open.top + open.height, MustNote(2).Bounds().top);
-  EXPECT_EQ(MustNote(1).Bounds().width, 6495);  // still open
+  // Still open, its bottom edge on the screen's (11520), overlapping the two stacked above it.
+  EXPECT_EQ(MustNote(1).Bounds(), (platform::TwipsRect{8865, 11520 - 5190, 6495, 5190}));
   // Its file records where it stands collapsed, 3135 twips right of its details view.
   ExpectPlaces({{8865, 6330, 12000}, {12000, 10545}, {12000, 10035}});
 }

@@ -19,7 +19,6 @@ class DisplayOptionsTest : public FusenTest {
     SCOPED_TRACE(n);
     using sim::exstyle::kTopmost, sim::exstyle::kToolWindow, sim::exstyle::kLayered;
     auto& form = MustNote(n);
-    EXPECT_EQ(form.Topmost(), front);
     EXPECT_EQ(form.Alpha(), translucent ? std::optional<std::uint8_t>(150) : std::nullopt);
     EXPECT_EQ(form.ExStyle(), (front ? kTopmost : 0) | kToolWindow | (translucent ? kLayered : 0));
     EXPECT_EQ(run.Model(n).shown.options, (note::DisplayOptions{front, translucent}));
@@ -27,13 +26,11 @@ class DisplayOptionsTest : public FusenTest {
     EXPECT_TRUE(FileSays(n - 1, front ? "Temae=1" : "Temae=0"));
     EXPECT_TRUE(FileSays(n - 1, translucent ? "Toumei=1" : "Toumei=0"));
   }
-  struct Step {
-    MenuItem item;
-    bool front, translucent;
-  };
+  // A menu item chosen, and the options it leaves: in front, translucent.
+  using Step = std::tuple<MenuItem, bool, bool>;
 };
 
-TEST_F(DisplayOptionsTest, InFrontAndTranslucentChangeOnlyTheNoteTheMenuWasOpenedOn) {
+TEST_F(DisplayOptionsTest, InFrontAndTranslucentChangeOnlyTheNoteTheMenuWasOpenedOnByItsWindow) {
   auto& run = StartWithNotes(3, 1, 0);
   desktop_.OpenForeignWindow(
       {"another program", platform::FormStyle::Dialog, {0, 0, 3000, 3000}, std::nullopt});
@@ -41,18 +38,31 @@ TEST_F(DisplayOptionsTest, InFrontAndTranslucentChangeOnlyTheNoteTheMenuWasOpene
                         {MenuItem::InFront, true, false},
                         {MenuItem::Translucent, true, true},
                         {MenuItem::Translucent, true, false}};
-  for (const auto& step : steps) {
-    SCOPED_TRACE(static_cast<int>(step.item));
-    Choose(MustNote(2), step.item);
-    ExpectOptions(run, 2, step.front, step.translucent);
+  for (const auto& [item, front, translucent] : steps) {
+    SCOPED_TRACE(static_cast<int>(item));
+    Choose(MustNote(2), item);
+    ExpectOptions(run, 2, front, translucent);
     ExpectOptions(run, 1, true, false);
     ExpectOptions(run, 3, true, false);
-    if (step.front) continue;
+    if (front) continue;
     // The other two are above every normal window, the other program's too.
     const auto z = desktop_.ZOrder();
     ASSERT_GE(z.size(), 4u);
     EXPECT_TRUE((z[0] == Note(1) && z[1] == Note(3)) || (z[0] == Note(3) && z[1] == Note(1)));
   }
+
+  // Another program's window with the same caption is not touched: the press recorded the note.
+  auto& real = MustNote(2);
+  Choose(real, MenuItem::InFront);  // off: beneath the window opened next
+  auto& impostor = desktop_.OpenForeignWindow(
+      {note::NoteCaption(2), platform::FormStyle::Borderless, {0, 0, 3000, 480}, std::nullopt});
+  ASSERT_EQ(desktop_.FindForm(note::NoteCaption(2)), &impostor);
+  Choose(real, MenuItem::Translucent);
+  Choose(real, MenuItem::InFront);
+  EXPECT_EQ(real.Alpha(), std::optional<std::uint8_t>(150));
+  EXPECT_TRUE(real.Topmost());
+  EXPECT_FALSE(impostor.Layered());
+  EXPECT_FALSE(impostor.Topmost());
 }
 
 TEST_F(DisplayOptionsTest, AllNotesCommandsReachHiddenNotesAndNumbersNotGivenOutYet) {
@@ -64,13 +74,13 @@ TEST_F(DisplayOptionsTest, AllNotesCommandsReachHiddenNotesAndNumbersNotGivenOut
       {MenuItem::AllTranslucentOff, true, false},
       {MenuItem::AllInFrontOff, false, false},
   };
-  for (const auto& step : steps) {
-    SCOPED_TRACE(static_cast<int>(step.item));
-    Choose(MustNote(1), step.item);
-    for (int n = 1; n <= 3; ++n) ExpectOptions(run, n, step.front, step.translucent);
+  for (const auto& [item, front, translucent] : steps) {
+    SCOPED_TRACE(static_cast<int>(item));
+    Choose(MustNote(1), item);
+    for (int n = 1; n <= 3; ++n) ExpectOptions(run, n, front, translucent);
     EXPECT_FALSE(MustNote(2).Visible());
-    EXPECT_EQ(run.State().NewNotesInFront, step.front);
-    EXPECT_EQ(run.State().NewNotesTranslucent, step.translucent);
+    EXPECT_EQ(run.State().NewNotesInFront, front);
+    EXPECT_EQ(run.State().NewNotesTranslucent, translucent);
   }
 }
 
@@ -92,25 +102,6 @@ TEST_F(DisplayOptionsTest, ANoteClosedWhileTheMenuClosesIsLeftAloneAndNothingEls
     }
     Choose(MustNote(1), MenuItem::ShowHidden);
   }
-}
-
-TEST_F(DisplayOptionsTest, AnotherProgramsWindowWithTheSameCaptionIsNotTouched) {
-  StartWithNotes(3, 0, 0);
-  auto& impostor = desktop_.OpenForeignWindow(
-      {note::NoteCaption(2), platform::FormStyle::Borderless, {0, 0, 3000, 480}, std::nullopt});
-  ASSERT_EQ(desktop_.FindForm(note::NoteCaption(2)), &impostor);
-  // The press on the real note 2 records its caption; the command finds that note.
-  sim::SimForm* real = nullptr;
-  for (auto* form : desktop_.Forms()) {
-    if (form != &impostor && form->Caption() == note::NoteCaption(2)) real = form;
-  }
-  ASSERT_NE(real, nullptr);
-  Choose(*real, MenuItem::Translucent);
-  Choose(*real, MenuItem::InFront);
-  EXPECT_EQ(real->Alpha(), std::optional<std::uint8_t>(150));
-  EXPECT_TRUE(real->Topmost());
-  EXPECT_FALSE(impostor.Layered());
-  EXPECT_FALSE(impostor.Topmost());
 }
 
 }  // namespace

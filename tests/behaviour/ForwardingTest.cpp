@@ -23,12 +23,8 @@ TEST_F(ForwardingTest, SecondCommandLinesAreSentStrippedAndOnlyTheirSwitchCounts
   const auto sent = [](const std::string& text) {
     return std::vector<std::string>{text + std::string(1, '\0')};
   };
-  struct Case {
-    std::string line;
-    std::vector<std::string> sent;
-    int notes;  // the first start's notes afterwards
-  };
-  const Case cases[] = {
+  // A second start's command line, what it sends, and the first start's notes afterwards.
+  const std::tuple<std::string, std::vector<std::string>, int> cases[] = {
       {"", {}, 0},
       {"\"\"", sent(""), 0},
       {"/n", sent("/n"), 0},  // case matters
@@ -44,12 +40,12 @@ TEST_F(ForwardingTest, SecondCommandLinesAreSentStrippedAndOnlyTheirSwitchCounts
   auto& first = Start("/V");
   for (auto* form : desktop_.Forms()) EXPECT_FALSE(form->Visible()) << "\"/V\" with no note";
   ASSERT_NE(desktop_.FindForm(manager::Controller::kCaption), nullptr) << "for second starts";
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.line.substr(0, 20));
-    auto& second = Start(c.line);
+  for (const auto& [line, sends, notes] : cases) {
+    SCOPED_TRACE(line.substr(0, 20));
+    auto& second = Start(line);
     EXPECT_TRUE(second.Ended());
-    EXPECT_EQ(second.instance->CopyDataSent(), c.sent);
-    EXPECT_EQ(first.State().LastNoteNumber, c.notes);
+    EXPECT_EQ(second.instance->CopyDataSent(), sends);
+    EXPECT_EQ(first.State().LastNoteNumber, notes);
   }
   EXPECT_FALSE(first.Ended());
   EXPECT_TRUE(MustNote(1).Visible());

@@ -60,24 +60,10 @@ Running& FusenTest::Start(const std::string& commandLine, std::string appFolder,
   return *raw;
 }
 
-void FusenTest::Stop(Running& run) {
-  run.program.reset();
-  run.instance.reset();
-}
-
 std::unique_ptr<sim::Instance> FusenTest::OtherProgram() {
   sim::Instance::Config config;
   config.hostRoot = root_.string();
   return std::make_unique<sim::Instance>(desktop_, config);
-}
-
-fs::path FusenTest::Host(const std::string& windowsPath) const {
-  return posix::PosixFileSystem(root_.string()).HostPath(windowsPath).value_or(fs::path());
-}
-
-void FusenTest::WriteNoteFile(const std::string& name, const std::string& bytes) {
-  fs::create_directories(DataDir());
-  std::ofstream(DataDir() / name, std::ios::binary) << bytes;
 }
 
 void FusenTest::WriteNotes(int count, int temae, int toumei) {
@@ -85,11 +71,6 @@ void FusenTest::WriteNotes(int count, int temae, int toumei) {
     WriteNoteFile(std::to_string(i) + ".txt",
                   NoteBytes("note" + std::to_string(i), 9000, 600 * i, "", temae, toumei));
   }
-}
-
-std::string FusenTest::ReadNoteFile(const std::string& name) const {
-  std::ifstream in(DataDir() / name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 std::string FusenTest::StoredValue(const std::string& name, const std::string& key) const {
@@ -114,10 +95,6 @@ sim::SimForm& FusenTest::MustNote(int number) {
   auto* note = Note(number);
   if (note == nullptr) throw std::runtime_error("no note No." + std::to_string(number));
   return *note;
-}
-
-void FusenTest::RightPress(sim::SimForm& note) {
-  desktop_.MouseDown(note, note::TabLabel, platform::MouseDown{platform::mouse::kRight, 0, 30, 30});
 }
 
 void FusenTest::PressTab(sim::SimForm& note, int buttons, int shift) {
@@ -145,6 +122,15 @@ bool FusenTest::MenuChecked(manager::MenuItem item) {
     if (shown.id == manager::MenuId(item)) return shown.checked;
   }
   throw std::runtime_error("no such menu item");
+}
+
+std::vector<std::string> FusenTest::Delivered() {
+  std::vector<std::string> delivered;
+  for (const auto& delivery : desktop_.MouseDeliveries()) {
+    auto* form = desktop_.FormFromHandle(delivery.window);
+    delivered.push_back(delivery.what + " on " + (form ? form->Caption() : "?"));
+  }
+  return delivered;
 }
 
 std::string Sjis(const std::string& utf8) { return platform::Utf8ToCp932(utf8); }

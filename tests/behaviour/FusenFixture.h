@@ -27,6 +27,12 @@ struct Running {
   bool Ended() const { return instance->Ended(); }
   ProgramState& State() { return program->State(); }
   manager::Controller& Controller() { return *program->NoteController(); }
+  // The number of the note the one-note commands act on; 0: none.
+  int ThisNoteNumber() {
+    return Controller().ThisNote() ? Controller().ThisNote()->NoteNumber() : 0;
+  }
+  // The controller's window: it holds the one snap tick of every note.
+  sim::SimForm& ControllerForm() { return static_cast<sim::SimForm&>(Controller().Form()); }
   // The model of the note with this number; fails the test when there is none.
   const note::NoteModel& Model(int number);
 };
@@ -58,7 +64,7 @@ class FusenTest : public ::testing::Test {
   std::function<void(sim::SimFileSystem&)> prepareFiles_;
 
   // Ends a process the way a logoff would: no handler runs.
-  void Stop(Running& run);
+  void Stop(Running& run) { run.program.reset(), run.instance.reset(); }
   void StopAll() {
     for (auto& run : processes_) Stop(*run);
     processes_.clear();
@@ -70,11 +76,19 @@ class FusenTest : public ::testing::Test {
   std::filesystem::path DataDir() const { return root_ / "Apps" / "ZLTFusen" / "taro"; }
   std::string DataFolder() const { return "C:\\Apps\\ZLTFusen\\taro"; }
   // The host file a Windows path of the default start stands for.
-  std::filesystem::path Host(const std::string& windowsPath) const;
-  void WriteNoteFile(const std::string& name, const std::string& bytes);
+  std::filesystem::path Host(const std::string& windowsPath) const {
+    return posix::PosixFileSystem(root_.string()).HostPath(windowsPath).value_or("");
+  }
+  void WriteNoteFile(const std::string& name, const std::string& bytes) {
+    std::filesystem::create_directories(DataDir());
+    std::ofstream(DataDir() / name, std::ios::binary) << bytes;
+  }
   // Notes "note0"... in 0.txt... at 9000 twips, 600 apart down the screen.
   void WriteNotes(int count, int temae = 0, int toumei = 0);
-  std::string ReadNoteFile(const std::string& name) const;
+  std::string ReadNoteFile(const std::string& name) const {
+    std::ifstream in(DataDir() / name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
   // The value of key in a note file ("(none)" when missing).
   std::string StoredValue(const std::string& name, const std::string& key) const;
   bool FileHas(const std::string& name, const std::string& part) const {
@@ -101,7 +115,9 @@ class FusenTest : public ::testing::Test {
   }
   void Save(sim::SimForm& note) { desktop_.Click(note, note::SaveButton); }
   void Cancel(sim::SimForm& note) { desktop_.Click(note, note::CancelButton); }
-  void RightPress(sim::SimForm& note);
+  void RightPress(sim::SimForm& note) {
+    desktop_.MouseDown(note, note::TabLabel, {platform::mouse::kRight, 0, 30, 30});
+  }
   // A press on the note's tab with the cursor over it.
   void PressTab(sim::SimForm& note, int buttons, int shift = 0);
   // Screen points over the tab and over the title box of a collapsed note.
@@ -120,8 +136,15 @@ class FusenTest : public ::testing::Test {
     desktop_.ChooseNextMenuItem(manager::MenuId(item));
     RightPress(note);
   }
+  // Chooses item on note and gives this answer to its question.
+  void Choose(sim::SimForm& note, manager::MenuItem item, platform::Answer answer) {
+    desktop_.AnswerNextMessageBox(answer);
+    Choose(note, item);
+  }
   // The check mark of item in the menu shown last.
   bool MenuChecked(manager::MenuItem item);
+  // The presses and clicks injected events made, oldest first, as "click on <caption>".
+  std::vector<std::string> Delivered();
 
   std::filesystem::path root_;
   sim::Desktop desktop_;

@@ -52,15 +52,13 @@ TEST_F(HideCloseDeleteTest, ACommandOnANoteClosedMeanwhileDoesNothingAndHidingKe
 TEST_F(HideCloseDeleteTest, DeleteAsksFirstNoChangesNothingAndDeletingTheLastNoteEnds) {
   auto& run = StartWithNotes(3);
   desktop_.RequestClose(MustNote(3));  // closed from outside: its file stays
-  desktop_.AnswerNextMessageBox(Answer::No);
-  Choose(MustNote(1), MenuItem::DeleteNote);
+  Choose(MustNote(1), MenuItem::DeleteNote, Answer::No);
   ASSERT_EQ(desktop_.MessageBoxes().size(), 1u);
   EXPECT_NE(Note(1), nullptr);
   EXPECT_TRUE(NoteFileExists("0.txt"));
   EXPECT_TRUE(Files(run).HandedToBin().empty()) << "No hands nothing to the Bin";
 
-  desktop_.AnswerNextMessageBox(Answer::Yes);
-  Choose(MustNote(1), MenuItem::DeleteNote);
+  Choose(MustNote(1), MenuItem::DeleteNote, Answer::Yes);
   EXPECT_EQ(Note(1), nullptr);
   EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"1.txt", "2.txt"}));
   EXPECT_EQ(run.State().OpenNotes, 1);
@@ -71,15 +69,13 @@ TEST_F(HideCloseDeleteTest, DeleteAsksFirstNoChangesNothingAndDeletingTheLastNot
   // A new note, first saved by its own close, takes that file with it.
   Choose(MustNote(2), MenuItem::NewNote);
   TypeTitle(MustNote(4), "typed, then deleted");
-  desktop_.AnswerNextMessageBox(Answer::Yes);
-  Choose(MustNote(4), MenuItem::DeleteNote);
+  Choose(MustNote(4), MenuItem::DeleteNote, Answer::Yes);
   EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"1.txt", "2.txt"}));
   EXPECT_EQ(run.State().OpenNotes, 1);
   ASSERT_EQ(Files(run).Bin().size(), 2u);
   EXPECT_NE(Files(run).Bin()[1].bytes.find("Title=typed, then deleted"), std::string::npos);
 
-  desktop_.AnswerNextMessageBox(Answer::Yes);
-  Choose(MustNote(2), MenuItem::DeleteNote);
+  Choose(MustNote(2), MenuItem::DeleteNote, Answer::Yes);
   EXPECT_TRUE(run.Ended());
   EXPECT_EQ(NoteFiles(), std::vector<std::string>{"2.txt"});
   EXPECT_EQ(Files(run).HandedToBin().back(), InData("1.txt"));
@@ -90,12 +86,10 @@ TEST_F(HideCloseDeleteTest, DeleteAllRemovesEveryNoteFileButTheSettings) {
   auto& run = StartWithNotes(2);
   WriteNoteFile("7.txt", NoteBytes("closed earlier", 0, 0));
   WriteNoteFile("ZLTFusen.ini", SettingsBytes("False"));
-  desktop_.AnswerNextMessageBox(Answer::No);
-  Choose(MustNote(1), MenuItem::DeleteAllNotes);
+  Choose(MustNote(1), MenuItem::DeleteAllNotes, Answer::No);
   EXPECT_EQ(NoteFiles().size(), 3u);
   EXPECT_TRUE(Files(run).HandedToBin().empty());
-  desktop_.AnswerNextMessageBox(Answer::Yes);
-  Choose(MustNote(1), MenuItem::DeleteAllNotes);
+  Choose(MustNote(1), MenuItem::DeleteAllNotes, Answer::Yes);
   EXPECT_TRUE(run.Ended());
   EXPECT_TRUE(NoteFiles().empty());
   EXPECT_TRUE(std::filesystem::exists(DataDir() / "ZLTFusen.ini"));
@@ -112,26 +106,9 @@ TEST_F(HideCloseDeleteTest, DeleteAllRemovesEveryNoteFileButTheSettings) {
   EXPECT_EQ(closed->bytes, NoteBytes("closed earlier", 0, 0)) << "a note with no window too";
 }
 
-TEST_F(HideCloseDeleteTest, AFileTheBinDoesNotTakeIsErasedAllTheSame) {
-  prepareFiles_ = [](sim::SimFileSystem& files) { files.RefuseRecycling(); };
-  auto& run = StartWithNotes(3);
-  desktop_.AnswerNextMessageBox(Answer::Yes);
-  Choose(MustNote(2), MenuItem::DeleteNote);
-  EXPECT_EQ(Files(run).HandedToBin(), std::vector<std::string>{InData("1.txt")});
-  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "2.txt"}));
-
-  desktop_.AnswerNextMessageBox(Answer::Yes);
-  Choose(MustNote(1), MenuItem::DeleteAllNotes);
-  EXPECT_TRUE(run.Ended());
-  EXPECT_EQ(Files(run).HandedToBin().size(), 3u);
-  EXPECT_TRUE(NoteFiles().empty());
-  EXPECT_TRUE(Files(run).Bin().empty());
-}
-
-TEST_F(HideCloseDeleteTest, CloseAllSavesEveryNoteAndANoteBackFromTheBinOpensWithRestoreAll) {
+TEST_F(HideCloseDeleteTest, CloseAllSavesEveryNoteOneBackFromTheBinOpensAndOneItRefusesIsErased) {
   auto& run = StartWithNotes(2);
-  desktop_.AnswerNextMessageBox(Answer::Yes);
-  Choose(MustNote(1), MenuItem::DeleteNote);
+  Choose(MustNote(1), MenuItem::DeleteNote, Answer::Yes);
   ASSERT_EQ(Files(run).Bin().size(), 1u);
   const std::string binned = Files(run).Bin()[0].bytes;
   // Its number is handed out again meanwhile; closing all saves every note and ends.
@@ -151,6 +128,17 @@ TEST_F(HideCloseDeleteTest, CloseAllSavesEveryNoteAndANoteBackFromTheBinOpensWit
   std::sort(titles.begin(), titles.end());
   EXPECT_EQ(titles, (std::vector<std::string>{"new meanwhile", "note0", "note1"}));
   EXPECT_TRUE(FileHas("0.txt", "Title=new meanwhile"));
+
+  // A file the Bin does not take is erased all the same.
+  Files(again).RefuseRecycling();
+  Choose(MustNote(2), MenuItem::DeleteNote, Answer::Yes);
+  EXPECT_EQ(Files(again).HandedToBin(), std::vector<std::string>{InData("1.txt")});
+  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "5.txt"}));
+  Choose(MustNote(1), MenuItem::DeleteAllNotes, Answer::Yes);
+  EXPECT_TRUE(again.Ended());
+  EXPECT_EQ(Files(again).HandedToBin().size(), 3u);
+  EXPECT_TRUE(NoteFiles().empty());
+  EXPECT_TRUE(Files(again).Bin().empty());
 }
 
 }  // namespace

@@ -10,55 +10,36 @@ namespace {
 using manager::MenuItem;
 namespace info = manager::information;
 
-class InformationWindowTest : public FusenTest {
- protected:
-  sim::SimForm& Info() {
-    auto* form = desktop_.FindForm(manager::Controller::kCaption);
-    EXPECT_NE(form, nullptr);
-    return *form;
-  }
-};
+using InformationWindowTest = FusenTest;
 
-// "OK" ends a program that has no note; every other way out only hides.
 TEST_F(InformationWindowTest, EveryWayOutEndsAProgramWithoutNotesAndOnlyHidesForAHiddenOne) {
   enum class Leave { Ok, CloseButton, Address };
-  struct Case {
-    const char* name;
-    bool hiddenNote;
-    Leave leave;
-    bool ends;
-  };
-  const Case cases[] = {
-      {"OK, no note", false, Leave::Ok, true},
-      {"OK, only a hidden note", true, Leave::Ok, false},
-      {"close button, no note", false, Leave::CloseButton, true},
-      {"close button, only a hidden note", true, Leave::CloseButton, false},
-      {"web address, no note", false, Leave::Address, true},
-      {"web address, only a hidden note", true, Leave::Address, false},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    std::filesystem::remove_all(DataDir());
-    if (c.hiddenNote) WriteNoteFile("0.txt", NoteBytes("kept", 9000, 600));
-    auto& run = Start(c.hiddenNote ? "/*" : "/S");
-    if (c.hiddenNote) {
-      Choose(MustNote(1), MenuItem::HideNote);
-      Start("/S");  // forwarded to the running program
+  for (const auto leave : {Leave::Ok, Leave::CloseButton, Leave::Address}) {
+    for (const bool hiddenNote : {false, true}) {
+      SCOPED_TRACE(testing::Message() << "way out " << static_cast<int>(leave)
+                                      << (hiddenNote ? ", a hidden note" : ", no note"));
+      std::filesystem::remove_all(DataDir());
+      if (hiddenNote) WriteNoteFile("0.txt", NoteBytes("kept", 9000, 600));
+      auto& run = Start(hiddenNote ? "/*" : "/S");
+      if (hiddenNote) {
+        Choose(MustNote(1), MenuItem::HideNote);
+        Start("/S");  // forwarded to the running program
+      }
+      auto& form = run.ControllerForm();
+      ASSERT_TRUE(form.Visible());
+      const auto opened = desktop_.OpenedAddresses().size();
+      if (leave == Leave::Ok) desktop_.Click(form, manager::InfoOkButton);
+      if (leave == Leave::CloseButton) desktop_.RequestClose(form);
+      if (leave == Leave::Address) desktop_.Click(form, manager::InfoWebAddress);
+      ASSERT_EQ(run.Ended(), !hiddenNote);
+      EXPECT_TRUE(!hiddenNote || !form.Visible());
+      if (hiddenNote) {
+        EXPECT_FALSE(MustNote(1).Visible());
+        EXPECT_EQ(run.State().OpenNotes, 1);
+      }
+      EXPECT_EQ(desktop_.OpenedAddresses().size() - opened, leave == Leave::Address ? 1u : 0u);
+      StopAll();
     }
-    auto& form = Info();
-    ASSERT_TRUE(form.Visible());
-    const auto opened = desktop_.OpenedAddresses().size();
-    if (c.leave == Leave::Ok) desktop_.Click(form, manager::InfoOkButton);
-    if (c.leave == Leave::CloseButton) desktop_.RequestClose(form);
-    if (c.leave == Leave::Address) desktop_.Click(form, manager::InfoWebAddress);
-    ASSERT_EQ(run.Ended(), c.ends);
-    EXPECT_TRUE(c.ends || !form.Visible());
-    if (c.hiddenNote) {
-      EXPECT_FALSE(MustNote(1).Visible());
-      EXPECT_EQ(run.State().OpenNotes, 1);
-    }
-    EXPECT_EQ(desktop_.OpenedAddresses().size() - opened, c.leave == Leave::Address ? 1u : 0u);
-    StopAll();
   }
   EXPECT_EQ(desktop_.OpenedAddresses().back(), manager::texts::kWebAddress);
 }
@@ -69,7 +50,7 @@ TEST_F(InformationWindowTest, StartSwitchForwardedSwitchAndMenuShowTheSameWindow
   WriteNoteFile("0.txt", NoteBytes("first", 9000, 600));
   WriteNoteFile("1.txt", NoteBytes("second", 9000, 1200));
   auto& run = Start("  /S\t ");  // blanks around the switch of a first start
-  auto& form = Info();
+  auto& form = run.ControllerForm();
   const auto handle = form.Handle();
   const auto bounds = form.Bounds();
   Start("/*");
@@ -83,7 +64,7 @@ TEST_F(InformationWindowTest, StartSwitchForwardedSwitchAndMenuShowTheSameWindow
   EXPECT_NE(Note(2), nullptr);
   Start("/S");
   EXPECT_TRUE(form.Visible());
-  EXPECT_EQ(Info().Handle(), handle);
+  EXPECT_EQ(desktop_.FindForm(manager::Controller::kCaption)->Handle(), handle);
   EXPECT_EQ(form.Bounds(), bounds);
   EXPECT_EQ(form.Controls().size(), info::Controls().size());
   desktop_.RequestClose(form);

@@ -13,49 +13,11 @@ using platform::TwipsRect;
 
 using LifetimeTest = FusenTest;
 
-// The sim's window system, except that every form after the first letThrough
-// fails with an error that is no refusal: a fault of the program in making it.
-class FaultyWindows final : public platform::IWindowSystem {
+// A clock that fails with an error that is no refusal: a fault of the program
+// while making a note whose alarm reads it.
+class FaultyClock final : public platform::IClock {
  public:
-  FaultyWindows(platform::IWindowSystem& windows, int letThrough)
-      : windows_(windows), letThrough_(letThrough) {}
-
-  std::unique_ptr<platform::IForm> CreateForm(const platform::FormSpec& spec,
-                                              platform::IFormEvents& events) override {
-    if (letThrough_ == 0) throw std::logic_error("a fault in making a window");
-    --letThrough_;
-    return windows_.CreateForm(spec, events);
-  }
-  std::unique_ptr<platform::IPopupMenu> CreatePopupMenu(
-      const std::vector<platform::MenuItemSpec>& items) override {
-    return windows_.CreatePopupMenu(items);
-  }
-  platform::WindowHandle FindWindowByCaption(std::string_view caption) const override {
-    return windows_.FindWindowByCaption(caption);
-  }
-  long SendClose(platform::WindowHandle window) override { return windows_.SendClose(window); }
-  platform::Answer AskYesNo(std::string_view text, std::string_view title) override {
-    return windows_.AskYesNo(text, title);
-  }
-  void ShowNotice(std::string_view text, std::string_view title) override {
-    windows_.ShowNotice(text, title);
-  }
-  void DoEvents() override { windows_.DoEvents(); }
-  void RunMessageLoop() override { windows_.RunMessageLoop(); }
-  platform::ScreenMetrics Screen() const override { return windows_.Screen(); }
-  std::optional<platform::PixelRect> MonitorRectOf(platform::WindowHandle window) const override {
-    return windows_.MonitorRectOf(window);
-  }
-  bool ShiftDown() const override { return windows_.ShiftDown(); }
-  platform::PixelPoint CursorPos() const override { return windows_.CursorPos(); }
-  platform::WindowHandle WindowFromPoint(platform::PixelPoint point) const override {
-    return windows_.WindowFromPoint(point);
-  }
-  void InjectMouse(platform::MouseInjection what) override { windows_.InjectMouse(what); }
-
- private:
-  platform::IWindowSystem& windows_;
-  int letThrough_;
+  platform::LocalTime Now() const override { throw std::logic_error("a fault in making a note"); }
 };
 
 // A restore-all forwarded to a running program, also one that lost the start race to a new
@@ -96,25 +58,19 @@ TEST_F(LifetimeTest, ForwardedRestoreAllOpensOnlyFilesWithoutAWindowAndLeavesHid
 // Every way a note window can be closed saves it where it stands collapsed and counts it out
 // alike; the last one ends the program, and a later restore-all starts afresh with every note.
 TEST_F(LifetimeTest, EveryWayOfClosingCountsTheNoteOutAndTheLastEndsTheProgram) {
-  enum class Way { Menu, CloseMessage, OtherProgram };
-  for (const Way way : {Way::Menu, Way::CloseMessage, Way::OtherProgram}) {
-    SCOPED_TRACE(static_cast<int>(way));
+  const std::function<void(sim::SimForm&)> ways[] = {
+      [this](sim::SimForm& note) { Choose(note, MenuItem::CloseNote); },
+      [this](sim::SimForm& note) { desktop_.RequestClose(note); },  // Alt+F4 or WM_CLOSE
+      [this](sim::SimForm& note) { OtherProgram()->Platform().windows.SendClose(note.Handle()); },
+  };
+  for (const auto& close : ways) {
+    SCOPED_TRACE(&close - ways);
     auto& run = StartWithNotes(2);
     for (int n = 1; n <= 2; ++n) {
       auto& note = MustNote(n);
       ShiftDoubleClickTitle(note);
       TypeDetails(note, "closed " + std::to_string(n));
-      switch (way) {
-        case Way::Menu:
-          Choose(note, MenuItem::CloseNote);
-          break;
-        case Way::CloseMessage:  // its own close, Alt+F4 or WM_CLOSE
-          desktop_.RequestClose(note);
-          break;
-        case Way::OtherProgram:
-          OtherProgram()->Platform().windows.SendClose(note.Handle());
-          break;
-      }
+      close(note);
       EXPECT_EQ(Note(n), nullptr);
       ASSERT_EQ(run.Ended(), n == 2);
       EXPECT_TRUE(n == 2 || run.State().OpenNotes == 1);
@@ -157,15 +113,16 @@ TEST_F(LifetimeTest, ARefusedNoteWindowIsReportedOnceAndTheProgramGoesOnWithTheR
 }
 
 TEST_F(LifetimeTest, AFaultInMakingANoteIsNotTakenForARefusedWindow) {
-  WriteNotes(2);
+  auto bytes = NoteBytes("alarm", 9000, 0);
+  WriteNoteFile("0.txt", bytes.replace(bytes.find("Alarm=0"), 7, "Alarm=1"));
   sim::Instance::Config config;
   config.commandLine = "/*";
   config.hostRoot = root_.string();
   sim::Instance instance(desktop_, config);
   const platform::Platform& sim = instance.Platform();
-  FaultyWindows windows(sim.windows, 1);  // the controller comes; note 1 fails
-  platform::Platform platform{windows,   sim.files,    sim.processes,  sim.clock,
-                              sim.shell, sim.instance, sim.environment};
+  FaultyClock clock;
+  platform::Platform platform{sim.windows, sim.files,    sim.processes,  clock,
+                              sim.shell,   sim.instance, sim.environment};
   Program program(platform);
   EXPECT_THROW(instance.RunAsProcess([&] { program.Main(); }), std::logic_error);
   EXPECT_TRUE(desktop_.MessageBoxes().empty()) << "no notice of a refused window";
@@ -194,11 +151,8 @@ TEST_F(LifetimeTest, ANoteSavedOrClosedAtTheLeftEdgeReopensAtTheEdge) {
 // A note stored where no monitor is any more comes back onto the primary
 // screen (28800 x 16200 twips) as the snap would bring it, even with snap off.
 TEST_F(LifetimeTest, ANoteOnNoMonitorReopensOnThePrimaryScreen) {
-  struct Case {
-    int left, top;
-    TwipsRect reopened;
-  };
-  const Case cases[] = {
+  // Where each note was stored, and where it reopens.
+  const std::tuple<int, int, TwipsRect> cases[] = {
       {60000, 3000, {25440, 3000, 3360, 480}},  // right of the screen: flush right
       {-9000, 3000, {0, 3000, 3360, 480}},      // left of it: flush left
       {3000, 99990, {3000, 15720, 3360, 480}},  // below it: flush with the bottom
@@ -207,12 +161,14 @@ TEST_F(LifetimeTest, ANoteOnNoMonitorReopensOnThePrimaryScreen) {
   };
   // Snap off: no tick brings them back later.
   WriteNoteFile("ZLTFusen.ini", SettingsBytes("False"));
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    WriteNoteFile(std::to_string(i) + ".txt", NoteBytes("n", cases[i].left, cases[i].top));
+  int n = 0;
+  for (const auto& [left, top, reopened] : cases) {
+    WriteNoteFile(std::to_string(n++) + ".txt", NoteBytes("n", left, top));
   }
   Start("/*");
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    EXPECT_EQ(MustNote(static_cast<int>(i) + 1).Bounds(), cases[i].reopened) << "case " << i;
+  n = 0;
+  for (const auto& [left, top, reopened] : cases) {
+    EXPECT_EQ(MustNote(++n).Bounds(), reopened) << left << ", " << top;
   }
 }
 

@@ -23,13 +23,9 @@ std::string FrontNote(const std::string& title = "note") {
 
 enum class Outcome { Menu, Move, PassThrough, RecordOnly };
 
-struct PressCase {
-  const char* name;
-  int buttons;
-  int shift;
-  bool detailsOpen;
-  Outcome outcome;
-};
+// A press: its name, the buttons and the shift keys held, whether the details are open, and
+// what it does.
+using PressCase = std::tuple<const char*, int, int, bool, Outcome>;
 
 TEST_F(FusenTest, EveryPressRecordsTheNoteThenMenuMoveOrPassThrough) {
   const PressCase cases[] = {
@@ -49,10 +45,10 @@ TEST_F(FusenTest, EveryPressRecordsTheNoteThenMenuMoveOrPassThrough) {
   WriteNoteFile("1.txt", NoteBytes("other", 0, 0));
   auto& run = Start("/*");
   auto& note = MustNote(1);
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    if (c.detailsOpen != run.Controller().Notes().front()->DetailsOpen()) {
-      if (c.detailsOpen) {
+  for (const auto& [name, buttons, keys, detailsOpen, outcome] : cases) {
+    SCOPED_TRACE(name);
+    if (detailsOpen != run.Controller().Notes().front()->DetailsOpen()) {
+      if (detailsOpen) {
         ShiftDoubleClickTitle(note);
       } else {
         Save(note);
@@ -65,15 +61,14 @@ TEST_F(FusenTest, EveryPressRecordsTheNoteThenMenuMoveOrPassThrough) {
     const int refreshes = note.RefreshCount();
     const auto before = note.Bounds();
 
-    PressTab(note, c.buttons, c.shift);
-    ASSERT_NE(run.Controller().ThisNote(), nullptr);
-    EXPECT_EQ(run.Controller().ThisNote()->NoteNumber(), 1);
+    PressTab(note, buttons, keys);
+    EXPECT_EQ(run.ThisNoteNumber(), 1);
     EXPECT_EQ(run.State().PressedLeft, before.left);
     EXPECT_EQ(run.State().PressedWidth, before.width);
     EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\0.txt");
-    EXPECT_EQ(desktop_.Menus().size() - menus, c.outcome == Outcome::Menu ? 1u : 0u);
-    EXPECT_EQ(note.SystemMoveCount() - moves, c.outcome == Outcome::Move ? 1 : 0);
-    EXPECT_EQ(note.RefreshCount() - refreshes, c.outcome == Outcome::PassThrough ? 1 : 0);
+    EXPECT_EQ(desktop_.Menus().size() - menus, outcome == Outcome::Menu ? 1u : 0u);
+    EXPECT_EQ(note.SystemMoveCount() - moves, outcome == Outcome::Move ? 1 : 0);
+    EXPECT_EQ(note.RefreshCount() - refreshes, outcome == Outcome::PassThrough ? 1 : 0);
     EXPECT_EQ(note.Bounds(), before);
     EXPECT_TRUE(note.Visible());
   }
@@ -91,20 +86,17 @@ TEST_F(FusenTest, PlainClickPassesBeneathOutlineFollowsTheSizeAndShiftDragMovesT
   const auto home = note.Bounds();
 
   PressTab(note, mouse::kLeft);
-  const auto& injected = desktop_.InjectedMouse();
-  ASSERT_EQ(injected.size(), 3u);
-  for (const auto& event : injected) {
-    EXPECT_EQ(event.target, beneath.Handle()) << "the note was out of the way";
-    EXPECT_EQ(event.at, TabPoint(note));
-  }
-  // The first release ends the user's own press; then one whole click.
-  EXPECT_EQ(injected[0].what, MouseInjection::LeftUp);
-  EXPECT_EQ(injected[1].what, MouseInjection::LeftDown);
-  EXPECT_EQ(injected[2].what, MouseInjection::LeftUp);
-  ASSERT_EQ(desktop_.MouseDeliveries().size(), 2u);
-  EXPECT_EQ(desktop_.MouseDeliveries()[0].what, "down");
-  EXPECT_EQ(desktop_.MouseDeliveries()[1].what, "click");
-  EXPECT_EQ(desktop_.MouseDeliveries()[1].window, beneath.Handle());
+  // The first release ends the user's own press; then one whole click, on the window beneath
+  // as the note was out of the way.
+  std::vector<std::tuple<MouseInjection, int, int, platform::WindowHandle>> injected;
+  for (const auto& e : desktop_.InjectedMouse())
+    injected.emplace_back(e.what, e.at.x, e.at.y, e.target);
+  const auto [x, y] = TabPoint(note);
+  const auto to = beneath.Handle();
+  EXPECT_EQ(injected, (decltype(injected){{MouseInjection::LeftUp, x, y, to},
+                                          {MouseInjection::LeftDown, x, y, to},
+                                          {MouseInjection::LeftUp, x, y, to}}));
+  EXPECT_EQ(Delivered(), (std::vector<std::string>{"down on beneath 1", "click on beneath 1"}));
   EXPECT_EQ(note.Bounds(), home);
   EXPECT_TRUE(note.Visible());
   EXPECT_TRUE(note.Enabled());
@@ -113,10 +105,9 @@ TEST_F(FusenTest, PlainClickPassesBeneathOutlineFollowsTheSizeAndShiftDragMovesT
   // A double click on the tab goes beneath as a double click.
   desktop_.Advance(std::chrono::milliseconds(1000));
   desktop_.DblClick(note, note::TabLabel);
-  ASSERT_EQ(desktop_.MouseDeliveries().size(), 5u);
-  EXPECT_EQ(desktop_.MouseDeliveries()[2].what, "down");
-  EXPECT_EQ(desktop_.MouseDeliveries()[3].what, "click");
-  EXPECT_EQ(desktop_.MouseDeliveries()[4].what, "dblclick");
+  EXPECT_EQ(Delivered(), (std::vector<std::string>{"down on beneath 1", "click on beneath 1",
+                                                   "down on beneath 1", "click on beneath 1",
+                                                   "dblclick on beneath 1"}));
   EXPECT_EQ(desktop_.InjectedMouse().size(), 8u);
   EXPECT_EQ(note.Bounds(), home);
 
@@ -137,16 +128,14 @@ TEST_F(FusenTest, PlainClickPassesBeneathOutlineFollowsTheSizeAndShiftDragMovesT
   desktop_.ScriptNextMove(100, -50);
   PressTab(note, mouse::kLeft, shift::kShift);
   EXPECT_EQ(note.Bounds(), (TwipsRect{kLeftTwips + 1500, kTopTwips - 750, 3360, 480}));
-  EXPECT_NE(ReadNoteFile("0.txt").find("Left=10500\r\nTop=2250\r\n"), std::string::npos);
-  EXPECT_NE(ReadNoteFile("0.txt").find(Sjis("Title=moved\r\n")), std::string::npos)
-      << "only the place changes";
+  EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("moved", 10500, 2250, "", 1, 0));
 
   // Held near the left edge, the note is pulled to it while still dragged,
   // and the place stored is the pulled one.
   desktop_.ScriptNextMove(-690, 0, std::chrono::milliseconds(600));
   PressTab(note, mouse::kLeft, shift::kShift);
   EXPECT_EQ(note.Bounds().left, 0);
-  EXPECT_NE(ReadNoteFile("0.txt").find("Left=0\r\n"), std::string::npos);
+  EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("moved", 0, 2250, "", 1, 0));
 }
 
 TEST_F(FusenTest, AClickPassesThroughEveryNoteInTheWay) {
@@ -156,13 +145,11 @@ TEST_F(FusenTest, AClickPassesThroughEveryNoteInTheWay) {
   auto& upper = MustNote(1);
   auto& lower = MustNote(2);
   desktop_.Activate(upper);
-  auto& beneath = WindowBeneath({500, 150, 900, 300});
+  WindowBeneath({500, 150, 900, 300});
   PressTab(upper, mouse::kLeft);
-  const auto& deliveries = desktop_.MouseDeliveries();
-  ASSERT_FALSE(deliveries.empty());
-  EXPECT_EQ(deliveries.front().window, lower.Handle());
-  EXPECT_EQ(deliveries.back().window, beneath.Handle());
-  EXPECT_EQ(deliveries.back().what, "click");
+  EXPECT_EQ(Delivered(),
+            (std::vector<std::string>{"down on " + lower.Caption(), "click on " + lower.Caption(),
+                                      "down on beneath 1", "click on beneath 1"}));
   EXPECT_TRUE(upper.Visible());
   EXPECT_TRUE(lower.Visible());
   EXPECT_EQ(lower.Bounds().left, kLeftTwips - 300);

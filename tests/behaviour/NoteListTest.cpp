@@ -40,8 +40,7 @@ TEST_F(FusenTest, RestoreAllOpensEveryNoteFileInTextOrderTheFirstActiveOnTopOfIt
   }
   EXPECT_EQ(MustNote(3).Bounds().top, 1005) << "1000 twips held as 67 whole pixels";
   EXPECT_EQ(desktop_.ActiveForm(), &MustNote(1));
-  ASSERT_NE(run.Controller().ThisNote(), nullptr);
-  EXPECT_EQ(run.Controller().ThisNote()->NoteNumber(), 1);
+  EXPECT_EQ(run.ThisNoteNumber(), 1);
   EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\0.txt");
   EXPECT_EQ(NotesTopFirst(desktop_), (std::vector<int>{4, 2, 1, 3}));
 }
@@ -56,9 +55,9 @@ TEST_F(FusenTest, RestoreAllWithAThousandNotesNeedsNoDeepNesting) {
   EXPECT_FALSE(MustNote(500).HasControl(note::DetailsBox));
 }
 
-// Hidden notes are shown in their own windows; closed ones reopen in new
-// windows with the next numbers, the last one opened active on top.
-TEST_F(FusenTest, ShowHiddenShowsHiddenNotesAndReopensOnlyClosedOnes) {
+// Hidden notes are shown in their own windows, even one whose file is gone; closed ones reopen
+// in new windows with the next numbers, the last one opened active on top.
+TEST_F(FusenTest, ShowHiddenShowsHiddenNotesAndReopensOnlyClosedOnesButNotIntoAnEmptyFolder) {
   WriteNotes(4);
   auto& run = Start("/*");
   Choose(MustNote(2), MenuItem::CloseNote);
@@ -69,31 +68,26 @@ TEST_F(FusenTest, ShowHiddenShowsHiddenNotesAndReopensOnlyClosedOnes) {
   EXPECT_EQ(TitleOf(6), "note3");
   EXPECT_TRUE(MustNote(3).Visible());
   EXPECT_EQ(desktop_.ActiveForm(), &MustNote(6));
-  ASSERT_NE(run.Controller().ThisNote(), nullptr);
-  EXPECT_EQ(run.Controller().ThisNote()->NoteNumber(), 6);
+  EXPECT_EQ(run.ThisNoteNumber(), 6);
   EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\3.txt");
   EXPECT_EQ(NotesTopFirst(desktop_), (std::vector<int>{6, 5, 3, 1}));
   Choose(MustNote(1), MenuItem::ShowHidden);  // everything open already: nothing new
   EXPECT_EQ(run.State().LastNoteNumber, 6);
-}
 
-TEST_F(FusenTest, ShowHiddenWithAnEmptyFolderLeavesHiddenNotesHidden) {
-  auto& run = Start("/N");
-  TypeTitle(MustNote(1), "unsaved");
-  Choose(MustNote(1), MenuItem::HideNote);
-  Choose(MustNote(1), MenuItem::ShowHidden);
-  EXPECT_FALSE(MustNote(1).Visible());
-  EXPECT_EQ(run.State().LastNoteNumber, 1);
-}
-
-TEST_F(FusenTest, NoteWhoseFileWasDeletedBehindItsBackStaysOpen) {
-  WriteNotes(2);
-  auto& run = Start("/*");
+  // A hidden note whose file was deleted behind its back is shown all the same; with no file
+  // left in the folder, hidden notes stay hidden, one never saved too.
   Choose(MustNote(1), MenuItem::HideNote);
   std::filesystem::remove(DataDir() / "0.txt");
-  Choose(MustNote(2), MenuItem::ShowHidden);
+  Choose(MustNote(3), MenuItem::ShowHidden);
   EXPECT_TRUE(MustNote(1).Visible());
-  EXPECT_EQ(run.State().LastNoteNumber, 2);
+  EXPECT_EQ(run.State().LastNoteNumber, 6);
+  Choose(MustNote(1), MenuItem::NewNote);
+  TypeTitle(MustNote(7), "unsaved");
+  Choose(MustNote(7), MenuItem::HideNote);
+  for (const auto& name : NoteFiles()) std::filesystem::remove(DataDir() / name);
+  run.Controller().ShowHidden();
+  EXPECT_FALSE(MustNote(7).Visible());
+  EXPECT_EQ(run.State().LastNoteNumber, 7);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // What the program promises about the files it is given: a file that is no
-// note is never written, no character becomes "?", interrupted saves leave
-// nothing behind, and notes live where they can be written.
+// note, or a note with nothing to keep, is never written, no character becomes
+// "?", interrupted saves leave nothing behind, a session's end writes only what
+// changed, and notes live where they can be written.
 #include <chrono>
 #include <filesystem>
 
@@ -69,14 +70,31 @@ TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
   untouched();
   EXPECT_EQ(ReadNoteFile("3.txt"), NoteBytes("題3", 0, 495, "詳細", 1, 1));
 
-  desktop_.AnswerNextMessageBox(platform::Answer::Yes);
-  Choose(third, MenuItem::DeleteNote);  // its own file goes
-  desktop_.AnswerNextMessageBox(platform::Answer::Yes);
-  Choose(MustNote(5), MenuItem::DeleteNote);  // the binary it was opened from stays
+  Choose(third, MenuItem::DeleteNote, platform::Answer::Yes);  // its own file goes
+  Choose(MustNote(5), MenuItem::DeleteNote,
+         platform::Answer::Yes);  // the binary it was opened from stays
   desktop_.RequestClose(MustNote(1));
   untouched();
   EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt", "2.txt", "4.txt", "j.txt",
                                                    "memo.txt", "u.txt", "x.txt"}));
+}
+
+// A right press stores a note's options only when it has content to keep.
+TEST_F(NoteStorage, RightPressOrCloseOnANoteWithoutContentWritesNothing) {
+  const std::string bare = Sjis("[ZLT付箋紙プラグイン]\r\nAlarm=0\r\nLeft=100.0\r\n");
+  WriteNoteFile("0.txt", bare);
+  Start("/*");
+  RightPress(MustNote(1));
+  EXPECT_EQ(desktop_.Menus().size(), 1u);
+  EXPECT_EQ(ReadNoteFile("0.txt"), bare);
+
+  // Nor does a new note without a file: no file appears anywhere.
+  Choose(MustNote(1), MenuItem::NewNote);
+  TypeTitle(MustNote(2), "x");
+  RightPress(MustNote(2));
+  EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"});
+  desktop_.RequestClose(MustNote(1));
+  EXPECT_EQ(ReadNoteFile("0.txt"), bare);
 }
 
 // A UTF-16 note stays UTF-16; a title code page 932 cannot hold turns a code page 932 note's
@@ -117,7 +135,7 @@ TEST_F(NoteStorage, AUtf16NoteStaysUtf16OnEveryWriteAndATitle932CannotHoldMakesO
   EXPECT_EQ(ReadNoteFile("2.txt"), Utf16(NoteText("寿司", 9000, 1800, "plain")));
 }
 
-TEST_F(NoteStorage, StartRemovesTemporariesOfSavesThatNeverFinished) {
+TEST_F(NoteStorage, StartRemovesTemporariesOfUnfinishedSavesAndSessionEndWritesOnlyWhatChanged) {
   const auto stillRunning = OtherProgram();  // a process of this program, mid-save
   const std::string live = std::to_string(stillRunning->Id());
   const std::string next = std::to_string(stillRunning->Id() + 1);  // the start below
@@ -128,39 +146,49 @@ TEST_F(NoteStorage, StartRemovesTemporariesOfSavesThatNeverFinished) {
   WriteNoteFile("1.txt." + next + "-3.tmp", "an earlier process with this one's id");
   WriteNoteFile("1.txt." + live + "-0.tmp", "being written");
   WriteNoteFile("notes.tmp", "the user's own");
-  Start("/*");
+  WriteNoteFile("1.txt", NoteBytes("changed", 9000, 600));
+  auto& run = Start("/*");
   EXPECT_EQ(TitleOf(1), "a");
-  EXPECT_EQ(desktop_.Forms().size(), 2u) << "the controller and one note";
+  EXPECT_EQ(desktop_.Forms().size(), 3u) << "the controller and two notes";
 
   std::vector<std::string> left;
   for (const auto& entry : std::filesystem::directory_iterator(DataDir())) {
     left.push_back(entry.path().filename().string());
   }
   std::sort(left.begin(), left.end());
-  EXPECT_EQ(left, (std::vector<std::string>{"0.txt", "1.txt." + live + "-0.tmp", "notes.tmp"}));
+  EXPECT_EQ(left,
+            (std::vector<std::string>{"0.txt", "1.txt", "1.txt." + live + "-0.tmp", "notes.tmp"}));
+
+  // The end of the session writes what changed since a note's file was last written, and leaves
+  // every other file alone: no thousand writes at logoff.
+  ShiftDoubleClickTitle(MustNote(2));
+  TypeDetails(MustNote(2), "typed, not saved");
+  const auto past = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+  for (const char* name : {"0.txt", "1.txt"})
+    std::filesystem::last_write_time(DataDir() / name, past);
+  desktop_.EndSession();
+  ASSERT_FALSE(run.Ended());
+  EXPECT_EQ(std::filesystem::last_write_time(DataDir() / "0.txt"), past) << "not written again";
+  EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("a", 9000, 0));
+  EXPECT_EQ(ReadNoteFile("1.txt"), NoteBytes("changed", 9000, 600, "typed, not saved"));
 }
 
-struct UnwritablePlace {
-  const char* what;
-  std::function<void(const std::filesystem::path& dataDir, sim::SimFileSystem&)> make;
-};
-
 TEST_F(NoteStorage, NotesGoToTheVirtualStoreWhereTheApplicationFolderTakesNoWrites) {
-  const UnwritablePlace places[] = {
+  const std::pair<const char*, std::function<void(sim::SimFileSystem&)>> places[] = {
       {"a read-only application folder",
-       [](const std::filesystem::path&, sim::SimFileSystem& files) {
+       [](sim::SimFileSystem& files) {
          files.RefuseWrites("C:\\Apps\\ZLTFusen", "アクセスが拒否されました。");
        }},
       {"a plain file where the data folder belongs",
-       [](const std::filesystem::path& dataDir, sim::SimFileSystem&) {
-         std::filesystem::remove_all(dataDir);
-         std::ofstream(dataDir) << "x";
+       [this](sim::SimFileSystem&) {
+         std::filesystem::remove_all(DataDir());
+         std::ofstream(DataDir()) << "x";
        }},
   };
-  for (const auto& place : places) {
-    SCOPED_TRACE(place.what);
+  for (const auto& [what, make] : places) {
+    SCOPED_TRACE(what);
     std::filesystem::remove_all(Host(kStore));
-    prepareFiles_ = [&](sim::SimFileSystem& files) { place.make(DataDir(), files); };
+    prepareFiles_ = make;
 
     auto& run = Start("/N");
     ASSERT_FALSE(run.Ended()) << "the program ended before it could be asked";
@@ -177,47 +205,15 @@ TEST_F(NoteStorage, NotesGoToTheVirtualStoreWhereTheApplicationFolderTakesNoWrit
     EXPECT_TRUE(std::filesystem::exists(Host(std::string(kStore) + "\\1.txt")));
     StopAll();
 
+    // The next start finds the notes and the setting put there.
+    WriteHost(std::string(kStore) + "\\ZLTFusen.ini", SettingsBytes("False"));
     auto& again = Start("/*");
     ASSERT_FALSE(again.Ended()) << "the saved notes did not keep the program running";
     ASSERT_EQ(again.State().LastNoteNumber, 2);
-    EXPECT_EQ(TitleOf(1), "ここに");
-    EXPECT_EQ(TitleOf(2), "二つ目");
+    EXPECT_EQ(TitleOf(1) + " " + TitleOf(2), "ここに 二つ目");
+    EXPECT_FALSE(again.Controller().NoteMenu().Checked(manager::MenuId(MenuItem::Snap)));
     StopAll();
   }
-}
-
-TEST_F(NoteStorage, NotesWindowsPutInTheVirtualStoreEarlierComeBackWithTheirSetting) {
-  WriteHost(std::string(kStore) + "\\0.txt", NoteBytes("前から", 9000, 0));
-  WriteHost(std::string(kStore) + "\\5.txt", NoteBytes("ある", 9000, 600));
-  WriteHost(std::string(kStore) + "\\ZLTFusen.ini", SettingsBytes("False"));
-  prepareFiles_ = [](sim::SimFileSystem& files) {
-    files.RefuseWrites("C:\\Apps\\ZLTFusen", "アクセスが拒否されました。");
-  };
-  auto& run = Start("/*");
-  ASSERT_FALSE(run.Ended()) << "the notes in the store were not found";
-  ASSERT_EQ(run.State().LastNoteNumber, 2);
-  EXPECT_EQ(TitleOf(1), "前から");
-  EXPECT_EQ(TitleOf(2), "ある");
-  EXPECT_FALSE(run.Controller().NoteMenu().Checked(manager::MenuId(MenuItem::Snap)));
-}
-
-// The end of the session writes what changed since a note's file was last
-// written, and leaves every other file alone: no thousand writes at logoff.
-TEST_F(NoteStorage, SessionEndWritesTheNotesThatChangedAndNoOther) {
-  WriteNoteFile("0.txt", NoteBytes("unchanged", 9000, 0));
-  WriteNoteFile("1.txt", NoteBytes("changed", 9000, 600));
-  auto& run = Start("/*");
-  ShiftDoubleClickTitle(MustNote(2));
-  TypeDetails(MustNote(2), "typed, not saved");
-  const auto past = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
-  for (const char* name : {"0.txt", "1.txt"})
-    std::filesystem::last_write_time(DataDir() / name, past);
-
-  desktop_.EndSession();
-  ASSERT_FALSE(run.Ended());
-  EXPECT_EQ(std::filesystem::last_write_time(DataDir() / "0.txt"), past) << "not written again";
-  EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("unchanged", 9000, 0));
-  EXPECT_EQ(ReadNoteFile("1.txt"), NoteBytes("changed", 9000, 600, "typed, not saved"));
 }
 
 }  // namespace

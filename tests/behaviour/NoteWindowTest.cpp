@@ -9,7 +9,7 @@ using platform::TwipsRect;
 
 constexpr TwipsRect kTopRightDetails{28800 - 6495, 0, 6495, 5190};
 
-TEST_F(FusenTest, NewNoteOpensAtTheTopRightAndItsSaveWritesTheFileAndCollapses) {
+TEST_F(FusenTest, NewNoteOpensAtTheTopRightItsSaveWritesTheFileAndCancelPutsItBack) {
   auto& run = Start("/N");
   auto& note = MustNote(1);
   EXPECT_EQ(note.Bounds(), kTopRightDetails) << "the only note opens at the top right";
@@ -28,6 +28,18 @@ TEST_F(FusenTest, NewNoteOpensAtTheTopRightAndItsSaveWritesTheFileAndCollapses) 
   EXPECT_TRUE(note.Topmost());
   EXPECT_EQ(note.Alpha(), std::optional<std::uint8_t>(150));
   EXPECT_EQ(run.Model(1).applied, (note::DisplayOptions{true, true}));
+
+  // Cancel after editing puts back what the details opened with; the title was stored as typed.
+  ShiftDoubleClickTitle(note);
+  EXPECT_EQ(note.Bounds(), kTopRightDetails);
+  TypeTitle(note, "new");
+  EXPECT_TRUE(FileHas("0.txt", "Title=new\r\n"));
+  TypeDetails(note, "changed");
+  Cancel(note);
+  EXPECT_EQ(TitleOf(1), "買い物");
+  EXPECT_EQ(note.Control(note::DetailsBox).Text(), "牛乳\r\nパン");
+  EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("買い物", 25440, 0, "牛乳\r\nパン", 1, 1));
+  EXPECT_EQ(note.Bounds(), (TwipsRect{25440, 0, 3360, 480}));
 }
 
 // A note made from the menu opens below the note pressed, and new notes made below the same note
@@ -100,23 +112,6 @@ TEST_F(FusenTest, NewNotesCancelledLeaveNoFileAndClosedOrLoggedOffAreKeptUnderAN
   Cancel(MustNote(1));
   EXPECT_TRUE(only.Ended());
   EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt", "2.txt"}));
-}
-
-TEST_F(FusenTest, CancelAfterEditingPutsBackWhatTheDetailsOpenedWith) {
-  auto& note = StartWithNote(NoteBytes("old", 9000, 600, "d"));
-  ShiftDoubleClickTitle(note);
-  ASSERT_TRUE(note.Control(note::DetailsFrame).Visible());
-  EXPECT_EQ(note.Bounds(), (TwipsRect{9000 - 3135, 600, 6495, 5190}));
-
-  TypeTitle(note, "new");
-  EXPECT_TRUE(FileHas("0.txt", "Title=new\r\n")) << "the title is stored as it is typed";
-  TypeDetails(note, "changed");
-  Cancel(note);
-
-  EXPECT_EQ(TitleOf(1), "old");
-  EXPECT_EQ(note.Control(note::DetailsBox).Text(), "d");
-  EXPECT_TRUE(FileHas("0.txt", "Title=old\r\n"));
-  EXPECT_EQ(note.Bounds(), (TwipsRect{9000, 600, 3360, 480}));
 }
 
 TEST_F(FusenTest, NotesNumberedAboveFiftyKeepTheirOwnOptions) {

@@ -41,7 +41,7 @@ bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
 
-TEST_F(SaveFailure, SaveThatCannotWriteOrFindAFreeNameSaysWhyAndKeepsTheDetailsOpen) {
+TEST_F(SaveFailure, SaveOrCloseThatCannotWriteOrFindAFreeNameSaysWhyAndKeepsTheNoteOpen) {
   WriteNoteFile("5.txt", NoteBytes("other", 100, 100));
   auto& run = Start("/N");
   auto& note = TypedNote(run);
@@ -53,13 +53,24 @@ TEST_F(SaveFailure, SaveThatCannotWriteOrFindAFreeNameSaysWhyAndKeepsTheDetailsO
   EXPECT_TRUE(Contains(Messages()[0], kDenied));
   EXPECT_TRUE(StillOpenWithText(note));
   EXPECT_TRUE(note.Control(note::DetailsFrame).Visible());
+
+  // Nor does any way of closing it close it.
+  EXPECT_NE(desktop_.RequestClose(note), 0);
+  Choose(note, MenuItem::CloseNote);
+  Choose(note, MenuItem::CloseAllNotes);
+  desktop_.RequestClose(*desktop_.FindForm(kTitle));  // the controller: every note saves
+  EXPECT_FALSE(run.Ended());
+  EXPECT_TRUE(StillOpenWithText(note));
+  EXPECT_EQ(run.State().OpenNotes, 1);
+  ASSERT_EQ(Messages().size(), 5u);
+  for (const auto& text : Messages()) EXPECT_TRUE(Contains(text, kDenied)) << text;
   EXPECT_EQ(NoteFiles(), std::vector<std::string>{"5.txt"});
   EXPECT_EQ(ReadNoteFile("5.txt"), NoteBytes("other", 100, 100));
 
   // Once the folder takes files again the same save goes through, silently.
   Files(processes_.back()).AcceptWrites();
   Save(note);
-  EXPECT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages().size(), 5u);
   EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "5.txt"}));
   EXPECT_FALSE(note.Control(note::DetailsFrame).Visible());
 
@@ -69,35 +80,15 @@ TEST_F(SaveFailure, SaveThatCannotWriteOrFindAFreeNameSaysWhyAndKeepsTheDetailsO
   Files(processes_.front()).TakeAllNames(DataFolder());
   auto& second = TypedNote(run);
   Save(second);
-  ASSERT_EQ(Messages().size(), 2u);
-  EXPECT_TRUE(Contains(Messages()[1], DataFolder()));
-  EXPECT_TRUE(Contains(Messages()[1], "32767.txt"));
+  ASSERT_EQ(Messages().size(), 6u);
+  EXPECT_TRUE(Contains(Messages()[5], DataFolder()));
+  EXPECT_TRUE(Contains(Messages()[5], "32767.txt"));
   EXPECT_TRUE(StillOpenWithText(second));
   EXPECT_EQ(ReadNoteFile("0.txt"), saved);
-}
-
-TEST_F(SaveFailure, CloseThatCannotSaveKeepsTheNoteOpenWhicheverWayButDeleteRemovesIt) {
-  auto& run = Start("/N");
-  auto& note = TypedNote(run);
-  RefuseWrites();
-
-  EXPECT_NE(desktop_.RequestClose(note), 0);
-  Choose(note, MenuItem::CloseNote);
-  Choose(note, MenuItem::CloseAllNotes);
-  desktop_.RequestClose(*desktop_.FindForm(kTitle));  // the controller: every note saves
-
-  EXPECT_FALSE(run.Ended());
-  EXPECT_TRUE(StillOpenWithText(note));
-  EXPECT_EQ(run.State().OpenNotes, 1);
-  const auto messages = Messages();
-  ASSERT_EQ(messages.size(), 4u);
-  for (const auto& text : messages) EXPECT_TRUE(Contains(text, kDenied)) << text;
-  EXPECT_TRUE(NoteFiles().empty());
 
   // Deleting it still removes it.
-  desktop_.AnswerNextMessageBox(platform::Answer::Yes);
-  Choose(note, MenuItem::DeleteNote);
-  EXPECT_TRUE(run.Ended());
+  Choose(second, MenuItem::DeleteNote, platform::Answer::Yes);
+  EXPECT_EQ(Note(2), nullptr);
 }
 
 TEST_F(SaveFailure, CommandsThatMoveOrRestyleNotesSayOnceWhichCouldNotBeWritten) {

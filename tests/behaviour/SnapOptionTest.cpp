@@ -7,27 +7,19 @@ namespace zlt::test {
 namespace {
 
 using manager::MenuItem;
-using manager::SnapTick;
 using platform::TwipsRect;
 using std::chrono::milliseconds;
 
-constexpr int kSnapTimer = SnapTick::SnapTimer;
+constexpr int kSnapTimer = manager::SnapTick::SnapTimer;
 
-class SnapTest : public FusenTest {
- protected:
-  explicit SnapTest(sim::DesktopConfig config = {}) : FusenTest(std::move(config)) {}
-  std::string ReadSettings() const { return ReadNoteFile("ZLTFusen.ini"); }
-  sim::SimForm& ControllerForm(Running& run) {
-    return static_cast<sim::SimForm&>(run.Controller().Form());
-  }
-};
+using SnapTest = FusenTest;
 
 TEST_F(SnapTest, ANoteNearAnEdgeIsPulledFlushAtTheNextTickAndStoredLater) {
   WriteNoteFile("0.txt", NoteBytes("near", 150, 3000));
   WriteNoteFile("1.txt", NoteBytes("away", 250, 6000));
   auto& run = Start("/*");
   auto& near = MustNote(1);
-  EXPECT_EQ(ControllerForm(run).TimerInterval(kSnapTimer), 500) << "one tick for every note";
+  EXPECT_EQ(run.ControllerForm().TimerInterval(kSnapTimer), 500) << "one tick for every note";
   EXPECT_FALSE(near.TimerRunning(note::SnapTimer)) << "no timer of its own";
   desktop_.Advance(milliseconds(499));
   EXPECT_EQ(near.Bounds().left, 150);
@@ -39,17 +31,13 @@ TEST_F(SnapTest, ANoteNearAnEdgeIsPulledFlushAtTheNextTickAndStoredLater) {
   EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("near", 0, 3000));
   EXPECT_FALSE(NoteFileExists("ZLTFusen.ini")) << "snap is on when the settings file says nothing";
   Choose(MustNote(2), MenuItem::Snap);
-  EXPECT_EQ(ReadSettings(), SettingsBytes("False"));
+  EXPECT_EQ(ReadNoteFile("ZLTFusen.ini"), SettingsBytes("False"));
 }
 
-class TwoMonitorSnapTest : public SnapTest {
+class TwoMonitorSnapTest : public FusenTest {
  protected:
-  TwoMonitorSnapTest() : SnapTest(TwoMonitors()) {}
-  static sim::DesktopConfig TwoMonitors() {
-    sim::DesktopConfig config;
-    config.monitors = {{0, 0, 1920, 1080}, {1920, 0, 3200, 1024}};
-    return config;
-  }
+  TwoMonitorSnapTest()
+      : FusenTest({.monitors = {{0, 0, 1920, 1080}, {1920, 0, 3200, 1024}}, .monitorDpis = {}}) {}
 };
 
 // The menu item toggles the check mark and the tick and stores the option; while it is off, or
@@ -61,35 +49,36 @@ TEST_F(SnapTest, SnapTogglesAndIsStoredAndSnapOffOrHiddenNotesAreNeverMoved) {
   auto& menu = run.Controller().NoteMenu();
   const int item = manager::MenuId(MenuItem::Snap);
   EXPECT_FALSE(menu.Checked(item));
-  EXPECT_FALSE(ControllerForm(run).TimerRunning(kSnapTimer)) << "no tick while snap is off";
+  EXPECT_FALSE(run.ControllerForm().TimerRunning(kSnapTimer)) << "no tick while snap is off";
   desktop_.Advance(milliseconds(2000));
   EXPECT_EQ(MustNote(1).Bounds().left, 150);
 
   // On again: a hidden note is left alone, and with no note shown nothing ticks.
   Choose(MustNote(1), MenuItem::Snap);
   EXPECT_TRUE(menu.Checked(item));
-  EXPECT_EQ(ReadSettings(), SettingsBytes("True"));
-  EXPECT_TRUE(ControllerForm(run).TimerRunning(kSnapTimer));
+  EXPECT_EQ(ReadNoteFile("ZLTFusen.ini"), SettingsBytes("True"));
+  EXPECT_TRUE(run.ControllerForm().TimerRunning(kSnapTimer));
   Choose(MustNote(1), MenuItem::HideNote);
   EXPECT_FALSE(MustNote(1).Visible());
-  EXPECT_FALSE(ControllerForm(run).TimerRunning(kSnapTimer));
+  EXPECT_FALSE(run.ControllerForm().TimerRunning(kSnapTimer));
   desktop_.Advance(milliseconds(2000));
   EXPECT_EQ(MustNote(1).Bounds().left, 150);
   run.Controller().ShowHidden();
-  EXPECT_TRUE(ControllerForm(run).TimerRunning(kSnapTimer));
+  EXPECT_TRUE(run.ControllerForm().TimerRunning(kSnapTimer));
   desktop_.Advance(milliseconds(500));
   EXPECT_EQ(MustNote(1).Bounds().left, 0);
 
   Choose(MustNote(1), MenuItem::Snap);
   EXPECT_FALSE(menu.Checked(item));
-  EXPECT_EQ(ReadSettings(), SettingsBytes("False"));
-  EXPECT_FALSE(ControllerForm(run).TimerRunning(kSnapTimer));
+  EXPECT_EQ(ReadNoteFile("ZLTFusen.ini"), SettingsBytes("False"));
+  EXPECT_FALSE(run.ControllerForm().TimerRunning(kSnapTimer));
 
   // Other lines of the file stay as they were; reading it is the start-up's test.
   WriteNoteFile("ZLTFusen.ini",
                 Sjis("; mine\r\n[ZLT付箋紙プラグイン]\r\nKyuchaku=False\r\nX=1\r\n"));
   Choose(MustNote(1), MenuItem::Snap);
-  EXPECT_EQ(ReadSettings(), Sjis("; mine\r\n[ZLT付箋紙プラグイン]\r\nKyuchaku=True\r\nX=1\r\n"));
+  EXPECT_EQ(ReadNoteFile("ZLTFusen.ini"),
+            Sjis("; mine\r\n[ZLT付箋紙プラグイン]\r\nKyuchaku=True\r\nX=1\r\n"));
 }
 
 TEST_F(TwoMonitorSnapTest, SnapsToTheInnerEdgeOrBackOntoThePrimaryScreen) {

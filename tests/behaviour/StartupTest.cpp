@@ -30,24 +30,22 @@ TEST_F(FusenTest, StartsWithNothingToShowEndAtOnceAndTheDataFolderIsTheUserNameO
 }
 
 TEST_F(FusenTest, SnapOptionComesFromTheSettingsFile) {
-  struct Case {
-    const char* file;  // nullptr: no settings file
-    bool checked;
-  };
-  const Case cases[] = {{nullptr, true},
-                        {"[ZLT付箋紙プラグイン]\r\nKyuchaku=False\r\n", false},
-                        {"[ZLT付箋紙プラグイン]\r\nKyuchaku=0\r\n", false},
-                        {"[ZLT付箋紙プラグイン]\r\nkyuchaku = true\r\n", true},
-                        {"[ZLT付箋紙プラグイン]\r\nKyuchaku=1\r\n", true},
-                        {"[ZLT付箋紙プラグイン]\r\nKyuchaku=maybe\r\n", true},
-                        {"[ZLT付箋紙プラグイン]\r\nother=False\r\n", true},
-                        {"[other]\r\nKyuchaku=False\r\n", true}};
-  for (const auto& c : cases) {
+  // Each settings file (nullptr: none) and whether snap is checked.
+  const std::pair<const char*, bool> cases[] = {
+      {nullptr, true},
+      {"[ZLT付箋紙プラグイン]\r\nKyuchaku=False\r\n", false},
+      {"[ZLT付箋紙プラグイン]\r\nKyuchaku=0\r\n", false},
+      {"[ZLT付箋紙プラグイン]\r\nkyuchaku = true\r\n", true},
+      {"[ZLT付箋紙プラグイン]\r\nKyuchaku=1\r\n", true},
+      {"[ZLT付箋紙プラグイン]\r\nKyuchaku=maybe\r\n", true},
+      {"[ZLT付箋紙プラグイン]\r\nother=False\r\n", true},
+      {"[other]\r\nKyuchaku=False\r\n", true}};
+  for (const auto& [file, checked] : cases) {
     std::filesystem::remove(DataDir() / "ZLTFusen.ini");
-    if (c.file != nullptr) WriteNoteFile("ZLTFusen.ini", Sjis(c.file));
+    if (file != nullptr) WriteNoteFile("ZLTFusen.ini", Sjis(file));
     auto& run = Start("/V");
-    EXPECT_EQ(run.Controller().NoteMenu().Checked(MenuId(MenuItem::Snap)), c.checked)
-        << (c.file ? c.file : "(no file)");
+    EXPECT_EQ(run.Controller().NoteMenu().Checked(MenuId(MenuItem::Snap)), checked)
+        << (file ? file : "(no file)");
     // The running first start would make every later start a second one.
     Stop(run);
   }
