@@ -237,14 +237,11 @@ assert_ends_within() { # <pid> <seconds> <what>
   reaped "$1" "$3"
 }
 
-# Waits up to <ms> for a window; prints its line on stdout for the caller.
-#   assert_window [--visible] <caption> <ms>
+# Waits up to <ms> for a window (a visible one with --visible); prints its line on stdout for
+# the caller: assert_window [--visible] <caption> <ms>
 assert_window() {
-  local kind="window" line
-  [[ $1 == --visible ]] && kind="visible window"
-  check "a $kind captioned '${*: -2:1}' appears" >&2
-  line=$(probe wait "$@") || fail "no $kind captioned '${*: -2:1}' within ${*: -1} ms"
-  printf '%s\n' "$line"
+  check "a window captioned '${*: -2:1}' appears (probe wait $*)" >&2
+  probe wait "$@" || fail "no window captioned '${*: -2:1}' within ${*: -1} ms (probe wait $*)"
 }
 
 # Nothing becomes visible for <seconds> (0: nothing is visible now), or, given a process, until

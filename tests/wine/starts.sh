@@ -24,13 +24,15 @@ start_v() {
 # it. The sender waits until its command has been handled, so the window is there already when
 # it has ended.
 forward_quoted_s() {
-  local line
   start_app_raw '   "/S"  '
   assert_ends_within "$LAST_PID" 10 "the second start with a quoted /S"
-  line=$(probe find "$ZLT_CONTROLLER_CAPTION") || fail "no window captioned $ZLT_CONTROLLER_CAPTION"
-  assert_eq 1 "$(wc -l <<<"$line")" "one window is captioned $ZLT_CONTROLLER_CAPTION"
-  assert_eq 1 "$(field "$line" 3)" "the information window is visible"
-  assert_eq 0 "$(count_windows "ZLTFusenCheck")" "the second start left no window behind"
+  one_controller_shown "the second start"
+}
+# Exactly one window is captioned as the controller, the information window, shown; a
+# forwarding start left no window behind.
+one_controller_shown() {
+  assert_eq "1 1 0" "$(count_windows "$ZLT_CONTROLLER_CAPTION") $(count_windows "$ZLT_CONTROLLER_CAPTION" visible) \
+$(count_windows "ZLTFusenCheck")" "one controller window, the information window, shown; none left by $1"
 }
 
 check "no data folder before the first start"
@@ -101,10 +103,8 @@ if is_running "$first"; then running=$first ended=$second; else running=$second 
 reaped "$ended" "the ended start"
 assert_window --visible "$ZLT_CONTROLLER_CAPTION" 5000 >/dev/null
 sleep 0.5
-assert_eq "1 1" "$(count_windows "$ZLT_CONTROLLER_CAPTION") $(count_windows "$ZLT_CONTROLLER_CAPTION" visible)" \
-  "exactly one controller window exists, the information window, shown"
+one_controller_shown "the forwarding start"
 assert_running "$running" "the remaining instance"
-assert_eq 0 "$(count_windows "ZLTFusenCheck")" "the forwarding start left no window behind"
 click_control "$ZLT_CONTROLLER_CAPTION" OK
 assert_ends_within "$running" 10 "the program after OK"
 
