@@ -16,10 +16,7 @@ last=$(note_caption 5)
 
 all_whole() {
   local n
-  check "every note file is whole $1"
-  for n in 0 1 2 3 4; do
-    cmp -s "$DATA_DIR/$n.txt" "$ZLT_TMP/orig/$n.txt" || fail "$n.txt is not whole $1"
-  done
+  for n in 0 1 2 3 4; do assert_same_bytes "$DATA_DIR/$n.txt" "$ZLT_TMP/orig/$n.txt" "$n.txt is whole $1"; done
 }
 
 for ((round = 1; round <= rounds; round++)); do
