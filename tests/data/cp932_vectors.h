@@ -1,6 +1,6 @@
 // One table of code page 932 conversions that every build must give alike:
 // the iconv build checks it in the unit tests, the Windows build in
-// tests/windows/cp932_vectors.exe under Wine or on Windows.
+// tests/windows/windows_checks.exe under Wine or on Windows.
 #pragma once
 
 #include <optional>

@@ -66,9 +66,8 @@ TEST_F(SimPosixFileSystem, WindowsPathsMapIntoTheHostRoot) {
 }
 
 TEST_F(SimPosixFileSystem, ExistingNamesMatchWithoutRegardToCase) {
+  // Reading by any spelling is the next test's table.
   Put(root_ / "Apps" / "ZLT" / "ZLTFusen.ini", "[s]\r\n");
-  EXPECT_TRUE(files_.FileExists("C:\\apps\\zlt\\zltfusen.INI"));
-  EXPECT_EQ(files_.ReadAll("C:\\APPS\\ZLT\\ZLTFUSEN.INI"), "[s]\r\n");
   ASSERT_TRUE(files_.ReplaceAtomically("C:\\Apps\\ZLT\\zltfusen.ini", "new"));
   EXPECT_EQ(files_.ListFiles("C:\\Apps\\zlt"), Strings{"ZLTFusen.ini"});  // one file, same name
   EXPECT_EQ(Slurp(root_ / "Apps" / "ZLT" / "ZLTFusen.ini"), "new");
@@ -176,10 +175,9 @@ TEST_F(SimPosixFileSystem, ListFilesNamesPlainFilesOnly) {
   fs::create_directory(root_ / "Apps" / "ZLT" / "folder.txt");
   fs::create_symlink("1.txt", root_ / "Apps" / "ZLT" / "link.txt");
   fs::create_symlink("missing", root_ / "Apps" / "ZLT" / "dangling.txt");
-  EXPECT_EQ(Sorted(files_.ListFiles("C:\\Apps\\ZLT")),
-            (Strings{"1.txt", "ZLTFusen.ini", "link.txt"}));
-  EXPECT_EQ(Sorted(files_.ListFiles("C:\\Apps\\ZLT\\")),
-            (Strings{"1.txt", "ZLTFusen.ini", "link.txt"}));
+  for (const char* folder : {"C:\\Apps\\ZLT", "C:\\Apps\\ZLT\\"}) {
+    EXPECT_EQ(Sorted(files_.ListFiles(folder)), (Strings{"1.txt", "ZLTFusen.ini", "link.txt"}));
+  }
   EXPECT_TRUE(files_.ListFiles("C:\\Apps\\missing").empty());
   EXPECT_TRUE(files_.ListFiles("C:\\Apps\\ZLT\\1.txt").empty());
 }

@@ -154,12 +154,11 @@ TEST_F(SimDesktopTest, TimersFireInVirtualTimeOrderAcrossForms) {
   SimForm& fast = Make("fast");
   SimForm& slow = Make("slow");
   Strings fired;
-  EventsOf(0).onTimer = [&](int id) {
-    fired.push_back("fast" + std::to_string(id) + "@" + std::to_string(desktop_.Ticks()));
-  };
-  EventsOf(1).onTimer = [&](int id) {
-    fired.push_back("slow" + std::to_string(id) + "@" + std::to_string(desktop_.Ticks()));
-  };
+  for (const std::string name : {"fast", "slow"}) {
+    EventsOf(name == "fast" ? 0 : 1).onTimer = [&, name](int id) {
+      fired.push_back(name + std::to_string(id) + "@" + std::to_string(desktop_.Ticks()));
+    };
+  }
   fast.StartTimer(7, 250);
   slow.StartTimer(8, 500);
   EXPECT_TRUE(fast.TimerRunning(7));

@@ -113,9 +113,7 @@ TEST(IniTextRead, OnePassGivesWhatEachKeyAndTheDetailsGiveAlone) {
     EXPECT_EQ(read.multiLine, ini.MultiLineValue("s"));
   }
   const auto read = Ini(texts[0]).Read(IniName("s"), keys);
-  EXPECT_EQ(read.values[0], "1");
-  EXPECT_EQ(read.values[1], "t");
-  EXPECT_EQ(read.values[2], "a");
+  EXPECT_EQ(read.values, (std::vector<std::optional<std::string>>{"1", "t", "a", "t"}));
   EXPECT_EQ(read.multiLine, "a\r\nTitle=inside");
 }
 

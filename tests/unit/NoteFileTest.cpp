@@ -189,18 +189,18 @@ TEST_F(NoteFileTest,
   EXPECT_EQ(Fields(Read()), "0 0 0000/00/00 00 00 0 0 1 0 [] (no details)");
 }
 
+// Missing, without the section, without "Alarm" or with an "Alarm" that is not a number.
 TEST_F(NoteFileTest, UnusableFilesReadAsNothing) {
-  EXPECT_EQ(ReadNoteFile(files_, kPath), std::nullopt);  // missing
-  Store("Alarm=1\r\n");
-  EXPECT_EQ(ReadNoteFile(files_, kPath), std::nullopt);  // no section
-  Store("[other]\r\nAlarm=1\r\n");
   EXPECT_EQ(ReadNoteFile(files_, kPath), std::nullopt);
-  Store(std::string(kHeader) + "Title=x\r\n");
-  EXPECT_EQ(ReadNoteFile(files_, kPath), std::nullopt);  // no "Alarm"
-  Store(std::string(kHeader) + "Alarm=Err\r\n");
-  EXPECT_EQ(ReadNoteFile(files_, kPath), std::nullopt);
-  Store(std::string(kHeader) + "Alarm=\r\n");
-  EXPECT_EQ(Read().alarm, 0);  // present but not a number
+  const std::string header(kHeader);
+  for (const std::string& bytes :
+       {std::string("Alarm=1\r\n"), std::string("[other]\r\nAlarm=1\r\n"), header + "Title=x\r\n",
+        header + "Alarm=Err\r\n"}) {
+    Store(bytes);
+    EXPECT_EQ(ReadNoteFile(files_, kPath), std::nullopt) << bytes;
+  }
+  Store(header + "Alarm=\r\n");
+  EXPECT_EQ(Read().alarm, 0);  // present but empty
 }
 
 TEST_F(NoteFileTest, ReadsTheFileOnce) {

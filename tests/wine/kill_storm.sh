@@ -9,17 +9,14 @@ rounds=${1:-${ZLT_KILL_ROUNDS:-4}}
 mkdir -p "$ZLT_TMP/orig" "$DATA_DIR"
 details=$(printf 'メモ%.0s' {1..75000})
 for n in 0 1 2 3 4; do
-  write_expected_note "$ZLT_TMP/orig/$n.txt" 9000 $((n * 600)) "note$n" "$details"
+  note_file "$ZLT_TMP/orig/$n.txt" 9000 $((n * 600)) 1 1 "note$n" "$details"
   cp "$ZLT_TMP/orig/$n.txt" "$DATA_DIR/$n.txt"
 done
 last=$(note_caption 5)
 
 all_whole() {
   local n
-  check "every note file is whole $1"
-  for n in 0 1 2 3 4; do
-    cmp -s "$DATA_DIR/$n.txt" "$ZLT_TMP/orig/$n.txt" || fail "$n.txt is not whole $1"
-  done
+  for n in 0 1 2 3 4; do assert_same_bytes "$DATA_DIR/$n.txt" "$ZLT_TMP/orig/$n.txt" "$n.txt is whole $1"; done
 }
 
 for ((round = 1; round <= rounds; round++)); do
@@ -27,7 +24,7 @@ for ((round = 1; round <= rounds; round++)); do
   # The controller's close request makes every note write its file.
   probe post-close "$ZLT_CONTROLLER_CAPTION" >/dev/null || fail "could not ask for the saves"
   sleep "0.0$((RANDOM % 10))"
-  kill -9 "$(windows_process_of "$APP")" 2>/dev/null || true
+  kill -9 "$(pgrep -P "$APP" | head -n 1)" 2>/dev/null || true
   wait_gone "$APP" 10 || fail "the killed program still runs"
   reap "$APP"
   all_whole "after the kill of round $round"

@@ -89,7 +89,11 @@ start_xephyr() {
   ZLT_XEPHYR_PID=$X_PID
 }
 
-wine_env() {
+# A fresh temporary folder made from this mktemp template, removed at exit, and Wine's settings.
+make_tmp() {
+  ZLT_TMP=$(mktemp -d "$1")
+  trap teardown EXIT
+  trap 'exit 130' INT TERM
   export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 }
@@ -99,10 +103,7 @@ setup_prefix() {
   need_tools wine wineserver
   [[ -n ${ZLT_PREFIX_BASE:-} && -f $ZLT_PREFIX_BASE/.zlt-ready ]] ||
     fail "no base Wine prefix at ${ZLT_PREFIX_BASE:-unset} (the wine_prefix fixture makes it)"
-  ZLT_TMP=$(mktemp -d "${TMPDIR:-/tmp}/zlt-${ZLT_TEST_NAME}.XXXXXX")
-  trap teardown EXIT
-  trap 'exit 130' INT TERM
-  wine_env
+  make_tmp "${TMPDIR:-/tmp}/zlt-${ZLT_TEST_NAME}.XXXXXX"
   cp -a "$ZLT_PREFIX_BASE" "$ZLT_TMP/prefix"
   export WINEPREFIX="$ZLT_TMP/prefix"
 }
@@ -110,10 +111,10 @@ setup_prefix() {
 # Everything a test of the program needs: prefix, display, and the program in its own folder.
 setup() {
   need_tools wine wineserver Xvfb import
-  [[ -f ${ZLT_EXE:-} ]] ||
-    fail "ZLTFusen.exe not found (${ZLT_EXE:-unset}); build it: cmake --preset mingw && cmake --build build/mingw -j2"
-  [[ -f ${ZLT_PROBE:-} ]] ||
-    fail "zltprobe.exe not found (${ZLT_PROBE:-unset}); build it: cmake --build build/mingw -j2 --target zltprobe"
+  local exe
+  for exe in "${ZLT_EXE:-ZLTFusen.exe}" "${ZLT_PROBE:-zltprobe.exe}"; do
+    [[ -f $exe ]] || fail "$exe not found; build it: cmake --preset mingw && cmake --build build/mingw -j2"
+  done
   setup_prefix
   start_xvfb
   WIN_USER=$(cat "$ZLT_PREFIX_BASE/.zlt-username")
@@ -198,15 +199,15 @@ wait_gone() { wait_for "$2" is_gone "$1"; }
 # Collects the exit status of an ended background process into REAPED_RC. Not in $(...):
 # only this shell can wait for its children.
 reap() { REAPED_RC=0 && wait "$1" 2>/dev/null || REAPED_RC=$?; }
+# Reaps the ended <pid>, which the time limit must not have stopped: reaped <pid> <what>
+reaped() { reap "$1"; ((REAPED_RC != 124)) || fail "$2 was stopped by the time limit"; }
 screenshot() { import -window root "$1"; }
 # Field <n> (1-based, see the probe's list format) of a window line.
 field() { printf '%s\n' "$1" | cut -f "$2"; }
 
-# Count of top-level windows with this caption; visible ones only with --visible.
+# Count of top-level windows with this caption; visible ones only when a second argument says so.
 count_windows() {
-  local visible=0
-  [[ $1 == --visible ]] && visible=1 && shift
-  probe list | awk -F '\t' -v c="$1" -v v="$visible" '$5 == c && (v == 0 || $3 == 1) { n++ } END { print n + 0 }'
+  probe list | awk -F '\t' -v c="$1" -v v="${2:-}" '$5 == c && (v == "" || $3 == 1) { n++ } END { print n + 0 }'
 }
 visible_windows() { probe list | awk -F '\t' '$3 == 1'; }
 visible_notes() {
@@ -233,18 +234,14 @@ assert_running() {
 assert_ends_within() { # <pid> <seconds> <what>
   check "$3 ends within ${2}s"
   wait_gone "$1" "$2" || fail "$3 still runs after ${2}s"
-  reap "$1"
-  ((REAPED_RC != 124)) || fail "$3 was stopped by the time limit"
+  reaped "$1" "$3"
 }
 
-# Waits up to <ms> for a window; prints its line on stdout for the caller.
-#   assert_window [--visible] <caption> <ms>
+# Waits up to <ms> for a window (a visible one with --visible); prints its line on stdout for
+# the caller: assert_window [--visible] <caption> <ms>
 assert_window() {
-  local kind="window" line
-  [[ $1 == --visible ]] && kind="visible window"
-  check "a $kind captioned '${*: -2:1}' appears" >&2
-  line=$(probe wait "$@") || fail "no $kind captioned '${*: -2:1}' within ${*: -1} ms"
-  printf '%s\n' "$line"
+  check "a window captioned '${*: -2:1}' appears (probe wait $*)" >&2
+  probe wait "$@" || fail "no window captioned '${*: -2:1}' within ${*: -1} ms (probe wait $*)"
 }
 
 # Nothing becomes visible for <seconds> (0: nothing is visible now), or, given a process, until
@@ -252,8 +249,7 @@ assert_window() {
 #   assert_unseen <seconds> <what> [<pid>]
 assert_unseen() {
   local secs=$1 what=$2 pid=${3:-} i v
-  if [[ -n $pid ]]; then check "$what ends within ${secs}s and shows no window meanwhile"; else
-    check "$what: no window is visible for ${secs}s"; fi
+  check "$what: no window is visible for ${secs}s${pid:+, nor before it ends within that time}"
   for ((i = 0; i <= secs * 4; i++)); do
     v=$(visible_windows)
     [[ -z $v ]] || fail "$what: a window became visible: $v"
@@ -261,17 +257,17 @@ assert_unseen() {
     ((i == secs * 4)) || sleep 0.25
   done
   [[ -z $pid ]] && return
-  is_running "$pid" && fail "$what still runs after ${secs}s"
-  reap "$pid"
-  ((REAPED_RC != 124)) || fail "$what was stopped by the time limit"
+  is_gone "$pid" || fail "$what still runs after ${secs}s"
+  reaped "$pid" "$what"
 }
 
-# The folder holds exactly these names (sorted, blank-separated), nothing else.
+# The folder and the folders in it hold exactly these paths (sorted, blank-separated, below the
+# folder), nothing else.
 assert_dir_holds() {
   local got
   check "$1 holds exactly: ${2:-nothing}"
   [[ -d $1 ]] || fail "folder $1 does not exist; $(dirname "$1") holds: $(ls -A "$(dirname "$1")")"
-  got=$(cd "$1" && find . -mindepth 1 -maxdepth 1 -printf '%f\n' | LC_ALL=C sort | xargs)
+  got=$(cd "$1" && find . -mindepth 1 -printf '%P\n' | LC_ALL=C sort | xargs)
   [[ $got == "$2" ]] || fail "$1 holds '$got', expected '$2'"
 }
 
@@ -284,11 +280,7 @@ xclick() { xdotool mousemove "$1" "$2" click "$([[ ${3:-} == right ]] && echo 3 
 answer_msgbox() { probe msgbox "$1" "$2" || fail "no message box appeared within $2 ms"; }
 
 # Rectangle "left top right bottom" of the window with this caption.
-window_rect() {
-  local line
-  line=$(probe find "$1") || fail "no window captioned '$1'"
-  head -n 1 <<<"$line" | cut -f 6-9 | tr '\t' ' '
-}
+window_rect() { probe find "$1" | awk -F '\t' 'NR == 1 { print $6, $7, $8, $9 }'; }
 
 # Writes UTF-8 text (from stdin) to <file> as the program's files are: code page 932, CR LF.
 write_cp932() { sed 's/\r*$/\r/' | iconv -f UTF-8 -t CP932 >"$1" || fail "cannot write $1 in code page 932"; }
@@ -299,10 +291,20 @@ wait_file() { wait_for "$2" test -e "$1"; }
 
 # The code page 932 file holds this line.
 file_has() { read_cp932 "$1" | grep -qxF -- "$2"; }
+# The code page 932 file holds each of these lines: assert_file_has <file> <line>...
 assert_file_has() {
-  check "$(basename "$1") holds '$2'"
+  local line
   [[ -f $1 ]] || fail "$1 does not exist"
-  file_has "$1" "$2" || fail "$1 lacks the line '$2'; it holds: $(read_cp932 "$1")"
+  for line in "${@:2}"; do
+    check "$(basename "$1") holds '$line'"
+    file_has "$1" "$line" || fail "$1 lacks the line '$line'; it holds: $(read_cp932 "$1")"
+  done
+}
+# Waits up to <seconds> for a file a save writes, and a moment more for it to be complete.
+assert_saved() { # <file> <seconds> <what>
+  check "$3: $(basename "$1") is written"
+  wait_file "$1" "$2" || fail "$3: no $1"
+  sleep 0.3
 }
 
 # The file holds exactly the bytes of the expected file; shows both as text when not.
@@ -328,16 +330,13 @@ lock_dir() {
 }
 unlock_dir() { chattr -i "$1" 2>/dev/null || true; chmod u+w "$1"; }
 
-# The Windows process started as <pid> by start_app (the child of its timeout).
-windows_process_of() { pgrep -P "$1" | head -n 1; }
-
 # ---- notes: windows, their controls, the popup menu, note files ----
 
 # Caption of the note window numbered <n>.
 note_caption() { printf '%s%s\n' "$ZLT_NOTE_CAPTION_PREFIX" "$1"; }
-# The rectangle of a window line as "left,top-right,bottom".
-rect_of() { printf '%s,%s-%s,%s\n' "$(field "$1" 6)" "$(field "$1" 7)" "$(field "$1" 8)" "$(field "$1" 9)"; }
-rect_is() { [[ $(rect_of "$(probe find "$1" | head -n 1)") == "$2" ]]; }
+# The rectangle of the window with this caption as "left,top-right,bottom".
+rect_of() { probe find "$1" | awk -F '\t' 'NR == 1 { print $6 "," $7 "-" $8 "," $9 }'; }
+rect_is() { [[ $(rect_of "$1") == "$2" ]]; }
 # Waits up to 5 s for the window to stand at "left,top-right,bottom"; 0 when it does.
 wait_rect() { wait_for 5 rect_is "$1" "$2"; }
 
@@ -345,7 +344,7 @@ wait_rect() { wait_for 5 rect_is "$1" "$2"; }
 # a window may still be settling after a command).
 assert_rect() { # <caption> <rect> <what>
   check "$3 at $2"
-  wait_rect "$1" "$2" || fail "$3: expected $2, got $(rect_of "$(probe find "$1" | head -n 1)")"
+  wait_rect "$1" "$2" || fail "$3: expected $2, got $(rect_of "$1")"
 }
 
 # The child control of a window that an awk program picks from the probe's lines of its
@@ -359,11 +358,6 @@ child_where() {
 }
 # The control whose text is exactly <text>.
 child_line() { child_where "$1" '$3 == t { print; exit }' "control with the text '$2'" -v t="$2"; }
-# The index-th (0-based) control of this class, in the probe's order.
-child_of_class() {
-  child_where "$1" 'tolower($2) == tolower(c) { if (n++ == i) { print; exit } }' \
-    "control number $3 of class $2" -v c="$2" -v i="$3"
-}
 # The details box of an open note: the tallest edit control shown.
 details_box_line() {
   child_where "$1" 'tolower($2) == "edit" && $8 == 1 { h = $7 - $5; if (h > best) { best = h; l = $0 } }
@@ -386,11 +380,9 @@ child_centre() {
 
 # Clicks the control of a window that shows this text (a button, a check box, an address).
 click_control() {
-  local point
-  point=$(child_centre "$1" "$(child_line "$1" "$2")")
-  say "click '$2' at $point" >&2
-  # shellcheck disable=SC2086
-  xclick $point
+  say "click '$2'" >&2
+  # shellcheck disable=SC2046
+  xclick $(child_centre "$1" "$(child_line "$1" "$2")")
 }
 
 # Types Unicode text into the focused control; Enter in the text is given as a real Enter key.
@@ -456,11 +448,9 @@ title_of() { control_text "$(title_box_line "$1")"; }
 # Fills a new note, which has its details view open and the caret in its title: types the
 # title, then clicks into the details box and types the details (lines separated by newlines).
 fill_new_note() {
-  local point
   type_text "$2"
-  point=$(child_centre "$1" "$(details_box_line "$1")")
-  # shellcheck disable=SC2086
-  xclick $point
+  # shellcheck disable=SC2046
+  xclick $(child_centre "$1" "$(details_box_line "$1")")
   sleep 0.2
   type_text "$3"
   sleep 0.2
@@ -471,17 +461,34 @@ fill_new_note() {
 save_new_note() {
   fill_new_note "$1" "$3" "$4"
   click_control "$1" 保存
-  wait_file "$2" 10 || fail "no $(basename "$2") after saving '$1'"
-  sleep 0.3
+  assert_saved "$2" 10 "保存 on '$1'"
 }
 
-# The note is collapsed at "left,top-right,bottom", kept in front and translucent (alpha 150).
-assert_collapsed_note() {
-  local line
-  assert_rect "$1" "$2" "collapsed note '$1'"
-  line=$(probe find "$1" | head -n 1)
-  assert_eq "1 1 1 150" "$(field "$line" 3) $(field "$line" 12) $(field "$line" 13) $(field "$line" 14)" \
-    "'$1' is visible, topmost, layered, with alpha 150"
+# The note's window line shows "<visible> <topmost> <layered> <alpha>"; NOTE_LINE keeps the line.
+note_shows() {
+  NOTE_LINE=$(probe find "$1" | head -n 1) && [[ $(cut -f 3,12-14 <<<"$NOTE_LINE" | tr '\t' ' ') == "$2" ]]
+}
+# The note shows as expected (waits up to 5 s: a menu command runs after the menu closes), at
+# "left,top-right,bottom" when given, and stays a tool window (WS_EX_TOOLWINDOW, 0x80):
+#   assert_note <caption> "<visible> <topmost> <layered> <alpha>" [<rect>]
+assert_note() {
+  [[ -z ${3:-} ]] || assert_rect "$1" "$3" "'$1'"
+  check "'$1': visible, topmost, layered, alpha are $2"
+  wait_for 5 note_shows "$1" "$2" ||
+    fail "'$1': visible, topmost, layered, alpha are $(cut -f 3,12-14 <<<"$NOTE_LINE" | tr '\t' ' ')"
+  check "'$1' keeps WS_EX_TOOLWINDOW ($(field "$NOTE_LINE" 16))"
+  (($(field "$NOTE_LINE" 16) & 0x80)) || fail "'$1' lost WS_EX_TOOLWINDOW"
+}
+# Notes 1, 2, ... show as given, one argument each: assert_notes "<state of note 1>" ...
+assert_notes() {
+  local n=0 state
+  for state; do ((++n)) && assert_note "$(note_caption "$n")" "$state"; done
+}
+# The titles of these notes, separated by "|".
+titles_of() {
+  local caption titles=()
+  for caption; do titles+=("$(title_of "$caption")"); done
+  (IFS='|' && printf '%s\n' "${titles[*]}")
 }
 
 # Writes a note file with no alarm as the program writes it:
@@ -496,9 +503,6 @@ note_file() {
   } | write_cp932 "$file"
 }
 
-# The note file of a new note saved with both display options on:
-#   write_expected_note <file> <Left> <Top> <title> <details lines...>
-write_expected_note() { note_file "$1" "$2" "$3" 1 1 "${@:4}"; }
 
 # Starts the program with start_app's arguments after the caption of the window to wait for;
 # APP is the program's process.

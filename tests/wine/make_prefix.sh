@@ -18,10 +18,7 @@ need_tools wine wineserver wineboot Xvfb
 # Beside the base prefix, so that the finished one is only renamed into place; whatever is
 # left of an interrupted run goes at teardown.
 mkdir -p "$(dirname "$base")"
-ZLT_TMP=$(mktemp -d "$base.new.XXXXXX")
-trap teardown EXIT
-trap 'exit 130' INT TERM
-wine_env
+make_tmp "$base.new.XXXXXX"
 start_xvfb
 work="$ZLT_TMP/prefix"
 export WINEPREFIX=$work

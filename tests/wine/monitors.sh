@@ -15,7 +15,7 @@ skipped=""
 
 # 1. 1500 pixels (22500 twips) from the left: well inside 1920, out of every edge's reach.
 start_xephyr -resizeable -screen 1920x1080
-write_expected_note "$DATA_DIR/0.txt" 22500 6000 右 牛乳
+note_file "$DATA_DIR/0.txt" 22500 6000 1 1 右 牛乳
 start_for "$note1" '/*'
 assert_rect "$note1" "1500,400-1724,432" "the note stays where it was saved"
 check "the display shrinks to 1600x1200"
@@ -39,8 +39,8 @@ probe metrics >"$ZLT_TMP/metrics.txt" || fail "no metrics"
 if grep -q "1920	0	3200	1024" "$ZLT_TMP/metrics.txt"; then
   # 1925 pixels (28875 twips): on the right monitor, 5 pixels from its left edge; 2500 pixels:
   # well inside it, out of every edge's reach.
-  write_expected_note "$DATA_DIR/0.txt" 28875 6000 内側 牛乳
-  write_expected_note "$DATA_DIR/1.txt" 37500 9000 右 パン
+  note_file "$DATA_DIR/0.txt" 28875 6000 1 1 内側 牛乳
+  note_file "$DATA_DIR/1.txt" 37500 9000 1 1 右 パン
   start_for "$note2" '/*'
   assert_rect "$note1" "1920,400-2144,432" "the note flush with the inner edge of the right monitor"
   assert_rect "$note2" "2500,600-2724,632" "the note inside the right monitor stays"

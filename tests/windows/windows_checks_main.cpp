@@ -1,9 +1,10 @@
-// Opens a new note as "/N" does, on the Windows platform built as WinMain
-// builds it and with the program's own resources, so its details view is the
-// one the user sees; then checks that the alarm's date box shows a whole date
-// in the font the system gave it, that no other box changed its look, and
-// that the window follows its monitor to 144 DPI and back as Windows tells it
-// (WM_DPICHANGED, sent in-process: Wine gives every monitor one DPI).
+// Checks the Windows build from inside Windows (or Wine). First the shared code page 932
+// vectors against the system's own conversion. Then it opens a new note as "/N" does, on the
+// Windows platform built as WinMain builds it and with the program's own resources, so its
+// details view is the one the user sees, and checks that the alarm's date box shows a whole
+// date in the font the system gave it, that no other box changed its look, and that the window
+// follows its monitor to 144 DPI and back as Windows tells it (WM_DPICHANGED, sent in-process:
+// Wine gives every monitor one DPI).
 // Prints one line per failed check, then "N passed, M failed"; exits non-zero
 // on any failure. Ends itself (ExitProcess), as the program would.
 #include <windows.h>
@@ -14,6 +15,7 @@
 #include <string>
 #include <utility>
 
+#include "cp932_vectors.h"
 #include "manager/Controller.h"
 #include "note/NoteLayout.h"
 #include "note/NoteWindow.h"
@@ -186,76 +188,62 @@ void CheckDetails(HWND note) {
   }
 }
 
-struct DpiLook {
-  SIZE window;
-  RECT regionBox;
-  RECT title;  // in the window
-  LONG fontHeight;
-};
-
-DpiLook LookOf(HWND note) {
-  DpiLook look{};
-  RECT rect{};
-  GetWindowRect(note, &rect);
-  look.window = {rect.right - rect.left, rect.bottom - rect.top};
-  HRGN region = CreateRectRgn(0, 0, 0, 0);
-  if (GetWindowRgn(note, region) != ERROR) GetRgnBox(region, &look.regionBox);
-  DeleteObject(region);
-  HWND title = GetDlgItem(note, NoteControl::TitleBox);
-  look.title = PlaceInParent(title);
-  LOGFONTW font{};
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(title, WM_GETFONT, 0, 0)), sizeof font, &font);
-  look.fontHeight = font.lfHeight;
-  return look;
-}
-
 std::string Describe(const RECT& rect) {
   return std::to_string(rect.left) + "," + std::to_string(rect.top) + "-" +
          std::to_string(rect.right) + "," + std::to_string(rect.bottom);
 }
 
-// Tells the note its monitor is now at dpi, suggesting a rectangle of that
-// scale as Windows does, and checks what it became.
-void CheckDpiChange(HWND note, int from, int dpi, const DpiLook& expected) {
-  RECT suggested{};
-  GetWindowRect(note, &suggested);
-  suggested.right = suggested.left + MulDiv(suggested.right - suggested.left, dpi, from);
-  suggested.bottom = suggested.top + MulDiv(suggested.bottom - suggested.top, dpi, from);
-  SendMessageW(note, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
-               reinterpret_cast<LPARAM>(&suggested));
-  PumpPending();
-  const DpiLook look = LookOf(note);
-  const std::string at = " at " + std::to_string(dpi) + " DPI";
-  Check(look.window.cx == expected.window.cx && look.window.cy == expected.window.cy,
-        "the window is " + std::to_string(expected.window.cx) + " x " +
-            std::to_string(expected.window.cy) + at + ", not " + std::to_string(look.window.cx) +
-            " x " + std::to_string(look.window.cy));
-  Check(EqualRect(&look.regionBox, &expected.regionBox) != FALSE,
-        "the outline's bounds are " + Describe(expected.regionBox) + at + ", not " +
-            Describe(look.regionBox));
-  Check(
-      EqualRect(&look.title, &expected.title) != FALSE,
-      "the title box stands at " + Describe(expected.title) + at + ", not " + Describe(look.title));
-  Check(look.fontHeight == expected.fontHeight, "the title box's font is " +
-                                                    std::to_string(expected.fontHeight) + at +
-                                                    ", not " + std::to_string(look.fontHeight));
+// What a DPI change scales, in one line: the window's size, its outline's bounds, the title
+// box's place in the window and the height of its font.
+std::string LookOf(HWND note) {
+  RECT rect{};
+  RECT outline{};
+  GetWindowRect(note, &rect);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  if (GetWindowRgn(note, region) != ERROR) GetRgnBox(region, &outline);
+  DeleteObject(region);
+  HWND title = GetDlgItem(note, NoteControl::TitleBox);
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(title, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top) +
+         " outline " + Describe(outline) + " title " + Describe(PlaceInParent(title)) + " font " +
+         std::to_string(font.lfHeight);
+}
+
+// Tells the note its monitor is now at dpi (from the DPI it has, or none for the look it starts
+// with), suggesting a rectangle of that scale as Windows does, and checks what it became.
+void CheckDpiLook(HWND note, int from, int dpi, const std::string& expected) {
+  if (from != 0) {
+    RECT suggested{};
+    GetWindowRect(note, &suggested);
+    suggested.right = suggested.left + MulDiv(suggested.right - suggested.left, dpi, from);
+    suggested.bottom = suggested.top + MulDiv(suggested.bottom - suggested.top, dpi, from);
+    SendMessageW(note, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    PumpPending();
+  }
+  const std::string look = LookOf(note);
+  Check(look == expected,
+        "at " + std::to_string(dpi) + " DPI the note is " + expected + ", not " + look);
 }
 
 void CheckDpiChanges(HWND note) {
-  // A new note's open details view: 6495 x 5190 twips, 433 x 346 pixels at
-  // 96 DPI and 650 x 519 at 144; its title box at 360, 120, 5895 x 255 twips;
-  // the 9-point font 12 pixels high at 96 and 18 at 144.
-  const DpiLook before = LookOf(note);
-  Check(before.window.cx == 433 && before.window.cy == 346 && before.fontHeight == -12,
-        "the details view starts at 96 DPI, 433 x 346 with a 12-pixel font");
-  // A rounded region leaves out its last column and row.
-  CheckDpiChange(note, 96, 144, {{650, 519}, {0, 0, 649, 518}, {36, 12, 626, 38}, -18});
-  CheckDpiChange(note, 144, 96, {{433, 346}, {0, 0, 432, 345}, {24, 8, 417, 25}, -12});
+  // A new note's open details view: 6495 x 5190 twips, 433 x 346 pixels at 96 DPI and 650 x 519
+  // at 144, its rounded outline leaving out its last column and row; its title box at 360, 120,
+  // 5895 x 255 twips; the 9-point font 12 pixels high at 96 and 18 at 144.
+  const std::string at96 = "433x346 outline 0,0-432,345 title 24,8-417,25 font -12";
+  CheckDpiLook(note, 0, 96, at96);
+  CheckDpiLook(note, 96, 144, "650x519 outline 0,0-649,518 title 36,12-626,38 font -18");
+  CheckDpiLook(note, 144, 96, at96);
 }
 
 }  // namespace
 
 int main() {
+  for (const zlt::test::Cp932Vector& vector : zlt::test::Cp932Vectors()) {
+    const auto problem = zlt::test::CheckCp932Vector(vector);
+    Check(!problem, problem.value_or(""));
+  }
   const std::wstring folder = ProgramFolder();
   zlt::win32::Win32WindowSystem windows(GetModuleHandleW(nullptr));
   zlt::win32::Win32FileSystem files;
