@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots with the real program under Wine and Xvfb:
-#   tests/wine/make_screenshots.sh [output folder]     (default docs/screenshots)
+#   scripts/make_screenshots.sh [output folder]     (default docs/screenshots)
 # Needs the mingw build and a base prefix (ctest -R wine_prefix makes one in build/linux).
 here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../.." && pwd)
+root=$(cd "$here/.." && pwd)
 out=$(mkdir -p "${1:-$root/docs/screenshots}" && cd "${1:-$root/docs/screenshots}" && pwd)
 export ZLT_TEST_NAME=make_screenshots
 export ZLT_EXE=${ZLT_EXE:-$root/build/mingw/src/platform/win32/ZLTFusen.exe}
 export ZLT_PROBE=${ZLT_PROBE:-$root/build/mingw/tools/probe/zltprobe.exe}
 export ZLT_PREFIX_BASE=${ZLT_PREFIX_BASE:-$root/build/linux/wineprefix-base}
-source "$here/lib.sh"
+# The Wine tests' helpers: a prefix copy, Xvfb, the probe.
+source "$root/tests/wine/lib.sh"
 setup
 need_tools xsetroot convert
 
