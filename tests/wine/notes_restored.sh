@@ -1,18 +1,18 @@
 #!/usr/bin/env bash
 # Notes restored with "/*" from files the test writes, in one prefix, one program run per set.
 # 1. Display options and arranging: "全てのメモを半透明表示" makes every note translucent (alpha
-#    150), the hidden one too, and stores it; "…解除" makes them opaque and leaves the rest of
-#    their extended style alone (still tool windows); "このメモを常に手前表示" puts only its note
-#    in front. "画面右上に整列" lines the notes up at the right edge, 500 twips apart, the hidden
-#    one in its place and still hidden, each file holding its note's new place. WM_CLOSE (as
-#    Alt+F4 sends it) saves a note and counts it out: the last one, hidden, ends the program.
+#    150), the hidden one too; "…解除" makes them opaque and leaves the rest of their extended
+#    style alone (still tool windows); "このメモを常に手前表示" puts only its note in front.
+#    "画面右上に整列" lines the notes up at the right edge, 500 twips apart, the hidden one in
+#    its place and still hidden (what the files then hold the behaviour tests check). WM_CLOSE
+#    (as Alt+F4 sends it) saves a note and counts it out: the last one, hidden, ends the program.
 # 2. The next "/*" shows every note again; a 10 MB binary "x.txt" opens as an empty note, and
 #    what is typed there goes to a new file, x.txt staying byte for byte as it was.
 # 3. Snap pulls a note near the left edge flush within a tick; a plain click on a collapsed note
 #    passes through to the window of another program beneath it; Shift+click in the title puts
 #    the caret there; resting the pointer on the title box, then on the tab, shows each one's
 #    tip, a press hides it, and a tip does not stay behind a note Shift+dragged away; Shift+drag
-#    moves a note and stores its place; "画面端に吸着させる" turns snapping off in ZLTFusen.ini.
+#    moves a note and stores its place; "画面端に吸着させる" turns snapping off and writes ZLTFusen.ini.
 # 4. "/N" and, 20 ms later, "/*" with 50 saved notes: whichever wins, all 51 notes show.
 # 5. At 144 DPI (LogPixels) a note's details view and its collapsed note are half as big again.
 source "$(dirname "$0")/lib.sh"
@@ -32,14 +32,10 @@ note_menu "$note2" "このメモを隠す（アラーム有効）"
 assert_note "$note2" "0 0 0 -1"
 note_menu "$note1" "全てのメモを半透明表示"
 assert_notes "1 0 1 150" "0 0 1 150" "1 0 1 150"
-for i in 0 1 2; do assert_file_has "$DATA_DIR/$i.txt" "Toumei=1"; done
 note_menu "$note3" "全てのメモを半透明表示解除"
 assert_notes "1 0 0 -1" "0 0 0 -1" "1 0 0 -1"
-for i in 0 1 2; do assert_file_has "$DATA_DIR/$i.txt" "Toumei=0"; done
 note_menu "$note3" "このメモを常に手前表示"
 assert_notes "1 0 0 -1" "0 0 0 -1" "1 1 0 -1"
-assert_file_has "$DATA_DIR/2.txt" "Temae=1"
-assert_file_has "$DATA_DIR/0.txt" "Temae=0"
 
 note_menu "$note3" "画面右上に整列"
 # 28800 - 3360 = 25440 twips = 1696 px; Tops 0, 500, 1000 twips = 0, 33, 67 px.
@@ -47,11 +43,6 @@ assert_rect "$note1" "1696,0-1920,32" "note 1 at the top right"
 assert_rect "$note2" "1696,33-1920,65" "note 2 next, hidden in its place"
 assert_rect "$note3" "1696,67-1920,99" "note 3 below the gap"
 assert_note "$note2" "0 0 0 -1"
-for row in "0 0 0 一" "1 495 0 二" "2 1005 1 三"; do
-  read -r i top temae name <<<"$row"
-  note_file "$ZLT_TMP/$i.expected" 25440 "$top" "$temae" 0 "$name"
-  assert_same_bytes "$DATA_DIR/$i.txt" "$ZLT_TMP/$i.expected" "$i.txt holds note $((i + 1))'s new place"
-done
 
 probe close "$note1" >/dev/null || fail "no note 1 to close"
 sleep 0.5
@@ -62,7 +53,6 @@ assert_running "$APP" "the program with only a hidden note left"
 probe close "$note2" >/dev/null || fail "no note 2 to close"
 assert_ends_within "$APP" 10 "the program after its last note was closed"
 assert_dir_holds "$DATA_DIR" "0.txt 1.txt 2.txt"
-assert_file_has "$DATA_DIR/1.txt" "Title=二"
 
 # 2.
 head -c 10485760 /dev/urandom >"$DATA_DIR/x.txt"
@@ -101,7 +91,6 @@ wait_rect "$note1" "0,400-224,432" || fail "the note stands at $(window_rect "$n
 elapsed=$((($(date +%s%N) - started) / 1000000))
 say "snapped after ${elapsed} ms (one tick is 500 ms; asking the probe takes some too)"
 ((elapsed < 2000)) || fail "the snap took ${elapsed} ms"
-assert_file_has "$DATA_DIR/0.txt" "Left=150" # the snap itself stores nothing
 assert_window --visible "$note3" 10000 >/dev/null
 assert_rect "$note2" "1000,400-1224,432" "note 2 above the other window"
 sleep 1 # X maps and paints the notes a moment after Wine shows them
@@ -201,7 +190,6 @@ wait_for 3 file_has "$DATA_DIR/0.txt" Left=9000 || true
 assert_file_has "$DATA_DIR/0.txt" Left=9000 Top=7500 Title=吸着
 note_menu "$note1" "画面端に吸着させる"
 assert_saved "$DATA_DIR/ZLTFusen.ini" 5 "画面端に吸着させる"
-assert_file_has "$DATA_DIR/ZLTFusen.ini" "Kyuchaku=False" "[ZLT付箋紙プラグイン]"
 check "with snapping off a note near the edge stays"
 probe shiftdrag 608 516 13 516 >/dev/null || fail "could not drag"
 assert_rect "$note1" "5,500-229,532" "note 1 5 pixels from the edge"
