@@ -317,9 +317,9 @@ void NoteWindow::OnScaleChanged() {
   auto bounds = OwnBounds();
   bounds.width = ownWidth_;
   bounds.height = ownHeight_;
+  // The outline's corners follow the scale even where the size did not change.
+  lastSize_ = {};
   SetOwnBounds(bounds);
-  frame_.FitOutline();
-  lastSize_ = form_->Bounds();
 }
 
 void NoteWindow::OnMouseDown(int controlId, const platform::MouseDown& press) {

@@ -23,6 +23,14 @@ constexpr int TwipsPerPixelAt(int dpi) {
   return perPixel > 0 ? perPixel : 1;
 }
 
+// value * times / over to the nearest whole number, halves away from zero (as
+// MulDiv rounds).
+constexpr int ScaledRound(long long value, long long times, long long over) {
+  const long long product = value * times;
+  return static_cast<int>(product >= 0 ? (2 * product + over) / (2 * over)
+                                       : -((-2 * product + over) / (2 * over)));
+}
+
 // Nearest whole pixel, halves away from zero: a place and its mirror (-Left)
 // land on mirrored pixels.
 constexpr int PixelsFromTwips(Twips twips, int twipsPerPixel) {
@@ -55,16 +63,11 @@ struct FormScale {
   friend constexpr bool operator==(const FormScale&, const FormScale&) = default;
 
  private:
-  static constexpr Twips Ratio(long long value, long long times, long long over) {
-    const long long product = value * times;
-    return static_cast<Twips>(product >= 0 ? (2 * product + over) / (2 * over)
-                                           : -((-2 * product + over) / (2 * over)));
-  }
   constexpr Twips Rescaled(Twips own, int screenTwipsPerPixel) const {
-    return Ratio(own, screenTwipsPerPixel, TwipsPerPixel());
+    return ScaledRound(own, screenTwipsPerPixel, TwipsPerPixel());
   }
   constexpr Twips Unscaled(Twips screen, int screenTwipsPerPixel) const {
-    return Ratio(screen, TwipsPerPixel(), screenTwipsPerPixel);
+    return ScaledRound(screen, TwipsPerPixel(), screenTwipsPerPixel);
   }
 };
 

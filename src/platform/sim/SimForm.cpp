@@ -10,13 +10,7 @@ namespace zlt::sim {
 namespace {
 
 using platform::PixelsFromTwips;
-
-// a * b / c to the nearest whole number, as MulDiv rounds.
-int MulDiv(int a, int b, int c) {
-  const long long product = 1LL * a * b;
-  return static_cast<int>(product >= 0 ? (2 * product + c) / (2LL * c)
-                                       : -((-2 * product + c) / (2LL * c)));
-}
+using platform::ScaledRound;
 
 bool IsContainer(platform::ControlKind kind) {
   return kind == platform::ControlKind::Frame || kind == platform::ControlKind::PictureBox;
@@ -50,19 +44,22 @@ SimForm::SimForm(Desktop& desktop, Instance* owner, platform::WindowHandle handl
   topPx_ = PixelsFromTwips(spec.bounds.top, twipsPerPixel_);
   // Made on a monitor, the window starts at that monitor's DPI.
   dpi_ = desktop.DpiOfMonitorUnder({leftPx_, topPx_, leftPx_, topPx_}).value_or(dpi_);
-  if (spec.style == platform::FormStyle::Dialog || spec.style == platform::FormStyle::ToolDialog) {
-    frameWidthPx_ = 2 * FramePx(desktop.Config().dialogBorderPx);
-    frameHeightPx_ =
-        2 * FramePx(desktop.Config().dialogBorderPx) + FramePx(desktop.Config().captionPx);
-  }
+  FitFrameToDpi();
   // A dialog is described by its client area; the window system adds the frame.
   const platform::FormScale scale = Scale();
   widthPx_ = scale.Pixels(spec.bounds.width) + frameWidthPx_;
   heightPx_ = scale.Pixels(spec.bounds.height) + frameHeightPx_;
 }
 
-int SimForm::FramePx(int pixelsAtSystemDpi) const {
-  return MulDiv(pixelsAtSystemDpi, dpi_, desktop_ != nullptr ? desktop_->SystemDpi() : dpi_);
+void SimForm::FitFrameToDpi() {
+  if (spec_.style != platform::FormStyle::Dialog &&
+      spec_.style != platform::FormStyle::ToolDialog) {
+    return;
+  }
+  const auto& config = desktop_->Config();
+  const auto atDpi = [&](int pixels) { return ScaledRound(pixels, dpi_, desktop_->SystemDpi()); };
+  frameWidthPx_ = 2 * atDpi(config.dialogBorderPx);
+  frameHeightPx_ = 2 * atDpi(config.dialogBorderPx) + atDpi(config.captionPx);
 }
 
 platform::FormScale SimForm::Scale() const { return {dpi_, twipsPerPixel_, twipsPerPixel_}; }
@@ -78,14 +75,9 @@ void SimForm::FollowMonitorDpi() {
   // The suggested rectangle: the frame scales with the window.
   const int clientWidth = widthPx_ - frameWidthPx_;
   const int clientHeight = heightPx_ - frameHeightPx_;
-  const bool dialog = frameWidthPx_ != 0;
-  if (dialog) {
-    frameWidthPx_ = 2 * FramePx(desktop_->Config().dialogBorderPx);
-    frameHeightPx_ =
-        2 * FramePx(desktop_->Config().dialogBorderPx) + FramePx(desktop_->Config().captionPx);
-  }
-  widthPx_ = MulDiv(clientWidth, dpi_, old) + frameWidthPx_;
-  heightPx_ = MulDiv(clientHeight, dpi_, old) + frameHeightPx_;
+  FitFrameToDpi();
+  widthPx_ = ScaledRound(clientWidth, dpi_, old) + frameWidthPx_;
+  heightPx_ = ScaledRound(clientHeight, dpi_, old) + frameHeightPx_;
   platform::IFormEvents* events = events_;
   const std::weak_ptr<const bool> alive = alive_;
   events->OnScaleChanged();  // may destroy the form

@@ -109,7 +109,8 @@ class SimForm final : public platform::IForm {
   // told so, takes the rectangle the system suggests (the same top-left, the
   // size scaled by the two DPIs) and then its owner hears of it.
   void FollowMonitorDpi();
-  int FramePx(int pixelsAtSystemDpi) const;
+  // A dialog's frame and caption at the window's DPI.
+  void FitFrameToDpi();
 
   Desktop* desktop_;
   Instance* owner_;

@@ -5,18 +5,13 @@
 #include "Handles.h"
 
 namespace zlt::win32 {
-namespace {
-
-int TwipsPerPixel(int dotsPerInch) { return platform::TwipsPerPixelAt(dotsPerInch); }
-
-}  // namespace
 
 Dpi DpiFromDotsPerInch(int dpiX, int dpiY) {
   Dpi dpi;
   dpi.x = dpiX > 0 ? dpiX : 96;
   dpi.y = dpiY > 0 ? dpiY : 96;
-  dpi.twipsPerPixelX = TwipsPerPixel(dpi.x);
-  dpi.twipsPerPixelY = TwipsPerPixel(dpi.y);
+  dpi.twipsPerPixelX = platform::TwipsPerPixelAt(dpi.x);
+  dpi.twipsPerPixelY = platform::TwipsPerPixelAt(dpi.y);
   return dpi;
 }
 
@@ -25,6 +20,13 @@ Dpi SystemDpi() {
   if (screen.Get() == nullptr) return DpiFromDotsPerInch(96, 96);
   return DpiFromDotsPerInch(GetDeviceCaps(screen.Get(), LOGPIXELSX),
                             GetDeviceCaps(screen.Get(), LOGPIXELSY));
+}
+
+RECT PixelRectOf(const platform::TwipsRect& bounds, const Dpi& dpi) {
+  const int left = PixelsFromTwips(bounds.left, dpi.twipsPerPixelX);
+  const int top = PixelsFromTwips(bounds.top, dpi.twipsPerPixelY);
+  return {left, top, left + PixelsFromTwips(bounds.width, dpi.twipsPerPixelX),
+          top + PixelsFromTwips(bounds.height, dpi.twipsPerPixelY)};
 }
 
 }  // namespace zlt::win32

@@ -2,6 +2,8 @@
 // and of windows where monitors have no DPI of their own.
 #pragma once
 
+#include <windows.h>
+
 #include "platform/FormScale.h"
 
 namespace zlt::win32 {
@@ -16,6 +18,9 @@ struct Dpi {
 // The system DPI as the screen's device context reports it.
 Dpi SystemDpi();
 Dpi DpiFromDotsPerInch(int dpiX, int dpiY);
+
+// A window rectangle in twips at the system scale, in whole pixels.
+RECT PixelRectOf(const platform::TwipsRect& bounds, const Dpi& dpi);
 
 using platform::PixelsFromTwips;
 

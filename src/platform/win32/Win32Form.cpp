@@ -37,13 +37,6 @@ Styles StylesOf(platform::FormStyle style) {
 // Sent when the window moves to a monitor of another DPI (Windows 8.1 on).
 constexpr UINT kDpiChangedMessage = 0x02E0;
 
-RECT PixelRectOf(const platform::TwipsRect& bounds, const Dpi& dpi) {
-  const int left = PixelsFromTwips(bounds.left, dpi.twipsPerPixelX);
-  const int top = PixelsFromTwips(bounds.top, dpi.twipsPerPixelY);
-  return {left, top, left + PixelsFromTwips(bounds.width, dpi.twipsPerPixelX),
-          top + PixelsFromTwips(bounds.height, dpi.twipsPerPixelY)};
-}
-
 }  // namespace
 
 const Win32Form::Route Win32Form::kRoutes[] = {
@@ -210,25 +203,6 @@ void Win32Form::SetCaption(std::string_view caption) {
 }
 
 std::string Win32Form::Caption() const { return FromWide(WindowText(window_.Get())); }
-
-platform::TwipsRect Win32Form::Bounds() const {
-  RECT rect{};
-  GetWindowRect(window_.Get(), &rect);
-  const Dpi& dpi = context_.dpi;
-  return {rect.left * dpi.twipsPerPixelX, rect.top * dpi.twipsPerPixelY,
-          (rect.right - rect.left) * dpi.twipsPerPixelX,
-          (rect.bottom - rect.top) * dpi.twipsPerPixelY};
-}
-
-platform::FormScale Win32Form::Scale() const {
-  return {dpi_, context_.dpi.twipsPerPixelX, context_.dpi.twipsPerPixelY};
-}
-
-void Win32Form::SetBounds(const platform::TwipsRect& bounds) {
-  const RECT rect = PixelRectOf(bounds, context_.dpi);
-  SetWindowPos(window_.Get(), nullptr, rect.left, rect.top, rect.right - rect.left,
-               rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
-}
 
 // Showing does not activate: the program says Activate where it wants the
 // window active, so both backends agree on which window is.
@@ -449,24 +423,6 @@ std::optional<LRESULT> Win32Form::OnMove(const Message&) {
   // system's move loop, a snap), it would point at nothing.
   HideOwnTooltip();
   return std::nullopt;
-}
-
-std::optional<LRESULT> Win32Form::OnDpiChanged(const Message& message) {
-  // The new DPI comes from the message: asked of the window, some systems
-  // still answer the system's.
-  const int dpi = HIWORD(message.wParam);
-  const auto* suggested = reinterpret_cast<const RECT*>(message.lParam);
-  if (dpi <= 0 || dpi == dpi_) return 0;
-  dpi_ = dpi;
-  if (suggested != nullptr && !IsRectEmpty(suggested)) {
-    SetWindowPos(message.window, nullptr, suggested->left, suggested->top,
-                 suggested->right - suggested->left, suggested->bottom - suggested->top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-  for (const auto& control : controls_) control->Rescale();
-  HideOwnTooltip();
-  events_.OnScaleChanged();  // may destroy the form
-  return 0;
 }
 
 Win32Control* Win32Form::ControlByWindow(HWND window) const {
