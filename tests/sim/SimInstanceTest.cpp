@@ -9,77 +9,61 @@
 #include <vector>
 
 #include "FakeEvents.h"
+#include "platform/ResetOnExit.h"
 #include "platform/sim/SimDesktop.h"
 
 namespace zlt::sim {
 namespace {
 
-using platform::FormSpec;
-using platform::kFormItself;
 using std::chrono::milliseconds;
 using test::FakeEvents;
-using Strings = std::vector<std::string>;
 
 // One process: its instance, its windows, and a cleanup that drops them as
 // a test drops its program object.
 struct Process {
-  Process(Desktop& desktop, Instance::Config config = {})
-      : instance(std::make_unique<Instance>(desktop, std::move(config))) {
+  explicit Process(Desktop& desktop)
+      : instance(std::make_unique<Instance>(desktop, Instance::Config{})) {
     instance->OnEnded([this] {
-      ++cleanups;
-      cleanedWhileBusy = busy > 0;
+      cleanups.push_back(busy);
       forms.clear();
     });
   }
-  SimForm& Open(const std::string& caption, bool visible = true) {
+  SimForm& Open(const std::string& caption) {
     events.push_back(std::make_unique<FakeEvents>());
-    FormSpec spec;
-    spec.caption = caption;
-    spec.bounds = {0, 0, 1500, 750};
-    forms.push_back(instance->Platform().windows.CreateForm(spec, *events.back()));
-    forms.back()->SetVisible(visible);
+    forms.push_back(instance->Platform().windows.CreateForm(
+        {caption, platform::FormStyle::Borderless, {0, 0, 1500, 750}, std::nullopt},
+        *events.back()));
+    forms.back()->SetVisible(true);
     return static_cast<SimForm&>(*forms.back());
   }
-  platform::Platform& Platform() { return instance->Platform(); }
 
   std::unique_ptr<Instance> instance;
   std::vector<std::unique_ptr<FakeEvents>> events;
   std::vector<std::unique_ptr<platform::IForm>> forms;
-  int busy = 0;  // handlers of this process on the stack
-  int cleanups = 0;
-  bool cleanedWhileBusy = false;
-};
-
-// Marks a handler as running for as long as it is on the stack.
-struct Busy {
-  explicit Busy(Process& p) : process(p) { ++process.busy; }
-  ~Busy() { --process.busy; }
-  Process& process;
+  bool busy = false;           // a handler of this process is on the stack
+  std::vector<bool> cleanups;  // each cleanup: whether a handler was on the stack then
 };
 
 // --- ending through EndNow ---------------------------------------------------------
 
-TEST(SimInstanceEnd, AnEndedInstanceIsDeafAndItsWindowsAreGoneBeforeCleanup) {
+TEST(SimInstanceEnd, AnEndedInstanceIsDeafAndNothingReachesItsWindows) {
   Desktop desktop;
-  Process process(desktop);
-  process.instance->OnEnded(nullptr);  // the test keeps the windows alive
-  SimForm& form = process.Open("note");
-  const platform::WindowHandle handle = form.Handle();
-  form.StartTimer(1, 100);
-  process.events[0]->onTimer = [&](int) { process.Platform().processes.EndNow(); };
+  Process first(desktop);
+  Process second(desktop);
+  first.instance->OnEnded(nullptr);  // the test keeps the windows alive
+  SimForm& controller = first.Open("ZLT付箋紙プラグイン");
+  controller.StartTimer(1, 100);
+  first.events[0]->onTimer = [&](int) { first.instance->Platform().processes.EndNow(); };
+  auto& channel = second.instance->Platform().instance;
+  EXPECT_EQ(channel.WaitForWindow("missing", milliseconds(100)), platform::kNoWindow);
 
   desktop.Advance(milliseconds(1000));
-  EXPECT_TRUE(process.instance->Ended());
-  EXPECT_EQ(process.events[0]->log, Strings{"timer 1"});
-  EXPECT_EQ(desktop.FindForm("note"), nullptr);
-  EXPECT_EQ(desktop.FormFromHandle(handle), nullptr);
-  EXPECT_TRUE(desktop.ZOrder().empty());
-  EXPECT_FALSE(desktop.Click(form, kFormItself));
-  EXPECT_EQ(desktop.RequestClose(form), 0);
-  bool ran = false;
-  process.instance->RunAsProcess([&] { ran = true; });
-  EXPECT_FALSE(ran);
-  EXPECT_EQ(process.events[0]->log, Strings{"timer 1"});
+  EXPECT_TRUE(first.instance->Ended());
+  EXPECT_EQ(first.events[0]->log, std::vector<std::string>{"timer 1"});
+  EXPECT_EQ(channel.WaitForWindow("ZLT付箋紙プラグイン", milliseconds(100)), platform::kNoWindow);
+  EXPECT_FALSE(channel.SendCopyData(controller.Handle(), platform::kNoWindow, "/S"));
+  EXPECT_TRUE(second.instance->CopyDataSent().empty());
+  first.instance->RunAsProcess([] { ADD_FAILURE() << "an ended process ran"; });
 }
 
 TEST(SimInstanceEnd, AnInstanceEndedWhileItWaitsNeverRunsOn) {
@@ -91,51 +75,28 @@ TEST(SimInstanceEnd, AnInstanceEndedWhileItWaitsNeverRunsOn) {
   Process b(desktop);
   SimForm& receiver = a.Open("A");
   SimForm& button = b.Open("B");
-  b.Open("B close");
+  const platform::WindowHandle closing = b.Open("B close").Handle();
   bool bRanOn = false;
   long closeAnswer = -1;
   b.events[0]->onClick = [&](int) {
-    Busy busy(b);
-    b.Platform().instance.SendCopyData(receiver.Handle(), button.Handle(), "/N");
+    b.busy = true;
+    const platform::ResetOnExit idle(b.busy, false);  // however the handler ends
+    b.instance->Platform().instance.SendCopyData(receiver.Handle(), button.Handle(), "/N");
     bRanOn = true;
   };
   a.events[0]->onCopyData = [&](std::string_view) {
-    Busy busy(a);
-    closeAnswer = a.Platform().windows.SendClose(desktop.FindForm("B close")->Handle());
-    EXPECT_EQ(b.cleanups, 0);  // B's click handler is still on the stack
+    closeAnswer = a.instance->Platform().windows.SendClose(closing);
   };
   b.events[1]->onClose = [&]() -> long {
-    Busy busy(b);
-    b.Platform().processes.EndNow();
+    b.instance->Platform().processes.EndNow();
     return 1;  // never reached
   };
 
-  EXPECT_TRUE(desktop.Click(button, kFormItself));
+  EXPECT_TRUE(desktop.Click(button, platform::kFormItself));
   EXPECT_TRUE(b.instance->Ended());
-  EXPECT_FALSE(a.instance->Ended());
   EXPECT_FALSE(bRanOn);
-  EXPECT_EQ(closeAnswer, 0);  // the window died instead of answering
-  EXPECT_EQ(b.cleanups, 1);
-  EXPECT_FALSE(b.cleanedWhileBusy);
-  EXPECT_EQ(a.events[0]->log, Strings{"copydata /N"});
-}
-
-// --- forwarding between two instances ------------------------------------------------
-
-TEST(SimForwarding, NothingIsSentWithoutAWindowToReceiveIt) {
-  Desktop desktop;
-  Process first(desktop);
-  Process second(desktop);
-  SimForm& controller = first.Open("ZLT付箋紙プラグイン", false);
-  const platform::WindowHandle handle = controller.Handle();
-  auto& channel = second.Platform().instance;
-  EXPECT_EQ(channel.WaitForWindow("missing", milliseconds(100)), platform::kNoWindow);
-  EXPECT_FALSE(channel.SendCopyData(platform::kNoWindow, platform::kNoWindow, "/S"));
-
-  first.instance->RunAsProcess([&] { first.Platform().processes.EndNow(); });
-  EXPECT_EQ(channel.WaitForWindow("ZLT付箋紙プラグイン", milliseconds(100)), platform::kNoWindow);
-  EXPECT_FALSE(channel.SendCopyData(handle, platform::kNoWindow, "/S"));
-  EXPECT_TRUE(second.instance->CopyDataSent().empty());
+  EXPECT_EQ(closeAnswer, 0);                        // the window died instead of answering
+  EXPECT_EQ(b.cleanups, std::vector<bool>{false});  // once its handler is unwound
 }
 
 }  // namespace
