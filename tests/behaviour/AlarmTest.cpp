@@ -78,8 +78,9 @@ class AlarmTest : public FusenTest {
   }
 };
 
-TEST_F(AlarmTest, TickingSetsTheFieldsWhoseTimeBoxesTakeTwoDigitsInRangeUntilUnticked) {
-  Start("/N");
+// An empty title at a drive root gives the relay its command line all the same.
+TEST_F(AlarmTest, TickingSetsFieldsWhoseTimeBoxesTakeTwoDigitsInRangeAndOnlyALaterMinuteIsWatched) {
+  Start("/N", "C:\\");
   auto& note = MustNote(1);
   EXPECT_EQ(Alarm(note), "off 0000/00/00 00:00 locked waiting");
   desktop_.Click(note, note::AlarmCheck);
@@ -123,6 +124,16 @@ TEST_F(AlarmTest, TickingSetsTheFieldsWhoseTimeBoxesTakeTwoDigitsInRangeUntilUnt
   ASSERT_EQ(Alarm(note), "on 2026/12/07 05: music picker waiting");
   desktop_.Click(note, note::AlarmCheck);  // unticked: cleared, locked, the picker closed
   EXPECT_EQ(Alarm(note), "off 0000/00/00 00:00 locked waiting");
+
+  desktop_.Click(note, note::AlarmCheck);    // today, 00:00: already past at 09:00
+  desktop_.Type(note, note::HourBox, "09");  // the present minute is not later either
+  Save(note);
+  EXPECT_FALSE(note.TimerRunning(note::AlarmTimer));
+  ShiftDoubleClickTitle(note);
+  desktop_.Type(note, note::MinuteBox, "01");
+  Save(note);
+  desktop_.Advance(1min);
+  EXPECT_EQ(CommandLines(), Lines{Said("", "C:\\vokrelay.exe")});
 }
 
 TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNoteAndCancelGivesBackItsOptions) {
@@ -155,21 +166,6 @@ TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNoteAndCancelGivesBackI
   EXPECT_EQ(Looks(note), "shown front layered alpha=150 [front] [translucent]");
   desktop_.RequestClose(note);
   EXPECT_TRUE(FileHas("0.txt", "Temae=1\r\nToumei=1\r\n"));
-}
-
-TEST_F(AlarmTest, OnlyALaterMinuteIsWatchedAndAnEmptyTitleAtADriveRootGivesItsCommandLine) {
-  Start("/N", "C:\\");
-  auto& note = MustNote(1);
-  desktop_.Click(note, note::AlarmCheck);    // today, 00:00: already past at 09:00
-  desktop_.Type(note, note::HourBox, "09");  // the present minute is not later either
-  Save(note);
-  EXPECT_FALSE(note.TimerRunning(note::AlarmTimer));
-  ShiftDoubleClickTitle(note);
-  desktop_.Type(note, note::MinuteBox, "01");
-  Save(note);
-  EXPECT_TRUE(note.TimerRunning(note::AlarmTimer));
-  desktop_.Advance(1min);
-  EXPECT_EQ(CommandLines(), Lines{Said("", "C:\\vokrelay.exe")});
 }
 
 // A note loaded after its minute only turns green; a clock set forward or a sleep fires once,
