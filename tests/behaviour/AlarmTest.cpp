@@ -37,12 +37,9 @@ class AlarmTest : public FusenTest {
     }
     return lines;
   }
-  static std::string Ran(const std::string& arguments, const std::string& relay = kRelay) {
-    return relay + " | " + relay + " " + arguments;
-  }
   // The relay as started when the alarm of the note of this title fires.
   static std::string Said(const std::string& title, const std::string& relay = kRelay) {
-    return Ran("付箋紙\"\"" + title + "\"\"の設定時間になりました", relay);
+    return relay + " | " + relay + " 付箋紙\"\"" + title + "\"\"の設定時間になりました";
   }
   std::string Text(sim::SimForm& note, int id) { return note.Control(id).Text(); }
   // The alarm fields as shown: "on" or "off", the date and time, then "music" when ticked,
@@ -149,7 +146,7 @@ TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNoteAndCancelGivesBackI
   desktop_.Advance(59'999ms);
   EXPECT_TRUE(desktop_.StartedProcesses().empty());
   desktop_.Advance(1ms);
-  ASSERT_EQ(CommandLines(), (Lines{Ran("#[↑]"), Said("買い物")}));
+  ASSERT_EQ(CommandLines(), (Lines{kRelay + " | " + kRelay + " #[↑]", Said("買い物")}));
   EXPECT_EQ(Looks(note), "shown front details [front] [translucent]");
   EXPECT_EQ(note.Bounds(), (TwipsRect{0, 600, 6495, 5190})) << "2000 - 3135 stops at the edge";
   EXPECT_EQ(Alarm(note), "on 2026/12/07 09:01 music due");
