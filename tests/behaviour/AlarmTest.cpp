@@ -178,8 +178,7 @@ TEST_F(AlarmTest, AClockSetForwardOrASleepFiresOnceAndAClockSetBackWaitsAgain) {
   desktop_.Advance(1s);
   desktop_.SetClock({2026, 12, 7, 10, 5, 0});
   EXPECT_EQ(CommandLines(), Lines{Said("set")});
-  EXPECT_TRUE(DetailsOpen(MustNote(1)));
-  EXPECT_FALSE(DetailsOpen(MustNote(2)));
+  EXPECT_EQ(Looks(MustNote(1)) + ", " + Looks(MustNote(2)), "shown front details, shown");
 
   desktop_.SleepFor(3h);
   desktop_.SetClock({2026, 12, 7, 15, 0, 0});
@@ -263,9 +262,8 @@ TEST_F(AlarmTest, AFiringNoteIsRaisedAboveEveryWindowUntilItsDetailsClose) {
     ASSERT_NE(desktop_.ZOrder().front(), &due);
 
     desktop_.Advance(1min);
-    ASSERT_TRUE(DetailsOpen(due));
+    ASSERT_EQ(Looks(due), "shown front details");
     EXPECT_EQ(desktop_.ZOrder().front(), &due);
-    EXPECT_TRUE(due.Topmost());
     EXPECT_EQ(desktop_.ActiveForm(), &other) << "the user's window keeps the focus";
 
     // Taking a front note off the top layer puts the others back, the firing one last.
