@@ -60,8 +60,7 @@ TEST_F(InformationWindowTest, StartSwitchForwardedSwitchAndMenuShowTheSameWindow
   ASSERT_FALSE(form.Visible());
   EXPECT_FALSE(run.Ended());
   EXPECT_TRUE(FileHas("1.txt", "txtData=typed, not saved yet"));
-  EXPECT_NE(Note(1), nullptr);
-  EXPECT_NE(Note(2), nullptr);
+  EXPECT_EQ(Looks(MustNote(1)) + ", " + Looks(MustNote(2)), "shown, shown details");
   Start("/S");
   EXPECT_TRUE(form.Visible());
   EXPECT_EQ(desktop_.FindForm(manager::Controller::kCaption)->Handle(), handle);
