@@ -19,21 +19,15 @@ const std::string kRelay = "C:\\Apps\\ZLTFusen\\vokrelay.exe";
 std::string AlarmNote(const std::string& title, const std::string& date, const std::string& hour,
                       const std::string& minute, int music = 0, int left = 9000, int temae = 0,
                       int toumei = 0) {
-  auto bytes = NoteBytes(title, left, 600, "", temae, toumei);
-  const auto put = [&](const std::string& from, const std::string& to) {
-    bytes.replace(bytes.find(from), from.size(), to);
-  };
-  put("Alarm=0", "Alarm=1");
-  put("AlarmMusic=0", "AlarmMusic=" + std::to_string(music));
-  put("Date=0000/00/00", "Date=" + date);
-  put("Time0=00", "Time0=" + hour);
-  put("Time1=00", "Time1=" + minute);
-  return bytes;
+  const std::string off = "Alarm=0\r\nAlarmMusic=0\r\nDate=0000/00/00\r\nTime0=00\r\nTime1=00\r\n";
+  auto text = NoteText(title, left, 600, "", temae, toumei);
+  return Sjis(text.replace(text.find(off), off.size(),
+                           "Alarm=1\r\nAlarmMusic=" + std::to_string(music) + "\r\nDate=" + date +
+                               "\r\nTime0=" + hour + "\r\nTime1=" + minute + "\r\n"));
 }
 
 class AlarmTest : public FusenTest {
  protected:
-  platform::Colour Tab(sim::SimForm& note) { return note.Control(note::TabLabel).BackColour(); }
   using Lines = std::vector<std::string>;
   // The processes started, as "program | command line", marked when not minimised without focus.
   Lines CommandLines() {
@@ -43,37 +37,51 @@ class AlarmTest : public FusenTest {
     }
     return lines;
   }
-  static std::string Ran(const std::string& arguments, const std::string& relay = kRelay) {
-    return relay + " | " + relay + " " + arguments;
-  }
   // The relay as started when the alarm of the note of this title fires.
   static std::string Said(const std::string& title, const std::string& relay = kRelay) {
-    return Ran("付箋紙\"\"" + title + "\"\"の設定時間になりました", relay);
+    return relay + " | " + relay + " 付箋紙\"\"" + title + "\"\"の設定時間になりました";
   }
   std::string Text(sim::SimForm& note, int id) { return note.Control(id).Text(); }
-  // Cancel after a firing puts back the options the note showed when it fired,
-  // whichever way its details came to be open, and the window and file follow.
-  void ExpectOptionsAfterCancel(sim::SimForm& note, bool front, bool translucent) {
-    EXPECT_FALSE(DetailsOpen(note));
-    EXPECT_EQ(note.Topmost(), front);
-    EXPECT_EQ(note.Alpha(), translucent ? std::optional<std::uint8_t>(150) : std::nullopt);
-    EXPECT_EQ(note.Control(note::InFrontCheck).Checked(), front);
-    EXPECT_EQ(note.Control(note::TranslucentCheck).Checked(), translucent);
+  // The alarm fields as shown: "on" or "off", the date and time, then "music" when ticked,
+  // "locked" when the fields take no input, "picker" when the date picker is open, and the tab's
+  // colour: "due" once the minute is reached, "waiting" before. A note never opened shows its tab.
+  std::string Alarm(sim::SimForm& note) {
+    const auto tab = note.Control(note::TabLabel).BackColour();
+    const std::string colour = tab == kReached ? " due" : tab == kBefore ? " waiting" : " odd tab";
+    if (!note.HasControl(note::AlarmCheck)) return "never opened" + colour;
+    std::string text = note.Control(note::AlarmCheck).Checked() ? "on " : "off ";
+    text += Text(note, note::DateBox) + " " + Text(note, note::HourBox) + ":" +
+            Text(note, note::MinuteBox);
+    if (note.Control(note::MusicCheck).Checked()) text += " music";
+    int locked = 0;
+    for (int id : {note::MusicCheck, note::DateBox, note::HourBox, note::MinuteBox}) {
+      locked += note.Control(id).Enabled() ? 0 : 1;
+    }
+    if (locked > 0) text += locked == 4 ? " locked" : " partly locked";
+    if (note.HasControl(note::PickerPanel) && note.Control(note::PickerPanel).Visible()) {
+      text += " picker";
+    }
+    return text + colour;
+  }
+  // Cancel after a firing puts back the options the note showed when it fired, whichever way its
+  // details came to be open: the window, the menu's check marks and the file follow.
+  std::string AfterCancel(sim::SimForm& note) {
+    auto seen = Looks(note);
     RightPress(note);
-    EXPECT_EQ(MenuChecked(MenuItem::InFront), front);
-    EXPECT_EQ(MenuChecked(MenuItem::Translucent), translucent);
-    EXPECT_TRUE(FileHas("0.txt", std::string("Temae=") + (front ? "True" : "False") +
-                                     "\r\nToumei=" + (translucent ? "True" : "False") + "\r\n"));
+    seen += std::string(" | menu") + (MenuChecked(MenuItem::InFront) ? " front" : "") +
+            (MenuChecked(MenuItem::Translucent) ? " translucent" : "");
+    return seen + " | Temae=" + StoredValue("0.txt", "Temae") +
+           " Toumei=" + StoredValue("0.txt", "Toumei");
   }
 };
 
-TEST_F(AlarmTest, TickingSetsTheFieldsWhoseTimeBoxesTakeTwoDigitsInRangeUntilUnticked) {
-  Start("/N");
+// An empty title at a drive root gives the relay its command line all the same.
+TEST_F(AlarmTest, TickingSetsFieldsWhoseTimeBoxesTakeTwoDigitsInRangeAndOnlyALaterMinuteIsWatched) {
+  Start("/N", "C:\\");
   auto& note = MustNote(1);
+  EXPECT_EQ(Alarm(note), "off 0000/00/00 00:00 locked waiting");
   desktop_.Click(note, note::AlarmCheck);
-  EXPECT_EQ(Text(note, note::DateBox), "2026/12/07");
-  EXPECT_TRUE(note.Control(note::MusicCheck).Enabled());
-  EXPECT_TRUE(note.Control(note::HourBox).Enabled());
+  EXPECT_EQ(Alarm(note), "on 2026/12/07 00:00 picker waiting");
   desktop_.Click(note, note::PickerCancelButton);
 
   // Digits and Backspace pass the time boxes; the date is only picked.
@@ -110,13 +118,19 @@ TEST_F(AlarmTest, TickingSetsTheFieldsWhoseTimeBoxesTakeTwoDigitsInRangeUntilUnt
 
   desktop_.Click(note, note::MusicCheck);
   desktop_.Click(note, note::DateBox);  // the date picker open again
-  ASSERT_TRUE(note.Control(note::PickerPanel).Visible());
-  desktop_.Click(note, note::AlarmCheck);  // unticked
-  EXPECT_EQ(Text(note, note::DateBox) + " " + Text(note, note::HourBox), "0000/00/00 00");
-  EXPECT_FALSE(note.Control(note::MusicCheck).Checked());
-  EXPECT_FALSE(note.Control(note::MusicCheck).Enabled());
-  EXPECT_FALSE(note.Control(note::DateBox).Enabled());
-  EXPECT_FALSE(note.Control(note::PickerPanel).Visible()) << "unticking closes the date picker";
+  ASSERT_EQ(Alarm(note), "on 2026/12/07 05: music picker waiting");
+  desktop_.Click(note, note::AlarmCheck);  // unticked: cleared, locked, the picker closed
+  EXPECT_EQ(Alarm(note), "off 0000/00/00 00:00 locked waiting");
+
+  desktop_.Click(note, note::AlarmCheck);    // today, 00:00: already past at 09:00
+  desktop_.Type(note, note::HourBox, "09");  // the present minute is not later either
+  Save(note);
+  EXPECT_FALSE(note.TimerRunning(note::AlarmTimer));
+  ShiftDoubleClickTitle(note);
+  desktop_.Type(note, note::MinuteBox, "01");
+  Save(note);
+  desktop_.Advance(1min);
+  EXPECT_EQ(CommandLines(), Lines{Said("", "C:\\vokrelay.exe")});
 }
 
 TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNoteAndCancelGivesBackItsOptions) {
@@ -124,8 +138,7 @@ TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNoteAndCancelGivesBackI
   auto& run = Start("/*");
   auto& note = MustNote(1);
   Choose(note, MenuItem::HideNote);
-  ASSERT_FALSE(note.Visible());
-  ASSERT_EQ(note.Alpha(), std::optional<std::uint8_t>(150));
+  ASSERT_EQ(Looks(note), "hidden front layered alpha=150");
   ASSERT_FALSE(run.ControllerForm().TimerRunning(manager::SnapTick::SnapTimer))
       << "no note shown, no snap tick";
   const auto stored = ReadNoteFile("0.txt");
@@ -133,16 +146,12 @@ TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNoteAndCancelGivesBackI
   desktop_.Advance(59'999ms);
   EXPECT_TRUE(desktop_.StartedProcesses().empty());
   desktop_.Advance(1ms);
-  ASSERT_EQ(CommandLines(), (Lines{Ran("#[↑]"), Said("買い物")}));
-  EXPECT_TRUE(note.Visible());
-  EXPECT_TRUE(note.Control(note::DetailsFrame).Visible());
+  ASSERT_EQ(CommandLines(), (Lines{kRelay + " | " + kRelay + " #[↑]", Said("買い物")}));
+  EXPECT_EQ(Looks(note), "shown front details [front] [translucent]");
   EXPECT_EQ(note.Bounds(), (TwipsRect{0, 600, 6495, 5190})) << "2000 - 3135 stops at the edge";
-  EXPECT_FALSE(note.Layered());
-  EXPECT_EQ(Tab(note), kReached);
+  EXPECT_EQ(Alarm(note), "on 2026/12/07 09:01 music due");
   EXPECT_TRUE(run.ControllerForm().TimerRunning(manager::SnapTick::SnapTimer))
       << "the note shown by its alarm snaps like any other";
-  EXPECT_TRUE(note.Control(note::AlarmCheck).Checked());
-  EXPECT_EQ(Text(note, note::MinuteBox), "01");
   EXPECT_EQ(ReadNoteFile("0.txt"), stored) << "firing saves nothing";
 
   desktop_.Advance(5min);
@@ -151,25 +160,9 @@ TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNoteAndCancelGivesBackI
 
   // Cancel gives the note its own options back, in front and translucent, and so does its file.
   Cancel(note);
-  EXPECT_TRUE(note.Topmost());
-  EXPECT_EQ(note.Alpha(), std::optional<std::uint8_t>(150));
+  EXPECT_EQ(Looks(note), "shown front layered alpha=150 [front] [translucent]");
   desktop_.RequestClose(note);
   EXPECT_TRUE(FileHas("0.txt", "Temae=1\r\nToumei=1\r\n"));
-}
-
-TEST_F(AlarmTest, OnlyALaterMinuteIsWatchedAndAnEmptyTitleAtADriveRootGivesItsCommandLine) {
-  Start("/N", "C:\\");
-  auto& note = MustNote(1);
-  desktop_.Click(note, note::AlarmCheck);    // today, 00:00: already past at 09:00
-  desktop_.Type(note, note::HourBox, "09");  // the present minute is not later either
-  Save(note);
-  EXPECT_FALSE(note.TimerRunning(note::AlarmTimer));
-  ShiftDoubleClickTitle(note);
-  desktop_.Type(note, note::MinuteBox, "01");
-  Save(note);
-  EXPECT_TRUE(note.TimerRunning(note::AlarmTimer));
-  desktop_.Advance(1min);
-  EXPECT_EQ(CommandLines(), Lines{Said("", "C:\\vokrelay.exe")});
 }
 
 // A note loaded after its minute only turns green; a clock set forward or a sleep fires once,
@@ -179,14 +172,13 @@ TEST_F(AlarmTest, AClockSetForwardOrASleepFiresOnceAndAClockSetBackWaitsAgain) {
   WriteNoteFile("1.txt", AlarmNote("slept", "2026/12/07", "12", "00"));
   WriteNoteFile("2.txt", AlarmNote("again", "2026/12/07", "08", "00"));
   Start("/*");
-  EXPECT_EQ(Tab(MustNote(1)), kBefore);
-  EXPECT_EQ(Tab(MustNote(3)), kReached);
+  EXPECT_EQ(Alarm(MustNote(1)), "never opened waiting");
+  EXPECT_EQ(Alarm(MustNote(3)), "never opened due");
   EXPECT_FALSE(MustNote(3).TimerRunning(note::AlarmTimer)) << "nothing to wait for";
   desktop_.Advance(1s);
   desktop_.SetClock({2026, 12, 7, 10, 5, 0});
   EXPECT_EQ(CommandLines(), Lines{Said("set")});
-  EXPECT_TRUE(DetailsOpen(MustNote(1)));
-  EXPECT_FALSE(DetailsOpen(MustNote(2)));
+  EXPECT_EQ(Looks(MustNote(1)) + ", " + Looks(MustNote(2)), "shown front details, shown");
 
   desktop_.SleepFor(3h);
   desktop_.SetClock({2026, 12, 7, 15, 0, 0});
@@ -196,7 +188,7 @@ TEST_F(AlarmTest, AClockSetForwardOrASleepFiresOnceAndAClockSetBackWaitsAgain) {
   EXPECT_FALSE(DetailsOpen(MustNote(3)));
 
   desktop_.SetClock({2026, 12, 7, 7, 59, 30});  // back before all three
-  EXPECT_EQ(Tab(MustNote(3)), kBefore);
+  EXPECT_EQ(Alarm(MustNote(3)), "never opened waiting");
   desktop_.Advance(30s);
   EXPECT_EQ(CommandLines(), (Lines{Said("set"), Said("slept"), Said("again")}));
 }
@@ -224,20 +216,15 @@ TEST_F(AlarmTest, CancelPutsBackTheAlarmFieldsAndASaveWritesEveryOneChanged) {
   auto& note = StartWithNote(AlarmNote("keep", "2026/12/24", "08", "05"));
   ShiftDoubleClickTitle(note);
   desktop_.Click(note, note::AlarmCheck);
-  EXPECT_EQ(Tab(note), kReached) << "the watcher follows the unsaved fields";
+  EXPECT_EQ(Alarm(note), "off 0000/00/00 00:00 locked due") << "the watcher follows the fields";
   Cancel(note);
-  EXPECT_TRUE(note.Control(note::AlarmCheck).Checked());
-  EXPECT_EQ(Text(note, note::DateBox) + " " + Text(note, note::HourBox) + ":" +
-                Text(note, note::MinuteBox),
-            "2026/12/24 08:05");
-  EXPECT_EQ(Tab(note), kBefore);
+  EXPECT_EQ(Alarm(note), "on 2026/12/24 08:05 waiting");
 
-  ShiftDoubleClickTitle(note);
-  EXPECT_FALSE(note.HasControl(note::PickerPanel) && note.Control(note::PickerPanel).Visible())
-      << "cancel leaves no picker open";
+  ShiftDoubleClickTitle(note);  // cancel left no picker open
   desktop_.Type(note, note::HourBox, "7");
+  ASSERT_EQ(Alarm(note), "on 2026/12/24 7:05 waiting");
   Cancel(note);
-  EXPECT_EQ(Text(note, note::HourBox), "08");
+  EXPECT_EQ(Alarm(note), "on 2026/12/24 08:05 waiting");
   desktop_.RequestClose(note);
   EXPECT_EQ(ReadNoteFile("0.txt"), AlarmNote("keep", "2026/12/24", "08", "05"));
 
@@ -275,9 +262,8 @@ TEST_F(AlarmTest, AFiringNoteIsRaisedAboveEveryWindowUntilItsDetailsClose) {
     ASSERT_NE(desktop_.ZOrder().front(), &due);
 
     desktop_.Advance(1min);
-    ASSERT_TRUE(DetailsOpen(due));
+    ASSERT_EQ(Looks(due), "shown front details");
     EXPECT_EQ(desktop_.ZOrder().front(), &due);
-    EXPECT_TRUE(due.Topmost());
     EXPECT_EQ(desktop_.ActiveForm(), &other) << "the user's window keeps the focus";
 
     // Taking a front note off the top layer puts the others back, the firing one last.
@@ -305,7 +291,7 @@ TEST_F(AlarmTest, CancelAfterAFiringKeepsOptionsSavedOffThoughTheDetailsOpenedWi
   desktop_.Advance(1min);
   ASSERT_EQ(CommandLines().size(), 1u);
   Cancel(note);
-  ExpectOptionsAfterCancel(note, false, false);
+  EXPECT_EQ(AfterCancel(note), "shown | menu | Temae=False Toumei=False");
 }
 
 // A firing while the details are open keeps what they show then, options included, for Cancel
@@ -326,11 +312,11 @@ TEST_F(AlarmTest, AFiringWhileTheDetailsAreOpenKeepsWhatTheyShowThenForCancel) {
   desktop_.Type(note, note::HourBox, "5");
   desktop_.Click(note, note::TranslucentCheck);
   Cancel(note);
-  EXPECT_EQ(Text(note, note::TitleBox) + " " + Text(note, note::HourBox) + ":" +
-                Text(note, note::MinuteBox),
-            "draft 09:01");
+  EXPECT_EQ(Text(note, note::TitleBox) + " " + Alarm(note), "draft on 2026/12/07 09:01 due");
   EXPECT_EQ(note.Bounds(), (TwipsRect{9000, 600, 3360, 480}));
-  ExpectOptionsAfterCancel(note, false, true);
+  EXPECT_EQ(AfterCancel(note),
+            "shown layered alpha=150 [translucent] | menu translucent | "
+            "Temae=False Toumei=True");
 }
 
 }  // namespace

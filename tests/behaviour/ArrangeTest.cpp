@@ -20,40 +20,36 @@ class ArrangeTest : public FusenTest {
     Start("/*");
   }
 
-  struct Place {
-    int left, top;
-    std::optional<int> fileLeft = std::nullopt;  // when the file records another Left
-  };
-  // Each note's window and file stand at this place, in twips as the window keeps them.
-  void ExpectPlaces(const std::vector<Place>& places) {
-    for (std::size_t i = 0; i < places.size(); ++i) {
-      const auto [left, top, fileLeft] = places[i];
-      const auto bounds = MustNote(static_cast<int>(i) + 1).Bounds();
-      EXPECT_EQ(bounds.left, left) << "note " << i + 1;
-      EXPECT_EQ(bounds.top, top) << "note " << i + 1;
-      const auto file = std::to_string(i) + ".txt";
-      EXPECT_EQ(StoredValue(file, "Left"), std::to_string(fileLeft.value_or(left))) << file;
-      EXPECT_EQ(StoredValue(file, "Top"), std::to_string(top)) << file;
+  // Each note's window in twips as "left,top", and its file's place after it where that differs.
+  std::string Places() {
+    std::string places;
+    for (int n = 1; n <= 3; ++n) {
+      const auto bounds = MustNote(n).Bounds();
+      const auto file = std::to_string(n - 1) + ".txt";
+      const auto window = std::to_string(bounds.left) + "," + std::to_string(bounds.top);
+      const auto stored = StoredValue(file, "Left") + "," + StoredValue(file, "Top");
+      places += (n > 1 ? " " : "") + window + (stored == window ? "" : " (file " + stored + ")");
     }
+    return places;
   }
 };
 
 TEST_F(ArrangeTest, EveryItemLinesTheNotesUpInListOrder) {
   // The middle rule's 5510 is 367 1/3 pixels: the window keeps 367, 5505 twips.
-  const std::pair<MenuItem, std::vector<Place>> cases[] = {
-      {MenuItem::ArrangeTopRight, {{12000, 0}, {12000, 495}, {12000, 1005}}},
-      {MenuItem::ArrangeMiddleRight, {{12000, 6000}, {12000, 5505}, {12000, 6495}}},
-      {MenuItem::ArrangeBottomRight, {{12000, 11040}, {12000, 10545}, {12000, 10035}}},
-      {MenuItem::ArrangeTopLeft, {{0, 0}, {0, 495}, {0, 1005}}},
-      {MenuItem::ArrangeMiddleLeft, {{0, 6000}, {0, 5505}, {0, 6495}}},
-      {MenuItem::ArrangeBottomLeft, {{0, 11040}, {0, 10545}, {0, 10035}}},
+  const std::pair<MenuItem, const char*> cases[] = {
+      {MenuItem::ArrangeTopRight, "12000,0 12000,495 12000,1005"},
+      {MenuItem::ArrangeMiddleRight, "12000,6000 12000,5505 12000,6495"},
+      {MenuItem::ArrangeBottomRight, "12000,11040 12000,10545 12000,10035"},
+      {MenuItem::ArrangeTopLeft, "0,0 0,495 0,1005"},
+      {MenuItem::ArrangeMiddleLeft, "0,6000 0,5505 0,6495"},
+      {MenuItem::ArrangeBottomLeft, "0,11040 0,10545 0,10035"},
   };
   StartThreeNotes();
   Choose(MustNote(2), MenuItem::HideNote);  // a hidden note keeps its place in the column
   for (const auto& [item, places] : cases) {
     SCOPED_TRACE(static_cast<int>(item));
     Choose(MustNote(3), item);
-    ExpectPlaces(places);
+    EXPECT_EQ(Places(), places);
     EXPECT_FALSE(MustNote(2).Visible());
   }
 }
@@ -63,7 +59,7 @@ TEST_F(ArrangeTest, FromThisPositionStartsAtThePressedNoteAndAnOpenNoteSitsByIts
   // Opened on note 2, which is not first in the list: note 1 takes its place.
   // Its Top 2000 is 133 1/3 pixels, so the window and the column start at 1995.
   Choose(MustNote(2), MenuItem::ArrangeFromThisNote);
-  ExpectPlaces({{3000, 1995}, {3000, 2490}, {3000, 3000}});
+  EXPECT_EQ(Places(), "3000,1995 3000,2490 3000,3000");
 
   // A note without a file moves, but no file appears.
   Choose(MustNote(1), MenuItem::NewNote);  // empty, details open, no file yet
@@ -77,7 +73,7 @@ TEST_F(ArrangeTest, FromThisPositionStartsAtThePressedNoteAndAnOpenNoteSitsByIts
   // Still open, its bottom edge on the screen's (11520), overlapping the two stacked above it.
   EXPECT_EQ(MustNote(1).Bounds(), (platform::TwipsRect{8865, 11520 - 5190, 6495, 5190}));
   // Its file records where it stands collapsed, 3135 twips right of its details view.
-  ExpectPlaces({{8865, 6330, 12000}, {12000, 10545}, {12000, 10035}});
+  EXPECT_EQ(Places(), "8865,6330 (file 12000,6330) 12000,10545 12000,10035");
 }
 
 }  // namespace

@@ -59,10 +59,7 @@ TEST_F(DisplayOptionsTest, InFrontAndTranslucentChangeOnlyTheNoteTheMenuWasOpene
   ASSERT_EQ(desktop_.FindForm(note::NoteCaption(2)), &impostor);
   Choose(real, MenuItem::Translucent);
   Choose(real, MenuItem::InFront);
-  EXPECT_EQ(real.Alpha(), std::optional<std::uint8_t>(150));
-  EXPECT_TRUE(real.Topmost());
-  EXPECT_FALSE(impostor.Layered());
-  EXPECT_FALSE(impostor.Topmost());
+  EXPECT_EQ(Looks(real) + ", " + Looks(impostor), "shown front layered alpha=150, shown");
 }
 
 TEST_F(DisplayOptionsTest, AllNotesCommandsReachHiddenNotesAndNumbersNotGivenOutYet) {
@@ -94,12 +91,8 @@ TEST_F(DisplayOptionsTest, ANoteClosedWhileTheMenuClosesIsLeftAloneAndNothingEls
     desktop_.Defer([this, &note] { desktop_.RequestClose(note); });
     Choose(note, item);
     ASSERT_EQ(Note(number), nullptr);
-    EXPECT_TRUE(FileSays(1, "Temae=1"));
-    EXPECT_TRUE(FileSays(1, "Toumei=1"));
-    for (int n : {1, 3}) {
-      EXPECT_TRUE(MustNote(n).Topmost());
-      EXPECT_EQ(MustNote(n).Alpha(), std::optional<std::uint8_t>(150));
-    }
+    EXPECT_TRUE(FileSays(1, "Temae=1\r\nToumei=1"));
+    for (int n : {1, 3}) EXPECT_EQ(Looks(MustNote(n)), "shown front layered alpha=150") << n;
     Choose(MustNote(1), MenuItem::ShowHidden);
   }
 }

@@ -20,22 +20,20 @@ class ForwardingTest : public FusenTest {
 // What a second start sends for its command line, stripped of quotes and
 // blanks, and what the first makes of it: only the first two characters count.
 TEST_F(ForwardingTest, SecondCommandLinesAreSentStrippedAndOnlyTheirSwitchCounts) {
-  const auto sent = [](const std::string& text) {
-    return std::vector<std::string>{text + std::string(1, '\0')};
-  };
-  // A second start's command line, what it sends, and the first start's notes afterwards.
-  const std::tuple<std::string, std::vector<std::string>, int> cases[] = {
-      {"", {}, 0},
-      {"\"\"", sent(""), 0},
-      {"/n", sent("/n"), 0},  // case matters
-      {"/*", sent("/*"), 0},  // restores all: the folder holds no note
-      {"/X", sent("/X"), 0},
-      {std::string(10000, '/'), sent(std::string(10000, '/')), 0},
-      {"\t\"/\"N", sent("/ N"), 0},  // a quote inside the switch leaves "/ N"
-      {"/N and more text", sent("/N and more text"), 1},
+  // A second start's command line, what it sends (with its closing NUL; none: nothing at all),
+  // and the first start's notes afterwards.
+  const std::tuple<std::string, std::optional<std::string>, int> cases[] = {
+      {"", std::nullopt, 0},
+      {"\"\"", "", 0},
+      {"/n", "/n", 0},  // case matters
+      {"/*", "/*", 0},  // restores all: the folder holds no note
+      {"/X", "/X", 0},
+      {std::string(10000, '/'), std::string(10000, '/'), 0},
+      {"\t\"/\"N", "/ N", 0},  // a quote inside the switch leaves "/ N"
+      {"/N and more text", "/N and more text", 1},
       // The tail reaches the first start in code page 932; only "/N" counts.
-      {"/N 買い物", sent(Sjis("/N 買い物")), 2},
-      {"  \"/S\"  ", sent("/S"), 2},
+      {"/N 買い物", Sjis("/N 買い物"), 2},
+      {"  \"/S\"  ", "/S", 2},
   };
   auto& first = Start("/V");
   for (auto* form : desktop_.Forms()) EXPECT_FALSE(form->Visible()) << "\"/V\" with no note";
@@ -44,7 +42,8 @@ TEST_F(ForwardingTest, SecondCommandLinesAreSentStrippedAndOnlyTheirSwitchCounts
     SCOPED_TRACE(line.substr(0, 20));
     auto& second = Start(line);
     EXPECT_TRUE(second.Ended());
-    EXPECT_EQ(second.instance->CopyDataSent(), sends);
+    EXPECT_EQ(second.instance->CopyDataSent(),
+              sends ? std::vector{*sends + std::string(1, '\0')} : std::vector<std::string>{});
     EXPECT_EQ(first.State().LastNoteNumber, notes);
   }
   EXPECT_FALSE(first.Ended());

@@ -97,6 +97,19 @@ sim::SimForm& FusenTest::MustNote(int number) {
   return *note;
 }
 
+std::string FusenTest::Looks(sim::SimForm& note) {
+  std::string words = note.Visible() ? "shown" : "hidden";
+  if (note.Topmost()) words += " front";
+  if (note.Layered()) words += " layered";
+  if (note.Alpha()) words += " alpha=" + std::to_string(*note.Alpha());
+  if (DetailsOpen(note)) words += " details";
+  for (const auto& [box, word] : {std::pair{note::InFrontCheck, " [front]"},
+                                  std::pair{note::TranslucentCheck, " [translucent]"}}) {
+    if (note.HasControl(box) && note.Control(box).Checked()) words += word;
+  }
+  return words;
+}
+
 void FusenTest::PressTab(sim::SimForm& note, int buttons, int shift) {
   desktop_.SetCursor(TabPoint(note));
   desktop_.MouseDown(note, note::TabLabel, platform::MouseDown{buttons, shift, 120, 240});

@@ -105,6 +105,9 @@ class FusenTest : public ::testing::Test {
   static bool DetailsOpen(sim::SimForm& note) {
     return note.HasControl(note::DetailsFrame) && note.Control(note::DetailsFrame).Visible();
   }
+  // A note as the user sees it, in words: "shown" or "hidden", then "front" when kept in front,
+  // "layered" and "alpha=N" when see-through, "details" when open, and the option boxes ticked.
+  static std::string Looks(sim::SimForm& note);
 
   // What a user does to a note.
   void TypeTitle(sim::SimForm& note, const std::string& title) {
