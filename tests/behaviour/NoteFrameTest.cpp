@@ -45,32 +45,26 @@ TEST_F(FusenTest, EveryPressRecordsTheNoteThenMenuMoveOrPassThrough) {
   WriteNoteFile("1.txt", NoteBytes("other", 0, 0));
   auto& run = Start("/*");
   auto& note = MustNote(1);
+  // The menus shown, the system moves begun, and the refreshes of a note back from a click
+  // passed beneath.
+  const auto done = [&] {
+    return std::tuple(desktop_.Menus().size(), note.SystemMoveCount(), note.RefreshCount());
+  };
   for (const auto& [name, buttons, keys, detailsOpen, outcome] : cases) {
     SCOPED_TRACE(name);
-    if (detailsOpen != run.Controller().Notes().front()->DetailsOpen()) {
-      if (detailsOpen) {
-        ShiftDoubleClickTitle(note);
-      } else {
-        Save(note);
-      }
-    }
+    if (detailsOpen != DetailsOpen(note)) detailsOpen ? ShiftDoubleClickTitle(note) : Save(note);
+    const auto at = note.Bounds();
     run.Controller().RecordThisNote(*run.Controller().Notes().back());
     run.State().PressedLeft = -1;
-    const auto menus = desktop_.Menus().size();
-    const int moves = note.SystemMoveCount();
-    const int refreshes = note.RefreshCount();
-    const auto before = note.Bounds();
-
+    const auto [menus, moves, refreshes] = done();
     PressTab(note, buttons, keys);
-    EXPECT_EQ(run.ThisNoteNumber(), 1);
-    EXPECT_EQ(run.State().PressedLeft, before.left);
-    EXPECT_EQ(run.State().PressedWidth, before.width);
-    EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\0.txt");
-    EXPECT_EQ(desktop_.Menus().size() - menus, outcome == Outcome::Menu ? 1u : 0u);
-    EXPECT_EQ(note.SystemMoveCount() - moves, outcome == Outcome::Move ? 1 : 0);
-    EXPECT_EQ(note.RefreshCount() - refreshes, outcome == Outcome::PassThrough ? 1 : 0);
-    EXPECT_EQ(note.Bounds(), before);
-    EXPECT_TRUE(note.Visible());
+    // The note is recorded as the one pressed, and stands where it stood.
+    EXPECT_EQ(std::tuple(run.ThisNoteNumber(), run.State().PressedLeft, run.State().PressedWidth,
+                         run.State().LastNotePath, note.Bounds(), note.Visible()),
+              std::tuple(1, at.left, at.width, DataFolder() + "\\0.txt", at, true));
+    EXPECT_EQ(done(),
+              std::tuple(menus + (outcome == Outcome::Menu), moves + (outcome == Outcome::Move),
+                         refreshes + (outcome == Outcome::PassThrough)));
   }
   // A press on the bare window is a press on the tab.
   const int moves = note.SystemMoveCount();

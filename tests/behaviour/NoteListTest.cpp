@@ -7,18 +7,6 @@ namespace {
 
 using manager::MenuItem;
 
-// Numbers of the note windows from the top of the z-order down.
-std::vector<int> NotesTopFirst(sim::Desktop& desktop) {
-  std::string prefix = note::NoteCaption(0);
-  prefix.pop_back();
-  std::vector<int> numbers;
-  for (auto* form : desktop.ZOrder()) {
-    const std::string caption = form->Caption();
-    if (caption.starts_with(prefix)) numbers.push_back(std::stoi(caption.substr(prefix.size())));
-  }
-  return numbers;
-}
-
 TEST_F(FusenTest, RestoreAllOpensEveryNoteFileInTextOrderTheFirstActiveOnTopOfItsBand) {
   // Notes kept in front and notes that are not, mixed.
   WriteNoteFile("0.txt", NoteBytes("zero", 9000, 0, "", 0));
@@ -29,30 +17,32 @@ TEST_F(FusenTest, RestoreAllOpensEveryNoteFileInTextOrderTheFirstActiveOnTopOfIt
   WriteNoteFile("ZLTFusen.ini", "[ZLT付箋紙プラグイン]\r\n");
   std::filesystem::create_directories(DataDir() / "folder.txt");
   auto& run = Start("/*");
-  ASSERT_FALSE(run.Ended());
-  EXPECT_EQ(run.State().LastNoteNumber, 4);
+  EXPECT_EQ(NotesTopFirst(), "4 two, 2 one, 1 zero, 3 ten");
   EXPECT_EQ(run.State().OpenNotes, 4);
-  const char* titles[] = {"zero", "one", "ten", "two"};
-  for (int n = 1; n <= 4; ++n) {
-    EXPECT_EQ(TitleOf(n), titles[n - 1]);
-    EXPECT_TRUE(MustNote(n).Visible());
-    EXPECT_EQ(MustNote(n).Bounds().width, 3360) << "collapsed";
-  }
-  EXPECT_EQ(MustNote(3).Bounds().top, 1005) << "1000 twips held as 67 whole pixels";
+  EXPECT_EQ(MustNote(3).Bounds(), (platform::TwipsRect{9000, 1005, 3360, 480}))
+      << "1000 twips held as 67 whole pixels";
   EXPECT_EQ(desktop_.ActiveForm(), &MustNote(1));
   EXPECT_EQ(run.ThisNoteNumber(), 1);
   EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\0.txt");
-  EXPECT_EQ(NotesTopFirst(desktop_), (std::vector<int>{4, 2, 1, 3}));
 }
 
-TEST_F(FusenTest, RestoreAllWithAThousandNotesNeedsNoDeepNesting) {
+// A thousand notes open without deep nesting, a collapsed one making only its title strip, and
+// notes numbered above fifty keep their own options.
+TEST_F(FusenTest, RestoreAllOfAThousandNotesNeedsNoDeepNestingAndEachKeepsItsOwnOptions) {
   for (int i = 0; i < 1000; ++i) {
-    WriteNoteFile(std::to_string(i) + ".txt", NoteBytes("n" + std::to_string(i), 9000, 0));
+    WriteNoteFile(std::to_string(i) + ".txt", NoteBytes("n", 9000, 0, "", i == 54 ? 1 : 0, 0));
   }
   auto& run = Start("/*");
   EXPECT_EQ(run.State().LastNoteNumber, 1000);
-  // A collapsed note creates only its title strip.
   EXPECT_FALSE(MustNote(500).HasControl(note::DetailsBox));
+  int numberOf54 = 0;  // list order is text order
+  for (const auto& note : run.Controller().Notes()) {
+    if (note->Model().path == DataFolder() + "\\54.txt") numberOf54 = note->NoteNumber();
+  }
+  ASSERT_GT(numberOf54, 50);
+  EXPECT_TRUE(run.Model(numberOf54).applied.inFront);
+  RightPress(MustNote(numberOf54));
+  EXPECT_TRUE(MenuChecked(MenuItem::InFront));
 }
 
 // Hidden notes are shown in their own windows, even one whose file is gone; closed ones reopen
@@ -64,13 +54,10 @@ TEST_F(FusenTest, ShowHiddenShowsHiddenNotesAndReopensOnlyClosedOnesButNotIntoAn
   Choose(MustNote(4), MenuItem::CloseNote);
   Choose(MustNote(3), MenuItem::HideNote);
   Choose(MustNote(1), MenuItem::ShowHidden);
-  EXPECT_EQ(TitleOf(5), "note1");
-  EXPECT_EQ(TitleOf(6), "note3");
-  EXPECT_TRUE(MustNote(3).Visible());
+  EXPECT_EQ(NotesTopFirst(), "6 note3, 5 note1, 3 note2, 1 note0");
   EXPECT_EQ(desktop_.ActiveForm(), &MustNote(6));
   EXPECT_EQ(run.ThisNoteNumber(), 6);
   EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\3.txt");
-  EXPECT_EQ(NotesTopFirst(desktop_), (std::vector<int>{6, 5, 3, 1}));
   Choose(MustNote(1), MenuItem::ShowHidden);  // everything open already: nothing new
   EXPECT_EQ(run.State().LastNoteNumber, 6);
 

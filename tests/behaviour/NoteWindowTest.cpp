@@ -60,8 +60,12 @@ TEST_F(FusenTest, NotesMadeFromTheMenuOpenBelowTheNotePressedWithoutCoveringEach
 
   // Too close to the left edge: the details view stops at the edge. Windows
   // keep whole pixels: 3500 twips is 233 pixels at 15 twips each.
+  // Saved, it stands and is stored at the edge too.
   Choose(MustNote(2), MenuItem::NewNote);
   EXPECT_EQ(MustNote(7).Bounds(), (TwipsRect{0, 3495, 6495, 5190}));
+  TypeTitle(MustNote(7), "edge");
+  Save(MustNote(7));
+  EXPECT_EQ(ReadNoteFile("6.txt"), NoteBytes("edge", 0, 3495, "", 1, 1));
   // Below a note near the bottom, the second new note starts again at the top.
   Choose(MustNote(3), MenuItem::NewNote);
   Choose(MustNote(3), MenuItem::NewNote);
@@ -100,23 +104,6 @@ TEST_F(FusenTest, NewNotesCancelledLeaveNoFileAndClosedOrLoggedOffAreKeptUnderAN
   Cancel(MustNote(1));
   EXPECT_TRUE(only.Ended());
   EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt", "2.txt"}));
-}
-
-TEST_F(FusenTest, NotesNumberedAboveFiftyKeepTheirOwnOptions) {
-  for (int i = 0; i < 55; ++i) {
-    WriteNoteFile(std::to_string(i) + ".txt", NoteBytes("n", 9000, 0, "", i == 54 ? 1 : 0, 0));
-  }
-  auto& run = Start("/*");
-  ASSERT_EQ(run.State().LastNoteNumber, 55);
-  // List order is text order: "54.txt" is the 51st name.
-  int numberOf54 = 0;
-  for (const auto& note : run.Controller().Notes()) {
-    if (note->Model().path == DataFolder() + "\\54.txt") numberOf54 = note->NoteNumber();
-  }
-  ASSERT_GT(numberOf54, 50);
-  EXPECT_TRUE(run.Model(numberOf54).applied.inFront);
-  RightPress(MustNote(numberOf54));
-  EXPECT_TRUE(MenuChecked(MenuItem::InFront));
 }
 
 }  // namespace

@@ -93,6 +93,9 @@ TEST_F(TitleEditingTest, ShiftDoubleClickOpensTheDetailsOpaqueWithTheCaretInThem
   EXPECT_EQ(edge.Bounds(), (TwipsRect{0, 3000, 6495, 5190})) << "stops at the screen's edge";
   Cancel(edge);
   EXPECT_EQ(edge.Bounds(), (TwipsRect{0, 3000, 3360, 480}));
+  ShiftDoubleClickTitle(edge);  // closed open at the edge: stored where it stands collapsed
+  desktop_.RequestClose(edge);
+  EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("near the edge", 0, 3000, "", 0, 1));
 }
 }  // namespace
 }  // namespace zlt::test
