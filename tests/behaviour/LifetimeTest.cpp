@@ -91,8 +91,7 @@ TEST_F(LifetimeTest, ARefusedNoteWindowIsReportedOnceAndTheProgramGoesOnWithTheR
   // Once windows can be made again, a restore-all brings the others.
   Start("/*");
   EXPECT_EQ(run.State().OpenNotes, 4);
-  EXPECT_EQ(TitleOf(3), "note1");
-  EXPECT_EQ(TitleOf(5), "note3");
+  EXPECT_EQ(NotesTopFirst(), "3 note1, 5 note3, 4 note2, 1 still works");
 
   desktop_.RefuseWindows(1);
   Choose(MustNote(1), MenuItem::NewNote);

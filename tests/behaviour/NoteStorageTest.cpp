@@ -43,22 +43,24 @@ TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
       {"memo.txt", Sjis("買い物メモ\r\n牛乳\r\n")},
       {"u.txt", std::string("\xFF\xFE[\0Z\0]\0", 8)},
       {"x.txt", BinaryBytes(200000)},
+      {"y.txt", Sjis("[ZLT付箋紙プラグイン]\r\nAlarm=0\r\nLeft=100.0\r\n")},  // a note, empty
   };
   for (const auto& [name, bytes] : foreign) WriteNoteFile(name, bytes);
   const auto untouched = [&] {
     for (const auto& [name, bytes] : foreign) EXPECT_TRUE(ReadNoteFile(name) == bytes) << name;
   };
   auto& run = Start("/*");
-  ASSERT_EQ(run.State().LastNoteNumber, 5);
+  ASSERT_EQ(run.State().LastNoteNumber, 6);
   EXPECT_EQ(TitleOf(2), "");
 
-  // Titles typed into all but the last; the empty window writes nothing.
+  // Titles typed into all but the last two; an empty window writes nothing.
   for (int n = 1; n <= 4; ++n) TypeTitle(MustNote(n), "題" + std::to_string(n));
   untouched();
   desktop_.RequestClose(*desktop_.FindForm(manager::Controller::kCaption));  // save-all
   untouched();
-  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt", "2.txt", "3.txt", "4.txt",
-                                                   "j.txt", "memo.txt", "u.txt", "x.txt"}));
+  EXPECT_EQ(NoteFiles(),
+            (std::vector<std::string>{"0.txt", "1.txt", "2.txt", "3.txt", "4.txt", "j.txt",
+                                      "memo.txt", "u.txt", "x.txt", "y.txt"}));
 
   auto& third = MustNote(3);
   ShiftDoubleClickTitle(third);
@@ -67,31 +69,20 @@ TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
   untouched();
   EXPECT_EQ(ReadNoteFile("3.txt"), NoteBytes("題3", 0, 495, "詳細", 1, 1));
 
+  // A right press stores a note's options only when it has content to keep, and a new note
+  // without a file gets none from it.
+  Choose(MustNote(6), MenuItem::NewNote);
+  TypeTitle(MustNote(7), "x");
+  RightPress(MustNote(7));
+  desktop_.RequestClose(MustNote(6));
+
   Choose(third, MenuItem::DeleteNote, platform::Answer::Yes);  // its own file goes
   Choose(MustNote(5), MenuItem::DeleteNote,
          platform::Answer::Yes);  // the binary it was opened from stays
   desktop_.RequestClose(MustNote(1));
   untouched();
   EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt", "2.txt", "4.txt", "j.txt",
-                                                   "memo.txt", "u.txt", "x.txt"}));
-}
-
-// A right press stores a note's options only when it has content to keep.
-TEST_F(NoteStorage, RightPressOrCloseOnANoteWithoutContentWritesNothing) {
-  const std::string bare = Sjis("[ZLT付箋紙プラグイン]\r\nAlarm=0\r\nLeft=100.0\r\n");
-  WriteNoteFile("0.txt", bare);
-  Start("/*");
-  RightPress(MustNote(1));
-  EXPECT_EQ(desktop_.Menus().size(), 1u);
-  EXPECT_EQ(ReadNoteFile("0.txt"), bare);
-
-  // Nor does a new note without a file: no file appears anywhere.
-  Choose(MustNote(1), MenuItem::NewNote);
-  TypeTitle(MustNote(2), "x");
-  RightPress(MustNote(2));
-  EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"});
-  desktop_.RequestClose(MustNote(1));
-  EXPECT_EQ(ReadNoteFile("0.txt"), bare);
+                                                   "memo.txt", "u.txt", "x.txt", "y.txt"}));
 }
 
 // A note read as UTF-16 stays so on every write, even once code page 932 could hold it. A title
