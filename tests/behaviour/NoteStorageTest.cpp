@@ -85,26 +85,22 @@ TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
                                                    "memo.txt", "u.txt", "x.txt", "y.txt"}));
 }
 
-// A note read as UTF-16 stays so on every write, even once code page 932 could hold it. A title
+// A note read as UTF-16 stays so on every write, even where code page 932 could hold it. A title
 // or details code page 932 cannot hold turn a code page 932 note's file UTF-16, with its
 // byte-order mark, and come back whole; the title's key write tells the note, so its next whole
 // write keeps the file UTF-16 once the title is plain again.
 TEST_F(NoteStorage, AUtf16NoteStaysUtf16AndTextCodePage932CannotHoldMakesOne) {
-  const std::string original = Utf16(NoteText("한국어 😀", 9000, 600, "詳細"));
-  WriteNoteFile("0.txt", original);
+  WriteNoteFile("0.txt", Utf16(NoteText("寿司", 9000, 600)));
   WriteNoteFile("1.txt", NoteBytes("寿司", 9000, 1200, "詳細"));
   WriteNoteFile("2.txt", NoteBytes("買い物", 9000, 1800));
+  WriteNoteFile("3.txt", Utf16(NoteText("한국어 😀", 9000, 2400)));
   Start("/*");
+  EXPECT_EQ(TitleOf(4), "한국어 😀");
   auto& note = MustNote(1);
-  EXPECT_EQ(TitleOf(1), "한국어 😀");
   ShiftDoubleClickTitle(note);
+  TypeDetails(note, "plain");
   Save(note);
-  EXPECT_EQ(ReadNoteFile("0.txt"), original);
-  const std::string plain = Utf16(NoteText("plain", 9000, 600, "詳細"));
-  TypeTitle(note, "plain");
-  EXPECT_EQ(ReadNoteFile("0.txt"), plain);
-  desktop_.RequestClose(note);
-  EXPECT_EQ(ReadNoteFile("0.txt"), plain);
+  EXPECT_EQ(ReadNoteFile("0.txt"), Utf16(NoteText("寿司", 9000, 600, "plain")));
 
   auto& turned = MustNote(2);
   TypeTitle(turned, "寿司 🍣");
