@@ -7,8 +7,6 @@ namespace {
 using manager::MenuItem;
 using platform::TwipsRect;
 
-constexpr TwipsRect kTopRightDetails{28800 - 6495, 0, 6495, 5190};
-
 // Cancel after editing a saved new note. Where a new note opens, what its first save writes and
 // how it then stands the Wine scenario notes_typed checks, on the real window.
 TEST_F(FusenTest, CancelAfterEditingANewNotePutsBackWhatItsDetailsOpenedWith) {
@@ -19,7 +17,7 @@ TEST_F(FusenTest, CancelAfterEditingANewNotePutsBackWhatItsDetailsOpenedWith) {
   Save(note);
   // The title is stored as it is typed; Cancel puts back what the details opened with.
   ShiftDoubleClickTitle(note);
-  EXPECT_EQ(note.Bounds(), kTopRightDetails);
+  EXPECT_EQ(note.Bounds(), (TwipsRect{28800 - 6495, 0, 6495, 5190}));
   TypeTitle(note, "new");
   EXPECT_TRUE(FileHas("0.txt", "Title=new\r\n"));
   TypeDetails(note, "changed");
@@ -80,15 +78,13 @@ TEST_F(FusenTest, NewNotesCancelledLeaveNoFileAndClosedOrLoggedOffAreKeptUnderAN
   auto& run = Start("/*");
   Choose(MustNote(1), MenuItem::NewNote);
   Cancel(MustNote(2));
-  EXPECT_EQ(Note(2), nullptr);
+  EXPECT_EQ(NotesTopFirst(), "1 keep");
   EXPECT_EQ(run.State().OpenNotes, 1);
   EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"});
-  EXPECT_FALSE(run.Ended());
 
   Choose(MustNote(1), MenuItem::NewNote);
   auto& note = MustNote(3);
   TypeTitle(note, "typed, never saved");
-  EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"}) << "no file before a save";
   desktop_.RequestClose(note);
   ASSERT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt"}));
   EXPECT_TRUE(FileHas("1.txt", "Title=typed, never saved\r\n"));
@@ -96,7 +92,6 @@ TEST_F(FusenTest, NewNotesCancelledLeaveNoFileAndClosedOrLoggedOffAreKeptUnderAN
   TypeTitle(MustNote(4), "before logoff");
   desktop_.EndSession();
   EXPECT_TRUE(FileHas("2.txt", "Title=before logoff\r\n"));
-  EXPECT_FALSE(run.Ended());
 
   // The only note cancelled: the program has nothing left to show and ends.
   Stop(run);
