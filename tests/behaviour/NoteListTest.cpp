@@ -66,15 +66,13 @@ TEST_F(FusenTest, ShowHiddenShowsHiddenNotesAndReopensOnlyClosedOnesButNotIntoAn
   Choose(MustNote(1), MenuItem::HideNote);
   std::filesystem::remove(DataDir() / "0.txt");
   Choose(MustNote(3), MenuItem::ShowHidden);
-  EXPECT_TRUE(MustNote(1).Visible());
-  EXPECT_EQ(run.State().LastNoteNumber, 6);
+  EXPECT_EQ(NotesTopFirst(), "1 note0, 6 note3, 5 note1, 3 note2");
   Choose(MustNote(1), MenuItem::NewNote);
   TypeTitle(MustNote(7), "unsaved");
   Choose(MustNote(7), MenuItem::HideNote);
   for (const auto& name : NoteFiles()) std::filesystem::remove(DataDir() / name);
   run.Controller().ShowHidden();
-  EXPECT_FALSE(MustNote(7).Visible());
-  EXPECT_EQ(run.State().LastNoteNumber, 7);
+  EXPECT_EQ(NotesTopFirst(), "7 unsaved hidden open, 1 note0, 6 note3, 5 note1, 3 note2");
 }
 
 }  // namespace
