@@ -14,25 +14,6 @@ constexpr int kSnapTimer = manager::SnapTick::SnapTimer;
 
 using SnapTest = FusenTest;
 
-TEST_F(SnapTest, ANoteNearAnEdgeIsPulledFlushAtTheNextTickAndStoredLater) {
-  WriteNoteFile("0.txt", NoteBytes("near", 150, 3000));
-  WriteNoteFile("1.txt", NoteBytes("away", 250, 6000));
-  Start("/*");
-  auto& near = MustNote(1);
-  EXPECT_FALSE(near.TimerRunning(note::SnapTimer)) << "the controller's one tick serves all";
-  desktop_.Advance(milliseconds(499));
-  EXPECT_EQ(near.Bounds().left, 150);
-  desktop_.Advance(milliseconds(1));
-  EXPECT_EQ(near.Bounds().left, 0);
-  EXPECT_EQ(MustNote(2).Bounds().left, 255) << "250 twips is 17 whole pixels: out of reach";
-  EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("near", 150, 3000)) << "not written by the snap";
-  desktop_.RequestClose(near);
-  EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("near", 0, 3000));
-  EXPECT_FALSE(NoteFileExists("ZLTFusen.ini")) << "snap is on when the settings file says nothing";
-  Choose(MustNote(2), MenuItem::Snap);
-  EXPECT_EQ(ReadNoteFile("ZLTFusen.ini"), SettingsBytes("False"));
-}
-
 // The menu item toggles the check mark and the tick and stores the option; while it is off, or
 // while the note is hidden, the note stays where it is.
 TEST_F(SnapTest, SnapTogglesAndIsStoredAndSnapOffOrHiddenNotesAreNeverMoved) {
@@ -77,13 +58,15 @@ class TwoMonitorSnapTest : public FusenTest {
       : FusenTest({.monitors = {{0, 0, 1920, 1080}, {1920, 0, 3200, 1024}}, .monitorDpis = {}}) {}
 };
 
-// A note stored where no monitor is any more reopens on the primary screen (28800 x 16200 twips)
-// as the snap would bring it, before any tick; the tick pulls a note on the second monitor to
-// that monitor's inner edge.
-TEST_F(TwoMonitorSnapTest, ANoteOnNoMonitorReopensOnThePrimaryScreenAndTheTickSnapsToItsMonitor) {
+// Notes open where they were stored, and a note stored where no monitor is any more on the
+// primary screen (28800 x 16200 twips) as the snap would bring it. The one tick, half a second
+// later, pulls a note near an edge of its monitor flush with it, but does not store the place.
+TEST_F(TwoMonitorSnapTest, NotesOpenOnAMonitorAndTheTickPullsThoseNearAnEdgeFlush) {
   // Where each note was stored, and where it opens.
   const std::tuple<int, int, TwipsRect> cases[] = {
-      {1925 * 15, 3000, {1925 * 15, 3000, 3360, 480}},  // on the right monitor: the tick's
+      {1925 * 15, 3000, {1925 * 15, 3000, 3360, 480}},  // 5 pixels off the right monitor's edge
+      {150, 3000, {150, 3000, 3360, 480}},              // 10 pixels off the left edge
+      {250, 6000, {255, 6000, 3360, 480}},              // 17 whole pixels: out of reach
       {60000, 3000, {25440, 3000, 3360, 480}},          // right of every monitor: flush right
       {-9000, 3000, {0, 3000, 3360, 480}},              // left of them: flush left
       {3000, 99990, {3000, 15720, 3360, 480}},          // below them: flush with the bottom
@@ -100,8 +83,20 @@ TEST_F(TwoMonitorSnapTest, ANoteOnNoMonitorReopensOnThePrimaryScreenAndTheTickSn
   for (const auto& [left, top, opened] : cases) {
     EXPECT_EQ(MustNote(++n).Bounds(), opened) << left << ", " << top;
   }
-  desktop_.Advance(milliseconds(500));
-  EXPECT_EQ(MustNote(1).Bounds(), (TwipsRect{1920 * 15, 3000, 3360, 480}));
+  auto& near = MustNote(2);
+  EXPECT_FALSE(near.TimerRunning(note::SnapTimer)) << "the controller's one tick serves all";
+  desktop_.Advance(milliseconds(499));
+  EXPECT_EQ(near.Bounds().left, 150);
+  desktop_.Advance(milliseconds(1));
+  EXPECT_EQ(near.Bounds().left, 0);
+  EXPECT_EQ(MustNote(1).Bounds().left, 1920 * 15) << "the right monitor's inner edge";
+  EXPECT_EQ(MustNote(3).Bounds().left, 255);
+  EXPECT_EQ(ReadNoteFile("1.txt"), NoteBytes("n", 150, 3000)) << "not written by the snap";
+  desktop_.RequestClose(near);
+  EXPECT_EQ(ReadNoteFile("1.txt"), NoteBytes("n", 0, 3000));
+  EXPECT_FALSE(NoteFileExists("ZLTFusen.ini")) << "snap is on when the settings file says nothing";
+  Choose(MustNote(3), MenuItem::Snap);
+  EXPECT_EQ(ReadNoteFile("ZLTFusen.ini"), SettingsBytes("False"));
 }
 
 }  // namespace
