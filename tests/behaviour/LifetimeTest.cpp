@@ -97,10 +97,7 @@ TEST_F(LifetimeTest, ARefusedNoteWindowIsReportedOnceAndTheProgramGoesOnWithTheR
 TEST_F(LifetimeTest, AFaultInMakingANoteIsNotTakenForARefusedWindow) {
   auto bytes = NoteBytes("alarm", 9000, 0);
   WriteNoteFile("0.txt", bytes.replace(bytes.find("Alarm=0"), 7, "Alarm=1"));
-  sim::Instance::Config config;
-  config.commandLine = "/*";
-  config.hostRoot = root_.string();
-  sim::Instance instance(desktop_, config);
+  sim::Instance instance(desktop_, {.commandLine = "/*", .hostRoot = root_.string()});
   const platform::Platform& sim = instance.Platform();
   FaultyClock clock;
   platform::Platform platform{sim.windows, sim.files,    sim.processes,  clock,
