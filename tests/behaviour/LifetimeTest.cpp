@@ -1,6 +1,5 @@
-// How notes come and go over the program's life: a restore-all that loses the
-// start race, every way a note window closes, and a window the system refuses
-// (and a fault that is no refusal).
+// How notes come and go over the program's life: every way a note window
+// closes, and a window the system refuses (and a fault that is no refusal).
 #include <stdexcept>
 
 #include "FusenFixture.h"
@@ -18,31 +17,6 @@ class FaultyClock final : public platform::IClock {
  public:
   platform::LocalTime Now() const override { throw std::logic_error("a fault in making a note"); }
 };
-
-// A restore-all forwarded to a running program, also one that lost the start race to a new
-// note, opens only the files without a window and leaves hidden notes hidden.
-TEST_F(LifetimeTest, ForwardedRestoreAllOpensOnlyFilesWithoutAWindowAndLeavesHiddenNotesHidden) {
-  WriteNotes(3);
-  auto& run = Start("/N");  // the new note's start came first
-  EXPECT_TRUE(Start("/*").Ended());
-  // The same order and numbering as a restore-all at start-up, after the new note, untouched.
-  EXPECT_EQ(NotesTopFirst(), "2 note0, 4 note2, 3 note1, 1  open");
-  EXPECT_EQ(run.State().OpenNotes, 4);
-  EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\0.txt");
-  EXPECT_EQ(desktop_.ActiveForm(), &MustNote(2));
-
-  Choose(MustNote(2), MenuItem::HideNote);
-  Choose(MustNote(3), MenuItem::CloseNote);
-  // Hidden notes stay hidden; only the closed note opens again. Then every file has its window,
-  // and then there is no file at all: neither start does anything, nor ends the program.
-  for (int start = 0; start < 3; ++start) {
-    if (start == 2) std::filesystem::remove_all(DataDir());
-    Start("/*");
-    EXPECT_EQ(NotesTopFirst(), "5 note1, 2 note0 hidden, 4 note2, 1  open");
-    EXPECT_EQ(run.State().OpenNotes, 4);
-  }
-  EXPECT_FALSE(run.Ended());
-}
 
 // Every way a note window can be closed saves it where it stands collapsed and counts it out
 // alike; the last one ends the program.

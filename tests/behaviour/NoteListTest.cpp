@@ -45,34 +45,49 @@ TEST_F(FusenTest, RestoreAllOfAThousandNotesNeedsNoDeepNestingAndEachKeepsItsOwn
   EXPECT_TRUE(MenuChecked(MenuItem::InFront));
 }
 
-// Hidden notes are shown in their own windows, even one whose file is gone; closed ones reopen
-// in new windows with the next numbers, the last one opened active on top.
-TEST_F(FusenTest, ShowHiddenShowsHiddenNotesAndReopensOnlyClosedOnesButNotIntoAnEmptyFolder) {
+// A restore-all forwarded to a running program, also one that lost the start race to a new note,
+// opens only the files without a window, the first active, and leaves hidden notes hidden. "Show
+// hidden notes" shows them, even one whose file is gone, and reopens closed ones with the next
+// numbers, the last one active on top. With no file left in the folder neither command opens or
+// shows anything, nor ends the program.
+TEST_F(FusenTest, RestoreAllAndShowHiddenReopenOnlyClosedNotesAndOnlyShowHiddenOnesShows) {
   WriteNotes(4);
-  auto& run = Start("/*");
-  Choose(MustNote(2), MenuItem::CloseNote);
+  auto& run = Start("/N");  // the new note's start came first
+  EXPECT_TRUE(Start("/*").Ended());
+  // The same order and numbering as a restore-all at start-up, after the new note, untouched.
+  EXPECT_EQ(NotesTopFirst(), "2 note0, 5 note3, 4 note2, 3 note1, 1  open");
+  EXPECT_EQ(run.State().OpenNotes, 5);
+  EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\0.txt");
+  EXPECT_EQ(desktop_.ActiveForm(), &MustNote(2));
+  Choose(MustNote(2), MenuItem::HideNote);
+  Choose(MustNote(3), MenuItem::CloseNote);
+  Start("/*");
+  Start("/*");  // every file has its window now: nothing happens
+  EXPECT_EQ(NotesTopFirst(), "6 note1, 2 note0 hidden, 5 note3, 4 note2, 1  open");
+  EXPECT_EQ(run.State().OpenNotes, 5);
+
   Choose(MustNote(4), MenuItem::CloseNote);
-  Choose(MustNote(3), MenuItem::HideNote);
+  Choose(MustNote(5), MenuItem::CloseNote);
   Choose(MustNote(1), MenuItem::ShowHidden);
-  EXPECT_EQ(NotesTopFirst(), "6 note3, 5 note1, 3 note2, 1 note0");
-  EXPECT_EQ(desktop_.ActiveForm(), &MustNote(6));
-  EXPECT_EQ(run.ThisNoteNumber(), 6);
+  EXPECT_EQ(NotesTopFirst(), "8 note3, 7 note2, 2 note0, 6 note1, 1  open");
+  EXPECT_EQ(desktop_.ActiveForm(), &MustNote(8));
+  EXPECT_EQ(run.ThisNoteNumber(), 8);
   EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\3.txt");
   Choose(MustNote(1), MenuItem::ShowHidden);  // everything open already: nothing new
-  EXPECT_EQ(run.State().LastNoteNumber, 6);
+  EXPECT_EQ(run.State().LastNoteNumber, 8);
 
-  // A hidden note whose file was deleted behind its back is shown all the same; with no file
-  // left in the folder, hidden notes stay hidden, one never saved too.
-  Choose(MustNote(1), MenuItem::HideNote);
+  Choose(MustNote(2), MenuItem::HideNote);
   std::filesystem::remove(DataDir() / "0.txt");
-  Choose(MustNote(3), MenuItem::ShowHidden);
-  EXPECT_EQ(NotesTopFirst(), "1 note0, 6 note3, 5 note1, 3 note2");
-  Choose(MustNote(1), MenuItem::NewNote);
-  TypeTitle(MustNote(7), "unsaved");
-  Choose(MustNote(7), MenuItem::HideNote);
-  for (const auto& name : NoteFiles()) std::filesystem::remove(DataDir() / name);
+  Choose(MustNote(6), MenuItem::ShowHidden);
+  EXPECT_EQ(NotesTopFirst(), "2 note0, 8 note3, 7 note2, 6 note1, 1  open");
+  Choose(MustNote(2), MenuItem::HideNote);
+  TypeTitle(MustNote(1), "unsaved");  // the new note, never saved
+  Choose(MustNote(1), MenuItem::HideNote);
+  std::filesystem::remove_all(DataDir());
+  Start("/*");
   run.Controller().ShowHidden();
-  EXPECT_EQ(NotesTopFirst(), "7 unsaved hidden open, 1 note0, 6 note3, 5 note1, 3 note2");
+  ASSERT_EQ(NotesTopFirst(), "2 note0 hidden, 8 note3, 7 note2, 6 note1, 1 unsaved hidden open");
+  EXPECT_EQ(run.State().OpenNotes, 5);
 }
 
 }  // namespace
