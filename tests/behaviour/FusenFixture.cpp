@@ -168,4 +168,18 @@ std::string NoteText(const std::string& title, int left, int top, const std::str
   return text;
 }
 
+std::string FusenTest::NotesTopFirst() {
+  std::string prefix = note::NoteCaption(0);
+  prefix.pop_back();
+  std::string shown;
+  for (auto* form : desktop_.ZOrder()) {
+    const std::string caption = form->Caption();
+    if (!caption.starts_with(prefix)) continue;
+    shown += (shown.empty() ? "" : ", ") + caption.substr(prefix.size()) + " " +
+             form->Control(note::TitleBox).Text() + (form->Visible() ? "" : " hidden") +
+             (DetailsOpen(*form) ? " open" : "");
+  }
+  return shown;
+}
+
 }  // namespace zlt::test

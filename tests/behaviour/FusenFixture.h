@@ -153,6 +153,10 @@ class FusenTest : public ::testing::Test {
   sim::Desktop desktop_;
   int foreignWindows_ = 0;
   std::vector<std::unique_ptr<Running>> processes_;
+
+  // The note windows from the top of the z-order down as the user sees them: "number title",
+  // then " hidden" or " open" (details shown), joined by ", ".
+  std::string NotesTopFirst();
 };
 
 // Code page 932 bytes of a UTF-8 text.

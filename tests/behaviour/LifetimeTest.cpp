@@ -1,6 +1,5 @@
-// How notes come and go over the program's life: a restore-all that loses the
-// start race, every way a note window closes, a window the system refuses (and
-// a fault that is no refusal), and where a note reopens.
+// How notes come and go over the program's life: every way a note window
+// closes, and a window the system refuses (and a fault that is no refusal).
 #include <stdexcept>
 
 #include "FusenFixture.h"
@@ -9,7 +8,6 @@ namespace zlt::test {
 namespace {
 
 using manager::MenuItem;
-using platform::TwipsRect;
 
 using LifetimeTest = FusenTest;
 
@@ -20,43 +18,8 @@ class FaultyClock final : public platform::IClock {
   platform::LocalTime Now() const override { throw std::logic_error("a fault in making a note"); }
 };
 
-// A restore-all forwarded to a running program, also one that lost the start race to a new
-// note, opens only the files without a window and leaves hidden notes hidden.
-TEST_F(LifetimeTest, ForwardedRestoreAllOpensOnlyFilesWithoutAWindowAndLeavesHiddenNotesHidden) {
-  WriteNotes(3);
-  auto& run = Start("/N");  // the new note's start came first
-  EXPECT_TRUE(Start("/*").Ended());
-  ASSERT_EQ(run.State().LastNoteNumber, 4);
-  EXPECT_EQ(run.State().OpenNotes, 4);
-  EXPECT_TRUE(MustNote(1).Control(note::DetailsFrame).Visible()) << "the new note is untouched";
-  // The same order and numbering as a restore-all at start-up, after the new note.
-  for (int n = 2; n <= 4; ++n) {
-    EXPECT_EQ(TitleOf(n), "note" + std::to_string(n - 2));
-    EXPECT_TRUE(MustNote(n).Visible());
-  }
-  EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\0.txt");
-  EXPECT_EQ(desktop_.ActiveForm(), &MustNote(2));
-
-  Choose(MustNote(2), MenuItem::HideNote);
-  Choose(MustNote(3), MenuItem::CloseNote);
-  Start("/*");
-  EXPECT_FALSE(MustNote(2).Visible()) << "hidden notes stay hidden";
-  ASSERT_EQ(run.State().LastNoteNumber, 5) << "only the closed note opens again";
-  EXPECT_EQ(TitleOf(5), "note1");
-  EXPECT_EQ(run.State().OpenNotes, 4);
-
-  Start("/*");  // every file has its window: nothing happens
-  EXPECT_EQ(run.State().LastNoteNumber, 5);
-  EXPECT_FALSE(MustNote(2).Visible());
-
-  std::filesystem::remove_all(DataDir());
-  Start("/*");  // no note file at all: the running program does not end
-  EXPECT_EQ(run.State().LastNoteNumber, 5);
-  EXPECT_FALSE(run.Ended());
-}
-
 // Every way a note window can be closed saves it where it stands collapsed and counts it out
-// alike; the last one ends the program, and a later restore-all starts afresh with every note.
+// alike; the last one ends the program.
 TEST_F(LifetimeTest, EveryWayOfClosingCountsTheNoteOutAndTheLastEndsTheProgram) {
   const std::function<void(sim::SimForm&)> ways[] = {
       [this](sim::SimForm& note) { Choose(note, MenuItem::CloseNote); },
@@ -79,10 +42,6 @@ TEST_F(LifetimeTest, EveryWayOfClosingCountsTheNoteOutAndTheLastEndsTheProgram) 
                 NoteBytes("note" + std::to_string(n - 1), 9000, 600 * (n - 1),
                           "closed " + std::to_string(n)));
     }
-    Stop(run);
-    auto& again = Start("/*");
-    EXPECT_EQ(again.State().OpenNotes, 2);
-    Stop(again);
     std::filesystem::remove_all(DataDir());
   }
 }
@@ -90,20 +49,17 @@ TEST_F(LifetimeTest, EveryWayOfClosingCountsTheNoteOutAndTheLastEndsTheProgram) 
 TEST_F(LifetimeTest, ARefusedNoteWindowIsReportedOnceAndTheProgramGoesOnWithTheRest) {
   desktop_.RefuseWindows(1, 2);  // the controller and note 1 come; note 2 is refused
   auto& run = StartWithNotes(4);
-  ASSERT_FALSE(run.Ended());
   ASSERT_EQ(desktop_.MessageBoxes().size(), 1u) << "one notice, not one per file";
   EXPECT_EQ(desktop_.MessageBoxes()[0].title, "ZLT付箋紙プラグイン");
   EXPECT_EQ(desktop_.MessageBoxes()[0].answer, std::nullopt);
   EXPECT_EQ(run.State().OpenNotes, 1);
-  EXPECT_EQ(TitleOf(1), "note0");
   TypeTitle(MustNote(1), "still works");
   EXPECT_TRUE(FileHas("0.txt", "Title=still works"));
 
   // Once windows can be made again, a restore-all brings the others.
   Start("/*");
   EXPECT_EQ(run.State().OpenNotes, 4);
-  EXPECT_EQ(TitleOf(3), "note1");
-  EXPECT_EQ(TitleOf(5), "note3");
+  EXPECT_EQ(NotesTopFirst(), "3 note1, 5 note3, 4 note2, 1 still works");
 
   desktop_.RefuseWindows(1);
   Choose(MustNote(1), MenuItem::NewNote);
@@ -115,10 +71,7 @@ TEST_F(LifetimeTest, ARefusedNoteWindowIsReportedOnceAndTheProgramGoesOnWithTheR
 TEST_F(LifetimeTest, AFaultInMakingANoteIsNotTakenForARefusedWindow) {
   auto bytes = NoteBytes("alarm", 9000, 0);
   WriteNoteFile("0.txt", bytes.replace(bytes.find("Alarm=0"), 7, "Alarm=1"));
-  sim::Instance::Config config;
-  config.commandLine = "/*";
-  config.hostRoot = root_.string();
-  sim::Instance instance(desktop_, config);
+  sim::Instance instance(desktop_, {.commandLine = "/*", .hostRoot = root_.string()});
   const platform::Platform& sim = instance.Platform();
   FaultyClock clock;
   platform::Platform platform{sim.windows, sim.files,    sim.processes,  clock,
@@ -126,50 +79,6 @@ TEST_F(LifetimeTest, AFaultInMakingANoteIsNotTakenForARefusedWindow) {
   Program program(platform);
   EXPECT_THROW(instance.RunAsProcess([&] { program.Main(); }), std::logic_error);
   EXPECT_TRUE(desktop_.MessageBoxes().empty()) << "no notice of a refused window";
-}
-
-TEST_F(LifetimeTest, ANoteSavedOrClosedAtTheLeftEdgeReopensAtTheEdge) {
-  WriteNoteFile("0.txt", NoteBytes("a", 1000, 0));
-  auto& run = Start("/*");
-  Choose(MustNote(1), MenuItem::NewNote);
-  auto& saved = MustNote(2);
-  ASSERT_EQ(saved.Bounds().left, 0) << "the details view stops at the edge";
-  TypeTitle(saved, "saved");
-  Save(saved);
-  EXPECT_EQ(saved.Bounds().left, 0);
-  EXPECT_EQ(ReadNoteFile("1.txt"), NoteBytes("saved", 0, 495, "", 1, 1));
-
-  ShiftDoubleClickTitle(saved);  // opens at the edge again
-  ASSERT_EQ(saved.Bounds().left, 0);
-  desktop_.RequestClose(saved);
-  EXPECT_EQ(ReadNoteFile("1.txt"), NoteBytes("saved", 0, 495, "", 1, 1));
-  Stop(run);
-  Start("/*");
-  EXPECT_EQ(MustNote(2).Bounds(), (TwipsRect{0, 495, 3360, 480}));
-}
-
-// A note stored where no monitor is any more comes back onto the primary
-// screen (28800 x 16200 twips) as the snap would bring it, even with snap off.
-TEST_F(LifetimeTest, ANoteOnNoMonitorReopensOnThePrimaryScreen) {
-  // Where each note was stored, and where it reopens.
-  const std::tuple<int, int, TwipsRect> cases[] = {
-      {60000, 3000, {25440, 3000, 3360, 480}},  // right of the screen: flush right
-      {-9000, 3000, {0, 3000, 3360, 480}},      // left of it: flush left
-      {3000, 99990, {3000, 15720, 3360, 480}},  // below it: flush with the bottom
-      {3000, -9000, {3000, 0, 3360, 480}},      // above it
-      {-3000, 3000, {-3000, 3000, 3360, 480}},  // partly on the screen: left alone
-  };
-  // Snap off: no tick brings them back later.
-  WriteNoteFile("ZLTFusen.ini", SettingsBytes("False"));
-  int n = 0;
-  for (const auto& [left, top, reopened] : cases) {
-    WriteNoteFile(std::to_string(n++) + ".txt", NoteBytes("n", left, top));
-  }
-  Start("/*");
-  n = 0;
-  for (const auto& [left, top, reopened] : cases) {
-    EXPECT_EQ(MustNote(++n).Bounds(), reopened) << left << ", " << top;
-  }
 }
 
 }  // namespace

@@ -7,18 +7,6 @@ namespace {
 
 using manager::MenuItem;
 
-// Numbers of the note windows from the top of the z-order down.
-std::vector<int> NotesTopFirst(sim::Desktop& desktop) {
-  std::string prefix = note::NoteCaption(0);
-  prefix.pop_back();
-  std::vector<int> numbers;
-  for (auto* form : desktop.ZOrder()) {
-    const std::string caption = form->Caption();
-    if (caption.starts_with(prefix)) numbers.push_back(std::stoi(caption.substr(prefix.size())));
-  }
-  return numbers;
-}
-
 TEST_F(FusenTest, RestoreAllOpensEveryNoteFileInTextOrderTheFirstActiveOnTopOfItsBand) {
   // Notes kept in front and notes that are not, mixed.
   WriteNoteFile("0.txt", NoteBytes("zero", 9000, 0, "", 0));
@@ -29,65 +17,77 @@ TEST_F(FusenTest, RestoreAllOpensEveryNoteFileInTextOrderTheFirstActiveOnTopOfIt
   WriteNoteFile("ZLTFusen.ini", "[ZLT付箋紙プラグイン]\r\n");
   std::filesystem::create_directories(DataDir() / "folder.txt");
   auto& run = Start("/*");
-  ASSERT_FALSE(run.Ended());
-  EXPECT_EQ(run.State().LastNoteNumber, 4);
+  EXPECT_EQ(NotesTopFirst(), "4 two, 2 one, 1 zero, 3 ten");
   EXPECT_EQ(run.State().OpenNotes, 4);
-  const char* titles[] = {"zero", "one", "ten", "two"};
-  for (int n = 1; n <= 4; ++n) {
-    EXPECT_EQ(TitleOf(n), titles[n - 1]);
-    EXPECT_TRUE(MustNote(n).Visible());
-    EXPECT_EQ(MustNote(n).Bounds().width, 3360) << "collapsed";
-  }
-  EXPECT_EQ(MustNote(3).Bounds().top, 1005) << "1000 twips held as 67 whole pixels";
+  EXPECT_EQ(MustNote(3).Bounds(), (platform::TwipsRect{9000, 1005, 3360, 480}))
+      << "1000 twips held as 67 whole pixels";
   EXPECT_EQ(desktop_.ActiveForm(), &MustNote(1));
   EXPECT_EQ(run.ThisNoteNumber(), 1);
   EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\0.txt");
-  EXPECT_EQ(NotesTopFirst(desktop_), (std::vector<int>{4, 2, 1, 3}));
 }
 
-TEST_F(FusenTest, RestoreAllWithAThousandNotesNeedsNoDeepNesting) {
+// A thousand notes open without deep nesting, a collapsed one making only its title strip, and
+// notes numbered above fifty keep their own options.
+TEST_F(FusenTest, RestoreAllOfAThousandNotesNeedsNoDeepNestingAndEachKeepsItsOwnOptions) {
   for (int i = 0; i < 1000; ++i) {
-    WriteNoteFile(std::to_string(i) + ".txt", NoteBytes("n" + std::to_string(i), 9000, 0));
+    WriteNoteFile(std::to_string(i) + ".txt", NoteBytes("n", 9000, 0, "", i == 54 ? 1 : 0, 0));
   }
   auto& run = Start("/*");
   EXPECT_EQ(run.State().LastNoteNumber, 1000);
-  // A collapsed note creates only its title strip.
   EXPECT_FALSE(MustNote(500).HasControl(note::DetailsBox));
+  int numberOf54 = 0;  // list order is text order
+  for (const auto& note : run.Controller().Notes()) {
+    if (note->Model().path == DataFolder() + "\\54.txt") numberOf54 = note->NoteNumber();
+  }
+  ASSERT_GT(numberOf54, 50);
+  EXPECT_TRUE(run.Model(numberOf54).applied.inFront);
+  RightPress(MustNote(numberOf54));
+  EXPECT_TRUE(MenuChecked(MenuItem::InFront));
 }
 
-// Hidden notes are shown in their own windows, even one whose file is gone; closed ones reopen
-// in new windows with the next numbers, the last one opened active on top.
-TEST_F(FusenTest, ShowHiddenShowsHiddenNotesAndReopensOnlyClosedOnesButNotIntoAnEmptyFolder) {
+// A restore-all forwarded to a running program, also one that lost the start race to a new note,
+// opens only the files without a window, the first active, and leaves hidden notes hidden. "Show
+// hidden notes" shows them, even one whose file is gone, and reopens closed ones with the next
+// numbers, the last one active on top. With no file left in the folder neither command opens or
+// shows anything, nor ends the program.
+TEST_F(FusenTest, RestoreAllAndShowHiddenReopenOnlyClosedNotesAndOnlyShowHiddenOnesShows) {
   WriteNotes(4);
-  auto& run = Start("/*");
-  Choose(MustNote(2), MenuItem::CloseNote);
-  Choose(MustNote(4), MenuItem::CloseNote);
-  Choose(MustNote(3), MenuItem::HideNote);
-  Choose(MustNote(1), MenuItem::ShowHidden);
-  EXPECT_EQ(TitleOf(5), "note1");
-  EXPECT_EQ(TitleOf(6), "note3");
-  EXPECT_TRUE(MustNote(3).Visible());
-  EXPECT_EQ(desktop_.ActiveForm(), &MustNote(6));
-  EXPECT_EQ(run.ThisNoteNumber(), 6);
-  EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\3.txt");
-  EXPECT_EQ(NotesTopFirst(desktop_), (std::vector<int>{6, 5, 3, 1}));
-  Choose(MustNote(1), MenuItem::ShowHidden);  // everything open already: nothing new
-  EXPECT_EQ(run.State().LastNoteNumber, 6);
+  auto& run = Start("/N");  // the new note's start came first
+  EXPECT_TRUE(Start("/*").Ended());
+  // The same order and numbering as a restore-all at start-up, after the new note, untouched.
+  EXPECT_EQ(NotesTopFirst(), "2 note0, 5 note3, 4 note2, 3 note1, 1  open");
+  EXPECT_EQ(run.State().OpenNotes, 5);
+  EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\0.txt");
+  EXPECT_EQ(desktop_.ActiveForm(), &MustNote(2));
+  Choose(MustNote(2), MenuItem::HideNote);
+  Choose(MustNote(3), MenuItem::CloseNote);
+  Start("/*");
+  Start("/*");  // every file has its window now: nothing happens
+  EXPECT_EQ(NotesTopFirst(), "6 note1, 2 note0 hidden, 5 note3, 4 note2, 1  open");
+  EXPECT_EQ(run.State().OpenNotes, 5);
 
-  // A hidden note whose file was deleted behind its back is shown all the same; with no file
-  // left in the folder, hidden notes stay hidden, one never saved too.
-  Choose(MustNote(1), MenuItem::HideNote);
+  Choose(MustNote(4), MenuItem::CloseNote);
+  Choose(MustNote(5), MenuItem::CloseNote);
+  Choose(MustNote(1), MenuItem::ShowHidden);
+  EXPECT_EQ(NotesTopFirst(), "8 note3, 7 note2, 2 note0, 6 note1, 1  open");
+  EXPECT_EQ(desktop_.ActiveForm(), &MustNote(8));
+  EXPECT_EQ(run.ThisNoteNumber(), 8);
+  EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\3.txt");
+  Choose(MustNote(1), MenuItem::ShowHidden);  // everything open already: nothing new
+  EXPECT_EQ(run.State().LastNoteNumber, 8);
+
+  Choose(MustNote(2), MenuItem::HideNote);
   std::filesystem::remove(DataDir() / "0.txt");
-  Choose(MustNote(3), MenuItem::ShowHidden);
-  EXPECT_TRUE(MustNote(1).Visible());
-  EXPECT_EQ(run.State().LastNoteNumber, 6);
-  Choose(MustNote(1), MenuItem::NewNote);
-  TypeTitle(MustNote(7), "unsaved");
-  Choose(MustNote(7), MenuItem::HideNote);
-  for (const auto& name : NoteFiles()) std::filesystem::remove(DataDir() / name);
+  Choose(MustNote(6), MenuItem::ShowHidden);
+  EXPECT_EQ(NotesTopFirst(), "2 note0, 8 note3, 7 note2, 6 note1, 1  open");
+  Choose(MustNote(2), MenuItem::HideNote);
+  TypeTitle(MustNote(1), "unsaved");  // the new note, never saved
+  Choose(MustNote(1), MenuItem::HideNote);
+  std::filesystem::remove_all(DataDir());
+  Start("/*");
   run.Controller().ShowHidden();
-  EXPECT_FALSE(MustNote(7).Visible());
-  EXPECT_EQ(run.State().LastNoteNumber, 7);
+  ASSERT_EQ(NotesTopFirst(), "2 note0 hidden, 8 note3, 7 note2, 6 note1, 1 unsaved hidden open");
+  EXPECT_EQ(run.State().OpenNotes, 5);
 }
 
 }  // namespace

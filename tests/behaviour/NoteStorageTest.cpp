@@ -18,13 +18,10 @@ constexpr char kStore[] = "C:\\Users\\taro\\AppData\\Local\\VirtualStore\\Apps\\
 class NoteStorage : public FusenTest {
  protected:
   std::string Utf16(const std::string& text) { return profile::Utf16LeFileBytes(text); }
-  std::string ReadHost(const std::string& windowsPath) {
-    std::ifstream in(Host(windowsPath), std::ios::binary);
+  // The bytes of a file in the VirtualStore.
+  std::string Stored(const std::string& name) {
+    std::ifstream in(Host(std::string(kStore) + "\\" + name), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  void WriteHost(const std::string& windowsPath, const std::string& bytes) {
-    std::filesystem::create_directories(Host(windowsPath).parent_path());
-    std::ofstream(Host(windowsPath), std::ios::binary) << bytes;
   }
 };
 
@@ -46,22 +43,23 @@ TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
       {"memo.txt", Sjis("買い物メモ\r\n牛乳\r\n")},
       {"u.txt", std::string("\xFF\xFE[\0Z\0]\0", 8)},
       {"x.txt", BinaryBytes(200000)},
+      {"y.txt", Sjis("[ZLT付箋紙プラグイン]\r\nAlarm=0\r\nLeft=100.0\r\n")},  // a note, empty
   };
   for (const auto& [name, bytes] : foreign) WriteNoteFile(name, bytes);
   const auto untouched = [&] {
     for (const auto& [name, bytes] : foreign) EXPECT_TRUE(ReadNoteFile(name) == bytes) << name;
   };
-  auto& run = Start("/*");
-  ASSERT_EQ(run.State().LastNoteNumber, 5);
-  EXPECT_EQ(TitleOf(2), "");
+  Start("/*");
+  ASSERT_EQ(NotesTopFirst(), "1 , 6 , 5 , 4 , 3 , 2 ") << "six notes, every one empty";
 
-  // Titles typed into all but the last; the empty window writes nothing.
+  // Titles typed into all but the last two; an empty window writes nothing.
   for (int n = 1; n <= 4; ++n) TypeTitle(MustNote(n), "題" + std::to_string(n));
   untouched();
   desktop_.RequestClose(*desktop_.FindForm(manager::Controller::kCaption));  // save-all
   untouched();
-  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt", "2.txt", "3.txt", "4.txt",
-                                                   "j.txt", "memo.txt", "u.txt", "x.txt"}));
+  EXPECT_EQ(NoteFiles(),
+            (std::vector<std::string>{"0.txt", "1.txt", "2.txt", "3.txt", "4.txt", "j.txt",
+                                      "memo.txt", "u.txt", "x.txt", "y.txt"}));
 
   auto& third = MustNote(3);
   ShiftDoubleClickTitle(third);
@@ -70,69 +68,54 @@ TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
   untouched();
   EXPECT_EQ(ReadNoteFile("3.txt"), NoteBytes("題3", 0, 495, "詳細", 1, 1));
 
+  // A right press stores a note's options only when it has content to keep, and a new note
+  // without a file gets none from it.
+  Choose(MustNote(6), MenuItem::NewNote);
+  TypeTitle(MustNote(7), "x");
+  RightPress(MustNote(7));
+  desktop_.RequestClose(MustNote(6));
+
   Choose(third, MenuItem::DeleteNote, platform::Answer::Yes);  // its own file goes
   Choose(MustNote(5), MenuItem::DeleteNote,
          platform::Answer::Yes);  // the binary it was opened from stays
   desktop_.RequestClose(MustNote(1));
   untouched();
   EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt", "2.txt", "4.txt", "j.txt",
-                                                   "memo.txt", "u.txt", "x.txt"}));
+                                                   "memo.txt", "u.txt", "x.txt", "y.txt"}));
 }
 
-// A right press stores a note's options only when it has content to keep.
-TEST_F(NoteStorage, RightPressOrCloseOnANoteWithoutContentWritesNothing) {
-  const std::string bare = Sjis("[ZLT付箋紙プラグイン]\r\nAlarm=0\r\nLeft=100.0\r\n");
-  WriteNoteFile("0.txt", bare);
-  Start("/*");
-  RightPress(MustNote(1));
-  EXPECT_EQ(desktop_.Menus().size(), 1u);
-  EXPECT_EQ(ReadNoteFile("0.txt"), bare);
-
-  // Nor does a new note without a file: no file appears anywhere.
-  Choose(MustNote(1), MenuItem::NewNote);
-  TypeTitle(MustNote(2), "x");
-  RightPress(MustNote(2));
-  EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"});
-  desktop_.RequestClose(MustNote(1));
-  EXPECT_EQ(ReadNoteFile("0.txt"), bare);
-}
-
-// A UTF-16 note stays UTF-16; a title code page 932 cannot hold turns a code page 932 note's
-// file UTF-16, and the write tells the note, so its next whole write keeps the file UTF-16 even
-// once the title is plain again.
-TEST_F(NoteStorage, AUtf16NoteStaysUtf16OnEveryWriteAndATitle932CannotHoldMakesOne) {
-  const std::string original = Utf16(NoteText("한국어 😀", 9000, 600, "詳細 ✓"));
+// A note read as UTF-16 stays so on every write, even where code page 932 could hold it. A title
+// or details code page 932 cannot hold turn a code page 932 note's file UTF-16, with its
+// byte-order mark, and come back whole; the title's key write tells the note, so its next whole
+// write keeps the file UTF-16 once the title is plain again.
+TEST_F(NoteStorage, AUtf16NoteStaysUtf16AndTextCodePage932CannotHoldMakesOne) {
+  WriteNoteFile("0.txt", Utf16(NoteText("寿司", 9000, 600)));
   WriteNoteFile("1.txt", NoteBytes("寿司", 9000, 1200, "詳細"));
-  auto& note = StartWithNote(original);
-  EXPECT_EQ(TitleOf(1), "한국어 😀");
+  WriteNoteFile("2.txt", NoteBytes("買い物", 9000, 1800));
+  WriteNoteFile("3.txt", Utf16(NoteText("한국어 😀", 9000, 2400)));
+  Start("/*");
+  EXPECT_EQ(TitleOf(4), "한국어 😀");
+  auto& note = MustNote(1);
   ShiftDoubleClickTitle(note);
+  TypeDetails(note, "plain");
   Save(note);
-  EXPECT_EQ(ReadNoteFile("0.txt"), original);
-  TypeTitle(note, "새 제목");
-  EXPECT_EQ(ReadNoteFile("0.txt"), Utf16(NoteText("새 제목", 9000, 600, "詳細 ✓")));
-  desktop_.RequestClose(note);
-  EXPECT_EQ(ReadNoteFile("0.txt"), Utf16(NoteText("새 제목", 9000, 600, "詳細 ✓")));
+  EXPECT_EQ(ReadNoteFile("0.txt"), Utf16(NoteText("寿司", 9000, 600, "plain")));
 
   auto& turned = MustNote(2);
   TypeTitle(turned, "寿司 🍣");
   EXPECT_EQ(ReadNoteFile("1.txt"), Utf16(NoteText("寿司 🍣", 9000, 1200, "詳細")));
-  const std::string plain = Utf16(NoteText("寿司", 9000, 1200, "詳細"));
   TypeTitle(turned, "寿司");
-  EXPECT_EQ(ReadNoteFile("1.txt"), plain);
   ShiftDoubleClickTitle(turned);
   Save(turned);
-  EXPECT_EQ(ReadNoteFile("1.txt"), plain);
-  desktop_.RequestClose(turned);
-  EXPECT_EQ(ReadNoteFile("1.txt"), plain);
+  EXPECT_EQ(ReadNoteFile("1.txt"), Utf16(NoteText("寿司", 9000, 1200, "詳細")));
 
-  // A UTF-16 file of text code page 932 holds stays UTF-16 too.
-  WriteNoteFile("2.txt", Utf16(NoteText("寿司", 9000, 1800)));
-  Start("/*");
-  auto& third = MustNote(3);
-  ShiftDoubleClickTitle(third);
-  TypeDetails(third, "plain");
-  Save(third);
-  EXPECT_EQ(ReadNoteFile("2.txt"), Utf16(NoteText("寿司", 9000, 1800, "plain")));
+  auto& details = MustNote(3);
+  ShiftDoubleClickTitle(details);
+  TypeDetails(details, "한글 ♫ 📝");
+  Save(details);
+  EXPECT_EQ(ReadNoteFile("2.txt"), Utf16(NoteText("買い物", 9000, 1800, "한글 ♫ 📝")));
+  StopAll();
+  EXPECT_EQ(Start("/*").Model(3).shown.details, "한글 ♫ 📝");
 }
 
 TEST_F(NoteStorage, StartRemovesTemporariesOfUnfinishedSavesAndSessionEndWritesOnlyWhatChanged) {
@@ -148,8 +131,7 @@ TEST_F(NoteStorage, StartRemovesTemporariesOfUnfinishedSavesAndSessionEndWritesO
   WriteNoteFile("notes.tmp", "the user's own");
   WriteNoteFile("1.txt", NoteBytes("changed", 9000, 600));
   auto& run = Start("/*");
-  EXPECT_EQ(TitleOf(1), "a");
-  EXPECT_EQ(desktop_.Forms().size(), 3u) << "the controller and two notes";
+  EXPECT_EQ(NotesTopFirst(), "1 a, 2 changed");
 
   std::vector<std::string> left;
   for (const auto& entry : std::filesystem::directory_iterator(DataDir())) {
@@ -164,12 +146,10 @@ TEST_F(NoteStorage, StartRemovesTemporariesOfUnfinishedSavesAndSessionEndWritesO
   ShiftDoubleClickTitle(MustNote(2));
   TypeDetails(MustNote(2), "typed, not saved");
   const auto past = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
-  for (const char* name : {"0.txt", "1.txt"})
-    std::filesystem::last_write_time(DataDir() / name, past);
+  std::filesystem::last_write_time(DataDir() / "0.txt", past);
   desktop_.EndSession();
   ASSERT_FALSE(run.Ended());
   EXPECT_EQ(std::filesystem::last_write_time(DataDir() / "0.txt"), past) << "not written again";
-  EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("a", 9000, 0));
   EXPECT_EQ(ReadNoteFile("1.txt"), NoteBytes("changed", 9000, 600, "typed, not saved"));
 }
 
@@ -196,21 +176,19 @@ TEST_F(NoteStorage, NotesGoToTheVirtualStoreWhereTheApplicationFolderTakesNoWrit
     TypeTitle(MustNote(1), "ここに");
     Save(MustNote(1));
     EXPECT_TRUE(desktop_.MessageBoxes().empty());
-    EXPECT_EQ(ReadHost(std::string(kStore) + "\\0.txt"), NoteBytes("ここに", 25440, 0, "", 1, 1));
+    EXPECT_EQ(Stored("0.txt"), NoteBytes("ここに", 25440, 0, "", 1, 1));
 
     Start("/N");  // forwarded: the same folder serves it
     auto& second = MustNote(2);
     TypeTitle(second, "二つ目");
     Save(second);
-    EXPECT_TRUE(std::filesystem::exists(Host(std::string(kStore) + "\\1.txt")));
+    Choose(second, MenuItem::Snap);
     StopAll();
 
     // The next start finds the notes and the setting put there.
-    WriteHost(std::string(kStore) + "\\ZLTFusen.ini", SettingsBytes("False"));
     auto& again = Start("/*");
     ASSERT_FALSE(again.Ended()) << "the saved notes did not keep the program running";
-    ASSERT_EQ(again.State().LastNoteNumber, 2);
-    EXPECT_EQ(TitleOf(1) + " " + TitleOf(2), "ここに 二つ目");
+    EXPECT_EQ(NotesTopFirst(), "1 ここに, 2 二つ目");
     EXPECT_FALSE(again.Controller().NoteMenu().Checked(manager::MenuId(MenuItem::Snap)));
     StopAll();
   }
