@@ -1,5 +1,5 @@
-// An in-memory file system for unit tests: paths are compared exactly, and
-// each operation can be made to fail.
+// An in-memory file system for unit tests: paths are compared exactly, each
+// operation can be made to fail, and reads are counted.
 #pragma once
 
 #include <map>
@@ -14,8 +14,10 @@ class MemoryFileSystem : public platform::IFileSystem {
   std::map<std::string, std::string> files;
   bool failWrites = false;
   bool failReads = false;
+  mutable int reads = 0;
 
   std::optional<std::string> ReadAll(std::string_view path) const override {
+    ++reads;
     if (failReads) return std::nullopt;
     const auto it = files.find(std::string(path));
     if (it == files.end()) return std::nullopt;
