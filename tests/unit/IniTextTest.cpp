@@ -158,9 +158,6 @@ TEST(IniTextMultiLineValue, StartsOnlyAtItsKeyAndLosesExactlyOneClosingCrLf) {
       {"[s]\r\ntxtData= a \"b\" ", " a \"b\" "},
   };
   for (const auto& [text, value] : cases) EXPECT_EQ(Ini(text).MultiLineValue("s"), value) << text;
-  const IniText ini = Ini("[s]\r\nAlarm=1\r\ntxtData=\r\nTitle=inside\r\n");
-  EXPECT_EQ(ini.Get("s", "Title"), std::nullopt) << "details lines are never taken for keys";
-  EXPECT_EQ(ini.Get("s", "txtData"), "");
 }
 
 // A reader that names no multi-line key (the settings file) takes every line

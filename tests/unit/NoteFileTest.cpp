@@ -46,9 +46,9 @@ class NoteFileTest : public ::testing::Test {
   test::MemoryFileSystem files_;
 };
 
-// Every key in both kinds of write, from the same values: its line in a whole
-// write, and the line it leaves written alone into a file of other values.
-// Both read back alike; the display options are "1"/"0" in a whole write and
+// Every key in both kinds of write, from the same values: a whole write, and a file of other
+// values with each key written alone into it. Both read back alike; a place is a single in a
+// whole write and whole twips alone, the display options "1"/"0" in a whole write and
 // "True"/"False" alone, as readers of note files expect.
 TEST_F(NoteFileTest, EveryKeyIsWrittenInItsFormForEachKindOfWrite) {
   const double left = 9120.5, top = 16777217;  // a window's place; a single holds 16777216
@@ -64,45 +64,37 @@ TEST_F(NoteFileTest, EveryKeyIsWrittenInItsFormForEachKindOfWrite) {
                                 .title = "'買い物'",
                                 .details = "Title=x"};
   const auto alone = NoteWrite::kOneKey;
-  struct Row {
-    NoteKey key;
-    std::string aloneText;
-    std::string wholeLine, aloneLine;
+  const std::pair<NoteKey, std::string> keys[] = {
+      {NoteKey::kAlarm, CheckBoxText(content.alarm)},
+      {NoteKey::kAlarmMusic, CheckBoxText(content.alarmMusic)},
+      {NoteKey::kDate, LineText(content.date)},
+      {NoteKey::kTime0, LineText(content.time0)},
+      {NoteKey::kTime1, LineText(content.time1)},
+      {NoteKey::kLeft, PositionText(left, alone)},
+      {NoteKey::kTop, PositionText(top, alone)},
+      {NoteKey::kInFront, std::string(OptionText(true, alone))},
+      {NoteKey::kTranslucent, std::string(OptionText(false, alone))},
+      {NoteKey::kTitle, LineText(content.title)},
   };
-  const Row rows[] = {
-      {NoteKey::kAlarm, CheckBoxText(content.alarm), "Alarm=1", "Alarm=1"},
-      {NoteKey::kAlarmMusic, CheckBoxText(content.alarmMusic), "AlarmMusic=1", "AlarmMusic=1"},
-      {NoteKey::kDate, LineText(content.date), "Date=2005/07/30 Alarm=0",
-       "Date=2005/07/30 Alarm=0"},
-      {NoteKey::kTime0, LineText(content.time0), "Time0=\" 9\"", "Time0=\" 9\""},
-      {NoteKey::kTime1, LineText(content.time1), "Time1=3 0", "Time1=3 0"},
-      {NoteKey::kLeft, PositionText(left, alone), "Left=9120.5", "Left=9120"},
-      {NoteKey::kTop, PositionText(top, alone), "Top=16777216", "Top=16777217"},
-      {NoteKey::kInFront, std::string(OptionText(true, alone)), "Temae=1", "Temae=True"},
-      {NoteKey::kTranslucent, std::string(OptionText(false, alone)), "Toumei=0", "Toumei=False"},
-      {NoteKey::kTitle, LineText(content.title), "Title=\"'買い物'\"", "Title=\"'買い物'\""},
-  };
-  std::string wholeLines, aloneLines;
-  for (const Row& row : rows) {
-    wholeLines += row.wholeLine + "\r\n";
-    aloneLines += row.aloneLine + "\r\n";
-  }
-  const std::string detailsLine = "txtData=Title=x\r\n";
+  const std::string head = std::string(kHeader) +
+                           "Alarm=1\r\nAlarmMusic=1\r\nDate=2005/07/30 Alarm=0\r\n"
+                           "Time0=\" 9\"\r\nTime1=3 0\r\n";
+  const std::string tail = platform::Utf8ToCp932("Title=\"'買い物'\"\r\ntxtData=Title=x\r\n");
   // Halves of a twip are read rounded to even.
   const std::string read = "1 1 2005/07/30 Alarm=0  9 3 0 9120 16777216 1 0 ['買い物'] [Title=x]";
 
   ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
-  EXPECT_EQ(Stored(), std::string(kHeader) + platform::Utf8ToCp932(wholeLines + detailsLine));
+  EXPECT_EQ(Stored(), head + "Left=9120.5\r\nTop=16777216\r\nTemae=1\r\nToumei=0\r\n" + tail);
   EXPECT_EQ(Fields(Read()), read);
 
   NoteFileContent other;
   other.translucent = true;
   other.details = content.details;
   ASSERT_TRUE(WriteNoteFile(files_, kPath, other));
-  for (const Row& row : rows) {
-    EXPECT_TRUE(WriteNoteKey(files_, kPath, row.key, row.aloneText)) << KeyName(row.key);
+  for (const auto& [key, text] : keys) {
+    EXPECT_TRUE(WriteNoteKey(files_, kPath, key, text)) << KeyName(key);
   }
-  EXPECT_EQ(Stored(), std::string(kHeader) + platform::Utf8ToCp932(aloneLines + detailsLine));
+  EXPECT_EQ(Stored(), head + "Left=9120\r\nTop=16777217\r\nTemae=True\r\nToumei=False\r\n" + tail);
   EXPECT_EQ(Fields(Read()), read);
 
   // The details go only into a whole write, and a note without a file gets none.
@@ -111,53 +103,21 @@ TEST_F(NoteFileTest, EveryKeyIsWrittenInItsFormForEachKindOfWrite) {
   EXPECT_EQ(Fields(Read()), read);
 }
 
-// A title typed into a code page 932 note that 932 cannot hold turns the file
-// UTF-16; the write says so, so that the note's next whole write stays UTF-16.
-TEST_F(NoteFileTest, AKeyWrittenAloneThatTurnsTheFileUtf16SaysSo) {
-  NoteFileContent content;
-  content.title = "寿司";
-  content.details = "詳細";
-  ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
-  const auto plain = WriteNoteKey(files_, kPath, NoteKey::kTitle, LineText("すし"));
-  EXPECT_TRUE(plain);
-  EXPECT_FALSE(plain.utf16);
-  const auto turned = WriteNoteKey(files_, kPath, NoteKey::kTitle, LineText("초밥"));
-  EXPECT_TRUE(turned);
-  EXPECT_TRUE(turned.utf16);
-  content.title = "초밥";
-  EXPECT_EQ(Stored(), NoteFileBytes(content)) << "as the whole write of the note stores it";
-  EXPECT_TRUE(Read().utf16);
-  EXPECT_TRUE(WriteNoteKey(files_, kPath, NoteKey::kTitle, LineText("すし")).utf16)
-      << "a UTF-16 file stays so";
-}
-
-// Only the details hold what code page 932 cannot: the title alone would let
-// the note be stored in 932 and the details come back as "?".
-TEST_F(NoteFileTest, DetailsAloneThatCodePage932CannotHoldMakeTheFileUtf16) {
-  NoteFileContent content;
-  content.title = "買い物";
-  for (const std::string details : {"한글 ♫", "\xF0\x9F\x93\x9D memo\r\n2 行目"}) {
-    SCOPED_TRACE(details);
-    content.details = details;
-    ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
-    EXPECT_EQ(Stored().substr(0, 2), "\xFF\xFE") << "UTF-16LE with its byte-order mark";
-    const auto read = Read();
-    EXPECT_TRUE(read.utf16);
-    EXPECT_EQ(read.title, "買い物");
-    EXPECT_EQ(read.details, details);
-  }
-}
-
 // Titles the reader would trim, unquote or cut, and details whose line breaks a save and load
-// cycle could grow, read back exactly through whole writes and a title written alone.
+// cycle could grow or that code page 932 cannot hold (the title alone would let the note be
+// stored in 932 and the details come back as "?"), read back exactly through whole writes and
+// a title written alone.
 TEST_F(NoteFileTest, TitlesAndDetailsReadBackExactlyWriteAfterWrite) {
   std::string longTitle;
   for (int i = 0; i < 200; ++i) longTitle += "表";  // 400 bytes in 932
   for (const std::string title : {" lead", "trail\t", "\"quoted\"", "'single'", "\"", "\"a'", "",
                                   longTitle.c_str(), "see txtData=here", "txtData=first"}) {
-    for (const std::string details : {"", "x", "x\r\n", "\r\n\r\n", "a\r\n\r\nb"}) {
+    for (const std::string details : {"", "x", "x\r\n", "\r\n\r\n", "a\r\n\r\nb", "한글 ♫",
+                                      "\xF0\x9F\x93\x9D memo\r\n2 行目"}) {
       SCOPED_TRACE(title + "|" + details);
-      NoteFileContent content{.title = title, .details = details};
+      NoteFileContent content;
+      content.title = title;
+      content.details = details;
       for (int cycle = 0; cycle < 3; ++cycle) {
         ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
         const auto read = Read();
