@@ -14,6 +14,7 @@ class MemoryFileSystem : public platform::IFileSystem {
   std::map<std::string, std::string> files;
   bool failWrites = false;
   bool failReads = false;
+  bool listsNothing = false;  // a listing that misses every file
   mutable int reads = 0;
 
   std::optional<std::string> ReadAll(std::string_view path) const override {
@@ -37,6 +38,7 @@ class MemoryFileSystem : public platform::IFileSystem {
   bool CanCreateFilesIn(std::string_view) override { return !failWrites; }
   std::vector<std::string> ListFiles(std::string_view folder) const override {
     std::vector<std::string> names;
+    if (listsNothing) return names;
     const std::string prefix = std::string(folder) + "\\";
     for (const auto& [path, bytes] : files) {
       if (path.starts_with(prefix) && path.find('\\', prefix.size()) == std::string::npos) {

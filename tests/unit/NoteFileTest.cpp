@@ -74,8 +74,7 @@ TEST_F(NoteFileTest, EveryKeyIsWrittenInItsFormForEachKindOfWrite) {
       {NoteKey::kTop, PositionText(top, alone)},
       {NoteKey::kInFront, std::string(OptionText(true, alone))},
       {NoteKey::kTranslucent, std::string(OptionText(false, alone))},
-      {NoteKey::kTitle, LineText(content.title)},
-  };
+      {NoteKey::kTitle, LineText(content.title)}};
   const std::string head = std::string(kHeader) +
                            "Alarm=1\r\nAlarmMusic=1\r\nDate=2005/07/30 Alarm=0\r\n"
                            "Time0=\" 9\"\r\nTime1=3 0\r\n";
@@ -207,12 +206,7 @@ TEST_F(NoteFileTest, TenMegabyteFilesReadWhole) {
 // It takes the lowest number free in any case, never overwrites (it gives up when every number
 // is taken) and checks each candidate even when the listing misses it.
 TEST(NewNoteFilePath, TakesTheLowestNumberFreeAndNeverOverwrites) {
-  struct BlindListing : test::MemoryFileSystem {
-    bool blind = false;
-    std::vector<std::string> ListFiles(std::string_view folder) const override {
-      return blind ? std::vector<std::string>{} : MemoryFileSystem::ListFiles(folder);
-    }
-  } files;
+  test::MemoryFileSystem files;
   EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\0.txt");
   files.files = {{"C:\\ZLT\\user\\0.TXT", ""},
                  {"C:\\ZLT\\user\\2.txt", ""},
@@ -225,7 +219,7 @@ TEST(NewNoteFilePath, TakesTheLowestNumberFreeAndNeverOverwrites) {
   files.files.erase("C:\\ZLT\\user\\32767.txt");
   EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\32767.txt");
   files.files = {{"C:\\ZLT\\user\\0.txt", ""}};
-  files.blind = true;
+  files.listsNothing = true;
   EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\1.txt");
 }
 
