@@ -8,12 +8,7 @@ seeds=${3:?seed folder}
 include=${4:?include folder}
 shift 4
 
-clang=${CLANGXX:-}
-if [[ -z $clang ]]; then
-  for candidate in clang++ clang++-14 clang++-15 clang++-16; do
-    if command -v "$candidate" >/dev/null; then clang=$candidate; break; fi
-  done
-fi
+clang=${CLANGXX:-$(command -v clang++ clang++-14 clang++-15 clang++-16 | head -n 1 || true)}
 if [[ -z $clang ]]; then
   echo "$name: clang++ not found. Install it with: apt-get install clang libclang-rt-dev" \
        "(Debian 12: clang-14 and libclang-rt-14-dev)" >&2
@@ -23,10 +18,7 @@ fi
 mkdir -p "$out/$name-corpus"
 binary=$out/$name
 # Rebuild only when a source is newer than the binary.
-rebuild=0
-[[ -x $binary ]] || rebuild=1
-for source in "$@"; do [[ $source -nt $binary ]] && rebuild=1; done
-if ((rebuild)); then
+if [[ ! -x $binary || -n $(find "$@" -newer "$binary") ]]; then
   echo "$name: building with $clang"
   "$clang" -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
     -I"$include" "$@" -o "$binary.tmp"

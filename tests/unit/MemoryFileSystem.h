@@ -1,5 +1,5 @@
-// An in-memory file system for unit tests: paths are compared exactly, and
-// each operation can be made to fail.
+// An in-memory file system for unit tests: paths are compared exactly, each
+// operation can be made to fail, and reads are counted.
 #pragma once
 
 #include <map>
@@ -14,8 +14,11 @@ class MemoryFileSystem : public platform::IFileSystem {
   std::map<std::string, std::string> files;
   bool failWrites = false;
   bool failReads = false;
+  bool listsNothing = false;  // a listing that misses every file
+  mutable int reads = 0;
 
   std::optional<std::string> ReadAll(std::string_view path) const override {
+    ++reads;
     if (failReads) return std::nullopt;
     const auto it = files.find(std::string(path));
     if (it == files.end()) return std::nullopt;
@@ -35,6 +38,7 @@ class MemoryFileSystem : public platform::IFileSystem {
   bool CanCreateFilesIn(std::string_view) override { return !failWrites; }
   std::vector<std::string> ListFiles(std::string_view folder) const override {
     std::vector<std::string> names;
+    if (listsNothing) return names;
     const std::string prefix = std::string(folder) + "\\";
     for (const auto& [path, bytes] : files) {
       if (path.starts_with(prefix) && path.find('\\', prefix.size()) == std::string::npos) {

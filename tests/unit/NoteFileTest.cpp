@@ -7,6 +7,7 @@
 
 #include <random>
 #include <sstream>
+#include <tuple>
 
 #include "MemoryFileSystem.h"
 #include "note/NoteFile.h"
@@ -35,7 +36,9 @@ class NoteFileTest : public ::testing::Test {
   void Store(std::string_view bytes) { files_.files[std::string(kPath)] = std::string(bytes); }
   const std::string& Stored() { return files_.files.at(std::string(kPath)); }
   NoteFileValues Read() {
+    const int reads = files_.reads;
     auto values = ReadNoteFile(files_, kPath);
+    EXPECT_EQ(files_.reads, reads + 1) << "one read of the file";
     EXPECT_TRUE(values.has_value());
     return values.value_or(NoteFileValues{});
   }
@@ -43,12 +46,12 @@ class NoteFileTest : public ::testing::Test {
   test::MemoryFileSystem files_;
 };
 
-// Every key in both kinds of write, from the same values: its line in a whole
-// write, and the line it leaves written alone into a file of other values.
-// Both read back alike; the display options are "1"/"0" in a whole write and
+// Every key in both kinds of write, from the same values: a whole write, and a file of other
+// values with each key written alone into it. Both read back alike; a place is a single in a
+// whole write and whole twips alone, the display options "1"/"0" in a whole write and
 // "True"/"False" alone, as readers of note files expect.
 TEST_F(NoteFileTest, EveryKeyIsWrittenInItsFormForEachKindOfWrite) {
-  const int left = -15, top = 16777217;  // a window's place; a single holds 16777216
+  const double left = 9120.5, top = 16777217;  // a window's place; a single holds 16777216
   const NoteFileContent content{.alarm = 1,
                                 .alarmMusic = 1,
                                 .date = "2005/07/30\r\nAlarm=0",
@@ -61,161 +64,94 @@ TEST_F(NoteFileTest, EveryKeyIsWrittenInItsFormForEachKindOfWrite) {
                                 .title = "'買い物'",
                                 .details = "Title=x"};
   const auto alone = NoteWrite::kOneKey;
-  struct Row {
-    NoteKey key;
-    std::string aloneText;
-    std::string wholeLine, aloneLine;
-  };
-  const Row rows[] = {
-      {NoteKey::kAlarm, CheckBoxText(content.alarm), "Alarm=1", "Alarm=1"},
-      {NoteKey::kAlarmMusic, CheckBoxText(content.alarmMusic), "AlarmMusic=1", "AlarmMusic=1"},
-      {NoteKey::kDate, LineText(content.date), "Date=2005/07/30 Alarm=0",
-       "Date=2005/07/30 Alarm=0"},
-      {NoteKey::kTime0, LineText(content.time0), "Time0=\" 9\"", "Time0=\" 9\""},
-      {NoteKey::kTime1, LineText(content.time1), "Time1=3 0", "Time1=3 0"},
-      {NoteKey::kLeft, PositionText(left, alone), "Left=-15", "Left=-15"},
-      {NoteKey::kTop, PositionText(top, alone), "Top=16777216", "Top=16777217"},
-      {NoteKey::kInFront, std::string(OptionText(true, alone)), "Temae=1", "Temae=True"},
-      {NoteKey::kTranslucent, std::string(OptionText(false, alone)), "Toumei=0", "Toumei=False"},
-      {NoteKey::kTitle, LineText(content.title), "Title=\"'買い物'\"", "Title=\"'買い物'\""},
-  };
-  std::string wholeLines, aloneLines;
-  for (const Row& row : rows) {
-    wholeLines += row.wholeLine + "\r\n";
-    aloneLines += row.aloneLine + "\r\n";
-  }
-  const std::string detailsLine = "txtData=Title=x\r\n";
+  const std::pair<NoteKey, std::string> keys[] = {
+      {NoteKey::kAlarm, CheckBoxText(content.alarm)},
+      {NoteKey::kAlarmMusic, CheckBoxText(content.alarmMusic)},
+      {NoteKey::kDate, LineText(content.date)},
+      {NoteKey::kTime0, LineText(content.time0)},
+      {NoteKey::kTime1, LineText(content.time1)},
+      {NoteKey::kLeft, PositionText(left, alone)},
+      {NoteKey::kTop, PositionText(top, alone)},
+      {NoteKey::kInFront, std::string(OptionText(true, alone))},
+      {NoteKey::kTranslucent, std::string(OptionText(false, alone))},
+      {NoteKey::kTitle, LineText(content.title)}};
+  const std::string head = std::string(kHeader) +
+                           "Alarm=1\r\nAlarmMusic=1\r\nDate=2005/07/30 Alarm=0\r\n"
+                           "Time0=\" 9\"\r\nTime1=3 0\r\n";
+  const std::string tail = platform::Utf8ToCp932("Title=\"'買い物'\"\r\ntxtData=Title=x\r\n");
+  // Halves of a twip are read rounded to even.
+  const std::string read = "1 1 2005/07/30 Alarm=0  9 3 0 9120 16777216 1 0 ['買い物'] [Title=x]";
 
   ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
-  EXPECT_EQ(Stored(), std::string(kHeader) + platform::Utf8ToCp932(wholeLines + detailsLine));
-  const std::string wholeRead = Fields(Read());
+  EXPECT_EQ(Stored(), head + "Left=9120.5\r\nTop=16777216\r\nTemae=1\r\nToumei=0\r\n" + tail);
+  EXPECT_EQ(Fields(Read()), read);
 
   NoteFileContent other;
   other.translucent = true;
   other.details = content.details;
   ASSERT_TRUE(WriteNoteFile(files_, kPath, other));
-  for (const Row& row : rows) {
-    EXPECT_TRUE(WriteNoteKey(files_, kPath, row.key, row.aloneText)) << KeyName(row.key);
+  for (const auto& [key, text] : keys) {
+    EXPECT_TRUE(WriteNoteKey(files_, kPath, key, text)) << KeyName(key);
   }
-  EXPECT_EQ(Stored(), std::string(kHeader) + platform::Utf8ToCp932(aloneLines + detailsLine));
-  EXPECT_EQ(Fields(Read()), wholeRead);
+  EXPECT_EQ(Stored(), head + "Left=9120\r\nTop=16777217\r\nTemae=True\r\nToumei=False\r\n" + tail);
+  EXPECT_EQ(Fields(Read()), read);
 
   // The details go only into a whole write, and a note without a file gets none.
   EXPECT_FALSE(WriteNoteKey(files_, kPath, NoteKey::kDetails, "lost"));
   EXPECT_FALSE(WriteNoteKey(files_, "", NoteKey::kTitle, "lost"));
-  EXPECT_EQ(Fields(Read()), wholeRead);
+  EXPECT_EQ(Fields(Read()), read);
 }
 
-// A title typed into a code page 932 note that 932 cannot hold turns the file
-// UTF-16; the write says so, so that the note's next whole write stays UTF-16.
-TEST_F(NoteFileTest, AKeyWrittenAloneThatTurnsTheFileUtf16SaysSo) {
-  NoteFileContent content;
-  content.title = "寿司";
-  content.details = "詳細";
-  ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
-  const auto plain = WriteNoteKey(files_, kPath, NoteKey::kTitle, LineText("すし"));
-  EXPECT_TRUE(plain);
-  EXPECT_FALSE(plain.utf16);
-  const auto turned = WriteNoteKey(files_, kPath, NoteKey::kTitle, LineText("초밥"));
-  EXPECT_TRUE(turned);
-  EXPECT_TRUE(turned.utf16);
-  content.title = "초밥";
-  EXPECT_EQ(Stored(), NoteFileBytes(content)) << "as the whole write of the note stores it";
-  EXPECT_TRUE(Read().utf16);
-  EXPECT_TRUE(WriteNoteKey(files_, kPath, NoteKey::kTitle, LineText("すし")).utf16)
-      << "a UTF-16 file stays so";
-}
-
-// Only the details hold what code page 932 cannot: the title alone would let
-// the note be stored in 932 and the details come back as "?".
-TEST_F(NoteFileTest, DetailsAloneThatCodePage932CannotHoldMakeTheFileUtf16) {
-  NoteFileContent content;
-  content.title = "買い物";
-  for (const std::string details : {"한글 ♫", "\xF0\x9F\x93\x9D memo\r\n2 行目"}) {
-    SCOPED_TRACE(details);
-    content.details = details;
-    ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
-    EXPECT_EQ(Stored().substr(0, 2), "\xFF\xFE") << "UTF-16LE with its byte-order mark";
-    const auto read = Read();
-    EXPECT_TRUE(read.utf16);
-    EXPECT_EQ(read.title, "買い物");
-    EXPECT_EQ(read.details, details);
-  }
-}
-
-TEST_F(NoteFileTest, SaveAndLoadCyclesNeverGrowTheDetails) {
-  NoteFileContent content;
-  for (const std::string details : {"", "x", "x\r\n", "\r\n\r\n", "a\r\n\r\nb"}) {
-    content.details = details;
-    for (int cycle = 0; cycle < 3; ++cycle) {
-      ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
-      content.details = Read().details.value_or("missing");
-      EXPECT_EQ(content.details, details);
-    }
-  }
-}
-
-TEST_F(NoteFileTest, TitlesThatTheReaderWouldTrimUnquoteOrCutReadBackExactly) {
-  NoteFileContent content;
-  content.details = "body";
+// Titles the reader would trim, unquote or cut, and details whose line breaks a save and load
+// cycle could grow or that code page 932 cannot hold (the title alone would let the note be
+// stored in 932 and the details come back as "?"), read back exactly through whole writes and
+// a title written alone.
+TEST_F(NoteFileTest, TitlesAndDetailsReadBackExactlyWriteAfterWrite) {
   std::string longTitle;
   for (int i = 0; i < 200; ++i) longTitle += "表";  // 400 bytes in 932
   for (const std::string title : {" lead", "trail\t", "\"quoted\"", "'single'", "\"", "\"a'", "",
                                   longTitle.c_str(), "see txtData=here", "txtData=first"}) {
-    content.title = title;
-    ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
-    EXPECT_EQ(Read().title, title);
-    ASSERT_TRUE(WriteNoteKey(files_, kPath, NoteKey::kTitle, LineText(title)));
-    EXPECT_EQ(Read().title, title);
-    EXPECT_EQ(Read().details, "body") << "the details key inside a title starts nothing";
-  }
-}
-
-TEST_F(NoteFileTest, FractionalPositionsAreWrittenAsSinglesAndRoundedOnReading) {
-  NoteFileContent content;
-  content.left = 9120.5f;
-  content.top = 9121.5f;
-  ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
-  EXPECT_NE(Stored().find("Left=9120.5\r\nTop=9121.5\r\n"), std::string::npos);
-  EXPECT_EQ(Read().left, 9120);
-  EXPECT_EQ(Read().top, 9122);
-}
-
-TEST_F(NoteFileTest,
-       MissingValuesAndValuesThatDoNotConvertTakeTheirDefaultsAndOptionsReadAsTruths) {
-  Store(std::string(kHeader) +
-        "Alarm=yes\r\nAlarmMusic=70000\r\nLeft=far\r\nTop=1e12\r\nTemae=-1\r\nToumei=maybe\r\n");
-  // "-1" is how a number reads true, as TextToTruth takes it.
-  EXPECT_EQ(Fields(Read()), "0 0 0000/00/00 00 00 0 0 1 0 [] (no details)");
-}
-
-// Missing, without the section, without "Alarm" or with an "Alarm" that is not a number.
-TEST_F(NoteFileTest, UnusableFilesReadAsNothing) {
-  EXPECT_EQ(ReadNoteFile(files_, kPath), std::nullopt);
-  const std::string header(kHeader);
-  for (const std::string& bytes :
-       {std::string("Alarm=1\r\n"), std::string("[other]\r\nAlarm=1\r\n"), header + "Title=x\r\n",
-        header + "Alarm=Err\r\n"}) {
-    Store(bytes);
-    EXPECT_EQ(ReadNoteFile(files_, kPath), std::nullopt) << bytes;
-  }
-  Store(header + "Alarm=\r\n");
-  EXPECT_EQ(Read().alarm, 0);  // present but empty
-}
-
-TEST_F(NoteFileTest, ReadsTheFileOnce) {
-  struct CountingFiles : test::MemoryFileSystem {
-    mutable int reads = 0;
-    std::optional<std::string> ReadAll(std::string_view path) const override {
-      ++reads;
-      return MemoryFileSystem::ReadAll(path);
+    for (const std::string details : {"", "x", "x\r\n", "\r\n\r\n", "a\r\n\r\nb", "한글 ♫",
+                                      "\xF0\x9F\x93\x9D memo\r\n2 行目"}) {
+      SCOPED_TRACE(title + "|" + details);
+      NoteFileContent content;
+      content.title = title;
+      content.details = details;
+      for (int cycle = 0; cycle < 3; ++cycle) {
+        ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
+        const auto read = Read();
+        EXPECT_EQ(std::tie(read.title, read.details), std::tie(title, details));
+        content.details = read.details.value_or("missing");
+      }
+      ASSERT_TRUE(WriteNoteKey(files_, kPath, NoteKey::kTitle, LineText(title)));
+      const auto read = Read();
+      EXPECT_EQ(std::tie(read.title, read.details), std::tie(title, details));
     }
-  } counting;
-  NoteFileContent content;
-  content.details = "d";
-  ASSERT_TRUE(WriteNoteFile(counting, kPath, content));
-  ASSERT_TRUE(ReadNoteFile(counting, kPath).has_value());
-  EXPECT_EQ(counting.reads, 1);
+  }
+}
+
+// Missing values and values that do not convert take their defaults; options read as truths
+// ("-1" is how a number reads true). A file is unusable when missing, without the section,
+// without "Alarm" or with an "Alarm" that is not a number.
+TEST_F(NoteFileTest, DamagedValuesTakeTheirDefaultsAndFilesWithoutAnAlarmAreUnusable) {
+  const std::string header(kHeader);
+  const std::pair<std::string, std::string> cases[] = {
+      {header + "Alarm=yes\r\nAlarmMusic=70000\r\nLeft=far\r\nTop=1e12\r\nTemae=-1\r\n"
+                "Toumei=maybe\r\n",
+       "0 0 0000/00/00 00 00 0 0 1 0 [] (no details)"},
+      {header + "Alarm=\r\nLeft=9121.5\r\nTop=-15.5\r\n",
+       "0 0 0000/00/00 00 00 9122 -16 0 0 [] (no details)"},
+      {"Alarm=1\r\n", "unusable"},
+      {"[other]\r\nAlarm=1\r\n", "unusable"},
+      {header + "Title=x\r\n", "unusable"},
+      {header + "Alarm=Err\r\n", "unusable"},
+  };
+  EXPECT_EQ(ReadNoteFile(files_, kPath), std::nullopt);
+  for (const auto& [bytes, fields] : cases) {
+    Store(bytes);
+    const auto values = ReadNoteFile(files_, kPath);
+    EXPECT_EQ(values ? Fields(*values) : "unusable", fields) << bytes;
+  }
 }
 
 TEST_F(NoteFileTest, BinaryJunkReadsAsUnusableOrWithDefaults) {
@@ -267,32 +203,23 @@ TEST_F(NoteFileTest, TenMegabyteFilesReadWhole) {
   EXPECT_EQ(Read().title.size(), 10'000'000u / 2 * 3);  // each 0x83 0x83 is "ャ"
 }
 
-TEST(NewNoteFilePath, TakesTheLowestNumberFreeInAnyCase) {
+// It takes the lowest number free in any case, never overwrites (it gives up when every number
+// is taken) and checks each candidate even when the listing misses it.
+TEST(NewNoteFilePath, TakesTheLowestNumberFreeAndNeverOverwrites) {
   test::MemoryFileSystem files;
   EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\0.txt");
-  files.files["C:\\ZLT\\user\\0.TXT"] = "";
-  files.files["C:\\ZLT\\user\\2.txt"] = "";
-  files.files["C:\\ZLT\\user\\ZLTFusen.ini"] = "";
+  files.files = {{"C:\\ZLT\\user\\0.TXT", ""},
+                 {"C:\\ZLT\\user\\2.txt", ""},
+                 {"C:\\ZLT\\user\\ZLTFusen.ini", ""}};
   EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\1.txt");
   files.files["C:\\ZLT\\user\\1.txt"] = "";
   EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\3.txt");
-}
-
-// It never overwrites: it gives up when every number is taken, and checks each candidate even
-// when the listing misses it.
-TEST(NewNoteFilePath, GivesUpRatherThanOverwriteAndChecksEachCandidate) {
-  struct BlindListing : test::MemoryFileSystem {
-    bool blind = false;
-    std::vector<std::string> ListFiles(std::string_view folder) const override {
-      return blind ? std::vector<std::string>{} : MemoryFileSystem::ListFiles(folder);
-    }
-  } files;
   for (int n = 0; n <= 32767; ++n) files.files["C:\\ZLT\\user\\" + std::to_string(n) + ".txt"];
   EXPECT_EQ(NewNoteFilePath(files, kFolder), std::nullopt);
   files.files.erase("C:\\ZLT\\user\\32767.txt");
   EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\32767.txt");
   files.files = {{"C:\\ZLT\\user\\0.txt", ""}};
-  files.blind = true;
+  files.listsNothing = true;
   EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\1.txt");
 }
 

@@ -7,81 +7,63 @@
 namespace zlt::note {
 namespace {
 
-ShownValues Shown(std::string title, std::string details, bool alarm = false) {
-  ShownValues shown;
-  shown.title = std::move(title);
-  shown.details = std::move(details);
-  shown.alarm.on = alarm;
-  return shown;
-}
-
-TEST(NoteModelTest, ContentIsTextOtherThanSpacesOrAnAlarm) {
+// Content is text other than spaces, or an alarm; only an untouched note is blank.
+TEST(NoteModelTest, ContentIsTextOtherThanSpacesOrAnAlarmAndOnlyAnUntouchedNoteIsBlank) {
   struct Case {
-    ShownValues shown;
-    bool content;
+    const char *title, *details;
+    bool alarm;
+    const char *date, *hour;
+    DisplayOptions options;
+    bool content, blank;
   };
   const Case cases[] = {
-      {Shown("", ""), false},      {Shown("   ", "  "), false},
-      {Shown("\t", ""), true},      // only the space character is blank
-      {Shown("", "\r\n"), true},    // a details text of line breaks is kept
-      {Shown("　", ""), true},      // an ideographic space is text
-      {Shown("", "", true), true},  // an alarm alone is worth keeping
-      {Shown(" x ", ""), true},
+      {"", "", false, "0000/00/00", "00", {}, false, true},
+      {"   ", "  ", false, "0000/00/00", "00", {}, false, true},
+      {"\t", "", false, "0000/00/00", "00", {}, true, false},  // only the space character is blank
+      {"", "\r\n", false, "0000/00/00", "00", {}, true, false},  // line breaks are kept
+      {"　", "", false, "0000/00/00", "00", {}, true, false},    // an ideographic space is text
+      {"", "", true, "0000/00/00", "00", {}, true, false},       // an alarm alone is worth keeping
+      {" x ", "", false, "0000/00/00", "00", {}, true, false},
+      {"", "", false, " 0000/00/00 ", "00", {}, false, true},  // spaces around fields do not count
+      {"", "", false, "0000/00/00", "07", {}, false, false},
+      {"", "", false, "0000/00/00", "00", {false, false}, false, true},  // options are no content
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.shown.title + "|" + c.shown.details);
-    EXPECT_EQ(c.shown.HasContent(), c.content);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.title) + "|" + c.details + "|" + c.date + "|" + c.hour);
+    ShownValues shown;
+    shown.title = c.title;
+    shown.details = c.details;
+    shown.alarm = {c.alarm, false, c.date, c.hour, "00"};
+    shown.options = c.options;
+    EXPECT_EQ(shown.HasContent(), c.content);
+    EXPECT_EQ(shown.IsBlank(), c.blank);
   }
 }
 
-TEST(NoteModelTest, OnlyAnUntouchedNoteIsBlank) {
-  ShownValues shown;
-  EXPECT_TRUE(shown.IsBlank());
-  shown.alarm.date = " 0000/00/00 ";
-  EXPECT_TRUE(shown.IsBlank()) << "spaces around the fields do not count";
-  shown.alarm.hour = "07";
-  EXPECT_FALSE(shown.IsBlank());
-  shown = ShownValues{};
-  shown.options = {false, false};
-  EXPECT_TRUE(shown.IsBlank()) << "the options are no content";
-  shown.title = "a";
-  EXPECT_FALSE(shown.IsBlank());
-}
-
+// Every value as shown but the hour and minute, which come back as whole numbers of two digits.
 TEST(NoteModelTest, TheCancelCopyHoldsAllNineValuesWithTimesAsTwoDigits) {
-  ShownValues shown = Shown("title", "details", true);
-  shown.alarm.music = true;
-  shown.alarm.date = "2026/12/24";
-  shown.options = {false, true};
   const std::pair<std::string, std::string> times[] = {
       {"7", "07"}, {"07", "07"}, {"", "00"}, {"  9 ", "09"}, {"ab", "00"}, {"123", "123"}};
   for (const auto& [typed, kept] : times) {
     SCOPED_TRACE(typed);
-    shown.alarm.hour = typed;
-    shown.alarm.minute = typed;
-    const auto copy = shown.CancelCopy();
-    EXPECT_EQ(copy.alarm.hour, kept);
-    EXPECT_EQ(copy.alarm.minute, kept);
-    auto rest = copy;
-    rest.alarm.hour = shown.alarm.hour;
-    rest.alarm.minute = shown.alarm.minute;
-    EXPECT_EQ(rest, shown) << "every other value as shown";
+    const ShownValues shown{
+        "title", "details", {true, true, "2026/12/24", typed, typed}, {false, true}};
+    const ShownValues copy{
+        "title", "details", {true, true, "2026/12/24", kept, kept}, {false, true}};
+    EXPECT_EQ(shown.CancelCopy(), copy);
   }
 }
 
 TEST(NoteModelTest, TheAlarmStampAndWhetherASaveArmsIt) {
-  NoteModel model;
-  model.shown.alarm = {true, false, "2005/07/30", "09", "30"};
-  EXPECT_EQ(model.shown.alarm.Stamp(), "200507300930");
-  EXPECT_TRUE(model.shown.alarm.WaitsAfterSave("200507300929"));
-  EXPECT_FALSE(model.shown.alarm.WaitsAfterSave("200507300930"))
-      << "the present minute is not ahead";
-  model.shown.alarm.on = false;
-  EXPECT_FALSE(model.shown.alarm.WaitsAfterSave("200001010000")) << "unticked never waits";
+  NoteAlarm alarm{true, false, "2005/07/30", "09", "30"};
+  EXPECT_EQ(alarm.Stamp(), "200507300930");
+  EXPECT_TRUE(alarm.WaitsAfterSave("200507300929"));
+  alarm.on = false;
+  EXPECT_FALSE(alarm.WaitsAfterSave("200001010000")) << "unticked never waits";
 
   // A damaged date gives what its characters give, never half a character.
-  model.shown.alarm.date = "年/月";
-  EXPECT_EQ(model.shown.alarm.Stamp(), "年/月年//月0930");
+  alarm.date = "年/月";
+  EXPECT_EQ(alarm.Stamp(), "年/月年//月0930");
 }
 
 }  // namespace

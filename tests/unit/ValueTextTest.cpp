@@ -27,50 +27,32 @@ TEST(TextToTruth, AcceptsWordsInAnyCaseAndNumbersAndRefusesEverythingElse) {
 // numbers alone, the note file's numbers (read into 16 bits, halves rounded to
 // even) fractions and exponents too.
 TEST(ParseWholeNumber, TakesFractionsAndExponentsOnlyInTheDecimalSyntax) {
-  struct Case {
-    const char* text;
-    std::optional<long> whole;            // as the hour and minute boxes are read
-    std::optional<std::int16_t> decimal;  // as Alarm and AlarmMusic are read
-  };
-  const Case cases[] = {
-      {"9", 9, 9},
-      {" 09 ", 9, 9},
-      {"-05", -5, -5},
-      {"+7", 7, 7},
-      {"-0", 0, 0},
-      {"0.5", {}, 0},
-      {"1.5", {}, 2},
-      {"2.5", {}, 2},
-      {"-2.5", {}, -2},
-      {"3.5", {}, 4},
-      {"32767", 32767, 32767},
-      {"-32768", -32768, -32768},
-      {"32767.4", {}, 32767},
-      {"32768", 32768, {}},
-      {"-32769", -32769, {}},
-      {"32767.5", {}, {}},
-      {"1e400", {}, {}},
-      {"nan", {}, {}},
-      {"Err", {}, {}},
-      {"1,0", {}, {}},
-      {"1e2", {}, 100},
-      {".5", {}, 0},
-      {"7.", {}, 7},
-      {"0000000001", {}, 1},  // ten digits are more than a whole number may have
-      {"123456789", 123456789, {}},
-      {"99999", 99999, {}},
-      {"", {}, {}},
-      {"+", {}, {}},
-      {"--1", {}, {}},
-      {"+-1", {}, {}},
-      {"1 2", {}, {}},
-      {"0x1", {}, {}},
-      {"1e", {}, {}},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(ParseWholeNumber<long>(c.text, NumberSyntax::kWhole), c.whole)
-        << '"' << c.text << '"';
-    EXPECT_EQ(TextToInt16(c.text), c.decimal) << '"' << c.text << '"';
+  // As the hour and minute boxes are read: nine digits at most.
+  const Cases<long> whole = {
+      {"9", 9},         {" 09 ", 9},        {"-05", -5},     {"+7", 7},          {"-0", 0},
+      {"0.5", {}},      {"1.5", {}},        {"2.5", {}},     {"-2.5", {}},       {"3.5", {}},
+      {"32767", 32767}, {"-32768", -32768}, {"32767.4", {}}, {"32768", 32768},   {"-32769", -32769},
+      {"32767.5", {}},  {"1e400", {}},      {"nan", {}},     {"Err", {}},        {"1,0", {}},
+      {"1e2", {}},      {".5", {}},         {"7.", {}},      {"0000000001", {}}, {"99999", 99999},
+      {"", {}},         {"+", {}},          {"--1", {}},     {"+-1", {}},        {"1 2", {}},
+      {"0x1", {}},      {"1e", {}}};
+  for (const auto& [text, value] : whole) {
+    EXPECT_EQ(ParseWholeNumber<long>(text, NumberSyntax::kWhole), value) << '"' << text << '"';
+  }
+  EXPECT_EQ(ParseWholeNumber<long>("123456789", NumberSyntax::kWhole), 123456789);
+  // As Alarm and AlarmMusic are read.
+  const Cases<std::int16_t> decimal = {
+      {"9", 9},           {" 09 ", 9},   {"-05", -5},      {"+7", 7},
+      {"-0", 0},          {"0.5", 0},    {"1.5", 2},       {"2.5", 2},
+      {"-2.5", -2},       {"3.5", 4},    {"32767", 32767}, {"-32768", -32768},
+      {"32767.4", 32767}, {"32768", {}}, {"-32769", {}},   {"32767.5", {}},
+      {"1e400", {}},      {"nan", {}},   {"Err", {}},      {"1,0", {}},
+      {"1e2", 100},       {".5", 0},     {"7.", 7},        {"0000000001", 1},
+      {"123456789", {}},  {"99999", {}}, {"", {}},         {"+", {}},
+      {"--1", {}},        {"+-1", {}},   {"1 2", {}},      {"0x1", {}},
+      {"1e", {}}};
+  for (const auto& [text, value] : decimal) {
+    EXPECT_EQ(TextToInt16(text), value) << '"' << text << '"';
   }
 }
 
