@@ -98,24 +98,19 @@ make_tmp() {
   export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 }
 
-# A private copy of the base prefix in a fresh temporary folder, cleaned up on exit.
-setup_prefix() {
-  need_tools wine wineserver
+# Everything a test of the program needs: a private copy of the base prefix in a fresh temporary
+# folder (cleaned up on exit), a display, and the program in its own folder.
+setup() {
+  need_tools wine wineserver Xvfb import
+  local exe
+  for exe in "${ZLT_EXE:-ZLTFusen.exe}" "${ZLT_PROBE:-zltprobe.exe}" "$@"; do
+    [[ -f $exe ]] || fail "$exe not found; build it: cmake --preset mingw && cmake --build build/mingw -j2"
+  done
   [[ -n ${ZLT_PREFIX_BASE:-} && -f $ZLT_PREFIX_BASE/.zlt-ready ]] ||
     fail "no base Wine prefix at ${ZLT_PREFIX_BASE:-unset} (the wine_prefix fixture makes it)"
   make_tmp "${TMPDIR:-/tmp}/zlt-${ZLT_TEST_NAME}.XXXXXX"
   cp -a "$ZLT_PREFIX_BASE" "$ZLT_TMP/prefix"
   export WINEPREFIX="$ZLT_TMP/prefix"
-}
-
-# Everything a test of the program needs: prefix, display, and the program in its own folder.
-setup() {
-  need_tools wine wineserver Xvfb import
-  local exe
-  for exe in "${ZLT_EXE:-ZLTFusen.exe}" "${ZLT_PROBE:-zltprobe.exe}"; do
-    [[ -f $exe ]] || fail "$exe not found; build it: cmake --preset mingw && cmake --build build/mingw -j2"
-  done
-  setup_prefix
   start_xvfb
   WIN_USER=$(cat "$ZLT_PREFIX_BASE/.zlt-username")
   [[ -n $WIN_USER ]] || fail "the base prefix does not know the Windows user name"
@@ -221,11 +216,6 @@ assert_eq() {
   [[ $2 == "$1" ]] || fail "$3: expected '$1', got '$2'"
 }
 
-assert_near() { # <want> <got> <tolerance> <what>
-  check "$4 ($2, expected $1 ± $3)"
-  (($2 - $1 <= $3 && $1 - $2 <= $3)) || fail "$4: expected $1 ± $3, got $2"
-}
-
 assert_running() {
   check "$2 is still running"
   is_running "$1" || { reap "$1" && fail "$2 ended (exit status $REAPED_RC)"; }
@@ -278,9 +268,6 @@ xclick() { xdotool mousemove "$1" "$2" click "$([[ ${3:-} == right ]] && echo 3 
 
 # Answers the next message box (yes|no) within <ms>; prints its title and text.
 answer_msgbox() { probe msgbox "$1" "$2" || fail "no message box appeared within $2 ms"; }
-
-# Rectangle "left top right bottom" of the window with this caption.
-window_rect() { probe find "$1" | awk -F '\t' 'NR == 1 { print $6, $7, $8, $9 }'; }
 
 # Writes UTF-8 text (from stdin) to <file> as the program's files are: code page 932, CR LF.
 write_cp932() { sed 's/\r*$/\r/' | iconv -f UTF-8 -t CP932 >"$1" || fail "cannot write $1 in code page 932"; }

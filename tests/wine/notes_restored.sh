@@ -85,7 +85,7 @@ assert_window --visible beneath 10000 >/dev/null
 start_for "$note1" '/*'
 started=$(date +%s%N)
 check "note 1 is pulled to the left edge"
-wait_rect "$note1" "0,400-224,432" || fail "the note stands at $(window_rect "$note1")"
+wait_rect "$note1" "0,400-224,432" || fail "the note stands at $(rect_of "$note1")"
 elapsed=$((($(date +%s%N) - started) / 1000000))
 say "snapped after ${elapsed} ms (one tick is 500 ms; asking the probe takes some too)"
 ((elapsed < 2000)) || fail "the snap took ${elapsed} ms"
@@ -161,7 +161,7 @@ assert_no_tip "after a press on the tab"
 # then must not leave it standing where the note was (until its time to pop runs out, 5 s
 # after it showed). Off the note first, so that coming back onto the tab starts the tip's full
 # delay (and to another pixel of it: Wine reports no move to the point it saw last).
-read -r left top right bottom < <(window_rect "$note3")
+read -r left top right bottom < <(rect_of "$note3" | tr ',-' '  ')
 xdotool mousemove "$x" $((y + 200))
 assert_no_tip "with the pointer off the note"
 ((y += 3))
@@ -226,7 +226,7 @@ timeout 30 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /
   fail "could not set LogPixels"
 stop_wine
 start_for "$note1" /N
-size_is() { read -r l t r b < <(window_rect "$1") && [[ $((r - l))x$((b - t)) == "$2" ]]; }
+size_is() { read -r l t r b < <(rect_of "$1" | tr ',-' '  ') && [[ $((r - l))x$((b - t)) == "$2" ]]; }
 assert_size() {
   check "$3 is $2"
   wait_for 5 size_is "$1" "$2" || fail "$3 is $((r - l))x$((b - t)), not $2"
