@@ -45,8 +45,7 @@ zlt_dump_state() {
   [[ -n $ZLT_TMP && -n ${DISPLAY:-} && -f ${ZLT_PROBE:-} ]] || return 0
   echo "--- windows at failure (hwnd pid visible class caption l t r b cw ch top layered alpha rgn ex)"
   probe list 2>/dev/null | awk -F '\t' '$3 == 1 || $5 ~ /ZLT|ＺＬＴ/' || true
-  [[ -s $ZLT_TMP/app.log ]] && echo "--- program output" && tail -n 40 "$ZLT_TMP/app.log"
-  [[ -s $ZLT_TMP/probe.log ]] && echo "--- probe output" && tail -n 20 "$ZLT_TMP/probe.log"
+  tail -n 40 "$ZLT_TMP/app.log" "$ZLT_TMP/probe.log" 2>/dev/null
   local shot="${ZLT_ARTIFACT_DIR:-$ZLT_TMP}/${ZLT_TEST_NAME}-failure.png"
   screenshot "$shot" 2>/dev/null && echo "--- screenshot: $shot"
 }
@@ -427,10 +426,8 @@ dismiss_menu() {
   wait_for 3 menu_closed || fail "the popup menu is still open after Escape"
 }
 
-# Text of a control line as the probe prints it (line breaks as \r\n).
-control_text() { field "$1" 3; }
-# What the title box of a note holds.
-title_of() { control_text "$(title_box_line "$1")"; }
+# What the title box of a note holds, as the probe prints a control's text (line breaks as \r\n).
+title_of() { field "$(title_box_line "$1")" 3; }
 
 # Fills a new note, which has its details view open and the caret in its title: types the
 # title, then clicks into the details box and types the details (lines separated by newlines).
@@ -465,11 +462,6 @@ assert_note() {
     fail "'$1': visible, topmost, layered, alpha are $(cut -f 3,12-14 <<<"$NOTE_LINE" | tr '\t' ' ')"
   check "'$1' keeps WS_EX_TOOLWINDOW ($(field "$NOTE_LINE" 16))"
   (($(field "$NOTE_LINE" 16) & 0x80)) || fail "'$1' lost WS_EX_TOOLWINDOW"
-}
-# Notes 1, 2, ... show as given, one argument each: assert_notes "<state of note 1>" ...
-assert_notes() {
-  local n=0 state
-  for state; do ((++n)) && assert_note "$(note_caption "$n")" "$state"; done
 }
 # The titles of these notes, separated by "|".
 titles_of() {

@@ -27,7 +27,7 @@ note_file "$DATA_DIR/1.txt" 9000 3000 0 0 二
 note_file "$DATA_DIR/2.txt" 9000 4500 0 0 三
 start_for "$note3" '/*'
 assert_rect "$note2" "600,200-824,232" "note 2 where its file puts it"
-assert_notes "1 0 0 -1" "1 0 0 -1" "1 0 0 -1"
+for note in "$note1" "$note2" "$note3"; do assert_note "$note" "1 0 0 -1"; done
 note_menu "$note2" "このメモを隠す（アラーム有効）"
 note_menu "$note3" "画面右上に整列"
 # 28800 - 3360 = 25440 twips = 1696 px; Tops 0, 500, 1000 twips = 0, 33, 67 px.

@@ -51,6 +51,9 @@ note_file "$ZLT_TMP/3.expected" 25440 1500 1 1 会議 午前十時 三階
 start_for "$note1" /N
 assert_eq 1 "$(count_windows "$note1" visible)" "exactly one note is shown"
 assert_rect "$note1" "1487,0-1920,346" "the new note's details view at the top right"
+for text in 保存 ｷｬﾝｾﾙ 半透明 常に手前表示; do
+  child_line "$note1" "$text" >/dev/null && check "the details view shows '$text'"
+done
 # The title box had the caret: what is typed lands there, then in the details box, and the
 # file holds both whole.
 save_new_note "$note1" "$DATA_DIR/0.txt" 買い物 $'牛乳\nパン'
@@ -108,8 +111,9 @@ LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 timeout 3 wine "$ZLT_PROBE" copydata \
 assert_running "$APP" "the program after the payload"
 assert_eq 1 "$(count_windows "$note4" visible)" "the unsaved note is still shown"
 
-# Forwarded commands still work. The web address: the shell opens it with the browser Wine is told to use (here a script that
-# writes down what it was given), and the window hides in the same click.
+# Forwarded commands still work. The web address: the shell opens it with the browser Wine is
+# told to use (here a script that writes down what it was given), and the window hides in the
+# same click while notes are open.
 browser="$ZLT_TMP/browser.sh"
 printf '#!/bin/sh\nprintf "%%s\\n" "$@" >>"%s"\n' "$ZLT_TMP/opened.txt" >"$browser"
 chmod +x "$browser"
