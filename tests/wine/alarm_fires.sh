@@ -80,12 +80,10 @@ assert_same_bytes "$ZLT_TMP/got-sorted.log" "$ZLT_TMP/expected-sorted.log" "the 
 check "the decoy C:\\zlt.exe is never started"
 [[ -e $decoy_log ]] && fail "the decoy C:\\zlt.exe was started"
 
-# Details open 3135 twips (209 px) to the left, opaque, the tab green; an open view stays put.
-assert_rect "$note1" "1124,200-1557,546" "the note opened by its alarm"
-assert_rect "$note2" "1124,600-1557,946" "note 2, already open, where it was"
-for note in "$note1" "$note2"; do
-  assert_eq 0 "$(field "$(probe find "$note" | head -n 1)" 13)" "'$note' is opaque while its details are open"
-done
+# Details open 3135 twips (209 px) to the left, opaque and in front, the tab green; an open view
+# stays put.
+assert_note "$note1" "1 1 0 -1" "1124,200-1557,546"
+assert_note "$note2" "1 1 0 -1" "1124,600-1557,946"
 screenshot "$ZLT_TMP/fired.png"
 tab_colour() { # <x> <y>: the pixel's "r,g,b" on the screenshot
   convert "$ZLT_TMP/fired.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:

@@ -117,19 +117,16 @@ prefix=${got%%Q*}
 assert_file_has "$DATA_DIR/1.txt" "Title=$got"
 assert_rect "$note2" "1000,400-1224,432" "note 2 stays in place"
 
-# Tooltips: one tooltip window every note shares. Waits up to 5 s for the visible tip and checks
-# its text; keeps its probe line in TIP_LINE. Moving from one control to the next leaves the
-# last tip up for a moment: wait for the new one.
-tip_shows() { TIP_LINE=$(probe tooltip 0) && [[ $(field "$TIP_LINE" 2) == "$1" ]]; }
-no_tip() { ! probe tooltip 0 >/dev/null; }
-assert_tip() {
-  check "the tip '$1' shows"
-  wait_for 5 tip_shows "$1" || fail "the tooltip shows '$(field "$TIP_LINE" 2)', not '$1'"
+# Tooltips: one tooltip window every note shares. assert_tip waits up to 5 s for the visible tip
+# to show this text (for no tip to show when it is empty) and keeps its probe line in TIP_LINE.
+# Moving from one control to the next leaves the last tip up for a moment: wait for the new one.
+tip_is() {
+  TIP_LINE=$(probe tooltip 0) || true
+  [[ $(field "$TIP_LINE" 2) == "$1" ]]
 }
-# Waits up to 5 s for no tip to show.
-assert_no_tip() {
-  check "$1: no tip shows"
-  wait_for 5 no_tip || fail "$1: the tip still shows"
+assert_tip() { # <text, empty for none> <when>
+  check "$2: the tip shows '$1'"
+  wait_for 5 tip_is "$1" || fail "$2: the tooltip shows '$(field "$TIP_LINE" 2)', not '$1'"
 }
 # shellcheck disable=SC1111 # the tips' own quotation marks
 title_tip="ココを“Shift＋クリック”でタイトル編集、“Shift＋Wクリック”で詳細内容編集ができます。"
@@ -137,15 +134,15 @@ title_tip="ココを“Shift＋クリック”でタイトル編集、“Shift�
 tab_tip="ココを“右クリック”でメニュー表示、“Shift＋ドラッグ”で移動出来ます。"
 # shellcheck disable=SC2046
 xdotool mousemove $(child_centre "$note3" "$(title_box_line "$note3")")
-assert_tip "$title_tip"
+assert_tip "$title_tip" "on the title box"
 # The tab is the note's first control: a Static at its left edge.
 # shellcheck disable=SC2016 # an awk program
 read -r x y < <(child_centre "$note3" "$(child_where "$note3" 'tolower($2) == "static" { print; exit }' tab)")
 xdotool mousemove "$x" "$y"
-assert_tip "$tab_tip"
+assert_tip "$tab_tip" "on the tab"
 # A middle press only records the note, so nothing but the tooltip reacts to it.
 xdotool click 2
-assert_no_tip "after a press on the tab"
+assert_tip "" "after a press on the tab"
 # A tip that comes up while the tab is held for a Shift+drag: the press came before the tip's
 # delay ran out, so the tip shows over the tab in the system's move loop. Dragging the note away
 # then must not leave it standing where the note was (until its time to pop runs out, 5 s
@@ -153,10 +150,10 @@ assert_no_tip "after a press on the tab"
 # delay (and to another pixel of it: Wine reports no move to the point it saw last).
 read -r left top right bottom < <(rect_of "$note3" | tr ',-' '  ')
 xdotool mousemove "$x" $((y + 200))
-assert_no_tip "with the pointer off the note"
+assert_tip "" "with the pointer off the note"
 ((y += 3))
 xdotool mousemove "$x" "$y" sleep 0.1 keydown shift mousedown 1
-assert_tip "$tab_tip"
+assert_tip "$tab_tip" "on the tab held for a Shift+drag"
 read -r tip_left tip_top tip_right tip_bottom < <(cut -f 3-6 <<<"$TIP_LINE" | tr '\t' ' ')
 xdotool mousemove $((x + 200)) $((y + 150)) sleep 0.2 mousemove $((x + 400)) $((y + 300)) \
   sleep 0.2 mouseup 1 keyup shift
