@@ -275,17 +275,6 @@ read_cp932() { iconv -f CP932 -t UTF-8 <"$1" | tr -d '\r'; }
 # Waits up to <seconds> for a file to exist.
 wait_file() { wait_for "$2" test -e "$1"; }
 
-# The code page 932 file holds this line.
-file_has() { read_cp932 "$1" | grep -qxF -- "$2"; }
-# The code page 932 file holds each of these lines: assert_file_has <file> <line>...
-assert_file_has() {
-  local line
-  [[ -f $1 ]] || fail "$1 does not exist"
-  for line in "${@:2}"; do
-    check "$(basename "$1") holds '$line'"
-    file_has "$1" "$line" || fail "$1 lacks the line '$line'; it holds: $(read_cp932 "$1")"
-  done
-}
 # Waits up to <seconds> for a file a save writes, and a moment more for it to be complete.
 assert_saved() { # <file> <seconds> <what>
   check "$3: $(basename "$1") is written"
@@ -482,6 +471,14 @@ note_file() {
   } | write_cp932 "$file"
 }
 
+
+# The note file holds exactly what the program writes for these values (see note_file), within
+# 3 s: assert_note_file <file> <what> <Left> <Top> <Temae> <Toumei> <title> [details lines...]
+assert_note_file() {
+  note_file "$ZLT_TMP/expected.txt" "${@:3}"
+  wait_for 3 cmp -s "$1" "$ZLT_TMP/expected.txt" || true
+  assert_same_bytes "$1" "$ZLT_TMP/expected.txt" "$2"
+}
 
 # Starts the program with start_app's arguments after the caption of the window to wait for;
 # APP is the program's process.
