@@ -9,6 +9,7 @@
 // on any failure. Ends itself (ExitProcess), as the program would.
 #include <windows.h>
 
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -67,31 +68,28 @@ void PumpPending() {
   }
 }
 
-int passed = 0;
+int checks = 0;
 int failed = 0;
 
-void Check(bool ok, const std::string& what) {
-  if (ok) {
-    ++passed;
-  } else {
-    std::printf("FAIL %s\n", what.c_str());
-    ++failed;
-  }
+// Counts a check and prints it, filled in as printf does, when it fails.
+[[gnu::format(printf, 2, 3)]] void Check(bool ok, const char* what, ...) {
+  ++checks;
+  if (ok) return;
+  ++failed;
+  std::va_list details;
+  va_start(details, what);
+  std::printf("FAIL ");
+  std::vprintf(what, details);
+  std::printf("\n");
+  va_end(details);
 }
 
-struct Margins {
-  int left = 0;
-  int right = 0;
-  bool operator==(const Margins&) const = default;
-};
+DWORD MarginsOf(HWND box) { return static_cast<DWORD>(SendMessageW(box, EM_GETMARGINS, 0, 0)); }
 
-Margins MarginsOf(HWND box) {
-  const auto margins = static_cast<DWORD>(SendMessageW(box, EM_GETMARGINS, 0, 0));
-  return {LOWORD(margins), HIWORD(margins)};
-}
-
-std::string Describe(const Margins& margins) {
-  return std::to_string(margins.left) + "+" + std::to_string(margins.right);
+LOGFONTW FontOf(HWND box) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return font;
 }
 
 // Width in pixels of text drawn in the box's own font.
@@ -108,12 +106,12 @@ int TextWidth(HWND box, const wchar_t* text) {
 
 // The margins the system gives a one-line box of this font by itself: what
 // every box but the date box keeps.
-Margins SystemMargins(HWND like) {
+DWORD SystemMargins(HWND like) {
   HWND box =
       CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | ES_LEFT | ES_AUTOHSCROLL, 0, 0,
                       100, 20, GetParent(like), nullptr, GetModuleHandleW(nullptr), nullptr);
   SendMessageW(box, WM_SETFONT, SendMessageW(like, WM_GETFONT, 0, 0), FALSE);
-  const Margins margins = MarginsOf(box);
+  const DWORD margins = MarginsOf(box);
   DestroyWindow(box);
   return margins;
 }
@@ -127,9 +125,9 @@ RECT PlaceInParent(HWND control) {
 
 void CheckDetails(HWND note) {
   HWND frame = GetDlgItem(note, NoteControl::DetailsFrame);
-  HWND date = frame != nullptr ? GetDlgItem(frame, NoteControl::DateBox) : nullptr;
-  HWND hour = frame != nullptr ? GetDlgItem(frame, NoteControl::HourBox) : nullptr;
-  HWND minute = frame != nullptr ? GetDlgItem(frame, NoteControl::MinuteBox) : nullptr;
+  HWND date = GetDlgItem(frame, NoteControl::DateBox);
+  HWND hour = GetDlgItem(frame, NoteControl::HourBox);
+  HWND minute = GetDlgItem(frame, NoteControl::MinuteBox);
   HWND title = GetDlgItem(note, NoteControl::TitleBox);
   if (date == nullptr || hour == nullptr || minute == nullptr || title == nullptr) {
     Check(false, "the new note has no details view with date, hour, minute and title boxes");
@@ -137,54 +135,36 @@ void CheckDetails(HWND note) {
   }
   Check(IsWindowVisible(date) != FALSE, "the new note shows its date box");
 
-  RECT client{};
-  GetClientRect(date, &client);
-  const Margins margins = MarginsOf(date);
-  const int room = client.right - client.left - margins.left - margins.right;
-  const int needed = TextWidth(date, kWidestDate);
-  Check(needed <= room, "the date box shows \"2026/12/28\" whole: it needs " +
-                            std::to_string(needed) + " px, the box holds " + std::to_string(room) +
-                            " px (client " + std::to_string(client.right - client.left) +
-                            " px, margins " + Describe(margins) + ")");
-
+  // The rectangle the box draws its text in: its client area less its margins and a pixel or
+  // so more the edit control keeps.
   RECT shown{};
   SendMessageW(date, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&shown));
+  const int needed = TextWidth(date, kWidestDate);
   Check(needed <= shown.right - shown.left,
-        "the date box's text rectangle holds \"2026/12/28\": it needs " + std::to_string(needed) +
-            " px, the rectangle is " + std::to_string(shown.right - shown.left) + " px");
-
-  const RECT datePlace = PlaceInParent(date);
-  const RECT hourPlace = PlaceInParent(hour);
-  Check(datePlace.right <= hourPlace.left,
-        "the date box ends at " + std::to_string(datePlace.right) +
-            " px, within the hour box's left edge at " + std::to_string(hourPlace.left) + " px");
+        "the date box shows \"2026/12/28\" whole: it needs %d px, it draws in %d px (margins "
+        "%d+%d)",
+        needed, static_cast<int>(shown.right - shown.left), LOWORD(MarginsOf(date)),
+        HIWORD(MarginsOf(date)));
+  Check(PlaceInParent(date).right <= PlaceInParent(hour).left,
+        "the date box ends at %d px, within the hour box's left edge at %d px",
+        static_cast<int>(PlaceInParent(date).right), static_cast<int>(PlaceInParent(hour).left));
 
   // The date keeps the other boxes' face, smaller at most, and they keep theirs.
-  const auto fontOf = [](HWND box) {
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)), sizeof font, &font);
-    return font;
-  };
-  const LOGFONTW dateFont = fontOf(date);
-  const LOGFONTW titleFont = fontOf(title);
-  Check(std::wstring(dateFont.lfFaceName) == titleFont.lfFaceName,
-        "the date box keeps the title box's face");
-  Check(std::abs(dateFont.lfHeight) <= std::abs(titleFont.lfHeight) &&
-            std::abs(dateFont.lfHeight) >= 8,
-        "the date box's font is " + std::to_string(std::abs(dateFont.lfHeight)) +
-            " px high: no larger than the title's " + std::to_string(std::abs(titleFont.lfHeight)) +
-            " px and still easily read");
-  for (HWND box : {hour, minute}) {
-    Check(SendMessageW(box, WM_GETFONT, 0, 0) == SendMessageW(title, WM_GETFONT, 0, 0),
-          "the hour and minute boxes keep the title box's font");
-  }
-
-  const Margins system = SystemMargins(title);
+  const LOGFONTW dateFont = FontOf(date);
+  const LOGFONTW titleFont = FontOf(title);
+  const int dateHeight = std::abs(dateFont.lfHeight);
+  Check(std::wstring(dateFont.lfFaceName) == titleFont.lfFaceName && dateHeight >= 8 &&
+            dateHeight <= std::abs(titleFont.lfHeight),
+        "the date box's font keeps the title box's face and is %d px high: no larger than the "
+        "title's %d px and still easily read",
+        dateHeight, static_cast<int>(std::abs(titleFont.lfHeight)));
+  const DWORD system = SystemMargins(title);
   for (const auto& [box, name] :
        {std::pair{title, "title"}, std::pair{hour, "hour"}, std::pair{minute, "minute"}}) {
-    Check(MarginsOf(box) == system, std::string("the ") + name +
-                                        " box keeps the system's margins " + Describe(system) +
-                                        ", not " + Describe(MarginsOf(box)));
+    Check(MarginsOf(box) == system &&
+              SendMessageW(box, WM_GETFONT, 0, 0) == SendMessageW(title, WM_GETFONT, 0, 0),
+          "the %s box keeps the title box's font and the system's margins %d+%d, not %d+%d", name,
+          LOWORD(system), HIWORD(system), LOWORD(MarginsOf(box)), HIWORD(MarginsOf(box)));
   }
 }
 
@@ -203,11 +183,9 @@ std::string LookOf(HWND note) {
   if (GetWindowRgn(note, region) != ERROR) GetRgnBox(region, &outline);
   DeleteObject(region);
   HWND title = GetDlgItem(note, NoteControl::TitleBox);
-  LOGFONTW font{};
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(title, WM_GETFONT, 0, 0)), sizeof font, &font);
   return std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top) +
          " outline " + Describe(outline) + " title " + Describe(PlaceInParent(title)) + " font " +
-         std::to_string(font.lfHeight);
+         std::to_string(FontOf(title).lfHeight);
 }
 
 // Tells the note its monitor is now at dpi (from the DPI it has, or none for the look it starts
@@ -223,18 +201,7 @@ void CheckDpiLook(HWND note, int from, int dpi, const std::string& expected) {
     PumpPending();
   }
   const std::string look = LookOf(note);
-  Check(look == expected,
-        "at " + std::to_string(dpi) + " DPI the note is " + expected + ", not " + look);
-}
-
-void CheckDpiChanges(HWND note) {
-  // A new note's open details view: 6495 x 5190 twips, 433 x 346 pixels at 96 DPI and 650 x 519
-  // at 144, its rounded outline leaving out its last column and row; its title box at 360, 120,
-  // 5895 x 255 twips; the 9-point font 12 pixels high at 96 and 18 at 144.
-  const std::string at96 = "433x346 outline 0,0-432,345 title 24,8-417,25 font -12";
-  CheckDpiLook(note, 0, 96, at96);
-  CheckDpiLook(note, 96, 144, "650x519 outline 0,0-649,518 title 36,12-626,38 font -18");
-  CheckDpiLook(note, 144, 96, at96);
+  Check(look == expected, "at %d DPI the note is %s, not %s", dpi, expected.c_str(), look.c_str());
 }
 
 }  // namespace
@@ -242,7 +209,7 @@ void CheckDpiChanges(HWND note) {
 int main() {
   for (const zlt::test::Cp932Vector& vector : zlt::test::Cp932Vectors()) {
     const auto problem = zlt::test::CheckCp932Vector(vector);
-    Check(!problem, problem.value_or(""));
+    Check(!problem, "%s", problem.value_or("").c_str());
   }
   const std::wstring folder = ProgramFolder();
   zlt::win32::Win32WindowSystem windows(GetModuleHandleW(nullptr));
@@ -265,9 +232,15 @@ int main() {
   } else {
     const auto note = reinterpret_cast<HWND>(controller->Notes().front()->Handle());
     CheckDetails(note);
-    CheckDpiChanges(note);
+    // A new note's open details view: 6495 x 5190 twips, 433 x 346 pixels at 96 DPI and 650 x
+    // 519 at 144, its rounded outline leaving out its last column and row; its title box at 360,
+    // 120, 5895 x 255 twips; the 9-point font 12 pixels high at 96 and 18 at 144.
+    const std::string at96 = "433x346 outline 0,0-432,345 title 24,8-417,25 font -12";
+    CheckDpiLook(note, 0, 96, at96);
+    CheckDpiLook(note, 96, 144, "650x519 outline 0,0-649,518 title 36,12-626,38 font -18");
+    CheckDpiLook(note, 144, 96, at96);
   }
-  std::printf("%d passed, %d failed\n", passed, failed);
+  std::printf("%d passed, %d failed\n", checks - failed, failed);
   std::fflush(stdout);
   // The blank note is never saved: only the data folder the start made is left.
   RemoveDirectoryW((folder + L"\\formchecks").c_str());

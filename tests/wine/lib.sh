@@ -45,8 +45,7 @@ zlt_dump_state() {
   [[ -n $ZLT_TMP && -n ${DISPLAY:-} && -f ${ZLT_PROBE:-} ]] || return 0
   echo "--- windows at failure (hwnd pid visible class caption l t r b cw ch top layered alpha rgn ex)"
   probe list 2>/dev/null | awk -F '\t' '$3 == 1 || $5 ~ /ZLT|ＺＬＴ/' || true
-  [[ -s $ZLT_TMP/app.log ]] && echo "--- program output" && tail -n 40 "$ZLT_TMP/app.log"
-  [[ -s $ZLT_TMP/probe.log ]] && echo "--- probe output" && tail -n 20 "$ZLT_TMP/probe.log"
+  tail -n 40 "$ZLT_TMP/app.log" "$ZLT_TMP/probe.log" 2>/dev/null
   local shot="${ZLT_ARTIFACT_DIR:-$ZLT_TMP}/${ZLT_TEST_NAME}-failure.png"
   screenshot "$shot" 2>/dev/null && echo "--- screenshot: $shot"
 }
@@ -98,24 +97,19 @@ make_tmp() {
   export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 }
 
-# A private copy of the base prefix in a fresh temporary folder, cleaned up on exit.
-setup_prefix() {
-  need_tools wine wineserver
+# Everything a test of the program needs: a private copy of the base prefix in a fresh temporary
+# folder (cleaned up on exit), a display, and the program in its own folder.
+setup() {
+  need_tools wine wineserver Xvfb import
+  local exe
+  for exe in "${ZLT_EXE:-ZLTFusen.exe}" "${ZLT_PROBE:-zltprobe.exe}" "$@"; do
+    [[ -f $exe ]] || fail "$exe not found; build it: cmake --preset mingw && cmake --build build/mingw -j2"
+  done
   [[ -n ${ZLT_PREFIX_BASE:-} && -f $ZLT_PREFIX_BASE/.zlt-ready ]] ||
     fail "no base Wine prefix at ${ZLT_PREFIX_BASE:-unset} (the wine_prefix fixture makes it)"
   make_tmp "${TMPDIR:-/tmp}/zlt-${ZLT_TEST_NAME}.XXXXXX"
   cp -a "$ZLT_PREFIX_BASE" "$ZLT_TMP/prefix"
   export WINEPREFIX="$ZLT_TMP/prefix"
-}
-
-# Everything a test of the program needs: prefix, display, and the program in its own folder.
-setup() {
-  need_tools wine wineserver Xvfb import
-  local exe
-  for exe in "${ZLT_EXE:-ZLTFusen.exe}" "${ZLT_PROBE:-zltprobe.exe}"; do
-    [[ -f $exe ]] || fail "$exe not found; build it: cmake --preset mingw && cmake --build build/mingw -j2"
-  done
-  setup_prefix
   start_xvfb
   WIN_USER=$(cat "$ZLT_PREFIX_BASE/.zlt-username")
   [[ -n $WIN_USER ]] || fail "the base prefix does not know the Windows user name"
@@ -221,11 +215,6 @@ assert_eq() {
   [[ $2 == "$1" ]] || fail "$3: expected '$1', got '$2'"
 }
 
-assert_near() { # <want> <got> <tolerance> <what>
-  check "$4 ($2, expected $1 ± $3)"
-  (($2 - $1 <= $3 && $1 - $2 <= $3)) || fail "$4: expected $1 ± $3, got $2"
-}
-
 assert_running() {
   check "$2 is still running"
   is_running "$1" || { reap "$1" && fail "$2 ended (exit status $REAPED_RC)"; }
@@ -279,9 +268,6 @@ xclick() { xdotool mousemove "$1" "$2" click "$([[ ${3:-} == right ]] && echo 3 
 # Answers the next message box (yes|no) within <ms>; prints its title and text.
 answer_msgbox() { probe msgbox "$1" "$2" || fail "no message box appeared within $2 ms"; }
 
-# Rectangle "left top right bottom" of the window with this caption.
-window_rect() { probe find "$1" | awk -F '\t' 'NR == 1 { print $6, $7, $8, $9 }'; }
-
 # Writes UTF-8 text (from stdin) to <file> as the program's files are: code page 932, CR LF.
 write_cp932() { sed 's/\r*$/\r/' | iconv -f UTF-8 -t CP932 >"$1" || fail "cannot write $1 in code page 932"; }
 # Prints a code page 932 file as UTF-8 with LF line ends.
@@ -289,17 +275,6 @@ read_cp932() { iconv -f CP932 -t UTF-8 <"$1" | tr -d '\r'; }
 # Waits up to <seconds> for a file to exist.
 wait_file() { wait_for "$2" test -e "$1"; }
 
-# The code page 932 file holds this line.
-file_has() { read_cp932 "$1" | grep -qxF -- "$2"; }
-# The code page 932 file holds each of these lines: assert_file_has <file> <line>...
-assert_file_has() {
-  local line
-  [[ -f $1 ]] || fail "$1 does not exist"
-  for line in "${@:2}"; do
-    check "$(basename "$1") holds '$line'"
-    file_has "$1" "$line" || fail "$1 lacks the line '$line'; it holds: $(read_cp932 "$1")"
-  done
-}
 # Waits up to <seconds> for a file a save writes, and a moment more for it to be complete.
 assert_saved() { # <file> <seconds> <what>
   check "$3: $(basename "$1") is written"
@@ -440,10 +415,8 @@ dismiss_menu() {
   wait_for 3 menu_closed || fail "the popup menu is still open after Escape"
 }
 
-# Text of a control line as the probe prints it (line breaks as \r\n).
-control_text() { field "$1" 3; }
-# What the title box of a note holds.
-title_of() { control_text "$(title_box_line "$1")"; }
+# What the title box of a note holds, as the probe prints a control's text (line breaks as \r\n).
+title_of() { field "$(title_box_line "$1")" 3; }
 
 # Fills a new note, which has its details view open and the caret in its title: types the
 # title, then clicks into the details box and types the details (lines separated by newlines).
@@ -479,11 +452,6 @@ assert_note() {
   check "'$1' keeps WS_EX_TOOLWINDOW ($(field "$NOTE_LINE" 16))"
   (($(field "$NOTE_LINE" 16) & 0x80)) || fail "'$1' lost WS_EX_TOOLWINDOW"
 }
-# Notes 1, 2, ... show as given, one argument each: assert_notes "<state of note 1>" ...
-assert_notes() {
-  local n=0 state
-  for state; do ((++n)) && assert_note "$(note_caption "$n")" "$state"; done
-}
 # The titles of these notes, separated by "|".
 titles_of() {
   local caption titles=()
@@ -503,6 +471,14 @@ note_file() {
   } | write_cp932 "$file"
 }
 
+
+# The note file holds exactly what the program writes for these values (see note_file), within
+# 3 s: assert_note_file <file> <what> <Left> <Top> <Temae> <Toumei> <title> [details lines...]
+assert_note_file() {
+  note_file "$ZLT_TMP/expected.txt" "${@:3}"
+  wait_for 3 cmp -s "$1" "$ZLT_TMP/expected.txt" || true
+  assert_same_bytes "$1" "$ZLT_TMP/expected.txt" "$2"
+}
 
 # Starts the program with start_app's arguments after the caption of the window to wait for;
 # APP is the program's process.

@@ -5,11 +5,6 @@
 ZLT_TEST_NAME=$(basename "${1:?usage: run_exe.sh <program.exe> <what it checks>}" .exe)
 export ZLT_TEST_NAME
 source "$(dirname "$0")/lib.sh"
-[[ -f $1 ]] || fail "$1 not found; build it: cmake --preset mingw && cmake --build build/mingw -j2"
-need_tools Xvfb
-setup_prefix
-start_xvfb "$ZLT_TMP"
+setup "$1"
 check "${2:?}"
-rc=0
-timeout 120 wine "$1" || rc=$?
-((rc == 0)) || fail "$(basename "$1") exited with $rc"
+timeout 120 wine "$1" || fail "${1##*/} exited with $?"

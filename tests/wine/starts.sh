@@ -35,9 +35,6 @@ one_controller_shown() {
 $(count_windows "ZLTFusenCheck")" "one controller window, the information window, shown; none left by $1"
 }
 
-check "no data folder before the first start"
-[[ ! -e $DATA_DIR ]] || fail "$DATA_DIR exists already"
-
 # Lower case, trailing text and a switch in quotes (only a second start strips quotes); "/*"
 # with no notes saved.
 for args in /X /n "/N more" '"/S"' '/*'; do
@@ -47,31 +44,23 @@ for args in /X /n "/N more" '"/S"' '/*'; do
 done
 assert_dir_holds "$DATA_DIR" ""
 
-# The information window of a first "/S": centred, its controls and texts; "OK" ends the program.
+# The information window of a first "/S", whole: centred, 4590 x 2550 twips of client area at
+# 15 twips per pixel, its eight controls all shown, the OK button (120 + 240, 120 + 1680) twips
+# from the client's corner inside the frame; "OK" ends the program.
 start_app /S
 APP=$LAST_PID
-line=$(assert_window --visible "$ZLT_CONTROLLER_CAPTION" 15000)
-left=$(field "$line" 6) top=$(field "$line" 7) right=$(field "$line" 8) bottom=$(field "$line" 9)
-assert_near $((ZLT_SCREEN_W / 2)) $(((left + right) / 2)) 4 "horizontal centre of the information window"
-assert_near $((ZLT_SCREEN_H / 2)) $(((top + bottom) / 2)) 4 "vertical centre of the information window"
-# 4590 x 2550 twips at 15 twips per pixel.
-assert_eq "306 170" "$(field "$line" 10) $(field "$line" 11)" "client area in pixels"
-children=$(probe children "$ZLT_CONTROLLER_CAPTION")
-assert_eq "8 8" "$(grep -c . <<<"$children") $(awk -F '\t' '$8 == 1' <<<"$children" | grep -c .)" \
-  "number of controls, all visible"
-for text in Information "ＺＬＴ付箋紙プラグイン " "Version ${ZLT_VERSION:?}" OK; do
-  child_line "$ZLT_CONTROLLER_CAPTION" "$text" >/dev/null && check "a control shows '$text'"
-done
-check "a control shows a web address"
-awk -F '\t' 'index($3, "https://") == 1 { f = 1 } END { exit !f }' <<<"$children" || fail "no web address"
-ok=$(child_line "$ZLT_CONTROLLER_CAPTION" OK)
-# The button inside the frame: (120 + 240, 120 + 1680) twips from the client's corner.
-assert_eq "button 24 120" "$(cut -f 2,4,5 <<<"$ok" | tr '[:upper:]\t' '[:lower:] ')" "OK: a button, its place in the client area"
-shot="$ZLT_ARTIFACT_DIR/startup_info.png"
-check "a screenshot can be taken ($shot)"
-if ! screenshot "$shot" || [[ ! -s $shot ]]; then fail "no screenshot"; fi
-sleep 0.5
-assert_running "$APP" "the program"
+assert_window --visible "$ZLT_CONTROLLER_CAPTION" 15000 >/dev/null
+assert_eq "804 443 1116 638 306 170
+ZLTFusenBox Information 8 8 297 161 1
+Static  48 32 80 64 1
+Static ＺＬＴ付箋紙プラグイン  80 40 265 55 1
+Static Version ${ZLT_VERSION:?} 120 64 209 79 1
+Static Author: the ZLTFusen developers 91 96 291 108 1
+Static Credits: the ZLTFusen team 91 112 253 124 1
+Static https://zlt.example/ 160 136 283 151 1
+Button OK 24 120 65 145 1" "$({ probe find "$ZLT_CONTROLLER_CAPTION" | cut -f 6-11 &&
+  probe children "$ZLT_CONTROLLER_CAPTION" | cut -f 2-8; } | tr '\t' ' ')" \
+  "the information window: its place, client area, and each control's class, text, place, visibility"
 click_control "$ZLT_CONTROLLER_CAPTION" OK
 assert_ends_within "$APP" 10 "the program, with no note open, after OK"
 
@@ -85,8 +74,6 @@ assert_running "$APP" "the first instance"
 
 forward_quoted_s
 assert_dir_holds "$APP_DIR" "ZLTFusen.exe $WIN_USER"
-sleep 0.5
-assert_running "$APP" "the first instance"
 click_control "$ZLT_CONTROLLER_CAPTION" OK
 assert_ends_within "$APP" 10 "the program after OK"
 
@@ -104,7 +91,6 @@ reaped "$ended" "the ended start"
 assert_window --visible "$ZLT_CONTROLLER_CAPTION" 5000 >/dev/null
 sleep 0.5
 one_controller_shown "the forwarding start"
-assert_running "$running" "the remaining instance"
 click_control "$ZLT_CONTROLLER_CAPTION" OK
 assert_ends_within "$running" 10 "the program after OK"
 
@@ -113,15 +99,23 @@ stop_wine
 ZLT_APP_LANG=C
 start_v
 forward_quoted_s
+# The area "WxH+X+Y" on the screen of the control <text> of window <caption>, <inset> pixels
+# in from its edges and <skip> more from its left edge (a check box's square); <cap> caps its
+# height (a frame's caption): control_area <caption> <text> <inset> [<skip> [<cap>]]
+control_area() {
+  local child skip=${4:-0} cap=${5:-9999} x y w h
+  child=$(child_line "$1" "$2")
+  read -r x y <<<"$(child_centre "$1" "$child")"
+  w=$(($(field "$child" 6) - $(field "$child" 4))) h=$(($(field "$child" 7) - $(field "$child" 5)))
+  printf '%dx%d+%d+%d\n' $((w - 2 * $3 - skip)) $((h - 2 * $3 < cap ? h - 2 * $3 : cap)) \
+    $((x - w / 2 + $3 + skip)) $((y - h / 2 + $3))
+}
 # The information window's title, in its own face (a serif one, bold and italic).
-title=$(child_line "$ZLT_CONTROLLER_CAPTION" "ＺＬＴ付箋紙プラグイン ")
-read -r x y <<<"$(child_centre "$ZLT_CONTROLLER_CAPTION" "$title")"
-width=$(($(field "$title" 6) - $(field "$title" 4))) height=$(($(field "$title" 7) - $(field "$title" 5)))
 xdotool mousemove 900 900
 sleep 0.5
 shot="$ZLT_ARTIFACT_DIR/starts-lang_c-information.png"
 screenshot "$shot"
-assert_glyphs "$shot" "${width}x${height}+$((x - width / 2))+$((y - height / 2))" "the title ＺＬＴ付箋紙プラグイン"
+assert_glyphs "$shot" "$(control_area "$ZLT_CONTROLLER_CAPTION" "ＺＬＴ付箋紙プラグイン " 0)" "the title ＺＬＴ付箋紙プラグイン"
 
 note1=$(note_caption 1)
 forward /N
@@ -131,19 +125,9 @@ xdotool mousemove 900 700
 sleep 0.8
 shot="$ZLT_ARTIFACT_DIR/starts-lang_c-note.png"
 screenshot "$shot"
-# The area "WxH+X+Y" of a control of the note, <inset> pixels in from its edges and <skip>
-# more from its left edge (a check box's square); <height> caps its height (a frame's caption).
-control_area() {
-  local child=$1 inset=$2 skip=${3:-0} height=${4:-9999} top h
-  top=$(probe find "$note1" | head -n 1)
-  h=$(($(field "$child" 7) - $(field "$child" 5) - 2 * inset))
-  printf '%dx%d+%d+%d\n' $(($(field "$child" 6) - $(field "$child" 4) - 2 * inset - skip)) \
-    $((h < height ? h : height)) $(($(field "$top" 6) + $(field "$child" 4) + inset + skip)) \
-    $(($(field "$top" 7) + $(field "$child" 5) + inset))
-}
-assert_glyphs "$shot" "$(control_area "$(child_line "$note1" 保存)" 3)" "the button 保存"
-assert_glyphs "$shot" "$(control_area "$(child_line "$note1" アラーム)" 0 16)" "the check box アラーム"
-assert_glyphs "$shot" "$(control_area "$(child_line "$note1" 詳細内容)" 0 0 16)" "the frame caption 詳細内容"
+assert_glyphs "$shot" "$(control_area "$note1" 保存 3)" "the button 保存"
+assert_glyphs "$shot" "$(control_area "$note1" アラーム 0 16)" "the check box アラーム"
+assert_glyphs "$shot" "$(control_area "$note1" 詳細内容 0 0 16)" "the frame caption 詳細内容"
 
 click_control "$note1" 保存
 sleep 1
@@ -153,15 +137,10 @@ shot="$ZLT_ARTIFACT_DIR/starts-lang_c-menu.png"
 screenshot "$shot"
 dismiss_menu
 # Every item, Japanese or not, is a line of drawn glyphs (separators are too low to count).
-left=$(field "$menu" 2) top=$(field "$menu" 3) right=$(field "$menu" 4) bottom=$(field "$menu" 5)
+read -r _ left top right bottom _ <<<"$menu"
 area="$((right - left - 6))x$((bottom - top - 6))+$((left + 3))+$((top + 3))"
-counts=$(convert "$shot" -crop "$area" +repage -colorspace gray -depth 8 -compress none pgm:- |
-  python3 "$ZLT_WINE_DIR/glyph_rows.py" --lines | tr '\n' ' ')
-say "different rows per menu line: $counts"
-items=0
-for item in "${ZLT_MENU_ITEMS[@]}"; do [[ $item == - ]] || ((++items)); done
-assert_eq "$items" "$(wc -w <<<"$counts")" "lines of text in the menu"
-for count in $counts; do
-  ((count >= 4)) || fail "a menu item shows empty boxes (rows per line: $counts); see $shot"
-done
+looks=$(convert "$shot" -crop "$area" +repage -colorspace gray -depth 8 -compress none pgm:- |
+  python3 "$ZLT_WINE_DIR/glyph_rows.py" --lines | awk '{ printf "%s ", ($1 >= 4 ? "glyphs" : "boxes") }')
+assert_eq "$(printf '%s\n' "${ZLT_MENU_ITEMS[@]}" | awk '$0 != "-" { printf "glyphs " }')" "$looks" \
+  "each line of text in the menu: drawn glyphs, not empty boxes (see $shot)"
 assert_running "$APP" "the program"
