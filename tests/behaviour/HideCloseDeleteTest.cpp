@@ -35,7 +35,7 @@ TEST_F(HideCloseDeleteTest, ACommandOnANoteClosedMeanwhileDoesNothingAndHidingKe
   run.Controller().DeleteThisNote();
   ASSERT_EQ(desktop_.MessageBoxes().size(), 1u) << "the question is still asked";
   EXPECT_EQ(run.State().OpenNotes, 2);
-  EXPECT_TRUE(NoteFileExists("0.txt"));
+  EXPECT_TRUE(std::filesystem::exists(DataDir() / "0.txt"));
   EXPECT_TRUE(Files(run).HandedToBin().empty());
 
   Choose(MustNote(3), MenuItem::HideNote);

@@ -94,7 +94,8 @@ TEST_F(TwoMonitorSnapTest, NotesOpenOnAMonitorAndTheTickPullsThoseNearAnEdgeFlus
   EXPECT_EQ(ReadNoteFile("1.txt"), NoteBytes("n", 150, 3000)) << "not written by the snap";
   desktop_.RequestClose(near);
   EXPECT_EQ(ReadNoteFile("1.txt"), NoteBytes("n", 0, 3000));
-  EXPECT_FALSE(NoteFileExists("ZLTFusen.ini")) << "snap is on when the settings file says nothing";
+  EXPECT_FALSE(std::filesystem::exists(DataDir() / "ZLTFusen.ini"))
+      << "snap is on when the settings file says nothing";
   Choose(MustNote(3), MenuItem::Snap);
   EXPECT_EQ(ReadNoteFile("ZLTFusen.ini"), SettingsBytes("False"));
 }

@@ -13,7 +13,7 @@ class TitleEditingTest : public FusenTest {
  protected:
   // Shift+click at a character of the title, as a user does.
   void ShiftClickTitle(sim::SimForm& note, int character) {
-    desktop_.SetCursor(TitlePoint(note));
+    desktop_.SetCursor({note.RectPx().left + 100, note.RectPx().top + 16});
     desktop_.SetShift(true);
     desktop_.PressText(note, note::TitleBox, character, shift::kShift);
     desktop_.Click(note, note::TitleBox);
@@ -46,7 +46,7 @@ TEST_F(TitleEditingTest, ShiftClickThenKeysInsertThereAndEveryChangeIsStoredAtOn
 TEST_F(TitleEditingTest, PlainClicksAndEnterOnACollapsedTitleLeaveItAloneAndPassThrough) {
   auto& note = StartWithNote(NoteBytes("title", 9000, 3000, "", 1, 0));
   WindowBeneath({500, 150, 900, 300});
-  desktop_.SetCursor(TitlePoint(note));
+  desktop_.SetCursor({note.RectPx().left + 100, note.RectPx().top + 16});
   desktop_.PressText(note, note::TitleBox, 2);
   desktop_.Click(note, note::TitleBox);
   desktop_.Advance(std::chrono::milliseconds(1000));
