@@ -67,54 +67,64 @@ Layout LayoutOf(const sim::SimForm& note) {
 class DpiTest : public FusenTest {
  protected:
   DpiTest() : FusenTest(MixedMonitors()) {}
-
-  // A Shift+drag of the note by dx pixels.
-  void Drag(sim::SimForm& note, int dxPx) {
-    desktop_.ScriptNextMove(dxPx, 0);
-    PressTab(note, platform::mouse::kLeft, platform::shift::kShift);
-  }
-
-  // Opens the details and the date picker, as a user setting an alarm does.
-  void OpenDetailsAndPicker(sim::SimForm& note) {
-    ShiftDoubleClickTitle(note);
-    desktop_.Click(note, note::AlarmCheck);
-  }
 };
+
+// The note's DPI, its window and its outline, in pixels.
+auto Seen(const sim::SimForm& note) { return std::tuple(note.Dpi(), note.RectPx(), note.Region()); }
 
 TEST_F(DpiTest, ANoteIsLargerOnTheDenserMonitorAndItsOwnSizeBackOnThePrimary) {
   // Its file puts it at pixel 2000, 100: on the 150 % monitor.
   auto& note = StartWithNote(NoteBytes("dense", 30000, 1500));
-  EXPECT_EQ(note.Dpi(), kDenseDpi);
-  EXPECT_EQ(note.RectPx(), (PixelRect{2000, 100, 2336, 148}));
-  EXPECT_EQ(note.Region(), (sim::RoundRegion{336, 48, 15}));
+  const auto dense =
+      std::tuple(kDenseDpi, PixelRect{2000, 100, 2336, 148}, sim::RoundRegion{336, 48, 15});
+  EXPECT_EQ(Seen(note), dense);
   EXPECT_EQ(note.Control(note::TabLabel).RectPx(), (PixelRect{0, 0, 26, 62}));
   EXPECT_EQ(note.Control(note::TitleBox).RectPx(), (PixelRect{36, 12, 626, 38}));
+  // A click passed through mirrors it away to pixel -2000, -100, on the 100 % monitor for a
+  // moment; it comes back to the 150 % one as it was.
+  PressTab(note, platform::mouse::kLeft);
+  EXPECT_EQ(note.DpiChangeCount(), 2);
+  EXPECT_EQ(Seen(note), dense);
+  EXPECT_TRUE(note.Visible());
 
-  Drag(note, -1800);
-  EXPECT_EQ(note.Dpi(), 96);
-  EXPECT_EQ(note.RectPx(), (PixelRect{200, 100, 424, 132}));
-  EXPECT_EQ(note.Region(), (sim::RoundRegion{224, 32, 10}));
+  // A Shift+drag by dx pixels.
+  const auto drag = [&](int dxPx) {
+    desktop_.ScriptNextMove(dxPx, 0);
+    PressTab(note, platform::mouse::kLeft, platform::shift::kShift);
+  };
+  drag(-1800);
+  EXPECT_EQ(Seen(note),
+            std::tuple(96, PixelRect{200, 100, 424, 132}, sim::RoundRegion{224, 32, 10}));
   EXPECT_EQ(note.Control(note::TitleBox).RectPx(), (PixelRect{24, 8, 417, 25}));
   // Left and Top as a single 96-DPI screen records pixel 200, 100.
   EXPECT_TRUE(FileHas("0.txt", "Left=3000\r\nTop=1500\r\n")) << ReadNoteFile("0.txt");
 
   // Back and forth again: the size comes back exactly, the file follows.
-  Drag(note, 1800);
-  EXPECT_EQ(note.RectPx(), (PixelRect{2000, 100, 2336, 148}));
-  EXPECT_EQ(note.Region(), (sim::RoundRegion{336, 48, 15}));
+  drag(1800);
+  EXPECT_EQ(Seen(note), dense);
   EXPECT_TRUE(FileHas("0.txt", "Left=30000\r\nTop=1500\r\n")) << ReadNoteFile("0.txt");
-  EXPECT_EQ(note.DpiChangeCount(), 2);
+  EXPECT_EQ(note.DpiChangeCount(), 4);
 }
 
-TEST_F(DpiTest, DetailsAndDatePickerOnTheDenserMonitorFitAsOnThePrimary) {
+// The details and the date picker fit on the denser monitor as on the primary, and the snap
+// reaches as far there to the eye.
+TEST_F(DpiTest, DetailsAndDatePickerOnTheDenserMonitorFitAndSnapReachesAsOnThePrimary) {
   WriteNoteFile("0.txt", NoteBytes("dense", 45000, 3000));  // pixel 3000, 200
   WriteNoteFile("1.txt", NoteBytes("plain", 15000, 3000));  // pixel 1000, 200
+  // 200 twips are 20 pixels at 144 DPI (13 at 96): a note 19 pixels from the
+  // monitor's right edge is pulled flush, one 21 pixels away is not.
+  WriteNoteFile("2.txt", NoteBytes("near", (4800 - 336 - 19) * 15, 6000));
+  WriteNoteFile("3.txt", NoteBytes("away", (4800 - 336 - 21) * 15, 9000));
   Start("/*");
   auto& dense = MustNote(1);
   auto& plain = MustNote(2);
   ASSERT_EQ(dense.Dpi(), kDenseDpi);
   ASSERT_EQ(plain.Dpi(), 96);
-  for (auto* note : {&dense, &plain}) OpenDetailsAndPicker(*note);
+  // Opened with the date picker, as a user setting an alarm does.
+  for (auto* note : {&dense, &plain}) {
+    ShiftDoubleClickTitle(*note);
+    desktop_.Click(*note, note::AlarmCheck);
+  }
   ASSERT_TRUE(dense.Control(note::PickerPanel).EffectiveVisible());
 
   // The details view stands its own 3135 twips left, half as many pixels again.
@@ -132,29 +142,10 @@ TEST_F(DpiTest, DetailsAndDatePickerOnTheDenserMonitorFitAsOnThePrimary) {
   Save(dense);
   EXPECT_EQ(dense.RectPx(), (PixelRect{3000, 200, 3336, 248}));
   EXPECT_TRUE(FileHas("0.txt", "Left=45000\r\nTop=3000\r\n")) << ReadNoteFile("0.txt");
-}
 
-TEST_F(DpiTest, AClickPassedThroughOnTheDenserMonitorLeavesTheNoteAsItWas) {
-  auto& note = StartWithNote(NoteBytes("dense", 30000, 1500));
-  // Mirrored away to pixel -2000, -100 the note stands on the 100 % monitor
-  // for a moment, and comes back to the 150 % one.
-  PressTab(note, platform::mouse::kLeft);
-  EXPECT_EQ(note.DpiChangeCount(), 2);
-  EXPECT_EQ(note.Dpi(), kDenseDpi);
-  EXPECT_EQ(note.RectPx(), (PixelRect{2000, 100, 2336, 148}));
-  EXPECT_EQ(note.Region(), (sim::RoundRegion{336, 48, 15}));
-  EXPECT_TRUE(note.Visible());
-}
-
-TEST_F(DpiTest, SnappingOnTheDenserMonitorReachesAsFarToTheEye) {
-  // 200 twips are 20 pixels at 144 DPI (13 at 96): a note 19 pixels from the
-  // monitor's right edge is pulled flush, one 21 pixels away is not.
-  WriteNoteFile("0.txt", NoteBytes("near", (4800 - 336 - 19) * 15, 3000));
-  WriteNoteFile("1.txt", NoteBytes("away", (4800 - 336 - 21) * 15, 6000));
-  Start("/*");
   desktop_.Advance(std::chrono::milliseconds(500));
-  EXPECT_EQ(MustNote(1).RectPx().right, 4800);
-  EXPECT_EQ(MustNote(2).RectPx().right, 4800 - 21);
+  EXPECT_EQ(MustNote(3).RectPx().right, 4800);
+  EXPECT_EQ(MustNote(4).RectPx().right, 4800 - 21);
 }
 
 }  // namespace
