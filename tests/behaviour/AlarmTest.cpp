@@ -45,7 +45,8 @@ class AlarmTest : public FusenTest {
   }
   std::string Text(sim::SimForm& note, int id) { return note.Control(id).Text(); }
   // The alarm fields as shown: "on" or "off", the date and time, then "music" when ticked,
-  // "locked" when the fields take no input, "picker" when the date picker is open, and the tab's
+  // "locked" when the fields take no input, "picker" and its month when the date picker is open,
+  // and the tab's
   // colour: "due" once the minute is reached, "waiting" before. A note never opened shows its tab.
   std::string Alarm(sim::SimForm& note) {
     const auto tab = note.Control(note::TabLabel).BackColour();
@@ -60,10 +61,24 @@ class AlarmTest : public FusenTest {
       locked += note.Control(id).Enabled() ? 0 : 1;
     }
     if (locked > 0) text += locked == 4 ? " locked" : " partly locked";
-    if (note.HasControl(note::PickerPanel) && note.Control(note::PickerPanel).Visible()) {
-      text += " picker";
+    if (note.HasControl(note::PickerPanel) && note.Control(note::PickerPanel).Visible() &&
+        note.Control(note::PickerShadow).Visible()) {
+      text += " picker " + Text(note, note::MonthLabel);
     }
     return text + colour;
+  }
+  // Visible day buttons as "index:caption".
+  std::vector<std::string> Days(sim::SimForm& note) {
+    std::vector<std::string> days;
+    for (int i = 0; i < 37; ++i) {
+      const auto& button = note.Control(FirstDayButton + i);
+      if (button.Visible()) days.push_back(std::to_string(i) + ":" + button.Text());
+    }
+    return days;
+  }
+  void ShowMonth(sim::SimForm& note, const std::string& date) {
+    desktop_.Type(note, note::DateBox, date);  // as pasted: typing is filtered
+    desktop_.Click(note, note::DateBox);
   }
   // Cancel after a firing puts back the options the note showed when it fired, whichever way its
   // details came to be open: the window, the menu's check marks and the file follow.
@@ -77,13 +92,53 @@ class AlarmTest : public FusenTest {
   }
 };
 
-// An empty title at a drive root gives the relay its command line all the same.
+// An empty title at a drive root gives the relay its command line all the same. The date picker
+// is made only when first opened, opens at the present month, moves by month and writes the day
+// clicked; its cancel writes nothing.
 TEST_F(AlarmTest, TickingSetsFieldsWhoseTimeBoxesTakeTwoDigitsInRangeAndOnlyALaterMinuteIsWatched) {
   Start("/N", "C:\\");
   auto& note = MustNote(1);
   EXPECT_EQ(Alarm(note), "off 0000/00/00 00:00 locked waiting");
+  EXPECT_FALSE(note.HasControl(note::PickerPanel));
+  EXPECT_FALSE(note.HasControl(FirstDayButton));
+  const auto before = note.Controls().size();
   desktop_.Click(note, note::AlarmCheck);
-  EXPECT_EQ(Alarm(note), "on 2026/12/07 00:00 picker waiting");
+  EXPECT_EQ(Alarm(note), "on 2026/12/07 00:00 picker 2026/12 waiting");
+  EXPECT_EQ(note.Controls().size(), before + 2 + 3 + 7 + 37 + 1);
+  EXPECT_TRUE(note.Control(FirstDayButton).Spec().graphical) << "day buttons show their colours";
+  // 2026/12/01 is a Tuesday: days 1 to 31 on buttons 2 to 32.
+  std::vector<std::string> december;
+  for (int day = 1; day <= 31; ++day)
+    december.push_back(std::to_string(day + 1) + ":" + std::to_string(day));
+  EXPECT_EQ(Days(note), december);
+  EXPECT_EQ(note.Control(FirstDayButton + 8).BackColour(), kReached);  // the 7th
+
+  // Next and previous month cross the year and write nothing.
+  ShowMonth(note, "2005/12/25");
+  desktop_.Click(note, note::NextMonthButton);
+  EXPECT_EQ(Alarm(note), "on 2005/12/25 00:00 picker 2006/01 waiting");
+  ShowMonth(note, "2005/01/25");
+  desktop_.Click(note, note::PreviousMonthButton);
+  EXPECT_EQ(Alarm(note), "on 2005/01/25 00:00 picker 2004/12 waiting");
+
+  // A day's click writes the date, closes the picker and selects the hour.
+  ShowMonth(note, "2005/07/25");
+  EXPECT_EQ(Alarm(note), "on 2005/07/25 00:00 picker 2005/07 waiting");
+  desktop_.Click(note, FirstDayButton + 9);  // 2005/07/01 is a Friday: day 5 is button 9
+  EXPECT_EQ(Alarm(note), "on 2005/07/05 00:00 waiting");
+  EXPECT_TRUE(note.Control(note::HourBox).HasFocus());
+  EXPECT_EQ(note.Control(note::HourBox).SelectedText(), "00");
+
+  // Cancel leaves the date; a damaged date opens the present month.
+  desktop_.Click(note, note::DateBox);
+  desktop_.Click(note, note::NextMonthButton);
+  desktop_.Click(note, note::PickerCancelButton);
+  EXPECT_EQ(Alarm(note), "on 2005/07/05 00:00 waiting");
+  for (const std::string damaged : {"", "20x5/07/25", "2005/13/01", "2005/0", "２００５/07/25"}) {
+    ShowMonth(note, damaged);
+    EXPECT_EQ(Alarm(note), "on " + damaged + " 00:00 picker 2026/12 waiting");
+    EXPECT_EQ(Days(note), december) << damaged;
+  }
   desktop_.Click(note, note::PickerCancelButton);
 
   // Digits and Backspace pass the time boxes; the date is only picked.
@@ -120,7 +175,7 @@ TEST_F(AlarmTest, TickingSetsFieldsWhoseTimeBoxesTakeTwoDigitsInRangeAndOnlyALat
 
   desktop_.Click(note, note::MusicCheck);
   desktop_.Click(note, note::DateBox);  // the date picker open again
-  ASSERT_EQ(Alarm(note), "on 2026/12/07 05: music picker waiting");
+  ASSERT_EQ(Alarm(note), "on ２００５/07/25 05: music picker 2026/12 waiting");
   desktop_.Click(note, note::AlarmCheck);  // unticked: cleared, locked, the picker closed
   EXPECT_EQ(Alarm(note), "off 0000/00/00 00:00 locked waiting");
 
@@ -319,77 +374,6 @@ TEST_F(AlarmTest, AFiringWhileTheDetailsAreOpenKeepsWhatTheyShowThenForCancel) {
   EXPECT_EQ(AfterCancel(note),
             "shown layered alpha=150 [translucent] | menu translucent | "
             "Temae=False Toumei=True");
-}
-
-class DatePickerTest : public FusenTest {
- protected:
-  // The month the picker shows, or "closed", and the date box's text.
-  std::string Picker(sim::SimForm& note) {
-    const bool open =
-        note.Control(note::PickerPanel).Visible() && note.Control(note::PickerShadow).Visible();
-    return (open ? note.Control(note::MonthLabel).Text() : "closed") + " " +
-           note.Control(note::DateBox).Text();
-  }
-  // Visible day buttons as "index:caption".
-  std::vector<std::string> Days(sim::SimForm& note) {
-    std::vector<std::string> days;
-    for (int i = 0; i < 37; ++i) {
-      const auto& button = note.Control(FirstDayButton + i);
-      if (button.Visible()) days.push_back(std::to_string(i) + ":" + button.Text());
-    }
-    return days;
-  }
-  void ShowMonth(sim::SimForm& note, const std::string& date) {
-    desktop_.Type(note, note::DateBox, date);  // as pasted: typing is filtered
-    desktop_.Click(note, note::DateBox);
-  }
-};
-
-// Made only when first opened, it opens at the present month, moves by month and writes the day
-// clicked; cancel writes nothing.
-TEST_F(DatePickerTest, OpensAtThePresentMonthMovesByMonthAndWritesTheDayClickedOnly) {
-  Start("/N");
-  auto& note = MustNote(1);
-  EXPECT_FALSE(note.HasControl(note::PickerPanel));
-  EXPECT_FALSE(note.HasControl(FirstDayButton));
-  const auto before = note.Controls().size();
-  desktop_.Click(note, note::AlarmCheck);
-  EXPECT_EQ(note.Controls().size(), before + 2 + 3 + 7 + 37 + 1);
-  EXPECT_EQ(Picker(note), "2026/12 2026/12/07");
-  EXPECT_TRUE(note.Control(FirstDayButton).Spec().graphical) << "day buttons show their colours";
-  // 2026/12/01 is a Tuesday: days 1 to 31 on buttons 2 to 32.
-  std::vector<std::string> december;
-  for (int day = 1; day <= 31; ++day)
-    december.push_back(std::to_string(day + 1) + ":" + std::to_string(day));
-  EXPECT_EQ(Days(note), december);
-  EXPECT_EQ(note.Control(FirstDayButton + 8).BackColour(), Rgb(192, 255, 192));  // the 7th
-
-  // Next and previous month cross the year and write nothing.
-  ShowMonth(note, "2005/12/25");
-  desktop_.Click(note, note::NextMonthButton);
-  EXPECT_EQ(Picker(note), "2006/01 2005/12/25");
-  ShowMonth(note, "2005/01/25");
-  desktop_.Click(note, note::PreviousMonthButton);
-  EXPECT_EQ(Picker(note), "2004/12 2005/01/25");
-
-  // A day's click writes the date, closes the picker and selects the hour.
-  ShowMonth(note, "2005/07/25");
-  EXPECT_EQ(Picker(note), "2005/07 2005/07/25");
-  desktop_.Click(note, FirstDayButton + 9);  // 2005/07/01 is a Friday: day 5 is button 9
-  EXPECT_EQ(Picker(note), "closed 2005/07/05");
-  EXPECT_TRUE(note.Control(note::HourBox).HasFocus());
-  EXPECT_EQ(note.Control(note::HourBox).SelectedText(), "00");
-
-  // Cancel leaves the date; a damaged date opens the present month.
-  desktop_.Click(note, note::DateBox);
-  desktop_.Click(note, note::NextMonthButton);
-  desktop_.Click(note, note::PickerCancelButton);
-  EXPECT_EQ(Picker(note), "closed 2005/07/05");
-  for (const std::string damaged : {"", "20x5/07/25", "2005/13/01", "2005/0", "２００５/07/25"}) {
-    ShowMonth(note, damaged);
-    EXPECT_EQ(Picker(note), "2026/12 " + damaged);
-    EXPECT_EQ(Days(note), december) << damaged;
-  }
 }
 
 }  // namespace
