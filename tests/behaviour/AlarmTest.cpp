@@ -82,13 +82,13 @@ class AlarmTest : public FusenTest {
   }
   // Cancel after a firing puts back the options the note showed when it fired, whichever way its
   // details came to be open: the window, the menu's check marks and the file follow.
-  std::string AfterCancel(sim::SimForm& note) {
+  std::string AfterCancel(sim::SimForm& note, const std::string& file) {
     auto seen = Looks(note);
     RightPress(note);
     seen += std::string(" | menu") + (MenuChecked(MenuItem::InFront) ? " front" : "") +
             (MenuChecked(MenuItem::Translucent) ? " translucent" : "");
-    return seen + " | Temae=" + StoredValue("0.txt", "Temae") +
-           " Toumei=" + StoredValue("0.txt", "Toumei");
+    return seen + " | Temae=" + StoredValue(file, "Temae") +
+           " Toumei=" + StoredValue(file, "Toumei");
   }
 };
 
@@ -335,34 +335,33 @@ TEST_F(AlarmTest, AFiringNoteIsRaisedAboveEveryWindowUntilItsDetailsClose) {
   }
 }
 
-TEST_F(AlarmTest, CancelAfterAFiringKeepsOptionsSavedOffThoughTheDetailsOpenedWithThemOn) {
-  auto& note = StartWithNote(NoteBytes("plain", 9000, 600, "", 1, 1));
-  ShiftDoubleClickTitle(note);
-  desktop_.Click(note, note::InFrontCheck);
-  desktop_.Click(note, note::TranslucentCheck);
-  desktop_.Click(note, note::AlarmCheck);
-  desktop_.Click(note, note::PickerCancelButton);
-  desktop_.Type(note, note::HourBox, "09");
-  desktop_.Type(note, note::MinuteBox, "01");
-  Save(note);
-  desktop_.Advance(1min);
-  ASSERT_EQ(CommandLines().size(), 1u);
-  Cancel(note);
-  EXPECT_EQ(AfterCancel(note), "shown | menu | Temae=False Toumei=False");
-}
-
 // A firing while the details are open keeps what they show then, options included, for Cancel
-// to put back; the open view stays put.
-TEST_F(AlarmTest, AFiringWhileTheDetailsAreOpenKeepsWhatTheyShowThenForCancel) {
+// to put back, and the open view stays put; options saved off stay off after a firing though the
+// details opened with them on.
+TEST_F(AlarmTest, AFiringKeepsWhatTheDetailsShowThenForCancel) {
   // In front and translucent, due at 09:01.
-  auto& note = StartWithNote(AlarmNote("front", "2026/12/07", "09", "01", 0, 9000, 1, 1));
+  WriteNoteFile("0.txt", AlarmNote("front", "2026/12/07", "09", "01", 0, 9000, 1, 1));
+  WriteNoteFile("1.txt", NoteBytes("plain", 9000, 3000, "", 1, 1));
+  Start("/*");
+  auto& note = MustNote(1);
+  auto& plain = MustNote(2);
+  ShiftDoubleClickTitle(plain);
+  desktop_.Click(plain, note::InFrontCheck);
+  desktop_.Click(plain, note::TranslucentCheck);
+  desktop_.Click(plain, note::AlarmCheck);
+  desktop_.Click(plain, note::PickerCancelButton);
+  desktop_.Type(plain, note::HourBox, "09");
+  desktop_.Type(plain, note::MinuteBox, "01");
+  Save(plain);
   ShiftDoubleClickTitle(note);
   const auto open = note.Bounds();
   TypeTitle(note, "draft");
   desktop_.Click(note, note::InFrontCheck);  // unsaved when the alarm fires
   desktop_.Advance(1min);
-  ASSERT_EQ(CommandLines().size(), 1u);
+  ASSERT_EQ(CommandLines().size(), 2u);
   EXPECT_EQ(note.Bounds(), open);
+  Cancel(plain);
+  EXPECT_EQ(AfterCancel(plain, "1.txt"), "shown | menu | Temae=False Toumei=False");
 
   // After the firing: undone by cancel.
   TypeTitle(note, "later");
@@ -371,7 +370,7 @@ TEST_F(AlarmTest, AFiringWhileTheDetailsAreOpenKeepsWhatTheyShowThenForCancel) {
   Cancel(note);
   EXPECT_EQ(Text(note, note::TitleBox) + " " + Alarm(note), "draft on 2026/12/07 09:01 due");
   EXPECT_EQ(note.Bounds(), (TwipsRect{9000, 600, 3360, 480}));
-  EXPECT_EQ(AfterCancel(note),
+  EXPECT_EQ(AfterCancel(note, "0.txt"),
             "shown layered alpha=150 [translucent] | menu translucent | "
             "Temae=False Toumei=True");
 }
