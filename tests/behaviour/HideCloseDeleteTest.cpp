@@ -16,12 +16,25 @@ using platform::Answer;
 class HideCloseDeleteTest : public FusenTest {
  protected:
   static sim::SimFileSystem& Files(Running& run) { return run.instance->Files(); }
-  std::string InData(const std::string& name) const { return DataFolder() + "\\" + name; }
-  // Where the files the Bin holds lay, in the order it took them.
-  static std::vector<std::string> BinPaths(Running& run) {
-    std::vector<std::string> paths;
-    for (const auto& file : Files(run).Bin()) paths.push_back(file.path);
-    return paths;
+  // The note files left, "open N" or "ended", and the files handed to the Bin in order, each
+  // marked when the Bin did not keep it: "1.txt 2.txt | open 1 | bin 0.txt".
+  std::string Disk(Running& run) {
+    std::string text;
+    for (const auto& name : NoteFiles()) text += name + " ";
+    text += run.Ended() ? "| ended | bin"
+                        : "| open " + std::to_string(run.State().OpenNotes) + " | bin";
+    for (const auto& path : Files(run).HandedToBin()) {
+      text += " " + path.substr(DataFolder().size() + 1) + (Binned(run, path) ? "" : " (erased)");
+    }
+    return text;
+  }
+  // What the Bin holds last of a file of the data folder.
+  const std::string* Binned(Running& run, const std::string& path) {
+    const std::string* bytes = nullptr;
+    for (const auto& file : Files(run).Bin()) {
+      if (file.path == path || file.path == DataFolder() + "\\" + path) bytes = &file.bytes;
+    }
+    return bytes;
   }
 };
 
@@ -36,16 +49,13 @@ TEST_F(HideCloseDeleteTest, ACommandOnANoteClosedMeanwhileDoesNothingAndHidingKe
   desktop_.AnswerNextMessageBox(Answer::Yes);
   run.Controller().DeleteThisNote();
   ASSERT_EQ(desktop_.MessageBoxes().size(), 1u) << "the question is still asked";
-  EXPECT_EQ(run.State().OpenNotes, 2);
-  EXPECT_TRUE(std::filesystem::exists(DataDir() / "0.txt"));
-  EXPECT_TRUE(Files(run).HandedToBin().empty());
+  EXPECT_EQ(Disk(run), "0.txt 1.txt 2.txt | open 2 | bin");
 
   Choose(MustNote(3), MenuItem::HideNote);
   EXPECT_EQ(Looks(MustNote(2)) + ", " + Looks(MustNote(3)), "shown, hidden");
   Choose(MustNote(2), MenuItem::HideAllNotes);
   EXPECT_FALSE(MustNote(2).Visible());
-  EXPECT_EQ(run.State().OpenNotes, 2);
-  EXPECT_FALSE(run.Ended());
+  EXPECT_EQ(Disk(run), "0.txt 1.txt 2.txt | open 2 | bin");
 }
 
 TEST_F(HideCloseDeleteTest, DeleteSendsTheFileToTheBinAndDeletingTheLastNoteEnds) {
@@ -54,64 +64,45 @@ TEST_F(HideCloseDeleteTest, DeleteSendsTheFileToTheBinAndDeletingTheLastNoteEnds
   // The question, and No keeping note and file, the Wine scenario notes_typed checks.
   Choose(MustNote(1), MenuItem::DeleteNote, Answer::Yes);
   EXPECT_EQ(Note(1), nullptr);
-  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"1.txt", "2.txt"}));
-  EXPECT_EQ(run.State().OpenNotes, 1);
-  EXPECT_EQ(Files(run).HandedToBin(), std::vector<std::string>{InData("0.txt")});
-  ASSERT_EQ(Files(run).Bin().size(), 1u);
-  EXPECT_EQ(Files(run).Bin()[0].bytes, NoteBytes("note0", 9000, 0)) << "the note as it was saved";
+  EXPECT_EQ(Disk(run), "1.txt 2.txt | open 1 | bin 0.txt");
+  EXPECT_EQ(*Binned(run, "0.txt"), NoteBytes("note0", 9000, 0)) << "the note as it was saved";
 
   // A new note, first saved by its own close, takes that file with it.
   Choose(MustNote(2), MenuItem::NewNote);
   TypeTitle(MustNote(4), "typed, then deleted");
   Choose(MustNote(4), MenuItem::DeleteNote, Answer::Yes);
-  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"1.txt", "2.txt"}));
-  EXPECT_EQ(run.State().OpenNotes, 1);
-  ASSERT_EQ(Files(run).Bin().size(), 2u);
-  EXPECT_NE(Files(run).Bin()[1].bytes.find("Title=typed, then deleted"), std::string::npos);
+  EXPECT_EQ(Disk(run), "1.txt 2.txt | open 1 | bin 0.txt 0.txt");
+  EXPECT_NE(Binned(run, "0.txt")->find("Title=typed, then deleted"), std::string::npos);
 
   Choose(MustNote(2), MenuItem::DeleteNote, Answer::Yes);
-  EXPECT_TRUE(run.Ended());
-  EXPECT_EQ(NoteFiles(), std::vector<std::string>{"2.txt"});
-  EXPECT_EQ(Files(run).HandedToBin().back(), InData("1.txt"));
-  EXPECT_EQ(BinPaths(run), Files(run).HandedToBin()) << "the Bin took every file it was handed";
+  EXPECT_EQ(Disk(run), "2.txt | ended | bin 0.txt 0.txt 1.txt");
 }
 
-TEST_F(HideCloseDeleteTest, DeleteAllRemovesEveryNoteFileButTheSettings) {
+// Delete-all removes every note file, also those without a window, but not the settings. Close-all
+// saves every note; one back from the Bin opens again, and one the Bin refuses is erased.
+TEST_F(HideCloseDeleteTest, DeleteAllAndCloseAllAndAFileBackFromTheBinOrOneItRefuses) {
   auto& run = StartWithNotes(2);
   WriteNoteFile("7.txt", NoteBytes("closed earlier", 0, 0));
   WriteNoteFile("ZLTFusen.ini", SettingsBytes("False"));
   Choose(MustNote(1), MenuItem::DeleteAllNotes, Answer::No);
-  EXPECT_EQ(NoteFiles().size(), 3u);
-  EXPECT_TRUE(Files(run).HandedToBin().empty());
+  EXPECT_EQ(Disk(run), "0.txt 1.txt 7.txt | open 2 | bin");
   Choose(MustNote(1), MenuItem::DeleteAllNotes, Answer::Yes);
-  EXPECT_TRUE(run.Ended());
-  EXPECT_TRUE(NoteFiles().empty());
+  EXPECT_EQ(Disk(run), "| ended | bin 1.txt 0.txt 7.txt");
   EXPECT_TRUE(std::filesystem::exists(DataDir() / "ZLTFusen.ini"));
+  EXPECT_EQ(*Binned(run, "7.txt"), NoteBytes("closed earlier", 0, 0))
+      << "a note with no window too";
+  StopAll();
 
-  auto handed = Files(run).HandedToBin();
-  std::sort(handed.begin(), handed.end());
-  EXPECT_EQ(handed, (std::vector<std::string>{InData("0.txt"), InData("1.txt"), InData("7.txt")}))
-      << "every note file, and not the settings";
-  EXPECT_EQ(BinPaths(run), Files(run).HandedToBin());
-  const auto& bin = Files(run).Bin();
-  const auto closed = std::find_if(bin.begin(), bin.end(),
-                                   [&](const auto& file) { return file.path == InData("7.txt"); });
-  ASSERT_NE(closed, bin.end());
-  EXPECT_EQ(closed->bytes, NoteBytes("closed earlier", 0, 0)) << "a note with no window too";
-}
-
-TEST_F(HideCloseDeleteTest, CloseAllSavesEveryNoteOneBackFromTheBinOpensAndOneItRefusesIsErased) {
-  auto& run = StartWithNotes(2);
+  auto& closing = StartWithNotes(2);
   Choose(MustNote(1), MenuItem::DeleteNote, Answer::Yes);
-  ASSERT_EQ(Files(run).Bin().size(), 1u);
-  const std::string binned = Files(run).Bin()[0].bytes;
+  const std::string binned = *Binned(closing, "0.txt");
   // Its number is handed out again meanwhile; closing all saves every note and ends.
   Choose(MustNote(2), MenuItem::NewNote);
   TypeTitle(MustNote(3), "new meanwhile");
   ShiftDoubleClickTitle(MustNote(2));
   TypeDetails(MustNote(2), "typed");
   Choose(MustNote(2), MenuItem::CloseAllNotes);
-  ASSERT_TRUE(run.Ended());
+  ASSERT_TRUE(closing.Ended());
   ASSERT_TRUE(FileHas("0.txt", "Title=new meanwhile"));
   EXPECT_TRUE(FileHas("1.txt", "txtData=typed"));
 
@@ -123,13 +114,9 @@ TEST_F(HideCloseDeleteTest, CloseAllSavesEveryNoteOneBackFromTheBinOpensAndOneIt
   // A file the Bin does not take is erased all the same.
   Files(again).RefuseRecycling();
   Choose(MustNote(2), MenuItem::DeleteNote, Answer::Yes);
-  EXPECT_EQ(Files(again).HandedToBin(), std::vector<std::string>{InData("1.txt")});
-  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "5.txt"}));
+  EXPECT_EQ(Disk(again), "0.txt 5.txt | open 2 | bin 1.txt (erased)");
   Choose(MustNote(1), MenuItem::DeleteAllNotes, Answer::Yes);
-  EXPECT_TRUE(again.Ended());
-  EXPECT_EQ(Files(again).HandedToBin().size(), 3u);
-  EXPECT_TRUE(NoteFiles().empty());
-  EXPECT_TRUE(Files(again).Bin().empty());
+  EXPECT_EQ(Disk(again), "| ended | bin 1.txt (erased) 0.txt (erased) 5.txt (erased)");
 }
 
 // A clock that fails with an error that is no refusal: a fault of the program
