@@ -222,50 +222,48 @@ TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNoteAndCancelGivesBackI
   EXPECT_TRUE(FileHas("0.txt", "Temae=1\r\nToumei=1\r\n"));
 }
 
-// A note loaded after its minute only turns green; a clock set forward or a sleep fires once,
-// and a clock set back waits again.
+// Nothing during the firing's yield fires it again, and a note closed meanwhile still calls. A note
+// loaded after its minute only turns green; a clock set forward or a sleep fires once, and a clock
+// set back waits again.
 TEST_F(AlarmTest, AClockSetForwardOrASleepFiresOnceAndAClockSetBackWaitsAgain) {
-  WriteNoteFile("0.txt", AlarmNote("set", "2026/12/07", "10", "00"));
-  WriteNoteFile("1.txt", AlarmNote("slept", "2026/12/07", "12", "00"));
-  WriteNoteFile("2.txt", AlarmNote("again", "2026/12/07", "08", "00"));
-  Start("/*");
-  EXPECT_EQ(Alarm(MustNote(1)), "never opened waiting");
-  EXPECT_EQ(Alarm(MustNote(3)), "never opened due");
-  EXPECT_FALSE(MustNote(3).TimerRunning(note::AlarmTimer)) << "nothing to wait for";
-  desktop_.Advance(1s);
-  desktop_.SetClock({2026, 12, 7, 10, 5, 0});
-  EXPECT_EQ(CommandLines(), Lines{Said("set")});
-  EXPECT_EQ(Looks(MustNote(1)) + ", " + Looks(MustNote(2)), "shown front details, shown");
-
-  desktop_.SleepFor(3h);
-  desktop_.SetClock({2026, 12, 7, 15, 0, 0});
-  desktop_.Advance(10min);
-  EXPECT_EQ(CommandLines(), (Lines{Said("set"), Said("slept")}))
-      << "the note loaded after its minute never fires";
-  EXPECT_FALSE(DetailsOpen(MustNote(3)));
-
-  desktop_.SetClock({2026, 12, 7, 7, 59, 30});  // back before all three
-  EXPECT_EQ(Alarm(MustNote(3)), "never opened waiting");
-  desktop_.Advance(30s);
-  EXPECT_EQ(CommandLines(), (Lines{Said("set"), Said("slept"), Said("again")}));
-}
-
-TEST_F(AlarmTest, NothingDuringTheFiringsYieldFiresItAgainAndAClosedNoteStillCalls) {
   WriteNoteFile("0.txt", AlarmNote("once", "2026/12/07", "09", "01"));
   WriteNoteFile("1.txt", AlarmNote("gone", "2026/12/07", "09", "02"));
+  WriteNoteFile("2.txt", AlarmNote("set", "2026/12/07", "10", "00"));
+  WriteNoteFile("3.txt", AlarmNote("slept", "2026/12/07", "12", "00"));
+  WriteNoteFile("4.txt", AlarmNote("again", "2026/12/07", "08", "00"));
   Start("/*");
+  EXPECT_EQ(Alarm(MustNote(3)), "never opened waiting");
+  EXPECT_EQ(Alarm(MustNote(5)), "never opened due");
+  EXPECT_FALSE(MustNote(5).TimerRunning(note::AlarmTimer)) << "nothing to wait for";
   desktop_.Advance(59s);
   // A clock change waiting in the queue runs while the firing yields.
   desktop_.Defer([this] { desktop_.SetClock({2026, 12, 7, 9, 1, 30}); });
   desktop_.Advance(1s);
   EXPECT_EQ(CommandLines(), Lines{Said("once")});
-
   auto& gone = MustNote(2);
   desktop_.Advance(29s);
   desktop_.Defer([this, &gone] { desktop_.RequestClose(gone); });
   desktop_.Advance(1s);
   EXPECT_EQ(Note(2), nullptr);
-  EXPECT_EQ(CommandLines(), (Lines{Said("once"), Said("gone")}));
+  Lines said{Said("once"), Said("gone")};
+  EXPECT_EQ(CommandLines(), said);
+
+  desktop_.SetClock({2026, 12, 7, 10, 5, 0});
+  said.push_back(Said("set"));
+  EXPECT_EQ(CommandLines(), said);
+  EXPECT_EQ(Looks(MustNote(3)) + ", " + Looks(MustNote(4)), "shown front details, shown");
+  desktop_.SleepFor(3h);
+  desktop_.SetClock({2026, 12, 7, 15, 0, 0});
+  desktop_.Advance(10min);
+  said.push_back(Said("slept"));
+  EXPECT_EQ(CommandLines(), said) << "the note loaded after its minute never fires";
+  EXPECT_FALSE(DetailsOpen(MustNote(5)));
+
+  desktop_.SetClock({2026, 12, 7, 7, 59, 30});  // back before them all
+  EXPECT_EQ(Alarm(MustNote(5)), "never opened waiting");
+  desktop_.Advance(30s);
+  said.push_back(Said("again"));
+  EXPECT_EQ(CommandLines(), said);
 }
 
 // Cancel puts back an unticked alarm and a changed hour; every field changed and saved is written.
