@@ -8,11 +8,8 @@
 namespace zlt::test {
 namespace {
 
-using manager::MenuItem;
 using note::FirstDayButton;
 using platform::Rgb;
-using platform::TwipsRect;
-using namespace std::chrono_literals;
 
 constexpr platform::Colour kBefore = Rgb(255, 224, 192);
 constexpr platform::Colour kReached = Rgb(192, 255, 192);

@@ -23,6 +23,11 @@
 
 namespace zlt::test {
 
+using manager::MenuItem;
+using platform::PixelRect;
+using platform::TwipsRect;
+using namespace std::chrono_literals;
+
 // One program process on the desktop.
 struct Running {
   std::unique_ptr<sim::Instance> instance;

@@ -9,7 +9,6 @@ namespace zlt::test {
 namespace {
 
 using platform::MouseInjection;
-using platform::TwipsRect;
 namespace mouse = platform::mouse;
 namespace shift = platform::shift;
 
@@ -98,12 +97,12 @@ TEST_F(FusenTest, PlainClicksPassBeneathOutlineFollowsTheSizeAndShiftDragMovesTh
 
   // A double click on the tab goes beneath as a double click; so do a click and a double click
   // on the collapsed title, where Enter does nothing.
-  desktop_.Advance(std::chrono::milliseconds(1000));
+  desktop_.Advance(1000ms);
   desktop_.DblClick(note, note::TabLabel);
   desktop_.SetCursor({note.RectPx().left + 100, note.RectPx().top + 16});
   desktop_.PressText(note, note::TitleBox, 2);
   desktop_.Click(note, note::TitleBox);
-  desktop_.Advance(std::chrono::milliseconds(1000));
+  desktop_.Advance(1000ms);
   desktop_.DblClick(note, note::TitleBox);
   desktop_.KeyDown(note, note::TitleBox, 13);
   std::vector<std::string> twice;
@@ -146,7 +145,7 @@ TEST_F(FusenTest, PlainClicksPassBeneathOutlineFollowsTheSizeAndShiftDragMovesTh
 
   // Held near the left edge, the note is pulled to it while still dragged,
   // and the place stored is the pulled one.
-  desktop_.ScriptNextMove(-690, 0, std::chrono::milliseconds(600));
+  desktop_.ScriptNextMove(-690, 0, 600ms);
   PressTab(note, mouse::kLeft, shift::kShift);
   EXPECT_EQ(note.Bounds().left, 0);
   EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("moved", 0, 2250, "saved by Enter", 1, 0));

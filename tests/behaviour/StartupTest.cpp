@@ -11,7 +11,6 @@ namespace zlt::test {
 namespace {
 
 using manager::MenuId;
-using manager::MenuItem;
 
 // Starts with nothing to show end at once without a window; the data folder is the user's name
 // beside the program, or DEFAULT.
