@@ -15,7 +15,7 @@ namespace {
 
 using platform::Answer;
 
-class HideCloseDeleteTest : public FusenTest {
+class NoteMenuTest : public FusenTest {
  protected:
   static sim::SimFileSystem& Files(Running& run) { return run.instance->Files(); }
   // The note files left, "open N" or "ended", and the files handed to the Bin in order, each
@@ -38,10 +38,25 @@ class HideCloseDeleteTest : public FusenTest {
     }
     return bytes;
   }
+  // Note n's window (off the taskbar in any case), its model and its file show these options.
+  void ExpectOptions(Running& run, int n, bool front, bool translucent) {
+    using sim::exstyle::kTopmost, sim::exstyle::kToolWindow, sim::exstyle::kLayered;
+    const note::DisplayOptions options{front, translucent};
+    const auto file = std::to_string(n - 1) + ".txt";
+    EXPECT_EQ(
+        std::tuple(MustNote(n).Alpha(), MustNote(n).ExStyle(), run.Model(n).shown.options,
+                   run.Model(n).applied, StoredValue(file, "Temae") + StoredValue(file, "Toumei")),
+        std::tuple(translucent ? std::optional<std::uint8_t>(150) : std::nullopt,
+                   (front ? kTopmost : 0) | kToolWindow | (translucent ? kLayered : 0), options,
+                   options, std::to_string(front) + std::to_string(translucent)))
+        << n;
+  }
+  // A menu item chosen, and the options it leaves: in front, translucent.
+  using Step = std::tuple<MenuItem, bool, bool>;
 };
 
 // A command on a note closed meanwhile does nothing; hiding keeps the windows and the program.
-TEST_F(HideCloseDeleteTest, ACommandOnANoteClosedMeanwhileDoesNothingAndHidingKeepsTheProgram) {
+TEST_F(NoteMenuTest, ACommandOnANoteClosedMeanwhileDoesNothingAndHidingKeepsTheProgram) {
   auto& run = StartWithNotes(3);
   auto& first = MustNote(1);
   RightPress(first);             // recorded as this note, menu dismissed
@@ -60,7 +75,7 @@ TEST_F(HideCloseDeleteTest, ACommandOnANoteClosedMeanwhileDoesNothingAndHidingKe
   EXPECT_EQ(Disk(run), "0.txt 1.txt 2.txt | open 2 | bin");
 }
 
-TEST_F(HideCloseDeleteTest, DeleteSendsTheFileToTheBinAndDeletingTheLastNoteEnds) {
+TEST_F(NoteMenuTest, DeleteSendsTheFileToTheBinAndDeletingTheLastNoteEnds) {
   auto& run = StartWithNotes(3);
   desktop_.RequestClose(MustNote(3));  // closed from outside: its file stays
   // The question, and No keeping note and file, the Wine scenario notes_typed checks.
@@ -82,7 +97,7 @@ TEST_F(HideCloseDeleteTest, DeleteSendsTheFileToTheBinAndDeletingTheLastNoteEnds
 
 // Delete-all removes every note file, also those without a window, but not the settings. Close-all
 // saves every note; one back from the Bin opens again, and one the Bin refuses is erased.
-TEST_F(HideCloseDeleteTest, DeleteAllAndCloseAllAndAFileBackFromTheBinOrOneItRefuses) {
+TEST_F(NoteMenuTest, DeleteAllAndCloseAllAndAFileBackFromTheBinOrOneItRefuses) {
   auto& run = StartWithNotes(2);
   WriteNoteFile("7.txt", NoteBytes("closed earlier", 0, 0));
   WriteNoteFile("ZLTFusen.ini", SettingsBytes("False"));
@@ -130,7 +145,7 @@ class FaultyClock final : public platform::IClock {
 
 // Every way a note window can be closed saves it where it stands collapsed and counts it out
 // alike; the last one ends the program.
-TEST_F(HideCloseDeleteTest, EveryWayOfClosingCountsTheNoteOutAndTheLastEndsTheProgram) {
+TEST_F(NoteMenuTest, EveryWayOfClosingCountsTheNoteOutAndTheLastEndsTheProgram) {
   const std::function<void(sim::SimForm&)> ways[] = {
       [this](sim::SimForm& note) { Choose(note, MenuItem::CloseNote); },
       [this](sim::SimForm& note) { desktop_.RequestClose(note); },  // Alt+F4 or WM_CLOSE
@@ -156,7 +171,7 @@ TEST_F(HideCloseDeleteTest, EveryWayOfClosingCountsTheNoteOutAndTheLastEndsThePr
   }
 }
 
-TEST_F(HideCloseDeleteTest, ARefusedNoteWindowIsReportedOnceAndTheProgramGoesOnWithTheRest) {
+TEST_F(NoteMenuTest, ARefusedNoteWindowIsReportedOnceAndTheProgramGoesOnWithTheRest) {
   desktop_.RefuseWindows(1, 2);  // the controller and note 1 come; note 2 is refused
   auto& run = StartWithNotes(4);
   ASSERT_EQ(desktop_.MessageBoxes().size(), 1u) << "one notice, not one per file";
@@ -178,7 +193,7 @@ TEST_F(HideCloseDeleteTest, ARefusedNoteWindowIsReportedOnceAndTheProgramGoesOnW
   EXPECT_EQ(desktop_.Forms().size(), 5u) << "no half-made window is left behind";
 }
 
-TEST_F(HideCloseDeleteTest, AFaultInMakingANoteIsNotTakenForARefusedWindow) {
+TEST_F(NoteMenuTest, AFaultInMakingANoteIsNotTakenForARefusedWindow) {
   auto bytes = NoteBytes("alarm", 9000, 0);
   WriteNoteFile("0.txt", bytes.replace(bytes.find("Alarm=0"), 7, "Alarm=1"));
   sim::Instance instance(desktop_, {.commandLine = "/*", .hostRoot = root_.string()});
@@ -191,29 +206,7 @@ TEST_F(HideCloseDeleteTest, AFaultInMakingANoteIsNotTakenForARefusedWindow) {
   EXPECT_TRUE(desktop_.MessageBoxes().empty()) << "no notice of a refused window";
 }
 
-class DisplayOptionsTest : public FusenTest {
- protected:
-  bool FileSays(int index, const std::string& line) {
-    return ReadNoteFile(std::to_string(index) + ".txt").find("\r\n" + line + "\r\n") !=
-           std::string::npos;
-  }
-  // Note n's window (off the taskbar in any case), its model and its file show these options.
-  void ExpectOptions(Running& run, int n, bool front, bool translucent) {
-    SCOPED_TRACE(n);
-    using sim::exstyle::kTopmost, sim::exstyle::kToolWindow, sim::exstyle::kLayered;
-    auto& form = MustNote(n);
-    EXPECT_EQ(form.Alpha(), translucent ? std::optional<std::uint8_t>(150) : std::nullopt);
-    EXPECT_EQ(form.ExStyle(), (front ? kTopmost : 0) | kToolWindow | (translucent ? kLayered : 0));
-    EXPECT_EQ(run.Model(n).shown.options, (note::DisplayOptions{front, translucent}));
-    EXPECT_EQ(run.Model(n).applied, (note::DisplayOptions{front, translucent}));
-    EXPECT_TRUE(FileSays(n - 1, front ? "Temae=1" : "Temae=0"));
-    EXPECT_TRUE(FileSays(n - 1, translucent ? "Toumei=1" : "Toumei=0"));
-  }
-  // A menu item chosen, and the options it leaves: in front, translucent.
-  using Step = std::tuple<MenuItem, bool, bool>;
-};
-
-TEST_F(DisplayOptionsTest, InFrontAndTranslucentChangeOnlyTheNoteTheMenuWasOpenedOnByItsWindow) {
+TEST_F(NoteMenuTest, InFrontAndTranslucentChangeOnlyTheNoteTheMenuWasOpenedOnByItsWindow) {
   auto& run = StartWithNotes(3, 1, 0);
   desktop_.OpenForeignWindow(
       {"another program", platform::FormStyle::Dialog, {0, 0, 3000, 3000}, std::nullopt});
@@ -245,7 +238,7 @@ TEST_F(DisplayOptionsTest, InFrontAndTranslucentChangeOnlyTheNoteTheMenuWasOpene
   EXPECT_EQ(Looks(real) + ", " + Looks(impostor), "shown front layered alpha=150, shown");
 }
 
-TEST_F(DisplayOptionsTest, AllNotesCommandsReachHiddenNotesAndNumbersNotGivenOutYet) {
+TEST_F(NoteMenuTest, AllNotesCommandsReachHiddenNotesAndNumbersNotGivenOutYet) {
   auto& run = StartWithNotes(3, 0, 0);
   Choose(MustNote(2), MenuItem::HideNote);
   const Step steps[] = {
@@ -264,7 +257,7 @@ TEST_F(DisplayOptionsTest, AllNotesCommandsReachHiddenNotesAndNumbersNotGivenOut
   }
 }
 
-TEST_F(DisplayOptionsTest, ANoteClosedWhileTheMenuClosesIsLeftAloneAndNothingElseChanges) {
+TEST_F(NoteMenuTest, ANoteClosedWhileTheMenuClosesIsLeftAloneAndNothingElseChanges) {
   StartWithNotes(3, 1, 1);
   // Note 2 first; "隠れている付箋紙を表示" brings its file back as note 4.
   const std::pair<MenuItem, int> rounds[] = {{MenuItem::InFront, 2}, {MenuItem::Translucent, 4}};
@@ -274,7 +267,7 @@ TEST_F(DisplayOptionsTest, ANoteClosedWhileTheMenuClosesIsLeftAloneAndNothingEls
     desktop_.Defer([this, &note] { desktop_.RequestClose(note); });
     Choose(note, item);
     ASSERT_EQ(Note(number), nullptr);
-    EXPECT_TRUE(FileSays(1, "Temae=1\r\nToumei=1"));
+    EXPECT_TRUE(FileHas("1.txt", "Temae=1\r\nToumei=1\r\n"));
     for (int n : {1, 3}) EXPECT_EQ(Looks(MustNote(n)), "shown front layered alpha=150") << n;
     Choose(MustNote(1), MenuItem::ShowHidden);
   }

@@ -14,16 +14,42 @@ namespace zlt::test {
 namespace {
 
 constexpr char kStore[] = "C:\\Users\\taro\\AppData\\Local\\VirtualStore\\Apps\\ZLTFusen\\taro";
+constexpr char kDenied[] = "アクセスが拒否されました。";
+constexpr char kTitle[] = "ZLT付箋紙プラグイン";
+constexpr char kRecovery[] = "C:\\Users\\taro\\AppData\\Local\\ZLTFusen\\Recovery";
 
 class NoteStorage : public FusenTest {
  protected:
-  std::string Utf16(const std::string& text) { return profile::Utf16LeFileBytes(text); }
-  // The bytes of a file in the VirtualStore.
-  std::string Stored(const std::string& name) {
-    std::ifstream in(Host(std::string(kStore) + "\\" + name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+  // A brand-new note with text typed into its details view.
+  sim::SimForm& TypedNote(Running& run) {
+    auto& note = MustNote(run.State().LastNoteNumber);
+    TypeTitle(note, "消えては困る");
+    TypeDetails(note, "大事なこと\r\n");
+    return note;
+  }
+  // How a notice names a note's file that took no write, and why.
+  std::string Denied(const std::string& name) const {
+    return "ファイル: " + DataFolder() + "\\" + name + "\n理由: " + kDenied;
+  }
+  void RefuseWrites() { processes_.back()->instance->Files().RefuseWrites(DataFolder(), kDenied); }
+  bool StillOpenWithText(sim::SimForm& note) {
+    return desktop_.FindForm(note.Caption()) == &note &&
+           note.Control(note::TitleBox).Text() == "消えては困る" &&
+           note.Control(note::DetailsBox).Text() == "大事なこと\r\n";
+  }
+  std::vector<std::string> Messages() const {
+    std::vector<std::string> texts;
+    for (const auto& box : desktop_.MessageBoxes()) {
+      EXPECT_EQ(box.title, kTitle);
+      texts.push_back(box.text);
+    }
+    return texts;
   }
 };
+
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
 
 // Bytes that read as no note, as a program's data file would.
 std::string BinaryBytes(std::size_t size) {
@@ -89,31 +115,33 @@ TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
 // byte-order mark, and come back whole; the title's key write tells the note, so its next whole
 // write keeps the file UTF-16 once the title is plain again.
 TEST_F(NoteStorage, AUtf16NoteStaysUtf16AndTextCodePage932CannotHoldMakesOne) {
-  WriteNoteFile("0.txt", Utf16(NoteText("寿司", 9000, 600)));
+  WriteNoteFile("0.txt", profile::Utf16LeFileBytes(NoteText("寿司", 9000, 600)));
   WriteNoteFile("1.txt", NoteBytes("寿司", 9000, 1200, "詳細"));
   WriteNoteFile("2.txt", NoteBytes("買い物", 9000, 1800));
-  WriteNoteFile("3.txt", Utf16(NoteText("한국어 😀", 9000, 2400)));
+  WriteNoteFile("3.txt", profile::Utf16LeFileBytes(NoteText("한국어 😀", 9000, 2400)));
   Start("/*");
   EXPECT_EQ(TitleOf(4), "한국어 😀");
   auto& note = MustNote(1);
   ShiftDoubleClickTitle(note);
   TypeDetails(note, "plain");
   Save(note);
-  EXPECT_EQ(ReadNoteFile("0.txt"), Utf16(NoteText("寿司", 9000, 600, "plain")));
+  EXPECT_EQ(ReadNoteFile("0.txt"), profile::Utf16LeFileBytes(NoteText("寿司", 9000, 600, "plain")));
 
   auto& turned = MustNote(2);
   TypeTitle(turned, "寿司 🍣");
-  EXPECT_EQ(ReadNoteFile("1.txt"), Utf16(NoteText("寿司 🍣", 9000, 1200, "詳細")));
+  EXPECT_EQ(ReadNoteFile("1.txt"),
+            profile::Utf16LeFileBytes(NoteText("寿司 🍣", 9000, 1200, "詳細")));
   TypeTitle(turned, "寿司");
   ShiftDoubleClickTitle(turned);
   Save(turned);
-  EXPECT_EQ(ReadNoteFile("1.txt"), Utf16(NoteText("寿司", 9000, 1200, "詳細")));
+  EXPECT_EQ(ReadNoteFile("1.txt"), profile::Utf16LeFileBytes(NoteText("寿司", 9000, 1200, "詳細")));
 
   auto& details = MustNote(3);
   ShiftDoubleClickTitle(details);
   TypeDetails(details, "한글 ♫ 📝");
   Save(details);
-  EXPECT_EQ(ReadNoteFile("2.txt"), Utf16(NoteText("買い物", 9000, 1800, "한글 ♫ 📝")));
+  EXPECT_EQ(ReadNoteFile("2.txt"),
+            profile::Utf16LeFileBytes(NoteText("買い物", 9000, 1800, "한글 ♫ 📝")));
   StopAll();
   EXPECT_EQ(Start("/*").Model(3).shown.details, "한글 ♫ 📝");
 }
@@ -156,9 +184,7 @@ TEST_F(NoteStorage, StartRemovesTemporariesOfUnfinishedSavesAndSessionEndWritesO
 TEST_F(NoteStorage, NotesGoToTheVirtualStoreWhereTheApplicationFolderTakesNoWrites) {
   const std::pair<const char*, std::function<void(sim::SimFileSystem&)>> places[] = {
       {"a read-only application folder",
-       [](sim::SimFileSystem& files) {
-         files.RefuseWrites("C:\\Apps\\ZLTFusen", "アクセスが拒否されました。");
-       }},
+       [](sim::SimFileSystem& files) { files.RefuseWrites("C:\\Apps\\ZLTFusen", kDenied); }},
       {"a plain file where the data folder belongs",
        [this](sim::SimFileSystem&) {
          std::filesystem::remove_all(DataDir());
@@ -176,7 +202,8 @@ TEST_F(NoteStorage, NotesGoToTheVirtualStoreWhereTheApplicationFolderTakesNoWrit
     TypeTitle(MustNote(1), "ここに");
     Save(MustNote(1));
     EXPECT_TRUE(desktop_.MessageBoxes().empty());
-    EXPECT_EQ(Stored("0.txt"), NoteBytes("ここに", 25440, 0, "", 1, 1));
+    EXPECT_EQ(ReadNoteFile(Host(std::string(kStore) + "\\0.txt")),
+              NoteBytes("ここに", 25440, 0, "", 1, 1));
 
     Start("/N");  // forwarded: the same folder serves it
     auto& second = MustNote(2);
@@ -194,45 +221,7 @@ TEST_F(NoteStorage, NotesGoToTheVirtualStoreWhereTheApplicationFolderTakesNoWrit
   }
 }
 
-constexpr char kDenied[] = "アクセスが拒否されました。";
-constexpr char kTitle[] = "ZLT付箋紙プラグイン";
-constexpr char kRecovery[] = "C:\\Users\\taro\\AppData\\Local\\ZLTFusen\\Recovery";
-
-class SaveFailure : public FusenTest {
- protected:
-  // A brand-new note with text typed into its details view.
-  sim::SimForm& TypedNote(Running& run) {
-    auto& note = MustNote(run.State().LastNoteNumber);
-    TypeTitle(note, "消えては困る");
-    TypeDetails(note, "大事なこと\r\n");
-    return note;
-  }
-  // How a notice names a note's file that took no write, and why.
-  std::string Denied(const std::string& name) const {
-    return "ファイル: " + DataFolder() + "\\" + name + "\n理由: " + kDenied;
-  }
-  void RefuseWrites() { Files(processes_.back()).RefuseWrites(DataFolder(), kDenied); }
-  static sim::SimFileSystem& Files(std::unique_ptr<Running>& run) { return run->instance->Files(); }
-  bool StillOpenWithText(sim::SimForm& note) {
-    return desktop_.FindForm(note.Caption()) == &note &&
-           note.Control(note::TitleBox).Text() == "消えては困る" &&
-           note.Control(note::DetailsBox).Text() == "大事なこと\r\n";
-  }
-  std::vector<std::string> Messages() const {
-    std::vector<std::string> texts;
-    for (const auto& box : desktop_.MessageBoxes()) {
-      EXPECT_EQ(box.title, kTitle);
-      texts.push_back(box.text);
-    }
-    return texts;
-  }
-};
-
-bool Contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
-
-TEST_F(SaveFailure, SaveOrCloseThatCannotWriteOrFindAFreeNameSaysWhyAndKeepsTheNoteOpen) {
+TEST_F(NoteStorage, ASaveOrCloseThatCannotWriteOrFindAFreeNameSaysWhyAndKeepsTheNoteOpen) {
   WriteNoteFile("5.txt", NoteBytes("other", 100, 100));
   auto& run = Start("/N");
   auto& note = TypedNote(run);
@@ -251,7 +240,7 @@ TEST_F(SaveFailure, SaveOrCloseThatCannotWriteOrFindAFreeNameSaysWhyAndKeepsTheN
   for (const auto& text : Messages()) EXPECT_TRUE(Contains(text, Denied("0.txt"))) << text;
 
   // Once the folder takes files again the same save goes through, silently.
-  Files(processes_.back()).AcceptWrites();
+  processes_.back()->instance->Files().AcceptWrites();
   Save(note);
   EXPECT_EQ(Messages().size(), 5u);
   EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "5.txt"}));
@@ -260,7 +249,7 @@ TEST_F(SaveFailure, SaveOrCloseThatCannotWriteOrFindAFreeNameSaysWhyAndKeepsTheN
   // No free file name is a failure too.
   const auto saved = ReadNoteFile("0.txt");
   Start("/N");
-  Files(processes_.front()).TakeAllNames(DataFolder());
+  processes_.front()->instance->Files().TakeAllNames(DataFolder());
   auto& second = TypedNote(run);
   Save(second);
   ASSERT_EQ(Messages().size(), 6u);
@@ -274,7 +263,7 @@ TEST_F(SaveFailure, SaveOrCloseThatCannotWriteOrFindAFreeNameSaysWhyAndKeepsTheN
   EXPECT_EQ(Note(2), nullptr);
 }
 
-TEST_F(SaveFailure, CommandsThatMoveOrRestyleNotesSayOnceWhichCouldNotBeWritten) {
+TEST_F(NoteStorage, CommandsThatMoveOrRestyleNotesSayOnceWhichCouldNotBeWritten) {
   // Off the places arranging gives, so that every command changes both files: a
   // note its file already holds is not written at all.
   WriteNoteFile("0.txt", NoteBytes("a", 13005, 2105));
@@ -294,7 +283,7 @@ TEST_F(SaveFailure, CommandsThatMoveOrRestyleNotesSayOnceWhichCouldNotBeWritten)
 
 // At session end, when nothing may wait, only what no file holds goes to the recovery folder;
 // the next start says where, and what was kept is a whole note.
-TEST_F(SaveFailure, SessionEndSendsOnlyWhatNoFileHoldsToTheRecoveryFolderForTheNextStart) {
+TEST_F(NoteStorage, SessionEndSendsOnlyWhatNoFileHoldsToTheRecoveryFolderForTheNextStart) {
   auto& run = Start("/N");
   auto& saved = MustNote(1);
   TypeTitle(saved, "保存済み");
@@ -307,9 +296,7 @@ TEST_F(SaveFailure, SessionEndSendsOnlyWhatNoFileHoldsToTheRecoveryFolderForTheN
   Stop(run);
   // Kept in order of the notes, each under the lowest free number, as a whole note.
   const std::string kept = std::string(kRecovery) + "\\0.txt";
-  std::ifstream keptFile(Host(kept), std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(keptFile), {}),
-            NoteBytes("消えては困る", 0, 495, "大事なこと\r\n", 1, 1));
+  EXPECT_EQ(ReadNoteFile(Host(kept)), NoteBytes("消えては困る", 0, 495, "大事なこと\r\n", 1, 1));
   EXPECT_FALSE(std::filesystem::exists(Host(std::string(kRecovery) + "\\1.txt")))
       << "the saved note is in its file already";
 
