@@ -17,11 +17,9 @@ namespace {
 
 constexpr int kSnapTimer = manager::SnapTick::SnapTimer;
 
-using SnapTest = FusenTest;
-
 // The menu item toggles the check mark and the tick and stores the option; while it is off, or
 // while the note is hidden, the note stays where it is.
-TEST_F(SnapTest, SnapTogglesAndIsStoredAndSnapOffOrHiddenNotesAreNeverMoved) {
+TEST_F(FusenTest, SnapTogglesAndIsStoredAndSnapOffOrHiddenNotesAreNeverMoved) {
   WriteNoteFile("ZLTFusen.ini", SettingsBytes("False"));
   WriteNoteFile("0.txt", NoteBytes("near", 150, 3000));
   auto& run = Start("/*");
@@ -110,14 +108,6 @@ class ArrangeTest : public FusenTest {
   ArrangeTest()
       : FusenTest({.widthPx = 1024, .heightPx = 768, .monitors = {}, .monitorDpis = {}}) {}
 
-  // Three collapsed notes scattered over the screen; note 2 stands at 3000, 2000.
-  void StartThreeNotes() {
-    WriteNoteFile("0.txt", NoteBytes("a", 600, 9000));
-    WriteNoteFile("1.txt", NoteBytes("b", 3000, 2000));
-    WriteNoteFile("2.txt", NoteBytes("c", 9000, 4500));
-    Start("/*");
-  }
-
   // Each note's window in twips as "left,top", and its file's place after it where that differs.
   std::string Places() {
     std::string places;
@@ -132,7 +122,33 @@ class ArrangeTest : public FusenTest {
   }
 };
 
-TEST_F(ArrangeTest, EveryItemLinesTheNotesUpInListOrder) {
+// "From this position" starts at the pressed note, and an open note sits by its own height; every
+// other item lines the notes up in list order, a hidden one keeping its place in the column.
+TEST_F(ArrangeTest, EveryItemLinesTheNotesUpInListOrderFromThisPositionAtThePressedNote) {
+  // Three collapsed notes scattered over the screen; note 2 stands at 3000, 2000.
+  WriteNoteFile("0.txt", NoteBytes("a", 600, 9000));
+  WriteNoteFile("1.txt", NoteBytes("b", 3000, 2000));
+  WriteNoteFile("2.txt", NoteBytes("c", 9000, 4500));
+  Start("/*");
+  // Opened on note 2, which is not first in the list: note 1 takes its place.
+  // Its Top 2000 is 133 1/3 pixels, so the window and the column start at 1995.
+  Choose(MustNote(2), MenuItem::ArrangeFromThisNote);
+  EXPECT_EQ(Places(), "3000,1995 3000,2490 3000,3000");
+
+  // A note without a file moves, but no file appears.
+  Choose(MustNote(1), MenuItem::NewNote);  // empty, details open, no file yet
+  Choose(MustNote(1), MenuItem::ArrangeTopLeft);
+  EXPECT_EQ(MustNote(4).Bounds(), (TwipsRect{0, 1005 + 495, 6495, 5190}));
+  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt", "2.txt"}));
+
+  // A note with its details open sits on the bottom edge by its own height.
+  ShiftDoubleClickTitle(MustNote(1));
+  Choose(MustNote(3), MenuItem::ArrangeBottomRight);
+  // Still open, its bottom edge on the screen's (11520), overlapping the two stacked above it.
+  EXPECT_EQ(MustNote(1).Bounds(), (TwipsRect{8865, 11520 - 5190, 6495, 5190}));
+  // Its file records where it stands collapsed, 3135 twips right of its details view.
+  EXPECT_EQ(Places(), "8865,6330 (file 12000,6330) 12000,10545 12000,10035");
+
   // The middle rule's 5510 is 367 1/3 pixels: the window keeps 367, 5505 twips.
   const std::pair<MenuItem, const char*> cases[] = {
       {MenuItem::ArrangeTopRight, "12000,0 12000,495 12000,1005"},
@@ -142,36 +158,15 @@ TEST_F(ArrangeTest, EveryItemLinesTheNotesUpInListOrder) {
       {MenuItem::ArrangeMiddleLeft, "0,6000 0,5505 0,6495"},
       {MenuItem::ArrangeBottomLeft, "0,11040 0,10545 0,10035"},
   };
-  StartThreeNotes();
-  Choose(MustNote(2), MenuItem::HideNote);  // a hidden note keeps its place in the column
+  Cancel(MustNote(4));
+  Cancel(MustNote(1));
+  Choose(MustNote(2), MenuItem::HideNote);
   for (const auto& [item, places] : cases) {
     SCOPED_TRACE(static_cast<int>(item));
     Choose(MustNote(3), item);
     EXPECT_EQ(Places(), places);
     EXPECT_FALSE(MustNote(2).Visible());
   }
-}
-
-TEST_F(ArrangeTest, FromThisPositionStartsAtThePressedNoteAndAnOpenNoteSitsByItsOwnHeight) {
-  StartThreeNotes();
-  // Opened on note 2, which is not first in the list: note 1 takes its place.
-  // Its Top 2000 is 133 1/3 pixels, so the window and the column start at 1995.
-  Choose(MustNote(2), MenuItem::ArrangeFromThisNote);
-  EXPECT_EQ(Places(), "3000,1995 3000,2490 3000,3000");
-
-  // A note without a file moves, but no file appears.
-  Choose(MustNote(1), MenuItem::NewNote);  // empty, details open, no file yet
-  Choose(MustNote(1), MenuItem::ArrangeTopLeft);
-  EXPECT_EQ(MustNote(4).Bounds(), (platform::TwipsRect{0, 1005 + 495, 6495, 5190}));
-  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt", "2.txt"}));
-
-  // A note with its details open sits on the bottom edge by its own height.
-  ShiftDoubleClickTitle(MustNote(1));
-  Choose(MustNote(3), MenuItem::ArrangeBottomRight);
-  // Still open, its bottom edge on the screen's (11520), overlapping the two stacked above it.
-  EXPECT_EQ(MustNote(1).Bounds(), (platform::TwipsRect{8865, 11520 - 5190, 6495, 5190}));
-  // Its file records where it stands collapsed, 3135 twips right of its details view.
-  EXPECT_EQ(Places(), "8865,6330 (file 12000,6330) 12000,10545 12000,10035");
 }
 
 constexpr int kDenseDpi = 144;
