@@ -167,44 +167,39 @@ TEST_F(FusenTest, AClickPassesThroughEveryNoteInTheWay) {
   EXPECT_EQ(lower.Bounds().left, kLeftTwips - 300);
 }
 
-class TitleEditingTest : public FusenTest {
- protected:
+// Shift+click places the caret without selecting; each key is stored at once, as one line.
+// Shift+double-click opens the details opaque with the caret in them.
+TEST_F(FusenTest, ShiftClickEditsTheTitleInPlaceAndShiftDoubleClickOpensTheDetails) {
+  WriteNoteFile("0.txt", NoteBytes("near the edge", 1000, 3000, "", 0, 1));
+  WriteNoteFile("1.txt", NoteBytes("far", 6000, 6000, "", 0, 1));
+  WriteNoteFile("2.txt", NoteBytes("Shopping listABCXYZ", 9000, 3000));
+  Start("/*");
+  auto& note = MustNote(3);
+  auto& title = note.Control(note::TitleBox);
   // Shift+click at a character of the title, as a user does.
-  void ShiftClickTitle(sim::SimForm& note, int character) {
+  const auto shiftClickTitle = [&](int character) {
     desktop_.SetCursor({note.RectPx().left + 100, note.RectPx().top + 16});
     desktop_.SetShift(true);
     desktop_.PressText(note, note::TitleBox, character, shift::kShift);
     desktop_.Click(note, note::TitleBox);
     desktop_.SetShift(false);
-  }
-};
-
-// Shift+click places the caret without selecting; each key is stored at once, as one line.
-TEST_F(TitleEditingTest, ShiftClickThenKeysInsertThereAndEveryChangeIsStoredAtOnceAsOneLine) {
-  auto& note = StartWithNote(NoteBytes("Shopping listABCXYZ", 9000, 3000));
-  auto& title = note.Control(note::TitleBox);
-  ShiftClickTitle(note, 13);
+  };
+  shiftClickTitle(13);
   // Focused with the caret there and nothing selected (a plain text box would select from the
   // start); Shift keeps the click in the title.
   EXPECT_EQ(std::tuple(title.HasFocus(), title.SelectionLength(), title.Caret(),
                        desktop_.InjectedMouse().size()),
             std::tuple(true, 0, 13, 0u));
   desktop_.TypeKeys(note, note::TitleBox, "Q");
-  EXPECT_EQ(StoredValue("0.txt", "Title"), "Shopping listQABCXYZ");
-  ShiftClickTitle(note, 20);
+  EXPECT_EQ(StoredValue("2.txt", "Title"), "Shopping listQABCXYZ");
+  shiftClickTitle(20);
   desktop_.TypeKeys(note, note::TitleBox, "買い物");
-
   // Pasted with line breaks: one line, on screen as in the file.
   desktop_.TypeKeys(note, note::TitleBox, " a\r\nb\nc");
   EXPECT_EQ(title.Text(), "Shopping listQABCXYZ買い物 a b c");
   EXPECT_EQ(title.Caret(), 29);
-  EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("Shopping listQABCXYZ買い物 a b c", 9000, 3000));
-}
+  EXPECT_EQ(ReadNoteFile("2.txt"), NoteBytes("Shopping listQABCXYZ買い物 a b c", 9000, 3000));
 
-TEST_F(TitleEditingTest, ShiftDoubleClickOpensTheDetailsOpaqueWithTheCaretInThem) {
-  WriteNoteFile("0.txt", NoteBytes("near the edge", 1000, 3000, "", 0, 1));
-  WriteNoteFile("1.txt", NoteBytes("far", 6000, 6000, "", 0, 1));
-  Start("/*");
   auto& edge = MustNote(1);
   auto& far = MustNote(2);
   ASSERT_EQ(far.Alpha(), std::optional<std::uint8_t>(150));
@@ -223,5 +218,6 @@ TEST_F(TitleEditingTest, ShiftDoubleClickOpensTheDetailsOpaqueWithTheCaretInThem
   desktop_.RequestClose(edge);
   EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("near the edge", 0, 3000, "", 0, 1));
 }
+
 }  // namespace
 }  // namespace zlt::test
