@@ -56,11 +56,6 @@ struct Running {
 // Code page 932 bytes of a UTF-8 text.
 inline std::string Sjis(const std::string& utf8) { return platform::Utf8ToCp932(utf8); }
 
-// The settings file with this snap value, as the program writes it.
-inline std::string SettingsBytes(const std::string& kyuchaku) {
-  return Sjis("[ZLT付箋紙プラグイン]\r\nKyuchaku=" + kyuchaku + "\r\n");
-}
-
 // A note file's text as the program writes it, before encoding.
 inline std::string NoteText(const std::string& title, int left, int top,
                             const std::string& details = "", int temae = 0, int toumei = 0) {
@@ -184,7 +179,6 @@ class FusenTest : public ::testing::Test {
     if (Note(number) == nullptr) throw std::runtime_error("no note No." + std::to_string(number));
     return *Note(number);
   }
-  std::string TitleOf(int number) { return MustNote(number).Control(note::TitleBox).Text(); }
   static bool DetailsOpen(sim::SimForm& note) {
     return note.HasControl(note::DetailsFrame) && note.Control(note::DetailsFrame).Visible();
   }

@@ -100,7 +100,7 @@ TEST_F(NoteMenuTest, DeleteSendsTheFileToTheBinAndDeletingTheLastNoteEnds) {
 TEST_F(NoteMenuTest, DeleteAllAndCloseAllAndAFileBackFromTheBinOrOneItRefuses) {
   auto& run = StartWithNotes(2);
   WriteNoteFile("7.txt", NoteBytes("closed earlier", 0, 0));
-  WriteNoteFile("ZLTFusen.ini", SettingsBytes("False"));
+  WriteNoteFile("ZLTFusen.ini", "[ZLT]");
   Choose(MustNote(1), MenuItem::DeleteAllNotes, Answer::No);
   EXPECT_EQ(Disk(run), "0.txt 1.txt 7.txt | open 2 | bin");
   Choose(MustNote(1), MenuItem::DeleteAllNotes, Answer::Yes);
@@ -125,7 +125,7 @@ TEST_F(NoteMenuTest, DeleteAllAndCloseAllAndAFileBackFromTheBinOrOneItRefuses) {
 
   WriteNoteFile("5.txt", binned);
   auto& again = Start("/*");
-  EXPECT_EQ(TitleOf(1) + ", " + TitleOf(2) + ", " + TitleOf(3), "new meanwhile, note1, note0");
+  EXPECT_EQ(NotesTopFirst(), "1 new meanwhile, 3 note0, 2 note1");
   EXPECT_TRUE(FileHas("0.txt", "Title=new meanwhile"));
 
   // A file the Bin does not take is erased all the same.

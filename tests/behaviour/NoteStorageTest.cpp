@@ -120,7 +120,7 @@ TEST_F(NoteStorage, AUtf16NoteStaysUtf16AndTextCodePage932CannotHoldMakesOne) {
   WriteNoteFile("2.txt", NoteBytes("買い物", 9000, 1800));
   WriteNoteFile("3.txt", profile::Utf16LeFileBytes(NoteText("한국어 😀", 9000, 2400)));
   Start("/*");
-  EXPECT_EQ(TitleOf(4), "한국어 😀");
+  EXPECT_EQ(MustNote(4).Control(note::TitleBox).Text(), "한국어 😀");
   auto& note = MustNote(1);
   ShiftDoubleClickTitle(note);
   TypeDetails(note, "plain");

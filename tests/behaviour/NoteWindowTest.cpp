@@ -20,7 +20,7 @@ TEST_F(FusenTest, CancelAfterEditingANewNotePutsBackWhatItsDetailsOpenedWith) {
   EXPECT_TRUE(FileHas("0.txt", "Title=new\r\n"));
   TypeDetails(note, "changed");
   Cancel(note);
-  EXPECT_EQ(TitleOf(1), "買い物");
+  EXPECT_EQ(note.Control(note::TitleBox).Text(), "買い物");
   EXPECT_EQ(note.Control(note::DetailsBox).Text(), "牛乳\r\nパン");
   EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("買い物", 25440, 0, "牛乳\r\nパン", 1, 1));
   EXPECT_EQ(note.Bounds(), (TwipsRect{25440, 0, 3360, 480}));

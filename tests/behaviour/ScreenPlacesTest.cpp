@@ -20,7 +20,7 @@ constexpr int kSnapTimer = manager::SnapTick::SnapTimer;
 // The menu item toggles the check mark and the tick and stores the option; while it is off, or
 // while the note is hidden, the note stays where it is.
 TEST_F(FusenTest, SnapTogglesAndIsStoredAndSnapOffOrHiddenNotesAreNeverMoved) {
-  WriteNoteFile("ZLTFusen.ini", SettingsBytes("False"));
+  WriteNoteFile("ZLTFusen.ini", Sjis("[ZLT付箋紙プラグイン]\r\nKyuchaku=False\r\n"));
   WriteNoteFile("0.txt", NoteBytes("near", 150, 3000));
   auto& run = Start("/*");
   auto& note = MustNote(1);
@@ -100,7 +100,7 @@ TEST_F(TwoMonitorSnapTest, NotesOpenOnAMonitorAndTheTickPullsThoseNearAnEdgeFlus
   EXPECT_FALSE(std::filesystem::exists(DataDir() / "ZLTFusen.ini"))
       << "snap is on when the settings file says nothing";
   Choose(MustNote(3), MenuItem::Snap);
-  EXPECT_EQ(ReadNoteFile("ZLTFusen.ini"), SettingsBytes("False"));
+  EXPECT_EQ(ReadNoteFile("ZLTFusen.ini"), Sjis("[ZLT付箋紙プラグイン]\r\nKyuchaku=False\r\n"));
 }
 
 class ArrangeTest : public FusenTest {
