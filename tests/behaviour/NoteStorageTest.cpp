@@ -51,24 +51,15 @@ bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
 
-// Bytes that read as no note, as a program's data file would.
-std::string BinaryBytes(std::size_t size) {
-  std::string bytes(size, '\0');
-  unsigned state = 12345;
-  for (auto& b : bytes) {
-    state = state * 1103515245u + 12345u;
-    b = static_cast<char>(state >> 16);
-  }
-  return bytes + "\r\nTitle=x\r\ntxtData=y\r\n";
-}
-
 TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
+  std::string binary;  // bytes that read as no note, as a program's data file would
+  for (unsigned i = 0; i < 200000; ++i) binary += static_cast<char>(i * 2654435761u >> 24);
   const std::pair<std::string, std::string> foreign[] = {
       {"2.txt", Sjis("[ZLT付箋紙プラグイン]\r\nTitle=壊れた\r\ntxtData=\r\n")},
       {"j.txt", std::string("\x00\xFF\x81[ZLT\r\r\n\x01\x02", 12)},
       {"memo.txt", Sjis("買い物メモ\r\n牛乳\r\n")},
       {"u.txt", std::string("\xFF\xFE[\0Z\0]\0", 8)},
-      {"x.txt", BinaryBytes(200000)},
+      {"x.txt", binary + "\r\nTitle=x\r\ntxtData=y\r\n"},
       {"y.txt", Sjis("[ZLT付箋紙プラグイン]\r\nAlarm=0\r\nLeft=100.0\r\n")},  // a note, empty
   };
   for (const auto& [name, bytes] : foreign) WriteNoteFile(name, bytes);
@@ -146,6 +137,8 @@ TEST_F(NoteStorage, AUtf16NoteStaysUtf16AndTextCodePage932CannotHoldMakesOne) {
   EXPECT_EQ(Start("/*").Model(3).shown.details, "한글 ♫ 📝");
 }
 
+// A start removes the temporaries of unfinished saves; a session's end writes only what changed,
+// and what no file can hold goes to the recovery folder.
 TEST_F(NoteStorage, StartRemovesTemporariesOfUnfinishedSavesAndSessionEndWritesOnlyWhatChanged) {
   const auto stillRunning = OtherProgram();  // a process of this program, mid-save
   const std::string live = std::to_string(stillRunning->Id());
@@ -179,6 +172,24 @@ TEST_F(NoteStorage, StartRemovesTemporariesOfUnfinishedSavesAndSessionEndWritesO
   ASSERT_FALSE(run.Ended());
   EXPECT_EQ(std::filesystem::last_write_time(DataDir() / "0.txt"), past) << "not written again";
   EXPECT_EQ(ReadNoteFile("1.txt"), NoteBytes("changed", 9000, 600, "typed, not saved"));
+
+  // When nothing may wait, only what no file holds goes to the recovery folder, as a whole note
+  // under the lowest free number; the next start says where, the one after nothing more.
+  Start("/N");  // a new note, typed and never saved
+  TypedNote(run);
+  run.instance->Files().RefuseWrites(DataFolder(), kDenied);
+  desktop_.EndSession();
+  EXPECT_TRUE(Messages().empty()) << "nothing may wait at session end";
+  Stop(run);
+  const std::string kept = std::string(kRecovery) + "\\0.txt";
+  EXPECT_EQ(ReadNoteFile(Host(kept)), NoteBytes("消えては困る", 0, 495, "大事なこと\r\n", 1, 1));
+  EXPECT_FALSE(std::filesystem::exists(Host(std::string(kRecovery) + "\\1.txt")))
+      << "the saved notes are in their files already";
+  Stop(Start("/N"));
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_TRUE(Contains(Messages()[0], kept));
+  Start("/N");
+  EXPECT_EQ(Messages().size(), 1u);
 }
 
 TEST_F(NoteStorage, NotesGoToTheVirtualStoreWhereTheApplicationFolderTakesNoWrites) {
@@ -279,33 +290,6 @@ TEST_F(NoteStorage, CommandsThatMoveOrRestyleNotesSayOnceWhichCouldNotBeWritten)
   for (std::size_t i = 0; i + 1 < messages.size(); ++i) {
     EXPECT_TRUE(Contains(messages[i], Denied("0.txt") + "\n\n" + Denied("1.txt"))) << messages[i];
   }
-}
-
-// At session end, when nothing may wait, only what no file holds goes to the recovery folder;
-// the next start says where, and what was kept is a whole note.
-TEST_F(NoteStorage, SessionEndSendsOnlyWhatNoFileHoldsToTheRecoveryFolderForTheNextStart) {
-  auto& run = Start("/N");
-  auto& saved = MustNote(1);
-  TypeTitle(saved, "保存済み");
-  Save(saved);
-  Start("/N");  // a second note, typed and never saved
-  TypedNote(run);
-  run.instance->Files().RefuseWrites(DataFolder(), kDenied);
-  desktop_.EndSession();
-  EXPECT_TRUE(Messages().empty()) << "nothing may wait at session end";
-  Stop(run);
-  // Kept in order of the notes, each under the lowest free number, as a whole note.
-  const std::string kept = std::string(kRecovery) + "\\0.txt";
-  EXPECT_EQ(ReadNoteFile(Host(kept)), NoteBytes("消えては困る", 0, 495, "大事なこと\r\n", 1, 1));
-  EXPECT_FALSE(std::filesystem::exists(Host(std::string(kRecovery) + "\\1.txt")))
-      << "the saved note is in its file already";
-
-  // The next start says where; the one after says nothing more.
-  Stop(Start("/N"));
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_TRUE(Contains(Messages()[0], kept));
-  Start("/N");
-  EXPECT_EQ(Messages().size(), 1u);
 }
 
 }  // namespace
