@@ -5,7 +5,6 @@
 // Always in front and translucency, for the note the menu was opened on and
 // for every note: the window, the flag tables, the check boxes and the files
 // stay in step.
-#include <algorithm>
 #include <stdexcept>
 
 #include "FusenFixture.h"

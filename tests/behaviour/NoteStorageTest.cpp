@@ -4,9 +4,6 @@
 // changed, and notes live where they can be written. Writes that fail: the user
 // is told, the note stays open with its text, and at session end the text goes
 // where the next start points to.
-#include <chrono>
-#include <filesystem>
-
 #include "FusenFixture.h"
 #include "profile/IniProfile.h"
 

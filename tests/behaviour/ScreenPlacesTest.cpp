@@ -5,9 +5,7 @@
 // note's file holding its new place.
 // On monitors of different DPI each window stands at the scale of the monitor
 // it is on, the same size to the eye everywhere, files in one unit.
-#include <chrono>
 #include <set>
-#include <utility>
 
 #include "FusenFixture.h"
 #include "manager/SnapTick.h"

@@ -1,7 +1,5 @@
 // Start-up: the switches, the data folder, the settings file, the second starts that hand their
 // command to the first, and the information window the "/S" switch shows.
-#include <functional>
-
 #include "FusenFixture.h"
 #include "manager/InformationTexts.h"
 #include "manager/InformationWindow.h"
@@ -13,8 +11,8 @@ namespace {
 using manager::MenuId;
 
 // Starts with nothing to show end at once without a window; the data folder is the user's name
-// beside the program, or DEFAULT.
-TEST_F(FusenTest, StartsWithNothingToShowEndAtOnceAndTheDataFolderIsTheUserNameOrDefault) {
+// beside the program, or DEFAULT; the snap option comes from the settings file there.
+TEST_F(FusenTest, StartsWithNothingToShowEndAtOnceTheDataFolderIsTheUserNameAndHoldsTheSettings) {
   EXPECT_TRUE(Start("").Ended());
   EXPECT_TRUE(std::filesystem::is_directory(DataDir())) << "made even by a start that ends";
   WriteNoteFile("notes.TXT.bak", "x");  // no note file for "/*" to restore
@@ -30,10 +28,7 @@ TEST_F(FusenTest, StartsWithNothingToShowEndAtOnceAndTheDataFolderIsTheUserNameO
   auto& unnamed = Start("/V", "C:\\Apps\\ZLTFusen", std::nullopt);  // the name cannot be read
   EXPECT_TRUE(std::filesystem::is_directory(root_ / "Apps" / "ZLTFusen" / "DEFAULT"));
   Stop(unnamed);
-  EXPECT_EQ(Start("/V").State().DataFolder, DataFolder());
-}
 
-TEST_F(FusenTest, SnapOptionComesFromTheSettingsFile) {
   // Each settings file (nullptr: none) and whether snap is checked. How names and values are
   // read (case, blanks, words and numbers) the unit tests of the profile and value texts check.
   const std::pair<const char*, bool> cases[] = {
@@ -47,7 +42,9 @@ TEST_F(FusenTest, SnapOptionComesFromTheSettingsFile) {
     std::filesystem::remove(DataDir() / "ZLTFusen.ini");
     if (file != nullptr) WriteNoteFile("ZLTFusen.ini", Sjis(file));
     auto& run = Start("/V");
-    EXPECT_EQ(run.Controller().NoteMenu().Checked(MenuId(MenuItem::Snap)), checked)
+    EXPECT_EQ(std::pair(run.State().DataFolder,
+                        run.Controller().NoteMenu().Checked(MenuId(MenuItem::Snap))),
+              std::pair(DataFolder(), checked))
         << (file ? file : "(no file)");
     // The running first start would make every later start a second one.
     Stop(run);
