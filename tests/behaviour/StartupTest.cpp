@@ -166,11 +166,10 @@ TEST_F(FusenTest, InformationWindowEveryWayOutEndsAProgramWithoutNotesAndOnlyHid
   // Only the web address opens it, once each time.
   EXPECT_EQ(desktop_.OpenedAddresses(),
             std::vector<std::string>(2, std::string(manager::texts::kWebAddress)));
-}
 
-// The same window for the start switch, a forwarded one and the menu item; with notes open its
-// close button makes every note save itself and only hides it.
-TEST_F(FusenTest, InformationWindowStartSwitchForwardedSwitchAndMenuShowTheSameWindow) {
+  // The same window for the start switch, a forwarded one and the menu item; with notes open its
+  // close button makes every note save itself and only hides it.
+  std::filesystem::remove_all(DataDir());
   WriteNoteFile("0.txt", NoteBytes("first", 9000, 600));
   WriteNoteFile("1.txt", NoteBytes("second", 9000, 1200));
   auto& run = Start("  /S\t ");  // blanks around the switch of a first start
