@@ -53,7 +53,7 @@ TEST_F(FusenTest, StartsWithNothingToShowEndAtOnceTheDataFolderIsTheUserNameAndH
 
 // What a second start sends for its command line, stripped of quotes and
 // blanks, and what the first makes of it: only the first two characters count.
-TEST_F(FusenTest, SecondCommandLinesAreSentStrippedAndOnlyTheirSwitchCounts) {
+TEST_F(FusenTest, SecondCommandLinesAreSentStrippedOnlyTheirSwitchCountsAndPayloadsAreSafe) {
   // A second start's command line, what it sends (with its closing NUL; none: nothing at all),
   // and the first start's notes afterwards.
   const std::tuple<std::string, std::optional<std::string>, int> cases[] = {
@@ -85,31 +85,30 @@ TEST_F(FusenTest, SecondCommandLinesAreSentStrippedAndOnlyTheirSwitchCounts) {
   EXPECT_TRUE(desktop_.FindForm(manager::Controller::kCaption)->Visible());
   // A second start's own controller never shows under the first's caption.
   EXPECT_EQ(desktop_.FindForm("ZLTFusenCheck"), nullptr);
-}
+  StopAll();
 
-// Junk payloads from any program are examined safely; "/V" opens the files on a first start and
-// none twice when forwarded; the focus command flashes the helper window.
-TEST_F(FusenTest, PayloadsAreExaminedSafely) {
+  // Junk payloads from any program are examined safely; "/V" opens the files on a first start and
+  // none twice when forwarded; the focus command flashes the helper window.
   WriteNoteFile("0.txt", NoteBytes("a", 9000, 1500));
-  auto& first = Start("/V");
+  auto& viewer = Start("/V");
   const auto other = OtherProgram();  // any program, not ZLTFusen
   const auto send = [&](std::string_view bytes) {
-    other->Platform().instance.SendCopyData(first.ControllerForm().Handle(), platform::kNoWindow,
+    other->Platform().instance.SendCopyData(viewer.ControllerForm().Handle(), platform::kNoWindow,
                                             bytes);
   };
-  EXPECT_EQ(first.State().LastNoteNumber, 1);
+  EXPECT_EQ(viewer.State().LastNoteNumber, 1);
   Start("\"/V\"");
-  EXPECT_EQ(first.State().LastNoteNumber, 1) << "the open note must not open twice";
+  EXPECT_EQ(viewer.State().LastNoteNumber, 1) << "the open note must not open twice";
   send("");                       // cbData 0
   send(std::string("   \0", 4));  // blanks only
   send(std::string("/\0N", 3));   // NUL inside: only "/" is examined
   send("/N");                     // no closing NUL at all
-  EXPECT_EQ(first.State().LastNoteNumber, 2);
+  EXPECT_EQ(viewer.State().LastNoteNumber, 2);
   send(std::string("\x81\x00", 2));          // a lead byte cut short
   send(std::string("\xFF\xFE/N\0", 5));      // invalid bytes before the switch
   send(std::string(1 << 20, 'x'));           // 1 MiB of junk
   send(std::string("  /S junk\0tail", 14));  // blanks before the switch
-  EXPECT_EQ(first.State().LastNoteNumber, 2);
+  EXPECT_EQ(viewer.State().LastNoteNumber, 2);
   EXPECT_TRUE(desktop_.FindForm(manager::Controller::kCaption)->Visible());
 
   Start("/P");
@@ -117,7 +116,7 @@ TEST_F(FusenTest, PayloadsAreExaminedSafely) {
   ASSERT_NE(helper, nullptr);
   EXPECT_FALSE(helper->Visible());
   EXPECT_EQ(helper->Bounds().left, 0);  // 1 twip rounds to the screen edge
-  EXPECT_FALSE(first.Ended());
+  EXPECT_FALSE(viewer.Ended());
 }
 
 TEST(CopyDataHookTest, ACommandArrivingWhileBusyRunsRightAfterInsteadOfBeingDropped) {
