@@ -25,15 +25,16 @@ class NoteMenuTest : public FusenTest {
     text += run.Ended() ? "| ended | bin"
                         : "| open " + std::to_string(run.State().OpenNotes) + " | bin";
     for (const auto& path : Files(run).HandedToBin()) {
-      text += " " + path.substr(DataFolder().size() + 1) + (Binned(run, path) ? "" : " (erased)");
+      const auto name = path.substr(DataFolder().size() + 1);
+      text += " " + name + (Binned(run, name) == "(none)" ? " (erased)" : "");
     }
     return text;
   }
-  // What the Bin holds last of a file of the data folder.
-  const std::string* Binned(Running& run, const std::string& path) {
-    const std::string* bytes = nullptr;
+  // What the Bin holds last of a file of the data folder, "(none)" when nothing.
+  std::string Binned(Running& run, const std::string& name) {
+    std::string bytes = "(none)";
     for (const auto& file : Files(run).Bin()) {
-      if (file.path == path || file.path == DataFolder() + "\\" + path) bytes = &file.bytes;
+      if (file.path == DataFolder() + "\\" + name) bytes = file.bytes;
     }
     return bytes;
   }
@@ -81,14 +82,14 @@ TEST_F(NoteMenuTest, DeleteSendsTheFileToTheBinAndDeletingTheLastNoteEnds) {
   Choose(MustNote(1), MenuItem::DeleteNote, Answer::Yes);
   EXPECT_EQ(Note(1), nullptr);
   EXPECT_EQ(Disk(run), "1.txt 2.txt | open 1 | bin 0.txt");
-  EXPECT_EQ(*Binned(run, "0.txt"), NoteBytes("note0", 9000, 0)) << "the note as it was saved";
+  EXPECT_EQ(Binned(run, "0.txt"), NoteBytes("note0", 9000, 0)) << "the note as it was saved";
 
   // A new note, first saved by its own close, takes that file with it.
   Choose(MustNote(2), MenuItem::NewNote);
   TypeTitle(MustNote(4), "typed, then deleted");
   Choose(MustNote(4), MenuItem::DeleteNote, Answer::Yes);
   EXPECT_EQ(Disk(run), "1.txt 2.txt | open 1 | bin 0.txt 0.txt");
-  EXPECT_NE(Binned(run, "0.txt")->find("Title=typed, then deleted"), std::string::npos);
+  EXPECT_NE(Binned(run, "0.txt").find("Title=typed, then deleted"), std::string::npos);
 
   Choose(MustNote(2), MenuItem::DeleteNote, Answer::Yes);
   EXPECT_EQ(Disk(run), "2.txt | ended | bin 0.txt 0.txt 1.txt");
@@ -105,13 +106,12 @@ TEST_F(NoteMenuTest, DeleteAllAndCloseAllAndAFileBackFromTheBinOrOneItRefuses) {
   Choose(MustNote(1), MenuItem::DeleteAllNotes, Answer::Yes);
   EXPECT_EQ(Disk(run), "| ended | bin 1.txt 0.txt 7.txt");
   EXPECT_TRUE(std::filesystem::exists(DataDir() / "ZLTFusen.ini"));
-  EXPECT_EQ(*Binned(run, "7.txt"), NoteBytes("closed earlier", 0, 0))
-      << "a note with no window too";
+  EXPECT_EQ(Binned(run, "7.txt"), NoteBytes("closed earlier", 0, 0)) << "a note with no window too";
   StopAll();
 
   auto& closing = StartWithNotes(2);
   Choose(MustNote(1), MenuItem::DeleteNote, Answer::Yes);
-  const std::string binned = *Binned(closing, "0.txt");
+  const std::string binned = Binned(closing, "0.txt");
   // Its number is handed out again meanwhile; closing all saves every note and ends.
   Choose(MustNote(2), MenuItem::NewNote);
   TypeTitle(MustNote(3), "new meanwhile");
