@@ -114,14 +114,6 @@ TEST_F(FusenTest, PlainClicksPassBeneathOutlineFollowsTheSizeAndShiftDragMovesTh
   EXPECT_EQ(note.Bounds(), home);
   EXPECT_EQ(ReadNoteFile("0.txt"), FrontNote("moved"));
 
-  // With nothing beneath, nothing is replayed and the note still comes back.
-  desktop_.CloseForeignWindow(beneath);
-  const auto replayed = desktop_.InjectedMouse().size();
-  PressTab(note, mouse::kLeft);
-  EXPECT_EQ(desktop_.InjectedMouse().size(), replayed);
-  EXPECT_EQ(note.Bounds(), home);
-  EXPECT_TRUE(note.Visible());
-
   // The outline is remade for each size, in whole pixels. With the details open clicks on the
   // title stay there, Escape does nothing and Enter saves.
   EXPECT_EQ(note.Region(), (sim::RoundRegion{224, 32, 10}));
@@ -137,6 +129,14 @@ TEST_F(FusenTest, PlainClicksPassBeneathOutlineFollowsTheSizeAndShiftDragMovesTh
   EXPECT_FALSE(DetailsOpen(note));
   EXPECT_EQ(note.Region(), (sim::RoundRegion{224, 32, 10}));
   EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("moved", 9000, 3000, "saved by Enter", 1, 0));
+
+  // With nothing beneath, nothing is replayed and the note still comes back.
+  desktop_.CloseForeignWindow(beneath);
+  const auto replayed = desktop_.InjectedMouse().size();
+  PressTab(note, mouse::kLeft);
+  EXPECT_EQ(desktop_.InjectedMouse().size(), replayed);
+  EXPECT_EQ(note.Bounds(), home);
+  EXPECT_TRUE(note.Visible());
 
   desktop_.ScriptNextMove(100, -50);
   PressTab(note, mouse::kLeft, shift::kShift);
