@@ -223,11 +223,10 @@ TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNoteAndCancelGivesBackI
 // loaded after its minute only turns green; a clock set forward or a sleep fires once, and a clock
 // set back waits again.
 TEST_F(AlarmTest, AClockSetForwardOrASleepFiresOnceAndAClockSetBackWaitsAgain) {
-  WriteNoteFile("0.txt", AlarmNote("once", "2026/12/07", "09", "01"));
-  WriteNoteFile("1.txt", AlarmNote("gone", "2026/12/07", "09", "02"));
-  WriteNoteFile("2.txt", AlarmNote("set", "2026/12/07", "10", "00"));
-  WriteNoteFile("3.txt", AlarmNote("slept", "2026/12/07", "12", "00"));
-  WriteNoteFile("4.txt", AlarmNote("again", "2026/12/07", "08", "00"));
+  WriteNoteFiles(
+      {AlarmNote("once", "2026/12/07", "09", "01"), AlarmNote("gone", "2026/12/07", "09", "02"),
+       AlarmNote("set", "2026/12/07", "10", "00"), AlarmNote("slept", "2026/12/07", "12", "00"),
+       AlarmNote("again", "2026/12/07", "08", "00")});
   Start("/*");
   EXPECT_EQ(Alarm(MustNote(3)), "never opened waiting");
   EXPECT_EQ(Alarm(MustNote(5)), "never opened due");
@@ -303,9 +302,9 @@ TEST_F(AlarmTest, AFiringNoteIsRaisedAboveEveryWindowUntilItsDetailsClose) {
   for (const bool alreadyOpen : {false, true}) {
     SCOPED_TRACE(alreadyOpen);
     std::filesystem::remove_all(DataDir());
-    WriteNoteFile("0.txt", AlarmNote("due", "2026/12/07", "09", alreadyOpen ? "02" : "01"));
-    WriteNoteFile("1.txt", NoteBytes("front", 9000, 3000, "", 1));
-    WriteNoteFile("2.txt", NoteBytes("front too", 9000, 6000, "", 1));
+    WriteNoteFiles({AlarmNote("due", "2026/12/07", "09", alreadyOpen ? "02" : "01"),
+                    NoteBytes("front", 9000, 3000, "", 1),
+                    NoteBytes("front too", 9000, 6000, "", 1)});
     Start("/*");
     auto& due = MustNote(1);
     if (alreadyOpen) ShiftDoubleClickTitle(due);
@@ -335,8 +334,8 @@ TEST_F(AlarmTest, AFiringNoteIsRaisedAboveEveryWindowUntilItsDetailsClose) {
 // details opened with them on.
 TEST_F(AlarmTest, AFiringKeepsWhatTheDetailsShowThenForCancel) {
   // In front and translucent, due at 09:01.
-  WriteNoteFile("0.txt", AlarmNote("front", "2026/12/07", "09", "01", 0, 9000, 1, 1));
-  WriteNoteFile("1.txt", NoteBytes("plain", 9000, 3000, "", 1, 1));
+  WriteNoteFiles({AlarmNote("front", "2026/12/07", "09", "01", 0, 9000, 1, 1),
+                  NoteBytes("plain", 9000, 3000, "", 1, 1)});
   Start("/*");
   auto& note = MustNote(1);
   auto& plain = MustNote(2);

@@ -142,6 +142,11 @@ class FusenTest : public ::testing::Test {
     std::filesystem::create_directories(DataDir());
     std::ofstream(DataDir() / name, std::ios::binary) << bytes;
   }
+  // Writes these note files as 0.txt, 1.txt... in order.
+  void WriteNoteFiles(const std::vector<std::string>& files) {
+    for (std::size_t i = 0; i < files.size(); ++i)
+      WriteNoteFile(std::to_string(i) + ".txt", files[i]);
+  }
   // Notes "note0"... in 0.txt... at 9000 twips, 600 apart down the screen.
   void WriteNotes(int count, int temae = 0, int toumei = 0) {
     for (int i = 0; i < count; ++i) {

@@ -41,8 +41,7 @@ TEST_F(FusenTest, EveryPressRecordsTheNoteThenMenuMoveOrPassThrough) {
       {"Shift, left and right", mouse::kLeft | mouse::kRight, shift::kShift, false, Outcome::Move},
       {"middle", mouse::kMiddle, 0, false, Outcome::RecordOnly},
   };
-  WriteNoteFile("0.txt", FrontNote("pressed"));
-  WriteNoteFile("1.txt", NoteBytes("other", 0, 0));
+  WriteNoteFiles({FrontNote("pressed"), NoteBytes("other", 0, 0)});
   auto& run = Start("/*");
   auto& note = MustNote(1);
   // The menus shown, the system moves begun, and the refreshes of a note back from a click
@@ -152,8 +151,7 @@ TEST_F(FusenTest, PlainClicksPassBeneathOutlineFollowsTheSizeAndShiftDragMovesTh
 }
 
 TEST_F(FusenTest, AClickPassesThroughEveryNoteInTheWay) {
-  WriteNoteFile("0.txt", FrontNote("upper"));
-  WriteNoteFile("1.txt", NoteBytes("lower", kLeftTwips - 300, kTopTwips, "", 1, 0));
+  WriteNoteFiles({FrontNote("upper"), NoteBytes("lower", kLeftTwips - 300, kTopTwips, "", 1, 0)});
   Start("/*");
   auto& upper = MustNote(1);
   auto& lower = MustNote(2);
@@ -170,9 +168,9 @@ TEST_F(FusenTest, AClickPassesThroughEveryNoteInTheWay) {
 // Shift+click places the caret without selecting; each key is stored at once, as one line.
 // Shift+double-click opens the details opaque with the caret in them.
 TEST_F(FusenTest, ShiftClickEditsTheTitleInPlaceAndShiftDoubleClickOpensTheDetails) {
-  WriteNoteFile("0.txt", NoteBytes("near the edge", 1000, 3000, "", 0, 1));
-  WriteNoteFile("1.txt", NoteBytes("far", 6000, 6000, "", 0, 1));
-  WriteNoteFile("2.txt", NoteBytes("Shopping listABCXYZ", 9000, 3000));
+  WriteNoteFiles({NoteBytes("near the edge", 1000, 3000, "", 0, 1),
+                  NoteBytes("far", 6000, 6000, "", 0, 1),
+                  NoteBytes("Shopping listABCXYZ", 9000, 3000)});
   Start("/*");
   auto& note = MustNote(3);
   auto& title = note.Control(note::TitleBox);

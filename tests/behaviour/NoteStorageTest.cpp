@@ -103,10 +103,9 @@ TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
 // byte-order mark, and come back whole; the title's key write tells the note, so its next whole
 // write keeps the file UTF-16 once the title is plain again.
 TEST_F(NoteStorage, AUtf16NoteStaysUtf16AndTextCodePage932CannotHoldMakesOne) {
-  WriteNoteFile("0.txt", profile::Utf16LeFileBytes(NoteText("寿司", 9000, 600)));
-  WriteNoteFile("1.txt", NoteBytes("寿司", 9000, 1200, "詳細"));
-  WriteNoteFile("2.txt", NoteBytes("買い物", 9000, 1800));
-  WriteNoteFile("3.txt", profile::Utf16LeFileBytes(NoteText("한국어 😀", 9000, 2400)));
+  WriteNoteFiles({profile::Utf16LeFileBytes(NoteText("寿司", 9000, 600)),
+                  NoteBytes("寿司", 9000, 1200, "詳細"), NoteBytes("買い物", 9000, 1800),
+                  profile::Utf16LeFileBytes(NoteText("한국어 😀", 9000, 2400))});
   Start("/*");
   EXPECT_EQ(MustNote(4).Control(note::TitleBox).Text(), "한국어 😀");
   auto& note = MustNote(1);
@@ -274,8 +273,7 @@ TEST_F(NoteStorage, ASaveOrCloseThatCannotWriteOrFindAFreeNameSaysWhyAndKeepsThe
 TEST_F(NoteStorage, CommandsThatMoveOrRestyleNotesSayOnceWhichCouldNotBeWritten) {
   // Off the places arranging gives, so that every command changes both files: a
   // note its file already holds is not written at all.
-  WriteNoteFile("0.txt", NoteBytes("a", 13005, 2105));
-  WriteNoteFile("1.txt", NoteBytes("b", 13005, 2705));
+  WriteNoteFiles({NoteBytes("a", 13005, 2105), NoteBytes("b", 13005, 2705)});
   Start("/*");
   RefuseWrites();
   const MenuItem commands[] = {MenuItem::ArrangeFromThisNote, MenuItem::AllTranslucent,

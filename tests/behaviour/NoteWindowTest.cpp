@@ -8,9 +8,8 @@ namespace {
 // A note made from the menu opens below the note pressed, and new notes made below the same note
 // do not cover each other.
 TEST_F(FusenTest, NotesMadeFromTheMenuOpenBelowTheNotePressedWithoutCoveringEachOther) {
-  WriteNoteFile("0.txt", NoteBytes("a", 9120, 1000));
-  WriteNoteFile("1.txt", NoteBytes("b", 2000, 3000));
-  WriteNoteFile("2.txt", NoteBytes("low", 9120, 15000));
+  WriteNoteFiles(
+      {NoteBytes("a", 9120, 1000), NoteBytes("b", 2000, 3000), NoteBytes("low", 9120, 15000)});
   auto& run = Start("/*");
   for (int i = 0; i < 3; ++i) Choose(MustNote(1), MenuItem::NewNote);
   EXPECT_EQ(MustNote(4).Bounds(), (TwipsRect{9120 - 3135, 1500, 6495, 5190}));

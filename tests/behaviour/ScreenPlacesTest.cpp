@@ -124,9 +124,8 @@ class ArrangeTest : public FusenTest {
 // other item lines the notes up in list order, a hidden one keeping its place in the column.
 TEST_F(ArrangeTest, EveryItemLinesTheNotesUpInListOrderFromThisPositionAtThePressedNote) {
   // Three collapsed notes scattered over the screen; note 2 stands at 3000, 2000.
-  WriteNoteFile("0.txt", NoteBytes("a", 600, 9000));
-  WriteNoteFile("1.txt", NoteBytes("b", 3000, 2000));
-  WriteNoteFile("2.txt", NoteBytes("c", 9000, 4500));
+  WriteNoteFiles(
+      {NoteBytes("a", 600, 9000), NoteBytes("b", 3000, 2000), NoteBytes("c", 9000, 4500)});
   Start("/*");
   // Opened on note 2, which is not first in the list: note 1 takes its place.
   // Its Top 2000 is 133 1/3 pixels, so the window and the column start at 1995.

@@ -169,8 +169,7 @@ TEST_F(FusenTest, InformationWindowEveryWayOutEndsAProgramWithoutNotesAndOnlyHid
   // The same window for the start switch, a forwarded one and the menu item; with notes open its
   // close button makes every note save itself and only hides it.
   std::filesystem::remove_all(DataDir());
-  WriteNoteFile("0.txt", NoteBytes("first", 9000, 600));
-  WriteNoteFile("1.txt", NoteBytes("second", 9000, 1200));
+  WriteNoteFiles({NoteBytes("first", 9000, 600), NoteBytes("second", 9000, 1200)});
   auto& run = Start("  /S\t ");  // blanks around the switch of a first start
   auto& form = run.ControllerForm();
   const auto handle = form.Handle();
