@@ -168,15 +168,6 @@ TEST_F(ArrangeTest, EveryItemLinesTheNotesUpInListOrderFromThisPositionAtThePres
 
 constexpr int kDenseDpi = 144;
 
-// A 96-DPI primary screen, a 150 % monitor to its right and a 100 % one above
-// and left of it, where a note's mirrored place (-Left, -Top) falls.
-sim::DesktopConfig MixedMonitors() {
-  sim::DesktopConfig config;
-  config.monitors = {{0, 0, 1920, 1080}, {1920, 0, 4800, 1620}, {-2560, -1440, 0, 0}};
-  config.monitorDpis = {96, kDenseDpi, 96};
-  return config;
-}
-
 // What a user sees of a note's layout: each shown control that runs past its container, as {id},
 // and each pair of shown siblings that overlap, as {id, id}.
 std::set<std::vector<int>> LayoutOf(const sim::SimForm& note) {
@@ -205,9 +196,13 @@ std::set<std::vector<int>> LayoutOf(const sim::SimForm& note) {
   return seen;
 }
 
+// A 96-DPI primary screen, a 150 % monitor to its right and a 100 % one above
+// and left of it, where a note's mirrored place (-Left, -Top) falls.
 class DpiTest : public FusenTest {
  protected:
-  DpiTest() : FusenTest(MixedMonitors()) {}
+  DpiTest()
+      : FusenTest({.monitors = {{0, 0, 1920, 1080}, {1920, 0, 4800, 1620}, {-2560, -1440, 0, 0}},
+                   .monitorDpis = {96, kDenseDpi, 96}}) {}
 };
 
 // The note's DPI, its window and its outline, in pixels.
