@@ -12,15 +12,6 @@ using platform::MouseInjection;
 namespace mouse = platform::mouse;
 namespace shift = platform::shift;
 
-constexpr int kLeftTwips = 9000;
-constexpr int kTopTwips = 3000;
-
-// A kept-in-front note at 9000, 3000 twips, so another program's window opened
-// later stays beneath it.
-std::string FrontNote(const std::string& title = "note") {
-  return NoteBytes(title, kLeftTwips, kTopTwips, "", 1, 0);
-}
-
 enum class Outcome { Menu, Move, PassThrough, RecordOnly };
 
 // A press: its name, the buttons and the shift keys held, whether the details are open, and
@@ -41,7 +32,7 @@ TEST_F(FusenTest, EveryPressRecordsTheNoteThenMenuMoveOrPassThrough) {
       {"Shift, left and right", mouse::kLeft | mouse::kRight, shift::kShift, false, Outcome::Move},
       {"middle", mouse::kMiddle, 0, false, Outcome::RecordOnly},
   };
-  WriteNoteFiles({FrontNote("pressed"), NoteBytes("other", 0, 0)});
+  WriteNoteFiles({NoteBytes("pressed", 9000, 3000, "", 1, 0), NoteBytes("other", 0, 0)});
   auto& run = Start("/*");
   auto& note = MustNote(1);
   // The menus shown, the system moves begun, and the refreshes of a note back from a click
@@ -75,7 +66,8 @@ TEST_F(FusenTest, EveryPressRecordsTheNoteThenMenuMoveOrPassThrough) {
 // back; with the details open the title is an ordinary text box where Enter saves; the outline
 // follows the size; Shift+drag moves the note and stores its place.
 TEST_F(FusenTest, PlainClicksPassBeneathOutlineFollowsTheSizeAndShiftDragMovesTheNote) {
-  auto& note = StartWithNote(FrontNote("moved"));
+  // Kept in front, so another program's window opened later stays beneath it.
+  auto& note = StartWithNote(NoteBytes("moved", 9000, 3000, "", 1, 0));
   auto& beneath = WindowBeneath({500, 150, 900, 300});
   const auto home = note.Bounds();
 
@@ -111,7 +103,7 @@ TEST_F(FusenTest, PlainClicksPassBeneathOutlineFollowsTheSizeAndShiftDragMovesTh
   }
   EXPECT_EQ(Delivered(), twice);
   EXPECT_EQ(note.Bounds(), home);
-  EXPECT_EQ(ReadNoteFile("0.txt"), FrontNote("moved"));
+  EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("moved", 9000, 3000, "", 1, 0));
 
   // The outline is remade for each size, in whole pixels. With the details open clicks on the
   // title stay there, Escape does nothing and Enter saves.
@@ -139,7 +131,7 @@ TEST_F(FusenTest, PlainClicksPassBeneathOutlineFollowsTheSizeAndShiftDragMovesTh
 
   desktop_.ScriptNextMove(100, -50);
   PressTab(note, mouse::kLeft, shift::kShift);
-  EXPECT_EQ(note.Bounds(), (TwipsRect{kLeftTwips + 1500, kTopTwips - 750, 3360, 480}));
+  EXPECT_EQ(note.Bounds(), (TwipsRect{10500, 2250, 3360, 480}));
   EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("moved", 10500, 2250, "saved by Enter", 1, 0));
 
   // Held near the left edge, the note is pulled to it while still dragged,
@@ -151,7 +143,8 @@ TEST_F(FusenTest, PlainClicksPassBeneathOutlineFollowsTheSizeAndShiftDragMovesTh
 }
 
 TEST_F(FusenTest, AClickPassesThroughEveryNoteInTheWay) {
-  WriteNoteFiles({FrontNote("upper"), NoteBytes("lower", kLeftTwips - 300, kTopTwips, "", 1, 0)});
+  WriteNoteFiles(
+      {NoteBytes("upper", 9000, 3000, "", 1, 0), NoteBytes("lower", 8700, 3000, "", 1, 0)});
   Start("/*");
   auto& upper = MustNote(1);
   auto& lower = MustNote(2);
@@ -162,7 +155,7 @@ TEST_F(FusenTest, AClickPassesThroughEveryNoteInTheWay) {
             (std::vector<std::string>{"down on " + lower.Caption(), "click on " + lower.Caption(),
                                       "down on beneath 1", "click on beneath 1"}));
   EXPECT_EQ(NotesTopFirst(), "1 upper, 2 lower");
-  EXPECT_EQ(lower.Bounds().left, kLeftTwips - 300);
+  EXPECT_EQ(lower.Bounds().left, 8700);
 }
 
 // Shift+click places the caret without selecting; each key is stored at once, as one line.
