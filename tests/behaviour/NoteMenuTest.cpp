@@ -51,8 +51,6 @@ class NoteMenuTest : public FusenTest {
                    options, std::to_string(front) + std::to_string(translucent)))
         << n;
   }
-  // A menu item chosen, and the options it leaves: in front, translucent.
-  using Step = std::tuple<MenuItem, bool, bool>;
 };
 
 // A command on a note closed meanwhile does nothing; hiding keeps the windows and the program.
@@ -209,10 +207,10 @@ TEST_F(NoteMenuTest, InFrontAndTranslucentChangeOnlyTheNoteTheMenuWasOpenedOnByI
   auto& run = StartWithNotes(3, 1, 0);
   desktop_.OpenForeignWindow(
       {"another program", platform::FormStyle::Dialog, {0, 0, 3000, 3000}, std::nullopt});
-  const Step steps[] = {{MenuItem::InFront, false, false},
-                        {MenuItem::InFront, true, false},
-                        {MenuItem::Translucent, true, true},
-                        {MenuItem::Translucent, true, false}};
+  const std::tuple<MenuItem, bool, bool> steps[] = {{MenuItem::InFront, false, false},
+                                                    {MenuItem::InFront, true, false},
+                                                    {MenuItem::Translucent, true, true},
+                                                    {MenuItem::Translucent, true, false}};
   for (const auto& [item, front, translucent] : steps) {
     SCOPED_TRACE(static_cast<int>(item));
     Choose(MustNote(2), item);
@@ -240,7 +238,7 @@ TEST_F(NoteMenuTest, InFrontAndTranslucentChangeOnlyTheNoteTheMenuWasOpenedOnByI
 TEST_F(NoteMenuTest, AllNotesCommandsReachHiddenNotesAndNumbersNotGivenOutYet) {
   auto& run = StartWithNotes(3, 0, 0);
   Choose(MustNote(2), MenuItem::HideNote);
-  const Step steps[] = {
+  const std::tuple<MenuItem, bool, bool> steps[] = {
       {MenuItem::AllTranslucent, false, true},
       {MenuItem::AllInFront, true, true},
       {MenuItem::AllTranslucentOff, true, false},

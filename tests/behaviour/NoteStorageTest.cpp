@@ -12,7 +12,6 @@ namespace {
 
 constexpr char kStore[] = "C:\\Users\\taro\\AppData\\Local\\VirtualStore\\Apps\\ZLTFusen\\taro";
 constexpr char kDenied[] = "アクセスが拒否されました。";
-constexpr char kTitle[] = "ZLT付箋紙プラグイン";
 constexpr char kRecovery[] = "C:\\Users\\taro\\AppData\\Local\\ZLTFusen\\Recovery";
 
 class NoteStorage : public FusenTest {
@@ -37,16 +36,12 @@ class NoteStorage : public FusenTest {
   std::vector<std::string> Messages() const {
     std::vector<std::string> texts;
     for (const auto& box : desktop_.MessageBoxes()) {
-      EXPECT_EQ(box.title, kTitle);
+      EXPECT_EQ(box.title, "ZLT付箋紙プラグイン");
       texts.push_back(box.text);
     }
     return texts;
   }
 };
-
-bool Contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
 
 TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
   std::string binary;  // bytes that read as no note, as a program's data file would
@@ -183,7 +178,7 @@ TEST_F(NoteStorage, StartRemovesTemporariesOfUnfinishedSavesAndSessionEndWritesO
       << "the saved notes are in their files already";
   Stop(Start("/N"));
   ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_TRUE(Contains(Messages()[0], kept));
+  EXPECT_NE(Messages()[0].find(kept), std::string::npos);
   Start("/N");
   EXPECT_EQ(Messages().size(), 1u);
 }
@@ -239,12 +234,14 @@ TEST_F(NoteStorage, ASaveOrCloseThatCannotWriteOrFindAFreeNameSaysWhyAndKeepsThe
   EXPECT_NE(desktop_.RequestClose(note), 0);
   Choose(note, MenuItem::CloseNote);
   Choose(note, MenuItem::CloseAllNotes);
-  desktop_.RequestClose(*desktop_.FindForm(kTitle));  // the controller: every note saves
+  desktop_.RequestClose(
+      *desktop_.FindForm(manager::Controller::kCaption));  // the controller: every note saves
   EXPECT_FALSE(run.Ended());
   EXPECT_TRUE(StillOpenWithText(note));
   EXPECT_EQ(run.State().OpenNotes, 1);
   EXPECT_EQ(Messages().size(), 5u);
-  for (const auto& text : Messages()) EXPECT_TRUE(Contains(text, Denied("0.txt"))) << text;
+  for (const auto& text : Messages())
+    EXPECT_NE(text.find(Denied("0.txt")), std::string::npos) << text;
 
   // Once the folder takes files again the same save goes through, silently.
   processes_.back()->instance->Files().AcceptWrites();
@@ -260,8 +257,8 @@ TEST_F(NoteStorage, ASaveOrCloseThatCannotWriteOrFindAFreeNameSaysWhyAndKeepsThe
   auto& second = TypedNote(run);
   Save(second);
   ASSERT_EQ(Messages().size(), 6u);
-  EXPECT_TRUE(
-      Contains(Messages()[5], "ファイル: " + DataFolder() + "\n理由: 空いているファイル名"));
+  EXPECT_NE(Messages()[5].find("ファイル: " + DataFolder() + "\n理由: 空いているファイル名"),
+            std::string::npos);
   EXPECT_TRUE(StillOpenWithText(second));
   EXPECT_EQ(ReadNoteFile("0.txt"), saved);
 
@@ -283,7 +280,8 @@ TEST_F(NoteStorage, CommandsThatMoveOrRestyleNotesSayOnceWhichCouldNotBeWritten)
   const auto messages = Messages();
   ASSERT_EQ(messages.size(), std::size(commands)) << "one notice per command";
   for (std::size_t i = 0; i + 1 < messages.size(); ++i) {
-    EXPECT_TRUE(Contains(messages[i], Denied("0.txt") + "\n\n" + Denied("1.txt"))) << messages[i];
+    EXPECT_NE(messages[i].find(Denied("0.txt") + "\n\n" + Denied("1.txt")), std::string::npos)
+        << messages[i];
   }
 }
 

@@ -8,8 +8,6 @@
 namespace zlt::test {
 namespace {
 
-using manager::MenuId;
-
 // Starts with nothing to show end at once without a window; the data folder is the user's name
 // beside the program, or DEFAULT; the snap option comes from the settings file there.
 TEST_F(FusenTest, StartsWithNothingToShowEndAtOnceTheDataFolderIsTheUserNameAndHoldsTheSettings) {
@@ -43,7 +41,7 @@ TEST_F(FusenTest, StartsWithNothingToShowEndAtOnceTheDataFolderIsTheUserNameAndH
     if (file != nullptr) WriteNoteFile("ZLTFusen.ini", Sjis(file));
     auto& run = Start("/V");
     EXPECT_EQ(std::pair(run.State().DataFolder,
-                        run.Controller().NoteMenu().Checked(MenuId(MenuItem::Snap))),
+                        run.Controller().NoteMenu().Checked(manager::MenuId(MenuItem::Snap))),
               std::pair(DataFolder(), checked))
         << (file ? file : "(no file)");
     // The running first start would make every later start a second one.
