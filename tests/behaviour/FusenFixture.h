@@ -47,9 +47,7 @@ struct Running {
     for (const auto& note : Controller().Notes()) {
       if (note->NoteNumber() == number) return note->Model();
     }
-    ADD_FAILURE() << "no note number " << number;
-    static const note::NoteModel kNone;
-    return kNone;
+    throw std::runtime_error("no note No." + std::to_string(number));
   }
 };
 

@@ -23,9 +23,8 @@ TEST_F(FusenTest, StartsWithNothingToShowEndAtOnceTheDataFolderIsTheUserNameAndH
   EXPECT_EQ(atRoot.State().DataFolder, "C:\\hanako");
   EXPECT_TRUE(std::filesystem::is_directory(root_ / "hanako"));
   Stop(atRoot);
-  auto& unnamed = Start("/V", "C:\\Apps\\ZLTFusen", std::nullopt);  // the name cannot be read
+  Stop(Start("/V", "C:\\Apps\\ZLTFusen", std::nullopt));  // the name cannot be read
   EXPECT_TRUE(std::filesystem::is_directory(root_ / "Apps" / "ZLTFusen" / "DEFAULT"));
-  Stop(unnamed);
 
   // Each settings file (nullptr: none) and whether snap is checked. How names and values are
   // read (case, blanks, words and numbers) the unit tests of the profile and value texts check.
@@ -119,17 +118,15 @@ TEST_F(FusenTest, SecondCommandLinesAreSentStrippedOnlyTheirSwitchCountsAndPaylo
 
 TEST(CopyDataHookTest, ACommandArrivingWhileBusyRunsRightAfterInsteadOfBeingDropped) {
   std::vector<Switch> ran;
-  CopyDataHook* self = nullptr;
   CopyDataHook hook([&](Switch command) {
     ran.push_back(command);
     // The first command lets events through and another payload arrives.
     if (ran.size() == 1) {
-      self->CopyDataProc(std::string("/N\0", 3));
+      hook.CopyDataProc(std::string("/N\0", 3));
       EXPECT_EQ(ran.size(), 1u) << "must not run inside the first";
-      EXPECT_TRUE(self->HookBusy());
+      EXPECT_TRUE(hook.HookBusy());
     }
   });
-  self = &hook;
   hook.CopyDataProc(std::string("/V\0", 3));
   EXPECT_EQ(ran, (std::vector<Switch>{Switch::ShowHidden, Switch::NewNote}));
   EXPECT_FALSE(hook.HookBusy());
