@@ -32,9 +32,20 @@ TEST_F(FusenTest, EveryPressRecordsTheNoteThenMenuMoveOrPassThrough) {
       {"Shift, left and right", mouse::kLeft | mouse::kRight, shift::kShift, false, Outcome::Move},
       {"middle", mouse::kMiddle, 0, false, Outcome::RecordOnly},
   };
-  WriteNoteFiles({NoteBytes("pressed", 9000, 3000, "", 1, 0), NoteBytes("other", 0, 0)});
+  WriteNoteFiles({NoteBytes("pressed", 9000, 3000, "", 1, 0), NoteBytes("other", 0, 0),
+                  NoteBytes("lower", 8700, 3000, "", 1, 0)});
   auto& run = Start("/*");
   auto& note = MustNote(1);
+  // A click passes through every note in the way, and each stays where it stood.
+  auto& lower = MustNote(3);
+  desktop_.Activate(note);
+  WindowBeneath({500, 150, 900, 300});
+  PressTab(note, mouse::kLeft);
+  EXPECT_EQ(Delivered(),
+            (std::vector<std::string>{"down on " + lower.Caption(), "click on " + lower.Caption(),
+                                      "down on beneath 1", "click on beneath 1"}));
+  EXPECT_EQ(NotesTopFirst(), "1 pressed, 3 lower, 2 other");
+  EXPECT_EQ(lower.Bounds().left, 8700);
   // The menus shown, the system moves begun, and the refreshes of a note back from a click
   // passed beneath.
   const auto done = [&] {
@@ -140,22 +151,6 @@ TEST_F(FusenTest, PlainClicksPassBeneathOutlineFollowsTheSizeAndShiftDragMovesTh
   PressTab(note, mouse::kLeft, shift::kShift);
   EXPECT_EQ(note.Bounds().left, 0);
   EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("moved", 0, 2250, "saved by Enter", 1, 0));
-}
-
-TEST_F(FusenTest, AClickPassesThroughEveryNoteInTheWay) {
-  WriteNoteFiles(
-      {NoteBytes("upper", 9000, 3000, "", 1, 0), NoteBytes("lower", 8700, 3000, "", 1, 0)});
-  Start("/*");
-  auto& upper = MustNote(1);
-  auto& lower = MustNote(2);
-  desktop_.Activate(upper);
-  WindowBeneath({500, 150, 900, 300});
-  PressTab(upper, mouse::kLeft);
-  EXPECT_EQ(Delivered(),
-            (std::vector<std::string>{"down on " + lower.Caption(), "click on " + lower.Caption(),
-                                      "down on beneath 1", "click on beneath 1"}));
-  EXPECT_EQ(NotesTopFirst(), "1 upper, 2 lower");
-  EXPECT_EQ(lower.Bounds().left, 8700);
 }
 
 // Shift+click places the caret without selecting; each key is stored at once, as one line.
