@@ -36,10 +36,6 @@ struct Running {
   bool Ended() const { return instance->Ended(); }
   ProgramState& State() { return program->State(); }
   manager::Controller& Controller() { return *program->NoteController(); }
-  // The number of the note the one-note commands act on; 0: none.
-  int ThisNoteNumber() {
-    return Controller().ThisNote() ? Controller().ThisNote()->NoteNumber() : 0;
-  }
   // The controller's window: it holds the one snap tick of every note.
   sim::SimForm& ControllerForm() { return static_cast<sim::SimForm&>(Controller().Form()); }
   // The model of the note with this number; fails the test when there is none.
@@ -229,12 +225,8 @@ class FusenTest : public ::testing::Test {
   }
   // A press on the note's tab with the cursor over it.
   void PressTab(sim::SimForm& note, int buttons, int shift = 0) {
-    desktop_.SetCursor(TabPoint(note));
+    desktop_.SetCursor({note.RectPx().left + 8, note.RectPx().top + 16});
     desktop_.MouseDown(note, note::TabLabel, platform::MouseDown{buttons, shift, 120, 240});
-  }
-  // A screen point over the tab of a note.
-  static platform::PixelPoint TabPoint(const sim::SimForm& note) {
-    return {note.RectPx().left + 8, note.RectPx().top + 16};
   }
   // Another program's window, shown at this screen rectangle: on top of the
   // normal windows, beneath notes kept in front.

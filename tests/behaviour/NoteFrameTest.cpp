@@ -60,8 +60,9 @@ TEST_F(FusenTest, EveryPressRecordsTheNoteThenMenuMoveOrPassThrough) {
     const auto [menus, moves, refreshes] = done();
     PressTab(note, buttons, keys);
     // The note is recorded as the one pressed, and stands where it stood.
-    EXPECT_EQ(std::tuple(run.ThisNoteNumber(), run.State().PressedLeft, run.State().PressedWidth,
-                         run.State().LastNotePath, note.Bounds(), note.Visible()),
+    EXPECT_EQ(std::tuple(run.Controller().ThisNote()->NoteNumber(), run.State().PressedLeft,
+                         run.State().PressedWidth, run.State().LastNotePath, note.Bounds(),
+                         note.Visible()),
               std::tuple(1, at.left, at.width, DataFolder() + "\\0.txt", at, true));
     EXPECT_EQ(done(),
               std::tuple(menus + (outcome == Outcome::Menu), moves + (outcome == Outcome::Move),
@@ -88,7 +89,7 @@ TEST_F(FusenTest, PlainClicksPassBeneathOutlineFollowsTheSizeAndShiftDragMovesTh
   std::vector<std::tuple<MouseInjection, int, int, platform::WindowHandle>> injected;
   for (const auto& e : desktop_.InjectedMouse())
     injected.emplace_back(e.what, e.at.x, e.at.y, e.target);
-  const auto [x, y] = TabPoint(note);
+  const int x = note.RectPx().left + 8, y = note.RectPx().top + 16;  // where PressTab pressed
   const auto to = beneath.Handle();
   EXPECT_EQ(injected, (decltype(injected){{MouseInjection::LeftUp, x, y, to},
                                           {MouseInjection::LeftDown, x, y, to},

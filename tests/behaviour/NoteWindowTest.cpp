@@ -110,7 +110,7 @@ TEST_F(FusenTest, RestoreAllOpensEveryNoteFileInTextOrderTheFirstActiveOnTopOfIt
   EXPECT_EQ(MustNote(3).Bounds(), (platform::TwipsRect{9000, 1005, 3360, 480}))
       << "1000 twips held as 67 whole pixels";
   EXPECT_EQ(desktop_.ActiveForm(), &MustNote(1));
-  EXPECT_EQ(run.ThisNoteNumber(), 1);
+  EXPECT_EQ(run.Controller().ThisNote(), run.Controller().Notes().front().get());
   EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\0.txt");
 }
 
@@ -157,7 +157,7 @@ TEST_F(FusenTest, RestoreAllAndShowHiddenReopenOnlyClosedNotesAndOnlyShowHiddenO
   Choose(MustNote(1), MenuItem::ShowHidden);
   EXPECT_EQ(NotesTopFirst(), "8 note3, 7 note2, 2 note0, 6 note1, 1  open");
   EXPECT_EQ(desktop_.ActiveForm(), &MustNote(8));
-  EXPECT_EQ(run.ThisNoteNumber(), 8);
+  EXPECT_EQ(run.Controller().ThisNote()->NoteNumber(), 8);
   EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\3.txt");
   Choose(MustNote(1), MenuItem::ShowHidden);  // everything open already: nothing new
   EXPECT_EQ(run.State().LastNoteNumber, 8);
