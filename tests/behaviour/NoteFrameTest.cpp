@@ -14,12 +14,10 @@ namespace shift = platform::shift;
 
 enum class Outcome { Menu, Move, PassThrough, RecordOnly };
 
-// A press: its name, the buttons and the shift keys held, whether the details are open, and
-// what it does.
-using PressCase = std::tuple<const char*, int, int, bool, Outcome>;
-
 TEST_F(FusenTest, EveryPressRecordsTheNoteThenMenuMoveOrPassThrough) {
-  const PressCase cases[] = {
+  // A press: its name, the buttons and the shift keys held, whether the details are open, and
+  // what it does.
+  const std::tuple<const char*, int, int, bool, Outcome> cases[] = {
       {"right", mouse::kRight, 0, false, Outcome::Menu},
       {"Shift+right", mouse::kRight, shift::kShift, false, Outcome::Menu},
       {"Shift+left", mouse::kLeft, shift::kShift, false, Outcome::Move},

@@ -16,7 +16,6 @@ using platform::Answer;
 
 class NoteMenuTest : public FusenTest {
  protected:
-  static sim::SimFileSystem& Files(Running& run) { return run.instance->Files(); }
   // The note files left, "open N" or "ended", and the files handed to the Bin in order, each
   // marked when the Bin did not keep it: "1.txt 2.txt | open 1 | bin 0.txt".
   std::string Disk(Running& run) {
@@ -24,7 +23,7 @@ class NoteMenuTest : public FusenTest {
     for (const auto& name : NoteFiles()) text += name + " ";
     text += run.Ended() ? "| ended | bin"
                         : "| open " + std::to_string(run.State().OpenNotes) + " | bin";
-    for (const auto& path : Files(run).HandedToBin()) {
+    for (const auto& path : run.instance->Files().HandedToBin()) {
       const auto name = path.substr(DataFolder().size() + 1);
       text += " " + name + (Binned(run, name) == "(none)" ? " (erased)" : "");
     }
@@ -33,7 +32,7 @@ class NoteMenuTest : public FusenTest {
   // What the Bin holds last of a file of the data folder, "(none)" when nothing.
   std::string Binned(Running& run, const std::string& name) {
     std::string bytes = "(none)";
-    for (const auto& file : Files(run).Bin()) {
+    for (const auto& file : run.instance->Files().Bin()) {
       if (file.path == DataFolder() + "\\" + name) bytes = file.bytes;
     }
     return bytes;
@@ -126,7 +125,7 @@ TEST_F(NoteMenuTest, DeleteAllAndCloseAllAndAFileBackFromTheBinOrOneItRefuses) {
   EXPECT_TRUE(FileHas("0.txt", "Title=new meanwhile"));
 
   // A file the Bin does not take is erased all the same.
-  Files(again).RefuseRecycling();
+  again.instance->Files().RefuseRecycling();
   Choose(MustNote(2), MenuItem::DeleteNote, Answer::Yes);
   EXPECT_EQ(Disk(again), "0.txt 5.txt | open 2 | bin 1.txt (erased)");
   Choose(MustNote(1), MenuItem::DeleteAllNotes, Answer::Yes);

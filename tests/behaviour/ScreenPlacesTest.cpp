@@ -22,10 +22,10 @@ TEST_F(FusenTest, SnapTogglesAndIsStoredAndSnapOffOrHiddenNotesAreNeverMoved) {
   WriteNoteFile("0.txt", NoteBytes("near", 150, 3000));
   auto& run = Start("/*");
   auto& note = MustNote(1);
-  const int item = manager::MenuId(MenuItem::Snap);
   // The check mark, the stored option, the tick, and the note's place.
   const auto state = [&] {
-    return (run.Controller().NoteMenu().Checked(item) ? "checked " : "") +
+    return (run.Controller().NoteMenu().Checked(manager::MenuId(MenuItem::Snap)) ? "checked "
+                                                                                 : "") +
            StoredValue("ZLTFusen.ini", "Kyuchaku") +
            (run.ControllerForm().TimerRunning(kSnapTimer) ? " ticking " : " ") +
            std::to_string(note.Bounds().left) + (note.Visible() ? "" : " hidden");
