@@ -262,39 +262,6 @@ TEST_F(AlarmTest, AClockSetForwardOrASleepFiresOnceAndAClockSetBackWaitsAgain) {
   EXPECT_EQ(CommandLines(), said);
 }
 
-// Cancel puts back an unticked alarm and a changed hour; every field changed and saved is written.
-TEST_F(AlarmTest, CancelPutsBackTheAlarmFieldsAndASaveWritesEveryOneChanged) {
-  auto& note = StartWithNote(AlarmNote("keep", "2026/12/24", "08", "05"));
-  ShiftDoubleClickTitle(note);
-  desktop_.Click(note, note::AlarmCheck);
-  EXPECT_EQ(Alarm(note), "off 0000/00/00 00:00 locked due") << "the watcher follows the fields";
-  Cancel(note);
-  EXPECT_EQ(Alarm(note), "on 2026/12/24 08:05 waiting");
-
-  ShiftDoubleClickTitle(note);  // cancel left no picker open
-  desktop_.Type(note, note::HourBox, "7");
-  ASSERT_EQ(Alarm(note), "on 2026/12/24 7:05 waiting");
-  Cancel(note);
-  EXPECT_EQ(Alarm(note), "on 2026/12/24 08:05 waiting");
-  desktop_.RequestClose(note);
-  EXPECT_EQ(ReadNoteFile("0.txt"), AlarmNote("keep", "2026/12/24", "08", "05"));
-
-  auto& fields = MustNote(Start("/*").State().LastNoteNumber);
-  ShiftDoubleClickTitle(fields);
-  desktop_.Click(fields, note::AlarmCheck);  // unticked
-  desktop_.Click(fields, note::AlarmCheck);
-  desktop_.Click(fields, note::PickerCancelButton);
-  desktop_.Click(fields, note::MusicCheck);
-  desktop_.Type(fields, note::DateBox, "2027/01/02");  // a paste: keys are filtered
-  desktop_.Type(fields, note::HourBox, "23");
-  desktop_.Focus(fields, note::MinuteBox);
-  desktop_.Type(fields, note::MinuteBox, "5");
-  desktop_.Focus(fields, note::TitleBox);  // leaving the minute box makes it "05"
-  Save(fields);
-  EXPECT_EQ(ReadNoteFile("0.txt"), AlarmNote("keep", "2027/01/02", "23", "05", 1));
-  EXPECT_TRUE(fields.TimerRunning(note::AlarmTimer));
-}
-
 // A firing note goes above every window, notes kept in front included, and
 // stays there while its details are open, without taking the focus; closing
 // its details gives the window its own option back.
@@ -331,11 +298,12 @@ TEST_F(AlarmTest, AFiringNoteIsRaisedAboveEveryWindowUntilItsDetailsClose) {
 
 // A firing while the details are open keeps what they show then, options included, for Cancel
 // to put back, and the open view stays put; options saved off stay off after a firing though the
-// details opened with them on.
+// details opened with them on. Cancel puts back the alarm fields too.
 TEST_F(AlarmTest, AFiringKeepsWhatTheDetailsShowThenForCancel) {
   // In front and translucent, due at 09:01.
   WriteNoteFiles({AlarmNote("front", "2026/12/07", "09", "01", 0, 9000, 1, 1),
-                  NoteBytes("plain", 9000, 3000, "", 1, 1)});
+                  NoteBytes("plain", 9000, 3000, "", 1, 1),
+                  AlarmNote("keep", "2026/12/24", "08", "05")});
   Start("/*");
   auto& note = MustNote(1);
   auto& plain = MustNote(2);
@@ -367,6 +335,39 @@ TEST_F(AlarmTest, AFiringKeepsWhatTheDetailsShowThenForCancel) {
   EXPECT_EQ(AfterCancel(note, "0.txt"),
             "shown layered alpha=150 [translucent] | menu translucent | "
             "Temae=False Toumei=True");
+
+  // Cancel puts back an unticked alarm and a changed hour; every field changed and saved is
+  // written.
+  auto& keep = MustNote(3);
+  ShiftDoubleClickTitle(keep);
+  desktop_.Click(keep, note::AlarmCheck);
+  EXPECT_EQ(Alarm(keep), "off 0000/00/00 00:00 locked due") << "the watcher follows the fields";
+  Cancel(keep);
+  EXPECT_EQ(Alarm(keep), "on 2026/12/24 08:05 waiting");
+
+  ShiftDoubleClickTitle(keep);  // cancel left no picker open
+  desktop_.Type(keep, note::HourBox, "7");
+  ASSERT_EQ(Alarm(keep), "on 2026/12/24 7:05 waiting");
+  Cancel(keep);
+  EXPECT_EQ(Alarm(keep), "on 2026/12/24 08:05 waiting");
+  desktop_.RequestClose(keep);
+  EXPECT_EQ(ReadNoteFile("2.txt"), AlarmNote("keep", "2026/12/24", "08", "05"));
+
+  Start("/*");  // forwarded: the closed note opens again as note 4
+  auto& fields = MustNote(4);
+  ShiftDoubleClickTitle(fields);
+  desktop_.Click(fields, note::AlarmCheck);  // unticked
+  desktop_.Click(fields, note::AlarmCheck);
+  desktop_.Click(fields, note::PickerCancelButton);
+  desktop_.Click(fields, note::MusicCheck);
+  desktop_.Type(fields, note::DateBox, "2027/01/02");  // a paste: keys are filtered
+  desktop_.Type(fields, note::HourBox, "23");
+  desktop_.Focus(fields, note::MinuteBox);
+  desktop_.Type(fields, note::MinuteBox, "5");
+  desktop_.Focus(fields, note::TitleBox);  // leaving the minute box makes it "05"
+  Save(fields);
+  EXPECT_EQ(ReadNoteFile("2.txt"), AlarmNote("keep", "2027/01/02", "23", "05", 1));
+  EXPECT_TRUE(fields.TimerRunning(note::AlarmTimer));
 }
 
 }  // namespace
