@@ -19,10 +19,9 @@ TEST_F(FusenTest, StartsWithNothingToShowEndAtOnceTheDataFolderIsTheUserNameAndH
   }
   EXPECT_TRUE(desktop_.Forms().empty());
 
-  auto& atRoot = Start("/V", "C:\\", "hanako");
-  EXPECT_EQ(atRoot.State().DataFolder, "C:\\hanako");
+  EXPECT_EQ(Start("/V", "C:\\", "hanako").State().DataFolder, "C:\\hanako");
   EXPECT_TRUE(std::filesystem::is_directory(root_ / "hanako"));
-  Stop(atRoot);
+  StopAll();
   Stop(Start("/V", "C:\\Apps\\ZLTFusen", std::nullopt));  // the name cannot be read
   EXPECT_TRUE(std::filesystem::is_directory(root_ / "Apps" / "ZLTFusen" / "DEFAULT"));
 
