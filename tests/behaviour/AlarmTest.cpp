@@ -1,5 +1,6 @@
-// The alarm of a note: its input rules, the watcher on the virtual clock, the
-// firing and what cancel puts back afterwards.
+// The alarm of a note: its input rules, the date picker, the watcher on the
+// virtual clock, the firing and what cancel puts back afterwards. Which cell of
+// the picker holds which day and colour is the calendar's own test.
 #include "FusenFixture.h"
 #include "manager/SnapTick.h"
 #include "note/DatePicker.h"
@@ -7,10 +8,8 @@
 namespace zlt::test {
 namespace {
 
-using manager::MenuItem;
+using note::FirstDayButton;
 using platform::Rgb;
-using platform::TwipsRect;
-using namespace std::chrono_literals;
 
 constexpr platform::Colour kBefore = Rgb(255, 224, 192);
 constexpr platform::Colour kReached = Rgb(192, 255, 192);
@@ -43,7 +42,8 @@ class AlarmTest : public FusenTest {
   }
   std::string Text(sim::SimForm& note, int id) { return note.Control(id).Text(); }
   // The alarm fields as shown: "on" or "off", the date and time, then "music" when ticked,
-  // "locked" when the fields take no input, "picker" when the date picker is open, and the tab's
+  // "locked" when the fields take no input, "picker" and its month when the date picker is open,
+  // and the tab's
   // colour: "due" once the minute is reached, "waiting" before. A note never opened shows its tab.
   std::string Alarm(sim::SimForm& note) {
     const auto tab = note.Control(note::TabLabel).BackColour();
@@ -58,30 +58,84 @@ class AlarmTest : public FusenTest {
       locked += note.Control(id).Enabled() ? 0 : 1;
     }
     if (locked > 0) text += locked == 4 ? " locked" : " partly locked";
-    if (note.HasControl(note::PickerPanel) && note.Control(note::PickerPanel).Visible()) {
-      text += " picker";
+    if (note.HasControl(note::PickerPanel) && note.Control(note::PickerPanel).Visible() &&
+        note.Control(note::PickerShadow).Visible()) {
+      text += " picker " + Text(note, note::MonthLabel);
     }
     return text + colour;
   }
+  // Visible day buttons as "index:caption".
+  std::vector<std::string> Days(sim::SimForm& note) {
+    std::vector<std::string> days;
+    for (int i = 0; i < 37; ++i) {
+      const auto& button = note.Control(FirstDayButton + i);
+      if (button.Visible()) days.push_back(std::to_string(i) + ":" + button.Text());
+    }
+    return days;
+  }
+  void ShowMonth(sim::SimForm& note, const std::string& date) {
+    desktop_.Type(note, note::DateBox, date);  // as pasted: typing is filtered
+    desktop_.Click(note, note::DateBox);
+  }
   // Cancel after a firing puts back the options the note showed when it fired, whichever way its
   // details came to be open: the window, the menu's check marks and the file follow.
-  std::string AfterCancel(sim::SimForm& note) {
+  std::string AfterCancel(sim::SimForm& note, const std::string& file) {
     auto seen = Looks(note);
     RightPress(note);
     seen += std::string(" | menu") + (MenuChecked(MenuItem::InFront) ? " front" : "") +
             (MenuChecked(MenuItem::Translucent) ? " translucent" : "");
-    return seen + " | Temae=" + StoredValue("0.txt", "Temae") +
-           " Toumei=" + StoredValue("0.txt", "Toumei");
+    return seen + " | Temae=" + StoredValue(file, "Temae") +
+           " Toumei=" + StoredValue(file, "Toumei");
   }
 };
 
-// An empty title at a drive root gives the relay its command line all the same.
+// An empty title at a drive root gives the relay its command line all the same. The date picker
+// is made only when first opened, opens at the present month, moves by month and writes the day
+// clicked; its cancel writes nothing.
 TEST_F(AlarmTest, TickingSetsFieldsWhoseTimeBoxesTakeTwoDigitsInRangeAndOnlyALaterMinuteIsWatched) {
   Start("/N", "C:\\");
   auto& note = MustNote(1);
   EXPECT_EQ(Alarm(note), "off 0000/00/00 00:00 locked waiting");
+  EXPECT_FALSE(note.HasControl(note::PickerPanel));
+  EXPECT_FALSE(note.HasControl(FirstDayButton));
+  const auto before = note.Controls().size();
   desktop_.Click(note, note::AlarmCheck);
-  EXPECT_EQ(Alarm(note), "on 2026/12/07 00:00 picker waiting");
+  EXPECT_EQ(Alarm(note), "on 2026/12/07 00:00 picker 2026/12 waiting");
+  EXPECT_EQ(note.Controls().size(), before + 2 + 3 + 7 + 37 + 1);
+  EXPECT_TRUE(note.Control(FirstDayButton).Spec().graphical) << "day buttons show their colours";
+  // 2026/12/01 is a Tuesday: days 1 to 31 on buttons 2 to 32.
+  std::vector<std::string> december;
+  for (int day = 1; day <= 31; ++day)
+    december.push_back(std::to_string(day + 1) + ":" + std::to_string(day));
+  EXPECT_EQ(Days(note), december);
+  EXPECT_EQ(note.Control(FirstDayButton + 8).BackColour(), kReached);  // the 7th
+
+  // Next and previous month cross the year and write nothing.
+  ShowMonth(note, "2005/12/25");
+  desktop_.Click(note, note::NextMonthButton);
+  EXPECT_EQ(Alarm(note), "on 2005/12/25 00:00 picker 2006/01 waiting");
+  ShowMonth(note, "2005/01/25");
+  desktop_.Click(note, note::PreviousMonthButton);
+  EXPECT_EQ(Alarm(note), "on 2005/01/25 00:00 picker 2004/12 waiting");
+
+  // A day's click writes the date, closes the picker and selects the hour.
+  ShowMonth(note, "2005/07/25");
+  EXPECT_EQ(Alarm(note), "on 2005/07/25 00:00 picker 2005/07 waiting");
+  desktop_.Click(note, FirstDayButton + 9);  // 2005/07/01 is a Friday: day 5 is button 9
+  EXPECT_EQ(Alarm(note), "on 2005/07/05 00:00 waiting");
+  EXPECT_TRUE(note.Control(note::HourBox).HasFocus());
+  EXPECT_EQ(note.Control(note::HourBox).SelectedText(), "00");
+
+  // Cancel leaves the date; a damaged date opens the present month.
+  desktop_.Click(note, note::DateBox);
+  desktop_.Click(note, note::NextMonthButton);
+  desktop_.Click(note, note::PickerCancelButton);
+  EXPECT_EQ(Alarm(note), "on 2005/07/05 00:00 waiting");
+  for (const std::string damaged : {"", "20x5/07/25", "2005/13/01", "2005/0", "２００５/07/25"}) {
+    ShowMonth(note, damaged);
+    EXPECT_EQ(Alarm(note), "on " + damaged + " 00:00 picker 2026/12 waiting");
+    EXPECT_EQ(Days(note), december) << damaged;
+  }
   desktop_.Click(note, note::PickerCancelButton);
 
   // Digits and Backspace pass the time boxes; the date is only picked.
@@ -118,7 +172,7 @@ TEST_F(AlarmTest, TickingSetsFieldsWhoseTimeBoxesTakeTwoDigitsInRangeAndOnlyALat
 
   desktop_.Click(note, note::MusicCheck);
   desktop_.Click(note, note::DateBox);  // the date picker open again
-  ASSERT_EQ(Alarm(note), "on 2026/12/07 05: music picker waiting");
+  ASSERT_EQ(Alarm(note), "on ２００５/07/25 05: music picker 2026/12 waiting");
   desktop_.Click(note, note::AlarmCheck);  // unticked: cleared, locked, the picker closed
   EXPECT_EQ(Alarm(note), "off 0000/00/00 00:00 locked waiting");
 
@@ -165,83 +219,47 @@ TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNoteAndCancelGivesBackI
   EXPECT_TRUE(FileHas("0.txt", "Temae=1\r\nToumei=1\r\n"));
 }
 
-// A note loaded after its minute only turns green; a clock set forward or a sleep fires once,
-// and a clock set back waits again.
+// Nothing during the firing's yield fires it again, and a note closed meanwhile still calls. A note
+// loaded after its minute only turns green; a clock set forward or a sleep fires once, and a clock
+// set back waits again.
 TEST_F(AlarmTest, AClockSetForwardOrASleepFiresOnceAndAClockSetBackWaitsAgain) {
-  WriteNoteFile("0.txt", AlarmNote("set", "2026/12/07", "10", "00"));
-  WriteNoteFile("1.txt", AlarmNote("slept", "2026/12/07", "12", "00"));
-  WriteNoteFile("2.txt", AlarmNote("again", "2026/12/07", "08", "00"));
+  WriteNoteFiles(
+      {AlarmNote("once", "2026/12/07", "09", "01"), AlarmNote("gone", "2026/12/07", "09", "02"),
+       AlarmNote("set", "2026/12/07", "10", "00"), AlarmNote("slept", "2026/12/07", "12", "00"),
+       AlarmNote("again", "2026/12/07", "08", "00")});
   Start("/*");
-  EXPECT_EQ(Alarm(MustNote(1)), "never opened waiting");
-  EXPECT_EQ(Alarm(MustNote(3)), "never opened due");
-  EXPECT_FALSE(MustNote(3).TimerRunning(note::AlarmTimer)) << "nothing to wait for";
-  desktop_.Advance(1s);
-  desktop_.SetClock({2026, 12, 7, 10, 5, 0});
-  EXPECT_EQ(CommandLines(), Lines{Said("set")});
-  EXPECT_EQ(Looks(MustNote(1)) + ", " + Looks(MustNote(2)), "shown front details, shown");
-
-  desktop_.SleepFor(3h);
-  desktop_.SetClock({2026, 12, 7, 15, 0, 0});
-  desktop_.Advance(10min);
-  EXPECT_EQ(CommandLines(), (Lines{Said("set"), Said("slept")}))
-      << "the note loaded after its minute never fires";
-  EXPECT_FALSE(DetailsOpen(MustNote(3)));
-
-  desktop_.SetClock({2026, 12, 7, 7, 59, 30});  // back before all three
   EXPECT_EQ(Alarm(MustNote(3)), "never opened waiting");
-  desktop_.Advance(30s);
-  EXPECT_EQ(CommandLines(), (Lines{Said("set"), Said("slept"), Said("again")}));
-}
-
-TEST_F(AlarmTest, NothingDuringTheFiringsYieldFiresItAgainAndAClosedNoteStillCalls) {
-  WriteNoteFile("0.txt", AlarmNote("once", "2026/12/07", "09", "01"));
-  WriteNoteFile("1.txt", AlarmNote("gone", "2026/12/07", "09", "02"));
-  Start("/*");
+  EXPECT_EQ(Alarm(MustNote(5)), "never opened due");
+  EXPECT_FALSE(MustNote(5).TimerRunning(note::AlarmTimer)) << "nothing to wait for";
   desktop_.Advance(59s);
   // A clock change waiting in the queue runs while the firing yields.
   desktop_.Defer([this] { desktop_.SetClock({2026, 12, 7, 9, 1, 30}); });
   desktop_.Advance(1s);
   EXPECT_EQ(CommandLines(), Lines{Said("once")});
-
   auto& gone = MustNote(2);
   desktop_.Advance(29s);
   desktop_.Defer([this, &gone] { desktop_.RequestClose(gone); });
   desktop_.Advance(1s);
   EXPECT_EQ(Note(2), nullptr);
-  EXPECT_EQ(CommandLines(), (Lines{Said("once"), Said("gone")}));
-}
+  Lines said{Said("once"), Said("gone")};
+  EXPECT_EQ(CommandLines(), said);
 
-// Cancel puts back an unticked alarm and a changed hour; every field changed and saved is written.
-TEST_F(AlarmTest, CancelPutsBackTheAlarmFieldsAndASaveWritesEveryOneChanged) {
-  auto& note = StartWithNote(AlarmNote("keep", "2026/12/24", "08", "05"));
-  ShiftDoubleClickTitle(note);
-  desktop_.Click(note, note::AlarmCheck);
-  EXPECT_EQ(Alarm(note), "off 0000/00/00 00:00 locked due") << "the watcher follows the fields";
-  Cancel(note);
-  EXPECT_EQ(Alarm(note), "on 2026/12/24 08:05 waiting");
+  desktop_.SetClock({2026, 12, 7, 10, 5, 0});
+  said.push_back(Said("set"));
+  EXPECT_EQ(CommandLines(), said);
+  EXPECT_EQ(Looks(MustNote(3)) + ", " + Looks(MustNote(4)), "shown front details, shown");
+  desktop_.SleepFor(3h);
+  desktop_.SetClock({2026, 12, 7, 15, 0, 0});
+  desktop_.Advance(10min);
+  said.push_back(Said("slept"));
+  EXPECT_EQ(CommandLines(), said) << "the note loaded after its minute never fires";
+  EXPECT_FALSE(DetailsOpen(MustNote(5)));
 
-  ShiftDoubleClickTitle(note);  // cancel left no picker open
-  desktop_.Type(note, note::HourBox, "7");
-  ASSERT_EQ(Alarm(note), "on 2026/12/24 7:05 waiting");
-  Cancel(note);
-  EXPECT_EQ(Alarm(note), "on 2026/12/24 08:05 waiting");
-  desktop_.RequestClose(note);
-  EXPECT_EQ(ReadNoteFile("0.txt"), AlarmNote("keep", "2026/12/24", "08", "05"));
-
-  auto& fields = MustNote(Start("/*").State().LastNoteNumber);
-  ShiftDoubleClickTitle(fields);
-  desktop_.Click(fields, note::AlarmCheck);  // unticked
-  desktop_.Click(fields, note::AlarmCheck);
-  desktop_.Click(fields, note::PickerCancelButton);
-  desktop_.Click(fields, note::MusicCheck);
-  desktop_.Type(fields, note::DateBox, "2027/01/02");  // a paste: keys are filtered
-  desktop_.Type(fields, note::HourBox, "23");
-  desktop_.Focus(fields, note::MinuteBox);
-  desktop_.Type(fields, note::MinuteBox, "5");
-  desktop_.Focus(fields, note::TitleBox);  // leaving the minute box makes it "05"
-  Save(fields);
-  EXPECT_EQ(ReadNoteFile("0.txt"), AlarmNote("keep", "2027/01/02", "23", "05", 1));
-  EXPECT_TRUE(fields.TimerRunning(note::AlarmTimer));
+  desktop_.SetClock({2026, 12, 7, 7, 59, 30});  // back before them all
+  EXPECT_EQ(Alarm(MustNote(5)), "never opened waiting");
+  desktop_.Advance(30s);
+  said.push_back(Said("again"));
+  EXPECT_EQ(CommandLines(), said);
 }
 
 // A firing note goes above every window, notes kept in front included, and
@@ -251,9 +269,9 @@ TEST_F(AlarmTest, AFiringNoteIsRaisedAboveEveryWindowUntilItsDetailsClose) {
   for (const bool alreadyOpen : {false, true}) {
     SCOPED_TRACE(alreadyOpen);
     std::filesystem::remove_all(DataDir());
-    WriteNoteFile("0.txt", AlarmNote("due", "2026/12/07", "09", alreadyOpen ? "02" : "01"));
-    WriteNoteFile("1.txt", NoteBytes("front", 9000, 3000, "", 1));
-    WriteNoteFile("2.txt", NoteBytes("front too", 9000, 6000, "", 1));
+    WriteNoteFiles({AlarmNote("due", "2026/12/07", "09", alreadyOpen ? "02" : "01"),
+                    NoteBytes("front", 9000, 3000, "", 1),
+                    NoteBytes("front too", 9000, 6000, "", 1)});
     Start("/*");
     auto& due = MustNote(1);
     if (alreadyOpen) ShiftDoubleClickTitle(due);
@@ -278,34 +296,34 @@ TEST_F(AlarmTest, AFiringNoteIsRaisedAboveEveryWindowUntilItsDetailsClose) {
   }
 }
 
-TEST_F(AlarmTest, CancelAfterAFiringKeepsOptionsSavedOffThoughTheDetailsOpenedWithThemOn) {
-  auto& note = StartWithNote(NoteBytes("plain", 9000, 600, "", 1, 1));
-  ShiftDoubleClickTitle(note);
-  desktop_.Click(note, note::InFrontCheck);
-  desktop_.Click(note, note::TranslucentCheck);
-  desktop_.Click(note, note::AlarmCheck);
-  desktop_.Click(note, note::PickerCancelButton);
-  desktop_.Type(note, note::HourBox, "09");
-  desktop_.Type(note, note::MinuteBox, "01");
-  Save(note);
-  desktop_.Advance(1min);
-  ASSERT_EQ(CommandLines().size(), 1u);
-  Cancel(note);
-  EXPECT_EQ(AfterCancel(note), "shown | menu | Temae=False Toumei=False");
-}
-
 // A firing while the details are open keeps what they show then, options included, for Cancel
-// to put back; the open view stays put.
-TEST_F(AlarmTest, AFiringWhileTheDetailsAreOpenKeepsWhatTheyShowThenForCancel) {
+// to put back, and the open view stays put; options saved off stay off after a firing though the
+// details opened with them on. Cancel puts back the alarm fields too.
+TEST_F(AlarmTest, AFiringKeepsWhatTheDetailsShowThenForCancel) {
   // In front and translucent, due at 09:01.
-  auto& note = StartWithNote(AlarmNote("front", "2026/12/07", "09", "01", 0, 9000, 1, 1));
+  WriteNoteFiles({AlarmNote("front", "2026/12/07", "09", "01", 0, 9000, 1, 1),
+                  NoteBytes("plain", 9000, 3000, "", 1, 1),
+                  AlarmNote("keep", "2026/12/24", "08", "05")});
+  Start("/*");
+  auto& note = MustNote(1);
+  auto& plain = MustNote(2);
+  ShiftDoubleClickTitle(plain);
+  desktop_.Click(plain, note::InFrontCheck);
+  desktop_.Click(plain, note::TranslucentCheck);
+  desktop_.Click(plain, note::AlarmCheck);
+  desktop_.Click(plain, note::PickerCancelButton);
+  desktop_.Type(plain, note::HourBox, "09");
+  desktop_.Type(plain, note::MinuteBox, "01");
+  Save(plain);
   ShiftDoubleClickTitle(note);
   const auto open = note.Bounds();
   TypeTitle(note, "draft");
   desktop_.Click(note, note::InFrontCheck);  // unsaved when the alarm fires
   desktop_.Advance(1min);
-  ASSERT_EQ(CommandLines().size(), 1u);
+  ASSERT_EQ(CommandLines().size(), 2u);
   EXPECT_EQ(note.Bounds(), open);
+  Cancel(plain);
+  EXPECT_EQ(AfterCancel(plain, "1.txt"), "shown | menu | Temae=False Toumei=False");
 
   // After the firing: undone by cancel.
   TypeTitle(note, "later");
@@ -314,9 +332,42 @@ TEST_F(AlarmTest, AFiringWhileTheDetailsAreOpenKeepsWhatTheyShowThenForCancel) {
   Cancel(note);
   EXPECT_EQ(Text(note, note::TitleBox) + " " + Alarm(note), "draft on 2026/12/07 09:01 due");
   EXPECT_EQ(note.Bounds(), (TwipsRect{9000, 600, 3360, 480}));
-  EXPECT_EQ(AfterCancel(note),
+  EXPECT_EQ(AfterCancel(note, "0.txt"),
             "shown layered alpha=150 [translucent] | menu translucent | "
             "Temae=False Toumei=True");
+
+  // Cancel puts back an unticked alarm and a changed hour; every field changed and saved is
+  // written.
+  auto& keep = MustNote(3);
+  ShiftDoubleClickTitle(keep);
+  desktop_.Click(keep, note::AlarmCheck);
+  EXPECT_EQ(Alarm(keep), "off 0000/00/00 00:00 locked due") << "the watcher follows the fields";
+  Cancel(keep);
+  EXPECT_EQ(Alarm(keep), "on 2026/12/24 08:05 waiting");
+
+  ShiftDoubleClickTitle(keep);  // cancel left no picker open
+  desktop_.Type(keep, note::HourBox, "7");
+  ASSERT_EQ(Alarm(keep), "on 2026/12/24 7:05 waiting");
+  Cancel(keep);
+  EXPECT_EQ(Alarm(keep), "on 2026/12/24 08:05 waiting");
+  desktop_.RequestClose(keep);
+  EXPECT_EQ(ReadNoteFile("2.txt"), AlarmNote("keep", "2026/12/24", "08", "05"));
+
+  Start("/*");  // forwarded: the closed note opens again as note 4
+  auto& fields = MustNote(4);
+  ShiftDoubleClickTitle(fields);
+  desktop_.Click(fields, note::AlarmCheck);  // unticked
+  desktop_.Click(fields, note::AlarmCheck);
+  desktop_.Click(fields, note::PickerCancelButton);
+  desktop_.Click(fields, note::MusicCheck);
+  desktop_.Type(fields, note::DateBox, "2027/01/02");  // a paste: keys are filtered
+  desktop_.Type(fields, note::HourBox, "23");
+  desktop_.Focus(fields, note::MinuteBox);
+  desktop_.Type(fields, note::MinuteBox, "5");
+  desktop_.Focus(fields, note::TitleBox);  // leaving the minute box makes it "05"
+  Save(fields);
+  EXPECT_EQ(ReadNoteFile("2.txt"), AlarmNote("keep", "2027/01/02", "23", "05", 1));
+  EXPECT_TRUE(fields.TimerRunning(note::AlarmTimer));
 }
 
 }  // namespace

@@ -3,7 +3,10 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -13,11 +16,17 @@
 
 #include "manager/Controller.h"
 #include "note/NoteLayout.h"
+#include "platform/Cp932.h"
 #include "platform/sim/SimDesktop.h"
 #include "startup/Program.h"
 #include "state/ProgramState.h"
 
 namespace zlt::test {
+
+using manager::MenuItem;
+using platform::PixelRect;
+using platform::TwipsRect;
+using namespace std::chrono_literals;
 
 // One program process on the desktop.
 struct Running {
@@ -27,27 +36,68 @@ struct Running {
   bool Ended() const { return instance->Ended(); }
   ProgramState& State() { return program->State(); }
   manager::Controller& Controller() { return *program->NoteController(); }
-  // The number of the note the one-note commands act on; 0: none.
-  int ThisNoteNumber() {
-    return Controller().ThisNote() ? Controller().ThisNote()->NoteNumber() : 0;
-  }
   // The controller's window: it holds the one snap tick of every note.
   sim::SimForm& ControllerForm() { return static_cast<sim::SimForm&>(Controller().Form()); }
   // The model of the note with this number; fails the test when there is none.
-  const note::NoteModel& Model(int number);
+  const note::NoteModel& Model(int number) {
+    for (const auto& note : Controller().Notes()) {
+      if (note->NoteNumber() == number) return note->Model();
+    }
+    throw std::runtime_error("no note No." + std::to_string(number));
+  }
 };
+
+// Code page 932 bytes of a UTF-8 text.
+inline std::string Sjis(const std::string& utf8) { return platform::Utf8ToCp932(utf8); }
+
+// A note file's text as the program writes it, before encoding.
+inline std::string NoteText(const std::string& title, int left, int top,
+                            const std::string& details = "", int temae = 0, int toumei = 0) {
+  return "[ZLT付箋紙プラグイン]\r\nAlarm=0\r\nAlarmMusic=0\r\nDate=0000/00/00\r\nTime0=00\r\n"
+         "Time1=00\r\nLeft=" +
+         std::to_string(left) + "\r\nTop=" + std::to_string(top) +
+         "\r\nTemae=" + std::to_string(temae) + "\r\nToumei=" + std::to_string(toumei) +
+         "\r\nTitle=" + title + "\r\ntxtData=" + details + "\r\n";
+}
+// A note file as the program writes it (code page 932).
+inline std::string NoteBytes(const std::string& title, int left, int top,
+                             const std::string& details = "", int temae = 0, int toumei = 0) {
+  return Sjis(NoteText(title, left, top, details, temae, toumei));
+}
 
 class FusenTest : public ::testing::Test {
  protected:
-  FusenTest();
   // A desktop of another size or with other monitors.
-  explicit FusenTest(sim::DesktopConfig config);
-  ~FusenTest() override;
+  explicit FusenTest(sim::DesktopConfig config = {}) : desktop_(std::move(config)) {
+    static std::atomic<int> counter{0};
+    root_ = std::filesystem::temp_directory_path() /
+            ("zlt-behaviour-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(root_);
+    std::filesystem::create_directories(root_ / "Apps" / "ZLTFusen");
+  }
+  ~FusenTest() override {
+    StopAll();
+    std::error_code ignored;
+    std::filesystem::remove_all(root_, ignored);
+  }
 
   // Starts ZLTFusen with this command line and runs its start-up.
   Running& Start(const std::string& commandLine, std::string appFolder = "C:\\Apps\\ZLTFusen",
-                 std::optional<std::string> userName = "taro");
-
+                 std::optional<std::string> userName = "taro") {
+    auto running = std::make_unique<Running>();
+    auto* run = running.get();
+    processes_.push_back(std::move(running));
+    run->instance = std::make_unique<sim::Instance>(
+        desktop_, sim::Instance::Config{.appFolder = std::move(appFolder),
+                                        .userName = std::move(userName),
+                                        .commandLine = commandLine,
+                                        .hostRoot = root_.string()});
+    run->program = std::make_unique<Program>(run->instance->Platform());
+    if (prepareFiles_) prepareFiles_(run->instance->Files());
+    run->instance->OnEnded([run] { run->program.reset(); });
+    run->instance->RunAsProcess([run] { run->program->Main(); });
+    return *run;
+  }
   // Starts with "/*" on a folder of WriteNotes' notes.
   Running& StartWithNotes(int count, int temae = 0, int toumei = 0) {
     WriteNotes(count, temae, toumei);
@@ -70,7 +120,10 @@ class FusenTest : public ::testing::Test {
     processes_.clear();
   }
   // A process of another program on the same desktop and disk.
-  std::unique_ptr<sim::Instance> OtherProgram();
+  std::unique_ptr<sim::Instance> OtherProgram() {
+    return std::make_unique<sim::Instance>(
+        desktop_, sim::Instance::Config{.commandLine = "", .hostRoot = root_.string()});
+  }
 
   // The data folder of the default start, on the host.
   std::filesystem::path DataDir() const { return root_ / "Apps" / "ZLTFusen" / "taro"; }
@@ -83,31 +136,80 @@ class FusenTest : public ::testing::Test {
     std::filesystem::create_directories(DataDir());
     std::ofstream(DataDir() / name, std::ios::binary) << bytes;
   }
+  // Writes these note files as 0.txt, 1.txt... in order.
+  void WriteNoteFiles(const std::vector<std::string>& files) {
+    for (std::size_t i = 0; i < files.size(); ++i)
+      WriteNoteFile(std::to_string(i) + ".txt", files[i]);
+  }
   // Notes "note0"... in 0.txt... at 9000 twips, 600 apart down the screen.
-  void WriteNotes(int count, int temae = 0, int toumei = 0);
-  std::string ReadNoteFile(const std::string& name) const {
-    std::ifstream in(DataDir() / name, std::ios::binary);
+  void WriteNotes(int count, int temae = 0, int toumei = 0) {
+    for (int i = 0; i < count; ++i) {
+      WriteNoteFile(std::to_string(i) + ".txt",
+                    NoteBytes("note" + std::to_string(i), 9000, 600 * i, "", temae, toumei));
+    }
+  }
+  // A file's bytes: a name in the data folder or a host path.
+  std::string ReadNoteFile(const std::filesystem::path& name) const {
+    std::ifstream in(name.is_absolute() ? name : DataDir() / name, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
   // The value of key in a note file ("(none)" when missing).
-  std::string StoredValue(const std::string& name, const std::string& key) const;
+  std::string StoredValue(const std::string& name, const std::string& key) const {
+    const auto bytes = ReadNoteFile(name);
+    const auto at = bytes.find("\n" + key + "=");
+    if (at == std::string::npos) return "(none)";
+    const auto begin = at + key.size() + 2;
+    return bytes.substr(begin, bytes.find("\r\n", begin) - begin);
+  }
   bool FileHas(const std::string& name, const std::string& part) const {
     return ReadNoteFile(name).find(part) != std::string::npos;
   }
-  bool NoteFileExists(const std::string& name) const {
-    return std::filesystem::exists(DataDir() / name);
+  std::vector<std::string> NoteFiles() const {  // sorted
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(DataDir())) {
+      if (entry.path().extension() == ".txt") names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
   }
-  std::vector<std::string> NoteFiles() const;  // sorted
 
   sim::SimForm* Note(int number) { return desktop_.FindForm(note::NoteCaption(number)); }
-  sim::SimForm& MustNote(int number);
-  std::string TitleOf(int number) { return MustNote(number).Control(note::TitleBox).Text(); }
+  sim::SimForm& MustNote(int number) {
+    if (Note(number) == nullptr) throw std::runtime_error("no note No." + std::to_string(number));
+    return *Note(number);
+  }
   static bool DetailsOpen(sim::SimForm& note) {
     return note.HasControl(note::DetailsFrame) && note.Control(note::DetailsFrame).Visible();
   }
   // A note as the user sees it, in words: "shown" or "hidden", then "front" when kept in front,
   // "layered" and "alpha=N" when see-through, "details" when open, and the option boxes ticked.
-  static std::string Looks(sim::SimForm& note);
+  static std::string Looks(sim::SimForm& note) {
+    std::string words = note.Visible() ? "shown" : "hidden";
+    if (note.Topmost()) words += " front";
+    if (note.Layered()) words += " layered";
+    if (note.Alpha()) words += " alpha=" + std::to_string(*note.Alpha());
+    if (DetailsOpen(note)) words += " details";
+    for (const auto& [box, word] : {std::pair{note::InFrontCheck, " [front]"},
+                                    std::pair{note::TranslucentCheck, " [translucent]"}}) {
+      if (note.HasControl(box) && note.Control(box).Checked()) words += word;
+    }
+    return words;
+  }
+  // The note windows from the top of the z-order down as the user sees them: "number title",
+  // then " hidden" or " open" (details shown), joined by ", ".
+  std::string NotesTopFirst() {
+    std::string prefix = note::NoteCaption(0);
+    prefix.pop_back();
+    std::string shown;
+    for (auto* form : desktop_.ZOrder()) {
+      const std::string caption = form->Caption();
+      if (!caption.starts_with(prefix)) continue;
+      shown += (shown.empty() ? "" : ", ") + caption.substr(prefix.size()) + " " +
+               form->Control(note::TitleBox).Text() + (form->Visible() ? "" : " hidden") +
+               (DetailsOpen(*form) ? " open" : "");
+    }
+    return shown;
+  }
 
   // What a user does to a note.
   void TypeTitle(sim::SimForm& note, const std::string& title) {
@@ -122,54 +224,52 @@ class FusenTest : public ::testing::Test {
     desktop_.MouseDown(note, note::TabLabel, {platform::mouse::kRight, 0, 30, 30});
   }
   // A press on the note's tab with the cursor over it.
-  void PressTab(sim::SimForm& note, int buttons, int shift = 0);
-  // Screen points over the tab and over the title box of a collapsed note.
-  static platform::PixelPoint TabPoint(const sim::SimForm& note) {
-    return {note.RectPx().left + 8, note.RectPx().top + 16};
-  }
-  static platform::PixelPoint TitlePoint(const sim::SimForm& note) {
-    return {note.RectPx().left + 100, note.RectPx().top + 16};
+  void PressTab(sim::SimForm& note, int buttons, int shift = 0) {
+    desktop_.SetCursor({note.RectPx().left + 8, note.RectPx().top + 16});
+    desktop_.MouseDown(note, note::TabLabel, platform::MouseDown{buttons, shift, 120, 240});
   }
   // Another program's window, shown at this screen rectangle: on top of the
   // normal windows, beneath notes kept in front.
-  sim::SimForm& WindowBeneath(const platform::PixelRect& rect);
-  void ShiftDoubleClickTitle(sim::SimForm& note);
-  // Opens the menu on note and chooses item.
-  void Choose(sim::SimForm& note, manager::MenuItem item) {
+  sim::SimForm& WindowBeneath(const platform::PixelRect& rect) {
+    return desktop_.OpenForeignWindow(
+        {.caption = "beneath " + std::to_string(++foreignWindows_),
+         .bounds = {rect.left * 15, rect.top * 15, (rect.right - rect.left) * 15,
+                    (rect.bottom - rect.top) * 15},
+         .backColour = std::nullopt});
+  }
+  void ShiftDoubleClickTitle(sim::SimForm& note) {
+    desktop_.SetShift(true);
+    desktop_.DblClick(note, note::TitleBox);
+    desktop_.SetShift(false);
+  }
+  // Opens the menu on note and chooses item, giving this answer to its question.
+  void Choose(sim::SimForm& note, manager::MenuItem item,
+              std::optional<platform::Answer> answer = std::nullopt) {
+    if (answer) desktop_.AnswerNextMessageBox(*answer);
     desktop_.ChooseNextMenuItem(manager::MenuId(item));
     RightPress(note);
   }
-  // Chooses item on note and gives this answer to its question.
-  void Choose(sim::SimForm& note, manager::MenuItem item, platform::Answer answer) {
-    desktop_.AnswerNextMessageBox(answer);
-    Choose(note, item);
-  }
   // The check mark of item in the menu shown last.
-  bool MenuChecked(manager::MenuItem item);
+  bool MenuChecked(manager::MenuItem item) {
+    for (const auto& shown : desktop_.Menus().at(desktop_.Menus().size() - 1).items) {
+      if (shown.id == manager::MenuId(item)) return shown.checked;
+    }
+    throw std::runtime_error("no such menu item");
+  }
   // The presses and clicks injected events made, oldest first, as "click on <caption>".
-  std::vector<std::string> Delivered();
+  std::vector<std::string> Delivered() {
+    std::vector<std::string> delivered;
+    for (const auto& delivery : desktop_.MouseDeliveries()) {
+      auto* form = desktop_.FormFromHandle(delivery.window);
+      delivered.push_back(delivery.what + " on " + (form ? form->Caption() : "?"));
+    }
+    return delivered;
+  }
 
   std::filesystem::path root_;
   sim::Desktop desktop_;
   int foreignWindows_ = 0;
   std::vector<std::unique_ptr<Running>> processes_;
-
-  // The note windows from the top of the z-order down as the user sees them: "number title",
-  // then " hidden" or " open" (details shown), joined by ", ".
-  std::string NotesTopFirst();
 };
-
-// Code page 932 bytes of a UTF-8 text.
-std::string Sjis(const std::string& utf8);
-
-// The settings file with this snap value, as the program writes it.
-std::string SettingsBytes(const std::string& kyuchaku);
-
-// A note file's text as the program writes it, before encoding.
-std::string NoteText(const std::string& title, int left, int top, const std::string& details = "",
-                     int temae = 0, int toumei = 0);
-// A note file as the program writes it (code page 932).
-std::string NoteBytes(const std::string& title, int left, int top, const std::string& details = "",
-                      int temae = 0, int toumei = 0);
 
 }  // namespace zlt::test

@@ -1,48 +1,57 @@
 // What the program promises about the files it is given: a file that is no
 // note, or a note with nothing to keep, is never written, no character becomes
 // "?", interrupted saves leave nothing behind, a session's end writes only what
-// changed, and notes live where they can be written.
-#include <chrono>
-#include <filesystem>
-
+// changed, and notes live where they can be written. Writes that fail: the user
+// is told, the note stays open with its text, and at session end the text goes
+// where the next start points to.
 #include "FusenFixture.h"
 #include "profile/IniProfile.h"
 
 namespace zlt::test {
 namespace {
 
-using manager::MenuItem;
-
 constexpr char kStore[] = "C:\\Users\\taro\\AppData\\Local\\VirtualStore\\Apps\\ZLTFusen\\taro";
+constexpr char kDenied[] = "アクセスが拒否されました。";
+constexpr char kRecovery[] = "C:\\Users\\taro\\AppData\\Local\\ZLTFusen\\Recovery";
 
 class NoteStorage : public FusenTest {
  protected:
-  std::string Utf16(const std::string& text) { return profile::Utf16LeFileBytes(text); }
-  // The bytes of a file in the VirtualStore.
-  std::string Stored(const std::string& name) {
-    std::ifstream in(Host(std::string(kStore) + "\\" + name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+  // A brand-new note with text typed into its details view.
+  sim::SimForm& TypedNote(Running& run) {
+    auto& note = MustNote(run.State().LastNoteNumber);
+    TypeTitle(note, "消えては困る");
+    TypeDetails(note, "大事なこと\r\n");
+    return note;
+  }
+  // How a notice names a note's file that took no write, and why.
+  std::string Denied(const std::string& name) const {
+    return "ファイル: " + DataFolder() + "\\" + name + "\n理由: " + kDenied;
+  }
+  void RefuseWrites() { processes_.back()->instance->Files().RefuseWrites(DataFolder(), kDenied); }
+  bool StillOpenWithText(sim::SimForm& note) {
+    return desktop_.FindForm(note.Caption()) == &note &&
+           note.Control(note::TitleBox).Text() == "消えては困る" &&
+           note.Control(note::DetailsBox).Text() == "大事なこと\r\n";
+  }
+  std::vector<std::string> Messages() const {
+    std::vector<std::string> texts;
+    for (const auto& box : desktop_.MessageBoxes()) {
+      EXPECT_EQ(box.title, "ZLT付箋紙プラグイン");
+      texts.push_back(box.text);
+    }
+    return texts;
   }
 };
 
-// Bytes that read as no note, as a program's data file would.
-std::string BinaryBytes(std::size_t size) {
-  std::string bytes(size, '\0');
-  unsigned state = 12345;
-  for (auto& b : bytes) {
-    state = state * 1103515245u + 12345u;
-    b = static_cast<char>(state >> 16);
-  }
-  return bytes + "\r\nTitle=x\r\ntxtData=y\r\n";
-}
-
 TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
+  std::string binary;  // bytes that read as no note, as a program's data file would
+  for (unsigned i = 0; i < 200000; ++i) binary += static_cast<char>(i * 2654435761u >> 24);
   const std::pair<std::string, std::string> foreign[] = {
       {"2.txt", Sjis("[ZLT付箋紙プラグイン]\r\nTitle=壊れた\r\ntxtData=\r\n")},
       {"j.txt", std::string("\x00\xFF\x81[ZLT\r\r\n\x01\x02", 12)},
       {"memo.txt", Sjis("買い物メモ\r\n牛乳\r\n")},
       {"u.txt", std::string("\xFF\xFE[\0Z\0]\0", 8)},
-      {"x.txt", BinaryBytes(200000)},
+      {"x.txt", binary + "\r\nTitle=x\r\ntxtData=y\r\n"},
       {"y.txt", Sjis("[ZLT付箋紙プラグイン]\r\nAlarm=0\r\nLeft=100.0\r\n")},  // a note, empty
   };
   for (const auto& [name, bytes] : foreign) WriteNoteFile(name, bytes);
@@ -89,35 +98,38 @@ TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
 // byte-order mark, and come back whole; the title's key write tells the note, so its next whole
 // write keeps the file UTF-16 once the title is plain again.
 TEST_F(NoteStorage, AUtf16NoteStaysUtf16AndTextCodePage932CannotHoldMakesOne) {
-  WriteNoteFile("0.txt", Utf16(NoteText("寿司", 9000, 600)));
-  WriteNoteFile("1.txt", NoteBytes("寿司", 9000, 1200, "詳細"));
-  WriteNoteFile("2.txt", NoteBytes("買い物", 9000, 1800));
-  WriteNoteFile("3.txt", Utf16(NoteText("한국어 😀", 9000, 2400)));
+  WriteNoteFiles({profile::Utf16LeFileBytes(NoteText("寿司", 9000, 600)),
+                  NoteBytes("寿司", 9000, 1200, "詳細"), NoteBytes("買い物", 9000, 1800),
+                  profile::Utf16LeFileBytes(NoteText("한국어 😀", 9000, 2400))});
   Start("/*");
-  EXPECT_EQ(TitleOf(4), "한국어 😀");
+  EXPECT_EQ(MustNote(4).Control(note::TitleBox).Text(), "한국어 😀");
   auto& note = MustNote(1);
   ShiftDoubleClickTitle(note);
   TypeDetails(note, "plain");
   Save(note);
-  EXPECT_EQ(ReadNoteFile("0.txt"), Utf16(NoteText("寿司", 9000, 600, "plain")));
+  EXPECT_EQ(ReadNoteFile("0.txt"), profile::Utf16LeFileBytes(NoteText("寿司", 9000, 600, "plain")));
 
   auto& turned = MustNote(2);
   TypeTitle(turned, "寿司 🍣");
-  EXPECT_EQ(ReadNoteFile("1.txt"), Utf16(NoteText("寿司 🍣", 9000, 1200, "詳細")));
+  EXPECT_EQ(ReadNoteFile("1.txt"),
+            profile::Utf16LeFileBytes(NoteText("寿司 🍣", 9000, 1200, "詳細")));
   TypeTitle(turned, "寿司");
   ShiftDoubleClickTitle(turned);
   Save(turned);
-  EXPECT_EQ(ReadNoteFile("1.txt"), Utf16(NoteText("寿司", 9000, 1200, "詳細")));
+  EXPECT_EQ(ReadNoteFile("1.txt"), profile::Utf16LeFileBytes(NoteText("寿司", 9000, 1200, "詳細")));
 
   auto& details = MustNote(3);
   ShiftDoubleClickTitle(details);
   TypeDetails(details, "한글 ♫ 📝");
   Save(details);
-  EXPECT_EQ(ReadNoteFile("2.txt"), Utf16(NoteText("買い物", 9000, 1800, "한글 ♫ 📝")));
+  EXPECT_EQ(ReadNoteFile("2.txt"),
+            profile::Utf16LeFileBytes(NoteText("買い物", 9000, 1800, "한글 ♫ 📝")));
   StopAll();
   EXPECT_EQ(Start("/*").Model(3).shown.details, "한글 ♫ 📝");
 }
 
+// A start removes the temporaries of unfinished saves; a session's end writes only what changed,
+// and what no file can hold goes to the recovery folder.
 TEST_F(NoteStorage, StartRemovesTemporariesOfUnfinishedSavesAndSessionEndWritesOnlyWhatChanged) {
   const auto stillRunning = OtherProgram();  // a process of this program, mid-save
   const std::string live = std::to_string(stillRunning->Id());
@@ -151,14 +163,30 @@ TEST_F(NoteStorage, StartRemovesTemporariesOfUnfinishedSavesAndSessionEndWritesO
   ASSERT_FALSE(run.Ended());
   EXPECT_EQ(std::filesystem::last_write_time(DataDir() / "0.txt"), past) << "not written again";
   EXPECT_EQ(ReadNoteFile("1.txt"), NoteBytes("changed", 9000, 600, "typed, not saved"));
+
+  // When nothing may wait, only what no file holds goes to the recovery folder, as a whole note
+  // under the lowest free number; the next start says where, the one after nothing more.
+  Start("/N");  // a new note, typed and never saved
+  TypedNote(run);
+  run.instance->Files().RefuseWrites(DataFolder(), kDenied);
+  desktop_.EndSession();
+  EXPECT_TRUE(Messages().empty()) << "nothing may wait at session end";
+  Stop(run);
+  const std::string kept = std::string(kRecovery) + "\\0.txt";
+  EXPECT_EQ(ReadNoteFile(Host(kept)), NoteBytes("消えては困る", 0, 495, "大事なこと\r\n", 1, 1));
+  EXPECT_FALSE(std::filesystem::exists(Host(std::string(kRecovery) + "\\1.txt")))
+      << "the saved notes are in their files already";
+  Stop(Start("/N"));
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_NE(Messages()[0].find(kept), std::string::npos);
+  Start("/N");
+  EXPECT_EQ(Messages().size(), 1u);
 }
 
 TEST_F(NoteStorage, NotesGoToTheVirtualStoreWhereTheApplicationFolderTakesNoWrites) {
   const std::pair<const char*, std::function<void(sim::SimFileSystem&)>> places[] = {
       {"a read-only application folder",
-       [](sim::SimFileSystem& files) {
-         files.RefuseWrites("C:\\Apps\\ZLTFusen", "アクセスが拒否されました。");
-       }},
+       [](sim::SimFileSystem& files) { files.RefuseWrites("C:\\Apps\\ZLTFusen", kDenied); }},
       {"a plain file where the data folder belongs",
        [this](sim::SimFileSystem&) {
          std::filesystem::remove_all(DataDir());
@@ -176,7 +204,8 @@ TEST_F(NoteStorage, NotesGoToTheVirtualStoreWhereTheApplicationFolderTakesNoWrit
     TypeTitle(MustNote(1), "ここに");
     Save(MustNote(1));
     EXPECT_TRUE(desktop_.MessageBoxes().empty());
-    EXPECT_EQ(Stored("0.txt"), NoteBytes("ここに", 25440, 0, "", 1, 1));
+    EXPECT_EQ(ReadNoteFile(Host(std::string(kStore) + "\\0.txt")),
+              NoteBytes("ここに", 25440, 0, "", 1, 1));
 
     Start("/N");  // forwarded: the same folder serves it
     auto& second = MustNote(2);
@@ -191,6 +220,68 @@ TEST_F(NoteStorage, NotesGoToTheVirtualStoreWhereTheApplicationFolderTakesNoWrit
     EXPECT_EQ(NotesTopFirst(), "1 ここに, 2 二つ目");
     EXPECT_FALSE(again.Controller().NoteMenu().Checked(manager::MenuId(MenuItem::Snap)));
     StopAll();
+  }
+}
+
+TEST_F(NoteStorage, ASaveOrCloseThatCannotWriteOrFindAFreeNameSaysWhyAndKeepsTheNoteOpen) {
+  WriteNoteFile("5.txt", NoteBytes("other", 100, 100));
+  auto& run = Start("/N");
+  auto& note = TypedNote(run);
+  RefuseWrites();
+  // Neither a save nor any way of closing it closes it, and each says which file and why.
+  Save(note);
+  EXPECT_TRUE(DetailsOpen(note));
+  EXPECT_NE(desktop_.RequestClose(note), 0);
+  Choose(note, MenuItem::CloseNote);
+  Choose(note, MenuItem::CloseAllNotes);
+  desktop_.RequestClose(
+      *desktop_.FindForm(manager::Controller::kCaption));  // the controller: every note saves
+  EXPECT_FALSE(run.Ended());
+  EXPECT_TRUE(StillOpenWithText(note));
+  EXPECT_EQ(run.State().OpenNotes, 1);
+  EXPECT_EQ(Messages().size(), 5u);
+  for (const auto& text : Messages())
+    EXPECT_NE(text.find(Denied("0.txt")), std::string::npos) << text;
+
+  // Once the folder takes files again the same save goes through, silently.
+  processes_.back()->instance->Files().AcceptWrites();
+  Save(note);
+  EXPECT_EQ(Messages().size(), 5u);
+  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "5.txt"}));
+  EXPECT_FALSE(DetailsOpen(note));
+
+  // No free file name is a failure too.
+  const auto saved = ReadNoteFile("0.txt");
+  Start("/N");
+  processes_.front()->instance->Files().TakeAllNames(DataFolder());
+  auto& second = TypedNote(run);
+  Save(second);
+  ASSERT_EQ(Messages().size(), 6u);
+  EXPECT_NE(Messages()[5].find("ファイル: " + DataFolder() + "\n理由: 空いているファイル名"),
+            std::string::npos);
+  EXPECT_TRUE(StillOpenWithText(second));
+  EXPECT_EQ(ReadNoteFile("0.txt"), saved);
+
+  // Deleting it still removes it.
+  Choose(second, MenuItem::DeleteNote, platform::Answer::Yes);
+  EXPECT_EQ(Note(2), nullptr);
+}
+
+TEST_F(NoteStorage, CommandsThatMoveOrRestyleNotesSayOnceWhichCouldNotBeWritten) {
+  // Off the places arranging gives, so that every command changes both files: a
+  // note its file already holds is not written at all.
+  WriteNoteFiles({NoteBytes("a", 13005, 2105), NoteBytes("b", 13005, 2705)});
+  Start("/*");
+  RefuseWrites();
+  const MenuItem commands[] = {MenuItem::ArrangeFromThisNote, MenuItem::AllTranslucent,
+                               MenuItem::AllInFront, MenuItem::Translucent};
+  for (const auto command : commands) Choose(MustNote(1), command);
+
+  const auto messages = Messages();
+  ASSERT_EQ(messages.size(), std::size(commands)) << "one notice per command";
+  for (std::size_t i = 0; i + 1 < messages.size(); ++i) {
+    EXPECT_NE(messages[i].find(Denied("0.txt") + "\n\n" + Denied("1.txt")), std::string::npos)
+        << messages[i];
   }
 }
 

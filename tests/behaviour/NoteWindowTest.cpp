@@ -1,39 +1,15 @@
-// The note window: where it opens, and what save, cancel and close write.
+// The note window and the note list: where a note opens, what save, cancel and close write, and
+// the two commands that bring notes back: the start-up chain and "show hidden notes".
 #include "FusenFixture.h"
 
 namespace zlt::test {
 namespace {
 
-using manager::MenuItem;
-using platform::TwipsRect;
-
-// Cancel after editing a saved new note. Where a new note opens, what its first save writes and
-// how it then stands the Wine scenario notes_typed checks, on the real window.
-TEST_F(FusenTest, CancelAfterEditingANewNotePutsBackWhatItsDetailsOpenedWith) {
-  Start("/N");
-  auto& note = MustNote(1);
-  TypeTitle(note, "買い物");
-  TypeDetails(note, "牛乳\r\nパン");
-  Save(note);
-  // The title is stored as it is typed; Cancel puts back what the details opened with.
-  ShiftDoubleClickTitle(note);
-  EXPECT_EQ(note.Bounds(), (TwipsRect{28800 - 6495, 0, 6495, 5190}));
-  TypeTitle(note, "new");
-  EXPECT_TRUE(FileHas("0.txt", "Title=new\r\n"));
-  TypeDetails(note, "changed");
-  Cancel(note);
-  EXPECT_EQ(TitleOf(1), "買い物");
-  EXPECT_EQ(note.Control(note::DetailsBox).Text(), "牛乳\r\nパン");
-  EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("買い物", 25440, 0, "牛乳\r\nパン", 1, 1));
-  EXPECT_EQ(note.Bounds(), (TwipsRect{25440, 0, 3360, 480}));
-}
-
 // A note made from the menu opens below the note pressed, and new notes made below the same note
 // do not cover each other.
 TEST_F(FusenTest, NotesMadeFromTheMenuOpenBelowTheNotePressedWithoutCoveringEachOther) {
-  WriteNoteFile("0.txt", NoteBytes("a", 9120, 1000));
-  WriteNoteFile("1.txt", NoteBytes("b", 2000, 3000));
-  WriteNoteFile("2.txt", NoteBytes("low", 9120, 15000));
+  WriteNoteFiles(
+      {NoteBytes("a", 9120, 1000), NoteBytes("b", 2000, 3000), NoteBytes("low", 9120, 15000)});
   auto& run = Start("/*");
   for (int i = 0; i < 3; ++i) Choose(MustNote(1), MenuItem::NewNote);
   EXPECT_EQ(MustNote(4).Bounds(), (TwipsRect{9120 - 3135, 1500, 6495, 5190}));
@@ -72,14 +48,14 @@ TEST_F(FusenTest, NotesMadeFromTheMenuOpenBelowTheNotePressedWithoutCoveringEach
 }
 
 // Cancel closes a brand-new note without a file (and ends a program with nothing else to show);
-// a typed new note closed or logged off without saving is kept under a new name.
-TEST_F(FusenTest, NewNotesCancelledLeaveNoFileAndClosedOrLoggedOffAreKeptUnderANewName) {
+// a typed new note closed or logged off without saving is kept under a new name. Cancel after
+// editing a saved new note puts back what its details opened with.
+TEST_F(FusenTest, NewNotesCancelledLeaveNoFileClosedOrLoggedOffAreKeptAndSavedPutBack) {
   WriteNoteFile("0.txt", NoteBytes("keep", 9000, 0));
   auto& run = Start("/*");
   Choose(MustNote(1), MenuItem::NewNote);
   Cancel(MustNote(2));
   EXPECT_EQ(NotesTopFirst(), "1 keep");
-  EXPECT_EQ(run.State().OpenNotes, 1);
   EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"});
 
   Choose(MustNote(1), MenuItem::NewNote);
@@ -99,6 +75,101 @@ TEST_F(FusenTest, NewNotesCancelledLeaveNoFileAndClosedOrLoggedOffAreKeptUnderAN
   Cancel(MustNote(1));
   EXPECT_TRUE(only.Ended());
   EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt", "2.txt"}));
+
+  // Cancel after editing a saved new note. Where a new note opens, what its first save writes and
+  // how it then stands the Wine scenario notes_typed checks, on the real window.
+  Start("/N");
+  auto& saved = MustNote(1);
+  TypeTitle(saved, "買い物");
+  TypeDetails(saved, "牛乳\r\nパン");
+  Save(saved);
+  // The title is stored as it is typed; Cancel puts back what the details opened with.
+  ShiftDoubleClickTitle(saved);
+  EXPECT_EQ(saved.Bounds(), (TwipsRect{28800 - 6495, 0, 6495, 5190}));
+  TypeTitle(saved, "new");
+  EXPECT_TRUE(FileHas("3.txt", "Title=new\r\n"));
+  TypeDetails(saved, "changed");
+  Cancel(saved);
+  EXPECT_EQ(saved.Control(note::TitleBox).Text(), "買い物");
+  EXPECT_EQ(saved.Control(note::DetailsBox).Text(), "牛乳\r\nパン");
+  EXPECT_EQ(ReadNoteFile("3.txt"), NoteBytes("買い物", 25440, 0, "牛乳\r\nパン", 1, 1));
+  EXPECT_EQ(saved.Bounds(), (TwipsRect{25440, 0, 3360, 480}));
+}
+
+TEST_F(FusenTest, RestoreAllOpensEveryNoteFileInTextOrderTheFirstActiveOnTopOfItsBand) {
+  // Notes kept in front and notes that are not, mixed.
+  WriteNoteFile("0.txt", NoteBytes("zero", 9000, 0, "", 0));
+  WriteNoteFile("1.txt", NoteBytes("one", 9000, 500, "", 1));
+  WriteNoteFile("10.txt", NoteBytes("ten", 9000, 1000, "", 0));
+  WriteNoteFile("2.TXT", NoteBytes("two", 9000, 1500, "", 1));  // letter case does not matter
+  WriteNoteFile("readme.txt.old", "not a note");
+  WriteNoteFile("ZLTFusen.ini", "[ZLT付箋紙プラグイン]\r\n");
+  std::filesystem::create_directories(DataDir() / "folder.txt");
+  auto& run = Start("/*");
+  EXPECT_EQ(NotesTopFirst(), "4 two, 2 one, 1 zero, 3 ten");
+  EXPECT_EQ(MustNote(3).Bounds(), (platform::TwipsRect{9000, 1005, 3360, 480}))
+      << "1000 twips held as 67 whole pixels";
+  EXPECT_EQ(desktop_.ActiveForm(), &MustNote(1));
+  EXPECT_EQ(run.Controller().ThisNote(), run.Controller().Notes().front().get());
+  EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\0.txt");
+}
+
+// A thousand notes open without deep nesting, a collapsed one making only its title strip, and
+// notes numbered above fifty keep their own options.
+TEST_F(FusenTest, RestoreAllOfAThousandNotesNeedsNoDeepNestingAndEachKeepsItsOwnOptions) {
+  for (int i = 0; i < 1000; ++i) {
+    WriteNoteFile(std::to_string(i) + ".txt", NoteBytes("n", 9000, 0, "", i == 54 ? 1 : 0, 0));
+  }
+  auto& run = Start("/*");
+  EXPECT_EQ(run.State().LastNoteNumber, 1000);
+  EXPECT_FALSE(MustNote(500).HasControl(note::DetailsBox));
+  // In text order 54.txt is note 491: numbered above fifty, it keeps its own option.
+  EXPECT_EQ(run.Model(491).path, DataFolder() + "\\54.txt");
+  EXPECT_TRUE(run.Model(491).applied.inFront);
+  RightPress(MustNote(491));
+  EXPECT_TRUE(MenuChecked(MenuItem::InFront));
+}
+
+// A restore-all forwarded to a running program, also one that lost the start race to a new note,
+// opens only the files without a window, the first active, and leaves hidden notes hidden. "Show
+// hidden notes" shows them, even one whose file is gone, and reopens closed ones with the next
+// numbers, the last one active on top. With no file left in the folder neither command opens or
+// shows anything, nor ends the program.
+TEST_F(FusenTest, RestoreAllAndShowHiddenReopenOnlyClosedNotesAndOnlyShowHiddenOnesShows) {
+  WriteNotes(4);
+  auto& run = Start("/N");  // the new note's start came first
+  EXPECT_TRUE(Start("/*").Ended());
+  // The same order and numbering as a restore-all at start-up, after the new note, untouched.
+  EXPECT_EQ(NotesTopFirst(), "2 note0, 5 note3, 4 note2, 3 note1, 1  open");
+  EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\0.txt");
+  EXPECT_EQ(desktop_.ActiveForm(), &MustNote(2));
+  Choose(MustNote(2), MenuItem::HideNote);
+  Choose(MustNote(3), MenuItem::CloseNote);
+  Start("/*");
+  Start("/*");  // every file has its window now: nothing happens
+  EXPECT_EQ(NotesTopFirst(), "6 note1, 2 note0 hidden, 5 note3, 4 note2, 1  open");
+
+  Choose(MustNote(4), MenuItem::CloseNote);
+  Choose(MustNote(5), MenuItem::CloseNote);
+  Choose(MustNote(1), MenuItem::ShowHidden);
+  EXPECT_EQ(NotesTopFirst(), "8 note3, 7 note2, 2 note0, 6 note1, 1  open");
+  EXPECT_EQ(desktop_.ActiveForm(), &MustNote(8));
+  EXPECT_EQ(run.Controller().ThisNote()->NoteNumber(), 8);
+  EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\3.txt");
+  Choose(MustNote(1), MenuItem::ShowHidden);  // everything open already: nothing new
+  EXPECT_EQ(run.State().LastNoteNumber, 8);
+
+  Choose(MustNote(2), MenuItem::HideNote);
+  std::filesystem::remove(DataDir() / "0.txt");
+  Choose(MustNote(6), MenuItem::ShowHidden);
+  EXPECT_EQ(NotesTopFirst(), "2 note0, 8 note3, 7 note2, 6 note1, 1  open");
+  Choose(MustNote(2), MenuItem::HideNote);
+  TypeTitle(MustNote(1), "unsaved");  // the new note, never saved
+  Choose(MustNote(1), MenuItem::HideNote);
+  std::filesystem::remove_all(DataDir());
+  Start("/*");
+  run.Controller().ShowHidden();
+  ASSERT_EQ(NotesTopFirst(), "2 note0 hidden, 8 note3, 7 note2, 6 note1, 1 unsaved hidden open");
 }
 
 }  // namespace
