@@ -190,24 +190,10 @@ TEST_F(SimDesktopTest, TheClockCarriesIntoTheNextYearAndKeepsLeapDaysAndWeekdays
   }
 }
 
-// --- menus -----------------------------------------------------------------------------
+// --- hit testing, menus and monitors ---------------------------------------------------
 
-TEST_F(SimDesktopTest, AMenuReturnsOnlyAScriptedItemItOffersAndRecordsWhereItWasShown) {
-  SimForm& owner = process_.Open("owner");
-  auto menu = windows_.CreatePopupMenu({{1, "新規", false}, {0, "-", false}});
-  desktop_.SetCursor({40, 50});
-  for (const int scripted : {1, 0, 5}) desktop_.ChooseNextMenuItem(scripted);
-  EXPECT_EQ(menu->TrackAtCursor(owner), 1);
-  EXPECT_EQ(menu->TrackAtCursor(owner), std::nullopt);  // the separator
-  EXPECT_EQ(menu->TrackAtCursor(owner), std::nullopt);  // an item not there
-  const auto& shown = desktop_.Menus().at(0);
-  EXPECT_EQ(std::tie(shown.at, shown.owner, shown.chosen),
-            std::tuple(platform::PixelPoint{40, 50}, owner.Handle(), std::optional(1)));
-}
-
-// --- hit testing and monitors ------------------------------------------------------
-
-TEST_F(SimDesktopTest, WindowFromPointTakesTheTopmostShownEnabledWindowWithinItsOutline) {
+// A menu returns only a scripted item it offers and records where it was shown.
+TEST_F(SimDesktopTest, WindowFromPointTakesTheTopmostShownEnabledWindowWithinItsOutlineAndMenus) {
   SimForm& below = process_.Open("below", true, 0, 0, 200, 200);
   SimForm& above = process_.Open("above", true, 50, 50, 100, 30);
   const platform::WindowHandle A = above.Handle(), B = below.Handle(), none = platform::kNoWindow;
@@ -229,6 +215,17 @@ TEST_F(SimDesktopTest, WindowFromPointTakesTheTopmostShownEnabledWindowWithinIts
   above.SetVisible(true);
   above.SetRoundRegion(100, 30, 10);  // leaves its corners to the window beneath
   EXPECT_EQ(found(), (std::vector{A, B, B, none, B, A}));
+
+  SimForm& owner = process_.Open("owner");
+  auto menu = windows_.CreatePopupMenu({{1, "新規", false}, {0, "-", false}});
+  desktop_.SetCursor({40, 50});
+  for (const int scripted : {1, 0, 5}) desktop_.ChooseNextMenuItem(scripted);
+  EXPECT_EQ(menu->TrackAtCursor(owner), 1);
+  EXPECT_EQ(menu->TrackAtCursor(owner), std::nullopt);  // the separator
+  EXPECT_EQ(menu->TrackAtCursor(owner), std::nullopt);  // an item not there
+  const auto& shown = desktop_.Menus().at(0);
+  EXPECT_EQ(std::tie(shown.at, shown.owner, shown.chosen),
+            std::tuple(platform::PixelPoint{40, 50}, owner.Handle(), std::optional(1)));
 }
 
 TEST(SimMonitors, AWindowIsOnTheMonitorHoldingMostOfItAndKeepsWholePixels) {
@@ -237,8 +234,8 @@ TEST(SimMonitors, AWindowIsOnTheMonitorHoldingMostOfItAndKeepsWholePixels) {
   Desktop desktop(config);
   Process process(desktop);
   auto& windows = process.instance->Platform().windows;
-  SimForm& form =
-      process.Open("f", false, 1800, 10, 224, 32);  // 120 px on the first, 104 on the second
+  // 120 px on the first monitor, 104 on the second.
+  SimForm& form = process.Open("f", false, 1800, 10, 224, 32);
   EXPECT_EQ(windows.MonitorRectOf(form.Handle()), (platform::PixelRect{0, 0, 1920, 1080}));
   form.SetBounds({1830 * 15, 150, 224 * 15, 480});
   EXPECT_EQ(windows.MonitorRectOf(form.Handle()), (platform::PixelRect{1920, 0, 3200, 1024}));
@@ -249,25 +246,9 @@ TEST(SimMonitors, AWindowIsOnTheMonitorHoldingMostOfItAndKeepsWholePixels) {
 
 // --- what a user can reach, and input -------------------------------------------------
 
-TEST_F(SimDesktopTest, AUserCannotReachWhatIsHiddenOrDisabled) {
-  enum Id { kTitle = 1, kFrame, kCheck };
-  SimForm& form = process_.Open("form", true);
-  Add(form, ControlKind::TextBox, kTitle);
-  Add(form, ControlKind::Frame, kFrame).SetVisible(false);
-  Add(form, ControlKind::CheckBox, kCheck, kFrame);
-  EXPECT_FALSE(desktop_.Click(form, kCheck));  // inside the hidden frame
-  EXPECT_FALSE(desktop_.Click(form, 99));      // no such control
-  form.Control(kTitle).SetEnabled(false);
-  EXPECT_FALSE(desktop_.Type(form, kTitle, "x"));
-  EXPECT_EQ(desktop_.KeyPress(form, kTitle, 'a'), 0);
-  form.SetEnabled(false);
-  EXPECT_FALSE(desktop_.MouseDown(form, kFormItself, {platform::mouse::kLeft, 0, 0, 0}));
-  form.SetEnabled(true);
-  form.SetVisible(false);
-  EXPECT_FALSE(desktop_.DblClick(form, kFormItself));
-}
-
-TEST_F(SimDesktopTest, InputWaitsForDoEventsAndAShiftPressSelectsFromTheAnchorAsAPlainEditDoes) {
+// Input waits for DoEvents and a shift press selects from the anchor as a plain edit does; a
+// user cannot reach what is hidden or disabled.
+TEST_F(SimDesktopTest, InputWaitsItsTurnSelectsAsAPlainEditAndReachesNothingHiddenOrDisabled) {
   constexpr int kBox = 1;
   SimForm& form = process_.Open("target", true, 10, 10, 300, 100);
   SimControl& box = Add(form, ControlKind::TextBox, kBox);  // of no size: never under the cursor
@@ -288,6 +269,23 @@ TEST_F(SimDesktopTest, InputWaitsForDoEventsAndAShiftPressSelectsFromTheAnchorAs
   ASSERT_TRUE(desktop_.PressText(form, kBox, 15));  // a plain press moves the anchor too
   ASSERT_TRUE(desktop_.PressText(form, kBox, 13, platform::shift::kShift));
   EXPECT_EQ(box.SelectedText(), "AB");
+
+  enum Id { kTitle = 2, kFrame, kCheck };
+  SimForm& other = process_.Open("other", true);
+  Add(other, ControlKind::TextBox, kTitle);
+  Add(other, ControlKind::Frame, kFrame).SetVisible(false);
+  Add(other, ControlKind::CheckBox, kCheck, kFrame);
+  EXPECT_FALSE(desktop_.Click(other, kCheck));  // inside the hidden frame
+  EXPECT_FALSE(desktop_.Click(other, 99));      // no such control
+  other.Control(kTitle).SetEnabled(false);
+  EXPECT_FALSE(desktop_.Type(other, kTitle, "x"));
+  EXPECT_EQ(desktop_.KeyPress(other, kTitle, 'a'), 0);
+  other.SetEnabled(false);
+  EXPECT_FALSE(desktop_.MouseDown(other, kFormItself, {platform::mouse::kLeft, 0, 0, 0}));
+  other.SetEnabled(true);
+  other.SetVisible(false);
+  EXPECT_FALSE(desktop_.DblClick(other, kFormItself));
+  EXPECT_TRUE(EventsOf(1).log.empty());
 }
 
 // --- instances ending through EndNow ----------------------------------------------
