@@ -148,7 +148,7 @@ TEST(IniTextSet, WritesAsWindowsPrivateProfilesDo) {
 
 // The details value starts only at a line that begins with its key, runs to the end of the
 // section's text whatever its lines look like, and loses exactly one closing line break.
-TEST(IniTextMultiLineValue, StartsOnlyAtItsKeyAndLosesExactlyOneClosingCrLf) {
+TEST(IniTextMultiLineValue, StartsOnlyAtTheKeyTheReaderNamesAndLosesExactlyOneClosingCrLf) {
   const std::pair<std::string, std::optional<std::string>> cases[] = {
       {"[s]\r\nTitle=a txtData=b\r\n", std::nullopt},
       {"[s]\r\n txtData=b\r\n", std::nullopt},
@@ -162,11 +162,9 @@ TEST(IniTextMultiLineValue, StartsOnlyAtItsKeyAndLosesExactlyOneClosingCrLf) {
       {"[s]\r\ntxtData=a\r", "a\r"},
       {"[s]\r\ntxtData= a \"b\" ", " a \"b\" "}};
   for (const auto& [text, value] : cases) EXPECT_EQ(Ini(text).MultiLineValue("s"), value) << text;
-}
 
-// A reader that names no multi-line key (the settings file) takes every line
-// for what it looks like; one that names another key ends the keys at it.
-TEST(IniTextMultiLineValue, OnlyTheKeyTheReaderNamesRunsToTheEnd) {
+  // A reader that names no multi-line key (the settings file) takes every line
+  // for what it looks like; one that names another key ends the keys at it.
   const std::string text = "[s]\r\na=1\r\ntxtData=x\r\nb=2\r\n";
   IniText plain = IniText::Parse(text);
   EXPECT_EQ(plain.MultiLineValue("s"), std::nullopt);
@@ -199,9 +197,7 @@ TEST(IniTextUtf16, ReadsAndWritesBackAsUtf16WithEveryCharacter) {
   EXPECT_EQ(ini.Bytes(), utf16 + std::string("n\0=\0\xBD\x30\r\0\n\0", 10));
   const IniText damaged = Ini(std::string("\xFF\xFE[\0s\0]\0\n\0k\0=\0\x00\xD8x\0\n\0z", 21));
   EXPECT_EQ(damaged.Get("s", "k"), "\xEF\xBF\xBDx");
-}
-
-TEST(StoredAsUtf16, AFileStaysUtf16OrTakesATextCodePage932CannotHold) {
+  // A file stays UTF-16 or takes it for a text code page 932 cannot hold.
   EXPECT_FALSE(StoredAsUtf16(false, {}));
   EXPECT_FALSE(StoredAsUtf16(false, {"Title", "買い物 ①"}));
   EXPECT_TRUE(StoredAsUtf16(true, {"Title", "買い物"}));
@@ -233,7 +229,7 @@ TEST(WriteProfileString, LeavesAFileItCannotReadAloneAndReportsAFailedWrite) {
 // IBM rows 0xED-0xEE and the first cells of row 0xFA): they come back as the preferred code, so
 // for those decoding what was encoded gives the same text again. Random bytes are the fuzz
 // target's.
-TEST(Cp932Conversion, EveryVectorConvertsAsTheTableSaysAndEveryByteAndPairKeepsItsBytes) {
+TEST(Cp932Conversion, TheTableEveryByteAndPairAndLongDamagedTextConvertBothWays) {
   for (const test::Cp932Vector& vector : test::Cp932Vectors()) {
     const auto problem = test::CheckCp932Vector(vector);
     EXPECT_FALSE(problem.has_value()) << *problem;
@@ -251,11 +247,9 @@ TEST(Cp932Conversion, EveryVectorConvertsAsTheTableSaysAndEveryByteAndPairKeepsI
       }
     }
   }
-}
 
-// Long text, over several backend runs: one invalid byte a line keeps every byte around it,
-// and each character 932 lacks becomes one "?".
-TEST(Cp932Conversion, LongTextKeepsEveryByteAroundTheDamageAndMarksEachCharacterItLacks) {
+  // Long text, over several backend runs: one invalid byte a line keeps every byte around it,
+  // and each character 932 lacks becomes one "?".
   std::string bytes, text, expected;
   for (int line = 0; line < 20000; ++line) {
     bytes += "\x94\x83\x82\xa2\x95\xa8 " + std::to_string(line) +  // 買い物

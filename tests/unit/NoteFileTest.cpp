@@ -138,7 +138,7 @@ TEST_F(NoteFileTest, TitlesAndDetailsReadBackExactlyWriteAfterWrite) {
 // Missing values and values that do not convert take their defaults; options read as truths
 // ("-1" is how a number reads true). A file is unusable when missing, without the section,
 // without "Alarm" or with an "Alarm" that is not a number.
-TEST_F(NoteFileTest, DamagedValuesTakeTheirDefaultsAndFilesWithoutAnAlarmAreUnusable) {
+TEST_F(NoteFileTest, DamagedValuesTakeTheirDefaultsAndFilesWithoutAnAlarmOrOfJunkAreUnusable) {
   const std::string header(kHeader);
   const std::pair<std::string, std::string> cases[] = {
       {header + "Alarm=yes\r\nAlarmMusic=70000\r\nLeft=far\r\nTop=1e12\r\nTemae=-1\r\n"
@@ -157,9 +157,7 @@ TEST_F(NoteFileTest, DamagedValuesTakeTheirDefaultsAndFilesWithoutAnAlarmAreUnus
     const auto values = ReadNoteFile(files_, kPath);
     EXPECT_EQ(values ? Fields(*values) : "unusable", fields) << bytes;
   }
-}
-
-TEST_F(NoteFileTest, BinaryJunkReadsAsUnusableOrWithDefaults) {
+  // Binary junk reads as unusable or with defaults.
   std::mt19937 random(7);
   std::uniform_int_distribution<int> byte(0, 255);
   for (int round = 0; round < 100; ++round) {
@@ -173,7 +171,7 @@ TEST_F(NoteFileTest, BinaryJunkReadsAsUnusableOrWithDefaults) {
   }
 }
 
-TEST_F(NoteFileTest, InvalidCodePage932BytesSurviveASingleKeyWrite) {
+TEST_F(NoteFileTest, InvalidCodePage932BytesSurviveAWriteAndTenMegabyteFilesReadWhole) {
   const std::string body = std::string(kHeader) +
                            "Alarm=0\r\nTitle=\x80\xa0\xfd\xfe\xff\x85\x40 \x81\r\n"
                            "txtData=\xff\x83\r\n\x85";
@@ -189,17 +187,16 @@ TEST_F(NoteFileTest, InvalidCodePage932BytesSurviveASingleKeyWrite) {
   ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
   EXPECT_NE(Stored().find("Title=\x80\xa0\xfd\xfe\xff\x85\x40 \x81\r\n"), std::string::npos);
   EXPECT_TRUE(Stored().ends_with("txtData=\xff\x83\r\n\x85\r\n"));
-}
 
-TEST_F(NoteFileTest, TenMegabyteFilesReadWhole) {
+  // Ten-megabyte files read whole.
   const std::string line = "\x94\x83\x82\xa2\x95\xa8 Title=[x]\r\n";  // 買い物: 6 bytes, 9 in UTF-8
   std::string details;
   while (details.size() < 10'000'000) details += line;
   Store(std::string(kHeader) + "Alarm=0\r\nTitle=big\r\ntxtData=" + details + "\r\n");
-  const auto values = Read();
-  EXPECT_EQ(values.title, "big");
-  ASSERT_TRUE(values.details.has_value());
-  EXPECT_EQ(values.details->size(), details.size() / line.size() * (line.size() + 3));
+  const auto big = Read();
+  EXPECT_EQ(big.title, "big");
+  ASSERT_TRUE(big.details.has_value());
+  EXPECT_EQ(big.details->size(), details.size() / line.size() * (line.size() + 3));
   ASSERT_TRUE(WriteNoteKey(files_, kPath, NoteKey::kLeft, PositionText(1, NoteWrite::kOneKey)));
   EXPECT_EQ(Read().left, 1);
 
@@ -236,7 +233,7 @@ using Cases = std::initializer_list<std::pair<const char*, std::optional<T>>>;
 // whole numbers alone (nine digits at most) and the note file's numbers (Alarm and AlarmMusic,
 // read into 16 bits, halves rounded to even) fractions and exponents too; a place is read as a
 // single (16777217 is 16777216), then rounded half to even.
-TEST(ValueText, TruthsNumbersAndPlacesReadAsTheNoteFileHoldsThem) {
+TEST(ValueText, TruthsNumbersAndPlacesReadAndPlacesWrittenAsNoteFilesHoldThem) {
   const Cases<bool> truths = {{"True", true}, {"TRUE", true}, {" false ", false}, {"1", true},
                               {"-1", true},   {"0.5", true},  {"0", false},       {"0.0", false},
                               {"", {}},       {" ", {}},      {"yes", {}},        {"Tru", {}},
@@ -275,10 +272,8 @@ TEST(ValueText, TruthsNumbersAndPlacesReadAsTheNoteFileHoldsThem) {
                                       {"3e9", {}},    {"-3e9", {}},      {"1e39", {}}};
   for (const auto& [text, twips] : places)
     EXPECT_EQ(TextToTwips(text), twips) << '"' << text << '"';
-}
 
-// A place is written as the shortest plain decimal that reads back as the same single.
-TEST(ValueText, SinglesAreWrittenAsTheShortestPlainDecimalThatReadsBackAlike) {
+  // A place is written as the shortest plain decimal that reads back as the same single.
   const std::pair<float, const char*> texts[] = {{9120.0f, "9120"}, {9120.5f, "9120.5"},
                                                  {0.1f, "0.1"},     {-15.0f, "-15"},
                                                  {-0.0f, "0"},      {1e10f, "10000000000"}};

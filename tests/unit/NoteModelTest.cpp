@@ -31,7 +31,7 @@ constexpr Twips kW = 3360;  // a collapsed note
 constexpr Twips kH = 480;
 
 // Content is text other than spaces, or an alarm; only an untouched note is blank.
-TEST(NoteModelTest, ContentIsTextOtherThanSpacesOrAnAlarmAndOnlyAnUntouchedNoteIsBlank) {
+TEST(NoteModelTest, ContentAndBlanknessAndTheCancelCopyWithTimesAsTwoDigits) {
   struct Case {
     const char *title, *details;
     bool alarm;
@@ -61,10 +61,9 @@ TEST(NoteModelTest, ContentIsTextOtherThanSpacesOrAnAlarmAndOnlyAnUntouchedNoteI
     EXPECT_EQ(shown.HasContent(), c.content);
     EXPECT_EQ(shown.IsBlank(), c.blank);
   }
-}
 
-// Every value as shown but the hour and minute, which come back as whole numbers of two digits.
-TEST(NoteModelTest, TheCancelCopyHoldsAllNineValuesWithTimesAsTwoDigits) {
+  // The Cancel copy holds every value as shown but the hour and minute, which come back as whole
+  // numbers of two digits.
   const std::pair<std::string, std::string> times[] = {
       {"7", "07"}, {"07", "07"}, {"", "00"}, {"  9 ", "09"}, {"ab", "00"}, {"123", "123"}};
   for (const auto& [typed, kept] : times) {
@@ -143,9 +142,8 @@ TEST(Calendar, MonthsAndTheDayGridThatColoursTheWeekendAndToday) {
   EXPECT_EQ(Letters(FillDays("2026", 11, today)), "PWWWWWB PWWWWWB PWWWWWB PWWWWWB PW..... ..");
   EXPECT_EQ(Letters(FillDays("2026", 12, {2026, 12, 6, 9, 0, 0, 0})),
             "..WWWWB GWWWWWB PWWWWWB PWWWWWB PWWWW.. ..");
-}
 
-TEST(Calendar, NumbersArePaddedAsStampsAndDatesNeedThem) {
+  // Numbers are padded as stamps and dates need them.
   const std::tuple<long, int, const char*> cases[] = {
       {9, 2, "09"},        {0, 2, "00"},   {2026, 4, "2026"}, {7, 4, "0007"},
       {12345, 4, "12345"}, {-5, 3, "-05"}, {-5, 1, "-5"},     {0, 0, "0"},
@@ -160,7 +158,9 @@ TEST(Calendar, NumbersArePaddedAsStampsAndDatesNeedThem) {
   EXPECT_EQ(lowest, std::to_string(std::numeric_limits<long>::min()));
 }
 
-TEST(SnapToEdges, PullsWithinReachAndBackFromBeyond) {
+// The snap pulls within reach and back from beyond; the middle rule of the arrange commands
+// centres each note by its own height, and their column never wraps.
+TEST(NotePlaces, TheSnapPullsWithinReachAndBackAndTheArrangedColumnsNeverWrap) {
   constexpr SnapEdges kScreen{0, 0, 28800, 16200};  // 1920 x 1080 pixels
   const std::tuple<const char*, Twips, Twips, SnapEdges, Twips, Twips> cases[] = {
       // name, left, top, edges, snapped left and top
@@ -182,10 +182,9 @@ TEST(SnapToEdges, PullsWithinReachAndBackFromBeyond) {
   }
   // An open details view well inside stays.
   EXPECT_EQ(SnapToEdges({9000, 3000, 6495, 5190}, kScreen), (TwipsRect{9000, 3000, 6495, 5190}));
-}
 
-// Halves of a twip, a details view in the middle rule, columns longer than the screen.
-TEST(ArrangePositions, TheMiddleRuleCentresEachNoteByItsOwnHeightAndTheColumnNeverWraps) {
+  // Arranged: halves of a twip, a details view in the middle rule, columns longer than the
+  // screen.
   // 1024 x 768 pixels at 15 twips per pixel; the menu opened on a note at 3000, 2000.
   constexpr manager::ArrangeArea kSmallScreen{15360, 11520, 3000, 2000};
   // A note with its details open (6495 x 5190) third in the column.
