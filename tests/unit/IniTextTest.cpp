@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <tuple>
 
 #include "MemoryFileSystem.h"
 #include "cp932_vectors.h"
@@ -23,13 +24,6 @@ constexpr std::string_view kMultiLineKey = "txtData";
 
 IniText Ini(std::string bytes) { return IniText::Parse(std::move(bytes), kMultiLineKey); }
 
-struct GetCase {
-  const char* why;
-  std::string bytes;
-  std::string section, key;
-  std::optional<std::string> want;
-};
-
 TEST(IniTextGet, ReadsAsWindowsPrivateProfilesDo) {
   const std::string dup = "[s]\r\nk=1\r\nK=2\r\n[t]\r\nk=3\r\n[S]\r\nk=4\r\nonly=5\r\n";
   const std::string quotes =
@@ -46,63 +40,66 @@ TEST(IniTextGet, ReadsAsWindowsPrivateProfilesDo) {
   const std::string bom = "\xEF\xBB\xBF[s]\r\nk=1\r\n[t]\r\nk=2\r\n";
   const std::string value(5000, 'x');
   const std::string details = "[s]\r\nAlarm=1\r\nTitle=t\r\ntxtData=a\r\nTitle=inside\r\nx=1\r\n";
-  const GetCase cases[] = {
-      {"case-blind names", "[Section]\r\nKey=v\r\n", "section", "KEY", "v"},
-      {"case-blind names", "[Section]\r\nKey=v\r\n", "SECTION", "key", "v"},
-      {"no prefix match", "[Section]\r\nKey=v\r\n", "Sectio", "Key", std::nullopt},
-      {"no prefix match", "[Section]\r\nKey=v\r\n", "Section", "Ke", std::nullopt},
-      {"first key wins", dup, "s", "k", "1"},
-      {"first key wins", dup, "t", "k", "3"},
-      {"a duplicate section is never searched", dup, "s", "only", std::nullopt},
-      {"blanks trimmed", "  [ s ]  trailing text\r\n \t key \t=\t  a b \t\r\n", "s", "key", "a b"},
-      {"double quotes stripped", quotes, "s", "d", "a b"},
-      {"single quotes stripped", quotes, "s", "s", "x"},
-      {"mismatched quotes kept", quotes, "s", "mix", "\"x'"},
-      {"a lone quote kept", quotes, "s", "one", "\""},
-      {"empty quotes", quotes, "s", "both", ""},
-      {"inner quotes kept", quotes, "s", "inner", "a\"b\""},
-      {"one pair only", quotes, "s", "twice", "\"x\""},
-      {"blanks inside quotes kept", quotes, "s", "blank", " a "},
-      {"semicolon lines are comments", comments, "s", "k", "4;5"},
-      {"hash is no comment", comments, "s", "#k", "3"},
-      {"CR ends a line", breaks, "s", "a", "1"},
-      {"LF ends a line", breaks, "s", "b", "2"},
-      {"CRLF ends a line", breaks, "s", "c", "3"},
-      {"LFCR ends a line", breaks, "s", "d", "4"},
-      {"keys before the first section ignored", keyless, "s", "k", "1"},
-      {"keyless lines ignored", keyless, "s", "just text", std::nullopt},
-      {"no nameless section", keyless, "", "k", std::nullopt},
-      {"section ends at the first bracket", brackets, "a", "k", "1"},
-      {"section ends at the first bracket", brackets, "a]b", "k", std::nullopt},
-      {"empty section name", brackets, "", "k", "2"},
-      {"empty value is not missing", "[s]\r\nk=\r\n=x\r\n", "s", "k", ""},
-      {"empty key is missing", "[s]\r\nk=\r\n=x\r\n", "s", "", std::nullopt},
-      {"long values uncut", "[s]\r\nk=" + value + "\r\n", "s", "k", value},
-      {"trail bytes stay in their characters", trail, "ゾゼ", "ソ", "表"},
-      {"trail bytes stay in their characters", trail, "ソ", "k", "ゾ"},
-      {"trail bytes stay in their characters", trail, "ゾゼ", "ア", "1"},
-      {"trail bytes are not case-folded", trail, "ゾゼ", "ャ", std::nullopt},
-      {"a UTF-8 mark sticks to the first line", bom, "s", "k", std::nullopt},
-      {"a UTF-8 mark sticks to the first line", bom, "t", "k", "2"},
-      {"nothing in an empty text", "", "s", "k", std::nullopt},
-      {"details lines are never keys", details, "s", "Title", "t"},
-      {"details lines are never keys", details, "s", "x", std::nullopt},
-      {"the details key gives its first line", details, "s", "txtData", "a"},
-      {"details end at the next section", "[t]\r\ntxtData=t\r\n[s]\r\n Alarm = \" 2 \" \r\n", "s",
-       "Alarm", " 2 "},
-  };
-  for (const GetCase& c : cases) {
-    SCOPED_TRACE(std::string(c.why) + ": [" + c.section + "] " + c.key);
-    const IniText ini = Ini(c.bytes);
-    EXPECT_EQ(ini.Get(c.section, c.key), c.want);
+  // why, bytes, section, key, the value wanted
+  const std::tuple<const char*, std::string, std::string, std::string, std::optional<std::string>>
+      cases[] = {
+          {"case-blind names", "[Section]\r\nKey=v\r\n", "section", "KEY", "v"},
+          {"case-blind names", "[Section]\r\nKey=v\r\n", "SECTION", "key", "v"},
+          {"no prefix match", "[Section]\r\nKey=v\r\n", "Sectio", "Key", std::nullopt},
+          {"no prefix match", "[Section]\r\nKey=v\r\n", "Section", "Ke", std::nullopt},
+          {"first key wins", dup, "s", "k", "1"},
+          {"first key wins", dup, "t", "k", "3"},
+          {"a duplicate section is never searched", dup, "s", "only", std::nullopt},
+          {"blanks trimmed", "  [ s ]  trailing text\r\n \t key \t=\t  a b \t\r\n", "s", "key",
+           "a b"},
+          {"double quotes stripped", quotes, "s", "d", "a b"},
+          {"single quotes stripped", quotes, "s", "s", "x"},
+          {"mismatched quotes kept", quotes, "s", "mix", "\"x'"},
+          {"a lone quote kept", quotes, "s", "one", "\""},
+          {"empty quotes", quotes, "s", "both", ""},
+          {"inner quotes kept", quotes, "s", "inner", "a\"b\""},
+          {"one pair only", quotes, "s", "twice", "\"x\""},
+          {"blanks inside quotes kept", quotes, "s", "blank", " a "},
+          {"semicolon lines are comments", comments, "s", "k", "4;5"},
+          {"hash is no comment", comments, "s", "#k", "3"},
+          {"CR ends a line", breaks, "s", "a", "1"},
+          {"LF ends a line", breaks, "s", "b", "2"},
+          {"CRLF ends a line", breaks, "s", "c", "3"},
+          {"LFCR ends a line", breaks, "s", "d", "4"},
+          {"keys before the first section ignored", keyless, "s", "k", "1"},
+          {"keyless lines ignored", keyless, "s", "just text", std::nullopt},
+          {"no nameless section", keyless, "", "k", std::nullopt},
+          {"section ends at the first bracket", brackets, "a", "k", "1"},
+          {"section ends at the first bracket", brackets, "a]b", "k", std::nullopt},
+          {"empty section name", brackets, "", "k", "2"},
+          {"empty value is not missing", "[s]\r\nk=\r\n=x\r\n", "s", "k", ""},
+          {"empty key is missing", "[s]\r\nk=\r\n=x\r\n", "s", "", std::nullopt},
+          {"long values uncut", "[s]\r\nk=" + value + "\r\n", "s", "k", value},
+          {"trail bytes stay in their characters", trail, "ゾゼ", "ソ", "表"},
+          {"trail bytes stay in their characters", trail, "ソ", "k", "ゾ"},
+          {"trail bytes stay in their characters", trail, "ゾゼ", "ア", "1"},
+          {"trail bytes are not case-folded", trail, "ゾゼ", "ャ", std::nullopt},
+          {"a UTF-8 mark sticks to the first line", bom, "s", "k", std::nullopt},
+          {"a UTF-8 mark sticks to the first line", bom, "t", "k", "2"},
+          {"nothing in an empty text", "", "s", "k", std::nullopt},
+          {"details lines are never keys", details, "s", "Title", "t"},
+          {"details lines are never keys", details, "s", "x", std::nullopt},
+          {"the details key gives its first line", details, "s", "txtData", "a"},
+          {"details end at the next section", "[t]\r\ntxtData=t\r\n[s]\r\n Alarm = \" 2 \" \r\n",
+           "s", "Alarm", " 2 "},
+      };
+  for (const auto& [why, bytes, section, key, want] : cases) {
+    SCOPED_TRACE(std::string(why) + ": [" + section + "] " + key);
+    const IniText ini = Ini(bytes);
+    EXPECT_EQ(ini.Get(section, key), want);
     // One pass over keys that come before, after or twice gives what each key gives alone.
-    const std::string_view keys[] = {"k", c.key, "KEY", "only", c.key, "txtData", "Title"};
-    const auto read = ini.Read(IniName(c.section), keys);
+    const std::string_view keys[] = {"k", key, "KEY", "only", key, "txtData", "Title"};
+    const auto read = ini.Read(IniName(section), keys);
     ASSERT_EQ(read.values.size(), std::size(keys));
     for (std::size_t i = 0; i < std::size(keys); ++i) {
-      EXPECT_EQ(read.values[i], ini.Get(c.section, keys[i])) << keys[i];
+      EXPECT_EQ(read.values[i], ini.Get(section, keys[i])) << keys[i];
     }
-    EXPECT_EQ(read.multiLine, ini.MultiLineValue(c.section));
+    EXPECT_EQ(read.multiLine, ini.MultiLineValue(section));
   }
 }
 

@@ -32,13 +32,9 @@ constexpr Twips kH = 480;
 
 // Content is text other than spaces, or an alarm; only an untouched note is blank.
 TEST(NoteModelTest, ContentAndBlanknessAndTheCancelCopyWithTimesAsTwoDigits) {
-  struct Case {
-    const char *title, *details;
-    bool alarm;
-    const char *date, *hour;
-    DisplayOptions options;
-    bool content, blank;
-  };
+  // title, details, alarm, date, hour, options; whether it has content, whether it is blank
+  using Case = std::tuple<const char*, const char*, bool, const char*, const char*, DisplayOptions,
+                          bool, bool>;
   const Case cases[] = {
       {"", "", false, "0000/00/00", "00", {}, false, true},
       {"   ", "  ", false, "0000/00/00", "00", {}, false, true},
@@ -51,15 +47,11 @@ TEST(NoteModelTest, ContentAndBlanknessAndTheCancelCopyWithTimesAsTwoDigits) {
       {"", "", false, "0000/00/00", "07", {}, false, false},
       {"", "", false, "0000/00/00", "00", {false, false}, false, true},  // options are no content
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.title) + "|" + c.details + "|" + c.date + "|" + c.hour);
-    ShownValues shown;
-    shown.title = c.title;
-    shown.details = c.details;
-    shown.alarm = {c.alarm, false, c.date, c.hour, "00"};
-    shown.options = c.options;
-    EXPECT_EQ(shown.HasContent(), c.content);
-    EXPECT_EQ(shown.IsBlank(), c.blank);
+  for (const auto& [title, details, alarm, date, hour, options, content, blank] : cases) {
+    SCOPED_TRACE(std::string(title) + "|" + details + "|" + date + "|" + hour);
+    const ShownValues shown{title, details, {alarm, false, date, hour, "00"}, options};
+    EXPECT_EQ(shown.HasContent(), content);
+    EXPECT_EQ(shown.IsBlank(), blank);
   }
 
   // The Cancel copy holds every value as shown but the hour and minute, which come back as whole
@@ -183,9 +175,8 @@ TEST(NotePlaces, TheSnapPullsWithinReachAndBackAndTheArrangedColumnsNeverWrap) {
   // An open details view well inside stays.
   EXPECT_EQ(SnapToEdges({9000, 3000, 6495, 5190}, kScreen), (TwipsRect{9000, 3000, 6495, 5190}));
 
-  // Arranged: halves of a twip, a details view in the middle rule, columns longer than the
-  // screen.
-  // 1024 x 768 pixels at 15 twips per pixel; the menu opened on a note at 3000, 2000.
+  // Arranged on a screen of 1024 x 768 pixels at 15 twips per pixel; the menu opened on a note at
+  // 3000, 2000.
   constexpr manager::ArrangeArea kSmallScreen{15360, 11520, 3000, 2000};
   // A note with its details open (6495 x 5190) third in the column.
   EXPECT_EQ(ArrangedPosition(ArrangeMode::MiddleLeft, kSmallScreen, 2, 6495, 5190),
