@@ -290,7 +290,7 @@ TEST_F(SimDesktopTest, InputWaitsItsTurnSelectsAsAPlainEditAndReachesNothingHidd
 
 // --- instances ending through EndNow ----------------------------------------------
 
-TEST_F(SimDesktopTest, AnEndedInstanceIsDeafAndNothingReachesItsWindows) {
+TEST_F(SimDesktopTest, AnEndedInstanceIsDeafNothingReachesItsWindowsAndItNeverRunsOn) {
   Process& first = process_;
   Process second(desktop_);
   first.instance->OnEnded(nullptr);  // the test keeps the windows alive
@@ -307,13 +307,11 @@ TEST_F(SimDesktopTest, AnEndedInstanceIsDeafAndNothingReachesItsWindows) {
   EXPECT_FALSE(channel.SendCopyData(controller.Handle(), platform::kNoWindow, "/S"));
   EXPECT_TRUE(second.instance->CopyDataSent().empty());
   first.instance->RunAsProcess([] { ADD_FAILURE() << "an ended process ran"; });
-}
 
-TEST_F(SimDesktopTest, AnInstanceEndedWhileItWaitsNeverRunsOn) {
-  // B's click handler forwards to A; A's handler closes B's other window,
-  // whose close handler ends B. B's first handler is still on the stack then:
-  // it must not run on, and B's cleanup must wait until it is unwound.
-  Process& a = process_;
+  // An instance ended while it waits never runs on. B's click handler forwards to A; A's handler
+  // closes B's other window, whose close handler ends B. B's first handler is still on the stack
+  // then: it must not run on, and B's cleanup must wait until it is unwound.
+  Process& a = second;
   Process b(desktop_);
   SimForm& receiver = a.Open("A", true);
   SimForm& button = b.Open("B", true);

@@ -184,7 +184,7 @@ TEST(IniTextMultiLineValue, StartsOnlyAtTheKeyTheReaderNamesAndLosesExactlyOneCl
 
 // A character 932 lacks survives; damaged UTF-16 (a lone high surrogate, an odd final byte)
 // gives replacement characters.
-TEST(IniTextUtf16, ReadsAndWritesBackAsUtf16WithEveryCharacter) {
+TEST(IniTextUtf16, ReadsAndWritesBackAsUtf16WithEveryCharacterAndAFailedWriteTurnsNoFileUtf16) {
   // "[s]\r\nk=😀表\r\n" in UTF-16LE with its mark.
   const std::string utf16("\xFF\xFE[\0s\0]\0\r\0\n\0k\0=\0\x3D\xD8\x00\xDE\x68\x88\r\0\n\0", 26);
   IniText ini = Ini(utf16);
@@ -200,17 +200,14 @@ TEST(IniTextUtf16, ReadsAndWritesBackAsUtf16WithEveryCharacter) {
   EXPECT_TRUE(StoredAsUtf16(true, {"Title", "買い物"}));
   EXPECT_TRUE(StoredAsUtf16(false, {"買い物", "한글"}));
   EXPECT_TRUE(StoredAsUtf16(false, {"😀"}));
-}
 
-constexpr std::string_view kPath = "C:\\ZLT\\user\\ZLTFusen.ini";
-
-// A file that cannot be read is left alone; a write that fails turns no file UTF-16. Either way
-// the files are as they were.
-TEST(WriteProfileString, LeavesAFileItCannotReadAloneAndReportsAFailedWrite) {
+  // A file that cannot be read is left alone; a write that fails turns no file UTF-16. Either way
+  // the files are as they were.
+  const std::string kPath = "C:\\ZLT\\user\\ZLTFusen.ini";
   for (const bool unreadable : {true, false}) {
     SCOPED_TRACE(unreadable);
     test::MemoryFileSystem files;
-    if (unreadable) files.files[std::string(kPath)] = "[s]\r\nother=keep\r\n";
+    if (unreadable) files.files[kPath] = "[s]\r\nother=keep\r\n";
     const auto before = files.files;
     files.failReads = unreadable;
     files.failWrites = !unreadable;

@@ -207,22 +207,21 @@ TEST_F(NoteFileTest, InvalidCodePage932BytesSurviveAWriteAndTenMegabyteFilesRead
 
 // It takes the lowest number free in any case, never overwrites (it gives up when every number
 // is taken) and checks each candidate even when the listing misses it.
-TEST(NewNoteFilePath, TakesTheLowestNumberFreeAndNeverOverwrites) {
-  test::MemoryFileSystem files;
-  EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\0.txt");
-  files.files = {{"C:\\ZLT\\user\\0.TXT", ""},
-                 {"C:\\ZLT\\user\\2.txt", ""},
-                 {"C:\\ZLT\\user\\ZLTFusen.ini", ""}};
-  EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\1.txt");
-  files.files["C:\\ZLT\\user\\1.txt"] = "";
-  EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\3.txt");
-  for (int n = 0; n <= 32767; ++n) files.files["C:\\ZLT\\user\\" + std::to_string(n) + ".txt"];
-  EXPECT_EQ(NewNoteFilePath(files, kFolder), std::nullopt);
-  files.files.erase("C:\\ZLT\\user\\32767.txt");
-  EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\32767.txt");
-  files.files = {{"C:\\ZLT\\user\\0.txt", ""}};
-  files.listsNothing = true;
-  EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\1.txt");
+TEST_F(NoteFileTest, ANewFileTakesTheLowestNumberFreeAndNeverOverwrites) {
+  EXPECT_EQ(NewNoteFilePath(files_, kFolder), "C:\\ZLT\\user\\0.txt");
+  files_.files = {{"C:\\ZLT\\user\\0.TXT", ""},
+                  {"C:\\ZLT\\user\\2.txt", ""},
+                  {"C:\\ZLT\\user\\ZLTFusen.ini", ""}};
+  EXPECT_EQ(NewNoteFilePath(files_, kFolder), "C:\\ZLT\\user\\1.txt");
+  files_.files["C:\\ZLT\\user\\1.txt"] = "";
+  EXPECT_EQ(NewNoteFilePath(files_, kFolder), "C:\\ZLT\\user\\3.txt");
+  for (int n = 0; n <= 32767; ++n) files_.files["C:\\ZLT\\user\\" + std::to_string(n) + ".txt"];
+  EXPECT_EQ(NewNoteFilePath(files_, kFolder), std::nullopt);
+  files_.files.erase("C:\\ZLT\\user\\32767.txt");
+  EXPECT_EQ(NewNoteFilePath(files_, kFolder), "C:\\ZLT\\user\\32767.txt");
+  files_.files = {{"C:\\ZLT\\user\\0.txt", ""}};
+  files_.listsNothing = true;
+  EXPECT_EQ(NewNoteFilePath(files_, kFolder), "C:\\ZLT\\user\\1.txt");
 }
 
 template <typename T>

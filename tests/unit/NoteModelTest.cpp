@@ -68,9 +68,27 @@ TEST(NoteModelTest, ContentAndBlanknessAndTheCancelCopyWithTimesAsTwoDigits) {
   }
 }
 
+// The grid as one letter a button, a week to a word: "." hidden (white and without caption),
+// and for days numbered from 1 in order "W" white, "P" pink for Sunday, "B" blue for Saturday
+// and "G" green for today; "?" is anything else.
+std::string Letters(const DayGrid& grid) {
+  constexpr std::array kColours{Rgb(255, 255, 255), Rgb(255, 192, 192), Rgb(192, 192, 255),
+                                Rgb(192, 255, 192)};
+  std::string letters;
+  int day = 0;
+  for (std::size_t i = 0; i < grid.size(); ++i) {
+    const DayButton& button = grid[i];
+    if (i > 0 && i % 7 == 0) letters += ' ';
+    const bool numbered = button.caption == (button.visible ? std::to_string(++day) : "");
+    const auto colour = std::ranges::find(kColours, button.colour) - kColours.begin();
+    letters += !numbered ? '?' : button.visible ? "WPBG?"[colour] : colour == 0 ? '.' : '?';
+  }
+  return letters;
+}
+
 // The stamp an alarm is set for, whether a save arms it, and how long until the present minute
 // reaches a stamp.
-TEST(NoteModelTest, TheAlarmStampWhetherASaveArmsItAndWhenItIsReached) {
+TEST(NoteModelTest, TheAlarmStampWhetherASaveArmsItWhenItIsReachedAndTheCalendar) {
   NoteAlarm alarm{true, false, "2005/07/30", "09", "30"};
   EXPECT_EQ(alarm.Stamp(), "200507300930");
   EXPECT_TRUE(alarm.WaitsAfterSave("200507300929"));
@@ -94,29 +112,9 @@ TEST(NoteModelTest, TheAlarmStampWhetherASaveArmsItAndWhenItIsReached) {
   for (const auto& [stamp, waitMs] : waits) {
     EXPECT_EQ(WaitUntilStampReached(now, stamp), waitMs) << stamp;
   }
-}
 
-// The grid as one letter a button, a week to a word: "." hidden (white and without caption),
-// and for days numbered from 1 in order "W" white, "P" pink for Sunday, "B" blue for Saturday
-// and "G" green for today; "?" is anything else.
-std::string Letters(const DayGrid& grid) {
-  constexpr std::array kColours{Rgb(255, 255, 255), Rgb(255, 192, 192), Rgb(192, 192, 255),
-                                Rgb(192, 255, 192)};
-  std::string letters;
-  int day = 0;
-  for (std::size_t i = 0; i < grid.size(); ++i) {
-    const DayButton& button = grid[i];
-    if (i > 0 && i % 7 == 0) letters += ' ';
-    const bool numbered = button.caption == (button.visible ? std::to_string(++day) : "");
-    const auto colour = std::ranges::find(kColours, button.colour) - kColours.begin();
-    letters += !numbered ? '?' : button.visible ? "WPBG?"[colour] : colour == 0 ? '.' : '?';
-  }
-  return letters;
-}
-
-// Month lengths and first weekdays; in the grid today is green only in its own month of its own
-// year, a Sunday too.
-TEST(Calendar, MonthsAndTheDayGridThatColoursTheWeekendAndToday) {
+  // The calendar the date is picked from: month lengths and first weekdays; in the grid today is
+  // green only in its own month of its own year, a Sunday too.
   const std::tuple<std::int16_t, std::int16_t, int, const char*> months[] = {
       {2005, 10, 31, "Sat"}, {2005, 5, 31, "Sun"}, {2024, 2, 29, "Thu"},  {2023, 2, 28, "Wed"},
       {2000, 2, 29, "Tue"},  {1900, 2, 28, "Thu"}, {2026, 12, 31, "Tue"}, {2026, 4, 30, "Wed"},
