@@ -24,6 +24,7 @@ namespace {
 
 using platform::ControlKind;
 using platform::kFormItself;
+using platform::MakeControl;
 using std::chrono::milliseconds;
 using Strings = std::vector<std::string>;
 
@@ -66,12 +67,11 @@ struct Process {
   SimForm& Open(const std::string& caption, bool shown = false, int left = 0, int top = 0,
                 int width = 100, int height = 50) {
     events.push_back(std::make_unique<FakeEvents>());
-    forms.push_back(
-        instance->Platform().windows.CreateForm({caption,
-                                                 platform::FormStyle::Borderless,
-                                                 {left * 15, top * 15, width * 15, height * 15},
-                                                 std::nullopt},
-                                                *events.back()));
+    const platform::FormSpec spec{caption,
+                                  platform::FormStyle::Borderless,
+                                  {left * 15, top * 15, width * 15, height * 15},
+                                  std::nullopt};
+    forms.push_back(instance->Platform().windows.CreateForm(spec, *events.back()));
     forms.back()->SetVisible(shown);
     return static_cast<SimForm&>(*forms.back());
   }
@@ -85,13 +85,6 @@ struct Process {
 
 class SimDesktopTest : public ::testing::Test {
  protected:
-  SimControl& Add(SimForm& form, ControlKind kind, int id, int parentId = kFormItself) {
-    platform::ControlSpec spec;
-    spec.kind = kind;
-    spec.id = id;
-    spec.parentId = parentId;
-    return form.AddControl(spec);
-  }
   FakeEvents& EventsOf(std::size_t index) { return *process_.events.at(index); }
 
   // Every window top first, the active one starred.
@@ -251,7 +244,8 @@ TEST(SimMonitors, AWindowIsOnTheMonitorHoldingMostOfItAndKeepsWholePixels) {
 TEST_F(SimDesktopTest, InputWaitsItsTurnSelectsAsAPlainEditAndReachesNothingHiddenOrDisabled) {
   constexpr int kBox = 1;
   SimForm& form = process_.Open("target", true, 10, 10, 300, 100);
-  SimControl& box = Add(form, ControlKind::TextBox, kBox);  // of no size: never under the cursor
+  // Of no size: never under the cursor.
+  SimControl& box = form.AddControl(MakeControl(ControlKind::TextBox, kBox, kFormItself, "", {}));
   box.SetText("Shopping listABCXYZ");
   desktop_.SetCursor({20, 20});
   windows_.InjectMouse(platform::MouseInjection::LeftDown);
@@ -272,9 +266,9 @@ TEST_F(SimDesktopTest, InputWaitsItsTurnSelectsAsAPlainEditAndReachesNothingHidd
 
   enum Id { kTitle = 2, kFrame, kCheck };
   SimForm& other = process_.Open("other", true);
-  Add(other, ControlKind::TextBox, kTitle);
-  Add(other, ControlKind::Frame, kFrame).SetVisible(false);
-  Add(other, ControlKind::CheckBox, kCheck, kFrame);
+  other.AddControl(MakeControl(ControlKind::TextBox, kTitle, kFormItself, "", {}));
+  other.AddControl(MakeControl(ControlKind::Frame, kFrame, kFormItself, "", {})).SetVisible(false);
+  other.AddControl(MakeControl(ControlKind::CheckBox, kCheck, kFrame, "", {}));
   EXPECT_FALSE(desktop_.Click(other, kCheck));  // inside the hidden frame
   EXPECT_FALSE(desktop_.Click(other, 99));      // no such control
   other.Control(kTitle).SetEnabled(false);
