@@ -1,5 +1,7 @@
 #include "cp932_vectors.h"
 
+#include <cstdio>
+
 #include "platform/Cp932.h"
 
 namespace zlt::test {
@@ -71,25 +73,20 @@ constexpr Cp932Vector kVectors[] = {
     {"best-fit substitutes between text", "\x83\x5c?\x95\x5c", "ソ¥表", kEncode},
     {"U+F8F0 is no stand-in", "?", "\xef\xa3\xb0", kEncode},
     {"U+F740 is no stand-in", "?", "\xef\x9d\x80", kEncode},
-    {"invalid UTF-8 byte", "a?b",
-     "a\xff"
-     "b",
-     kEncode},
+    {"invalid UTF-8 byte", "a?b", "a\377b", kEncode},
     {"truncated UTF-8 sequence", "??", "\xe3\x82", kEncode},
     {"UTF-8 surrogate", "???", "\xed\xa0\x80", kEncode},
     {"overlong UTF-8 slash", "??", "\xc0\xaf", kEncode},
 };
 
 std::string Hex(std::string_view bytes) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
   std::string hex;
   for (const char c : bytes) {
-    const auto b = static_cast<unsigned char>(c);
-    if (!hex.empty()) hex += ' ';
-    hex += kDigits[b >> 4];
-    hex += kDigits[b & 0xF];
+    char cell[4];
+    std::snprintf(cell, sizeof cell, " %02X", static_cast<unsigned char>(c));
+    hex += cell;
   }
-  return "[" + hex + "]";
+  return "[" + hex.substr(hex.empty() ? 0 : 1) + "]";
 }
 
 }  // namespace

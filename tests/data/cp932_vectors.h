@@ -10,11 +10,9 @@
 
 namespace zlt::test {
 
-enum class Cp932Direction {
-  kBoth,    // bytes decode to text and text encodes to bytes
-  kDecode,  // bytes decode to text only (a duplicate code, say)
-  kEncode,  // text encodes to bytes only (a character 932 lacks, say)
-};
+// kBoth: bytes decode to text and text encodes to bytes; kDecode: bytes decode to text only (a
+// duplicate code, say); kEncode: text encodes to bytes only (a character 932 lacks, say).
+enum class Cp932Direction { kBoth, kDecode, kEncode };
 
 struct Cp932Vector {
   std::string_view name;

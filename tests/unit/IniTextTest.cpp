@@ -1,29 +1,28 @@
 // Private-profile semantics of IniText: reading and writing in memory, with
 // and without a multi-line key, the choice of UTF-16, and single keys written
-// through IFileSystem.
+// through IFileSystem; then code page 932 itself, every byte and pair, long and damaged input.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <optional>
 #include <string>
+#include <tuple>
 
 #include "MemoryFileSystem.h"
+#include "cp932_vectors.h"
+#include "platform/Cp932.h"
 #include "profile/IniProfile.h"
 
 namespace zlt::profile {
 namespace {
 
+using platform::Cp932ToUtf8;
+using platform::Utf8ToCp932;
+
 // Most cases read with a multi-line key, as note files are read.
 constexpr std::string_view kMultiLineKey = "txtData";
 
 IniText Ini(std::string bytes) { return IniText::Parse(std::move(bytes), kMultiLineKey); }
-
-struct GetCase {
-  const char* why;
-  std::string bytes;
-  std::string section, key;
-  std::optional<std::string> want;
-};
 
 TEST(IniTextGet, ReadsAsWindowsPrivateProfilesDo) {
   const std::string dup = "[s]\r\nk=1\r\nK=2\r\n[t]\r\nk=3\r\n[S]\r\nk=4\r\nonly=5\r\n";
@@ -41,63 +40,66 @@ TEST(IniTextGet, ReadsAsWindowsPrivateProfilesDo) {
   const std::string bom = "\xEF\xBB\xBF[s]\r\nk=1\r\n[t]\r\nk=2\r\n";
   const std::string value(5000, 'x');
   const std::string details = "[s]\r\nAlarm=1\r\nTitle=t\r\ntxtData=a\r\nTitle=inside\r\nx=1\r\n";
-  const GetCase cases[] = {
-      {"case-blind names", "[Section]\r\nKey=v\r\n", "section", "KEY", "v"},
-      {"case-blind names", "[Section]\r\nKey=v\r\n", "SECTION", "key", "v"},
-      {"no prefix match", "[Section]\r\nKey=v\r\n", "Sectio", "Key", std::nullopt},
-      {"no prefix match", "[Section]\r\nKey=v\r\n", "Section", "Ke", std::nullopt},
-      {"first key wins", dup, "s", "k", "1"},
-      {"first key wins", dup, "t", "k", "3"},
-      {"a duplicate section is never searched", dup, "s", "only", std::nullopt},
-      {"blanks trimmed", "  [ s ]  trailing text\r\n \t key \t=\t  a b \t\r\n", "s", "key", "a b"},
-      {"double quotes stripped", quotes, "s", "d", "a b"},
-      {"single quotes stripped", quotes, "s", "s", "x"},
-      {"mismatched quotes kept", quotes, "s", "mix", "\"x'"},
-      {"a lone quote kept", quotes, "s", "one", "\""},
-      {"empty quotes", quotes, "s", "both", ""},
-      {"inner quotes kept", quotes, "s", "inner", "a\"b\""},
-      {"one pair only", quotes, "s", "twice", "\"x\""},
-      {"blanks inside quotes kept", quotes, "s", "blank", " a "},
-      {"semicolon lines are comments", comments, "s", "k", "4;5"},
-      {"hash is no comment", comments, "s", "#k", "3"},
-      {"CR ends a line", breaks, "s", "a", "1"},
-      {"LF ends a line", breaks, "s", "b", "2"},
-      {"CRLF ends a line", breaks, "s", "c", "3"},
-      {"LFCR ends a line", breaks, "s", "d", "4"},
-      {"keys before the first section ignored", keyless, "s", "k", "1"},
-      {"keyless lines ignored", keyless, "s", "just text", std::nullopt},
-      {"no nameless section", keyless, "", "k", std::nullopt},
-      {"section ends at the first bracket", brackets, "a", "k", "1"},
-      {"section ends at the first bracket", brackets, "a]b", "k", std::nullopt},
-      {"empty section name", brackets, "", "k", "2"},
-      {"empty value is not missing", "[s]\r\nk=\r\n=x\r\n", "s", "k", ""},
-      {"empty key is missing", "[s]\r\nk=\r\n=x\r\n", "s", "", std::nullopt},
-      {"long values uncut", "[s]\r\nk=" + value + "\r\n", "s", "k", value},
-      {"trail bytes stay in their characters", trail, "ゾゼ", "ソ", "表"},
-      {"trail bytes stay in their characters", trail, "ソ", "k", "ゾ"},
-      {"trail bytes stay in their characters", trail, "ゾゼ", "ア", "1"},
-      {"trail bytes are not case-folded", trail, "ゾゼ", "ャ", std::nullopt},
-      {"a UTF-8 mark sticks to the first line", bom, "s", "k", std::nullopt},
-      {"a UTF-8 mark sticks to the first line", bom, "t", "k", "2"},
-      {"nothing in an empty text", "", "s", "k", std::nullopt},
-      {"details lines are never keys", details, "s", "Title", "t"},
-      {"details lines are never keys", details, "s", "x", std::nullopt},
-      {"the details key gives its first line", details, "s", "txtData", "a"},
-      {"details end at the next section", "[t]\r\ntxtData=t\r\n[s]\r\n Alarm = \" 2 \" \r\n", "s",
-       "Alarm", " 2 "},
-  };
-  for (const GetCase& c : cases) {
-    SCOPED_TRACE(std::string(c.why) + ": [" + c.section + "] " + c.key);
-    const IniText ini = Ini(c.bytes);
-    EXPECT_EQ(ini.Get(c.section, c.key), c.want);
+  // why, bytes, section, key, the value wanted
+  const std::tuple<const char*, std::string, std::string, std::string, std::optional<std::string>>
+      cases[] = {
+          {"case-blind names", "[Section]\r\nKey=v\r\n", "section", "KEY", "v"},
+          {"case-blind names", "[Section]\r\nKey=v\r\n", "SECTION", "key", "v"},
+          {"no prefix match", "[Section]\r\nKey=v\r\n", "Sectio", "Key", std::nullopt},
+          {"no prefix match", "[Section]\r\nKey=v\r\n", "Section", "Ke", std::nullopt},
+          {"first key wins", dup, "s", "k", "1"},
+          {"first key wins", dup, "t", "k", "3"},
+          {"a duplicate section is never searched", dup, "s", "only", std::nullopt},
+          {"blanks trimmed", "  [ s ]  trailing text\r\n \t key \t=\t  a b \t\r\n", "s", "key",
+           "a b"},
+          {"double quotes stripped", quotes, "s", "d", "a b"},
+          {"single quotes stripped", quotes, "s", "s", "x"},
+          {"mismatched quotes kept", quotes, "s", "mix", "\"x'"},
+          {"a lone quote kept", quotes, "s", "one", "\""},
+          {"empty quotes", quotes, "s", "both", ""},
+          {"inner quotes kept", quotes, "s", "inner", "a\"b\""},
+          {"one pair only", quotes, "s", "twice", "\"x\""},
+          {"blanks inside quotes kept", quotes, "s", "blank", " a "},
+          {"semicolon lines are comments", comments, "s", "k", "4;5"},
+          {"hash is no comment", comments, "s", "#k", "3"},
+          {"CR ends a line", breaks, "s", "a", "1"},
+          {"LF ends a line", breaks, "s", "b", "2"},
+          {"CRLF ends a line", breaks, "s", "c", "3"},
+          {"LFCR ends a line", breaks, "s", "d", "4"},
+          {"keys before the first section ignored", keyless, "s", "k", "1"},
+          {"keyless lines ignored", keyless, "s", "just text", std::nullopt},
+          {"no nameless section", keyless, "", "k", std::nullopt},
+          {"section ends at the first bracket", brackets, "a", "k", "1"},
+          {"section ends at the first bracket", brackets, "a]b", "k", std::nullopt},
+          {"empty section name", brackets, "", "k", "2"},
+          {"empty value is not missing", "[s]\r\nk=\r\n=x\r\n", "s", "k", ""},
+          {"empty key is missing", "[s]\r\nk=\r\n=x\r\n", "s", "", std::nullopt},
+          {"long values uncut", "[s]\r\nk=" + value + "\r\n", "s", "k", value},
+          {"trail bytes stay in their characters", trail, "ゾゼ", "ソ", "表"},
+          {"trail bytes stay in their characters", trail, "ソ", "k", "ゾ"},
+          {"trail bytes stay in their characters", trail, "ゾゼ", "ア", "1"},
+          {"trail bytes are not case-folded", trail, "ゾゼ", "ャ", std::nullopt},
+          {"a UTF-8 mark sticks to the first line", bom, "s", "k", std::nullopt},
+          {"a UTF-8 mark sticks to the first line", bom, "t", "k", "2"},
+          {"nothing in an empty text", "", "s", "k", std::nullopt},
+          {"details lines are never keys", details, "s", "Title", "t"},
+          {"details lines are never keys", details, "s", "x", std::nullopt},
+          {"the details key gives its first line", details, "s", "txtData", "a"},
+          {"details end at the next section", "[t]\r\ntxtData=t\r\n[s]\r\n Alarm = \" 2 \" \r\n",
+           "s", "Alarm", " 2 "},
+      };
+  for (const auto& [why, bytes, section, key, want] : cases) {
+    SCOPED_TRACE(std::string(why) + ": [" + section + "] " + key);
+    const IniText ini = Ini(bytes);
+    EXPECT_EQ(ini.Get(section, key), want);
     // One pass over keys that come before, after or twice gives what each key gives alone.
-    const std::string_view keys[] = {"k", c.key, "KEY", "only", c.key, "txtData", "Title"};
-    const auto read = ini.Read(IniName(c.section), keys);
+    const std::string_view keys[] = {"k", key, "KEY", "only", key, "txtData", "Title"};
+    const auto read = ini.Read(IniName(section), keys);
     ASSERT_EQ(read.values.size(), std::size(keys));
     for (std::size_t i = 0; i < std::size(keys); ++i) {
-      EXPECT_EQ(read.values[i], ini.Get(c.section, keys[i])) << keys[i];
+      EXPECT_EQ(read.values[i], ini.Get(section, keys[i])) << keys[i];
     }
-    EXPECT_EQ(read.multiLine, ini.MultiLineValue(c.section));
+    EXPECT_EQ(read.multiLine, ini.MultiLineValue(section));
   }
 }
 
@@ -143,7 +145,7 @@ TEST(IniTextSet, WritesAsWindowsPrivateProfilesDo) {
 
 // The details value starts only at a line that begins with its key, runs to the end of the
 // section's text whatever its lines look like, and loses exactly one closing line break.
-TEST(IniTextMultiLineValue, StartsOnlyAtItsKeyAndLosesExactlyOneClosingCrLf) {
+TEST(IniTextMultiLineValue, StartsOnlyAtTheKeyTheReaderNamesAndLosesExactlyOneClosingCrLf) {
   const std::pair<std::string, std::optional<std::string>> cases[] = {
       {"[s]\r\nTitle=a txtData=b\r\n", std::nullopt},
       {"[s]\r\n txtData=b\r\n", std::nullopt},
@@ -157,11 +159,9 @@ TEST(IniTextMultiLineValue, StartsOnlyAtItsKeyAndLosesExactlyOneClosingCrLf) {
       {"[s]\r\ntxtData=a\r", "a\r"},
       {"[s]\r\ntxtData= a \"b\" ", " a \"b\" "}};
   for (const auto& [text, value] : cases) EXPECT_EQ(Ini(text).MultiLineValue("s"), value) << text;
-}
 
-// A reader that names no multi-line key (the settings file) takes every line
-// for what it looks like; one that names another key ends the keys at it.
-TEST(IniTextMultiLineValue, OnlyTheKeyTheReaderNamesRunsToTheEnd) {
+  // A reader that names no multi-line key (the settings file) takes every line
+  // for what it looks like; one that names another key ends the keys at it.
   const std::string text = "[s]\r\na=1\r\ntxtData=x\r\nb=2\r\n";
   IniText plain = IniText::Parse(text);
   EXPECT_EQ(plain.MultiLineValue("s"), std::nullopt);
@@ -184,7 +184,7 @@ TEST(IniTextMultiLineValue, OnlyTheKeyTheReaderNamesRunsToTheEnd) {
 
 // A character 932 lacks survives; damaged UTF-16 (a lone high surrogate, an odd final byte)
 // gives replacement characters.
-TEST(IniTextUtf16, ReadsAndWritesBackAsUtf16WithEveryCharacter) {
+TEST(IniTextUtf16, ReadsAndWritesBackAsUtf16WithEveryCharacterAndAFailedWriteTurnsNoFileUtf16) {
   // "[s]\r\nk=😀表\r\n" in UTF-16LE with its mark.
   const std::string utf16("\xFF\xFE[\0s\0]\0\r\0\n\0k\0=\0\x3D\xD8\x00\xDE\x68\x88\r\0\n\0", 26);
   IniText ini = Ini(utf16);
@@ -194,25 +194,20 @@ TEST(IniTextUtf16, ReadsAndWritesBackAsUtf16WithEveryCharacter) {
   EXPECT_EQ(ini.Bytes(), utf16 + std::string("n\0=\0\xBD\x30\r\0\n\0", 10));
   const IniText damaged = Ini(std::string("\xFF\xFE[\0s\0]\0\n\0k\0=\0\x00\xD8x\0\n\0z", 21));
   EXPECT_EQ(damaged.Get("s", "k"), "\xEF\xBF\xBDx");
-}
-
-TEST(StoredAsUtf16, AFileStaysUtf16OrTakesATextCodePage932CannotHold) {
+  // A file stays UTF-16 or takes it for a text code page 932 cannot hold.
   EXPECT_FALSE(StoredAsUtf16(false, {}));
   EXPECT_FALSE(StoredAsUtf16(false, {"Title", "買い物 ①"}));
   EXPECT_TRUE(StoredAsUtf16(true, {"Title", "買い物"}));
   EXPECT_TRUE(StoredAsUtf16(false, {"買い物", "한글"}));
   EXPECT_TRUE(StoredAsUtf16(false, {"😀"}));
-}
 
-constexpr std::string_view kPath = "C:\\ZLT\\user\\ZLTFusen.ini";
-
-// A file that cannot be read is left alone; a write that fails turns no file UTF-16. Either way
-// the files are as they were.
-TEST(WriteProfileString, LeavesAFileItCannotReadAloneAndReportsAFailedWrite) {
+  // A file that cannot be read is left alone; a write that fails turns no file UTF-16. Either way
+  // the files are as they were.
+  const std::string kPath = "C:\\ZLT\\user\\ZLTFusen.ini";
   for (const bool unreadable : {true, false}) {
     SCOPED_TRACE(unreadable);
     test::MemoryFileSystem files;
-    if (unreadable) files.files[std::string(kPath)] = "[s]\r\nother=keep\r\n";
+    if (unreadable) files.files[kPath] = "[s]\r\nother=keep\r\n";
     const auto before = files.files;
     files.failReads = unreadable;
     files.failWrites = !unreadable;
@@ -220,6 +215,45 @@ TEST(WriteProfileString, LeavesAFileItCannotReadAloneAndReportsAFailedWrite) {
     EXPECT_EQ(std::pair(written.written, written.utf16), std::pair(false, false));
     EXPECT_EQ(files.files, before);
   }
+}
+
+// Code page 932: the shared vector table (checked here against the iconv backend; the Windows
+// runner checks it against the system's own conversion); every byte alone and every pair keep
+// their bytes, but for duplicate codes (NEC row 13 copies of other characters, the NEC-selected
+// IBM rows 0xED-0xEE and the first cells of row 0xFA): they come back as the preferred code, so
+// for those decoding what was encoded gives the same text again. Random bytes are the fuzz
+// target's.
+TEST(Cp932Conversion, TheTableEveryByteAndPairAndLongDamagedTextConvertBothWays) {
+  for (const test::Cp932Vector& vector : test::Cp932Vectors()) {
+    const auto problem = test::CheckCp932Vector(vector);
+    EXPECT_FALSE(problem.has_value()) << *problem;
+  }
+  for (int first = 0; first < 256; ++first) {
+    const bool duplicates = first == 0x87 || first == 0xED || first == 0xEE || first == 0xFA;
+    for (int second = -1; second < 256; ++second) {
+      std::string bytes(1, static_cast<char>(first));
+      if (second >= 0) bytes += static_cast<char>(second);
+      const std::string text = Cp932ToUtf8(bytes);
+      if (duplicates && second >= 0) {
+        EXPECT_EQ(Cp932ToUtf8(Utf8ToCp932(text)), text) << first << " " << second;
+      } else {
+        EXPECT_EQ(Utf8ToCp932(text), bytes) << first << " " << second;
+      }
+    }
+  }
+
+  // Long text, over several backend runs: one invalid byte a line keeps every byte around it,
+  // and each character 932 lacks becomes one "?".
+  std::string bytes, text, expected;
+  for (int line = 0; line < 20000; ++line) {
+    bytes += "\x94\x83\x82\xa2\x95\xa8 " + std::to_string(line) +  // 買い物
+             (line % 3 == 0 ? "\xff" : "\x85\x40") + "\r\n";
+    text += "表¥";
+    expected += "\x95\x5c?";
+  }
+  EXPECT_TRUE(Utf8ToCp932(Cp932ToUtf8(bytes)) == bytes);
+  EXPECT_EQ(Cp932ToUtf8(bytes).substr(0, 14), "買い物 0\xEF\x9F\xBF");
+  EXPECT_TRUE(Utf8ToCp932(text) == expected);
 }
 
 }  // namespace

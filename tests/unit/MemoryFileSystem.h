@@ -19,9 +19,8 @@ class MemoryFileSystem : public platform::IFileSystem {
 
   std::optional<std::string> ReadAll(std::string_view path) const override {
     ++reads;
-    if (failReads) return std::nullopt;
     const auto it = files.find(std::string(path));
-    if (it == files.end()) return std::nullopt;
+    if (failReads || it == files.end()) return std::nullopt;
     return it->second;
   }
   platform::WriteResult ReplaceAtomically(std::string_view path, std::string_view bytes) override {

@@ -2,16 +2,21 @@
 // of write, reading back, single keys and the choice of a new file name; damaged and foreign
 // files read to a sound result and what is written back keeps the bytes that were not changed.
 // The bytes of a plain new note are the behaviour tests' NoteBytes; odd line breaks are the
-// profile reader's test.
+// profile reader's test. Last, the texts of single values as notes read and write them.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <limits>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <tuple>
 
 #include "MemoryFileSystem.h"
 #include "note/NoteFile.h"
+#include "note/ValueText.h"
 #include "platform/Cp932.h"
+#include "state/Text.h"
 
 namespace zlt::note {
 namespace {
@@ -133,7 +138,7 @@ TEST_F(NoteFileTest, TitlesAndDetailsReadBackExactlyWriteAfterWrite) {
 // Missing values and values that do not convert take their defaults; options read as truths
 // ("-1" is how a number reads true). A file is unusable when missing, without the section,
 // without "Alarm" or with an "Alarm" that is not a number.
-TEST_F(NoteFileTest, DamagedValuesTakeTheirDefaultsAndFilesWithoutAnAlarmAreUnusable) {
+TEST_F(NoteFileTest, DamagedValuesTakeTheirDefaultsAndFilesWithoutAnAlarmOrOfJunkAreUnusable) {
   const std::string header(kHeader);
   const std::pair<std::string, std::string> cases[] = {
       {header + "Alarm=yes\r\nAlarmMusic=70000\r\nLeft=far\r\nTop=1e12\r\nTemae=-1\r\n"
@@ -152,9 +157,7 @@ TEST_F(NoteFileTest, DamagedValuesTakeTheirDefaultsAndFilesWithoutAnAlarmAreUnus
     const auto values = ReadNoteFile(files_, kPath);
     EXPECT_EQ(values ? Fields(*values) : "unusable", fields) << bytes;
   }
-}
-
-TEST_F(NoteFileTest, BinaryJunkReadsAsUnusableOrWithDefaults) {
+  // Binary junk reads as unusable or with defaults.
   std::mt19937 random(7);
   std::uniform_int_distribution<int> byte(0, 255);
   for (int round = 0; round < 100; ++round) {
@@ -168,7 +171,7 @@ TEST_F(NoteFileTest, BinaryJunkReadsAsUnusableOrWithDefaults) {
   }
 }
 
-TEST_F(NoteFileTest, InvalidCodePage932BytesSurviveASingleKeyWrite) {
+TEST_F(NoteFileTest, InvalidCodePage932BytesSurviveAWriteAndTenMegabyteFilesReadWhole) {
   const std::string body = std::string(kHeader) +
                            "Alarm=0\r\nTitle=\x80\xa0\xfd\xfe\xff\x85\x40 \x81\r\n"
                            "txtData=\xff\x83\r\n\x85";
@@ -184,17 +187,16 @@ TEST_F(NoteFileTest, InvalidCodePage932BytesSurviveASingleKeyWrite) {
   ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
   EXPECT_NE(Stored().find("Title=\x80\xa0\xfd\xfe\xff\x85\x40 \x81\r\n"), std::string::npos);
   EXPECT_TRUE(Stored().ends_with("txtData=\xff\x83\r\n\x85\r\n"));
-}
 
-TEST_F(NoteFileTest, TenMegabyteFilesReadWhole) {
+  // Ten-megabyte files read whole.
   const std::string line = "\x94\x83\x82\xa2\x95\xa8 Title=[x]\r\n";  // 買い物: 6 bytes, 9 in UTF-8
   std::string details;
   while (details.size() < 10'000'000) details += line;
   Store(std::string(kHeader) + "Alarm=0\r\nTitle=big\r\ntxtData=" + details + "\r\n");
-  const auto values = Read();
-  EXPECT_EQ(values.title, "big");
-  ASSERT_TRUE(values.details.has_value());
-  EXPECT_EQ(values.details->size(), details.size() / line.size() * (line.size() + 3));
+  const auto big = Read();
+  EXPECT_EQ(big.title, "big");
+  ASSERT_TRUE(big.details.has_value());
+  EXPECT_EQ(big.details->size(), details.size() / line.size() * (line.size() + 3));
   ASSERT_TRUE(WriteNoteKey(files_, kPath, NoteKey::kLeft, PositionText(1, NoteWrite::kOneKey)));
   EXPECT_EQ(Read().left, 1);
 
@@ -205,22 +207,83 @@ TEST_F(NoteFileTest, TenMegabyteFilesReadWhole) {
 
 // It takes the lowest number free in any case, never overwrites (it gives up when every number
 // is taken) and checks each candidate even when the listing misses it.
-TEST(NewNoteFilePath, TakesTheLowestNumberFreeAndNeverOverwrites) {
-  test::MemoryFileSystem files;
-  EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\0.txt");
-  files.files = {{"C:\\ZLT\\user\\0.TXT", ""},
-                 {"C:\\ZLT\\user\\2.txt", ""},
-                 {"C:\\ZLT\\user\\ZLTFusen.ini", ""}};
-  EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\1.txt");
-  files.files["C:\\ZLT\\user\\1.txt"] = "";
-  EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\3.txt");
-  for (int n = 0; n <= 32767; ++n) files.files["C:\\ZLT\\user\\" + std::to_string(n) + ".txt"];
-  EXPECT_EQ(NewNoteFilePath(files, kFolder), std::nullopt);
-  files.files.erase("C:\\ZLT\\user\\32767.txt");
-  EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\32767.txt");
-  files.files = {{"C:\\ZLT\\user\\0.txt", ""}};
-  files.listsNothing = true;
-  EXPECT_EQ(NewNoteFilePath(files, kFolder), "C:\\ZLT\\user\\1.txt");
+TEST_F(NoteFileTest, ANewFileTakesTheLowestNumberFreeAndNeverOverwrites) {
+  EXPECT_EQ(NewNoteFilePath(files_, kFolder), "C:\\ZLT\\user\\0.txt");
+  files_.files = {{"C:\\ZLT\\user\\0.TXT", ""},
+                  {"C:\\ZLT\\user\\2.txt", ""},
+                  {"C:\\ZLT\\user\\ZLTFusen.ini", ""}};
+  EXPECT_EQ(NewNoteFilePath(files_, kFolder), "C:\\ZLT\\user\\1.txt");
+  files_.files["C:\\ZLT\\user\\1.txt"] = "";
+  EXPECT_EQ(NewNoteFilePath(files_, kFolder), "C:\\ZLT\\user\\3.txt");
+  for (int n = 0; n <= 32767; ++n) files_.files["C:\\ZLT\\user\\" + std::to_string(n) + ".txt"];
+  EXPECT_EQ(NewNoteFilePath(files_, kFolder), std::nullopt);
+  files_.files.erase("C:\\ZLT\\user\\32767.txt");
+  EXPECT_EQ(NewNoteFilePath(files_, kFolder), "C:\\ZLT\\user\\32767.txt");
+  files_.files = {{"C:\\ZLT\\user\\0.txt", ""}};
+  files_.listsNothing = true;
+  EXPECT_EQ(NewNoteFilePath(files_, kFolder), "C:\\ZLT\\user\\1.txt");
+}
+
+template <typename T>
+using Cases = std::initializer_list<std::pair<const char*, std::optional<T>>>;
+
+// The values of a note file as texts: truths take words in any case and numbers and refuse
+// everything else; one number parser has two syntaxes, the alarm's hour and minute boxes taking
+// whole numbers alone (nine digits at most) and the note file's numbers (Alarm and AlarmMusic,
+// read into 16 bits, halves rounded to even) fractions and exponents too; a place is read as a
+// single (16777217 is 16777216), then rounded half to even.
+TEST(ValueText, TruthsNumbersAndPlacesReadAndPlacesWrittenAsNoteFilesHoldThem) {
+  const Cases<bool> truths = {{"True", true}, {"TRUE", true}, {" false ", false}, {"1", true},
+                              {"-1", true},   {"0.5", true},  {"0", false},       {"0.0", false},
+                              {"", {}},       {" ", {}},      {"yes", {}},        {"Tru", {}},
+                              {"truex", {}},  {"1x", {}},     {"nan", {}},        {"inf", {}},
+                              {"0x1", {}},    {"--1", {}},    {"+", {}}};
+  for (const auto& [text, truth] : truths)
+    EXPECT_EQ(TextToTruth(text), truth) << '"' << text << '"';
+  // As the hour and minute boxes are read, then as Alarm and AlarmMusic are.
+  const Cases<long> whole = {
+      {"9", 9},         {" 09 ", 9},        {"-05", -5},     {"+7", 7},          {"-0", 0},
+      {"0.5", {}},      {"1.5", {}},        {"2.5", {}},     {"-2.5", {}},       {"3.5", {}},
+      {"32767", 32767}, {"-32768", -32768}, {"32767.4", {}}, {"32768", 32768},   {"-32769", -32769},
+      {"32767.5", {}},  {"1e400", {}},      {"nan", {}},     {"Err", {}},        {"1,0", {}},
+      {"1e2", {}},      {".5", {}},         {"7.", {}},      {"0000000001", {}}, {"99999", 99999},
+      {"", {}},         {"+", {}},          {"--1", {}},     {"+-1", {}},        {"1 2", {}},
+      {"0x1", {}},      {"1e", {}}};
+  for (const auto& [text, value] : whole) {
+    EXPECT_EQ(ParseWholeNumber<long>(text, NumberSyntax::kWhole), value) << '"' << text << '"';
+  }
+  EXPECT_EQ(ParseWholeNumber<long>("123456789", NumberSyntax::kWhole), 123456789);
+  const Cases<std::int16_t> decimal = {
+      {"9", 9},           {" 09 ", 9},   {"-05", -5},      {"+7", 7},
+      {"-0", 0},          {"0.5", 0},    {"1.5", 2},       {"2.5", 2},
+      {"-2.5", -2},       {"3.5", 4},    {"32767", 32767}, {"-32768", -32768},
+      {"32767.4", 32767}, {"32768", {}}, {"-32769", {}},   {"32767.5", {}},
+      {"1e400", {}},      {"nan", {}},   {"Err", {}},      {"1,0", {}},
+      {"1e2", 100},       {".5", 0},     {"7.", 7},        {"0000000001", 1},
+      {"123456789", {}},  {"99999", {}}, {"", {}},         {"+", {}},
+      {"--1", {}},        {"+-1", {}},   {"1 2", {}},      {"0x1", {}},
+      {"1e", {}}};
+  for (const auto& [text, value] : decimal)
+    EXPECT_EQ(TextToInt16(text), value) << '"' << text << '"';
+  const Cases<std::int32_t> places = {{"9120", 9120}, {"9120.5", 9120},  {"9121.5", 9122},
+                                      {"-15.5", -16}, {"1500.49", 1500}, {"16777217", 16777216},
+                                      {"", {}},       {"left", {}},      {"12px", {}},
+                                      {"3e9", {}},    {"-3e9", {}},      {"1e39", {}}};
+  for (const auto& [text, twips] : places)
+    EXPECT_EQ(TextToTwips(text), twips) << '"' << text << '"';
+
+  // A place is written as the shortest plain decimal that reads back as the same single.
+  const std::pair<float, const char*> texts[] = {{9120.0f, "9120"}, {9120.5f, "9120.5"},
+                                                 {0.1f, "0.1"},     {-15.0f, "-15"},
+                                                 {-0.0f, "0"},      {1e10f, "10000000000"}};
+  for (const auto& [value, text] : texts) EXPECT_EQ(SingleToText(value), text) << value;
+  EXPECT_EQ(SingleToText(std::numeric_limits<float>::infinity()), "0");
+  EXPECT_EQ(SingleToText(std::numeric_limits<float>::quiet_NaN()), "0");
+  for (const float value : {0.1f, 1.0f / 3.0f, 123456.79f, -9120.5f, 3.4e38f, 1e-20f}) {
+    const std::string text = SingleToText(value);
+    EXPECT_EQ(std::stof(text), value) << text;
+    EXPECT_EQ(text.find_first_of("eE,"), std::string::npos) << text;
+  }
 }
 
 }  // namespace
