@@ -53,8 +53,8 @@ class NewNoteEnvironment final : public zlt::platform::IEnvironment {
 
 std::wstring ProgramFolder() {
   wchar_t temp[MAX_PATH + 1];
+  // The temporary folder ends in a backslash.
   std::wstring folder(temp, GetTempPathW(MAX_PATH + 1, temp));
-  if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
   folder += L"zlt-note-form-" + std::to_wstring(GetCurrentProcessId());
   CreateDirectoryW(folder.c_str(), nullptr);
   return folder;
@@ -92,30 +92,6 @@ LOGFONTW FontOf(HWND box) {
   return font;
 }
 
-// Width in pixels of text drawn in the box's own font.
-int TextWidth(HWND box, const wchar_t* text) {
-  const auto font = reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0));
-  HDC dc = GetDC(box);
-  const HGDIOBJ before = SelectObject(dc, font);
-  SIZE size{};
-  GetTextExtentPoint32W(dc, text, static_cast<int>(wcslen(text)), &size);
-  SelectObject(dc, before);
-  ReleaseDC(box, dc);
-  return size.cx;
-}
-
-// The margins the system gives a one-line box of this font by itself: what
-// every box but the date box keeps.
-DWORD SystemMargins(HWND like) {
-  HWND box =
-      CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | ES_LEFT | ES_AUTOHSCROLL, 0, 0,
-                      100, 20, GetParent(like), nullptr, GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(box, WM_SETFONT, SendMessageW(like, WM_GETFONT, 0, 0), FALSE);
-  const DWORD margins = MarginsOf(box);
-  DestroyWindow(box);
-  return margins;
-}
-
 RECT PlaceInParent(HWND control) {
   RECT place{};
   GetWindowRect(control, &place);
@@ -136,15 +112,21 @@ void CheckDetails(HWND note) {
   Check(IsWindowVisible(date) != FALSE, "the new note shows its date box");
 
   // The rectangle the box draws its text in: its client area less its margins and a pixel or
-  // so more the edit control keeps.
+  // so more the edit control keeps; the width the widest date needs in the box's own font.
   RECT shown{};
   SendMessageW(date, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&shown));
-  const int needed = TextWidth(date, kWidestDate);
-  Check(needed <= shown.right - shown.left,
+  HDC dc = GetDC(date);
+  const HGDIOBJ before =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(date, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32W(dc, kWidestDate, static_cast<int>(wcslen(kWidestDate)), &size);
+  SelectObject(dc, before);
+  ReleaseDC(date, dc);
+  Check(size.cx <= shown.right - shown.left,
         "the date box shows \"2026/12/28\" whole: it needs %d px, it draws in %d px (margins "
         "%d+%d)",
-        needed, static_cast<int>(shown.right - shown.left), LOWORD(MarginsOf(date)),
-        HIWORD(MarginsOf(date)));
+        static_cast<int>(size.cx), static_cast<int>(shown.right - shown.left),
+        LOWORD(MarginsOf(date)), HIWORD(MarginsOf(date)));
   Check(PlaceInParent(date).right <= PlaceInParent(hour).left,
         "the date box ends at %d px, within the hour box's left edge at %d px",
         static_cast<int>(PlaceInParent(date).right), static_cast<int>(PlaceInParent(hour).left));
@@ -158,7 +140,13 @@ void CheckDetails(HWND note) {
         "the date box's font keeps the title box's face and is %d px high: no larger than the "
         "title's %d px and still easily read",
         dateHeight, static_cast<int>(std::abs(titleFont.lfHeight)));
-  const DWORD system = SystemMargins(title);
+  // The margins the system gives a one-line box of this font by itself: what every box but the
+  // date box keeps.
+  HWND plain = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | ES_LEFT | ES_AUTOHSCROLL,
+                               0, 0, 100, 20, note, nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(plain, WM_SETFONT, SendMessageW(title, WM_GETFONT, 0, 0), FALSE);
+  const DWORD system = MarginsOf(plain);
+  DestroyWindow(plain);
   for (const auto& [box, name] :
        {std::pair{title, "title"}, std::pair{hour, "hour"}, std::pair{minute, "minute"}}) {
     Check(MarginsOf(box) == system &&

@@ -10,9 +10,7 @@
 # and translucent, and closing them leaves both files byte for byte as they were.
 ZLT_TIMEOUT=${ZLT_TIMEOUT:-150}  # the program lives through a wait of up to a minute
 source "$(dirname "$0")/lib.sh"
-setup
-[[ -n ${ZLT_RELAY:-} && -f $ZLT_RELAY ]] ||
-  fail "vokrelay.exe not found (${ZLT_RELAY:-unset}); build it: cmake --build build/mingw --target testrelay"
+setup "${ZLT_RELAY:-vokrelay.exe}"
 
 app_folder "zlt app"
 mkdir -p "$DATA_DIR"
@@ -77,8 +75,7 @@ printf '%s #[↑]\r\n%s 付箋紙""買い物""の設定時間になりました\
   "$relay_win" "$relay_win" "$relay_win" | iconv -f UTF-8 -t CP932 | LC_ALL=C sort >"$ZLT_TMP/expected-sorted.log"
 LC_ALL=C sort "$relay_log" >"$ZLT_TMP/got-sorted.log"
 assert_same_bytes "$ZLT_TMP/got-sorted.log" "$ZLT_TMP/expected-sorted.log" "the relay's log, line by line"
-check "the decoy C:\\zlt.exe is never started"
-[[ -e $decoy_log ]] && fail "the decoy C:\\zlt.exe was started"
+assert_eq "" "$(ls "$decoy_log" 2>/dev/null)" "the decoy C:\\zlt.exe is never started: no log of it"
 
 # Details open 3135 twips (209 px) to the left, opaque and in front, the tab green; an open view
 # stays put.
@@ -98,8 +95,7 @@ assert_eq "fired fired front other" "$(probe list | awk -F '\t' -v a="$note1" -v
   '$5 == a || $5 == b { print "fired" } $5 == c { print "front" } $5 == "other" { print "other" }' | xargs)" \
   "the order of the windows from the top: the fired notes above the note kept in front, above the other program's window"
 assert_eq other "$(field "$(probe foreground)" 5)" "the active window after the firing"
-check "the other program's window never lost the focus"
-grep -q '^inactive' "$ZLT_TMP/other.log" && fail "the other program's window lost the focus"
+assert_eq "" "$(grep '^inactive' "$ZLT_TMP/other.log")" "the other program's window never lost the focus"
 
 # "ｷｬﾝｾﾙ" collapses the note and applies the options it showed at the firing: note 1 was
 # translucent and not in front (its details never opened before), note 2 in front and

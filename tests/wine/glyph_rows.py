@@ -8,6 +8,7 @@ row patterns, the boxes' sides, from top to bottom; real glyphs give many differ
 With --lines, the image is cut into lines of text at rows without dark pixels (lines lower
 than 5 pixels, such as a menu's separators, are left out) and one count is printed per line.
 """
+import itertools
 import sys
 
 
@@ -21,15 +22,8 @@ def distinct_rows(rows):
 
 
 def text_lines(rows):
-    lines, current = [], []
-    for row in rows + [""]:
-        if "1" in row:
-            current.append(row)
-            continue
-        if len(current) >= 5:
-            lines.append(current)
-        current = []
-    return lines
+    runs = (list(run) for dark, run in itertools.groupby(rows, lambda row: "1" in row) if dark)
+    return [run for run in runs if len(run) >= 5]
 
 
 tokens = sys.stdin.read().split()

@@ -18,7 +18,6 @@ set -euo pipefail
 
 ZLT_TEST_NAME=${ZLT_TEST_NAME:-$(basename "${BASH_SOURCE[-1]}" .sh)}
 ZLT_WINE_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-ZLT_SCREEN_W=1920 ZLT_SCREEN_H=1080
 ZLT_TIMEOUT=${ZLT_TIMEOUT:-60}
 ZLT_APP_LANG=${ZLT_APP_LANG:-ja_JP.UTF-8}
 # The texts the program shows; they identify its windows.
@@ -76,7 +75,7 @@ start_x() {
 
 # A private Xvfb on a free display.
 start_xvfb() {
-  start_x Xvfb -screen 0 "${ZLT_SCREEN_W}x${ZLT_SCREEN_H}x24"
+  start_x Xvfb -screen 0 1920x1080x24
   ZLT_XVFB_PID=$X_PID ZLT_XVFB_DISPLAY=$DISPLAY
 }
 
@@ -215,6 +214,15 @@ assert_eq() {
   [[ $2 == "$1" ]] || fail "$3: expected '$1', got '$2'"
 }
 
+# The command prints exactly <expected>; PRINTED keeps what it printed.
+prints() { PRINTED=$("${@:2}") && [[ $PRINTED == "$1" ]]; }
+# Waits up to <seconds> for the command to print <expected>; fails with what it printed last:
+#   assert_soon <seconds> <expected> <what> <command...>
+assert_soon() {
+  wait_for "$1" prints "$2" "${@:4}" || true
+  assert_eq "$2" "$PRINTED" "$3"
+}
+
 assert_running() {
   check "$2 is still running"
   is_running "$1" || { reap "$1" && fail "$2 ended (exit status $REAPED_RC)"; }
@@ -268,10 +276,11 @@ xclick() { xdotool mousemove "$1" "$2" click "$([[ ${3:-} == right ]] && echo 3 
 # Answers the next message box (yes|no) within <ms>; prints its title and text.
 answer_msgbox() { probe msgbox "$1" "$2" || fail "no message box appeared within $2 ms"; }
 
+# Sets a value in the prefix's registry: reg_set <key> <name> <data> [<type>]
+reg_set() { timeout 60 wine reg add "$1" /v "$2" ${4:+/t "$4"} /d "$3" /f >/dev/null 2>&1 || fail "could not set $2 in $1"; }
+
 # Writes UTF-8 text (from stdin) to <file> as the program's files are: code page 932, CR LF.
 write_cp932() { sed 's/\r*$/\r/' | iconv -f UTF-8 -t CP932 >"$1" || fail "cannot write $1 in code page 932"; }
-# Prints a code page 932 file as UTF-8 with LF line ends.
-read_cp932() { iconv -f CP932 -t UTF-8 <"$1" | tr -d '\r'; }
 # Waits up to <seconds> for a file to exist.
 wait_file() { wait_for "$2" test -e "$1"; }
 
@@ -292,8 +301,8 @@ assert_same_bytes() { # <file> <expected file> <what>
 $(od -An -tx1 "$2" | head -n 20)
 --- found bytes
 $(od -An -tx1 "$1" | head -n 20)
---- found as text
-$(read_cp932 "$1" 2>&1)"
+--- found as text (code page 932)
+$(iconv -f CP932 -t UTF-8 <"$1" 2>&1 | tr -d '\r')"
 }
 
 # Makes <dir> refuse new files and renames, also for root (who ignores permissions: the
@@ -311,16 +320,12 @@ unlock_dir() { chattr -i "$1" 2>/dev/null || true; chmod u+w "$1"; }
 note_caption() { printf '%s%s\n' "$ZLT_NOTE_CAPTION_PREFIX" "$1"; }
 # The rectangle of the window with this caption as "left,top-right,bottom".
 rect_of() { probe find "$1" | awk -F '\t' 'NR == 1 { print $6 "," $7 "-" $8 "," $9 }'; }
-rect_is() { [[ $(rect_of "$1") == "$2" ]]; }
 # Waits up to 5 s for the window to stand at "left,top-right,bottom"; 0 when it does.
-wait_rect() { wait_for 5 rect_is "$1" "$2"; }
+wait_rect() { wait_for 5 prints "$2" rect_of "$1"; }
 
 # The window with this caption stands at exactly "left,top-right,bottom" (waits up to 5 s for it:
 # a window may still be settling after a command).
-assert_rect() { # <caption> <rect> <what>
-  check "$3 at $2"
-  wait_rect "$1" "$2" || fail "$3: expected $2, got $(rect_of "$1")"
-}
+assert_rect() { assert_soon 5 "$2" "$3 at $2" rect_of "$1"; } # <caption> <rect> <what>
 
 # The child control of a window that an awk program picks from the probe's lines of its
 # children (2 class, 3 text, 4-7 rectangle in the client area, 8 visible); prints its line:
@@ -333,11 +338,6 @@ child_where() {
 }
 # The control whose text is exactly <text>.
 child_line() { child_where "$1" '$3 == t { print; exit }' "control with the text '$2'" -v t="$2"; }
-# The details box of an open note: the tallest edit control shown.
-details_box_line() {
-  child_where "$1" 'tolower($2) == "edit" && $8 == 1 { h = $7 - $5; if (h > best) { best = h; l = $0 } }
-    END { print l }' "details box"
-}
 # The title box of a note: the edit control nearest the top.
 title_box_line() {
   child_where "$1" 'tolower($2) == "edit" && (l == "" || $5 < top) { top = $5; l = $0 } END { print l }' "title box"
@@ -419,11 +419,13 @@ dismiss_menu() {
 title_of() { field "$(title_box_line "$1")" 3; }
 
 # Fills a new note, which has its details view open and the caret in its title: types the
-# title, then clicks into the details box and types the details (lines separated by newlines).
+# title, then clicks into the details box (the tallest edit control shown) and types the details
+# (lines separated by newlines).
 fill_new_note() {
   type_text "$2"
   # shellcheck disable=SC2046
-  xclick $(child_centre "$1" "$(details_box_line "$1")")
+  xclick $(child_centre "$1" "$(child_where "$1" 'tolower($2) == "edit" && $8 == 1 {
+    h = $7 - $5; if (h > best) { best = h; l = $0 } } END { print l }' "details box")")
   sleep 0.2
   type_text "$3"
   sleep 0.2
@@ -437,26 +439,25 @@ save_new_note() {
   assert_saved "$2" 10 "保存 on '$1'"
 }
 
-# The note's window line shows "<visible> <topmost> <layered> <alpha>"; NOTE_LINE keeps the line.
-note_shows() {
-  NOTE_LINE=$(probe find "$1" | head -n 1) && [[ $(cut -f 3,12-14 <<<"$NOTE_LINE" | tr '\t' ' ') == "$2" ]]
+# What the note's window shows: "<visible> <topmost> <layered> <alpha>", then whether it is a
+# tool window (WS_EX_TOOLWINDOW, 0x80).
+note_look() {
+  local line ex
+  line=$(probe find "$1" | head -n 1)
+  ex=$(field "$line" 16)
+  printf '%s %d\n' "$(cut -f 3,12-14 <<<"$line" | tr '\t' ' ')" $(((${ex:-0} & 0x80) != 0))
 }
 # The note shows as expected (waits up to 5 s: a menu command runs after the menu closes), at
 # "left,top-right,bottom" when given, and stays a tool window (WS_EX_TOOLWINDOW, 0x80):
 #   assert_note <caption> "<visible> <topmost> <layered> <alpha>" [<rect>]
 assert_note() {
   [[ -z ${3:-} ]] || assert_rect "$1" "$3" "'$1'"
-  check "'$1': visible, topmost, layered, alpha are $2"
-  wait_for 5 note_shows "$1" "$2" ||
-    fail "'$1': visible, topmost, layered, alpha are $(cut -f 3,12-14 <<<"$NOTE_LINE" | tr '\t' ' ')"
-  check "'$1' keeps WS_EX_TOOLWINDOW ($(field "$NOTE_LINE" 16))"
-  (($(field "$NOTE_LINE" 16) & 0x80)) || fail "'$1' lost WS_EX_TOOLWINDOW"
+  assert_soon 5 "$2 1" "'$1': visible, topmost, layered, alpha, still a tool window (1)" note_look "$1"
 }
 # The titles of these notes, separated by "|".
 titles_of() {
-  local caption titles=()
-  for caption; do titles+=("$(title_of "$caption")"); done
-  (IFS='|' && printf '%s\n' "${titles[*]}")
+  local caption
+  for caption; do title_of "$caption"; done | paste -sd '|'
 }
 
 # Writes a note file with no alarm as the program writes it:
@@ -488,10 +489,12 @@ start_for() {
   assert_window --visible "$1" 15000 >/dev/null
 }
 
-# A second start, which hands its switch to the running program and ends.
+# A second start, which hands its switch to the running program and ends; then, unless the
+# caption is empty, the window it asked for shows: forward <caption> [<arguments>...]
 forward() {
-  start_app "$@"
-  assert_ends_within "$LAST_PID" 10 "the second start with '$*'"
+  start_app "${@:2}"
+  assert_ends_within "$LAST_PID" 10 "the second start with '${*:2}'"
+  [[ -z $1 ]] || assert_window --visible "$1" 10000 >/dev/null
 }
 
 # The way out that saves every note and ends the program, taken from this note's menu.

@@ -9,10 +9,7 @@ export ZLT_TEST_NAME=wine_prefix
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 
-if [[ -f $base/.zlt-ready ]]; then
-  say "reusing $base"
-  exit 0
-fi
+[[ ! -f $base/.zlt-ready ]] || { say "reusing $base" && exit 0; }
 need_tools wine wineserver wineboot Xvfb
 
 # Beside the base prefix, so that the finished one is only renamed into place; whatever is
@@ -20,21 +17,19 @@ need_tools wine wineserver wineboot Xvfb
 mkdir -p "$(dirname "$base")"
 make_tmp "$base.new.XXXXXX"
 start_xvfb
-work="$ZLT_TMP/prefix"
-export WINEPREFIX=$work
+export WINEPREFIX="$ZLT_TMP/prefix"
 say "making a Wine prefix in $base"
 timeout 180 wineboot -i >/dev/null 2>&1 || fail "wineboot -i failed"
 # Without a window manager, Wine's managed windows make every hidden captioned window stall
 # for 2 s and keep keys from dialogs.
-timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 ||
-  fail "could not set Managed=N"
+reg_set 'HKCU\Software\Wine\X11 Driver' Managed N
 # The program names its data folder after the Windows user; under Wine that is the Unix user.
 user=$(timeout 60 wine cmd /c echo %USERNAME% 2>/dev/null | tr -d '\r\n')
 [[ -n $user && $user != "%USERNAME%" ]] || fail "could not read the Windows user name"
-printf '%s' "$user" >"$work/.zlt-username"
+printf '%s' "$user" >"$WINEPREFIX/.zlt-username"
 timeout 120 wineserver -w || fail "wineserver did not settle"
-touch "$work/.zlt-ready"
+touch "$WINEPREFIX/.zlt-ready"
 rm -rf "$base"
-mv "$work" "$base"
+mv "$WINEPREFIX" "$base"
 export WINEPREFIX=$base
 say "prefix ready (Windows user '$user')"

@@ -36,8 +36,7 @@ assert_note "$note2" "0 0 0 -1" "1696,33-1920,65" # next, hidden in its place
 assert_rect "$note3" "1696,67-1920,99" "note 3 below the gap"
 
 probe close "$note1" >/dev/null || fail "no note 1 to close"
-sleep 0.5
-assert_eq 0 "$(count_windows "$note1")" "note 1 is closed"
+assert_soon 5 0 "note 1 is closed" count_windows "$note1"
 probe close "$note3" >/dev/null || fail "no note 3 to close"
 sleep 0.5
 assert_running "$APP" "the program with only a hidden note left"
@@ -118,16 +117,10 @@ assert_note_file "$DATA_DIR/1.txt" "1.txt holds the new title" 15000 6000 1 0 "$
 assert_rect "$note2" "1000,400-1224,432" "note 2 stays in place"
 
 # Tooltips: one tooltip window every note shares. assert_tip waits up to 5 s for the visible tip
-# to show this text (for no tip to show when it is empty) and keeps its probe line in TIP_LINE.
+# to show this text (for no tip to show when it is empty).
 # Moving from one control to the next leaves the last tip up for a moment: wait for the new one.
-tip_is() {
-  TIP_LINE=$(probe tooltip 0) || true
-  [[ $(field "$TIP_LINE" 2) == "$1" ]]
-}
-assert_tip() { # <text, empty for none> <when>
-  check "$2: the tip shows '$1'"
-  wait_for 5 tip_is "$1" || fail "$2: the tooltip shows '$(field "$TIP_LINE" 2)', not '$1'"
-}
+tip_text() { field "$(probe tooltip 0 || true)" 2; }
+assert_tip() { assert_soon 5 "$1" "$2: the tip shows '$1'" tip_text; } # <text, empty for none> <when>
 # shellcheck disable=SC1111 # the tips' own quotation marks
 title_tip="ココを“Shift＋クリック”でタイトル編集、“Shift＋Wクリック”で詳細内容編集ができます。"
 # shellcheck disable=SC1111
@@ -154,7 +147,7 @@ assert_tip "" "with the pointer off the note"
 ((y += 3))
 xdotool mousemove "$x" "$y" sleep 0.1 keydown shift mousedown 1
 assert_tip "$tab_tip" "on the tab held for a Shift+drag"
-read -r tip_left tip_top tip_right tip_bottom < <(cut -f 3-6 <<<"$TIP_LINE" | tr '\t' ' ')
+read -r tip_left tip_top tip_right tip_bottom < <(probe tooltip 0 | cut -f 3-6 | tr '\t' ' ')
 xdotool mousemove $((x + 200)) $((y + 150)) sleep 0.2 mousemove $((x + 400)) $((y + 300)) \
   sleep 0.2 mouseup 1 keyup shift
 assert_rect "$note3" "$((left + 400)),$((top + 300))-$((right + 400)),$((bottom + 300))" \
@@ -185,10 +178,7 @@ first=$LAST_PID
 sleep 0.02
 start_app '/*'
 second=$LAST_PID
-check "51 notes become visible"
-all_shown() { (($(visible_notes) >= 51)); }
-wait_for 20 all_shown || true
-assert_eq 51 "$(visible_notes)" "visible notes: the new one and the 50 saved"
+assert_soon 20 51 "visible notes: the new one and the 50 saved" visible_notes
 sleep 0.5
 assert_eq 51 "$(visible_notes)" "no further note opens"
 if is_running "$first"; then
@@ -200,13 +190,11 @@ stop_wine
 
 # 5.
 rm -f "$DATA_DIR"/*
-timeout 30 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1 ||
-  fail "could not set LogPixels"
+reg_set 'HKCU\Control Panel\Desktop' LogPixels 144 REG_DWORD
 stop_wine
 start_for "$note1" /N
 # 433 x 346 and 224 x 32 pixels at 96 DPI, at the top right of the 19200 x 10800 twips screen.
 assert_rect "$note1" "1270,0-1920,519" "the details view at 144 DPI"
-type_text 大
-probe key enter >/dev/null || fail "could not press Enter"
+type_text $'大\n' # Enter in the title saves
 wait_file "$DATA_DIR/0.txt" 10 || fail "Enter in the title did not save"
 assert_rect "$note1" "1584,0-1920,48" "the collapsed note at 144 DPI"

@@ -27,13 +27,20 @@ export XDG_DATA_HOME="$ZLT_TMP/xdg"
 mkdir -p "$XDG_DATA_HOME"
 TRASH="$XDG_DATA_HOME/Trash"
 
-# The file lies in the trash with the note's bytes, and its record names the note's place.
+# The file lies in the trash with the note's bytes, and its record names the note's place:
+#   assert_in_trash <name> <file of the expected bytes> <what>
 assert_in_trash() {
-  local name=$1 bytes=$2 what=$3
-  assert_same_bytes "$TRASH/files/$name" "$bytes" "$what: $name is in the trash with its bytes"
-  check "$what: the trash records where $name lay"
-  grep -q "^Path=.*/ZLTFusen/$WIN_USER/$name$" "$TRASH/info/$name.trashinfo" ||
-    fail "$what: $TRASH/info/$name.trashinfo holds: $(cat "$TRASH/info/$name.trashinfo" 2>&1)"
+  assert_same_bytes "$TRASH/files/$1" "$2" "$3: $1 is in the trash with its bytes"
+  check "$3: the trash records where $1 lay"
+  grep -q "^Path=.*/ZLTFusen/$WIN_USER/$1$" "$TRASH/info/$1.trashinfo" ||
+    fail "$3: $TRASH/info/$1.trashinfo holds: $(cat "$TRASH/info/$1.trashinfo" 2>&1)"
+}
+# Presses <note>, which makes it "the note last pressed" (the menu itself is not needed), then
+# a forwarded "/N" opens <new>: new_below <note> <new>
+new_below() {
+  open_note_menu "$1" >/dev/null
+  dismiss_menu
+  forward "$2" /N
 }
 # The display options in the form the press that opens a note's menu stores them.
 pressed_form() { sed 's/^Temae=1\r$/Temae=True\r/; s/^Toumei=1\r$/Toumei=True\r/' "$1" >"$2"; }
@@ -60,11 +67,7 @@ save_new_note "$note1" "$DATA_DIR/0.txt" 買い物 $'牛乳\nパン'
 assert_same_bytes "$DATA_DIR/0.txt" "$ZLT_TMP/0.expected" "0.txt holds exactly the saved note"
 assert_note "$note1" "1 1 1 150" "1696,0-1920,32"
 
-# The press makes note 1 "the note last pressed"; the menu itself is not needed.
-open_note_menu "$note1" >/dev/null
-dismiss_menu
-forward /N
-assert_window --visible "$note2" 10000 >/dev/null
+new_below "$note1" "$note2"
 assert_rect "$note2" "1487,33-1920,379" "note 2 from a forwarded /N, 500 twips below note 1"
 save_new_note "$note2" "$DATA_DIR/1.txt" 電話 $'歯医者\n午後三時'
 assert_note "$note2" "1 1 1 150" "1696,33-1920,65"
@@ -97,10 +100,7 @@ assert_same_bytes "$DATA_DIR/2.txt" "$ZLT_TMP/2.expected" "2.txt holds the note 
 
 # Note 4 below note 1, pressed last, one step further past notes 2 and 3: its file (3.txt) says
 # where it went.
-open_note_menu "$note1" >/dev/null
-dismiss_menu
-forward /N
-assert_window --visible "$note4" 10000 >/dev/null
+new_below "$note1" "$note4"
 fill_new_note "$note4" 会議 $'午前十時\n三階'
 
 check "a 2 MiB payload is sent to the controller window"
@@ -117,10 +117,8 @@ assert_eq 1 "$(count_windows "$note4" visible)" "the unsaved note is still shown
 browser="$ZLT_TMP/browser.sh"
 printf '#!/bin/sh\nprintf "%%s\\n" "$@" >>"%s"\n' "$ZLT_TMP/opened.txt" >"$browser"
 chmod +x "$browser"
-timeout 60 wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$browser" /f >/dev/null 2>&1 ||
-  fail "could not set the browser"
-forward /S
-assert_window --visible "$ZLT_CONTROLLER_CAPTION" 10000 >/dev/null
+reg_set 'HKCU\Software\Wine\WineBrowser' Browsers "$browser"
+forward "$ZLT_CONTROLLER_CAPTION" /S
 address=$(probe children "$ZLT_CONTROLLER_CAPTION" | awk -F '\t' 'index($3, "https://") == 1 { print $3 }')
 [[ -n $address ]] || fail "no control shows a web address"
 click_control "$ZLT_CONTROLLER_CAPTION" "$address"
@@ -166,15 +164,12 @@ assert_dir_holds "$DATA_DIR" "0.txt 1.txt"
 # The press that opened the menu stores the display options in their other form; that is all.
 pressed_form "$ZLT_TMP/1.expected" "$ZLT_TMP/1.pressed"
 assert_same_bytes "$DATA_DIR/1.txt" "$ZLT_TMP/1.pressed" "1.txt keeps the note after No"
-check "No puts nothing in the trash"
-[[ ! -e $TRASH/files || -z $(ls -A "$TRASH/files") ]] || fail "the trash holds: $(ls -A "$TRASH/files")"
+assert_eq "" "$(ls -A "$TRASH/files" 2>/dev/null)" "No puts nothing in the trash"
 
 note_menu "$note2" このメモを消す
 answer=$(answer_msgbox yes 5000)
 assert_eq "$ask_text" "$(field "$answer" 2)" "the question's text, second time"
-note2_gone() { [[ $(count_windows "$note2") == 0 ]]; }
-wait_for 5 note2_gone || true
-assert_eq 0 "$(count_windows "$note2")" "no window captioned '$note2' after Yes"
+assert_soon 5 0 "no window captioned '$note2' after Yes" count_windows "$note2"
 assert_dir_holds "$DATA_DIR" "0.txt"
 assert_same_bytes "$DATA_DIR/0.txt" "$ZLT_TMP/0.expected" "0.txt is untouched by deleting note 2"
 # The close before the delete writes the note as it shows: the options in their first form.

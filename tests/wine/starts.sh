@@ -47,9 +47,7 @@ assert_dir_holds "$DATA_DIR" ""
 # The information window of a first "/S", whole: centred, 4590 x 2550 twips of client area at
 # 15 twips per pixel, its eight controls all shown, the OK button (120 + 240, 120 + 1680) twips
 # from the client's corner inside the frame; "OK" ends the program.
-start_app /S
-APP=$LAST_PID
-assert_window --visible "$ZLT_CONTROLLER_CAPTION" 15000 >/dev/null
+start_for "$ZLT_CONTROLLER_CAPTION" /S
 assert_eq "804 443 1116 638 306 170
 ZLTFusenBox Information 8 8 297 161 1
 Static  48 32 80 64 1
@@ -66,8 +64,7 @@ assert_ends_within "$APP" 10 "the program, with no note open, after OK"
 
 start_v
 assert_dir_holds "$APP_DIR" "ZLTFusen.exe $WIN_USER"
-# shellcheck disable=SC2119 # an empty command line: no argument at all
-forward
+forward "" # an empty command line: no argument at all
 assert_unseen 2 "the program after a second start with an empty command line"
 assert_eq 0 "$(count_windows "ZLTFusenCheck")" "the second start left no window behind"
 assert_running "$APP" "the first instance"
@@ -110,21 +107,22 @@ control_area() {
   printf '%dx%d+%d+%d\n' $((w - 2 * $3 - skip)) $((h - 2 * $3 < cap ? h - 2 * $3 : cap)) \
     $((x - w / 2 + $3 + skip)) $((y - h / 2 + $3))
 }
+# A screenshot named after <name>, a moment after the last input; shot is its file.
+take_shot() {
+  sleep 0.8
+  shot="$ZLT_ARTIFACT_DIR/starts-lang_c-$1.png"
+  screenshot "$shot"
+}
 # The information window's title, in its own face (a serif one, bold and italic).
 xdotool mousemove 900 900
-sleep 0.5
-shot="$ZLT_ARTIFACT_DIR/starts-lang_c-information.png"
-screenshot "$shot"
+take_shot information
 assert_glyphs "$shot" "$(control_area "$ZLT_CONTROLLER_CAPTION" "ＺＬＴ付箋紙プラグイン " 0)" "the title ＺＬＴ付箋紙プラグイン"
 
 note1=$(note_caption 1)
-forward /N
-assert_window --visible "$note1" 10000 >/dev/null
+forward "$note1" /N
 click_control "$ZLT_CONTROLLER_CAPTION" OK
 xdotool mousemove 900 700
-sleep 0.8
-shot="$ZLT_ARTIFACT_DIR/starts-lang_c-note.png"
-screenshot "$shot"
+take_shot note
 assert_glyphs "$shot" "$(control_area "$note1" 保存 3)" "the button 保存"
 assert_glyphs "$shot" "$(control_area "$note1" アラーム 0 16)" "the check box アラーム"
 assert_glyphs "$shot" "$(control_area "$note1" 詳細内容 0 0 16)" "the frame caption 詳細内容"
@@ -132,9 +130,7 @@ assert_glyphs "$shot" "$(control_area "$note1" 詳細内容 0 0 16)" "the frame 
 click_control "$note1" 保存
 sleep 1
 menu=$(open_note_menu "$note1")
-sleep 0.5
-shot="$ZLT_ARTIFACT_DIR/starts-lang_c-menu.png"
-screenshot "$shot"
+take_shot menu
 dismiss_menu
 # Every item, Japanese or not, is a line of drawn glyphs (separators are too low to count).
 read -r _ left top right bottom _ <<<"$menu"
