@@ -80,13 +80,14 @@ constexpr Cp932Vector kVectors[] = {
 };
 
 std::string Hex(std::string_view bytes) {
-  std::string hex;
+  std::string hex = "[";
   for (const char c : bytes) {
     char cell[4];
-    std::snprintf(cell, sizeof cell, " %02X", static_cast<unsigned char>(c));
+    std::snprintf(cell, sizeof cell, "%02X ", static_cast<unsigned char>(c));
     hex += cell;
   }
-  return "[" + hex.substr(hex.empty() ? 0 : 1) + "]";
+  if (!bytes.empty()) hex.pop_back();
+  return hex += ']';
 }
 
 }  // namespace
