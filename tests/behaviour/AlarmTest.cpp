@@ -127,9 +127,7 @@ TEST_F(AlarmTest, TickingSetsFieldsWhoseTimeBoxesTakeTwoDigitsInRangeAndOnlyALat
   EXPECT_EQ(note.Control(note::HourBox).SelectedText(), "00");
 
   // Cancel leaves the date; a damaged date opens the present month.
-  desktop_.Click(note, note::DateBox);
-  desktop_.Click(note, note::NextMonthButton);
-  desktop_.Click(note, note::PickerCancelButton);
+  Click(note, {note::DateBox, note::NextMonthButton, note::PickerCancelButton});
   EXPECT_EQ(Alarm(note), "on 2005/07/05 00:00 waiting");
   for (const std::string damaged : {"", "20x5/07/25", "2005/13/01", "2005/0", "２００５/07/25"}) {
     ShowMonth(note, damaged);
@@ -170,8 +168,7 @@ TEST_F(AlarmTest, TickingSetsFieldsWhoseTimeBoxesTakeTwoDigitsInRangeAndOnlyALat
   desktop_.Focus(note, note::MinuteBox);
   EXPECT_EQ(Text(note, note::MinuteBox), "");
 
-  desktop_.Click(note, note::MusicCheck);
-  desktop_.Click(note, note::DateBox);  // the date picker open again
+  Click(note, {note::MusicCheck, note::DateBox});  // the date picker open again
   ASSERT_EQ(Alarm(note), "on ２００５/07/25 05: music picker 2026/12 waiting");
   desktop_.Click(note, note::AlarmCheck);  // unticked: cleared, locked, the picker closed
   EXPECT_EQ(Alarm(note), "off 0000/00/00 00:00 locked waiting");
@@ -188,8 +185,7 @@ TEST_F(AlarmTest, TickingSetsFieldsWhoseTimeBoxesTakeTwoDigitsInRangeAndOnlyALat
 }
 
 TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNoteAndCancelGivesBackItsOptions) {
-  WriteNoteFile("0.txt", AlarmNote("買い物", "2026/12/07", "09", "01", 1, 2000, 1, 1));
-  auto& run = Start("/*");
+  auto& run = StartWith({AlarmNote("買い物", "2026/12/07", "09", "01", 1, 2000, 1, 1)});
   auto& note = MustNote(1);
   Choose(note, MenuItem::HideNote);
   ASSERT_EQ(Looks(note), "hidden front layered alpha=150");
@@ -223,11 +219,10 @@ TEST_F(AlarmTest, FiresOnceAtTheStartOfItsMinuteOnAHiddenNoteAndCancelGivesBackI
 // loaded after its minute only turns green; a clock set forward or a sleep fires once, and a clock
 // set back waits again.
 TEST_F(AlarmTest, AClockSetForwardOrASleepFiresOnceAndAClockSetBackWaitsAgain) {
-  WriteNoteFiles(
+  StartWith(
       {AlarmNote("once", "2026/12/07", "09", "01"), AlarmNote("gone", "2026/12/07", "09", "02"),
        AlarmNote("set", "2026/12/07", "10", "00"), AlarmNote("slept", "2026/12/07", "12", "00"),
        AlarmNote("again", "2026/12/07", "08", "00")});
-  Start("/*");
   EXPECT_EQ(Alarm(MustNote(3)), "never opened waiting");
   EXPECT_EQ(Alarm(MustNote(5)), "never opened due");
   EXPECT_FALSE(MustNote(5).TimerRunning(note::AlarmTimer)) << "nothing to wait for";
@@ -269,10 +264,8 @@ TEST_F(AlarmTest, AFiringNoteIsRaisedAboveEveryWindowUntilItsDetailsClose) {
   for (const bool alreadyOpen : {false, true}) {
     SCOPED_TRACE(alreadyOpen);
     std::filesystem::remove_all(DataDir());
-    WriteNoteFiles({AlarmNote("due", "2026/12/07", "09", alreadyOpen ? "02" : "01"),
-                    NoteBytes("front", 9000, 3000, "", 1),
-                    NoteBytes("front too", 9000, 6000, "", 1)});
-    Start("/*");
+    StartWith({AlarmNote("due", "2026/12/07", "09", alreadyOpen ? "02" : "01"),
+               NoteBytes("front", 9000, 3000, "", 1), NoteBytes("front too", 9000, 6000, "", 1)});
     auto& due = MustNote(1);
     if (alreadyOpen) ShiftDoubleClickTitle(due);
     auto& other = WindowBeneath({0, 0, 300, 300});
@@ -301,17 +294,14 @@ TEST_F(AlarmTest, AFiringNoteIsRaisedAboveEveryWindowUntilItsDetailsClose) {
 // details opened with them on. Cancel puts back the alarm fields too.
 TEST_F(AlarmTest, AFiringKeepsWhatTheDetailsShowThenForCancel) {
   // In front and translucent, due at 09:01.
-  WriteNoteFiles({AlarmNote("front", "2026/12/07", "09", "01", 0, 9000, 1, 1),
-                  NoteBytes("plain", 9000, 3000, "", 1, 1),
-                  AlarmNote("keep", "2026/12/24", "08", "05")});
-  Start("/*");
+  StartWith({AlarmNote("front", "2026/12/07", "09", "01", 0, 9000, 1, 1),
+             NoteBytes("plain", 9000, 3000, "", 1, 1),
+             AlarmNote("keep", "2026/12/24", "08", "05")});
   auto& note = MustNote(1);
   auto& plain = MustNote(2);
   ShiftDoubleClickTitle(plain);
-  desktop_.Click(plain, note::InFrontCheck);
-  desktop_.Click(plain, note::TranslucentCheck);
-  desktop_.Click(plain, note::AlarmCheck);
-  desktop_.Click(plain, note::PickerCancelButton);
+  Click(plain,
+        {note::InFrontCheck, note::TranslucentCheck, note::AlarmCheck, note::PickerCancelButton});
   desktop_.Type(plain, note::HourBox, "09");
   desktop_.Type(plain, note::MinuteBox, "01");
   Save(plain);
@@ -356,10 +346,8 @@ TEST_F(AlarmTest, AFiringKeepsWhatTheDetailsShowThenForCancel) {
   Start("/*");  // forwarded: the closed note opens again as note 4
   auto& fields = MustNote(4);
   ShiftDoubleClickTitle(fields);
-  desktop_.Click(fields, note::AlarmCheck);  // unticked
-  desktop_.Click(fields, note::AlarmCheck);
-  desktop_.Click(fields, note::PickerCancelButton);
-  desktop_.Click(fields, note::MusicCheck);
+  // Unticked and ticked again.
+  Click(fields, {note::AlarmCheck, note::AlarmCheck, note::PickerCancelButton, note::MusicCheck});
   desktop_.Type(fields, note::DateBox, "2027/01/02");  // a paste: keys are filtered
   desktop_.Type(fields, note::HourBox, "23");
   desktop_.Focus(fields, note::MinuteBox);

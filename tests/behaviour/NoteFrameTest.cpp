@@ -30,9 +30,8 @@ TEST_F(FusenTest, EveryPressRecordsTheNoteThenMenuMoveOrPassThrough) {
       {"Shift, left and right", mouse::kLeft | mouse::kRight, shift::kShift, false, Outcome::Move},
       {"middle", mouse::kMiddle, 0, false, Outcome::RecordOnly},
   };
-  WriteNoteFiles({NoteBytes("pressed", 9000, 3000, "", 1, 0), NoteBytes("other", 0, 0),
-                  NoteBytes("lower", 8700, 3000, "", 1, 0)});
-  auto& run = Start("/*");
+  auto& run = StartWith({NoteBytes("pressed", 9000, 3000, "", 1, 0), NoteBytes("other", 0, 0),
+                         NoteBytes("lower", 8700, 3000, "", 1, 0)});
   auto& note = MustNote(1);
   // A click passes through every note in the way, and each stays where it stood.
   auto& lower = MustNote(3);
@@ -77,7 +76,8 @@ TEST_F(FusenTest, EveryPressRecordsTheNoteThenMenuMoveOrPassThrough) {
 // follows the size; Shift+drag moves the note and stores its place.
 TEST_F(FusenTest, PlainClicksPassBeneathOutlineFollowsTheSizeAndShiftDragMovesTheNote) {
   // Kept in front, so another program's window opened later stays beneath it.
-  auto& note = StartWithNote(NoteBytes("moved", 9000, 3000, "", 1, 0));
+  StartWith({NoteBytes("moved", 9000, 3000, "", 1, 0)});
+  auto& note = MustNote(1);
   auto& beneath = WindowBeneath({500, 150, 900, 300});
   const auto home = note.Bounds();
 
@@ -155,10 +155,8 @@ TEST_F(FusenTest, PlainClicksPassBeneathOutlineFollowsTheSizeAndShiftDragMovesTh
 // Shift+click places the caret without selecting; each key is stored at once, as one line.
 // Shift+double-click opens the details opaque with the caret in them.
 TEST_F(FusenTest, ShiftClickEditsTheTitleInPlaceAndShiftDoubleClickOpensTheDetails) {
-  WriteNoteFiles({NoteBytes("near the edge", 1000, 3000, "", 0, 1),
-                  NoteBytes("far", 6000, 6000, "", 0, 1),
-                  NoteBytes("Shopping listABCXYZ", 9000, 3000)});
-  Start("/*");
+  StartWith({NoteBytes("near the edge", 1000, 3000, "", 0, 1),
+             NoteBytes("far", 6000, 6000, "", 0, 1), NoteBytes("Shopping listABCXYZ", 9000, 3000)});
   auto& note = MustNote(3);
   auto& title = note.Control(note::TitleBox);
   // Shift+click at a character of the title, as a user does.

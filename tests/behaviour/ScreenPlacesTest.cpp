@@ -19,8 +19,7 @@ constexpr int kSnapTimer = manager::SnapTick::SnapTimer;
 // while the note is hidden, the note stays where it is.
 TEST_F(FusenTest, SnapTogglesAndIsStoredAndSnapOffOrHiddenNotesAreNeverMoved) {
   WriteNoteFile("ZLTFusen.ini", Sjis("[ZLT付箋紙プラグイン]\r\nKyuchaku=False\r\n"));
-  WriteNoteFile("0.txt", NoteBytes("near", 150, 3000));
-  auto& run = Start("/*");
+  auto& run = StartWith({NoteBytes("near", 150, 3000)});
   auto& note = MustNote(1);
   // The check mark, the stored option, the tick, and the note's place.
   const auto state = [&] {
@@ -75,12 +74,10 @@ TEST_F(TwoMonitorSnapTest, NotesOpenOnAMonitorAndTheTickPullsThoseNearAnEdgeFlus
       {-3000, 3000, {-3000, 3000, 3360, 480}},          // partly on the screen: left alone
       {0, 6000, {0, 6000, 3360, 480}},                  // at the edge, as stored
   };
+  std::vector<std::string> files;
+  for (const auto& [left, top, opened] : cases) files.push_back(NoteBytes("n", left, top));
+  StartWith(files);
   int n = 0;
-  for (const auto& [left, top, opened] : cases) {
-    WriteNoteFile(std::to_string(n++) + ".txt", NoteBytes("n", left, top));
-  }
-  Start("/*");
-  n = 0;
   for (const auto& [left, top, opened] : cases) {
     EXPECT_EQ(MustNote(++n).Bounds(), opened) << left << ", " << top;
   }
@@ -124,9 +121,7 @@ class ArrangeTest : public FusenTest {
 // other item lines the notes up in list order, a hidden one keeping its place in the column.
 TEST_F(ArrangeTest, EveryItemLinesTheNotesUpInListOrderFromThisPositionAtThePressedNote) {
   // Three collapsed notes scattered over the screen; note 2 stands at 3000, 2000.
-  WriteNoteFiles(
-      {NoteBytes("a", 600, 9000), NoteBytes("b", 3000, 2000), NoteBytes("c", 9000, 4500)});
-  Start("/*");
+  StartWith({NoteBytes("a", 600, 9000), NoteBytes("b", 3000, 2000), NoteBytes("c", 9000, 4500)});
   // Opened on note 2, which is not first in the list: note 1 takes its place.
   // Its Top 2000 is 133 1/3 pixels, so the window and the column start at 1995.
   Choose(MustNote(2), MenuItem::ArrangeFromThisNote);
@@ -136,7 +131,7 @@ TEST_F(ArrangeTest, EveryItemLinesTheNotesUpInListOrderFromThisPositionAtThePres
   Choose(MustNote(1), MenuItem::NewNote);  // empty, details open, no file yet
   Choose(MustNote(1), MenuItem::ArrangeTopLeft);
   EXPECT_EQ(MustNote(4).Bounds(), (TwipsRect{0, 1005 + 495, 6495, 5190}));
-  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt", "2.txt"}));
+  EXPECT_EQ(NoteFiles(), "0.txt 1.txt 2.txt");
 
   // A note with its details open sits on the bottom edge by its own height.
   ShiftDoubleClickTitle(MustNote(1));
@@ -210,7 +205,8 @@ auto Seen(const sim::SimForm& note) { return std::tuple(note.Dpi(), note.RectPx(
 
 TEST_F(DpiTest, ANoteIsLargerOnTheDenserMonitorAndItsOwnSizeBackOnThePrimary) {
   // Its file puts it at pixel 2000, 100: on the 150 % monitor.
-  auto& note = StartWithNote(NoteBytes("dense", 30000, 1500));
+  StartWith({NoteBytes("dense", 30000, 1500)});
+  auto& note = MustNote(1);
   const auto dense =
       std::tuple(kDenseDpi, PixelRect{2000, 100, 2336, 148}, sim::RoundRegion{336, 48, 15});
   EXPECT_EQ(Seen(note), dense);
@@ -245,13 +241,11 @@ TEST_F(DpiTest, ANoteIsLargerOnTheDenserMonitorAndItsOwnSizeBackOnThePrimary) {
 // The details and the date picker fit on the denser monitor as on the primary, and the snap
 // reaches as far there to the eye.
 TEST_F(DpiTest, DetailsAndDatePickerOnTheDenserMonitorFitAndSnapReachesAsOnThePrimary) {
-  WriteNoteFile("0.txt", NoteBytes("dense", 45000, 3000));  // pixel 3000, 200
-  WriteNoteFile("1.txt", NoteBytes("plain", 15000, 3000));  // pixel 1000, 200
-  // 200 twips are 20 pixels at 144 DPI (13 at 96): a note 19 pixels from the
-  // monitor's right edge is pulled flush, one 21 pixels away is not.
-  WriteNoteFile("2.txt", NoteBytes("near", (4800 - 336 - 19) * 15, 6000));
-  WriteNoteFile("3.txt", NoteBytes("away", (4800 - 336 - 21) * 15, 9000));
-  Start("/*");
+  // Pixel 3000, 200 and 1000, 200. 200 twips are 20 pixels at 144 DPI (13 at 96): a note 19
+  // pixels from the monitor's right edge is pulled flush, one 21 pixels away is not.
+  StartWith({NoteBytes("dense", 45000, 3000), NoteBytes("plain", 15000, 3000),
+             NoteBytes("near", (4800 - 336 - 19) * 15, 6000),
+             NoteBytes("away", (4800 - 336 - 21) * 15, 9000)});
   auto& dense = MustNote(1);
   auto& plain = MustNote(2);
   ASSERT_EQ(dense.Dpi(), kDenseDpi);

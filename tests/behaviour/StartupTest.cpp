@@ -138,8 +138,7 @@ TEST_F(FusenTest, InformationWindowEveryWayOutEndsAProgramWithoutNotesAndOnlyHid
     for (const bool hiddenNote : {false, true}) {
       SCOPED_TRACE(testing::Message() << "way out " << (&leave - waysOut) << ", " << hiddenNote);
       std::filesystem::remove_all(DataDir());
-      if (hiddenNote) WriteNoteFile("0.txt", NoteBytes("kept", 9000, 600));
-      auto& run = Start(hiddenNote ? "/*" : "/S");
+      auto& run = hiddenNote ? StartWith({NoteBytes("kept", 9000, 600)}) : Start("/S");
       if (hiddenNote) {
         Choose(MustNote(1), MenuItem::HideNote);
         Start("/S");  // forwarded to the running program
@@ -161,8 +160,8 @@ TEST_F(FusenTest, InformationWindowEveryWayOutEndsAProgramWithoutNotesAndOnlyHid
   // The same window for the start switch, a forwarded one and the menu item; with notes open its
   // close button makes every note save itself and only hides it.
   std::filesystem::remove_all(DataDir());
-  WriteNoteFiles({NoteBytes("first", 9000, 600), NoteBytes("second", 9000, 1200)});
-  auto& run = Start("  /S\t ");  // blanks around the switch of a first start
+  auto& run = StartWith({NoteBytes("first", 9000, 600), NoteBytes("second", 9000, 1200)},
+                        "  /S\t ");  // blanks around the switch of a first start
   auto& form = run.ControllerForm();
   const auto handle = form.Handle();
   const auto bounds = form.Bounds();
