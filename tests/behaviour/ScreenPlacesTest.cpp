@@ -203,49 +203,15 @@ class DpiTest : public FusenTest {
 // The note's DPI, its window and its outline, in pixels.
 auto Seen(const sim::SimForm& note) { return std::tuple(note.Dpi(), note.RectPx(), note.Region()); }
 
-TEST_F(DpiTest, ANoteIsLargerOnTheDenserMonitorAndItsOwnSizeBackOnThePrimary) {
-  // Its file puts it at pixel 2000, 100: on the 150 % monitor.
-  StartWith({NoteBytes("dense", 30000, 1500)});
-  auto& note = MustNote(1);
-  const auto dense =
-      std::tuple(kDenseDpi, PixelRect{2000, 100, 2336, 148}, sim::RoundRegion{336, 48, 15});
-  EXPECT_EQ(Seen(note), dense);
-  EXPECT_EQ(note.Control(note::TabLabel).RectPx(), (PixelRect{0, 0, 26, 62}));
-  EXPECT_EQ(note.Control(note::TitleBox).RectPx(), (PixelRect{36, 12, 626, 38}));
-  // A click passed through mirrors it away to pixel -2000, -100, on the 100 % monitor for a
-  // moment; it comes back to the 150 % one as it was.
-  PressTab(note, platform::mouse::kLeft);
-  EXPECT_EQ(note.DpiChangeCount(), 2);
-  EXPECT_EQ(Seen(note), dense);
-  EXPECT_TRUE(note.Visible());
-
-  // A Shift+drag by dx pixels.
-  const auto drag = [&](int dxPx) {
-    desktop_.ScriptNextMove(dxPx, 0);
-    PressTab(note, platform::mouse::kLeft, platform::shift::kShift);
-  };
-  drag(-1800);
-  EXPECT_EQ(Seen(note),
-            std::tuple(96, PixelRect{200, 100, 424, 132}, sim::RoundRegion{224, 32, 10}));
-  EXPECT_EQ(note.Control(note::TitleBox).RectPx(), (PixelRect{24, 8, 417, 25}));
-  // Left and Top as a single 96-DPI screen records pixel 200, 100.
-  EXPECT_TRUE(FileHas("0.txt", "Left=3000\r\nTop=1500\r\n")) << ReadNoteFile("0.txt");
-
-  // Back and forth again: the size comes back exactly, the file follows.
-  drag(1800);
-  EXPECT_EQ(Seen(note), dense);
-  EXPECT_TRUE(FileHas("0.txt", "Left=30000\r\nTop=1500\r\n")) << ReadNoteFile("0.txt");
-  EXPECT_EQ(note.DpiChangeCount(), 4);
-}
-
 // The details and the date picker fit on the denser monitor as on the primary, and the snap
-// reaches as far there to the eye.
-TEST_F(DpiTest, DetailsAndDatePickerOnTheDenserMonitorFitAndSnapReachesAsOnThePrimary) {
+// reaches as far there to the eye. A note is larger on the denser monitor and its own size back on
+// the primary.
+TEST_F(DpiTest, OnTheDenserMonitorNotesAreLargerDetailsFitAndSnapReachesAsOnThePrimary) {
   // Pixel 3000, 200 and 1000, 200. 200 twips are 20 pixels at 144 DPI (13 at 96): a note 19
   // pixels from the monitor's right edge is pulled flush, one 21 pixels away is not.
   StartWith({NoteBytes("dense", 45000, 3000), NoteBytes("plain", 15000, 3000),
              NoteBytes("near", (4800 - 336 - 19) * 15, 6000),
-             NoteBytes("away", (4800 - 336 - 21) * 15, 9000)});
+             NoteBytes("away", (4800 - 336 - 21) * 15, 9000), NoteBytes("moved", 30000, 1500)});
   auto& dense = MustNote(1);
   auto& plain = MustNote(2);
   ASSERT_EQ(dense.Dpi(), kDenseDpi);
@@ -277,6 +243,38 @@ TEST_F(DpiTest, DetailsAndDatePickerOnTheDenserMonitorFitAndSnapReachesAsOnThePr
   desktop_.Advance(500ms);
   EXPECT_EQ(MustNote(3).RectPx().right, 4800);
   EXPECT_EQ(MustNote(4).RectPx().right, 4800 - 21);
+
+  // Note 5: its file puts it at pixel 2000, 100, on the 150 % monitor.
+  auto& note = MustNote(5);
+  const auto large =
+      std::tuple(kDenseDpi, PixelRect{2000, 100, 2336, 148}, sim::RoundRegion{336, 48, 15});
+  EXPECT_EQ(Seen(note), large);
+  EXPECT_EQ(note.Control(note::TabLabel).RectPx(), (PixelRect{0, 0, 26, 62}));
+  EXPECT_EQ(note.Control(note::TitleBox).RectPx(), (PixelRect{36, 12, 626, 38}));
+  // A click passed through mirrors it away to pixel -2000, -100, on the 100 % monitor for a
+  // moment; it comes back to the 150 % one as it was.
+  PressTab(note, platform::mouse::kLeft);
+  EXPECT_EQ(note.DpiChangeCount(), 2);
+  EXPECT_EQ(Seen(note), large);
+  EXPECT_TRUE(note.Visible());
+
+  // A Shift+drag by dx pixels.
+  const auto drag = [&](int dxPx) {
+    desktop_.ScriptNextMove(dxPx, 0);
+    PressTab(note, platform::mouse::kLeft, platform::shift::kShift);
+  };
+  drag(-1800);
+  EXPECT_EQ(Seen(note),
+            std::tuple(96, PixelRect{200, 100, 424, 132}, sim::RoundRegion{224, 32, 10}));
+  EXPECT_EQ(note.Control(note::TitleBox).RectPx(), (PixelRect{24, 8, 417, 25}));
+  // Left and Top as a single 96-DPI screen records pixel 200, 100.
+  EXPECT_TRUE(FileHas("4.txt", "Left=3000\r\nTop=1500\r\n")) << ReadNoteFile("4.txt");
+
+  // Back and forth again: the size comes back exactly, the file follows.
+  drag(1800);
+  EXPECT_EQ(Seen(note), large);
+  EXPECT_TRUE(FileHas("4.txt", "Left=30000\r\nTop=1500\r\n")) << ReadNoteFile("4.txt");
+  EXPECT_EQ(note.DpiChangeCount(), 4);
 }
 
 }  // namespace
