@@ -131,14 +131,12 @@ TEST_F(NoteStorage, StartRemovesTemporariesOfUnfinishedSavesAndSessionEndWritesO
   const std::string live = std::to_string(stillRunning->Id());
   const std::string next = std::to_string(stillRunning->Id() + 1);  // the start below
 
-  WriteNoteFile("0.txt", NoteBytes("a", 9000, 0));
   WriteNoteFile("0.txt.4242-0.tmp", "half a note");
   WriteNoteFile("ZLTFusen.ini.4242-7.tmp", "half a setting");
   WriteNoteFile("1.txt." + next + "-3.tmp", "an earlier process with this one's id");
   WriteNoteFile("1.txt." + live + "-0.tmp", "being written");
   WriteNoteFile("notes.tmp", "the user's own");
-  WriteNoteFile("1.txt", NoteBytes("changed", 9000, 600));
-  auto& run = Start("/*");
+  auto& run = StartWith({NoteBytes("a", 9000, 0), NoteBytes("changed", 9000, 600)});
   EXPECT_EQ(NotesTopFirst(), "1 a, 2 changed");
 
   EXPECT_EQ(NoteFiles(""), "0.txt 1.txt 1.txt." + live + "-0.tmp notes.tmp");

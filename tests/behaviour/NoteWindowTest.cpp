@@ -96,14 +96,12 @@ TEST_F(FusenTest, NewNotesCancelledLeaveNoFileClosedOrLoggedOffAreKeptAndSavedPu
 
 TEST_F(FusenTest, RestoreAllOpensEveryNoteFileInTextOrderTheFirstActiveOnTopOfItsBand) {
   // Notes kept in front and notes that are not, mixed.
-  WriteNoteFile("0.txt", NoteBytes("zero", 9000, 0, "", 0));
-  WriteNoteFile("1.txt", NoteBytes("one", 9000, 500, "", 1));
   WriteNoteFile("10.txt", NoteBytes("ten", 9000, 1000, "", 0));
   WriteNoteFile("2.TXT", NoteBytes("two", 9000, 1500, "", 1));  // letter case does not matter
   WriteNoteFile("readme.txt.old", "not a note");
   WriteNoteFile("ZLTFusen.ini", "[ZLT付箋紙プラグイン]\r\n");
   std::filesystem::create_directories(DataDir() / "folder.txt");
-  auto& run = Start("/*");
+  auto& run = StartWith({NoteBytes("zero", 9000, 0, "", 0), NoteBytes("one", 9000, 500, "", 1)});
   EXPECT_EQ(NotesTopFirst(), "4 two, 2 one, 1 zero, 3 ten");
   EXPECT_EQ(MustNote(3).Bounds(), (platform::TwipsRect{9000, 1005, 3360, 480}))
       << "1000 twips held as 67 whole pixels";
