@@ -15,16 +15,6 @@ constexpr platform::Colour kBefore = Rgb(255, 224, 192);
 constexpr platform::Colour kReached = Rgb(192, 255, 192);
 const std::string kRelay = "C:\\Apps\\ZLTFusen\\vokrelay.exe";
 
-std::string AlarmNote(const std::string& title, const std::string& date, const std::string& hour,
-                      const std::string& minute, int music = 0, int left = 9000, int temae = 0,
-                      int toumei = 0) {
-  const std::string off = "Alarm=0\r\nAlarmMusic=0\r\nDate=0000/00/00\r\nTime0=00\r\nTime1=00\r\n";
-  auto text = NoteText(title, left, 600, "", temae, toumei);
-  return Sjis(text.replace(text.find(off), off.size(),
-                           "Alarm=1\r\nAlarmMusic=" + std::to_string(music) + "\r\nDate=" + date +
-                               "\r\nTime0=" + hour + "\r\nTime1=" + minute + "\r\n"));
-}
-
 class AlarmTest : public FusenTest {
  protected:
   using Lines = std::vector<std::string>;

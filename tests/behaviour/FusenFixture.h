@@ -66,6 +66,17 @@ inline std::string NoteBytes(const std::string& title, int left, int top,
   return Sjis(NoteText(title, left, top, details, temae, toumei));
 }
 
+// A note file with its alarm set, due at date, hour:minute.
+inline std::string AlarmNote(const std::string& title, const std::string& date,
+                             const std::string& hour, const std::string& minute, int music = 0,
+                             int left = 9000, int temae = 0, int toumei = 0) {
+  const std::string off = "Alarm=0\r\nAlarmMusic=0\r\nDate=0000/00/00\r\nTime0=00\r\nTime1=00\r\n";
+  auto text = NoteText(title, left, 600, "", temae, toumei);
+  return Sjis(text.replace(text.find(off), off.size(),
+                           "Alarm=1\r\nAlarmMusic=" + std::to_string(music) + "\r\nDate=" + date +
+                               "\r\nTime0=" + hour + "\r\nTime1=" + minute + "\r\n"));
+}
+
 class FusenTest : public ::testing::Test {
  protected:
   // A desktop of another size or with other monitors.

@@ -185,8 +185,7 @@ TEST_F(NoteMenuTest, ARefusedNoteWindowIsReportedOnceAndTheProgramGoesOnAndAFaul
   StopAll();
 
   // A fault in making a note is not taken for a refused window.
-  auto bytes = NoteBytes("alarm", 9000, 0);
-  WriteNoteFile("0.txt", bytes.replace(bytes.find("Alarm=0"), 7, "Alarm=1"));
+  WriteNoteFile("0.txt", AlarmNote("alarm", "2026/12/07", "09", "01"));
   sim::Instance instance(desktop_, {.commandLine = "/*", .hostRoot = root_.string()});
   const platform::Platform& sim = instance.Platform();
   FaultyClock clock;

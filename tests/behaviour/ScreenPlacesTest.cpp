@@ -86,9 +86,9 @@ TEST_F(TwoMonitorSnapTest, NotesOpenOnAMonitorAndTheTickPullsThoseNearAnEdgeFlus
   desktop_.Advance(499ms);
   EXPECT_EQ(near.Bounds().left, 150);
   desktop_.Advance(1ms);
-  EXPECT_EQ(near.Bounds().left, 0);
-  EXPECT_EQ(MustNote(1).Bounds().left, 1920 * 15) << "the right monitor's inner edge";
-  EXPECT_EQ(MustNote(3).Bounds().left, 255);
+  // Note 1 at the right monitor's inner edge.
+  EXPECT_EQ(std::tuple(near.Bounds().left, MustNote(1).Bounds().left, MustNote(3).Bounds().left),
+            std::tuple(0, 1920 * 15, 255));
   EXPECT_EQ(ReadNoteFile("1.txt"), NoteBytes("n", 150, 3000)) << "not written by the snap";
   desktop_.RequestClose(near);
   EXPECT_EQ(ReadNoteFile("1.txt"), NoteBytes("n", 0, 3000));
@@ -241,8 +241,8 @@ TEST_F(DpiTest, OnTheDenserMonitorNotesAreLargerDetailsFitAndSnapReachesAsOnTheP
   EXPECT_TRUE(FileHas("0.txt", "Left=45000\r\nTop=3000\r\n")) << ReadNoteFile("0.txt");
 
   desktop_.Advance(500ms);
-  EXPECT_EQ(MustNote(3).RectPx().right, 4800);
-  EXPECT_EQ(MustNote(4).RectPx().right, 4800 - 21);
+  EXPECT_EQ(std::pair(MustNote(3).RectPx().right, MustNote(4).RectPx().right),
+            std::pair(4800, 4800 - 21));
 
   // Note 5: its file puts it at pixel 2000, 100, on the 150 % monitor.
   auto& note = MustNote(5);

@@ -162,8 +162,7 @@ TEST_F(FusenTest, InformationWindowEveryWayOutEndsAProgramWithoutNotesAndOnlyHid
   auto& run = StartWith({NoteBytes("first", 9000, 600), NoteBytes("second", 9000, 1200)},
                         "  /S\t ");  // blanks around the switch of a first start
   auto& form = run.ControllerForm();
-  const auto handle = form.Handle();
-  const auto bounds = form.Bounds();
+  const auto first = std::pair(form.Handle(), form.Bounds());
   Start("/*");
   ShiftDoubleClickTitle(MustNote(2));
   TypeDetails(MustNote(2), "typed, not saved yet");
@@ -174,8 +173,8 @@ TEST_F(FusenTest, InformationWindowEveryWayOutEndsAProgramWithoutNotesAndOnlyHid
   EXPECT_EQ(Looks(MustNote(1)) + ", " + Looks(MustNote(2)), "shown, shown details");
   Start("/S");
   EXPECT_TRUE(form.Visible());
-  EXPECT_EQ(desktop_.FindForm(manager::Controller::kCaption)->Handle(), handle);
-  EXPECT_EQ(form.Bounds(), bounds);
+  EXPECT_EQ(std::pair(desktop_.FindForm(manager::Controller::kCaption)->Handle(), form.Bounds()),
+            first);
   EXPECT_EQ(form.Controls().size(), manager::information::Controls().size());
   desktop_.RequestClose(form);
   run.Controller().RunMenuCommand(MenuItem::Information);
