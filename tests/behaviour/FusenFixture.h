@@ -11,6 +11,7 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,17 @@ inline std::string NoteBytes(const std::string& title, int left, int top,
   return Sjis(NoteText(title, left, top, details, temae, toumei));
 }
 
+// A note file with its alarm set, due at date, hour:minute.
+inline std::string AlarmNote(const std::string& title, const std::string& date,
+                             const std::string& hour, const std::string& minute, int music = 0,
+                             int left = 9000, int temae = 0, int toumei = 0) {
+  const std::string off = "Alarm=0\r\nAlarmMusic=0\r\nDate=0000/00/00\r\nTime0=00\r\nTime1=00\r\n";
+  auto text = NoteText(title, left, 600, "", temae, toumei);
+  return Sjis(text.replace(text.find(off), off.size(),
+                           "Alarm=1\r\nAlarmMusic=" + std::to_string(music) + "\r\nDate=" + date +
+                               "\r\nTime0=" + hour + "\r\nTime1=" + minute + "\r\n"));
+}
+
 class FusenTest : public ::testing::Test {
  protected:
   // A desktop of another size or with other monitors.
@@ -98,16 +110,19 @@ class FusenTest : public ::testing::Test {
     run->instance->RunAsProcess([run] { run->program->Main(); });
     return *run;
   }
-  // Starts with "/*" on a folder of WriteNotes' notes.
-  Running& StartWithNotes(int count, int temae = 0, int toumei = 0) {
-    WriteNotes(count, temae, toumei);
-    return Start("/*");
+  // Starts with this command line on a folder holding these note files as 0.txt, 1.txt...
+  Running& StartWith(const std::vector<std::string>& files, const std::string& line = "/*") {
+    for (std::size_t i = 0; i < files.size(); ++i)
+      WriteNoteFile(std::to_string(i) + ".txt", files[i]);
+    return Start(line);
   }
-  // Starts with "/*" on a folder holding one note file of these bytes: its note.
-  sim::SimForm& StartWithNote(const std::string& bytes) {
-    WriteNoteFile("0.txt", bytes);
-    Start("/*");
-    return MustNote(1);
+  // Starts on notes "note0"... at 9000 twips, 600 apart down the screen.
+  Running& StartWithNotes(int count, int temae = 0, int toumei = 0,
+                          const std::string& line = "/*") {
+    std::vector<std::string> files;
+    for (int i = 0; i < count; ++i)
+      files.push_back(NoteBytes("note" + std::to_string(i), 9000, 600 * i, "", temae, toumei));
+    return StartWith(files, line);
   }
 
   // Runs on every process's files before its start-up: a disk's troubles.
@@ -136,18 +151,6 @@ class FusenTest : public ::testing::Test {
     std::filesystem::create_directories(DataDir());
     std::ofstream(DataDir() / name, std::ios::binary) << bytes;
   }
-  // Writes these note files as 0.txt, 1.txt... in order.
-  void WriteNoteFiles(const std::vector<std::string>& files) {
-    for (std::size_t i = 0; i < files.size(); ++i)
-      WriteNoteFile(std::to_string(i) + ".txt", files[i]);
-  }
-  // Notes "note0"... in 0.txt... at 9000 twips, 600 apart down the screen.
-  void WriteNotes(int count, int temae = 0, int toumei = 0) {
-    for (int i = 0; i < count; ++i) {
-      WriteNoteFile(std::to_string(i) + ".txt",
-                    NoteBytes("note" + std::to_string(i), 9000, 600 * i, "", temae, toumei));
-    }
-  }
   // A file's bytes: a name in the data folder or a host path.
   std::string ReadNoteFile(const std::filesystem::path& name) const {
     std::ifstream in(name.is_absolute() ? name : DataDir() / name, std::ios::binary);
@@ -164,13 +167,16 @@ class FusenTest : public ::testing::Test {
   bool FileHas(const std::string& name, const std::string& part) const {
     return ReadNoteFile(name).find(part) != std::string::npos;
   }
-  std::vector<std::string> NoteFiles() const {  // sorted
-    std::vector<std::string> names;
+  // The data folder's note files as "0.txt 1.txt", sorted, or "none"; with ext empty, every file.
+  std::string NoteFiles(const std::string& ext = ".txt") const {
+    std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(DataDir())) {
-      if (entry.path().extension() == ".txt") names.push_back(entry.path().filename().string());
+      if (ext.empty() || entry.path().extension() == ext)
+        names.insert(entry.path().filename().string());
     }
-    std::sort(names.begin(), names.end());
-    return names;
+    std::string text;
+    for (const auto& name : names) text += (text.empty() ? "" : " ") + name;
+    return text.empty() ? "none" : text;
   }
 
   sim::SimForm* Note(int number) { return desktop_.FindForm(note::NoteCaption(number)); }
@@ -217,6 +223,10 @@ class FusenTest : public ::testing::Test {
   }
   void TypeDetails(sim::SimForm& note, const std::string& details) {
     desktop_.Type(note, note::DetailsBox, details);
+  }
+  // Clicks these controls of the note in turn.
+  void Click(sim::SimForm& note, std::initializer_list<int> ids) {
+    for (int id : ids) desktop_.Click(note, id);
   }
   void Save(sim::SimForm& note) { desktop_.Click(note, note::SaveButton); }
   void Cancel(sim::SimForm& note) { desktop_.Click(note, note::CancelButton); }

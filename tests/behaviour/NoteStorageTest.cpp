@@ -66,9 +66,7 @@ TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
   untouched();
   desktop_.RequestClose(*desktop_.FindForm(manager::Controller::kCaption));  // save-all
   untouched();
-  EXPECT_EQ(NoteFiles(),
-            (std::vector<std::string>{"0.txt", "1.txt", "2.txt", "3.txt", "4.txt", "j.txt",
-                                      "memo.txt", "u.txt", "x.txt", "y.txt"}));
+  EXPECT_EQ(NoteFiles(), "0.txt 1.txt 2.txt 3.txt 4.txt j.txt memo.txt u.txt x.txt y.txt");
 
   auto& third = MustNote(3);
   ShiftDoubleClickTitle(third);
@@ -89,8 +87,7 @@ TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
          platform::Answer::Yes);  // the binary it was opened from stays
   desktop_.RequestClose(MustNote(1));
   untouched();
-  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt", "2.txt", "4.txt", "j.txt",
-                                                   "memo.txt", "u.txt", "x.txt", "y.txt"}));
+  EXPECT_EQ(NoteFiles(), "0.txt 1.txt 2.txt 4.txt j.txt memo.txt u.txt x.txt y.txt");
 }
 
 // A note read as UTF-16 stays so on every write, even where code page 932 could hold it. A title
@@ -98,10 +95,9 @@ TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
 // byte-order mark, and come back whole; the title's key write tells the note, so its next whole
 // write keeps the file UTF-16 once the title is plain again.
 TEST_F(NoteStorage, AUtf16NoteStaysUtf16AndTextCodePage932CannotHoldMakesOne) {
-  WriteNoteFiles({profile::Utf16LeFileBytes(NoteText("寿司", 9000, 600)),
-                  NoteBytes("寿司", 9000, 1200, "詳細"), NoteBytes("買い物", 9000, 1800),
-                  profile::Utf16LeFileBytes(NoteText("한국어 😀", 9000, 2400))});
-  Start("/*");
+  StartWith({profile::Utf16LeFileBytes(NoteText("寿司", 9000, 600)),
+             NoteBytes("寿司", 9000, 1200, "詳細"), NoteBytes("買い物", 9000, 1800),
+             profile::Utf16LeFileBytes(NoteText("한국어 😀", 9000, 2400))});
   EXPECT_EQ(MustNote(4).Control(note::TitleBox).Text(), "한국어 😀");
   auto& note = MustNote(1);
   ShiftDoubleClickTitle(note);
@@ -135,23 +131,15 @@ TEST_F(NoteStorage, StartRemovesTemporariesOfUnfinishedSavesAndSessionEndWritesO
   const std::string live = std::to_string(stillRunning->Id());
   const std::string next = std::to_string(stillRunning->Id() + 1);  // the start below
 
-  WriteNoteFile("0.txt", NoteBytes("a", 9000, 0));
   WriteNoteFile("0.txt.4242-0.tmp", "half a note");
   WriteNoteFile("ZLTFusen.ini.4242-7.tmp", "half a setting");
   WriteNoteFile("1.txt." + next + "-3.tmp", "an earlier process with this one's id");
   WriteNoteFile("1.txt." + live + "-0.tmp", "being written");
   WriteNoteFile("notes.tmp", "the user's own");
-  WriteNoteFile("1.txt", NoteBytes("changed", 9000, 600));
-  auto& run = Start("/*");
+  auto& run = StartWith({NoteBytes("a", 9000, 0), NoteBytes("changed", 9000, 600)});
   EXPECT_EQ(NotesTopFirst(), "1 a, 2 changed");
 
-  std::vector<std::string> left;
-  for (const auto& entry : std::filesystem::directory_iterator(DataDir())) {
-    left.push_back(entry.path().filename().string());
-  }
-  std::sort(left.begin(), left.end());
-  EXPECT_EQ(left,
-            (std::vector<std::string>{"0.txt", "1.txt", "1.txt." + live + "-0.tmp", "notes.tmp"}));
+  EXPECT_EQ(NoteFiles(""), "0.txt 1.txt 1.txt." + live + "-0.tmp notes.tmp");
 
   // The end of the session writes what changed since a note's file was last written, and leaves
   // every other file alone: no thousand writes at logoff.
@@ -236,10 +224,9 @@ TEST_F(NoteStorage, ASaveOrCloseThatCannotWriteOrFindAFreeNameSaysWhyAndKeepsThe
   Choose(note, MenuItem::CloseAllNotes);
   desktop_.RequestClose(
       *desktop_.FindForm(manager::Controller::kCaption));  // the controller: every note saves
-  EXPECT_FALSE(run.Ended());
-  EXPECT_TRUE(StillOpenWithText(note));
-  EXPECT_EQ(run.State().OpenNotes, 1);
-  EXPECT_EQ(Messages().size(), 5u);
+  EXPECT_EQ(
+      std::tuple(run.Ended(), StillOpenWithText(note), run.State().OpenNotes, Messages().size()),
+      std::tuple(false, true, 1, 5u));
   for (const auto& text : Messages())
     EXPECT_NE(text.find(Denied("0.txt")), std::string::npos) << text;
 
@@ -247,7 +234,7 @@ TEST_F(NoteStorage, ASaveOrCloseThatCannotWriteOrFindAFreeNameSaysWhyAndKeepsThe
   processes_.back()->instance->Files().AcceptWrites();
   Save(note);
   EXPECT_EQ(Messages().size(), 5u);
-  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "5.txt"}));
+  EXPECT_EQ(NoteFiles(), "0.txt 5.txt");
   EXPECT_FALSE(DetailsOpen(note));
 
   // No free file name is a failure too.
@@ -270,8 +257,7 @@ TEST_F(NoteStorage, ASaveOrCloseThatCannotWriteOrFindAFreeNameSaysWhyAndKeepsThe
 TEST_F(NoteStorage, CommandsThatMoveOrRestyleNotesSayOnceWhichCouldNotBeWritten) {
   // Off the places arranging gives, so that every command changes both files: a
   // note its file already holds is not written at all.
-  WriteNoteFiles({NoteBytes("a", 13005, 2105), NoteBytes("b", 13005, 2705)});
-  Start("/*");
+  StartWith({NoteBytes("a", 13005, 2105), NoteBytes("b", 13005, 2705)});
   RefuseWrites();
   const MenuItem commands[] = {MenuItem::ArrangeFromThisNote, MenuItem::AllTranslucent,
                                MenuItem::AllInFront, MenuItem::Translucent};

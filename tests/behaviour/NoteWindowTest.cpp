@@ -8,17 +8,15 @@ namespace {
 // A note made from the menu opens below the note pressed, and new notes made below the same note
 // do not cover each other.
 TEST_F(FusenTest, NotesMadeFromTheMenuOpenBelowTheNotePressedWithoutCoveringEachOther) {
-  WriteNoteFiles(
+  auto& run = StartWith(
       {NoteBytes("a", 9120, 1000), NoteBytes("b", 2000, 3000), NoteBytes("low", 9120, 15000)});
-  auto& run = Start("/*");
   for (int i = 0; i < 3; ++i) Choose(MustNote(1), MenuItem::NewNote);
   EXPECT_EQ(MustNote(4).Bounds(), (TwipsRect{9120 - 3135, 1500, 6495, 5190}));
 
   // Saved with both options cleared: exactly the lines a plain note holds.
   auto& fourth = MustNote(4);
   TypeTitle(fourth, "a");
-  desktop_.Click(fourth, note::InFrontCheck);
-  desktop_.Click(fourth, note::TranslucentCheck);
+  Click(fourth, {note::InFrontCheck, note::TranslucentCheck});
   Save(fourth);
   EXPECT_EQ(ReadNoteFile("3.txt"), NoteBytes("a", 9120, 1500));
   EXPECT_FALSE(fourth.Topmost());
@@ -56,13 +54,13 @@ TEST_F(FusenTest, NewNotesCancelledLeaveNoFileClosedOrLoggedOffAreKeptAndSavedPu
   Choose(MustNote(1), MenuItem::NewNote);
   Cancel(MustNote(2));
   EXPECT_EQ(NotesTopFirst(), "1 keep");
-  EXPECT_EQ(NoteFiles(), std::vector<std::string>{"0.txt"});
+  EXPECT_EQ(NoteFiles(), "0.txt");
 
   Choose(MustNote(1), MenuItem::NewNote);
   auto& note = MustNote(3);
   TypeTitle(note, "typed, never saved");
   desktop_.RequestClose(note);
-  ASSERT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt"}));
+  ASSERT_EQ(NoteFiles(), "0.txt 1.txt");
   EXPECT_TRUE(FileHas("1.txt", "Title=typed, never saved\r\n"));
   Choose(MustNote(1), MenuItem::NewNote);
   TypeTitle(MustNote(4), "before logoff");
@@ -74,7 +72,7 @@ TEST_F(FusenTest, NewNotesCancelledLeaveNoFileClosedOrLoggedOffAreKeptAndSavedPu
   auto& only = Start("/N");
   Cancel(MustNote(1));
   EXPECT_TRUE(only.Ended());
-  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt", "2.txt"}));
+  EXPECT_EQ(NoteFiles(), "0.txt 1.txt 2.txt");
 
   // Cancel after editing a saved new note. Where a new note opens, what its first save writes and
   // how it then stands the Wine scenario notes_typed checks, on the real window.
@@ -98,14 +96,12 @@ TEST_F(FusenTest, NewNotesCancelledLeaveNoFileClosedOrLoggedOffAreKeptAndSavedPu
 
 TEST_F(FusenTest, RestoreAllOpensEveryNoteFileInTextOrderTheFirstActiveOnTopOfItsBand) {
   // Notes kept in front and notes that are not, mixed.
-  WriteNoteFile("0.txt", NoteBytes("zero", 9000, 0, "", 0));
-  WriteNoteFile("1.txt", NoteBytes("one", 9000, 500, "", 1));
   WriteNoteFile("10.txt", NoteBytes("ten", 9000, 1000, "", 0));
   WriteNoteFile("2.TXT", NoteBytes("two", 9000, 1500, "", 1));  // letter case does not matter
   WriteNoteFile("readme.txt.old", "not a note");
   WriteNoteFile("ZLTFusen.ini", "[ZLT付箋紙プラグイン]\r\n");
   std::filesystem::create_directories(DataDir() / "folder.txt");
-  auto& run = Start("/*");
+  auto& run = StartWith({NoteBytes("zero", 9000, 0, "", 0), NoteBytes("one", 9000, 500, "", 1)});
   EXPECT_EQ(NotesTopFirst(), "4 two, 2 one, 1 zero, 3 ten");
   EXPECT_EQ(MustNote(3).Bounds(), (platform::TwipsRect{9000, 1005, 3360, 480}))
       << "1000 twips held as 67 whole pixels";
@@ -136,8 +132,7 @@ TEST_F(FusenTest, RestoreAllOfAThousandNotesNeedsNoDeepNestingAndEachKeepsItsOwn
 // numbers, the last one active on top. With no file left in the folder neither command opens or
 // shows anything, nor ends the program.
 TEST_F(FusenTest, RestoreAllAndShowHiddenReopenOnlyClosedNotesAndOnlyShowHiddenOnesShows) {
-  WriteNotes(4);
-  auto& run = Start("/N");  // the new note's start came first
+  auto& run = StartWithNotes(4, 0, 0, "/N");  // the new note's start came first
   EXPECT_TRUE(Start("/*").Ended());
   // The same order and numbering as a restore-all at start-up, after the new note, untouched.
   EXPECT_EQ(NotesTopFirst(), "2 note0, 5 note3, 4 note2, 3 note1, 1  open");

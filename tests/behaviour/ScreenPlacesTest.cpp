@@ -19,8 +19,7 @@ constexpr int kSnapTimer = manager::SnapTick::SnapTimer;
 // while the note is hidden, the note stays where it is.
 TEST_F(FusenTest, SnapTogglesAndIsStoredAndSnapOffOrHiddenNotesAreNeverMoved) {
   WriteNoteFile("ZLTFusen.ini", Sjis("[ZLT付箋紙プラグイン]\r\nKyuchaku=False\r\n"));
-  WriteNoteFile("0.txt", NoteBytes("near", 150, 3000));
-  auto& run = Start("/*");
+  auto& run = StartWith({NoteBytes("near", 150, 3000)});
   auto& note = MustNote(1);
   // The check mark, the stored option, the tick, and the note's place.
   const auto state = [&] {
@@ -75,12 +74,10 @@ TEST_F(TwoMonitorSnapTest, NotesOpenOnAMonitorAndTheTickPullsThoseNearAnEdgeFlus
       {-3000, 3000, {-3000, 3000, 3360, 480}},          // partly on the screen: left alone
       {0, 6000, {0, 6000, 3360, 480}},                  // at the edge, as stored
   };
+  std::vector<std::string> files;
+  for (const auto& [left, top, opened] : cases) files.push_back(NoteBytes("n", left, top));
+  StartWith(files);
   int n = 0;
-  for (const auto& [left, top, opened] : cases) {
-    WriteNoteFile(std::to_string(n++) + ".txt", NoteBytes("n", left, top));
-  }
-  Start("/*");
-  n = 0;
   for (const auto& [left, top, opened] : cases) {
     EXPECT_EQ(MustNote(++n).Bounds(), opened) << left << ", " << top;
   }
@@ -89,9 +86,9 @@ TEST_F(TwoMonitorSnapTest, NotesOpenOnAMonitorAndTheTickPullsThoseNearAnEdgeFlus
   desktop_.Advance(499ms);
   EXPECT_EQ(near.Bounds().left, 150);
   desktop_.Advance(1ms);
-  EXPECT_EQ(near.Bounds().left, 0);
-  EXPECT_EQ(MustNote(1).Bounds().left, 1920 * 15) << "the right monitor's inner edge";
-  EXPECT_EQ(MustNote(3).Bounds().left, 255);
+  // Note 1 at the right monitor's inner edge.
+  EXPECT_EQ(std::tuple(near.Bounds().left, MustNote(1).Bounds().left, MustNote(3).Bounds().left),
+            std::tuple(0, 1920 * 15, 255));
   EXPECT_EQ(ReadNoteFile("1.txt"), NoteBytes("n", 150, 3000)) << "not written by the snap";
   desktop_.RequestClose(near);
   EXPECT_EQ(ReadNoteFile("1.txt"), NoteBytes("n", 0, 3000));
@@ -124,9 +121,7 @@ class ArrangeTest : public FusenTest {
 // other item lines the notes up in list order, a hidden one keeping its place in the column.
 TEST_F(ArrangeTest, EveryItemLinesTheNotesUpInListOrderFromThisPositionAtThePressedNote) {
   // Three collapsed notes scattered over the screen; note 2 stands at 3000, 2000.
-  WriteNoteFiles(
-      {NoteBytes("a", 600, 9000), NoteBytes("b", 3000, 2000), NoteBytes("c", 9000, 4500)});
-  Start("/*");
+  StartWith({NoteBytes("a", 600, 9000), NoteBytes("b", 3000, 2000), NoteBytes("c", 9000, 4500)});
   // Opened on note 2, which is not first in the list: note 1 takes its place.
   // Its Top 2000 is 133 1/3 pixels, so the window and the column start at 1995.
   Choose(MustNote(2), MenuItem::ArrangeFromThisNote);
@@ -136,7 +131,7 @@ TEST_F(ArrangeTest, EveryItemLinesTheNotesUpInListOrderFromThisPositionAtThePres
   Choose(MustNote(1), MenuItem::NewNote);  // empty, details open, no file yet
   Choose(MustNote(1), MenuItem::ArrangeTopLeft);
   EXPECT_EQ(MustNote(4).Bounds(), (TwipsRect{0, 1005 + 495, 6495, 5190}));
-  EXPECT_EQ(NoteFiles(), (std::vector<std::string>{"0.txt", "1.txt", "2.txt"}));
+  EXPECT_EQ(NoteFiles(), "0.txt 1.txt 2.txt");
 
   // A note with its details open sits on the bottom edge by its own height.
   ShiftDoubleClickTitle(MustNote(1));
@@ -208,50 +203,15 @@ class DpiTest : public FusenTest {
 // The note's DPI, its window and its outline, in pixels.
 auto Seen(const sim::SimForm& note) { return std::tuple(note.Dpi(), note.RectPx(), note.Region()); }
 
-TEST_F(DpiTest, ANoteIsLargerOnTheDenserMonitorAndItsOwnSizeBackOnThePrimary) {
-  // Its file puts it at pixel 2000, 100: on the 150 % monitor.
-  auto& note = StartWithNote(NoteBytes("dense", 30000, 1500));
-  const auto dense =
-      std::tuple(kDenseDpi, PixelRect{2000, 100, 2336, 148}, sim::RoundRegion{336, 48, 15});
-  EXPECT_EQ(Seen(note), dense);
-  EXPECT_EQ(note.Control(note::TabLabel).RectPx(), (PixelRect{0, 0, 26, 62}));
-  EXPECT_EQ(note.Control(note::TitleBox).RectPx(), (PixelRect{36, 12, 626, 38}));
-  // A click passed through mirrors it away to pixel -2000, -100, on the 100 % monitor for a
-  // moment; it comes back to the 150 % one as it was.
-  PressTab(note, platform::mouse::kLeft);
-  EXPECT_EQ(note.DpiChangeCount(), 2);
-  EXPECT_EQ(Seen(note), dense);
-  EXPECT_TRUE(note.Visible());
-
-  // A Shift+drag by dx pixels.
-  const auto drag = [&](int dxPx) {
-    desktop_.ScriptNextMove(dxPx, 0);
-    PressTab(note, platform::mouse::kLeft, platform::shift::kShift);
-  };
-  drag(-1800);
-  EXPECT_EQ(Seen(note),
-            std::tuple(96, PixelRect{200, 100, 424, 132}, sim::RoundRegion{224, 32, 10}));
-  EXPECT_EQ(note.Control(note::TitleBox).RectPx(), (PixelRect{24, 8, 417, 25}));
-  // Left and Top as a single 96-DPI screen records pixel 200, 100.
-  EXPECT_TRUE(FileHas("0.txt", "Left=3000\r\nTop=1500\r\n")) << ReadNoteFile("0.txt");
-
-  // Back and forth again: the size comes back exactly, the file follows.
-  drag(1800);
-  EXPECT_EQ(Seen(note), dense);
-  EXPECT_TRUE(FileHas("0.txt", "Left=30000\r\nTop=1500\r\n")) << ReadNoteFile("0.txt");
-  EXPECT_EQ(note.DpiChangeCount(), 4);
-}
-
 // The details and the date picker fit on the denser monitor as on the primary, and the snap
-// reaches as far there to the eye.
-TEST_F(DpiTest, DetailsAndDatePickerOnTheDenserMonitorFitAndSnapReachesAsOnThePrimary) {
-  WriteNoteFile("0.txt", NoteBytes("dense", 45000, 3000));  // pixel 3000, 200
-  WriteNoteFile("1.txt", NoteBytes("plain", 15000, 3000));  // pixel 1000, 200
-  // 200 twips are 20 pixels at 144 DPI (13 at 96): a note 19 pixels from the
-  // monitor's right edge is pulled flush, one 21 pixels away is not.
-  WriteNoteFile("2.txt", NoteBytes("near", (4800 - 336 - 19) * 15, 6000));
-  WriteNoteFile("3.txt", NoteBytes("away", (4800 - 336 - 21) * 15, 9000));
-  Start("/*");
+// reaches as far there to the eye. A note is larger on the denser monitor and its own size back on
+// the primary.
+TEST_F(DpiTest, OnTheDenserMonitorNotesAreLargerDetailsFitAndSnapReachesAsOnThePrimary) {
+  // Pixel 3000, 200 and 1000, 200. 200 twips are 20 pixels at 144 DPI (13 at 96): a note 19
+  // pixels from the monitor's right edge is pulled flush, one 21 pixels away is not.
+  StartWith({NoteBytes("dense", 45000, 3000), NoteBytes("plain", 15000, 3000),
+             NoteBytes("near", (4800 - 336 - 19) * 15, 6000),
+             NoteBytes("away", (4800 - 336 - 21) * 15, 9000), NoteBytes("moved", 30000, 1500)});
   auto& dense = MustNote(1);
   auto& plain = MustNote(2);
   ASSERT_EQ(dense.Dpi(), kDenseDpi);
@@ -281,8 +241,40 @@ TEST_F(DpiTest, DetailsAndDatePickerOnTheDenserMonitorFitAndSnapReachesAsOnThePr
   EXPECT_TRUE(FileHas("0.txt", "Left=45000\r\nTop=3000\r\n")) << ReadNoteFile("0.txt");
 
   desktop_.Advance(500ms);
-  EXPECT_EQ(MustNote(3).RectPx().right, 4800);
-  EXPECT_EQ(MustNote(4).RectPx().right, 4800 - 21);
+  EXPECT_EQ(std::pair(MustNote(3).RectPx().right, MustNote(4).RectPx().right),
+            std::pair(4800, 4800 - 21));
+
+  // Note 5: its file puts it at pixel 2000, 100, on the 150 % monitor.
+  auto& note = MustNote(5);
+  const auto large =
+      std::tuple(kDenseDpi, PixelRect{2000, 100, 2336, 148}, sim::RoundRegion{336, 48, 15});
+  EXPECT_EQ(Seen(note), large);
+  EXPECT_EQ(note.Control(note::TabLabel).RectPx(), (PixelRect{0, 0, 26, 62}));
+  EXPECT_EQ(note.Control(note::TitleBox).RectPx(), (PixelRect{36, 12, 626, 38}));
+  // A click passed through mirrors it away to pixel -2000, -100, on the 100 % monitor for a
+  // moment; it comes back to the 150 % one as it was.
+  PressTab(note, platform::mouse::kLeft);
+  EXPECT_EQ(note.DpiChangeCount(), 2);
+  EXPECT_EQ(Seen(note), large);
+  EXPECT_TRUE(note.Visible());
+
+  // A Shift+drag by dx pixels.
+  const auto drag = [&](int dxPx) {
+    desktop_.ScriptNextMove(dxPx, 0);
+    PressTab(note, platform::mouse::kLeft, platform::shift::kShift);
+  };
+  drag(-1800);
+  EXPECT_EQ(Seen(note),
+            std::tuple(96, PixelRect{200, 100, 424, 132}, sim::RoundRegion{224, 32, 10}));
+  EXPECT_EQ(note.Control(note::TitleBox).RectPx(), (PixelRect{24, 8, 417, 25}));
+  // Left and Top as a single 96-DPI screen records pixel 200, 100.
+  EXPECT_TRUE(FileHas("4.txt", "Left=3000\r\nTop=1500\r\n")) << ReadNoteFile("4.txt");
+
+  // Back and forth again: the size comes back exactly, the file follows.
+  drag(1800);
+  EXPECT_EQ(Seen(note), large);
+  EXPECT_TRUE(FileHas("4.txt", "Left=30000\r\nTop=1500\r\n")) << ReadNoteFile("4.txt");
+  EXPECT_EQ(note.DpiChangeCount(), 4);
 }
 
 }  // namespace

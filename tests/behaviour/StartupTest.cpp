@@ -9,8 +9,9 @@ namespace zlt::test {
 namespace {
 
 // Starts with nothing to show end at once without a window; the data folder is the user's name
-// beside the program, or DEFAULT; the snap option comes from the settings file there.
-TEST_F(FusenTest, StartsWithNothingToShowEndAtOnceTheDataFolderIsTheUserNameAndHoldsTheSettings) {
+// beside the program, or DEFAULT; the snap option comes from the settings file there. Later starts
+// hand their command line to the first, which examines any program's payload safely.
+TEST_F(FusenTest, StartsWithNothingToShowEndAndSecondStartsHandOnTheirSwitchSafely) {
   EXPECT_TRUE(Start("").Ended());
   EXPECT_TRUE(std::filesystem::is_directory(DataDir())) << "made even by a start that ends";
   WriteNoteFile("notes.TXT.bak", "x");  // no note file for "/*" to restore
@@ -45,14 +46,12 @@ TEST_F(FusenTest, StartsWithNothingToShowEndAtOnceTheDataFolderIsTheUserNameAndH
     // The running first start would make every later start a second one.
     Stop(run);
   }
-}
 
-// What a second start sends for its command line, stripped of quotes and
-// blanks, and what the first makes of it: only the first two characters count.
-TEST_F(FusenTest, SecondCommandLinesAreSentStrippedOnlyTheirSwitchCountsAndPayloadsAreSafe) {
+  // What a second start sends for its command line, stripped of quotes and
+  // blanks, and what the first makes of it: only the first two characters count.
   // A second start's command line, what it sends (with its closing NUL; none: nothing at all),
   // and the first start's notes afterwards.
-  const std::tuple<std::string, std::optional<std::string>, int> cases[] = {
+  const std::tuple<std::string, std::optional<std::string>, int> seconds[] = {
       {"", std::nullopt, 0},
       {"\"\"", "", 0},
       {"/n", "/n", 0},  // case matters
@@ -68,7 +67,7 @@ TEST_F(FusenTest, SecondCommandLinesAreSentStrippedOnlyTheirSwitchCountsAndPaylo
   auto& first = Start("/V");
   for (auto* form : desktop_.Forms()) EXPECT_FALSE(form->Visible()) << "\"/V\" with no note";
   ASSERT_NE(desktop_.FindForm(manager::Controller::kCaption), nullptr) << "for second starts";
-  for (const auto& [line, sends, notes] : cases) {
+  for (const auto& [line, sends, notes] : seconds) {
     SCOPED_TRACE(line.substr(0, 20));
     auto& second = Start(line);
     EXPECT_TRUE(second.Ended());
@@ -138,8 +137,7 @@ TEST_F(FusenTest, InformationWindowEveryWayOutEndsAProgramWithoutNotesAndOnlyHid
     for (const bool hiddenNote : {false, true}) {
       SCOPED_TRACE(testing::Message() << "way out " << (&leave - waysOut) << ", " << hiddenNote);
       std::filesystem::remove_all(DataDir());
-      if (hiddenNote) WriteNoteFile("0.txt", NoteBytes("kept", 9000, 600));
-      auto& run = Start(hiddenNote ? "/*" : "/S");
+      auto& run = hiddenNote ? StartWith({NoteBytes("kept", 9000, 600)}) : Start("/S");
       if (hiddenNote) {
         Choose(MustNote(1), MenuItem::HideNote);
         Start("/S");  // forwarded to the running program
@@ -161,11 +159,10 @@ TEST_F(FusenTest, InformationWindowEveryWayOutEndsAProgramWithoutNotesAndOnlyHid
   // The same window for the start switch, a forwarded one and the menu item; with notes open its
   // close button makes every note save itself and only hides it.
   std::filesystem::remove_all(DataDir());
-  WriteNoteFiles({NoteBytes("first", 9000, 600), NoteBytes("second", 9000, 1200)});
-  auto& run = Start("  /S\t ");  // blanks around the switch of a first start
+  auto& run = StartWith({NoteBytes("first", 9000, 600), NoteBytes("second", 9000, 1200)},
+                        "  /S\t ");  // blanks around the switch of a first start
   auto& form = run.ControllerForm();
-  const auto handle = form.Handle();
-  const auto bounds = form.Bounds();
+  const auto first = std::pair(form.Handle(), form.Bounds());
   Start("/*");
   ShiftDoubleClickTitle(MustNote(2));
   TypeDetails(MustNote(2), "typed, not saved yet");
@@ -176,8 +173,8 @@ TEST_F(FusenTest, InformationWindowEveryWayOutEndsAProgramWithoutNotesAndOnlyHid
   EXPECT_EQ(Looks(MustNote(1)) + ", " + Looks(MustNote(2)), "shown, shown details");
   Start("/S");
   EXPECT_TRUE(form.Visible());
-  EXPECT_EQ(desktop_.FindForm(manager::Controller::kCaption)->Handle(), handle);
-  EXPECT_EQ(form.Bounds(), bounds);
+  EXPECT_EQ(std::pair(desktop_.FindForm(manager::Controller::kCaption)->Handle(), form.Bounds()),
+            first);
   EXPECT_EQ(form.Controls().size(), manager::information::Controls().size());
   desktop_.RequestClose(form);
   run.Controller().RunMenuCommand(MenuItem::Information);
