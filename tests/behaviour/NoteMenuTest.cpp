@@ -1,10 +1,10 @@
-// Hide, close and delete, one note or all, with their confirmations and the
-// ways the program ends; a deleted note's file goes to the Recycle Bin. Every way
-// a note window closes, and a window the system refuses (and a fault that is no
-// refusal). The questions' texts are the Wine test's.
-// Always in front and translucency, for the note the menu was opened on and
-// for every note: the window, the flag tables, the check boxes and the files
-// stay in step.
+// The note menu's commands. Hide, close and delete, one note or all, with their
+// confirmations and the ways the program ends; a deleted note's file goes to the
+// Recycle Bin. Every way a note window closes, and a window the system refuses
+// (and a fault that is no refusal). Always in front and translucency, for the
+// note the menu was opened on and for every note: the window, the note's model,
+// the check boxes and the files stay in step. The questions' texts are the Wine
+// scenarios'.
 #include <stdexcept>
 
 #include "FusenFixture.h"
