@@ -117,8 +117,7 @@ TEST_F(SimPosixFileSystem, ReplaceAndRemoveTakeTheExistingNameWriteEveryByteOrLe
   rlimit saved{};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
   const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 64;
+  const rlimit small{64, saved.rlim_max};
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
   const auto replaced = files_.ReplaceAtomically("C:\\Apps\\ZLT\\4.txt", std::string(4096, 'n'));
   ::setrlimit(RLIMIT_FSIZE, &saved);

@@ -22,9 +22,7 @@
 namespace zlt::sim {
 namespace {
 
-using platform::ControlKind;
-using platform::kFormItself;
-using platform::MakeControl;
+using platform::ControlKind, platform::kFormItself, platform::MakeControl;
 using std::chrono::milliseconds;
 using Strings = std::vector<std::string>;
 
@@ -45,7 +43,7 @@ struct FakeEvents : platform::IFormEvents {
   void OnDblClick(int id) override { Log("dblclick " + std::to_string(id)); }
   void OnTimer(int id) override { Log("timer " + std::to_string(id)); }
   void OnActivate() override { Log("activate"); }
-  // A window that lives to answer refuses, so 0 comes only from one that died first.
+  // A window that lives to answer refuses, so 0 comes only from one that died process_.
   long OnCloseRequest() override {
     Log("close");
     return 1;
@@ -67,10 +65,8 @@ struct Process {
   SimForm& Open(const std::string& caption, bool shown = false, int left = 0, int top = 0,
                 int width = 100, int height = 50) {
     events.push_back(std::make_unique<FakeEvents>());
-    const platform::FormSpec spec{caption,
-                                  platform::FormStyle::Borderless,
-                                  {left * 15, top * 15, width * 15, height * 15},
-                                  std::nullopt};
+    const platform::TwipsRect bounds{left * 15, top * 15, width * 15, height * 15};
+    const platform::FormSpec spec{caption, platform::FormStyle::Borderless, bounds, std::nullopt};
     forms.push_back(instance->Platform().windows.CreateForm(spec, *events.back()));
     forms.back()->SetVisible(shown);
     return static_cast<SimForm&>(*forms.back());
@@ -85,14 +81,11 @@ struct Process {
 
 class SimDesktopTest : public ::testing::Test {
  protected:
-  FakeEvents& EventsOf(std::size_t index) { return *process_.events.at(index); }
-
   // Every window top first, the active one starred.
   std::string Stack() {
     std::string stack;
-    for (const SimForm* form : desktop_.ZOrder()) {
+    for (const SimForm* form : desktop_.ZOrder())
       stack += (stack.empty() ? "" : " ") + form->Caption() + (form->Active() ? "*" : "");
-    }
     return stack;
   }
 
@@ -125,16 +118,15 @@ TEST_F(SimDesktopTest, TheTopmostBandStaysAboveShowingOrActivatingRaisesAndCapti
     EXPECT_EQ(Stack(), stack);
   }
   // Only the user's activation is an event.
-  EXPECT_TRUE(EventsOf(2).log.empty());
-  EXPECT_EQ(EventsOf(3).log, Strings{"activate"});
+  EXPECT_TRUE(process_.events.at(2)->log.empty());
+  EXPECT_EQ(process_.events.at(3)->log, Strings{"activate"});
 
-  // A caption is found whole and as spelled, on hidden windows too, top first.
+  // A caption is found whole and as spelled, on hidden windows too, top process_.
   SimForm& d = *desktop_.FindForm("d");
   d.SetCaption("a");
   EXPECT_EQ(windows_.FindWindowByCaption("a"), d.Handle());
-  for (const char* other : {"A", "", "d"}) {
+  for (const char* other : {"A", "", "d"})
     EXPECT_EQ(windows_.FindWindowByCaption(other), platform::kNoWindow) << other;
-  }
 }
 
 // --- virtual time --------------------------------------------------------------------
@@ -144,7 +136,7 @@ TEST_F(SimDesktopTest, TimersFireInVirtualTimeOrderAcrossFormsAndInTheMoveLoop) 
   SimForm& slow = process_.Open("slow");
   Strings fired;
   for (const std::size_t i : {0u, 1u}) {
-    EventsOf(i).on = [&, i](const std::string& line) {  // "timer <id>"
+    process_.events.at(i)->on = [&, i](const std::string& line) {  // "timer <id>"
       fired.push_back((i == 0 ? "fast" : "slow") + line.substr(6) + "@" +
                       std::to_string(desktop_.Ticks()));
       if (line == "timer 1") slow.StopTimer(1);  // a tick can stop its own timer
@@ -193,9 +185,8 @@ TEST_F(SimDesktopTest, WindowFromPointTakesTheTopmostShownEnabledWindowWithinIts
   const auto found = [&] {
     std::vector<platform::WindowHandle> handles;
     for (const platform::PixelPoint point :
-         {platform::PixelPoint{60, 60}, {149, 79}, {150, 60}, {300, 300}, {50, 50}, {55, 55}}) {
+         {platform::PixelPoint{60, 60}, {149, 79}, {150, 60}, {300, 300}, {50, 50}, {55, 55}})
       handles.push_back(windows_.WindowFromPoint(point));
-    }
     return handles;
   };
   // The right and bottom edges lie outside.
@@ -242,7 +233,7 @@ TEST(SimMonitors, AWindowIsOnTheMonitorHoldingMostOfItAndKeepsWholePixels) {
 // Input waits for DoEvents and a shift press selects from the anchor as a plain edit does; a
 // user cannot reach what is hidden or disabled.
 TEST_F(SimDesktopTest, InputWaitsItsTurnSelectsAsAPlainEditAndReachesNothingHiddenOrDisabled) {
-  constexpr int kBox = 1;
+  enum Id { kBox = 1, kTitle, kFrame, kCheck };
   SimForm& form = process_.Open("target", true, 10, 10, 300, 100);
   // Of no size: never under the cursor.
   SimControl& box = form.AddControl(MakeControl(ControlKind::TextBox, kBox, kFormItself, "", {}));
@@ -252,9 +243,9 @@ TEST_F(SimDesktopTest, InputWaitsItsTurnSelectsAsAPlainEditAndReachesNothingHidd
   windows_.InjectMouse(platform::MouseInjection::LeftUp);
   desktop_.SetCursor({1000, 1000});
   windows_.InjectMouse(platform::MouseInjection::LeftDown);
-  EXPECT_TRUE(EventsOf(0).log.empty()) << "input waits in the queue";
+  EXPECT_TRUE(process_.events.at(0)->log.empty()) << "input waits in the queue";
   windows_.DoEvents();
-  EXPECT_EQ(EventsOf(0).log, (Strings{"down -1 b1", "click -1"}));
+  EXPECT_EQ(process_.events.at(0)->log, (Strings{"down -1 b1", "click -1"}));
   ASSERT_EQ(desktop_.InjectedMouse().size(), 3u);
   EXPECT_EQ(desktop_.InjectedMouse()[2].target, platform::kNoWindow) << "nothing under the cursor";
 
@@ -264,7 +255,6 @@ TEST_F(SimDesktopTest, InputWaitsItsTurnSelectsAsAPlainEditAndReachesNothingHidd
   ASSERT_TRUE(desktop_.PressText(form, kBox, 13, platform::shift::kShift));
   EXPECT_EQ(box.SelectedText(), "AB");
 
-  enum Id { kTitle = 2, kFrame, kCheck };
   SimForm& other = process_.Open("other", true);
   other.AddControl(MakeControl(ControlKind::TextBox, kTitle, kFormItself, "", {}));
   other.AddControl(MakeControl(ControlKind::Frame, kFrame, kFormItself, "", {})).SetVisible(false);
@@ -279,19 +269,19 @@ TEST_F(SimDesktopTest, InputWaitsItsTurnSelectsAsAPlainEditAndReachesNothingHidd
   other.SetEnabled(true);
   other.SetVisible(false);
   EXPECT_FALSE(desktop_.DblClick(other, kFormItself));
-  EXPECT_TRUE(EventsOf(1).log.empty());
+  EXPECT_TRUE(process_.events.at(1)->log.empty());
 }
 
 // --- instances ending through EndNow ----------------------------------------------
 
 TEST_F(SimDesktopTest, AnEndedInstanceIsDeafNothingReachesItsWindowsAndItNeverRunsOn) {
   Process& first = process_;
-  Process second(desktop_);
+  Process a(desktop_);
   first.instance->OnEnded(nullptr);  // the test keeps the windows alive
   SimForm& controller = first.Open("ZLT付箋紙プラグイン", true);
   controller.StartTimer(1, 100);
   first.events[0]->on = [&](const std::string&) { first.instance->Platform().processes.EndNow(); };
-  auto& channel = second.instance->Platform().instance;
+  auto& channel = a.instance->Platform().instance;
   EXPECT_EQ(channel.WaitForWindow("missing", milliseconds(100)), platform::kNoWindow);
 
   desktop_.Advance(milliseconds(1000));
@@ -299,13 +289,12 @@ TEST_F(SimDesktopTest, AnEndedInstanceIsDeafNothingReachesItsWindowsAndItNeverRu
   EXPECT_EQ(first.events[0]->log, Strings{"timer 1"});
   EXPECT_EQ(channel.WaitForWindow("ZLT付箋紙プラグイン", milliseconds(100)), platform::kNoWindow);
   EXPECT_FALSE(channel.SendCopyData(controller.Handle(), platform::kNoWindow, "/S"));
-  EXPECT_TRUE(second.instance->CopyDataSent().empty());
+  EXPECT_TRUE(a.instance->CopyDataSent().empty());
   first.instance->RunAsProcess([] { ADD_FAILURE() << "an ended process ran"; });
 
   // An instance ended while it waits never runs on. B's click handler forwards to A; A's handler
   // closes B's other window, whose close handler ends B. B's first handler is still on the stack
   // then: it must not run on, and B's cleanup must wait until it is unwound.
-  Process& a = second;
   Process b(desktop_);
   SimForm& receiver = a.Open("A", true);
   SimForm& button = b.Open("B", true);

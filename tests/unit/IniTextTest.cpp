@@ -16,8 +16,7 @@
 namespace zlt::profile {
 namespace {
 
-using platform::Cp932ToUtf8;
-using platform::Utf8ToCp932;
+using platform::Cp932ToUtf8, platform::Utf8ToCp932;
 
 // Most cases read with a multi-line key, as note files are read.
 constexpr std::string_view kMultiLineKey = "txtData";
@@ -96,9 +95,8 @@ TEST(IniTextGet, ReadsAsWindowsPrivateProfilesDo) {
     const std::string_view keys[] = {"k", key, "KEY", "only", key, "txtData", "Title"};
     const auto read = ini.Read(IniName(section), keys);
     ASSERT_EQ(read.values.size(), std::size(keys));
-    for (std::size_t i = 0; i < std::size(keys); ++i) {
+    for (std::size_t i = 0; i < std::size(keys); ++i)
       EXPECT_EQ(read.values[i], ini.Get(section, keys[i])) << keys[i];
-    }
     EXPECT_EQ(read.multiLine, ini.MultiLineValue(section));
   }
 }

@@ -40,9 +40,8 @@ class MemoryFileSystem : public platform::IFileSystem {
     if (listsNothing) return names;
     const std::string prefix = std::string(folder) + "\\";
     for (const auto& [path, bytes] : files) {
-      if (path.starts_with(prefix) && path.find('\\', prefix.size()) == std::string::npos) {
+      if (path.starts_with(prefix) && path.find('\\', prefix.size()) == std::string::npos)
         names.push_back(path.substr(prefix.size()));
-      }
     }
     return names;
   }

@@ -24,7 +24,7 @@ namespace {
 constexpr std::string_view kFolder = "C:\\ZLT\\user\\";
 constexpr std::string_view kPath = "C:\\ZLT\\user\\0.txt";
 // "[ZLT付箋紙プラグイン]" in code page 932.
-constexpr std::string_view kHeader =
+const std::string kHeader =
     "[ZLT\x95\x74\xe2\xb3\x8e\x86\x83\x76\x83\x89\x83\x4f\x83\x43\x83\x93]\r\n";
 
 // Every value read, in the file's order.
@@ -68,19 +68,18 @@ TEST_F(NoteFileTest, EveryKeyIsWrittenInItsFormForEachKindOfWrite) {
                                 .translucent = false,
                                 .title = "'買い物'",
                                 .details = "Title=x"};
-  const auto alone = NoteWrite::kOneKey;
   const std::pair<NoteKey, std::string> keys[] = {
       {NoteKey::kAlarm, CheckBoxText(content.alarm)},
       {NoteKey::kAlarmMusic, CheckBoxText(content.alarmMusic)},
       {NoteKey::kDate, LineText(content.date)},
       {NoteKey::kTime0, LineText(content.time0)},
       {NoteKey::kTime1, LineText(content.time1)},
-      {NoteKey::kLeft, PositionText(left, alone)},
-      {NoteKey::kTop, PositionText(top, alone)},
-      {NoteKey::kInFront, std::string(OptionText(true, alone))},
-      {NoteKey::kTranslucent, std::string(OptionText(false, alone))},
+      {NoteKey::kLeft, PositionText(left, NoteWrite::kOneKey)},
+      {NoteKey::kTop, PositionText(top, NoteWrite::kOneKey)},
+      {NoteKey::kInFront, std::string(OptionText(true, NoteWrite::kOneKey))},
+      {NoteKey::kTranslucent, std::string(OptionText(false, NoteWrite::kOneKey))},
       {NoteKey::kTitle, LineText(content.title)}};
-  const std::string head = std::string(kHeader) +
+  const std::string head = kHeader +
                            "Alarm=1\r\nAlarmMusic=1\r\nDate=2005/07/30 Alarm=0\r\n"
                            "Time0=\" 9\"\r\nTime1=3 0\r\n";
   const std::string tail = platform::Utf8ToCp932("Title=\"'買い物'\"\r\ntxtData=Title=x\r\n");
@@ -91,13 +90,10 @@ TEST_F(NoteFileTest, EveryKeyIsWrittenInItsFormForEachKindOfWrite) {
   EXPECT_EQ(Stored(), head + "Left=9120.5\r\nTop=16777216\r\nTemae=1\r\nToumei=0\r\n" + tail);
   EXPECT_EQ(Fields(Read()), read);
 
-  NoteFileContent other;
-  other.translucent = true;
-  other.details = content.details;
-  ASSERT_TRUE(WriteNoteFile(files_, kPath, other));
-  for (const auto& [key, text] : keys) {
+  ASSERT_TRUE(
+      WriteNoteFile(files_, kPath, {.translucent = true, .title = {}, .details = content.details}));
+  for (const auto& [key, text] : keys)
     EXPECT_TRUE(WriteNoteKey(files_, kPath, key, text)) << KeyName(key);
-  }
   EXPECT_EQ(Stored(), head + "Left=9120\r\nTop=16777217\r\nTemae=True\r\nToumei=False\r\n" + tail);
   EXPECT_EQ(Fields(Read()), read);
 
@@ -119,9 +115,7 @@ TEST_F(NoteFileTest, TitlesAndDetailsReadBackExactlyWriteAfterWrite) {
     for (const std::string details : {"", "x", "x\r\n", "\r\n\r\n", "a\r\n\r\nb", "한글 ♫",
                                       "\xF0\x9F\x93\x9D memo\r\n2 行目"}) {
       SCOPED_TRACE(title + "|" + details);
-      NoteFileContent content;
-      content.title = title;
-      content.details = details;
+      NoteFileContent content{.title = title, .details = details};
       for (int cycle = 0; cycle < 3; ++cycle) {
         ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
         const auto read = Read();
@@ -139,17 +133,16 @@ TEST_F(NoteFileTest, TitlesAndDetailsReadBackExactlyWriteAfterWrite) {
 // ("-1" is how a number reads true). A file is unusable when missing, without the section,
 // without "Alarm" or with an "Alarm" that is not a number.
 TEST_F(NoteFileTest, DamagedValuesTakeTheirDefaultsAndFilesWithoutAnAlarmOrOfJunkAreUnusable) {
-  const std::string header(kHeader);
   const std::pair<std::string, std::string> cases[] = {
-      {header + "Alarm=yes\r\nAlarmMusic=70000\r\nLeft=far\r\nTop=1e12\r\nTemae=-1\r\n"
-                "Toumei=maybe\r\n",
+      {kHeader + "Alarm=yes\r\nAlarmMusic=70000\r\nLeft=far\r\nTop=1e12\r\nTemae=-1\r\n"
+                 "Toumei=maybe\r\n",
        "0 0 0000/00/00 00 00 0 0 1 0 [] (no details)"},
-      {header + "Alarm=\r\nLeft=9121.5\r\nTop=-15.5\r\n",
+      {kHeader + "Alarm=\r\nLeft=9121.5\r\nTop=-15.5\r\n",
        "0 0 0000/00/00 00 00 9122 -16 0 0 [] (no details)"},
       {"Alarm=1\r\n", "unusable"},
       {"[other]\r\nAlarm=1\r\n", "unusable"},
-      {header + "Title=x\r\n", "unusable"},
-      {header + "Alarm=Err\r\n", "unusable"},
+      {kHeader + "Title=x\r\n", "unusable"},
+      {kHeader + "Alarm=Err\r\n", "unusable"},
   };
   EXPECT_EQ(ReadNoteFile(files_, kPath), std::nullopt);
   for (const auto& [bytes, fields] : cases) {
@@ -164,7 +157,7 @@ TEST_F(NoteFileTest, DamagedValuesTakeTheirDefaultsAndFilesWithoutAnAlarmOrOfJun
     std::string junk(round * 37, '\0');
     for (char& c : junk) c = static_cast<char>(byte(random));
     // Junk around a real header and key: the keys still read.
-    Store(junk + "\r\n" + std::string(kHeader) + "Alarm=1\r\n" + junk);
+    Store(junk + "\r\n" + kHeader + "Alarm=1\r\n" + junk);
     EXPECT_EQ(Read().alarm, 1);
     Store(junk);
     (void)ReadNoteFile(files_, kPath);  // whatever it finds, it must not crash
@@ -172,7 +165,7 @@ TEST_F(NoteFileTest, DamagedValuesTakeTheirDefaultsAndFilesWithoutAnAlarmOrOfJun
 }
 
 TEST_F(NoteFileTest, InvalidCodePage932BytesSurviveAWriteAndTenMegabyteFilesReadWhole) {
-  const std::string body = std::string(kHeader) +
+  const std::string body = kHeader +
                            "Alarm=0\r\nTitle=\x80\xa0\xfd\xfe\xff\x85\x40 \x81\r\n"
                            "txtData=\xff\x83\r\n\x85";
   Store(body);
@@ -181,9 +174,7 @@ TEST_F(NoteFileTest, InvalidCodePage932BytesSurviveAWriteAndTenMegabyteFilesRead
   ASSERT_TRUE(WriteNoteKey(files_, kPath, NoteKey::kTitle, LineText(values.title)));
   EXPECT_EQ(Stored(), body);
   // So does a full write of what was read, the details included.
-  NoteFileContent content;
-  content.title = values.title;
-  content.details = values.details.value_or("");
+  const NoteFileContent content{.title = values.title, .details = values.details.value_or("")};
   ASSERT_TRUE(WriteNoteFile(files_, kPath, content));
   EXPECT_NE(Stored().find("Title=\x80\xa0\xfd\xfe\xff\x85\x40 \x81\r\n"), std::string::npos);
   EXPECT_TRUE(Stored().ends_with("txtData=\xff\x83\r\n\x85\r\n"));
@@ -192,16 +183,15 @@ TEST_F(NoteFileTest, InvalidCodePage932BytesSurviveAWriteAndTenMegabyteFilesRead
   const std::string line = "\x94\x83\x82\xa2\x95\xa8 Title=[x]\r\n";  // 買い物: 6 bytes, 9 in UTF-8
   std::string details;
   while (details.size() < 10'000'000) details += line;
-  Store(std::string(kHeader) + "Alarm=0\r\nTitle=big\r\ntxtData=" + details + "\r\n");
+  Store(kHeader + "Alarm=0\r\nTitle=big\r\ntxtData=" + details + "\r\n");
   const auto big = Read();
-  EXPECT_EQ(big.title, "big");
-  ASSERT_TRUE(big.details.has_value());
-  EXPECT_EQ(big.details->size(), details.size() / line.size() * (line.size() + 3));
+  EXPECT_EQ(std::pair(big.title, big.details.value_or("").size()),
+            std::pair(std::string("big"), details.size() / line.size() * (line.size() + 3)));
   ASSERT_TRUE(WriteNoteKey(files_, kPath, NoteKey::kLeft, PositionText(1, NoteWrite::kOneKey)));
   EXPECT_EQ(Read().left, 1);
 
   // One long line without breaks.
-  Store(std::string(kHeader) + "Alarm=1\r\nTitle=" + std::string(10'000'000, '\x83'));
+  Store(kHeader + "Alarm=1\r\nTitle=" + std::string(10'000'000, '\x83'));
   EXPECT_EQ(Read().title.size(), 10'000'000u / 2 * 3);  // each 0x83 0x83 is "ャ"
 }
 
@@ -249,9 +239,8 @@ TEST(ValueText, TruthsNumbersAndPlacesReadAndPlacesWrittenAsNoteFilesHoldThem) {
       {"1e2", {}},      {".5", {}},         {"7.", {}},      {"0000000001", {}}, {"99999", 99999},
       {"", {}},         {"+", {}},          {"--1", {}},     {"+-1", {}},        {"1 2", {}},
       {"0x1", {}},      {"1e", {}}};
-  for (const auto& [text, value] : whole) {
+  for (const auto& [text, value] : whole)
     EXPECT_EQ(ParseWholeNumber<long>(text, NumberSyntax::kWhole), value) << '"' << text << '"';
-  }
   EXPECT_EQ(ParseWholeNumber<long>("123456789", NumberSyntax::kWhole), 123456789);
   const Cases<std::int16_t> decimal = {
       {"9", 9},           {" 09 ", 9},   {"-05", -5},      {"+7", 7},

@@ -21,14 +21,10 @@
 namespace zlt::note {
 namespace {
 
-using manager::ArrangedPosition;
-using manager::ArrangeMode;
-using platform::Rgb;
-using platform::Twips;
-using platform::TwipsRect;
+using manager::ArrangedPosition, manager::ArrangeMode;
+using platform::Rgb, platform::Twips, platform::TwipsRect;
 
-constexpr Twips kW = 3360;  // a collapsed note
-constexpr Twips kH = 480;
+constexpr Twips kW = 3360, kH = 480;  // a collapsed note
 
 // Content is text other than spaces, or an alarm; only an untouched note is blank.
 TEST(NoteModelTest, ContentAndBlanknessAndTheCancelCopyWithTimesAsTwoDigits) {
@@ -38,34 +34,33 @@ TEST(NoteModelTest, ContentAndBlanknessAndTheCancelCopyWithTimesAsTwoDigits) {
   const Case cases[] = {
       {"", "", false, "0000/00/00", "00", {}, false, true},
       {"   ", "  ", false, "0000/00/00", "00", {}, false, true},
-      {"\t", "", false, "0000/00/00", "00", {}, true, false},  // only the space character is blank
+      {"\t", "", false, "0000/00/00", "00", {}, true, false},    // only the space character is
+                                                                 // blank
       {"", "\r\n", false, "0000/00/00", "00", {}, true, false},  // line breaks are kept
       {"　", "", false, "0000/00/00", "00", {}, true, false},    // an ideographic space is text
       {"", "", true, "0000/00/00", "00", {}, true, false},       // an alarm alone is worth keeping
       {" x ", "", false, "0000/00/00", "00", {}, true, false},
-      {"", "", false, " 0000/00/00 ", "00", {}, false, true},  // spaces around fields do not count
+      {"", "", false, " 0000/00/00 ", "00", {}, false, true},  // spaces around fields do not
+                                                               // count
       {"", "", false, "0000/00/00", "07", {}, false, false},
-      {"", "", false, "0000/00/00", "00", {false, false}, false, true},  // options are no content
+      {"", "", false, "0000/00/00", "00", {false, false}, false, true},  // options are no
+                                                                         // content
   };
   for (const auto& [title, details, alarm, date, hour, options, content, blank] : cases) {
-    SCOPED_TRACE(std::string(title) + "|" + details + "|" + date + "|" + hour);
     const ShownValues shown{title, details, {alarm, false, date, hour, "00"}, options};
-    EXPECT_EQ(shown.HasContent(), content);
-    EXPECT_EQ(shown.IsBlank(), blank);
+    EXPECT_EQ(std::pair(shown.HasContent(), shown.IsBlank()), std::pair(content, blank))
+        << title << "|" << details << "|" << date << "|" << hour;
   }
 
   // The Cancel copy holds every value as shown but the hour and minute, which come back as whole
   // numbers of two digits.
   const std::pair<std::string, std::string> times[] = {
       {"7", "07"}, {"07", "07"}, {"", "00"}, {"  9 ", "09"}, {"ab", "00"}, {"123", "123"}};
-  for (const auto& [typed, kept] : times) {
-    SCOPED_TRACE(typed);
-    const ShownValues shown{
-        "title", "details", {true, true, "2026/12/24", typed, typed}, {false, true}};
-    const ShownValues copy{
-        "title", "details", {true, true, "2026/12/24", kept, kept}, {false, true}};
-    EXPECT_EQ(shown.CancelCopy(), copy);
-  }
+  const auto shown = [](const std::string& time) {
+    return ShownValues{"title", "details", {true, true, "2026/12/24", time, time}, {false, true}};
+  };
+  for (const auto& [typed, kept] : times)
+    EXPECT_EQ(shown(typed).CancelCopy(), shown(kept)) << typed;
 }
 
 // The grid as one letter a button, a week to a word: "." hidden (white and without caption),
@@ -109,9 +104,8 @@ TEST(NoteModelTest, TheAlarmStampWhetherASaveArmsItWhenItIsReachedAndTheCalendar
       {"2026120799", 15 * 60 * 60'000 - 30'250},  // reached at the next day's 00:00
       {"A", std::nullopt},                        // never
   };
-  for (const auto& [stamp, waitMs] : waits) {
+  for (const auto& [stamp, waitMs] : waits)
     EXPECT_EQ(WaitUntilStampReached(now, stamp), waitMs) << stamp;
-  }
 
   // The calendar the date is picked from: month lengths and first weekdays; in the grid today is
   // green only in its own month of its own year, a Sunday too.
@@ -124,28 +118,26 @@ TEST(NoteModelTest, TheAlarmStampWhetherASaveArmsItWhenItIsReachedAndTheCalendar
     EXPECT_EQ(GetMonthDays(year, month), days) << year << "/" << month;
     EXPECT_EQ(GetFirstWeekday(year, month), first) << year << "/" << month;
   }
-  const platform::LocalTime today{2026, 12, 7, 9, 0, 0, 1};
-  EXPECT_EQ(Letters(FillDays("2005", 10, today)), "......B PWWWWWB PWWWWWB PWWWWWB PWWWWWB PW");
-  EXPECT_EQ(Letters(FillDays("2023", 2, today)), "...WWWB PWWWWWB PWWWWWB PWWWWWB PWW.... ..");
-  EXPECT_EQ(Letters(FillDays("2026", 12, today)), "..WWWWB PGWWWWB PWWWWWB PWWWWWB PWWWW.. ..");
-  EXPECT_EQ(Letters(FillDays("2025", 12, today)), ".WWWWWB PWWWWWB PWWWWWB PWWWWWB PWWW... ..");
-  EXPECT_EQ(Letters(FillDays("2026", 11, today)), "PWWWWWB PWWWWWB PWWWWWB PWWWWWB PW..... ..");
+  EXPECT_EQ(Letters(FillDays("2005", 10, now)), "......B PWWWWWB PWWWWWB PWWWWWB PWWWWWB PW");
+  EXPECT_EQ(Letters(FillDays("2023", 2, now)), "...WWWB PWWWWWB PWWWWWB PWWWWWB PWW.... ..");
+  EXPECT_EQ(Letters(FillDays("2026", 12, now)), "..WWWWB PGWWWWB PWWWWWB PWWWWWB PWWWW.. ..");
+  EXPECT_EQ(Letters(FillDays("2025", 12, now)), ".WWWWWB PWWWWWB PWWWWWB PWWWWWB PWWW... ..");
+  EXPECT_EQ(Letters(FillDays("2026", 11, now)), "PWWWWWB PWWWWWB PWWWWWB PWWWWWB PW..... ..");
   EXPECT_EQ(Letters(FillDays("2026", 12, {2026, 12, 6, 9, 0, 0, 0})),
             "..WWWWB GWWWWWB PWWWWWB PWWWWWB PWWWW.. ..");
 
   // Numbers are padded as stamps and dates need them.
-  const std::tuple<long, int, const char*> cases[] = {
-      {9, 2, "09"},        {0, 2, "00"},   {2026, 4, "2026"}, {7, 4, "0007"},
-      {12345, 4, "12345"}, {-5, 3, "-05"}, {-5, 1, "-5"},     {0, 0, "0"},
+  constexpr long kLowest = std::numeric_limits<long>::min();
+  const std::tuple<long, int, std::string> cases[] = {
+      {9, 2, "09"},   {0, 2, "00"},        {2026, 4, "2026"},
+      {7, 4, "0007"}, {12345, 4, "12345"}, {-5, 3, "-05"},
+      {-5, 1, "-5"},  {0, 0, "0"},         {kLowest, 2, std::to_string(kLowest)},
   };
   for (const auto& [value, width, want] : cases) {
     std::string text = "x";
     AppendZeroPadded(text, value, width);
-    EXPECT_EQ(text, std::string("x") + want) << value << " in " << width;
+    EXPECT_EQ(text, "x" + want) << value << " in " << width;
   }
-  std::string lowest;
-  AppendZeroPadded(lowest, std::numeric_limits<long>::min(), 2);
-  EXPECT_EQ(lowest, std::to_string(std::numeric_limits<long>::min()));
 }
 
 // The snap pulls within reach and back from beyond; the middle rule of the arrange commands
