@@ -9,6 +9,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -34,8 +35,9 @@ class SimPosixFileSystem : public ::testing::Test {
     fs::remove_all(root_, ignored);
   }
 
-  void Put(const std::string& name, const std::string& bytes) {
-    std::ofstream(zlt_ / name, std::ios::binary) << bytes;
+  // Files put straight on the host: name below the folder, bytes.
+  void Put(const std::map<std::string, std::string>& files) {
+    for (const auto& [name, bytes] : files) std::ofstream(zlt_ / name, std::ios::binary) << bytes;
   }
   // All the folder holds on the host, sorted: "path=bytes" for a file, "path/" for a folder.
   Strings Folder() {
@@ -56,11 +58,8 @@ class SimPosixFileSystem : public ::testing::Test {
 
 TEST_F(SimPosixFileSystem, PathsMapIntoTheHostRootAndFindNamesWhateverTheirCase) {
   const std::string big(100'000, 'b');
-  Put("Note.txt", "note");
-  Put("both.txt", "lower");
-  Put("BOTH.txt", "upper");
-  Put("empty.txt", "");
-  Put("big.txt", big);
+  Put({{"Note.txt", "note"}, {"both.txt", "lower"}, {"BOTH.txt", "upper"}, {"empty.txt", ""}});
+  Put({{"big.txt", big}});
   fs::create_directory(zlt_ / "Dir.txt");
   fs::create_symlink("missing", zlt_ / "gone.txt");
   fs::create_symlink("Note.txt", zlt_ / "link.txt");
@@ -97,7 +96,7 @@ TEST_F(SimPosixFileSystem, PathsMapIntoTheHostRootAndFindNamesWhateverTheirCase)
 }
 
 TEST_F(SimPosixFileSystem, ReplaceAndRemoveTakeTheExistingNameWriteEveryByteOrLeaveAllAsItWas) {
-  Put("ZLTFusen.ini", "[s]\r\n");
+  Put({{"ZLTFusen.ini", "[s]\r\n"}});
   const std::string bytes("[a]\r\nTitle=\x83\x5c\0end\r\n", 18);
   ASSERT_TRUE(files_.ReplaceAtomically("C:\\Apps\\ZLT\\zltfusen.ini", bytes));
   ASSERT_TRUE(files_.ReplaceAtomically("C:\\apps\\zlt\\New.TXT", ""));
@@ -107,11 +106,9 @@ TEST_F(SimPosixFileSystem, ReplaceAndRemoveTakeTheExistingNameWriteEveryByteOrLe
 
   // A replace that cannot finish leaves the folder as it was.
   fs::create_directory(zlt_ / "2.txt");
-  Put("2.txt/inside", "kept");
-  Put("4.txt", "old bytes");
-  EXPECT_FALSE(files_.ReplaceAtomically("C:\\", "x"));
-  EXPECT_FALSE(files_.ReplaceAtomically("C:\\Apps\\ZLT\\nobody\\1.txt", "x"));
-  EXPECT_FALSE(files_.ReplaceAtomically("C:\\Apps\\ZLT\\2.txt", "new"));
+  Put({{"2.txt/inside", "kept"}, {"4.txt", "old bytes"}});
+  for (const char* path : {"C:\\", "C:\\Apps\\ZLT\\nobody\\1.txt", "C:\\Apps\\ZLT\\2.txt"})
+    EXPECT_FALSE(files_.ReplaceAtomically(path, "new")) << path;
   // A file size limit makes the write fail part of the way through, even for
   // root: the disk filling up, as far as the writer can tell.
   rlimit saved{};
@@ -129,7 +126,7 @@ TEST_F(SimPosixFileSystem, ReplaceAndRemoveTakeTheExistingNameWriteEveryByteOrLe
 
 TEST_F(SimPosixFileSystem, AReadOnlyFolderKeepsItsOldFile) {
   if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
-  Put("3.txt", "old");
+  Put({{"3.txt", "old"}});
   fs::permissions(zlt_, fs::perms::owner_read | fs::perms::owner_exec);
   EXPECT_FALSE(files_.ReplaceAtomically("C:\\Apps\\ZLT\\3.txt", "new"));
   EXPECT_FALSE(files_.CreateFolder("C:\\Apps\\ZLT\\sub"));
