@@ -9,10 +9,9 @@ namespace zlt::test {
 namespace {
 
 using note::FirstDayButton;
-using platform::Rgb;
 
-constexpr platform::Colour kBefore = Rgb(255, 224, 192);
-constexpr platform::Colour kReached = Rgb(192, 255, 192);
+constexpr platform::Colour kBefore = platform::Rgb(255, 224, 192);
+constexpr platform::Colour kReached = platform::Rgb(192, 255, 192);
 const std::string kRelay = "C:\\Apps\\ZLTFusen\\vokrelay.exe";
 
 class AlarmTest : public FusenTest {

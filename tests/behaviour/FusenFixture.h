@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
@@ -96,9 +95,7 @@ class FusenTest : public ::testing::Test {
   // Starts ZLTFusen with this command line and runs its start-up.
   Running& Start(const std::string& commandLine, std::string appFolder = "C:\\Apps\\ZLTFusen",
                  std::optional<std::string> userName = "taro") {
-    auto running = std::make_unique<Running>();
-    auto* run = running.get();
-    processes_.push_back(std::move(running));
+    auto* run = processes_.emplace_back(std::make_unique<Running>()).get();
     run->instance = std::make_unique<sim::Instance>(
         desktop_, sim::Instance::Config{.appFolder = std::move(appFolder),
                                         .userName = std::move(userName),
@@ -221,7 +218,10 @@ class FusenTest : public ::testing::Test {
   void TypeTitle(sim::SimForm& note, const std::string& title) {
     desktop_.Type(note, note::TitleBox, title);
   }
+  // Types into the details, opening them first as the user does: shift and a double click on
+  // the title.
   void TypeDetails(sim::SimForm& note, const std::string& details) {
+    if (!DetailsOpen(note)) ShiftDoubleClickTitle(note);
     desktop_.Type(note, note::DetailsBox, details);
   }
   // Clicks these controls of the note in turn.

@@ -109,7 +109,6 @@ TEST_F(NoteMenuTest, DeleteAllAndCloseAllAndAFileBackFromTheBinOrOneItRefuses) {
   // Its number is handed out again meanwhile; closing all saves every note and ends.
   Choose(MustNote(2), MenuItem::NewNote);
   TypeTitle(MustNote(3), "new meanwhile");
-  ShiftDoubleClickTitle(MustNote(2));
   TypeDetails(MustNote(2), "typed");
   Choose(MustNote(2), MenuItem::CloseAllNotes);
   ASSERT_TRUE(closing.Ended());
@@ -149,7 +148,6 @@ TEST_F(NoteMenuTest, EveryWayOfClosingCountsTheNoteOutAndTheLastEndsTheProgram) 
     auto& run = StartWithNotes(2);
     for (int n = 1; n <= 2; ++n) {
       auto& note = MustNote(n);
-      ShiftDoubleClickTitle(note);
       TypeDetails(note, "closed " + std::to_string(n));
       close(note);
       EXPECT_EQ(Note(n), nullptr);

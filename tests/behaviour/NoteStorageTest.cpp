@@ -69,7 +69,6 @@ TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
   EXPECT_EQ(NoteFiles(), "0.txt 1.txt 2.txt 3.txt 4.txt j.txt memo.txt u.txt x.txt y.txt");
 
   auto& third = MustNote(3);
-  ShiftDoubleClickTitle(third);
   TypeDetails(third, "詳細");
   Save(third);
   untouched();
@@ -99,10 +98,8 @@ TEST_F(NoteStorage, AUtf16NoteStaysUtf16AndTextCodePage932CannotHoldMakesOne) {
              NoteBytes("寿司", 9000, 1200, "詳細"), NoteBytes("買い物", 9000, 1800),
              profile::Utf16LeFileBytes(NoteText("한국어 😀", 9000, 2400))});
   EXPECT_EQ(MustNote(4).Control(note::TitleBox).Text(), "한국어 😀");
-  auto& note = MustNote(1);
-  ShiftDoubleClickTitle(note);
-  TypeDetails(note, "plain");
-  Save(note);
+  TypeDetails(MustNote(1), "plain");
+  Save(MustNote(1));
   EXPECT_EQ(ReadNoteFile("0.txt"), profile::Utf16LeFileBytes(NoteText("寿司", 9000, 600, "plain")));
 
   auto& turned = MustNote(2);
@@ -114,10 +111,8 @@ TEST_F(NoteStorage, AUtf16NoteStaysUtf16AndTextCodePage932CannotHoldMakesOne) {
   Save(turned);
   EXPECT_EQ(ReadNoteFile("1.txt"), profile::Utf16LeFileBytes(NoteText("寿司", 9000, 1200, "詳細")));
 
-  auto& details = MustNote(3);
-  ShiftDoubleClickTitle(details);
-  TypeDetails(details, "한글 ♫ 📝");
-  Save(details);
+  TypeDetails(MustNote(3), "한글 ♫ 📝");
+  Save(MustNote(3));
   EXPECT_EQ(ReadNoteFile("2.txt"),
             profile::Utf16LeFileBytes(NoteText("買い物", 9000, 1800, "한글 ♫ 📝")));
   StopAll();
@@ -143,7 +138,6 @@ TEST_F(NoteStorage, StartRemovesTemporariesOfUnfinishedSavesAndSessionEndWritesO
 
   // The end of the session writes what changed since a note's file was last written, and leaves
   // every other file alone: no thousand writes at logoff.
-  ShiftDoubleClickTitle(MustNote(2));
   TypeDetails(MustNote(2), "typed, not saved");
   const auto past = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
   std::filesystem::last_write_time(DataDir() / "0.txt", past);
@@ -222,8 +216,7 @@ TEST_F(NoteStorage, ASaveOrCloseThatCannotWriteOrFindAFreeNameSaysWhyAndKeepsThe
   EXPECT_NE(desktop_.RequestClose(note), 0);
   Choose(note, MenuItem::CloseNote);
   Choose(note, MenuItem::CloseAllNotes);
-  desktop_.RequestClose(
-      *desktop_.FindForm(manager::Controller::kCaption));  // the controller: every note saves
+  desktop_.RequestClose(run.ControllerForm());  // the controller: every note saves
   EXPECT_EQ(
       std::tuple(run.Ended(), StillOpenWithText(note), run.State().OpenNotes, Messages().size()),
       std::tuple(false, true, 1, 5u));

@@ -5,15 +5,11 @@
 // note's file holding its new place.
 // On monitors of different DPI each window stands at the scale of the monitor
 // it is on, the same size to the eye everywhere, files in one unit.
-#include <set>
-
 #include "FusenFixture.h"
 #include "manager/SnapTick.h"
 
 namespace zlt::test {
 namespace {
-
-constexpr int kSnapTimer = manager::SnapTick::SnapTimer;
 
 // The menu item toggles the check mark and the tick and stores the option; while it is off, or
 // while the note is hidden, the note stays where it is.
@@ -26,7 +22,7 @@ TEST_F(FusenTest, SnapTogglesAndIsStoredAndSnapOffOrHiddenNotesAreNeverMoved) {
     return (run.Controller().NoteMenu().Checked(manager::MenuId(MenuItem::Snap)) ? "checked "
                                                                                  : "") +
            StoredValue("ZLTFusen.ini", "Kyuchaku") +
-           (run.ControllerForm().TimerRunning(kSnapTimer) ? " ticking " : " ") +
+           (run.ControllerForm().TimerRunning(manager::SnapTick::SnapTimer) ? " ticking " : " ") +
            std::to_string(note.Bounds().left) + (note.Visible() ? "" : " hidden");
   };
   desktop_.Advance(2000ms);

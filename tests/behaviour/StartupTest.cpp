@@ -164,7 +164,6 @@ TEST_F(FusenTest, InformationWindowEveryWayOutEndsAProgramWithoutNotesAndOnlyHid
   auto& form = run.ControllerForm();
   const auto first = std::pair(form.Handle(), form.Bounds());
   Start("/*");
-  ShiftDoubleClickTitle(MustNote(2));
   TypeDetails(MustNote(2), "typed, not saved yet");
   desktop_.RequestClose(form);
   ASSERT_FALSE(form.Visible());
