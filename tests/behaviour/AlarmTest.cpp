@@ -20,9 +20,8 @@ class AlarmTest : public FusenTest {
   // The processes started, as "program | command line", marked when not minimised without focus.
   Lines CommandLines() {
     Lines lines;
-    for (const auto& p : desktop_.StartedProcesses()) {
+    for (const auto& p : desktop_.StartedProcesses())
       lines.push_back(p.program + " | " + p.commandLine + (p.minimisedNoActivate ? "" : " shown"));
-    }
     return lines;
   }
   // The relay as started when the alarm of the note of this title fires.
@@ -43,9 +42,8 @@ class AlarmTest : public FusenTest {
             Text(note, note::MinuteBox);
     if (note.Control(note::MusicCheck).Checked()) text += " music";
     int locked = 0;
-    for (int id : {note::MusicCheck, note::DateBox, note::HourBox, note::MinuteBox}) {
+    for (int id : {note::MusicCheck, note::DateBox, note::HourBox, note::MinuteBox})
       locked += note.Control(id).Enabled() ? 0 : 1;
-    }
     if (locked > 0) text += locked == 4 ? " locked" : " partly locked";
     if (note.HasControl(note::PickerPanel) && note.Control(note::PickerPanel).Visible() &&
         note.Control(note::PickerShadow).Visible()) {

@@ -124,11 +124,11 @@ TEST_F(NoteStorage, AUtf16NoteStaysUtf16AndTextCodePage932CannotHoldMakesOne) {
 TEST_F(NoteStorage, StartRemovesTemporariesOfUnfinishedSavesAndSessionEndWritesOnlyWhatChanged) {
   const auto stillRunning = OtherProgram();  // a process of this program, mid-save
   const std::string live = std::to_string(stillRunning->Id());
-  const std::string next = std::to_string(stillRunning->Id() + 1);  // the start below
 
   WriteNoteFile("0.txt.4242-0.tmp", "half a note");
   WriteNoteFile("ZLTFusen.ini.4242-7.tmp", "half a setting");
-  WriteNoteFile("1.txt." + next + "-3.tmp", "an earlier process with this one's id");
+  // An earlier process with the id of the start below.
+  WriteNoteFile("1.txt." + std::to_string(stillRunning->Id() + 1) + "-3.tmp", "earlier");
   WriteNoteFile("1.txt." + live + "-0.tmp", "being written");
   WriteNoteFile("notes.tmp", "the user's own");
   auto& run = StartWith({NoteBytes("a", 9000, 0), NoteBytes("changed", 9000, 600)});
@@ -226,9 +226,8 @@ TEST_F(NoteStorage, ASaveOrCloseThatCannotWriteOrFindAFreeNameSaysWhyAndKeepsThe
   // Once the folder takes files again the same save goes through, silently.
   processes_.back()->instance->Files().AcceptWrites();
   Save(note);
-  EXPECT_EQ(Messages().size(), 5u);
-  EXPECT_EQ(NoteFiles(), "0.txt 5.txt");
-  EXPECT_FALSE(DetailsOpen(note));
+  EXPECT_EQ(std::tuple(Messages().size(), NoteFiles(), DetailsOpen(note)),
+            std::tuple(5u, "0.txt 5.txt", false));
 
   // No free file name is a failure too.
   const auto saved = ReadNoteFile("0.txt");
@@ -239,8 +238,7 @@ TEST_F(NoteStorage, ASaveOrCloseThatCannotWriteOrFindAFreeNameSaysWhyAndKeepsThe
   ASSERT_EQ(Messages().size(), 6u);
   EXPECT_NE(Messages()[5].find("ファイル: " + DataFolder() + "\n理由: 空いているファイル名"),
             std::string::npos);
-  EXPECT_TRUE(StillOpenWithText(second));
-  EXPECT_EQ(ReadNoteFile("0.txt"), saved);
+  EXPECT_EQ(std::pair(StillOpenWithText(second), ReadNoteFile("0.txt")), std::pair(true, saved));
 
   // Deleting it still removes it.
   Choose(second, MenuItem::DeleteNote, platform::Answer::Yes);
@@ -258,10 +256,9 @@ TEST_F(NoteStorage, CommandsThatMoveOrRestyleNotesSayOnceWhichCouldNotBeWritten)
 
   const auto messages = Messages();
   ASSERT_EQ(messages.size(), std::size(commands)) << "one notice per command";
-  for (std::size_t i = 0; i + 1 < messages.size(); ++i) {
+  for (std::size_t i = 0; i + 1 < messages.size(); ++i)
     EXPECT_NE(messages[i].find(Denied("0.txt") + "\n\n" + Denied("1.txt")), std::string::npos)
         << messages[i];
-  }
 }
 
 }  // namespace

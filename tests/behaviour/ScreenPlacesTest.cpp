@@ -74,9 +74,8 @@ TEST_F(TwoMonitorSnapTest, NotesOpenOnAMonitorAndTheTickPullsThoseNearAnEdgeFlus
   for (const auto& [left, top, opened] : cases) files.push_back(NoteBytes("n", left, top));
   StartWith(files);
   int n = 0;
-  for (const auto& [left, top, opened] : cases) {
+  for (const auto& [left, top, opened] : cases)
     EXPECT_EQ(MustNote(++n).Bounds(), opened) << left << ", " << top;
-  }
   auto& near = MustNote(2);
   EXPECT_FALSE(near.TimerRunning(note::SnapTimer)) << "the controller's one tick serves all";
   desktop_.Advance(499ms);

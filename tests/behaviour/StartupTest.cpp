@@ -15,9 +15,8 @@ TEST_F(FusenTest, StartsWithNothingToShowEndAndSecondStartsHandOnTheirSwitchSafe
   EXPECT_TRUE(Start("").Ended());
   EXPECT_TRUE(std::filesystem::is_directory(DataDir())) << "made even by a start that ends";
   WriteNoteFile("notes.TXT.bak", "x");  // no note file for "/*" to restore
-  for (const char* line : {"/n", "/N more", "\"/N\"", "/X", "/*x", "-N", "/*"}) {
+  for (const char* line : {"/n", "/N more", "\"/N\"", "/X", "/*x", "-N", "/*"})
     EXPECT_TRUE(Start(line).Ended()) << line;
-  }
   EXPECT_TRUE(desktop_.Forms().empty());
 
   EXPECT_EQ(Start("/V", "C:\\", "hanako").State().DataFolder, "C:\\hanako");
