@@ -260,8 +260,7 @@ TEST_F(AlarmTest, AFiringNoteIsRaisedAboveEveryWindowUntilItsDetailsClose) {
 
     // Taking a front note off the top layer puts the others back, the firing one last.
     Choose(MustNote(2), MenuItem::InFront);
-    EXPECT_EQ(desktop_.ZOrder().front(), &due);
-    EXPECT_TRUE(MustNote(3).Topmost());
+    EXPECT_EQ(std::tuple(desktop_.ZOrder().front(), MustNote(3).Topmost()), std::tuple(&due, true));
 
     Cancel(due);
     EXPECT_FALSE(due.Topmost()) << "its own option again";

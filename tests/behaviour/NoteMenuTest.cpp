@@ -177,9 +177,10 @@ TEST_F(NoteMenuTest, ARefusedNoteWindowIsReportedOnceAndTheProgramGoesOnAndAFaul
 
   desktop_.RefuseWindows(1);
   Choose(MustNote(1), MenuItem::NewNote);
-  EXPECT_EQ(desktop_.MessageBoxes().size(), 2u);
-  EXPECT_EQ(run.State().OpenNotes, 4);
-  EXPECT_EQ(desktop_.Forms().size(), 5u) << "no half-made window is left behind";
+  EXPECT_EQ(
+      std::tuple(desktop_.MessageBoxes().size(), run.State().OpenNotes, desktop_.Forms().size()),
+      std::tuple(2u, 4, 5u))
+      << "no half-made window is left behind";
   StopAll();
 
   // A fault in making a note is not taken for a refused window.

@@ -40,8 +40,7 @@ TEST_F(FusenTest, NotesMadeFromTheMenuOpenBelowTheNotePressedWithoutCoveringEach
   // Below a note near the bottom, the second new note starts again at the top.
   Choose(MustNote(3), MenuItem::NewNote);
   Choose(MustNote(3), MenuItem::NewNote);
-  EXPECT_EQ(MustNote(8).Bounds().top, 15495);
-  EXPECT_EQ(MustNote(9).Bounds().top, 0);
+  EXPECT_EQ(std::tuple(MustNote(8).Bounds().top, MustNote(9).Bounds().top), std::tuple(15495, 0));
 }
 
 // Cancel closes a brand-new note without a file (and ends a program with nothing else to show);
@@ -52,8 +51,7 @@ TEST_F(FusenTest, NewNotesCancelledLeaveNoFileClosedOrLoggedOffAreKeptAndSavedPu
   auto& run = Start("/*");
   Choose(MustNote(1), MenuItem::NewNote);
   Cancel(MustNote(2));
-  EXPECT_EQ(NotesTopFirst(), "1 keep");
-  EXPECT_EQ(NoteFiles(), "0.txt");
+  EXPECT_EQ(NotesTopFirst() + " | " + NoteFiles(), "1 keep | 0.txt");
 
   Choose(MustNote(1), MenuItem::NewNote);
   TypeTitle(MustNote(3), "typed, never saved");
@@ -69,8 +67,7 @@ TEST_F(FusenTest, NewNotesCancelledLeaveNoFileClosedOrLoggedOffAreKeptAndSavedPu
   Stop(run);
   auto& only = Start("/N");
   Cancel(MustNote(1));
-  EXPECT_TRUE(only.Ended());
-  EXPECT_EQ(NoteFiles(), "0.txt 1.txt 2.txt");
+  EXPECT_EQ(std::tuple(only.Ended(), NoteFiles()), std::tuple(true, "0.txt 1.txt 2.txt"));
 
   // Cancel after editing a saved new note. Where a new note opens, what its first save writes and
   // how it then stands the Wine scenario notes_typed checks, on the real window.

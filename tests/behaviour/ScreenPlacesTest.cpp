@@ -151,8 +151,7 @@ TEST_F(ArrangeTest, EveryItemLinesTheNotesUpInListOrderFromThisPositionAtThePres
   for (const auto& [item, places] : cases) {
     SCOPED_TRACE(static_cast<int>(item));
     Choose(MustNote(3), item);
-    EXPECT_EQ(Places(), places);
-    EXPECT_FALSE(MustNote(2).Visible());
+    EXPECT_EQ(std::tuple(Places(), MustNote(2).Visible()), std::tuple(places, false));
   }
 }
 
@@ -249,9 +248,8 @@ TEST_F(DpiTest, OnTheDenserMonitorNotesAreLargerDetailsFitAndSnapReachesAsOnTheP
   // A click passed through mirrors it away to pixel -2000, -100, on the 100 % monitor for a
   // moment; it comes back to the 150 % one as it was.
   PressTab(note, platform::mouse::kLeft);
-  EXPECT_EQ(note.DpiChangeCount(), 2);
-  EXPECT_EQ(Seen(note), large);
-  EXPECT_TRUE(note.Visible());
+  EXPECT_EQ(std::tuple(note.DpiChangeCount(), Seen(note), note.Visible()),
+            std::tuple(2, large, true));
 
   // A Shift+drag by dx pixels.
   const auto drag = [&](int dxPx) {
