@@ -54,9 +54,8 @@ class NoteMenuTest : public FusenTest {
 // A command on a note closed meanwhile does nothing; hiding keeps the windows and the program.
 TEST_F(NoteMenuTest, ACommandOnANoteClosedMeanwhileDoesNothingAndHidingKeepsTheProgram) {
   auto& run = StartWithNotes(3);
-  auto& first = MustNote(1);
-  RightPress(first);             // recorded as this note, menu dismissed
-  desktop_.RequestClose(first);  // closed by other means
+  RightPress(MustNote(1));             // recorded as this note, menu dismissed
+  desktop_.RequestClose(MustNote(1));  // closed by other means
   run.Controller().HideThisNote();
   run.Controller().CloseThisNote();
   desktop_.AnswerNextMessageBox(Answer::Yes);
@@ -74,8 +73,8 @@ TEST_F(NoteMenuTest, DeleteSendsTheFileToTheBinAndDeletingTheLastNoteEnds) {
   desktop_.RequestClose(MustNote(3));  // closed from outside: its file stays
   // The question, and No keeping note and file, the Wine scenario notes_typed checks.
   Choose(MustNote(1), MenuItem::DeleteNote, Answer::Yes);
-  EXPECT_EQ(Note(1), nullptr);
-  EXPECT_EQ(Disk(run), "1.txt 2.txt | open 1 | bin 0.txt");
+  EXPECT_EQ(std::tuple(Note(1), Disk(run)),
+            std::tuple(nullptr, "1.txt 2.txt | open 1 | bin 0.txt"));
   EXPECT_EQ(Binned(run, "0.txt"), NoteBytes("note0", 9000, 0)) << "the note as it was saved";
 
   // A new note, first saved by its own close, takes that file with it.

@@ -190,10 +190,9 @@ TEST_F(NoteStorage, NotesGoToTheVirtualStoreWhereTheApplicationFolderTakesNoWrit
               NoteBytes("ここに", 25440, 0, "", 1, 1));
 
     Start("/N");  // forwarded: the same folder serves it
-    auto& second = MustNote(2);
-    TypeTitle(second, "二つ目");
-    Save(second);
-    Choose(second, MenuItem::Snap);
+    TypeTitle(MustNote(2), "二つ目");
+    Save(MustNote(2));
+    Choose(MustNote(2), MenuItem::Snap);
     StopAll();
 
     // The next start finds the notes and the setting put there.

@@ -23,10 +23,9 @@ TEST_F(FusenTest, NotesMadeFromTheMenuOpenBelowTheNotePressedWithoutCoveringEach
   // 500 twips apart, at whole pixels of 15 twips.
   const platform::Twips tops[] = {1500, 1995, 2505};
   for (int n = 4; n <= 6; ++n) {
-    auto& note = MustNote(n);
-    TypeTitle(note, "new");
-    Save(note);
-    EXPECT_EQ(note.Bounds(), (TwipsRect{9120, tops[n - 4], 3360, 480})) << n;
+    TypeTitle(MustNote(n), "new");
+    Save(MustNote(n));
+    EXPECT_EQ(MustNote(n).Bounds(), (TwipsRect{9120, tops[n - 4], 3360, 480})) << n;
   }
 
   // Too close to the left edge: the details view stops at the edge. Windows

@@ -73,9 +73,8 @@ TEST_F(TwoMonitorSnapTest, NotesOpenOnAMonitorAndTheTickPullsThoseNearAnEdgeFlus
   std::vector<std::string> files;
   for (const auto& [left, top, opened] : cases) files.push_back(NoteBytes("n", left, top));
   StartWith(files);
-  int n = 0;
-  for (const auto& [left, top, opened] : cases)
-    EXPECT_EQ(MustNote(++n).Bounds(), opened) << left << ", " << top;
+  for (int n = 1; const auto& [left, top, opened] : cases)
+    EXPECT_EQ(MustNote(n++).Bounds(), opened) << left << ", " << top;
   auto& near = MustNote(2);
   EXPECT_FALSE(near.TimerRunning(note::SnapTimer)) << "the controller's one tick serves all";
   desktop_.Advance(499ms);
@@ -208,8 +207,7 @@ TEST_F(DpiTest, OnTheDenserMonitorNotesAreLargerDetailsFitAndSnapReachesAsOnTheP
              NoteBytes("away", (4800 - 336 - 21) * 15, 9000), NoteBytes("moved", 30000, 1500)});
   auto& dense = MustNote(1);
   auto& plain = MustNote(2);
-  ASSERT_EQ(dense.Dpi(), kDenseDpi);
-  ASSERT_EQ(plain.Dpi(), 96);
+  ASSERT_EQ(std::tuple(dense.Dpi(), plain.Dpi()), std::tuple(kDenseDpi, 96));
   // Opened with the date picker, as a user setting an alarm does.
   for (auto* note : {&dense, &plain}) {
     ShiftDoubleClickTitle(*note);

@@ -165,15 +165,13 @@ TEST_F(FusenTest, InformationWindowEveryWayOutEndsAProgramWithoutNotesAndOnlyHid
   Start("/*");
   TypeDetails(MustNote(2), "typed, not saved yet");
   desktop_.RequestClose(form);
-  ASSERT_FALSE(form.Visible());
-  EXPECT_FALSE(run.Ended());
-  EXPECT_TRUE(FileHas("1.txt", "txtData=typed, not saved yet"));
-  EXPECT_EQ(Looks(MustNote(1)) + ", " + Looks(MustNote(2)), "shown, shown details");
+  EXPECT_EQ(std::tuple(form.Visible(), run.Ended(), StoredValue("1.txt", "txtData"),
+                       Looks(MustNote(1)) + ", " + Looks(MustNote(2))),
+            std::tuple(false, false, "typed, not saved yet", "shown, shown details"));
   Start("/S");
-  EXPECT_TRUE(form.Visible());
-  EXPECT_EQ(std::pair(desktop_.FindForm(manager::Controller::kCaption)->Handle(), form.Bounds()),
-            first);
-  EXPECT_EQ(form.Controls().size(), manager::information::Controls().size());
+  EXPECT_EQ(std::tuple(form.Visible(), desktop_.FindForm(manager::Controller::kCaption)->Handle(),
+                       form.Bounds(), form.Controls().size()),
+            std::tuple(true, first.first, first.second, manager::information::Controls().size()));
   desktop_.RequestClose(form);
   run.Controller().RunMenuCommand(MenuItem::Information);
   EXPECT_TRUE(form.Visible());
