@@ -46,9 +46,8 @@ class AlarmTest : public FusenTest {
       locked += note.Control(id).Enabled() ? 0 : 1;
     if (locked > 0) text += locked == 4 ? " locked" : " partly locked";
     if (note.HasControl(note::PickerPanel) && note.Control(note::PickerPanel).Visible() &&
-        note.Control(note::PickerShadow).Visible()) {
+        note.Control(note::PickerShadow).Visible())
       text += " picker " + Text(note, note::MonthLabel);
-    }
     return text + colour;
   }
   // Visible day buttons as "index:caption".

@@ -107,10 +107,9 @@ TEST_F(FusenTest, PlainClicksPassBeneathOutlineFollowsTheSizeAndShiftDragMovesTh
   desktop_.DblClick(note, note::TitleBox);
   desktop_.KeyDown(note, note::TitleBox, 13);
   std::vector<std::string> twice;
-  for (const char* what : {"down", "click", "down", "click", "dblclick", "down", "click", "down",
-                           "click", "dblclick"}) {
+  for (const char* what :
+       {"down", "click", "down", "click", "dblclick", "down", "click", "down", "click", "dblclick"})
     twice.push_back(std::string(what) + " on beneath 1");
-  }
   EXPECT_EQ(std::tuple(Delivered(), note.Bounds(), ReadNoteFile("0.txt")),
             std::tuple(twice, home, NoteBytes("moved", 9000, 3000, "", 1, 0)));
 

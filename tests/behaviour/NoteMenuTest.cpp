@@ -31,9 +31,8 @@ class NoteMenuTest : public FusenTest {
   // What the Bin holds last of a file of the data folder, "(none)" when nothing.
   std::string Binned(Running& run, const std::string& name) {
     std::string bytes = "(none)";
-    for (const auto& file : run.instance->Files().Bin()) {
+    for (const auto& file : run.instance->Files().Bin())
       if (file.path == DataFolder() + "\\" + name) bytes = file.bytes;
-    }
     return bytes;
   }
   // Note n's window (off the taskbar in any case), its model and its file show these options.

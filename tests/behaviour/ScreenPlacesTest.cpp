@@ -161,24 +161,21 @@ constexpr int kDenseDpi = 144;
 std::set<std::vector<int>> LayoutOf(const sim::SimForm& note) {
   std::set<std::vector<int>> seen;
   std::vector<const sim::SimControl*> shown;
-  for (const auto* control : note.Controls()) {
+  for (const auto* control : note.Controls())
     if (control->EffectiveVisible()) shown.push_back(control);
-  }
   for (const auto* control : shown) {
     const PixelRect r = control->RectPx();
     const auto* parent = control->Parent();
     const PixelRect box =
         parent ? parent->RectPx() : PixelRect{0, 0, note.ClientWidthPx(), note.ClientHeightPx()};
     if (r.left < 0 || r.top < 0 || r.right > box.right - box.left ||
-        r.bottom > box.bottom - box.top) {
+        r.bottom > box.bottom - box.top)
       seen.insert({control->Id()});
-    }
     for (const auto* other : shown) {
       const PixelRect o = other->RectPx();
       if (control->Id() < other->Id() && parent == other->Parent() && r.left < o.right &&
-          o.left < r.right && r.top < o.bottom && o.top < r.bottom) {
+          o.left < r.right && r.top < o.bottom && o.top < r.bottom)
         seen.insert({control->Id(), other->Id()});
-      }
     }
   }
   return seen;
