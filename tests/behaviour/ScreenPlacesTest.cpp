@@ -154,8 +154,6 @@ TEST_F(ArrangeTest, EveryItemLinesTheNotesUpInListOrderFromThisPositionAtThePres
   }
 }
 
-constexpr int kDenseDpi = 144;
-
 // What a user sees of a note's layout: each shown control that runs past its container, as {id},
 // and each pair of shown siblings that overlap, as {id, id}.
 std::set<std::vector<int>> LayoutOf(const sim::SimForm& note) {
@@ -187,7 +185,7 @@ class DpiTest : public FusenTest {
  protected:
   DpiTest()
       : FusenTest({.monitors = {{0, 0, 1920, 1080}, {1920, 0, 4800, 1620}, {-2560, -1440, 0, 0}},
-                   .monitorDpis = {96, kDenseDpi, 96}}) {}
+                   .monitorDpis = {96, 144, 96}}) {}
 };
 
 // The note's DPI, its window and its outline, in pixels.
@@ -204,7 +202,7 @@ TEST_F(DpiTest, OnTheDenserMonitorNotesAreLargerDetailsFitAndSnapReachesAsOnTheP
              NoteBytes("away", (4800 - 336 - 21) * 15, 9000), NoteBytes("moved", 30000, 1500)});
   auto& dense = MustNote(1);
   auto& plain = MustNote(2);
-  ASSERT_EQ(std::tuple(dense.Dpi(), plain.Dpi()), std::tuple(kDenseDpi, 96));
+  ASSERT_EQ(std::tuple(dense.Dpi(), plain.Dpi()), std::tuple(144, 96));
   // Opened with the date picker, as a user setting an alarm does.
   for (auto* note : {&dense, &plain}) {
     ShiftDoubleClickTitle(*note);
@@ -236,7 +234,7 @@ TEST_F(DpiTest, OnTheDenserMonitorNotesAreLargerDetailsFitAndSnapReachesAsOnTheP
   // Note 5: its file puts it at pixel 2000, 100, on the 150 % monitor.
   auto& note = MustNote(5);
   const auto large =
-      std::tuple(kDenseDpi, PixelRect{2000, 100, 2336, 148}, sim::RoundRegion{336, 48, 15});
+      std::tuple(144, PixelRect{2000, 100, 2336, 148}, sim::RoundRegion{336, 48, 15});
   EXPECT_EQ(Seen(note), large);
   EXPECT_EQ(note.Control(note::TabLabel).RectPx(), (PixelRect{0, 0, 26, 62}));
   EXPECT_EQ(note.Control(note::TitleBox).RectPx(), (PixelRect{36, 12, 626, 38}));
