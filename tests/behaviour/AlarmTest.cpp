@@ -9,10 +9,9 @@ namespace zlt::test {
 namespace {
 
 using note::FirstDayButton;
-using platform::Rgb;
 
-constexpr platform::Colour kBefore = Rgb(255, 224, 192);
-constexpr platform::Colour kReached = Rgb(192, 255, 192);
+constexpr platform::Colour kBefore = platform::Rgb(255, 224, 192);
+constexpr platform::Colour kReached = platform::Rgb(192, 255, 192);
 const std::string kRelay = "C:\\Apps\\ZLTFusen\\vokrelay.exe";
 
 class AlarmTest : public FusenTest {
@@ -21,9 +20,8 @@ class AlarmTest : public FusenTest {
   // The processes started, as "program | command line", marked when not minimised without focus.
   Lines CommandLines() {
     Lines lines;
-    for (const auto& p : desktop_.StartedProcesses()) {
+    for (const auto& p : desktop_.StartedProcesses())
       lines.push_back(p.program + " | " + p.commandLine + (p.minimisedNoActivate ? "" : " shown"));
-    }
     return lines;
   }
   // The relay as started when the alarm of the note of this title fires.
@@ -44,14 +42,12 @@ class AlarmTest : public FusenTest {
             Text(note, note::MinuteBox);
     if (note.Control(note::MusicCheck).Checked()) text += " music";
     int locked = 0;
-    for (int id : {note::MusicCheck, note::DateBox, note::HourBox, note::MinuteBox}) {
+    for (int id : {note::MusicCheck, note::DateBox, note::HourBox, note::MinuteBox})
       locked += note.Control(id).Enabled() ? 0 : 1;
-    }
     if (locked > 0) text += locked == 4 ? " locked" : " partly locked";
     if (note.HasControl(note::PickerPanel) && note.Control(note::PickerPanel).Visible() &&
-        note.Control(note::PickerShadow).Visible()) {
+        note.Control(note::PickerShadow).Visible())
       text += " picker " + Text(note, note::MonthLabel);
-    }
     return text + colour;
   }
   // Visible day buttons as "index:caption".
@@ -263,8 +259,7 @@ TEST_F(AlarmTest, AFiringNoteIsRaisedAboveEveryWindowUntilItsDetailsClose) {
 
     // Taking a front note off the top layer puts the others back, the firing one last.
     Choose(MustNote(2), MenuItem::InFront);
-    EXPECT_EQ(desktop_.ZOrder().front(), &due);
-    EXPECT_TRUE(MustNote(3).Topmost());
+    EXPECT_EQ(std::tuple(desktop_.ZOrder().front(), MustNote(3).Topmost()), std::tuple(&due, true));
 
     Cancel(due);
     EXPECT_FALSE(due.Topmost()) << "its own option again";

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
@@ -41,9 +40,8 @@ struct Running {
   sim::SimForm& ControllerForm() { return static_cast<sim::SimForm&>(Controller().Form()); }
   // The model of the note with this number; fails the test when there is none.
   const note::NoteModel& Model(int number) {
-    for (const auto& note : Controller().Notes()) {
+    for (const auto& note : Controller().Notes())
       if (note->NoteNumber() == number) return note->Model();
-    }
     throw std::runtime_error("no note No." + std::to_string(number));
   }
 };
@@ -96,9 +94,7 @@ class FusenTest : public ::testing::Test {
   // Starts ZLTFusen with this command line and runs its start-up.
   Running& Start(const std::string& commandLine, std::string appFolder = "C:\\Apps\\ZLTFusen",
                  std::optional<std::string> userName = "taro") {
-    auto running = std::make_unique<Running>();
-    auto* run = running.get();
-    processes_.push_back(std::move(running));
+    auto* run = processes_.emplace_back(std::make_unique<Running>()).get();
     run->instance = std::make_unique<sim::Instance>(
         desktop_, sim::Instance::Config{.appFolder = std::move(appFolder),
                                         .userName = std::move(userName),
@@ -170,10 +166,9 @@ class FusenTest : public ::testing::Test {
   // The data folder's note files as "0.txt 1.txt", sorted, or "none"; with ext empty, every file.
   std::string NoteFiles(const std::string& ext = ".txt") const {
     std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(DataDir())) {
+    for (const auto& entry : std::filesystem::directory_iterator(DataDir()))
       if (ext.empty() || entry.path().extension() == ext)
         names.insert(entry.path().filename().string());
-    }
     std::string text;
     for (const auto& name : names) text += (text.empty() ? "" : " ") + name;
     return text.empty() ? "none" : text;
@@ -196,9 +191,8 @@ class FusenTest : public ::testing::Test {
     if (note.Alpha()) words += " alpha=" + std::to_string(*note.Alpha());
     if (DetailsOpen(note)) words += " details";
     for (const auto& [box, word] : {std::pair{note::InFrontCheck, " [front]"},
-                                    std::pair{note::TranslucentCheck, " [translucent]"}}) {
+                                    std::pair{note::TranslucentCheck, " [translucent]"}})
       if (note.HasControl(box) && note.Control(box).Checked()) words += word;
-    }
     return words;
   }
   // The note windows from the top of the z-order down as the user sees them: "number title",
@@ -221,7 +215,10 @@ class FusenTest : public ::testing::Test {
   void TypeTitle(sim::SimForm& note, const std::string& title) {
     desktop_.Type(note, note::TitleBox, title);
   }
+  // Types into the details, opening them first as the user does: shift and a double click on
+  // the title.
   void TypeDetails(sim::SimForm& note, const std::string& details) {
+    if (!DetailsOpen(note)) ShiftDoubleClickTitle(note);
     desktop_.Type(note, note::DetailsBox, details);
   }
   // Clicks these controls of the note in turn.
@@ -261,9 +258,8 @@ class FusenTest : public ::testing::Test {
   }
   // The check mark of item in the menu shown last.
   bool MenuChecked(manager::MenuItem item) {
-    for (const auto& shown : desktop_.Menus().at(desktop_.Menus().size() - 1).items) {
+    for (const auto& shown : desktop_.Menus().at(desktop_.Menus().size() - 1).items)
       if (shown.id == manager::MenuId(item)) return shown.checked;
-    }
     throw std::runtime_error("no such menu item");
   }
   // The presses and clicks injected events made, oldest first, as "click on <caption>".

@@ -107,13 +107,11 @@ TEST_F(FusenTest, PlainClicksPassBeneathOutlineFollowsTheSizeAndShiftDragMovesTh
   desktop_.DblClick(note, note::TitleBox);
   desktop_.KeyDown(note, note::TitleBox, 13);
   std::vector<std::string> twice;
-  for (const char* what : {"down", "click", "down", "click", "dblclick", "down", "click", "down",
-                           "click", "dblclick"}) {
+  for (const char* what :
+       {"down", "click", "down", "click", "dblclick", "down", "click", "down", "click", "dblclick"})
     twice.push_back(std::string(what) + " on beneath 1");
-  }
-  EXPECT_EQ(Delivered(), twice);
-  EXPECT_EQ(note.Bounds(), home);
-  EXPECT_EQ(ReadNoteFile("0.txt"), NoteBytes("moved", 9000, 3000, "", 1, 0));
+  EXPECT_EQ(std::tuple(Delivered(), note.Bounds(), ReadNoteFile("0.txt")),
+            std::tuple(twice, home, NoteBytes("moved", 9000, 3000, "", 1, 0)));
 
   // The outline is remade for each size, in whole pixels. With the details open clicks on the
   // title stay there, Escape does nothing and Enter saves.
@@ -177,9 +175,9 @@ TEST_F(FusenTest, ShiftClickEditsTheTitleInPlaceAndShiftDoubleClickOpensTheDetai
   desktop_.TypeKeys(note, note::TitleBox, "買い物");
   // Pasted with line breaks: one line, on screen as in the file.
   desktop_.TypeKeys(note, note::TitleBox, " a\r\nb\nc");
-  EXPECT_EQ(title.Text(), "Shopping listQABCXYZ買い物 a b c");
-  EXPECT_EQ(title.Caret(), 29);
-  EXPECT_EQ(ReadNoteFile("2.txt"), NoteBytes("Shopping listQABCXYZ買い物 a b c", 9000, 3000));
+  const std::string typed = "Shopping listQABCXYZ買い物 a b c";
+  EXPECT_EQ(std::tuple(title.Text(), title.Caret(), ReadNoteFile("2.txt")),
+            std::tuple(typed, 29, NoteBytes(typed, 9000, 3000)));
 
   auto& edge = MustNote(1);
   auto& far = MustNote(2);

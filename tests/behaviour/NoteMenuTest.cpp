@@ -31,9 +31,8 @@ class NoteMenuTest : public FusenTest {
   // What the Bin holds last of a file of the data folder, "(none)" when nothing.
   std::string Binned(Running& run, const std::string& name) {
     std::string bytes = "(none)";
-    for (const auto& file : run.instance->Files().Bin()) {
+    for (const auto& file : run.instance->Files().Bin())
       if (file.path == DataFolder() + "\\" + name) bytes = file.bytes;
-    }
     return bytes;
   }
   // Note n's window (off the taskbar in any case), its model and its file show these options.
@@ -54,9 +53,8 @@ class NoteMenuTest : public FusenTest {
 // A command on a note closed meanwhile does nothing; hiding keeps the windows and the program.
 TEST_F(NoteMenuTest, ACommandOnANoteClosedMeanwhileDoesNothingAndHidingKeepsTheProgram) {
   auto& run = StartWithNotes(3);
-  auto& first = MustNote(1);
-  RightPress(first);             // recorded as this note, menu dismissed
-  desktop_.RequestClose(first);  // closed by other means
+  RightPress(MustNote(1));             // recorded as this note, menu dismissed
+  desktop_.RequestClose(MustNote(1));  // closed by other means
   run.Controller().HideThisNote();
   run.Controller().CloseThisNote();
   desktop_.AnswerNextMessageBox(Answer::Yes);
@@ -74,8 +72,8 @@ TEST_F(NoteMenuTest, DeleteSendsTheFileToTheBinAndDeletingTheLastNoteEnds) {
   desktop_.RequestClose(MustNote(3));  // closed from outside: its file stays
   // The question, and No keeping note and file, the Wine scenario notes_typed checks.
   Choose(MustNote(1), MenuItem::DeleteNote, Answer::Yes);
-  EXPECT_EQ(Note(1), nullptr);
-  EXPECT_EQ(Disk(run), "1.txt 2.txt | open 1 | bin 0.txt");
+  EXPECT_EQ(std::tuple(Note(1), Disk(run)),
+            std::tuple(nullptr, "1.txt 2.txt | open 1 | bin 0.txt"));
   EXPECT_EQ(Binned(run, "0.txt"), NoteBytes("note0", 9000, 0)) << "the note as it was saved";
 
   // A new note, first saved by its own close, takes that file with it.
@@ -109,7 +107,6 @@ TEST_F(NoteMenuTest, DeleteAllAndCloseAllAndAFileBackFromTheBinOrOneItRefuses) {
   // Its number is handed out again meanwhile; closing all saves every note and ends.
   Choose(MustNote(2), MenuItem::NewNote);
   TypeTitle(MustNote(3), "new meanwhile");
-  ShiftDoubleClickTitle(MustNote(2));
   TypeDetails(MustNote(2), "typed");
   Choose(MustNote(2), MenuItem::CloseAllNotes);
   ASSERT_TRUE(closing.Ended());
@@ -149,7 +146,6 @@ TEST_F(NoteMenuTest, EveryWayOfClosingCountsTheNoteOutAndTheLastEndsTheProgram) 
     auto& run = StartWithNotes(2);
     for (int n = 1; n <= 2; ++n) {
       auto& note = MustNote(n);
-      ShiftDoubleClickTitle(note);
       TypeDetails(note, "closed " + std::to_string(n));
       close(note);
       EXPECT_EQ(Note(n), nullptr);
@@ -179,9 +175,10 @@ TEST_F(NoteMenuTest, ARefusedNoteWindowIsReportedOnceAndTheProgramGoesOnAndAFaul
 
   desktop_.RefuseWindows(1);
   Choose(MustNote(1), MenuItem::NewNote);
-  EXPECT_EQ(desktop_.MessageBoxes().size(), 2u);
-  EXPECT_EQ(run.State().OpenNotes, 4);
-  EXPECT_EQ(desktop_.Forms().size(), 5u) << "no half-made window is left behind";
+  EXPECT_EQ(
+      std::tuple(desktop_.MessageBoxes().size(), run.State().OpenNotes, desktop_.Forms().size()),
+      std::tuple(2u, 4, 5u))
+      << "no half-made window is left behind";
   StopAll();
 
   // A fault in making a note is not taken for a refused window.

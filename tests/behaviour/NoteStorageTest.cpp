@@ -69,7 +69,6 @@ TEST_F(NoteStorage, AFileThatIsNoNoteKeepsItsBytesWhateverTheUserDoes) {
   EXPECT_EQ(NoteFiles(), "0.txt 1.txt 2.txt 3.txt 4.txt j.txt memo.txt u.txt x.txt y.txt");
 
   auto& third = MustNote(3);
-  ShiftDoubleClickTitle(third);
   TypeDetails(third, "詳細");
   Save(third);
   untouched();
@@ -99,10 +98,8 @@ TEST_F(NoteStorage, AUtf16NoteStaysUtf16AndTextCodePage932CannotHoldMakesOne) {
              NoteBytes("寿司", 9000, 1200, "詳細"), NoteBytes("買い物", 9000, 1800),
              profile::Utf16LeFileBytes(NoteText("한국어 😀", 9000, 2400))});
   EXPECT_EQ(MustNote(4).Control(note::TitleBox).Text(), "한국어 😀");
-  auto& note = MustNote(1);
-  ShiftDoubleClickTitle(note);
-  TypeDetails(note, "plain");
-  Save(note);
+  TypeDetails(MustNote(1), "plain");
+  Save(MustNote(1));
   EXPECT_EQ(ReadNoteFile("0.txt"), profile::Utf16LeFileBytes(NoteText("寿司", 9000, 600, "plain")));
 
   auto& turned = MustNote(2);
@@ -114,10 +111,8 @@ TEST_F(NoteStorage, AUtf16NoteStaysUtf16AndTextCodePage932CannotHoldMakesOne) {
   Save(turned);
   EXPECT_EQ(ReadNoteFile("1.txt"), profile::Utf16LeFileBytes(NoteText("寿司", 9000, 1200, "詳細")));
 
-  auto& details = MustNote(3);
-  ShiftDoubleClickTitle(details);
-  TypeDetails(details, "한글 ♫ 📝");
-  Save(details);
+  TypeDetails(MustNote(3), "한글 ♫ 📝");
+  Save(MustNote(3));
   EXPECT_EQ(ReadNoteFile("2.txt"),
             profile::Utf16LeFileBytes(NoteText("買い物", 9000, 1800, "한글 ♫ 📝")));
   StopAll();
@@ -129,11 +124,11 @@ TEST_F(NoteStorage, AUtf16NoteStaysUtf16AndTextCodePage932CannotHoldMakesOne) {
 TEST_F(NoteStorage, StartRemovesTemporariesOfUnfinishedSavesAndSessionEndWritesOnlyWhatChanged) {
   const auto stillRunning = OtherProgram();  // a process of this program, mid-save
   const std::string live = std::to_string(stillRunning->Id());
-  const std::string next = std::to_string(stillRunning->Id() + 1);  // the start below
 
   WriteNoteFile("0.txt.4242-0.tmp", "half a note");
   WriteNoteFile("ZLTFusen.ini.4242-7.tmp", "half a setting");
-  WriteNoteFile("1.txt." + next + "-3.tmp", "an earlier process with this one's id");
+  // An earlier process with the id of the start below.
+  WriteNoteFile("1.txt." + std::to_string(stillRunning->Id() + 1) + "-3.tmp", "earlier");
   WriteNoteFile("1.txt." + live + "-0.tmp", "being written");
   WriteNoteFile("notes.tmp", "the user's own");
   auto& run = StartWith({NoteBytes("a", 9000, 0), NoteBytes("changed", 9000, 600)});
@@ -143,7 +138,6 @@ TEST_F(NoteStorage, StartRemovesTemporariesOfUnfinishedSavesAndSessionEndWritesO
 
   // The end of the session writes what changed since a note's file was last written, and leaves
   // every other file alone: no thousand writes at logoff.
-  ShiftDoubleClickTitle(MustNote(2));
   TypeDetails(MustNote(2), "typed, not saved");
   const auto past = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
   std::filesystem::last_write_time(DataDir() / "0.txt", past);
@@ -196,10 +190,9 @@ TEST_F(NoteStorage, NotesGoToTheVirtualStoreWhereTheApplicationFolderTakesNoWrit
               NoteBytes("ここに", 25440, 0, "", 1, 1));
 
     Start("/N");  // forwarded: the same folder serves it
-    auto& second = MustNote(2);
-    TypeTitle(second, "二つ目");
-    Save(second);
-    Choose(second, MenuItem::Snap);
+    TypeTitle(MustNote(2), "二つ目");
+    Save(MustNote(2));
+    Choose(MustNote(2), MenuItem::Snap);
     StopAll();
 
     // The next start finds the notes and the setting put there.
@@ -222,8 +215,7 @@ TEST_F(NoteStorage, ASaveOrCloseThatCannotWriteOrFindAFreeNameSaysWhyAndKeepsThe
   EXPECT_NE(desktop_.RequestClose(note), 0);
   Choose(note, MenuItem::CloseNote);
   Choose(note, MenuItem::CloseAllNotes);
-  desktop_.RequestClose(
-      *desktop_.FindForm(manager::Controller::kCaption));  // the controller: every note saves
+  desktop_.RequestClose(run.ControllerForm());  // the controller: every note saves
   EXPECT_EQ(
       std::tuple(run.Ended(), StillOpenWithText(note), run.State().OpenNotes, Messages().size()),
       std::tuple(false, true, 1, 5u));
@@ -233,9 +225,8 @@ TEST_F(NoteStorage, ASaveOrCloseThatCannotWriteOrFindAFreeNameSaysWhyAndKeepsThe
   // Once the folder takes files again the same save goes through, silently.
   processes_.back()->instance->Files().AcceptWrites();
   Save(note);
-  EXPECT_EQ(Messages().size(), 5u);
-  EXPECT_EQ(NoteFiles(), "0.txt 5.txt");
-  EXPECT_FALSE(DetailsOpen(note));
+  EXPECT_EQ(std::tuple(Messages().size(), NoteFiles(), DetailsOpen(note)),
+            std::tuple(5u, "0.txt 5.txt", false));
 
   // No free file name is a failure too.
   const auto saved = ReadNoteFile("0.txt");
@@ -246,8 +237,7 @@ TEST_F(NoteStorage, ASaveOrCloseThatCannotWriteOrFindAFreeNameSaysWhyAndKeepsThe
   ASSERT_EQ(Messages().size(), 6u);
   EXPECT_NE(Messages()[5].find("ファイル: " + DataFolder() + "\n理由: 空いているファイル名"),
             std::string::npos);
-  EXPECT_TRUE(StillOpenWithText(second));
-  EXPECT_EQ(ReadNoteFile("0.txt"), saved);
+  EXPECT_EQ(std::pair(StillOpenWithText(second), ReadNoteFile("0.txt")), std::pair(true, saved));
 
   // Deleting it still removes it.
   Choose(second, MenuItem::DeleteNote, platform::Answer::Yes);
@@ -265,10 +255,9 @@ TEST_F(NoteStorage, CommandsThatMoveOrRestyleNotesSayOnceWhichCouldNotBeWritten)
 
   const auto messages = Messages();
   ASSERT_EQ(messages.size(), std::size(commands)) << "one notice per command";
-  for (std::size_t i = 0; i + 1 < messages.size(); ++i) {
+  for (std::size_t i = 0; i + 1 < messages.size(); ++i)
     EXPECT_NE(messages[i].find(Denied("0.txt") + "\n\n" + Denied("1.txt")), std::string::npos)
         << messages[i];
-  }
 }
 
 }  // namespace

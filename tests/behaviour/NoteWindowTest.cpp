@@ -18,16 +18,14 @@ TEST_F(FusenTest, NotesMadeFromTheMenuOpenBelowTheNotePressedWithoutCoveringEach
   TypeTitle(fourth, "a");
   Click(fourth, {note::InFrontCheck, note::TranslucentCheck});
   Save(fourth);
-  EXPECT_EQ(ReadNoteFile("3.txt"), NoteBytes("a", 9120, 1500));
-  EXPECT_FALSE(fourth.Topmost());
-  EXPECT_EQ(run.Model(4).applied, (note::DisplayOptions{false, false}));
+  EXPECT_EQ(std::tuple(ReadNoteFile("3.txt"), fourth.Topmost(), run.Model(4).applied),
+            std::tuple(NoteBytes("a", 9120, 1500), false, note::DisplayOptions{false, false}));
   // 500 twips apart, at whole pixels of 15 twips.
   const platform::Twips tops[] = {1500, 1995, 2505};
   for (int n = 4; n <= 6; ++n) {
-    auto& note = MustNote(n);
-    TypeTitle(note, "new");
-    Save(note);
-    EXPECT_EQ(note.Bounds(), (TwipsRect{9120, tops[n - 4], 3360, 480})) << n;
+    TypeTitle(MustNote(n), "new");
+    Save(MustNote(n));
+    EXPECT_EQ(MustNote(n).Bounds(), (TwipsRect{9120, tops[n - 4], 3360, 480})) << n;
   }
 
   // Too close to the left edge: the details view stops at the edge. Windows
@@ -41,8 +39,7 @@ TEST_F(FusenTest, NotesMadeFromTheMenuOpenBelowTheNotePressedWithoutCoveringEach
   // Below a note near the bottom, the second new note starts again at the top.
   Choose(MustNote(3), MenuItem::NewNote);
   Choose(MustNote(3), MenuItem::NewNote);
-  EXPECT_EQ(MustNote(8).Bounds().top, 15495);
-  EXPECT_EQ(MustNote(9).Bounds().top, 0);
+  EXPECT_EQ(std::tuple(MustNote(8).Bounds().top, MustNote(9).Bounds().top), std::tuple(15495, 0));
 }
 
 // Cancel closes a brand-new note without a file (and ends a program with nothing else to show);
@@ -53,13 +50,11 @@ TEST_F(FusenTest, NewNotesCancelledLeaveNoFileClosedOrLoggedOffAreKeptAndSavedPu
   auto& run = Start("/*");
   Choose(MustNote(1), MenuItem::NewNote);
   Cancel(MustNote(2));
-  EXPECT_EQ(NotesTopFirst(), "1 keep");
-  EXPECT_EQ(NoteFiles(), "0.txt");
+  EXPECT_EQ(NotesTopFirst() + " | " + NoteFiles(), "1 keep | 0.txt");
 
   Choose(MustNote(1), MenuItem::NewNote);
-  auto& note = MustNote(3);
-  TypeTitle(note, "typed, never saved");
-  desktop_.RequestClose(note);
+  TypeTitle(MustNote(3), "typed, never saved");
+  desktop_.RequestClose(MustNote(3));
   ASSERT_EQ(NoteFiles(), "0.txt 1.txt");
   EXPECT_TRUE(FileHas("1.txt", "Title=typed, never saved\r\n"));
   Choose(MustNote(1), MenuItem::NewNote);
@@ -71,8 +66,7 @@ TEST_F(FusenTest, NewNotesCancelledLeaveNoFileClosedOrLoggedOffAreKeptAndSavedPu
   Stop(run);
   auto& only = Start("/N");
   Cancel(MustNote(1));
-  EXPECT_TRUE(only.Ended());
-  EXPECT_EQ(NoteFiles(), "0.txt 1.txt 2.txt");
+  EXPECT_EQ(std::tuple(only.Ended(), NoteFiles()), std::tuple(true, "0.txt 1.txt 2.txt"));
 
   // Cancel after editing a saved new note. Where a new note opens, what its first save writes and
   // how it then stands the Wine scenario notes_typed checks, on the real window.
@@ -105,23 +99,21 @@ TEST_F(FusenTest, RestoreAllOpensEveryNoteFileInTextOrderTheFirstActiveOnTopOfIt
   EXPECT_EQ(NotesTopFirst(), "4 two, 2 one, 1 zero, 3 ten");
   EXPECT_EQ(MustNote(3).Bounds(), (platform::TwipsRect{9000, 1005, 3360, 480}))
       << "1000 twips held as 67 whole pixels";
-  EXPECT_EQ(desktop_.ActiveForm(), &MustNote(1));
-  EXPECT_EQ(run.Controller().ThisNote(), run.Controller().Notes().front().get());
-  EXPECT_EQ(run.State().LastNotePath, DataFolder() + "\\0.txt");
+  EXPECT_EQ(
+      std::tuple(desktop_.ActiveForm(), run.Controller().ThisNote(), run.State().LastNotePath),
+      std::tuple(&MustNote(1), run.Controller().Notes().front().get(), DataFolder() + "\\0.txt"));
 }
 
 // A thousand notes open without deep nesting, a collapsed one making only its title strip, and
 // notes numbered above fifty keep their own options.
 TEST_F(FusenTest, RestoreAllOfAThousandNotesNeedsNoDeepNestingAndEachKeepsItsOwnOptions) {
-  for (int i = 0; i < 1000; ++i) {
+  for (int i = 0; i < 1000; ++i)
     WriteNoteFile(std::to_string(i) + ".txt", NoteBytes("n", 9000, 0, "", i == 54 ? 1 : 0, 0));
-  }
   auto& run = Start("/*");
-  EXPECT_EQ(run.State().LastNoteNumber, 1000);
-  EXPECT_FALSE(MustNote(500).HasControl(note::DetailsBox));
   // In text order 54.txt is note 491: numbered above fifty, it keeps its own option.
-  EXPECT_EQ(run.Model(491).path, DataFolder() + "\\54.txt");
-  EXPECT_TRUE(run.Model(491).applied.inFront);
+  EXPECT_EQ(std::tuple(run.State().LastNoteNumber, MustNote(500).HasControl(note::DetailsBox),
+                       run.Model(491).path, run.Model(491).applied.inFront),
+            std::tuple(1000, false, DataFolder() + "\\54.txt", true));
   RightPress(MustNote(491));
   EXPECT_TRUE(MenuChecked(MenuItem::InFront));
 }

@@ -5,15 +5,11 @@
 // note's file holding its new place.
 // On monitors of different DPI each window stands at the scale of the monitor
 // it is on, the same size to the eye everywhere, files in one unit.
-#include <set>
-
 #include "FusenFixture.h"
 #include "manager/SnapTick.h"
 
 namespace zlt::test {
 namespace {
-
-constexpr int kSnapTimer = manager::SnapTick::SnapTimer;
 
 // The menu item toggles the check mark and the tick and stores the option; while it is off, or
 // while the note is hidden, the note stays where it is.
@@ -26,7 +22,7 @@ TEST_F(FusenTest, SnapTogglesAndIsStoredAndSnapOffOrHiddenNotesAreNeverMoved) {
     return (run.Controller().NoteMenu().Checked(manager::MenuId(MenuItem::Snap)) ? "checked "
                                                                                  : "") +
            StoredValue("ZLTFusen.ini", "Kyuchaku") +
-           (run.ControllerForm().TimerRunning(kSnapTimer) ? " ticking " : " ") +
+           (run.ControllerForm().TimerRunning(manager::SnapTick::SnapTimer) ? " ticking " : " ") +
            std::to_string(note.Bounds().left) + (note.Visible() ? "" : " hidden");
   };
   desktop_.Advance(2000ms);
@@ -77,10 +73,8 @@ TEST_F(TwoMonitorSnapTest, NotesOpenOnAMonitorAndTheTickPullsThoseNearAnEdgeFlus
   std::vector<std::string> files;
   for (const auto& [left, top, opened] : cases) files.push_back(NoteBytes("n", left, top));
   StartWith(files);
-  int n = 0;
-  for (const auto& [left, top, opened] : cases) {
-    EXPECT_EQ(MustNote(++n).Bounds(), opened) << left << ", " << top;
-  }
+  for (int n = 1; const auto& [left, top, opened] : cases)
+    EXPECT_EQ(MustNote(n++).Bounds(), opened) << left << ", " << top;
   auto& near = MustNote(2);
   EXPECT_FALSE(near.TimerRunning(note::SnapTimer)) << "the controller's one tick serves all";
   desktop_.Advance(499ms);
@@ -156,36 +150,30 @@ TEST_F(ArrangeTest, EveryItemLinesTheNotesUpInListOrderFromThisPositionAtThePres
   for (const auto& [item, places] : cases) {
     SCOPED_TRACE(static_cast<int>(item));
     Choose(MustNote(3), item);
-    EXPECT_EQ(Places(), places);
-    EXPECT_FALSE(MustNote(2).Visible());
+    EXPECT_EQ(std::tuple(Places(), MustNote(2).Visible()), std::tuple(places, false));
   }
 }
-
-constexpr int kDenseDpi = 144;
 
 // What a user sees of a note's layout: each shown control that runs past its container, as {id},
 // and each pair of shown siblings that overlap, as {id, id}.
 std::set<std::vector<int>> LayoutOf(const sim::SimForm& note) {
   std::set<std::vector<int>> seen;
   std::vector<const sim::SimControl*> shown;
-  for (const auto* control : note.Controls()) {
+  for (const auto* control : note.Controls())
     if (control->EffectiveVisible()) shown.push_back(control);
-  }
   for (const auto* control : shown) {
     const PixelRect r = control->RectPx();
     const auto* parent = control->Parent();
     const PixelRect box =
         parent ? parent->RectPx() : PixelRect{0, 0, note.ClientWidthPx(), note.ClientHeightPx()};
     if (r.left < 0 || r.top < 0 || r.right > box.right - box.left ||
-        r.bottom > box.bottom - box.top) {
+        r.bottom > box.bottom - box.top)
       seen.insert({control->Id()});
-    }
     for (const auto* other : shown) {
       const PixelRect o = other->RectPx();
       if (control->Id() < other->Id() && parent == other->Parent() && r.left < o.right &&
-          o.left < r.right && r.top < o.bottom && o.top < r.bottom) {
+          o.left < r.right && r.top < o.bottom && o.top < r.bottom)
         seen.insert({control->Id(), other->Id()});
-      }
     }
   }
   return seen;
@@ -197,7 +185,7 @@ class DpiTest : public FusenTest {
  protected:
   DpiTest()
       : FusenTest({.monitors = {{0, 0, 1920, 1080}, {1920, 0, 4800, 1620}, {-2560, -1440, 0, 0}},
-                   .monitorDpis = {96, kDenseDpi, 96}}) {}
+                   .monitorDpis = {96, 144, 96}}) {}
 };
 
 // The note's DPI, its window and its outline, in pixels.
@@ -214,8 +202,7 @@ TEST_F(DpiTest, OnTheDenserMonitorNotesAreLargerDetailsFitAndSnapReachesAsOnTheP
              NoteBytes("away", (4800 - 336 - 21) * 15, 9000), NoteBytes("moved", 30000, 1500)});
   auto& dense = MustNote(1);
   auto& plain = MustNote(2);
-  ASSERT_EQ(dense.Dpi(), kDenseDpi);
-  ASSERT_EQ(plain.Dpi(), 96);
+  ASSERT_EQ(std::tuple(dense.Dpi(), plain.Dpi()), std::tuple(144, 96));
   // Opened with the date picker, as a user setting an alarm does.
   for (auto* note : {&dense, &plain}) {
     ShiftDoubleClickTitle(*note);
@@ -247,16 +234,15 @@ TEST_F(DpiTest, OnTheDenserMonitorNotesAreLargerDetailsFitAndSnapReachesAsOnTheP
   // Note 5: its file puts it at pixel 2000, 100, on the 150 % monitor.
   auto& note = MustNote(5);
   const auto large =
-      std::tuple(kDenseDpi, PixelRect{2000, 100, 2336, 148}, sim::RoundRegion{336, 48, 15});
+      std::tuple(144, PixelRect{2000, 100, 2336, 148}, sim::RoundRegion{336, 48, 15});
   EXPECT_EQ(Seen(note), large);
   EXPECT_EQ(note.Control(note::TabLabel).RectPx(), (PixelRect{0, 0, 26, 62}));
   EXPECT_EQ(note.Control(note::TitleBox).RectPx(), (PixelRect{36, 12, 626, 38}));
   // A click passed through mirrors it away to pixel -2000, -100, on the 100 % monitor for a
   // moment; it comes back to the 150 % one as it was.
   PressTab(note, platform::mouse::kLeft);
-  EXPECT_EQ(note.DpiChangeCount(), 2);
-  EXPECT_EQ(Seen(note), large);
-  EXPECT_TRUE(note.Visible());
+  EXPECT_EQ(std::tuple(note.DpiChangeCount(), Seen(note), note.Visible()),
+            std::tuple(2, large, true));
 
   // A Shift+drag by dx pixels.
   const auto drag = [&](int dxPx) {
